@@ -48,12 +48,20 @@ public:
     // One client at a time; a new client replaces the old one.
     quint16 listenTcp(quint16 port = 0);
     // Opens a pseudo-terminal and returns the path of its slave side
-    // ("/dev/pts/N"), empty on failure.
+    // ("/dev/pts/N"), empty on failure. The simulator keeps a raw-mode slave
+    // descriptor of its own, so the master sees no hang-up while no client
+    // has the slave open.
     QString openPty();
+    // The current TCP port (0 while not listening) and slave path (empty
+    // while no pseudo-terminal is open); both may change after comeBack().
+    quint16 tcpPort() const;
+    QString ptyPath() const;
 
     // The tester goes away: closes the TCP listener and the current client
     // (the pseudo-terminal's master is closed too). comeBack() listens again
     // on the same TCP port / reopens the same pseudo-terminal path when possible.
+    // Both may also be called from a responder's handle() (a tester that
+    // restarts); replies queued for a link that went away are dropped.
     void goAway();
     void comeBack();
 
@@ -62,7 +70,18 @@ public:
     void corruptCrc(int frames = 1);      // the next N reply frames carry a wrong CRC
     void wrongLength(int frames = 1);     // the next N replies lose their last payload byte (CRC still right)
     void dropAfter(int requests);         // after N more requests, close the link without answering
+                                          // (the next N are answered; request N+1 is logged, not
+                                          // answered, and the link is closed: the TCP client is
+                                          // disconnected while the listener stays, a pseudo-
+                                          // terminal goes away as with goAway())
     void setReplyDelay(int ms);           // extra pause before every reply (0: none)
+
+    // A partial request frame that gets no further byte for 1000 ms is dropped,
+    // so a client that sent garbage is not stuck behind it.
+    static constexpr int PartialFrameTimeoutMs = 1000;
+
+    // Prints every request and reply frame as hex on the debug output.
+    void setVerbose(bool verbose);
 
     // Every request payload received with a good CRC, in order.
     QList<QByteArray> requests() const;

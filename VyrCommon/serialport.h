@@ -1,0 +1,61 @@
+#pragma once
+
+#include "ivyrstream.h"
+
+#include <QStringList>
+
+class QSerialPort;
+
+// IVyrStream over a serial port: 8 data bits, no parity, one stop bit, no
+// flow control, opened for exclusive use.
+//
+// Thread ownership: the QSerialPort is created inside open(), in the thread
+// that opens the port, because the update programs construct their client in
+// the GUI thread and then move it to the worker that performs the requests.
+// Every call after that must come from the opening thread.
+class SerialPort : public IVyrStream
+{
+public:
+    static constexpr int DefaultBaudRate = 500000;
+    // A read of n bytes gives up 100 + 100 * n ms after it started.
+    static constexpr int ReadTimeoutBaseMs = 100;
+    static constexpr int ReadTimeoutPerByteMs = 100;
+    // A write waits this long, plus the line time of the bytes at twice the
+    // bit time, for the bytes to leave the driver.
+    static constexpr int WriteTimeoutBaseMs = 1000;
+
+    SerialPort();
+    ~SerialPort() override;
+
+    SerialPort(const SerialPort &) = delete;
+    SerialPort &operator=(const SerialPort &) = delete;
+
+    // Replaces the rate used by the next open(); the programs keep 500000.
+    void setBaudRate(int baudRate);
+    int baudRate() const { return m_baudRate; }
+
+    // `target` is a system port name ("ttyUSB0", opened under /dev) or a
+    // full device path ("/dev/pts/5"), which opens as given. Closes an open
+    // port first; purges both directions after opening.
+    bool open(const QString &target) override;
+    void close() override;
+    int write(const char *data, int len) override;
+    // Waits until len bytes are there or 100 + 100 * len ms have passed on a
+    // monotonic clock; returns the count read (0 on a silent line).
+    int read(char *buffer, int len) override;
+    bool isOpen() const override { return m_open; }
+    // Does nothing: bytes already received stay for the next read.
+    void clearInput() override {}
+
+    // The serial ports that can be opened now, by system name ("ttyS0",
+    // "ttyUSB0"), in natural order (ttyS2 before ttyS10). A port held open by
+    // another program, or by this one, is not listed.
+    static QStringList availablePorts();
+    // Natural order of port names: digit runs compare by their value.
+    static bool naturalLess(const QString &a, const QString &b);
+
+private:
+    QSerialPort *m_port = nullptr;
+    int m_baudRate = DefaultBaudRate;
+    bool m_open = false;
+};
