@@ -200,3 +200,11 @@ QStringList SerialPort::availablePorts()
     names.removeDuplicates();
     return names;
 }
+
+void SerialPort::discardInput()
+{
+    if (!m_port || !m_open)
+        return;
+    m_port->readAll();
+    m_port->clear(QSerialPort::Input);
+}

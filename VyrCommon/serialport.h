@@ -46,6 +46,10 @@ public:
     bool isOpen() const override { return m_open; }
     // Does nothing: bytes already received stay for the next read.
     void clearInput() override {}
+    // Drops every byte received so far, in Qt's buffer and in the driver's,
+    // without waiting. For clients that must not take a late reply for the
+    // answer to their next request.
+    void discardInput();
 
     // The serial ports that can be opened now, by system name ("ttyS0",
     // "ttyUSB0"), in natural order (ttyS2 before ttyS10). A port held open by

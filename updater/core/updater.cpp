@@ -1,0 +1,392 @@
+#include "updater.h"
+
+#include "serialport.h"
+#include "updatepackage.h"
+
+#include <QDebug>
+#include <QElapsedTimer>
+#include <QtEndian>
+
+#include <cstring>
+
+namespace {
+
+// Draining stale input stops after this much, so a line that never falls
+// silent cannot hold the worker forever.
+constexpr int DrainMaxBytes = 64 * 1024;
+constexpr int DrainMaxMs = 3000;
+
+void putLe32(QByteArray &buf, int at, quint32 value)
+{
+    qToLittleEndian<quint32>(value, reinterpret_cast<uchar *>(buf.data()) + at);
+}
+
+} // namespace
+
+Updater::Updater(QObject *parent)
+    : QObject(parent)
+    , m_port(new SerialPort)
+    , m_rx(MaxShortReplySize, '\0')
+{
+    // The SerialPort creates its Qt port object only when it is opened, so
+    // nothing thread-bound exists before the window moves us to the worker.
+    m_link.setStream(m_port);
+    registerMetaType();
+}
+
+Updater::~Updater()
+{
+    closeLink();
+}
+
+void Updater::registerMetaType()
+{
+    qRegisterMetaType<UpdaterState>("UpdaterState");
+}
+
+quint32 Updater::parseIpAddress(const QString &text)
+{
+    if (text.isEmpty())
+        return 0;
+    const QStringList parts = text.split(QLatin1Char('.'), Qt::KeepEmptyParts);
+    quint32 value = 0;
+    for (int i = 0; i < parts.size() && i < 4; ++i) {
+        bool ok = false;
+        const quint32 part = parts.at(i).toUShort(&ok, 10);
+        if (ok)
+            value += part << (24 - 8 * i);   // unsigned: wraps modulo 2^32
+    }
+    return value;
+}
+
+// --- link ----------------------------------------------------------------
+
+void Updater::openLink(const QString &portName)
+{
+    m_link.open(portName);
+    m_dirty = false;   // the port purges both directions when it opens
+    m_open.store(m_link.isOpen(), std::memory_order_release);
+}
+
+void Updater::closeLink()
+{
+    m_link.close();
+    m_open.store(false, std::memory_order_release);
+}
+
+void Updater::discardStaleInput()
+{
+    // A reply that came too late, a frame refused half-read or an answer to a
+    // request that awaits none is still in the input; it must not be read as
+    // the reply to the next request. The stream offers only blocking reads,
+    // so read byte by byte until one read finds the line silent.
+    IVyrStream *stream = m_link.stream();
+    if (!stream || !stream->isOpen())
+        return;
+    if (auto *serial = dynamic_cast<SerialPort *>(stream)) {
+        serial->discardInput();
+        return;
+    }
+    QElapsedTimer timer;
+    timer.start();
+    char byte;
+    int dropped = 0;
+    while (dropped < DrainMaxBytes && timer.elapsed() < DrainMaxMs && stream->read(&byte, 1) == 1)
+        ++dropped;
+    if (dropped)
+        qDebug() << "dropped" << dropped << "stale input bytes";
+}
+
+bool Updater::sendRequest(const QByteArray &payload)
+{
+    if (!m_link.isOpen())
+        return false;
+    // Always start a request on a clean line: a duplicate or late OK must
+    // never pass for the answer to this one.
+    discardStaleInput();
+    m_dirty = false;
+    if (!m_link.sendPackage(payload.constData(), payload.size())) {
+        m_dirty = true;
+        return false;
+    }
+    return true;
+}
+
+bool Updater::receiveFrame(int capacity, int &len)
+{
+    quint16 length = 0;
+    len = -1;
+    if (!m_link.receivePackage(m_rx.data(), capacity, &length)) {
+        // Silence, a broken frame or one too long to take: whatever of it is
+        // left must be dropped before the next request.
+        m_dirty = true;
+        return false;
+    }
+    len = length;
+    return true;
+}
+
+bool Updater::readOk()
+{
+    int len = 0;
+    return receiveFrame(1, len) && len == 1 && quint8(m_rx.at(0)) == ReplyOk;
+}
+
+bool Updater::waitForOkMs(int time)
+{
+    QElapsedTimer timer;
+    timer.start();
+    for (;;) {
+        if (readOk())
+            return true;
+        if (timer.elapsed() >= time)
+            return false;
+    }
+}
+
+void Updater::putText(QByteArray &request, int at, const QString &text)
+{
+    const QByteArray latin = text.toLatin1();
+    std::memcpy(request.data() + at, latin.constData(), size_t(qMin(latin.size(), int(TextFieldSize))));
+}
+
+bool Updater::sendLogon(quint8 command)
+{
+    QByteArray request(LogonRequestSize, '\0');
+    request[0] = char(command);
+    putText(request, 1, m_logon);
+    putText(request, 1 + TextFieldSize, m_password);
+    return sendRequest(request);
+}
+
+// --- connection -----------------------------------------------------------
+
+void Updater::failConnection()
+{
+    closeLink();
+    emit connectionFailed();
+}
+
+void Updater::connect(QString portName, QString logon, QString passw, bool fromRcMode)
+{
+    connect(portName, logon, passw, fromRcMode, false);
+}
+
+void Updater::connect(QString portName, QString logon, QString passw, bool fromRcMode, bool waitForOK)
+{
+    m_logon = logon;
+    m_password = passw;
+
+    openLink(portName);
+    if (!m_link.isOpen())
+        return failConnection();
+
+    if (waitForOK && !waitForOkMs(AfterResetOkMs))
+        return failConnection();
+
+    if (fromRcMode) {
+        // A tester in its normal firmware restarts into the update firmware,
+        // which then reports with an OK. Either may be missing (the normal
+        // firmware does not acknowledge); the logon below tells.
+        reset(true);
+        waitForOkMs(AfterResetOkMs);
+    }
+
+    if (!sendLogon(CmdLogon))
+        return failConnection();
+    int len = 0;
+    if (!receiveFrame(MaxShortReplySize, len))
+        return failConnection();
+    if (len == 1) {
+        if (quint8(m_rx.at(0)) == ReplyLogonRefused)
+            return failConnection();
+    } else {
+        if (len > 0 && quint8(m_rx.at(0)) == ReplyNormalFirmware)
+            emit notInUpdateMode();
+        return failConnection();
+    }
+
+    if (!sendRequest(QByteArray(1, char(CmdIdentify))))
+        return failConnection();
+    if (!receiveFrame(MaxShortReplySize, len))
+        return failConnection();
+    if (len != IdentifyReplySize) {
+        if (len > 0 && quint8(m_rx.at(0)) == ReplyNormalFirmware)
+            emit notInUpdateMode();
+        return failConnection();
+    }
+
+    const char *reply = m_rx.constData();
+    m_deviceType = quint8(reply[0]);
+    m_releaseName = QString::fromLatin1(reply + 1, int(qstrnlen(reply + 1, ReleaseNameSize)));
+    m_deviceSerial = qFromLittleEndian<quint16>(reinterpret_cast<const uchar *>(reply) + 1 + ReleaseNameSize);
+    emit connected(m_deviceType, m_releaseName, m_deviceSerial);
+}
+
+void Updater::disconnect()
+{
+    if (m_link.isOpen())
+        closeLink();
+    emit disconnected();
+}
+
+void Updater::getPortsNames()
+{
+    emit portsNamesReceived(SerialPort::availablePorts());
+}
+
+// --- transfers -------------------------------------------------------------
+
+bool Updater::writeBlocks(const QByteArray &image, const BlockKind &kind)
+{
+    const qint64 n = image.size();
+    QByteArray request(RequestSize, char(ImagePadByte));
+    request[0] = char(kind.command);
+    for (qint64 offset = 0; offset < n; offset += BlockSize) {
+        const int take = int(qMin<qint64>(BlockSize, n - offset));
+        std::memcpy(request.data() + 5, image.constData() + offset, size_t(take));
+        if (take < BlockSize)
+            std::memset(request.data() + 5 + take, ImagePadByte, size_t(BlockSize - take));
+        putLe32(request, 1, quint32(offset));
+        if (!sendRequest(request) || !waitForOkMs(offset == 0 ? kind.firstOkMs : kind.laterOkMs)) {
+            emitState(kind.failed);
+            return false;
+        }
+        emit(this->*kind.progress)(float(qMin<qint64>(offset + BlockSize, n)) / float(n));
+    }
+    emitState(kind.done);
+    return true;
+}
+
+bool Updater::updateCPU(QByteArray data)
+{
+    emitState(UpdaterState::CpuUpdating);
+    return writeBlocks(data, {CmdCpuBlock, UpdaterState::CpuUpdated, UpdaterState::CpuUpdateFailed,
+                              FirstCpuBlockOkMs, CpuBlockOkMs, &Updater::cpuUpdateProgress});
+}
+
+bool Updater::updateFPGA(QByteArray data)
+{
+    emitState(UpdaterState::FpgaErasing);
+    if (!sendRequest(QByteArray(1, char(CmdFpgaErase))) || !waitForOkMs(FpgaEraseOkMs)) {
+        emitState(UpdaterState::FpgaEraseFailed);
+        return false;
+    }
+    emitState(UpdaterState::FpgaErased);
+    emitState(UpdaterState::FpgaUpdating);
+    return writeBlocks(data, {CmdFpgaBlock, UpdaterState::FpgaUpdated, UpdaterState::FpgaUpdateFailed,
+                              FpgaBlockOkMs, FpgaBlockOkMs, &Updater::fpgaUpdateProgress});
+}
+
+bool Updater::updateGPS(QByteArray data)
+{
+    emitState(UpdaterState::GpsUpdating);
+    return writeBlocks(data, {CmdGpsBlock, UpdaterState::GpsUpdated, UpdaterState::GpsUpdateFailed,
+                              GpsBlockOkMs, GpsBlockOkMs, &Updater::gpsUpdateProgress});
+}
+
+bool Updater::updateFS(QByteArray data)
+{
+    emitState(UpdaterState::FsUpdating);
+    const qint64 n = data.size();
+    QByteArray request(RequestSize, char(ImagePadByte));
+    request[0] = char(CmdFsSlice);
+    for (qint64 sent = 0; sent < n;) {
+        const int take = int(qMin<qint64>(SliceSize, n - sent));
+        std::memcpy(request.data() + 1, data.constData() + sent, size_t(take));
+        if (take < SliceSize)
+            std::memset(request.data() + 1 + take, ImagePadByte, size_t(SliceSize - take));
+        if (!sendRequest(request) || !waitForOkMs(FsSliceOkMs)) {
+            emitState(UpdaterState::FsUpdateFailed);
+            return false;
+        }
+        sent += take;
+        emit fsUpdateProgress(float(sent) / float(n));
+    }
+    emitState(UpdaterState::FsUpdated);
+    return true;
+}
+
+bool Updater::reset(bool toUpdate)
+{
+    emitState(UpdaterState::Resetting);
+    QByteArray request(2, '\0');
+    request[0] = char(CmdReset);
+    request[1] = char(toUpdate ? ResetToUpdate : ResetToNormal);
+    if (!sendRequest(request) || !readOk()) {
+        emitState(UpdaterState::ResetFailed);
+        return false;
+    }
+    emitState(UpdaterState::ResetDone);
+    if (!toUpdate) {
+        closeLink();
+        emit disconnected();
+    }
+    return true;
+}
+
+bool Updater::fullUpdate(QByteArray data)
+{
+    // Every size is checked against the file before anything is sent, so a
+    // cut-off package never leaves the tester half written.
+    UpdatePackage package;
+    if (UpdatePackage::parse(data, package, true) != UpdatePackage::Error::None) {
+        emitState(UpdaterState::WrongFileFormat);
+        return false;
+    }
+    data = QByteArray();   // the images are copies; drop the file early
+
+    if (package.deviceType != m_deviceType) {
+        emitState(UpdaterState::InvalidDeviceType);
+        return false;
+    }
+    if (!updateCPU(package.cpu))
+        return false;
+    if (!reset(true))
+        return false;
+    if (!waitForOkMs(AfterResetOkMs)) {
+        emitState(UpdaterState::WaitAfterResetFailed);
+        return false;
+    }
+    if (!updateFPGA(package.fpga))
+        return false;
+    if (!updateFS(package.fs))
+        return false;
+    if (package.writeGps())
+        updateGPS(package.gps);   // a GPS module failure does not stop the update
+    if (!reset(false))
+        return false;
+    emitState(UpdaterState::FullUpdateFinished);
+    return true;
+}
+
+// --- settings ---------------------------------------------------------------
+
+bool Updater::logonUpdate(QString logon, QString passw)
+{
+    QByteArray request(LogonRequestSize, '\0');
+    request[0] = char(CmdLogonChange);
+    putText(request, 1, logon);
+    putText(request, 1 + TextFieldSize, passw);
+    const bool sent = sendRequest(request);
+    // No reply is awaited; should the tester answer anyway, that answer must
+    // not meet the next request.
+    m_dirty = true;
+    return sent;
+}
+
+bool Updater::IPsetUpdate(bool dhcp, QString ip, QString mask, QString gateway)
+{
+    if (m_logIpSettings)
+        qDebug().noquote() << QStringLiteral("updater got IP settings update %1,  %2,  %3,  %4")
+                                  .arg(dhcp ? QStringLiteral("true") : QStringLiteral("false"), ip, mask, gateway);
+    QByteArray request(IpRequestSize, '\0');
+    request[0] = char(CmdIpSettings);
+    request[1] = char(dhcp ? 1 : 0);
+    putLe32(request, 2, parseIpAddress(ip));
+    putLe32(request, 6, parseIpAddress(mask));
+    putLe32(request, 10, parseIpAddress(gateway));
+    const bool sent = sendRequest(request);
+    m_dirty = true;
+    return sent;
+}
