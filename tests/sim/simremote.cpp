@@ -1,0 +1,516 @@
+#include "simremote.h"
+
+#include <QtEndian>
+
+#include <cstring>
+
+namespace {
+
+// Reads the request fields after the command byte, little-endian; `ok`
+// turns false as soon as a field runs past the end.
+class Fields
+{
+public:
+    explicit Fields(const QByteArray &payload)
+        : m_data(payload)
+    {
+    }
+
+    quint8 u8()
+    {
+        if (!need(1))
+            return 0;
+        return quint8(m_data.at(m_pos++));
+    }
+    quint16 u16()
+    {
+        if (!need(2))
+            return 0;
+        const quint16 v = qFromLittleEndian<quint16>(m_data.constData() + m_pos);
+        m_pos += 2;
+        return v;
+    }
+    quint32 u32()
+    {
+        if (!need(4))
+            return 0;
+        const quint32 v = qFromLittleEndian<quint32>(m_data.constData() + m_pos);
+        m_pos += 4;
+        return v;
+    }
+    QByteArray bytes(int n)
+    {
+        if (!need(n))
+            return QByteArray();
+        const QByteArray v = m_data.mid(m_pos, n);
+        m_pos += n;
+        return v;
+    }
+    QByteArray rest()
+    {
+        const QByteArray v = m_data.mid(m_pos);
+        m_pos = m_data.size();
+        return v;
+    }
+    // name[21]: up to the first NUL, Latin-1.
+    QString name()
+    {
+        const QByteArray field = bytes(SimRemoteResponder::NameSize);
+        const int nul = field.indexOf('\0');
+        return QString::fromLatin1(nul >= 0 ? field.left(nul) : field);
+    }
+    bool ok() const { return m_ok; }
+
+private:
+    bool need(int n)
+    {
+        if (m_pos + n > m_data.size())
+            m_ok = false;
+        return m_ok;
+    }
+
+    QByteArray m_data;
+    int m_pos = 1;   // after the command byte
+    bool m_ok = true;
+};
+
+QByteArray le32(quint32 v)
+{
+    char b[4];
+    qToLittleEndian(v, b);
+    return QByteArray(b, 4);
+}
+
+QByteArray le16(quint16 v)
+{
+    char b[2];
+    qToLittleEndian(v, b);
+    return QByteArray(b, 2);
+}
+
+template <class T>
+QByteArray recordBytes(const T &record)
+{
+    return QByteArray(reinterpret_cast<const char *>(&record), int(sizeof record));
+}
+
+QByteArray nameField(const QByteArray &text)
+{
+    QByteArray field = text.left(SimRemoteResponder::NameSize);
+    field.append(QByteArray(SimRemoteResponder::NameSize - field.size(), '\0'));
+    return field;
+}
+
+} // namespace
+
+SimRemoteResponder::SimRemoteResponder(quint8 deviceType)
+    : screen(ScreenWidth * ScreenHeight, 0)
+{
+    info = get_device_info_resp_t{};
+    info.cpuVersion[0] = 2;
+    info.cpuVersion[1] = 7;
+    info.cpuVersion[2] = 13;
+    info.fpgaVersion[0] = 1;
+    info.fpgaVersion[1] = 4;
+    info.fpgaVersion[2] = 200;
+    info.serialNumber = 4711;
+    info.deviceType = deviceType;
+    memcpy(info.releaseName, "1.0", 3);
+
+    status = get_device_status_resp_t{};
+    status.link[0].up = 1;
+    status.link[0].speed = 2;
+    status.link[0].duplex = 1;
+    status.clock = 1700000000u;
+
+    syncStatus = get_sync_status_resp_t{3, 1, 2};
+    deviceSettings = device_settings_t{};
+    startError = error_t{};
+}
+
+QByteArray SimRemoteResponder::patternBlock(quint32 port, quint8 id, int size, bool resultsRecord)
+{
+    QByteArray block(size, '\0');
+    for (int i = 0; i < size; ++i)
+        block[i] = char((i * 7 + id * 31 + port * 101 + (resultsRecord ? 57 : 0)) & 0xFF);
+    return block;
+}
+
+QByteArray &SimRemoteResponder::settingsBlock(quint32 port, quint8 id)
+{
+    auto it = settings.find(key(port, id));
+    if (it == settings.end())
+        it = settings.insert(key(port, id), patternBlock(port, id, testSettingsSize(id), false));
+    return *it;
+}
+
+QByteArray &SimRemoteResponder::resultsRecord(quint32 port, quint8 test)
+{
+    auto it = results.find(key(port, test));
+    if (it == results.end())
+        it = results.insert(key(port, test), patternBlock(port, test, testResultsSize(test), true));
+    return *it;
+}
+
+int SimRemoteResponder::fileIndex(const QString &name) const
+{
+    for (int i = 0; i < files.size(); ++i) {
+        if (files.at(i).name == name)
+            return i;
+    }
+    return -1;
+}
+
+QByteArray SimRemoteResponder::image(quint8 kind, int size) const
+{
+    QByteArray out;
+    for (const Block &b : blocks) {
+        if (b.kind == kind)
+            out.append(b.data);
+    }
+    return out.left(size);
+}
+
+QList<SimReply> SimRemoteResponder::reply(const QByteArray &payload)
+{
+    SimReply r;
+    r.payload = payload;
+    return {r};
+}
+
+QList<SimReply> SimRemoteResponder::byteReply(quint8 value)
+{
+    return reply(QByteArray(1, char(value)));
+}
+
+void SimRemoteResponder::setProcess(quint32 port, quint8 test, bool start)
+{
+    if (port > 1 || test >= 32)
+        return;
+    const quint32 bit = 1u << test;
+    if (start) {
+        status.process[port].tx |= bit;
+        const quint32 receiver = topology[port] == TopologyToOtherPort ? 1 - port : port;
+        status.process[receiver].rx |= bit;
+        status.topology[port] = quint8(qMin<quint32>(topology[port], 2));
+    } else {
+        for (auto &p : status.process) {
+            p.tx &= ~bit;
+            p.rx &= ~bit;
+        }
+    }
+}
+
+QByteArray SimRemoteResponder::screenReply(quint32 index) const
+{
+    QByteArray pairs(2 * ScreenPairs, '\0');
+    if (screenStalls)
+        return pairs;
+    const int total = screen.size();
+    int at = int(qMin<quint32>(index, quint32(total)));
+    for (int p = 0; p < ScreenPairs && at < total; ++p) {
+        const quint8 colour = screen.at(at);
+        int run = 0;
+        while (at < total && run < MaxRun && screen.at(at) == colour) {
+            ++run;
+            ++at;
+        }
+        pairs[2 * p] = char(run);
+        pairs[2 * p + 1] = char(colour);
+    }
+    return pairs;
+}
+
+QList<SimReply> SimRemoteResponder::handle(const QByteArray &request)
+{
+    if (request.isEmpty()) {
+        ++malformed;
+        return {};
+    }
+    const quint8 command = quint8(request.at(0));
+    Fields f(request);
+    QList<SimReply> out;
+
+    switch (command) {
+    case 0x00:
+        out = reply(recordBytes(status));
+        break;
+    case 0x01: {
+        const quint32 address = f.u32();
+        out = byteReply(fpga.value(address, 0));
+        break;
+    }
+    case 0x02: {
+        const quint32 address = f.u32();
+        const quint8 value = f.u8();
+        if (f.ok())
+            fpga[address] = value;
+        out = byteReply(1);
+        break;
+    }
+    case 0x04: {
+        const quint32 index = f.u32();
+        f.u32();   // left
+        f.u32();   // top
+        f.u32();   // width
+        f.u32();   // height
+        out = reply(screenReply(index));
+        break;
+    }
+    case 0x05: {
+        const QString name = f.name();
+        openFile = fileIndex(name);
+        readCursor = 0;
+        if (openFile < 0) {
+            out = reply(le16(0) + QByteArray(1, char(fileError ? fileError : 1)));
+        } else {
+            const int length = qMin(files.at(openFile).contents.size(), 0xFFFF);
+            out = reply(le16(quint16(length)) + QByteArray(1, char(fileError)));
+        }
+        break;
+    }
+    case 0x06: {
+        const quint16 count = f.u16();
+        QByteArray data;
+        quint8 error = 1;
+        if (openFile >= 0 && openFile < files.size()) {
+            data = files.at(openFile).contents.mid(readCursor, count);
+            readCursor += data.size();
+            error = fileError;
+        }
+        data.append(QByteArray(count - data.size(), '\0'));
+        out = reply(QByteArray(1, char(error)) + data);
+        break;
+    }
+    case 0x07: {
+        const bool first = f.u8() != 0;
+        const quint32 type = f.u32();
+        if (first)
+            listCursor = 0;
+        while (listCursor < files.size() && files.at(listCursor).type != type)
+            ++listCursor;
+        if (listCursor < files.size()) {
+            out = reply(QByteArray(1, '\1') + nameField(files.at(listCursor).name.toLatin1()));
+            ++listCursor;
+        } else {
+            out = reply(QByteArray(1 + NameSize, '\0'));
+        }
+        break;
+    }
+    case 0x08: {
+        const int i = fileIndex(f.name());
+        if (i >= 0 && fileError == 0)
+            files.removeAt(i);
+        out = byteReply(fileError);
+        break;
+    }
+    case 0x09: {
+        const bool start = f.u8() != 0;
+        const quint32 port = f.u32();
+        const quint8 test = f.u8();
+        if (!f.ok())
+            break;
+        if (start && startError.type != 0) {
+            out = reply(recordBytes(startError));
+            break;
+        }
+        setProcess(port, test, start);
+        out = reply(recordBytes(error_t{}));
+        break;
+    }
+    case 0x0A: {
+        const quint32 port = f.u32();
+        const quint8 code = f.u8();
+        if (f.ok() && port < 3)
+            topology[port] = code;
+        out = byteReply(1);
+        break;
+    }
+    case 0x0B:
+        ++statisticsResets;
+        out = byteReply(1);
+        break;
+    case 0x0C: {
+        const QString name = f.name();
+        if (f.ok() && fileError == 0) {
+            const int i = fileIndex(name);
+            File file;
+            file.name = name;
+            file.type = FileTypeConfig;
+            file.contents = "config:" + name.toLatin1();
+            if (i >= 0)
+                files[i] = file;
+            else
+                files << file;
+        }
+        out = byteReply(fileError);
+        break;
+    }
+    case 0x0D: {
+        const QString name = f.name();
+        loadedConfig = name;
+        out = byteReply(fileError ? fileError : (fileIndex(name) >= 0 ? 0 : 1));
+        break;
+    }
+    case 0x0E: {
+        const quint32 type = f.u32();
+        for (int i = files.size() - 1; i >= 0; --i) {
+            if (files.at(i).type == type)
+                files.removeAt(i);
+        }
+        out = byteReply(1);
+        break;
+    }
+    case 0x0F:
+        out = reply(recordBytes(info));
+        break;
+    case 0x10:
+        lastKey = f.u32();
+        out = byteReply(1);
+        break;
+    case 0x11: {
+        const quint32 port = f.u32();
+        const quint8 id = f.u8();
+        if (!f.ok())
+            break;
+        if (port == 0 && id == TestDeviceSettings)
+            out = reply(recordBytes(deviceSettings));
+        else
+            out = reply(settingsBlock(port, id));
+        break;
+    }
+    case 0x12: {
+        const quint32 port = f.u32();
+        const quint8 id = f.u8();
+        const QByteArray block = f.rest();
+        if (!f.ok())
+            break;
+        if (port == 0 && id == TestDeviceSettings && block.size() == int(sizeof deviceSettings))
+            memcpy(&deviceSettings, block.constData(), sizeof deviceSettings);
+        else
+            settings[key(port, id)] = block;
+        out = byteReply(1);
+        break;
+    }
+    case 0x13: {
+        const quint32 port = f.u32();
+        const quint8 test = f.u8();
+        f.u32();   // param
+        if (!f.ok())
+            break;
+        out = reply(QByteArray(1, char(resultsValid)) + resultsRecord(port, test));
+        break;
+    }
+    case 0x14: {
+        const quint32 port = f.u32();
+        const quint8 id = f.u8();
+        if (!f.ok())
+            break;
+        defaultsLoaded << qMakePair(port, id);
+        settings[key(port, id)] = QByteArray(testSettingsSize(id), '\0');
+        out = byteReply(1);
+        break;
+    }
+    case 0x15: {
+        const quint32 port = f.u32();
+        const quint8 test = f.u8();
+        const QString name = f.name();
+        if (f.ok() && fileError == 0) {
+            File file;
+            file.name = name;
+            file.type = FileTypeReport;
+            file.port = port;
+            file.test = test;
+            file.contents = QByteArray(1, char(test)) + QByteArray(1, char(port)) + resultsRecord(port, test);
+            const int i = fileIndex(name);
+            if (i >= 0)
+                files[i] = file;
+            else
+                files << file;
+        }
+        out = byteReply(fileError);
+        break;
+    }
+    case 0x16: {
+        const int i = fileIndex(f.name());
+        load_report_resp_t r{};
+        if (i < 0 || files.at(i).type != FileTypeReport) {
+            r.result = 1;
+        } else {
+            r.port = files.at(i).port;
+            r.test = files.at(i).test;
+        }
+        out = reply(recordBytes(r));
+        break;
+    }
+    case 0x17:
+        ++defaultConfigLoads;
+        break;
+    case 0x18:
+        out = reply(le32(menuId));
+        break;
+    case 0x19:
+        clock = f.u32();
+        out = byteReply(clockReply);
+        break;
+    case 0x1A:
+        f.u8();   // test id
+        out = reply(nameField(newFileName.toUtf8()));
+        break;
+    case 0x1B: {
+        const quint8 value = f.u8();
+        if (f.ok())
+            syncStatusSet << value;
+        out = byteReply(1);
+        break;
+    }
+    case 0x1C:
+        out = reply(recordBytes(syncStatus));
+        break;
+    case 0x1D: {
+        Phase p;
+        p.raw = request;
+        p.phase = f.u8();
+        p.cpuLength = f.u32();
+        p.fpgaLength = f.u32();
+        f.u16();   // reserved
+        if (!f.ok())
+            break;
+        phases << p;
+        out = byteReply(p.phase == 0 ? startReply : p.phase == 1 ? finishReply : cancelReply);
+        break;
+    }
+    case 0x1E: {
+        Block b;
+        b.kind = f.u8();
+        b.data = f.bytes(256);
+        if (!f.ok())
+            break;
+        const bool refused = blocks.size() == refuseBlock;
+        blocks << b;
+        out = byteReply(refused ? 0 : 1);
+        break;
+    }
+    case 0x1F:
+        watchdogTime = f.u32();
+        out = byteReply(1);
+        break;
+    case 0x20:
+    case 0x80:
+        resets << request;
+        break;
+    default:
+        out = byteReply(0);
+        break;
+    }
+
+    if (!f.ok()) {
+        ++malformed;
+        return {};
+    }
+    if (unanswered.contains(command))
+        return {};
+    if (replyOverride.contains(command))
+        return reply(replyOverride.value(command));
+    return out;
+}

@@ -1,0 +1,123 @@
+#pragma once
+
+// The tester's remote-control firmware, as seen from RemoteControl: answers
+// every request of the remote-control protocol from the plain state below
+// and records what it was sent. Requests that are too short for their
+// command are counted in `malformed` and get no reply.
+//
+// Called by SimTester in its own thread with the responder lock held; tests
+// reach the state through SimTester::with<SimRemoteResponder>().
+
+#include "simtester.h"
+
+#include "records.h"
+
+#include <QByteArray>
+#include <QHash>
+#include <QList>
+#include <QSet>
+#include <QString>
+#include <QVector>
+
+class SimRemoteResponder : public SimResponder
+{
+public:
+    static constexpr int ScreenWidth = 320;
+    static constexpr int ScreenHeight = 240;
+    static constexpr int ScreenPairs = 170;
+    static constexpr int MaxRun = 255;
+    static constexpr int NameSize = 21;
+
+    struct File {
+        QString name;
+        quint32 type = 0;        // 1 configuration, 6 report
+        QByteArray contents;
+        quint32 port = 0;        // reports: the port and test they were saved from
+        quint32 test = 0;
+    };
+
+    struct Phase {
+        quint8 phase = 0;        // 0 start, 1 finish, 2 cancel
+        quint32 cpuLength = 0;
+        quint32 fpgaLength = 0;
+        QByteArray raw;          // the whole request payload
+    };
+
+    struct Block {
+        quint8 kind = 0;         // 0 CPU, 1 FPGA
+        QByteArray data;         // the 256 bytes as received
+    };
+
+    explicit SimRemoteResponder(quint8 deviceType = 0);
+
+    QList<SimReply> handle(const QByteArray &request) override;
+
+    // --- identity and status ------------------------------------------------
+    get_device_info_resp_t info;
+    get_device_status_resp_t status;   // process words follow the 0x09 requests
+    get_sync_status_resp_t syncStatus;
+    device_settings_t deviceSettings;
+
+    // --- settings blocks and results, keyed by key(port, id) ----------------
+    // Created on first use with the record size of the id and a fixed pattern
+    // (patternBlock), so a test can tell every byte's place.
+    QHash<quint32, QByteArray> settings;
+    QHash<quint32, QByteArray> results;
+    quint8 resultsValid = 1;           // byte 0 of every results reply
+    QList<QPair<quint32, quint8>> defaultsLoaded;   // 0x14 (port, id)
+
+    static quint32 key(quint32 port, quint8 id) { return (port << 8) | id; }
+    static QByteArray patternBlock(quint32 port, quint8 id, int size, bool resultsRecord);
+    QByteArray &settingsBlock(quint32 port, quint8 id);
+    QByteArray &resultsRecord(quint32 port, quint8 test);
+
+    // --- tests ---------------------------------------------------------------
+    error_t startError;                // type != 0: every start is refused with it
+    quint32 topology[3] = {0, 0, 0};   // last 0x0A per port
+    int statisticsResets = 0;
+
+    // --- files -----------------------------------------------------------------
+    QList<File> files;
+    quint8 fileError = 0;              // answers save, load, delete and open
+    QString loadedConfig;              // last 0x0D name
+    QString newFileName = QStringLiteral("REPORT_0001");
+    int listCursor = 0;                // 0x07
+    int openFile = -1;                 // 0x05 -> 0x06
+    int readCursor = 0;
+    int fileIndex(const QString &name) const;
+
+    // --- screen ----------------------------------------------------------------
+    QVector<quint8> screen;            // 320 x 240 colour codes, row by row
+    bool screenStalls = false;         // answer only empty runs (0 pixels)
+    void fillScreen(quint8 colour) { screen.fill(colour); }
+
+    // --- update package receiver -------------------------------------------------
+    QList<Phase> phases;
+    QList<Block> blocks;
+    quint8 startReply = 1;             // reply byte of a start phase
+    quint8 finishReply = 1;
+    quint8 cancelReply = 1;
+    int refuseBlock = -1;              // this block (0-based, over all blocks) is answered 0
+    // The image assembled from the blocks of one kind, cut to size bytes.
+    QByteArray image(quint8 kind, int size) const;
+
+    // --- everything else ---------------------------------------------------------
+    QHash<quint32, quint8> fpga;       // registers by address
+    quint32 clock = 0;
+    quint8 clockReply = 1;
+    QList<quint8> syncStatusSet;       // 0x1B values
+    quint32 watchdogTime = 0;
+    quint32 lastKey = 0;
+    quint32 menuId = 7;
+    QList<QByteArray> resets;          // 0x80 / 0x20 payloads (no reply)
+    int defaultConfigLoads = 0;        // 0x17 (no reply)
+    int malformed = 0;
+    QSet<quint8> unanswered;           // commands that get no reply at all
+    QHash<quint8, QByteArray> replyOverride;   // payload sent instead of the normal reply
+
+private:
+    QList<SimReply> reply(const QByteArray &payload);
+    QList<SimReply> byteReply(quint8 value);
+    QByteArray screenReply(quint32 index) const;
+    void setProcess(quint32 port, quint8 test, bool start);
+};
