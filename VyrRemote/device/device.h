@@ -1,0 +1,255 @@
+#pragma once
+
+#include "pdfcreator.h"
+#include "records.h"
+#include "remotecontrol.h"
+
+#include <QImage>
+#include <QList>
+#include <QMetaType>
+#include <QMutex>
+#include <QObject>
+#include <QSize>
+#include <QStringList>
+#include <QTimer>
+
+#include <atomic>
+
+class InterfaceInfo;
+class TestInfo;
+
+// The tester's clock: 32-bit seconds holding local wall-clock time (shown as
+// UTC). Registered as a metatype under this name and as "time_t".
+typedef quint32 device_time_t;
+
+// The model of the connected tester in VyrRemote.
+//
+// Threads. The main window moves Device (with its TestInfo and InterfaceInfo
+// children) into its worker thread. Every slot runs there, one at a time, so
+// requests to the tester never overlap; windows reach the slots only through
+// queued connections and learn of results, refusals and completions only
+// through signals. RemoteControl, the poll timer and the PDF writer are
+// members without a parent and keep the constructing (GUI) thread as their
+// thread; RemoteControl and PDFCreator are nonetheless called only from the
+// slots, in the worker thread.
+//
+// Handover rule, for every record the worker owns: the GUI thread never
+// holds a pointer into a buffer that the worker rewrites or frees.
+//  - Getters return copies: getDeviceInfo(), getDeviceStatus(),
+//    getDeviceSettings(), getScreenshot(), the file-name lists, and
+//    TestInfo::getSettings()/getResults() and InterfaceInfo::getSettings()
+//    (std::optional copies, empty while the record is absent).
+//  - Each copy is taken under the lock of the object that holds the record;
+//    the worker holds the same lock whenever it replaces, takes out or frees
+//    that record, and never while it waits for the tester.
+//  - Edited records travel back as copies through queued slots
+//    (TestInfo::sendSettings(port, bytes), InterfaceInfo::sendSettings(record),
+//    sendCheckDeviceSettings()); no window writes into a worker buffer.
+//  - The current port is an atomic: written by the GUI thread
+//    (setCurrentProcess), read by the worker during the poll.
+// A record read after the signal that announces it (deviceStatusUpdated,
+// settingsReceived, resultsReceived ...) is that record or a newer one.
+class Device : public QObject
+{
+    Q_OBJECT
+public:
+    static constexpr int PollIntervalMs = 1000;
+    static constexpr int ReconnectTimeoutMs = 5000;
+    static constexpr int ScreenWidth = 320;
+    static constexpr int ScreenHeight = 240;
+    static constexpr int TestInfoCount = 19;
+    static constexpr int InterfaceCount = 3;
+
+    explicit Device(QObject *parent = nullptr);
+    ~Device() override;
+
+    // --- Called directly from the GUI thread (thread-safe) ---
+
+    port_t getCurrentProcess() const;
+    // Stores the port and emits currentprocessChanged() when it differs.
+    void setCurrentProcess(port_t port);
+
+    get_device_info_resp_t getDeviceInfo() const;
+    get_device_status_resp_t getDeviceStatus() const;
+    device_settings_t getDeviceSettings() const;
+    RemoteControl::ConnectionType getConnectionType() const;
+    // 1 for device types 1, 3, 5, 6 and 7, else 2.
+    int getPortsCount() const;
+
+    // Bit testId of the port's transmit process word, for test ids 2 to 19
+    // only (false for every other id and for ports above 1).
+    bool testInProcess(port_t port, uchar testId) const;
+    bool testInProcessPrev(port_t port, uchar testId) const;
+    // Port A's words (and Port B's on a two-port model) non-zero.
+    bool anyTestInProcess() const;
+
+    // Port index 0, 1 or 2; null for any other index. The objects live as
+    // long as Device.
+    InterfaceInfo *getInterfaceInfo(int port) const;
+    TestInfo *getStatsInfo() const { return m_statsInfo; }
+    TestInfo *getTrafficInfo() const { return m_trafficInfo; }
+    TestInfo *getRfcInfo() const { return m_rfcInfo; }
+    TestInfo *getY1564Info() const { return m_y1564Info; }
+    TestInfo *getMultiInfo() const { return m_multiInfo; }
+    TestInfo *getJitterInfo() const { return m_jitterInfo; }
+    TestInfo *getPtpInfo() const { return m_ptpInfo; }
+    TestInfo *getPingInfo() const { return m_pingInfo; }
+    TestInfo *getTraceInfo() const { return m_traceInfo; }
+    TestInfo *getDnsInfo() const { return m_dnsInfo; }
+    TestInfo *getIpScannerInfo() const { return m_ipScannerInfo; }
+    TestInfo *getCableInfo() const { return m_cableInfo; }
+    TestInfo *getOptTestInfo() const { return m_optTestInfo; }
+    TestInfo *getOamInfo() const { return m_oamInfo; }
+    TestInfo *getMdiInfo() const { return m_mdiInfo; }
+    TestInfo *getAsymTrafficInfo() const { return m_asymTrafficInfo; }
+    TestInfo *getScaleAdjInfo() const { return m_scaleAdjInfo; }
+    TestInfo *getBertInfo() const { return m_bertInfo; }
+    TestInfo *getLbInfo() const { return m_lbInfo; }
+    // The 19 test records in poll order; the list never changes after
+    // construction (read it, never modify it, from any thread).
+    const QList<TestInfo *> &testInfos() const { return m_testInfos; }
+
+    QImage getScreenshot() const;
+    QStringList getSettingsFilesNames() const;
+    QStringList getReportsFilesNames() const;
+
+    static QString testStatusText(unsigned status);
+    // Reads the interface settings of the error's port (a copy) for the
+    // VLAN and MPLS lines of a stream error.
+    QString startTestErrorText(const error_t &error) const;
+
+    // Lists the tester's files of one type into list (worker thread only).
+    void receiveFilesNames(int file_type, QStringList &list);
+
+public slots:
+    // --- Connection (worker thread) ---
+    void connectBySerial(QString portName);
+    void connectByTcpIp(QString portName);
+    void disconnect();
+    void resetAndConnect();
+    void resetNew();
+    void loadDefaultConfig();
+    bool updateDeviceInfo();
+    // One poll; the poll timer calls it every second while connected.
+    void updateDeviceStatus();
+    void receiveDeviceSetting();
+    void sendDeviceSettings();
+    void remoteDisconnected();
+    // Drops every test and interface record.
+    void clear();
+
+    // --- Tests and ports ---
+    error_t startTest(uchar test, uchar topology);
+    void stopTest(uchar test);
+    void setTopology(uchar topology);
+    void setThruMode(bool on);
+    void resetStatistics();
+
+    // --- Configuration and report files ---
+    void receiveSettingsFilesNames();
+    void receiveReportsFilesNames();
+    void saveConfigToFile(QString fileName);
+    void loadConfigFromFile(QString fileName);
+    void saveReportToFile(port_t port, uchar test, QString fileName);
+    void loadReportFromFile(QString fileName);
+    void deleteFile(QString fileName);
+    void deleteAllConfigFiles();
+    void deleteAllReportFiles();
+    void getNewFileName(uint test);
+    void createPdfReport(QString reportFileName, QString pdfFileName);
+
+    // --- Screen and FPGA registers ---
+    void receeiveScreenshot();
+    void readFpgaValue(uint address);
+    void writeFpgaValue(uint address, uchar value);
+
+    // --- Clock, synchronisation, watchdog, device settings ---
+    void setClock(device_time_t time);
+    void sendSyncStatus(uchar status);
+    void getSyncStatus();
+    void sendCheckDeviceSettings(uchar checking);
+    void sendWDtime(uint time);
+
+    // --- Update package ---
+    void writeVYRUP(QByteArray data);
+    void vyrupInfo(QString text);
+
+signals:
+    void connected();
+    void disconnected();
+    void currentprocessChanged(port_t port);
+    void deviceInfoUpdated();
+    void deviceStatusUpdated();
+    void deviceSettingsReceived();
+    void settingsFilesNamesReceived();
+    void reportsFilesNamesReceived();
+    void fileSaveError(uchar error);
+    void configSaved();
+    void reportSaved();
+    void screenshotReceived();
+    void fpgaValueReaded(uchar value);
+    void reportLoaded(port_t port, int test);
+    void pdfReportCreated(bool result);
+    void startTestError(error_t error);
+    void newFileNameReceived(QString fileName);
+    void syncStatusUpdated(uchar status, uchar active, uchar correct);
+    void corrResult(int result);
+    void vyrupInform(QString text);
+
+private:
+    void onConnectSteps();
+    void reconnectSequence();
+    void setTesterClock();
+    void publishConnectionType();
+    TestInfo *findTestInfo(unsigned testId) const;
+    static bool processBit(const get_device_status_resp_t &status, port_t port, uchar testId);
+
+    RemoteControl m_remote;
+
+    mutable QMutex m_lock;   // guards the four records, the image and the lists
+    get_device_info_resp_t m_deviceInfo;
+    get_device_status_resp_t m_status;
+    get_device_status_resp_t m_prevStatus;
+    device_settings_t m_deviceSettings;
+
+    QTimer m_pollTimer;
+    std::atomic<port_t> m_currentPort{PortA};
+    // Mirror of RemoteControl's connection type, which the worker changes.
+    std::atomic<int> m_connectionType{RemoteControl::NoConnection};
+
+    TestInfo *m_statsInfo;
+    TestInfo *m_multiInfo;
+    TestInfo *m_jitterInfo;
+    TestInfo *m_bertInfo;
+    TestInfo *m_oamInfo;
+    TestInfo *m_rfcInfo;
+    TestInfo *m_pingInfo;
+    TestInfo *m_traceInfo;
+    TestInfo *m_dnsInfo;
+    TestInfo *m_ipScannerInfo;
+    TestInfo *m_trafficInfo;
+    TestInfo *m_lbInfo;
+    TestInfo *m_optTestInfo;
+    TestInfo *m_cableInfo;
+    TestInfo *m_ptpInfo;
+    TestInfo *m_mdiInfo;
+    TestInfo *m_asymTrafficInfo;
+    TestInfo *m_y1564Info;
+    TestInfo *m_scaleAdjInfo;
+    QList<TestInfo *> m_testInfos;
+    InterfaceInfo *m_interfaceInfo[InterfaceCount];
+
+    QStringList m_settingsFilesNames;
+    QStringList m_reportsFilesNames;
+    QImage m_screenshot;
+    QSize m_screenSize{ScreenWidth, ScreenHeight};
+
+    PDFCreator m_pdfCreator;
+
+    bool m_settingsRead = false;   // worker thread only
+};
+
+Q_DECLARE_METATYPE(get_device_info_resp_t)
+Q_DECLARE_METATYPE(get_device_status_resp_t)
+Q_DECLARE_METATYPE(error_t)
+Q_DECLARE_METATYPE(eth_settings_t)
