@@ -1,0 +1,68 @@
+#include "filenamedialog.h"
+#include "ui_filenamedialog.h"
+
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QRegularExpressionValidator>
+
+namespace {
+// Letters, digits, '*', '#', '.', ',' and blank: what the tester's file
+// system takes in a name.
+const char *const NamePattern = "[A-Za-z0-9*#\\., ]+";
+}
+
+FileNameDialog::FileNameDialog(QObject *remote, uint test, QWidget *parent)
+    : QDialog(parent)
+    , ui(new Ui::FileNameDialog)
+{
+    ui->setupUi(this);
+    setModal(true);
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    ui->lFileName->setFocus();
+    ui->lFileName->setMaxLength(MaxNameLength);
+    ui->lFileName->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QString::fromLatin1(NamePattern)), ui->lFileName));
+
+    connect(ui->buttonBox, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(ui->buttonBox, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    ui->buttonBox->button(QDialogButtonBox::Ok)->setEnabled(false);
+    connect(ui->lFileName, &QLineEdit::textEdited, this, &FileNameDialog::lFileNameTextEdited);
+
+    if (remote) {
+        // The remote object is the Device in the worker thread, reached
+        // through QObject*: both directions queued.
+        connect(this, SIGNAL(getNewFileName(uint)), remote, SLOT(getNewFileName(uint)), Qt::QueuedConnection);
+        connect(remote, SIGNAL(newFileNameReceived(QString)), this, SLOT(newFileNameReceived(QString)),
+                Qt::QueuedConnection);
+        emit getNewFileName(test);
+    }
+}
+
+FileNameDialog::~FileNameDialog()
+{
+    delete ui;
+}
+
+QString FileNameDialog::fileName() const
+{
+    return ui->lFileName->text().trimmed();
+}
+
+void FileNameDialog::lFileNameTextEdited(const QString &text)
+{
+    m_operatorTyped = true;
+    updateOkButton(text);
+}
+
+void FileNameDialog::newFileNameReceived(QString fileName)
+{
+    if (m_operatorTyped)
+        return;
+    ui->lFileName->setText(fileName);
+    updateOkButton(ui->lFileName->text());
+}
+
+void FileNameDialog::updateOkButton(const QString &text)
+{
+    ui->buttonBox->button(QDialogButtonBox::Ok)->setEnabled(!text.trimmed().isEmpty());
+}

@@ -1,0 +1,81 @@
+#include "textfunctions.h"
+
+#include <QDebug>
+#include <QTableWidget>
+#include <QTableWidgetItem>
+#include <QWidget>
+
+#include <cmath>
+
+namespace {
+
+constexpr double DoubleTolerance = 0.00001;
+
+bool mark(QWidget *widget, bool differs)
+{
+    setFieldColour(widget, differs ? fieldColourChanged() : fieldColourEqual());
+    return differs;
+}
+
+} // namespace
+
+QColor fieldColourEqual()
+{
+    return QColor(0, 0, 0);
+}
+
+QColor fieldColourChanged()
+{
+    return QColor(0, 0, 255);
+}
+
+QColor fieldColourUnused()
+{
+    return QColor(120, 120, 120);
+}
+
+void setFieldColour(QWidget *widget, const QColor &colour)
+{
+    if (widget)
+        widget->setStyleSheet(QStringLiteral("color: %1").arg(colour.name()));
+}
+
+bool markChangedInt(QWidget *widget, int value, int stored)
+{
+    return mark(widget, value != stored);
+}
+
+bool markChangedDouble(QWidget *widget, double value, double stored)
+{
+    // Written so that a NaN on either side counts as a difference.
+    const bool equal = std::fabs(value - stored) < DoubleTolerance;
+    return mark(widget, !equal);
+}
+
+bool markChangedBool(QWidget *widget, int value, int stored)
+{
+    return mark(widget, (value & 0xFF) != (stored & 0xFF));
+}
+
+bool markChangedTime(QWidget *widget, const QTime &value, int storedSeconds)
+{
+    const int seconds = value.hour() * 3600 + value.minute() * 60 + value.second();
+    return mark(widget, seconds != storedSeconds);
+}
+
+bool markChangedString(QWidget *widget, const QString &value, const QString &stored)
+{
+    return mark(widget, value != stored);
+}
+
+QTableWidgetItem *tableItem(QTableWidget *table, int row, int column)
+{
+    if (!table || row < 0 || column < 0 || row >= table->rowCount() || column >= table->columnCount()) {
+        qDebug() << __FILE__ << __LINE__ << Q_FUNC_INFO << "cell outside the table" << row << column;
+        return nullptr;
+    }
+    if (QTableWidgetItem *item = table->item(row, column))
+        return item;
+    table->setItem(row, column, new QTableWidgetItem);
+    return table->item(row, column);
+}

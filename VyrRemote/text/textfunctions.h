@@ -1,0 +1,133 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+#include <QTime>
+#include <cstdint>
+
+class QTableWidget;
+class QTableWidgetItem;
+class QWidget;
+
+// Display texts for the values of the tester's records, the parsers that turn
+// edited texts back into record values, and the change markers of the forms.
+//
+// Everything here is stateless. The text and parse functions touch no widget
+// and may run in the GUI thread and in the worker thread at once (the device
+// model and the PDF writer call them from the worker). The change markers,
+// the field-colour helpers and tableItem touch widgets: GUI thread only.
+
+// ---- durations, rates, offsets ---------------------------------------------
+
+// "HH:MM:SS"; hours are not wrapped (360000 s gives "100:00:00").
+QString secondsToString(uint32_t seconds);
+
+// Bytes per second as "1000bps", "1.01Kbps", "1.00Mbps" (no blank before the
+// unit). 125 is still bps, 125000 still Kbps.
+QString rateToString(uint32_t bytesPerSecond);
+
+// A time offset in nanoseconds scaled to s/ms/us/ns, up to six significant
+// digits ("1.5us", "-2.5ms"); zero gives "0" without a unit.
+QString nanosecondsToString(float nanoseconds);
+
+// A long duration as "hh:mm:ss DD.MM.YY" made of day, month (30 days) and
+// year (365 days) counts; the sign is ignored.
+QString durationToString(double seconds);
+
+// Elapsed and remaining seconds of a run, from the run-time header at the
+// start of a results record: three little-endian u32 words, start time (0),
+// current time (4), planned duration (8). When the tester's clock reads a time
+// before the start, elapsed is 0 rather than a wrapped four-billion count.
+void elapsedAndRemaining(const void *runTimeHeader, uint32_t &elapsed, uint32_t &remaining);
+void elapsedAndRemaining(uint32_t startTime, uint32_t currentTime, uint32_t duration,
+                         uint32_t &elapsed, uint32_t &remaining);
+
+// ---- tester clock (seconds since 1970, always shown as UTC) ----------------
+
+QString timeToString(uint32_t time);      // "hh:mm:ss"
+QString dateToString(uint32_t time);      // "DD.MM.YY"
+QString dateTimeToString(uint32_t time);  // "hh:mm:ss DD.MM.YY"
+
+// ---- addresses and identities ----------------------------------------------
+
+// "00:1a:2b:3c:4d:5e", byte 0 first.
+QString macToString(const uint8_t *mac);
+
+// Fills six bytes from a MAC text with ':' or '-' between the groups. An
+// empty text leaves the bytes alone; a group that is no hexadecimal number
+// stores 0; groups past the sixth are ignored.
+void stringToMac(uint8_t *mac, const QString &text);
+inline void stringToMac(const QString &text, uint8_t *mac) { stringToMac(mac, text); }
+
+// Four bytes, each as two hex digits and a blank ("0a 0b 0c 0d ").
+QString bytesToHexString(const uint8_t *bytes);
+
+// Dotted decimal; most significant byte first unless leastSignificantFirst
+// (for addresses the tester keeps in network byte order).
+QString ipToString(uint32_t address, bool leastSignificantFirst = false);
+
+// Dotted text to an address with the first part in the most significant
+// byte; "" gives 0, "10.1" gives 10.1.0.0. Parts past the fourth are ignored
+// and each part keeps its low 8 bits (callers validate the text first).
+uint32_t stringToIp(const QString &text);
+
+// PTP clock identity, "00-1A-2B-FF-FE-3C-4D-5E".
+QString clockIdToString(const uint8_t *clockId);
+
+// ---- small code tables -----------------------------------------------------
+
+// DSCP selection box: 21 code points, index order of the box.
+constexpr int DscpTableSize = 21;
+constexpr int DscpDefaultIndex = 19;  // entry "default", code 0
+int dscpToIndex(uint8_t dscp);        // a code not in the table gives DscpDefaultIndex
+uint8_t indexToDscp(int index);       // an index outside 0..20 gives code 0
+
+// ToS selection box: index 0 is 0, index n (1..4) the one-hot value 1 << (n-1).
+int tosToIndex(uint8_t tos);
+uint8_t indexToTos(int index);
+
+// Synchronisation sources: 0 none, 1 RF, 2 PTP, 3 GPS, 4 NTP 1, 5 NTP 2.
+QString syncSourceName(uint8_t source);
+uint8_t syncSourceFromName(const QString &name);
+
+// ---- numbers ---------------------------------------------------------------
+
+// Signed integer part in the low 16 bits, fraction /65536 in the high 16;
+// always four decimals ("-0.5000").
+QString fixedToString(uint32_t value);
+
+// 10 * log10(value); 0 for 0.
+float toDecibels(float value);
+
+// Pads a decimal text to at least three digits after the first '.'
+// ("12" -> "12.000", "1.5" -> "1.500"); never shortens. The first form
+// changes the text in place and returns the result as well.
+QString padToThreeDecimals(QString &text);
+QString padToThreeDecimals(const QString &text);
+
+// Port count of a device type (1 or 2), from the device identity tables.
+int modelPortCount(unsigned deviceType);
+
+// ---- widgets (GUI thread only) ---------------------------------------------
+
+// The item of a cell, created empty when the cell has none. Returns null for
+// a cell outside the table.
+QTableWidgetItem *tableItem(QTableWidget *table, int row, int column);
+
+// Field colours of the editing forms, each set as "color: #rrggbb".
+QColor fieldColourEqual();    // black: value equals the applied record
+QColor fieldColourChanged();  // blue: value differs from the applied record
+QColor fieldColourUnused();   // grey: value not in use
+void setFieldColour(QWidget *widget, const QColor &colour);
+
+// Change markers: colour the widget blue and return true when the edited
+// value differs from the applied one, else black and false. The style sheet
+// replaces whatever the widget had.
+bool markChangedInt(QWidget *widget, int value, int stored);
+// Equal when the difference is below 0.00001; NaN always differs.
+bool markChangedDouble(QWidget *widget, double value, double stored);
+// Flags compare by their low 8 bits, as the records keep them in one byte.
+bool markChangedBool(QWidget *widget, int value, int stored);
+// Time of day against stored seconds; milliseconds are ignored.
+bool markChangedTime(QWidget *widget, const QTime &value, int storedSeconds);
+bool markChangedString(QWidget *widget, const QString &value, const QString &stored);

@@ -1,0 +1,594 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+    <context>
+        <name>AboutDialog</name>
+        <message>
+            <source>About</source>
+            <translation>Über</translation>
+        </message>
+        <message>
+            <source>Software version:</source>
+            <translation>Softwareversion:</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Schließen</translation>
+        </message>
+        <message>
+            <source>Remote control software for
+Ethernet tester %1.</source>
+            <translation>Fernsteuerungssoftware für
+Ethernet-Tester %1.</translation>
+        </message>
+        <message>
+            <source>Firmware update software for
+Ethernet tester %1.</source>
+            <translation>Firmware-Aktualisierung für
+Ethernet-Tester %1.</translation>
+        </message>
+    </context>
+    <context>
+        <name>AuthenticationDialog</name>
+        <message>
+            <source>Dialog</source>
+            <translation>Anmeldung</translation>
+        </message>
+        <message>
+            <source>Login</source>
+            <translation>Benutzername</translation>
+        </message>
+        <message>
+            <source>Password</source>
+            <translation>Passwort</translation>
+        </message>
+    </context>
+    <context>
+        <name>Device</name>
+        <message>
+            <source>Can not start the test</source>
+            <translation>Der Test kann nicht gestartet werden</translation>
+        </message>
+        <message>
+            <source>Wait</source>
+            <translation>Warten</translation>
+        </message>
+        <message>
+            <source>OK</source>
+            <translation>OK</translation>
+        </message>
+        <message>
+            <source>Error</source>
+            <translation>Fehler</translation>
+        </message>
+        <message>
+            <source>Running</source>
+            <translation>Läuft</translation>
+        </message>
+        <message>
+            <source>Stop</source>
+            <translation>Gestoppt</translation>
+        </message>
+        <message>
+            <source>No Sync</source>
+            <translation>Keine Sync.</translation>
+        </message>
+        <message>
+            <source>No Tx</source>
+            <translation>Kein Senden</translation>
+        </message>
+        <message>
+            <source>No Rx</source>
+            <translation>Kein Empfang</translation>
+        </message>
+        <message>
+            <source>Off</source>
+            <translation>Aus</translation>
+        </message>
+        <message>
+            <source>RxTx</source>
+            <translation>RxTx</translation>
+        </message>
+        <message>
+            <source>Loss exceeded</source>
+            <translation>Verlust überschritten</translation>
+        </message>
+        <message>
+            <source>Remote device error</source>
+            <translation>Fehler des Gegengeräts</translation>
+        </message>
+        <message>
+            <source>Incompatible fw version</source>
+            <translation>Inkompatible Firmwareversion</translation>
+        </message>
+        <message>
+            <source>Unknown status</source>
+            <translation>Unbekannter Zustand</translation>
+        </message>
+        <message>
+            <source>Not connected</source>
+            <translation>Nicht verbunden</translation>
+        </message>
+        <message>
+            <source>Routing problem</source>
+            <translation>Routingproblem</translation>
+        </message>
+        <message>
+            <source>Stream #</source>
+            <translation>Datenstrom Nr. </translation>
+        </message>
+        <message>
+            <source>Wrong rate settings.
+Couldn't run with
+rate &gt; 100%</source>
+            <translation>Falsche Rate.
+Start mit
+Rate &gt; 100% nicht möglich</translation>
+        </message>
+        <message>
+            <source>No active streams</source>
+            <translation>Keine aktiven Datenströme</translation>
+        </message>
+        <message>
+            <source>Active VLAN</source>
+            <translation>VLAN aktiv</translation>
+        </message>
+        <message>
+            <source>Active MPLS</source>
+            <translation>MPLS aktiv</translation>
+        </message>
+        <message>
+            <source>Set packet length</source>
+            <translation>Paketlänge einstellen</translation>
+        </message>
+        <message>
+            <source>b</source>
+            <translation>B</translation>
+        </message>
+        <message>
+            <source>Test is not chosen</source>
+            <translation>Kein Test gewählt</translation>
+        </message>
+        <message>
+            <source>The test already run</source>
+            <translation>Der Test läuft bereits</translation>
+        </message>
+        <message>
+            <source>Too many addresses. The greatest possible quantity is</source>
+            <translation>Zu viele Adressen. Die größtmögliche Anzahl ist</translation>
+        </message>
+        <message>
+            <source>Not chosen any frame length</source>
+            <translation>Keine Rahmenlänge gewählt</translation>
+        </message>
+        <message>
+            <source>User rate settings not setted for latency test</source>
+            <translation>Benutzerrate für den Latenztest nicht eingestellt</translation>
+        </message>
+        <message>
+            <source>Signal sources are not chosen</source>
+            <translation>Keine Signalquellen gewählt</translation>
+        </message>
+        <message>
+            <source>PTP server is not chosen</source>
+            <translation>Kein PTP-Server gewählt</translation>
+        </message>
+        <message>
+            <source>Unknown error</source>
+            <translation>Unbekannter Fehler</translation>
+        </message>
+    </context>
+    <context>
+        <name>FileNameDialog</name>
+        <message>
+            <source>Enter file name</source>
+            <translation>Dateinamen eingeben</translation>
+        </message>
+        <message>
+            <source>File name</source>
+            <translation>Dateiname</translation>
+        </message>
+    </context>
+    <context>
+        <name>MainForm</name>
+        <message>
+            <source>Serial Connection</source>
+            <translation>Serielle Verbindung</translation>
+        </message>
+        <message>
+            <source>Port</source>
+            <translation>Port</translation>
+        </message>
+        <message>
+            <source>Connect</source>
+            <translation>Verbinden</translation>
+        </message>
+        <message>
+            <source>Disconnect</source>
+            <translation>Trennen</translation>
+        </message>
+        <message>
+            <source>Ethernet Connection</source>
+            <translation>Ethernet-Verbindung</translation>
+        </message>
+        <message>
+            <source>Port A</source>
+            <translation>Port A</translation>
+        </message>
+        <message>
+            <source>Port B</source>
+            <translation>Port B</translation>
+        </message>
+        <message>
+            <source>Debug</source>
+            <translation>Debug</translation>
+        </message>
+        <message>
+            <source>Address</source>
+            <translation>Adresse</translation>
+        </message>
+        <message>
+            <source>Value</source>
+            <translation>Wert</translation>
+        </message>
+        <message>
+            <source>Read</source>
+            <translation>Lesen</translation>
+        </message>
+        <message>
+            <source>Write</source>
+            <translation>Schreiben</translation>
+        </message>
+        <message>
+            <source>Process A</source>
+            <translation>Prozess A</translation>
+        </message>
+        <message>
+            <source>Process B</source>
+            <translation>Prozess B</translation>
+        </message>
+        <message>
+            <source>Traffic
+test</source>
+            <translation>Verkehrs-
+test</translation>
+        </message>
+        <message>
+            <source>Multistream</source>
+            <translation>Mehrere Ströme</translation>
+        </message>
+        <message>
+            <source>Packet
+Jitter</source>
+            <translation>Paket-
+Jitter</translation>
+        </message>
+        <message>
+            <source>TCP/IP Tests</source>
+            <translation>TCP/IP-Tests</translation>
+        </message>
+        <message>
+            <source>Cable
+Diagnostics</source>
+            <translation>Kabel-
+diagnose</translation>
+        </message>
+        <message>
+            <source>Optical
+test</source>
+            <translation>Optischer
+Test</translation>
+        </message>
+        <message>
+            <source>BER Test</source>
+            <translation>BER-Test</translation>
+        </message>
+        <message>
+            <source>Synchronization</source>
+            <translation>Synchronisation</translation>
+        </message>
+        <message>
+            <source>Thru</source>
+            <translation>Durchgang</translation>
+        </message>
+        <message>
+            <source>Loopback</source>
+            <translation>Schleife</translation>
+        </message>
+        <message>
+            <source>File transfer</source>
+            <translation>Dateiübertragung</translation>
+        </message>
+        <message>
+            <source>Statistics</source>
+            <translation>Statistik</translation>
+        </message>
+        <message>
+            <source>Device 
+settings</source>
+            <translation>Geräte-
+einstellungen</translation>
+        </message>
+        <message>
+            <source>Interface
+settings</source>
+            <translation>Schnittstellen-
+einstellungen</translation>
+        </message>
+        <message>
+            <source>%1 Remote Control</source>
+            <translation>%1 Fernsteuerung</translation>
+        </message>
+        <message>
+            <source>The address "%1" is not a valid IP address.
+Enter four numbers from 0 to 255 separated by dots.</source>
+            <translation>Die Adresse „%1“ ist keine gültige IP-Adresse.
+Geben Sie vier Zahlen von 0 bis 255 ein, durch Punkte getrennt.</translation>
+        </message>
+        <message>
+            <source>Device</source>
+            <translation>Gerät</translation>
+        </message>
+        <message>
+            <source>Serial</source>
+            <translation>Seriennummer</translation>
+        </message>
+        <message>
+            <source>Release</source>
+            <translation>Release</translation>
+        </message>
+        <message>
+            <source>Compiled for %1 release version %2</source>
+            <translation>Erstellt für %1 Release-Version %2</translation>
+        </message>
+        <message>
+            <source>Error</source>
+            <translation>Fehler</translation>
+        </message>
+        <message>
+            <source>File not for loading.</source>
+            <translation>Diese Datei kann nicht geladen werden.</translation>
+        </message>
+        <message>
+            <source>Can not save the file.</source>
+            <translation>Die Datei kann nicht gespeichert werden.</translation>
+        </message>
+        <message>
+            <source>The memory is full.</source>
+            <translation>Der Speicher ist voll.</translation>
+        </message>
+        <message>
+            <source>File already exists.</source>
+            <translation>Die Datei existiert bereits.</translation>
+        </message>
+        <message>
+            <source>Test start error</source>
+            <translation>Fehler beim Teststart</translation>
+        </message>
+        <message>
+            <source>Mbps</source>
+            <translation>Mbit/s</translation>
+        </message>
+        <message>
+            <source>bps</source>
+            <translation>bit/s</translation>
+        </message>
+        <message>
+            <source>Kbps</source>
+            <translation>kbit/s</translation>
+        </message>
+    </context>
+    <context>
+        <name>MainMenu</name>
+        <message>
+            <source>About</source>
+            <translation>Über</translation>
+        </message>
+        <message>
+            <source>About Qt</source>
+            <translation>Über Qt</translation>
+        </message>
+        <message>
+            <source>Font</source>
+            <translation>Schriftart</translation>
+        </message>
+        <message>
+            <source>Settings</source>
+            <translation>Einstellungen</translation>
+        </message>
+    </context>
+    <context>
+        <name>QApplication</name>
+        <message>
+            <source>Kbps</source>
+            <translation>kbit/s</translation>
+        </message>
+        <message>
+            <source>Mbps</source>
+            <translation>Mbit/s</translation>
+        </message>
+        <message>
+            <source>bps</source>
+            <translation>bit/s</translation>
+        </message>
+        <message>
+            <source>ms</source>
+            <translation>ms</translation>
+        </message>
+        <message>
+            <source>ns</source>
+            <translation>ns</translation>
+        </message>
+        <message>
+            <source>s</source>
+            <translation>s</translation>
+        </message>
+        <message>
+            <source>us</source>
+            <translation>µs</translation>
+        </message>
+    </context>
+    <context>
+        <name>QObject</name>
+        <message>
+            <source>Data base does not open!
+Program is now closed.</source>
+            <translation>Die Datenbank lässt sich nicht öffnen!
+Das Programm wird beendet.</translation>
+        </message>
+        <message>
+            <source>No source</source>
+            <translation>Keine Quelle</translation>
+        </message>
+        <message>
+            <source>CJSC</source>
+            <translation>AG</translation>
+        </message>
+        <message>
+            <source>RP Enterprise Halvorsk</source>
+            <translation>FP Unternehmen Halvorsk</translation>
+        </message>
+    </context>
+    <context>
+        <name>RemoteControl</name>
+        <message>
+            <source>cpu updated %1 %</source>
+            <translation>CPU zu %1 % aktualisiert</translation>
+        </message>
+        <message>
+            <source>fpga updated %1 %</source>
+            <translation>FPGA zu %1 % aktualisiert</translation>
+        </message>
+        <message>
+            <source>cpu update failed</source>
+            <translation>CPU-Aktualisierung fehlgeschlagen</translation>
+        </message>
+        <message>
+            <source>cpu update complete</source>
+            <translation>CPU-Aktualisierung abgeschlossen</translation>
+        </message>
+        <message>
+            <source>fpga update failed</source>
+            <translation>FPGA-Aktualisierung fehlgeschlagen</translation>
+        </message>
+        <message>
+            <source>fpga update complete</source>
+            <translation>FPGA-Aktualisierung abgeschlossen</translation>
+        </message>
+        <message>
+            <source>full update complete</source>
+            <translation>Vollständige Aktualisierung abgeschlossen</translation>
+        </message>
+        <message>
+            <source>finish update failed</source>
+            <translation>Abschluss der Aktualisierung fehlgeschlagen</translation>
+        </message>
+        <message>
+            <source>finish update complete</source>
+            <translation>Aktualisierung abgeschlossen</translation>
+        </message>
+    </context>
+    <context>
+        <name>vyrupDialog</name>
+        <message>
+            <source>Dialog</source>
+            <translation>Aktualisierung</translation>
+        </message>
+        <message>
+            <source>Open</source>
+            <translation>Öffnen</translation>
+        </message>
+        <message>
+            <source>Accept</source>
+            <translation>Übernehmen</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Abbrechen</translation>
+        </message>
+        <message>
+            <source>Write cpu started</source>
+            <translation>Schreiben der CPU begonnen</translation>
+        </message>
+        <message>
+            <source>Write cpu completed</source>
+            <translation>Schreiben der CPU abgeschlossen</translation>
+        </message>
+        <message>
+            <source>Write cpu failed</source>
+            <translation>Schreiben der CPU fehlgeschlagen</translation>
+        </message>
+        <message>
+            <source>Erase Fpga started</source>
+            <translation>Löschen des FPGA begonnen</translation>
+        </message>
+        <message>
+            <source>Erase Fpga completed</source>
+            <translation>Löschen des FPGA abgeschlossen</translation>
+        </message>
+        <message>
+            <source>Erase Fpga failed</source>
+            <translation>Löschen des FPGA fehlgeschlagen</translation>
+        </message>
+        <message>
+            <source>Write Fpga started</source>
+            <translation>Schreiben des FPGA begonnen</translation>
+        </message>
+        <message>
+            <source>Write Fpga completed</source>
+            <translation>Schreiben des FPGA abgeschlossen</translation>
+        </message>
+        <message>
+            <source>Write Fpga failed</source>
+            <translation>Schreiben des FPGA fehlgeschlagen</translation>
+        </message>
+        <message>
+            <source>Reset started</source>
+            <translation>Neustart begonnen</translation>
+        </message>
+        <message>
+            <source>Reset completed</source>
+            <translation>Neustart abgeschlossen</translation>
+        </message>
+        <message>
+            <source>Reset failed</source>
+            <translation>Neustart fehlgeschlagen</translation>
+        </message>
+        <message>
+            <source>Invalid Device Type</source>
+            <translation>Ungültiger Gerätetyp</translation>
+        </message>
+        <message>
+            <source>Wait After Reset Failed</source>
+            <translation>Warten nach dem Neustart fehlgeschlagen</translation>
+        </message>
+        <message>
+            <source>Invalid File Format</source>
+            <translation>Ungültiges Dateiformat</translation>
+        </message>
+        <message>
+            <source>FullUpdateCompleted</source>
+            <translation>Vollständige Aktualisierung abgeschlossen</translation>
+        </message>
+        <message>
+            <source>unknown</source>
+            <translation>unbekannt</translation>
+        </message>
+        <message>
+            <source>Select ROM file</source>
+            <translation>Aktualisierungsdatei wählen</translation>
+        </message>
+        <message>
+            <source>Update file(*.vyrup)</source>
+            <translation>Aktualisierungsdatei(*.vyrup)</translation>
+        </message>
+        <message>
+            <source>Open file error</source>
+            <translation>Fehler beim Öffnen der Datei</translation>
+        </message>
+        <message>
+            <source>Read file error</source>
+            <translation>Fehler beim Lesen der Datei</translation>
+        </message>
+    </context>
+</TS>
