@@ -225,23 +225,19 @@ void Device::publishConnectionType()
 void Device::connectBySerial(QString portName)
 {
     m_settingsRead = false;
-    const bool ok = m_remote.connectBySerial(portName);
-    publishConnectionType();
-    if (!ok) {
-        m_connectionType.store(RemoteControl::NoConnection);
-        emit disconnected();
-        return;
-    }
-    if (updateDeviceInfo())
-        onConnectSteps();
+    finishConnect(m_remote.connectBySerial(portName));
 }
 
 void Device::connectByTcpIp(QString portName)
 {
     m_settingsRead = false;
-    const bool ok = m_remote.connectByTcpIp(portName);
+    finishConnect(m_remote.connectByTcpIp(portName));
+}
+
+void Device::finishConnect(bool opened)
+{
     publishConnectionType();
-    if (!ok) {
+    if (!opened) {
         m_connectionType.store(RemoteControl::NoConnection);
         emit disconnected();
         return;

@@ -201,6 +201,8 @@ private:
     void reconnectSequence();
     void setTesterClock();
     void publishConnectionType();
+    // Common end of a connect by serial port or TCP.
+    void finishConnect(bool opened);
     TestInfo *findTestInfo(unsigned testId) const;
     static bool processBit(const get_device_status_resp_t &status, port_t port, uchar testId);
 
