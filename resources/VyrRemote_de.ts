@@ -190,6 +190,61 @@ Rate &gt; 100% nicht möglich</translation>
         </message>
     </context>
     <context>
+        <name>HeaderWidget</name>
+        <message>
+            <source>Header</source>
+            <translation>Header</translation>
+        </message>
+        <message>
+            <source>Header level 2</source>
+            <translation>Header Ebene 2</translation>
+        </message>
+        <message>
+            <source>ARP enable</source>
+            <translation>ARP aktivieren</translation>
+        </message>
+        <message>
+            <source>Destination MAC</source>
+            <translation>Ziel-MAC</translation>
+        </message>
+        <message>
+            <source>Header level 3</source>
+            <translation>Header Ebene 3</translation>
+        </message>
+        <message>
+            <source>Auto IP destination</source>
+            <translation>Auto-IP-Ziel</translation>
+        </message>
+        <message>
+            <source>IP destination</source>
+            <translation>IP-Ziel</translation>
+        </message>
+        <message>
+            <source>IP source</source>
+            <translation>IP-Quelle</translation>
+        </message>
+        <message>
+            <source>ToS</source>
+            <translation>ToS</translation>
+        </message>
+        <message>
+            <source>DSCP</source>
+            <translation>DSCP</translation>
+        </message>
+        <message>
+            <source>Header level 4</source>
+            <translation>Header Ebene 4</translation>
+        </message>
+        <message>
+            <source>UDP destination</source>
+            <translation>UDP-Ziel</translation>
+        </message>
+        <message>
+            <source>UDP source</source>
+            <translation>UDP-Quelle</translation>
+        </message>
+    </context>
+    <context>
         <name>MainForm</name>
         <message>
             <source>Serial Connection</source>
@@ -486,6 +541,254 @@ Das Programm wird beendet.</translation>
         <message>
             <source>finish update complete</source>
             <translation>Aktualisierung abgeschlossen</translation>
+        </message>
+    </context>
+    <context>
+        <name>TestForm</name>
+        <message>
+            <source>Traffic test</source>
+            <translation>Traffic-Test</translation>
+        </message>
+        <message>
+            <source>RFC2544 test</source>
+            <translation>RFC2544-Test</translation>
+        </message>
+        <message>
+            <source>Y1564 test</source>
+            <translation>Y1564-Test</translation>
+        </message>
+        <message>
+            <source>Multistream test</source>
+            <translation>Multistream-Test</translation>
+        </message>
+        <message>
+            <source>Jitter test</source>
+            <translation>Jitter-Test</translation>
+        </message>
+        <message>
+            <source>PTP test</source>
+            <translation>PTP-Test</translation>
+        </message>
+        <message>
+            <source>Ping test</source>
+            <translation>Ping-Test</translation>
+        </message>
+        <message>
+            <source>Trace test</source>
+            <translation>Trace-Test</translation>
+        </message>
+        <message>
+            <source>DNS test</source>
+            <translation>DNS-Test</translation>
+        </message>
+        <message>
+            <source>IP Scanner test</source>
+            <translation>IP-Scanner-Test</translation>
+        </message>
+        <message>
+            <source>Cable test</source>
+            <translation>Kabeltest</translation>
+        </message>
+        <message>
+            <source>MDI test</source>
+            <translation>MDI-Test</translation>
+        </message>
+        <message>
+            <source>Asymetric traffic test</source>
+            <translation>Asymmetrischer Traffic-Test</translation>
+        </message>
+        <message>
+            <source>Synchronization</source>
+            <translation>Synchronisation</translation>
+        </message>
+        <message>
+            <source>BERT test</source>
+            <translation>BERT-Test</translation>
+        </message>
+        <message>
+            <source>Loopback</source>
+            <translation>Loopback</translation>
+        </message>
+        <message>
+            <source>Port A</source>
+            <translation>Port A</translation>
+        </message>
+        <message>
+            <source>Port B</source>
+            <translation>Port B</translation>
+        </message>
+        <message>
+            <source>Start A-&gt;A</source>
+            <translation>Start A-&gt;A</translation>
+        </message>
+        <message>
+            <source>Start B-&gt;B</source>
+            <translation>Start B-&gt;B</translation>
+        </message>
+        <message>
+            <source>Start A-&gt;B</source>
+            <translation>Start A-&gt;B</translation>
+        </message>
+        <message>
+            <source>Start B-&gt;A</source>
+            <translation>Start B-&gt;A</translation>
+        </message>
+        <message>
+            <source>Wrong settings for DNS test</source>
+            <translation>Falsche Einstellungen für den DNS-Test</translation>
+        </message>
+        <message>
+            <source>Cannot run test - empty DNS meaning</source>
+            <translation>Test kann nicht starten - DNS-Name leer</translation>
+        </message>
+        <message>
+            <source>Error</source>
+            <translation>Fehler</translation>
+        </message>
+        <message>
+            <source>Can not start the test for topology %1,
+because &quot;Auto IP destination&quot; flag is set.</source>
+            <translation>Der Test für die Topologie %1 kann nicht gestartet werden,
+weil &quot;Auto-IP-Ziel&quot; gesetzt ist.</translation>
+        </message>
+    </context>
+    <context>
+        <name>TrafficForm</name>
+        <message>
+            <source>Traffic test (Port A)</source>
+            <translation>Traffic-Test (Port A)</translation>
+        </message>
+        <message>
+            <source>Settings</source>
+            <translation>Einstellungen</translation>
+        </message>
+        <message>
+            <source>Advanced</source>
+            <translation>Erweitert</translation>
+        </message>
+        <message>
+            <source>Rate units</source>
+            <translation>Rateneinheit</translation>
+        </message>
+        <message>
+            <source>kbps</source>
+            <translation>kbit/s</translation>
+        </message>
+        <message>
+            <source>Mbps</source>
+            <translation>Mbit/s</translation>
+        </message>
+        <message>
+            <source>Rate</source>
+            <translation>Rate</translation>
+        </message>
+        <message>
+            <source>Threshold FLR</source>
+            <translation>FLR-Schwelle</translation>
+        </message>
+        <message>
+            <source>Packet length, b</source>
+            <translation>Paketlänge, B</translation>
+        </message>
+        <message>
+            <source>Duration</source>
+            <translation>Dauer</translation>
+        </message>
+        <message>
+            <source>Learning Int., ms</source>
+            <translation>Lernintervall, ms</translation>
+        </message>
+        <message>
+            <source>Wait Interval, ms</source>
+            <translation>Warteintervall, ms</translation>
+        </message>
+        <message>
+            <source>Measuring</source>
+            <translation>Messung</translation>
+        </message>
+        <message>
+            <source>Elapsed time</source>
+            <translation>Verstrichene Zeit</translation>
+        </message>
+        <message>
+            <source>Estimate time</source>
+            <translation>Restzeit</translation>
+        </message>
+        <message>
+            <source>Status</source>
+            <translation>Status</translation>
+        </message>
+        <message>
+            <source>Tx frames</source>
+            <translation>Tx-Frames</translation>
+        </message>
+        <message>
+            <source>Rx frames</source>
+            <translation>Rx-Frames</translation>
+        </message>
+        <message>
+            <source>Tx bytes</source>
+            <translation>Tx-Bytes</translation>
+        </message>
+        <message>
+            <source>Vrt</source>
+            <translation>Vrt</translation>
+        </message>
+        <message>
+            <source>PDV</source>
+            <translation>PDV</translation>
+        </message>
+        <message>
+            <source>Latency</source>
+            <translation>Latenz</translation>
+        </message>
+        <message>
+            <source>Loss frames</source>
+            <translation>Verlorene Frames</translation>
+        </message>
+        <message>
+            <source>Error frames</source>
+            <translation>Fehlerhafte Frames</translation>
+        </message>
+        <message>
+            <source>Pause</source>
+            <translation>Pause</translation>
+        </message>
+        <message>
+            <source>Count</source>
+            <translation>Anzahl</translation>
+        </message>
+        <message>
+            <source>Coef</source>
+            <translation>Koeff.</translation>
+        </message>
+        <message>
+            <source>Start A-&gt;A</source>
+            <translation>Start A-&gt;A</translation>
+        </message>
+        <message>
+            <source>Start A-&gt;B</source>
+            <translation>Start A-&gt;B</translation>
+        </message>
+        <message>
+            <source>Stop</source>
+            <translation>Stopp</translation>
+        </message>
+        <message>
+            <source>Apply</source>
+            <translation>Übernehmen</translation>
+        </message>
+        <message>
+            <source>Reset</source>
+            <translation>Zurücksetzen</translation>
+        </message>
+        <message>
+            <source>Save Report</source>
+            <translation>Bericht speichern</translation>
+        </message>
+        <message>
+            <source>Loss exceeded</source>
+            <translation>Verlust überschritten</translation>
         </message>
     </context>
     <context>

@@ -190,6 +190,61 @@ rate &gt; 100%</source>
         </message>
     </context>
     <context>
+        <name>HeaderWidget</name>
+        <message>
+            <source>Header</source>
+            <translation>Заголовок</translation>
+        </message>
+        <message>
+            <source>Header level 2</source>
+            <translation>Заголовок уровня 2</translation>
+        </message>
+        <message>
+            <source>ARP enable</source>
+            <translation>Включить ARP</translation>
+        </message>
+        <message>
+            <source>Destination MAC</source>
+            <translation>MAC назначения</translation>
+        </message>
+        <message>
+            <source>Header level 3</source>
+            <translation>Заголовок уровня 3</translation>
+        </message>
+        <message>
+            <source>Auto IP destination</source>
+            <translation>Авто IP назначения</translation>
+        </message>
+        <message>
+            <source>IP destination</source>
+            <translation>IP назначения</translation>
+        </message>
+        <message>
+            <source>IP source</source>
+            <translation>IP источника</translation>
+        </message>
+        <message>
+            <source>ToS</source>
+            <translation>ToS</translation>
+        </message>
+        <message>
+            <source>DSCP</source>
+            <translation>DSCP</translation>
+        </message>
+        <message>
+            <source>Header level 4</source>
+            <translation>Заголовок уровня 4</translation>
+        </message>
+        <message>
+            <source>UDP destination</source>
+            <translation>UDP назначения</translation>
+        </message>
+        <message>
+            <source>UDP source</source>
+            <translation>UDP источника</translation>
+        </message>
+    </context>
+    <context>
         <name>MainForm</name>
         <message>
             <source>Serial Connection</source>
@@ -486,6 +541,254 @@ Program is now closed.</source>
         <message>
             <source>finish update complete</source>
             <translation>завершение обновления выполнено</translation>
+        </message>
+    </context>
+    <context>
+        <name>TestForm</name>
+        <message>
+            <source>Traffic test</source>
+            <translation>Тест трафика</translation>
+        </message>
+        <message>
+            <source>RFC2544 test</source>
+            <translation>Тест RFC2544</translation>
+        </message>
+        <message>
+            <source>Y1564 test</source>
+            <translation>Тест Y1564</translation>
+        </message>
+        <message>
+            <source>Multistream test</source>
+            <translation>Многопотоковый тест</translation>
+        </message>
+        <message>
+            <source>Jitter test</source>
+            <translation>Тест джиттера</translation>
+        </message>
+        <message>
+            <source>PTP test</source>
+            <translation>Тест PTP</translation>
+        </message>
+        <message>
+            <source>Ping test</source>
+            <translation>Тест Ping</translation>
+        </message>
+        <message>
+            <source>Trace test</source>
+            <translation>Тест трассировки</translation>
+        </message>
+        <message>
+            <source>DNS test</source>
+            <translation>Тест DNS</translation>
+        </message>
+        <message>
+            <source>IP Scanner test</source>
+            <translation>Тест IP-сканера</translation>
+        </message>
+        <message>
+            <source>Cable test</source>
+            <translation>Тест кабеля</translation>
+        </message>
+        <message>
+            <source>MDI test</source>
+            <translation>Тест MDI</translation>
+        </message>
+        <message>
+            <source>Asymetric traffic test</source>
+            <translation>Тест асимметричного трафика</translation>
+        </message>
+        <message>
+            <source>Synchronization</source>
+            <translation>Синхронизация</translation>
+        </message>
+        <message>
+            <source>BERT test</source>
+            <translation>Тест BERT</translation>
+        </message>
+        <message>
+            <source>Loopback</source>
+            <translation>Шлейф</translation>
+        </message>
+        <message>
+            <source>Port A</source>
+            <translation>Порт A</translation>
+        </message>
+        <message>
+            <source>Port B</source>
+            <translation>Порт B</translation>
+        </message>
+        <message>
+            <source>Start A-&gt;A</source>
+            <translation>Старт A-&gt;A</translation>
+        </message>
+        <message>
+            <source>Start B-&gt;B</source>
+            <translation>Старт B-&gt;B</translation>
+        </message>
+        <message>
+            <source>Start A-&gt;B</source>
+            <translation>Старт A-&gt;B</translation>
+        </message>
+        <message>
+            <source>Start B-&gt;A</source>
+            <translation>Старт B-&gt;A</translation>
+        </message>
+        <message>
+            <source>Wrong settings for DNS test</source>
+            <translation>Неверные настройки теста DNS</translation>
+        </message>
+        <message>
+            <source>Cannot run test - empty DNS meaning</source>
+            <translation>Невозможно запустить тест - пустое имя DNS</translation>
+        </message>
+        <message>
+            <source>Error</source>
+            <translation>Ошибка</translation>
+        </message>
+        <message>
+            <source>Can not start the test for topology %1,
+because &quot;Auto IP destination&quot; flag is set.</source>
+            <translation>Невозможно запустить тест для топологии %1,
+так как установлен флаг &quot;Авто IP назначения&quot;.</translation>
+        </message>
+    </context>
+    <context>
+        <name>TrafficForm</name>
+        <message>
+            <source>Traffic test (Port A)</source>
+            <translation>Тест трафика (Порт A)</translation>
+        </message>
+        <message>
+            <source>Settings</source>
+            <translation>Настройки</translation>
+        </message>
+        <message>
+            <source>Advanced</source>
+            <translation>Дополнительно</translation>
+        </message>
+        <message>
+            <source>Rate units</source>
+            <translation>Единицы скорости</translation>
+        </message>
+        <message>
+            <source>kbps</source>
+            <translation>кбит/с</translation>
+        </message>
+        <message>
+            <source>Mbps</source>
+            <translation>Мбит/с</translation>
+        </message>
+        <message>
+            <source>Rate</source>
+            <translation>Скорость</translation>
+        </message>
+        <message>
+            <source>Threshold FLR</source>
+            <translation>Порог FLR</translation>
+        </message>
+        <message>
+            <source>Packet length, b</source>
+            <translation>Длина пакета, байт</translation>
+        </message>
+        <message>
+            <source>Duration</source>
+            <translation>Длительность</translation>
+        </message>
+        <message>
+            <source>Learning Int., ms</source>
+            <translation>Инт. обучения, мс</translation>
+        </message>
+        <message>
+            <source>Wait Interval, ms</source>
+            <translation>Инт. ожидания, мс</translation>
+        </message>
+        <message>
+            <source>Measuring</source>
+            <translation>Измерение</translation>
+        </message>
+        <message>
+            <source>Elapsed time</source>
+            <translation>Прошло времени</translation>
+        </message>
+        <message>
+            <source>Estimate time</source>
+            <translation>Осталось времени</translation>
+        </message>
+        <message>
+            <source>Status</source>
+            <translation>Статус</translation>
+        </message>
+        <message>
+            <source>Tx frames</source>
+            <translation>Перед. кадры</translation>
+        </message>
+        <message>
+            <source>Rx frames</source>
+            <translation>Прин. кадры</translation>
+        </message>
+        <message>
+            <source>Tx bytes</source>
+            <translation>Перед. байты</translation>
+        </message>
+        <message>
+            <source>Vrt</source>
+            <translation>Vrt</translation>
+        </message>
+        <message>
+            <source>PDV</source>
+            <translation>PDV</translation>
+        </message>
+        <message>
+            <source>Latency</source>
+            <translation>Задержка</translation>
+        </message>
+        <message>
+            <source>Loss frames</source>
+            <translation>Потер. кадры</translation>
+        </message>
+        <message>
+            <source>Error frames</source>
+            <translation>Ошиб. кадры</translation>
+        </message>
+        <message>
+            <source>Pause</source>
+            <translation>Пауза</translation>
+        </message>
+        <message>
+            <source>Count</source>
+            <translation>Кол-во</translation>
+        </message>
+        <message>
+            <source>Coef</source>
+            <translation>Коэф</translation>
+        </message>
+        <message>
+            <source>Start A-&gt;A</source>
+            <translation>Старт A-&gt;A</translation>
+        </message>
+        <message>
+            <source>Start A-&gt;B</source>
+            <translation>Старт A-&gt;B</translation>
+        </message>
+        <message>
+            <source>Stop</source>
+            <translation>Стоп</translation>
+        </message>
+        <message>
+            <source>Apply</source>
+            <translation>Применить</translation>
+        </message>
+        <message>
+            <source>Reset</source>
+            <translation>Сброс</translation>
+        </message>
+        <message>
+            <source>Save Report</source>
+            <translation>Сохранить отчёт</translation>
+        </message>
+        <message>
+            <source>Loss exceeded</source>
+            <translation>Превышены потери</translation>
         </message>
     </context>
     <context>

@@ -1,4 +1,5 @@
 #include "mainform.h"
+#include "trafficform.h"
 #include "ui_mainform.h"
 
 #include "deviceidentity.h"
@@ -209,6 +210,9 @@ void MainForm::createForms()
     formList.clear();
     for (int i = 0; i < FormCount; ++i)
         formList.append(nullptr);
+    // The traffic selector shows the traffic form directly until the tab
+    // form that pairs it with the asymmetric form exists.
+    formList[FormTestTab] = new TrafficForm(&device);
 }
 
 bool MainForm::checkUser(const QString &login, const QString &password)

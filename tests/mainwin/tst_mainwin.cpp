@@ -2,6 +2,7 @@
 // device information, port panels, link loss, language switching, report and
 // save messages, update mode, and shut-down while the worker is busy.
 #include "mainform.h"
+#include "trafficform.h"
 #include "modalanswerer.h"
 #include "simremote.h"
 #include "startremote.h"
@@ -109,6 +110,7 @@ private slots:
     void addressCheck();
     void languageSwitch();
     void portButtons();
+    void trafficSelectorShowsTrafficForm();
     void reportLoaded_data();
     void reportLoaded();
     void saveErrors_data();
@@ -461,6 +463,21 @@ void TestMainWin::portButtons()
     QVERIFY(!b->isChecked());
     QCOMPARE(device->getCurrentProcess(), PortA);
     QCOMPARE(disable.count(), 3);
+}
+
+void TestMainWin::trafficSelectorShowsTrafficForm()
+{
+    Fixture f(0);
+    ModalAnswerer answerer;
+    f.w->show();
+    f.connectToSim();
+    QVERIFY(f.waitConnected());
+    auto *button = f.get<QPushButton>("bTraffic");
+    QTRY_VERIFY(button->isEnabled());
+    button->click();
+    TrafficForm *form = f.w->findChild<TrafficForm *>();
+    QVERIFY(form);
+    QTRY_VERIFY(form->isVisible());
 }
 
 void TestMainWin::reportLoaded_data()

@@ -1,0 +1,85 @@
+#pragma once
+
+#include "headersettings.h"
+#include "records.h"
+
+#include <QWidget>
+
+#include <optional>
+
+class Device;
+
+namespace Ui {
+class HeaderWidget;
+}
+
+// Editor of one frame-header record (header_settings_t), embedded by every
+// form whose test generates frames. Plain QWidget, re-texted by its owner.
+//
+// The owner hands in a copy of the header of the current port's settings
+// record before every load() and save() (setSettings), and after save()
+// takes the edited copy back (settings()) into its own settings copy. The
+// widget therefore never writes into a record it does not own: in
+// particular the automatic destination address is only shown while "Auto
+// IP destination" is ticked, and reaches the record at the next save.
+//
+// GUI thread only. The port addresses are read from the Device as copies.
+class HeaderWidget : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit HeaderWidget(QWidget *parent = nullptr);
+    ~HeaderWidget() override;
+
+    // The record being edited; null clears it (every slot then does nothing).
+    void setSettings(const header_settings_t *record);
+    std::optional<header_settings_t> settings() const { return m_settings; }
+
+    void retranslate();
+    // Shown as "IP source" instead of the port's own address at the next
+    // load(); 0 means none.
+    void setSourceIpOverride(uint32_t ip);
+    void setSourceIp(uint32_t ip);
+    void hideLevel2();
+
+    // The address of a test port as the tester uses it: from the status
+    // record while the port takes its address by DHCP, else the configured
+    // one; 0 while its interface settings have not been read.
+    static uint32_t portAddress(const Device *device, port_t port);
+
+public slots:
+    void load(Device *device);
+    void save();
+    void gotApplied();
+    void cMacAutoToggled(bool checked);
+    void cIPAutoToggled(bool checked);
+    void cLvl3Toggled(bool checked);
+    void cLvl4Toggled();
+    void ttlChanged(int v);
+    void sUDPdstChanged(int v);
+    void sUDPsrcChanged(int v);
+    void lMACchanged(const QString &s);
+    void lIPchanged(const QString &s);
+    void cbToSChanged(int index);
+    void cbPrecChanged(int index);
+    void cbDSCPChanged(int index);
+    void gTosToggled(bool checked);
+    void gDSCPToggled(bool checked);
+
+signals:
+    void toggledAutoIP(bool on);
+    void enableApply();
+
+private:
+    int storedTosIndex() const;
+    int storedPrecedence() const;
+    int storedDscpIndex() const;
+    void markCombo(QWidget *combo, int index, int stored, bool groupOn);
+    void setUdpRowsVisible(bool visible);
+
+    uint32_t sourceIpOverride = 0;
+    Ui::HeaderWidget *ui;
+    Device *device = nullptr;   // not owned; the one given to the last load()
+    std::optional<header_settings_t> m_settings;
+    bool firstLoad = true;
+};

@@ -1,0 +1,137 @@
+#pragma once
+
+#include "iretranslatable.h"
+#include "records.h"
+#include "testinfo.h"
+
+#include <QByteArray>
+
+#include <cstring>
+#include <optional>
+
+class Device;
+class QGroupBox;
+class QPushButton;
+
+// Base of every test form: binds the form to the Device and to the TestInfo
+// of its test id, runs the standard buttons (start on the same port, start
+// towards the other port, stop, apply, reset, default, save report), keeps
+// the frame title and the button states in step with the polled status, and
+// routes arriving settings and results to the form's fill operations.
+//
+// Threads. The form lives in the GUI thread; Device and TestInfo live in
+// the worker thread. Every request leaves through a queued connection made
+// here, every answer comes back as a queued signal. The form never holds a
+// pointer into a worker buffer: it keeps its own copy of the current port's
+// settings record (taken from TestInfo when the record arrives), the derived
+// form edits only that copy, and Apply hands a copy of it to
+// TestInfo::sendSettings. Results are read as copies when they are drawn.
+//
+// A derived form builds its designer form, calls initGui() with its buttons
+// and frame, overrides the fill operations and retranslate(), and connects
+// settingsApplied() to its own gotApplied() (and to that of an embedded
+// HeaderWidget) to return edited fields to black.
+class TestForm : public IRetranslatable
+{
+    Q_OBJECT
+public:
+    TestForm(Device *device, TestInfo *testInfo, QWidget *parent = nullptr);
+    ~TestForm() override = default;
+
+    // Frame title name of a test id; "Unknown Test" for ids without a form.
+    static QString testName(int testId);
+
+public slots:
+    virtual void activate();
+    virtual void currentProcessChanged(port_t port);
+    virtual bool canStartXX();
+    virtual void setTitles();
+    virtual void setButtonsEnabled();
+    virtual void deviceStatusUpdated();
+    virtual void fillFormFromSettings();
+    virtual void fillFormFromResults();
+    virtual void fillSettingsFromForm();
+    virtual void bStartXXClicked();
+    virtual void bStartXYClicked();
+    virtual void bStopClicked();
+    virtual void bResetClicked();
+    virtual void bApplyClicked();
+    virtual void bDefaultClicked();
+    virtual void bSaveReportClicked();
+
+    int getTestId() const;
+    // Any pointer may be null: the form has no such button or frame.
+    void initGui(QPushButton *bStartXX, QPushButton *bStartXY, QPushButton *bStop,
+                 QPushButton *bApply, QPushButton *bReset, QGroupBox *frame,
+                 QPushButton *bDefault, QPushButton *bSaveReport);
+    void settingsReceived();
+    void resultsReceived();
+    void fillFormFromAll();
+
+signals:
+    void startTest(uchar test, uchar topology);
+    void stopTest(uchar test);
+    void receiveSettings(port_t port);
+    void receiveResults(port_t port);
+    // The whole settings record of the port, as the form applied it.
+    void sendSettings(port_t port, QByteArray settings);
+    void loadDefaultSettings(port_t port);
+    void saveReportToFile(port_t port, uchar test, QString fileName);
+    // Emitted after the settings were handed to the tester (Apply or a
+    // start); not after a refused apply.
+    void settingsApplied();
+
+protected:
+    port_t currentPort() const;
+
+    // The form's own copy of the current port's settings record: present
+    // once the record was read for this port, absent before, after a failed
+    // read and after the link was lost. Change slots compare with it,
+    // fillSettingsFromForm() writes into it.
+    bool hasSettings() const;
+    template <class T>
+    std::optional<T> settingsAs() const
+    {
+        static_assert(std::is_trivially_copyable<T>::value, "records are plain bytes");
+        const QByteArray *bytes = heldSettings();
+        if (!bytes || bytes->size() != int(sizeof(T)))
+            return std::nullopt;
+        T record;
+        std::memcpy(&record, bytes->constData(), sizeof(T));
+        return record;
+    }
+    // Replaces the held copy (ignored when none is held or the size differs).
+    template <class T>
+    void storeSettings(const T &record)
+    {
+        static_assert(std::is_trivially_copyable<T>::value, "records are plain bytes");
+        storeSettingsBytes(QByteArray(reinterpret_cast<const char *>(&record), int(sizeof(T))));
+    }
+
+    // Some field differs from the held record and has not been applied.
+    bool edited = false;
+    Device *device;        // not owned
+    TestInfo *testInfo;    // not owned
+    QPushButton *bStartXX = nullptr;
+    QPushButton *bStartXY = nullptr;
+    QPushButton *bStop = nullptr;
+    QPushButton *bApply = nullptr;
+    QPushButton *bReset = nullptr;
+    QGroupBox *frame = nullptr;
+    QPushButton *bDefault = nullptr;
+    QPushButton *bSaveReport = nullptr;
+
+private:
+    // Writes the form into its copy and sends it; false (nothing sent,
+    // edited and Apply left as they are) when the form holds no record.
+    bool applySettings();
+    void takeSettingsFromTestInfo();
+    void dropSettings();
+    const QByteArray *heldSettings() const;
+    void storeSettingsBytes(const QByteArray &bytes);
+    bool portIdle(const get_device_status_resp_t &status, port_t port) const;
+
+    std::optional<QByteArray> m_settings;
+    port_t m_settingsPort = PortA;
+    bool m_lastApplyOk = false;
+};

@@ -1,0 +1,245 @@
+#include "trafficform.h"
+#include "ui_trafficform.h"
+
+#include "device.h"
+#include "rateunits.h"
+#include "textfunctions.h"
+#include "trafficformat.h"
+
+static_assert(sizeof(traffic_settings_t) == testSettingsSize(TestTraffic), "traffic settings size");
+static_assert(sizeof(traffic_results_t) == testResultsSize(TestTraffic), "traffic results size");
+
+namespace {
+constexpr int CountColumn = 0;
+constexpr int CoefColumn = 1;
+constexpr int CountColumnWidth = 100;
+} // namespace
+
+TrafficForm::TrafficForm(Device *device, QWidget *parent)
+    : TestForm(device, device->getTrafficInfo(), parent)
+    , ui(new Ui::TrafficForm)
+{
+    ui->setupUi(this);
+    ui->tRes->setColumnWidth(CountColumn, CountColumnWidth);
+    ui->sRate->setSingleStep(1);
+
+    connect(ui->headerWidget, &HeaderWidget::toggledAutoIP, this, &TrafficForm::toggledAutoIP);
+    connect(ui->headerWidget, &HeaderWidget::enableApply, this, &TrafficForm::enableApply);
+    connect(ui->cUnits, qOverload<int>(&QComboBox::currentIndexChanged), this,
+            &TrafficForm::cUnitsCurrentIndexChanged);
+
+    initGui(ui->bStartXX, ui->bStartXY, ui->bStop, ui->bApply, ui->bReset, ui->gTraf, nullptr,
+            ui->saveReportButton);
+
+    // Fields return to black once the settings have really been handed over
+    // (Apply or a start), not on a click that applied nothing.
+    connect(this, &TestForm::settingsApplied, ui->headerWidget, &HeaderWidget::gotApplied);
+    connect(this, &TestForm::settingsApplied, this, &TrafficForm::gotApplied);
+
+    connect(ui->cUnits, qOverload<int>(&QComboBox::currentIndexChanged), this, &TrafficForm::cUnitsChanged);
+    connect(ui->sRate, qOverload<int>(&QSpinBox::valueChanged), this, &TrafficForm::sRateChanged);
+    connect(ui->dsFLR, qOverload<double>(&QDoubleSpinBox::valueChanged), this, &TrafficForm::dsFLRChanged);
+    connect(ui->sLen, qOverload<int>(&QSpinBox::valueChanged), this, &TrafficForm::sLenChanged);
+    connect(ui->tDur, &QTimeEdit::timeChanged, this, &TrafficForm::tDurChanged);
+    connect(ui->sStudy, qOverload<int>(&QSpinBox::valueChanged), this, &TrafficForm::sStudyChanged);
+    connect(ui->sInterval, qOverload<int>(&QSpinBox::valueChanged), this, &TrafficForm::sIntervalChanged);
+
+    ui->bApply->setEnabled(false);
+}
+
+TrafficForm::~TrafficForm()
+{
+    delete ui;
+}
+
+void TrafficForm::retranslate()
+{
+    ui->retranslateUi(this);
+    setTitles();
+    ui->headerWidget->retranslate();
+}
+
+// ---- settings ---------------------------------------------------------------
+
+void TrafficForm::cUnitsCurrentIndexChanged(int index)
+{
+    const int maximum = rateMaximumForIndex(index);
+    if (maximum > 0)
+        ui->sRate->setMaximum(maximum);
+}
+
+void TrafficForm::toggledAutoIP(bool on)
+{
+    ui->bStartXX->setEnabled(!on);
+    autoIP = on;
+}
+
+bool TrafficForm::canStartXX()
+{
+    if (!hasSettings())
+        return false;
+    return !autoIP;
+}
+
+void TrafficForm::fillFormFromSettings()
+{
+    const std::optional<traffic_settings_t> r = settingsAs<traffic_settings_t>();
+    if (!r)
+        return;
+
+    ui->headerWidget->setSettings(&r->header);
+    ui->headerWidget->load(device);
+
+    // Unit and its maximum before the rate, so that a rate within the
+    // unit's limits is not clamped on the way in.
+    const int unitIndex = unitCodeToIndex(r->rateUnit);
+    ui->cUnits->setCurrentIndex(unitIndex);
+    cUnitsCurrentIndexChanged(unitIndex);
+
+    ui->sRate->setValue(r->rate);
+    ui->sLen->setValue(r->packetLength);
+    ui->dsFLR->setValue(double(r->flrThreshold));
+    const QTime duration = durationToTime(r->duration);
+    if (duration.isValid())
+        ui->tDur->setTime(duration);
+    ui->sStudy->setValue(r->learningInterval);
+    ui->sInterval->setValue(r->waitInterval);
+
+    markAllFields();
+}
+
+void TrafficForm::fillSettingsFromForm()
+{
+    std::optional<traffic_settings_t> r = settingsAs<traffic_settings_t>();
+    if (!r)
+        return;
+
+    ui->headerWidget->setSettings(&r->header);
+    ui->headerWidget->save();
+    if (const std::optional<header_settings_t> header = ui->headerWidget->settings())
+        r->header = *header;
+
+    r->rateUnit = unitIndexToCode(ui->cUnits->currentIndex());
+    r->rate = uint16_t(ui->sRate->value());
+    r->packetLength = uint16_t(ui->sLen->value());
+    r->duration = timeToDuration(ui->tDur->time());
+    r->flrThreshold = float(ui->dsFLR->value());
+    r->learningInterval = uint16_t(ui->sStudy->value());
+    r->waitInterval = uint16_t(ui->sInterval->value());
+    storeSettings(*r);
+}
+
+// ---- edited fields ----------------------------------------------------------
+
+void TrafficForm::markField(bool differs)
+{
+    if (differs)
+        enableApply();
+}
+
+void TrafficForm::cUnitsChanged(int)
+{
+    const std::optional<traffic_settings_t> r = settingsAs<traffic_settings_t>();
+    if (r)
+        markField(markChangedInt(ui->cUnits, unitIndexToCode(ui->cUnits->currentIndex()), r->rateUnit));
+}
+
+void TrafficForm::sRateChanged(int value)
+{
+    const std::optional<traffic_settings_t> r = settingsAs<traffic_settings_t>();
+    if (r)
+        markField(markChangedInt(ui->sRate, value, r->rate));
+}
+
+void TrafficForm::dsFLRChanged(double value)
+{
+    const std::optional<traffic_settings_t> r = settingsAs<traffic_settings_t>();
+    if (r)
+        markField(markChangedDouble(ui->dsFLR, value, double(r->flrThreshold)));
+}
+
+void TrafficForm::sLenChanged(int value)
+{
+    const std::optional<traffic_settings_t> r = settingsAs<traffic_settings_t>();
+    if (r)
+        markField(markChangedInt(ui->sLen, value, r->packetLength));
+}
+
+void TrafficForm::tDurChanged(const QTime &time)
+{
+    const std::optional<traffic_settings_t> r = settingsAs<traffic_settings_t>();
+    if (!r)
+        return;
+    // A stored duration of a day or more has no time of day; compared in
+    // 64 bits it can never equal the edit and stays marked.
+    const bool differs = quint64(timeToDuration(time)) != quint64(r->duration);
+    setFieldColour(ui->tDur, differs ? fieldColourChanged() : fieldColourEqual());
+    markField(differs);
+}
+
+void TrafficForm::sStudyChanged(int value)
+{
+    const std::optional<traffic_settings_t> r = settingsAs<traffic_settings_t>();
+    if (r)
+        markField(markChangedInt(ui->sStudy, value, r->learningInterval));
+}
+
+void TrafficForm::sIntervalChanged(int value)
+{
+    const std::optional<traffic_settings_t> r = settingsAs<traffic_settings_t>();
+    if (r)
+        markField(markChangedInt(ui->sInterval, value, r->waitInterval));
+}
+
+void TrafficForm::markAllFields()
+{
+    cUnitsChanged(ui->cUnits->currentIndex());
+    sRateChanged(ui->sRate->value());
+    dsFLRChanged(ui->dsFLR->value());
+    sLenChanged(ui->sLen->value());
+    tDurChanged(ui->tDur->time());
+    sStudyChanged(ui->sStudy->value());
+    sIntervalChanged(ui->sInterval->value());
+}
+
+void TrafficForm::enableApply()
+{
+    edited = true;
+    ui->bApply->setEnabled(true);
+}
+
+void TrafficForm::disableApply()
+{
+    ui->bApply->setEnabled(false);
+}
+
+void TrafficForm::gotApplied()
+{
+    ui->bApply->setEnabled(false);
+    for (QWidget *w : {static_cast<QWidget *>(ui->cUnits), static_cast<QWidget *>(ui->sRate),
+                       static_cast<QWidget *>(ui->dsFLR), static_cast<QWidget *>(ui->sLen),
+                       static_cast<QWidget *>(ui->tDur), static_cast<QWidget *>(ui->sStudy),
+                       static_cast<QWidget *>(ui->sInterval)})
+        setFieldColour(w, fieldColourEqual());
+}
+
+// ---- results ----------------------------------------------------------------
+
+void TrafficForm::fillFormFromResults()
+{
+    const std::optional<traffic_settings_t> s = settingsAs<traffic_settings_t>();
+    const std::optional<traffic_results_t> q = testInfo->getResultsAs<traffic_results_t>(currentPort());
+    const TrafficResultsView v = trafficResultsView(s ? &*s : nullptr, q ? &*q : nullptr);
+
+    ui->lTestTime->setText(v.testTime);
+    ui->lPassTime->setText(v.passTime);
+    ui->lTestStatus->setText(v.status);
+    for (int row = 0; row < TrafficResultRows; ++row) {
+        if (QTableWidgetItem *item = tableItem(ui->tRes, row, CountColumn))
+            item->setData(Qt::DisplayRole, v.count[row]);
+        if (v.coef[row].isNull())
+            continue;
+        if (QTableWidgetItem *item = tableItem(ui->tRes, row, CoefColumn))
+            item->setData(Qt::DisplayRole, v.coef[row]);
+    }
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "testform.h"
+
+#include <QTime>
+
+namespace Ui {
+class TrafficForm;
+}
+
+// Form of the traffic test (test id 2): edits the traffic_settings_t of the
+// current port (header through the embedded HeaderWidget) and shows its
+// traffic_results_t on the "Measuring" page. The apply, start, stop and
+// report sequences are TestForm's.
+class TrafficForm : public TestForm
+{
+    Q_OBJECT
+public:
+    explicit TrafficForm(Device *device, QWidget *parent = nullptr);
+    ~TrafficForm() override;
+
+    void retranslate() override;
+
+public slots:
+    void cUnitsCurrentIndexChanged(int index);
+    void toggledAutoIP(bool on);
+    void gotApplied();
+    void cUnitsChanged(int index);
+    void sRateChanged(int value);
+    void dsFLRChanged(double value);
+    void sLenChanged(int value);
+    void tDurChanged(const QTime &time);
+    void enableApply();
+    void sStudyChanged(int value);
+    void sIntervalChanged(int value);
+    bool canStartXX() override;
+    void fillFormFromSettings() override;
+    void fillFormFromResults() override;
+    void fillSettingsFromForm() override;
+    void disableApply();
+
+private:
+    // Marks a field against the held record; a difference enables Apply.
+    void markField(bool differs);
+    // Runs every compare once more, so that a field whose shown value could
+    // not follow the record (a duration of a day or more, a rate above the
+    // unit's maximum, a unit the list does not have) stays marked.
+    void markAllFields();
+
+    Ui::TrafficForm *ui;
+    bool autoIP = false;
+};

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "trafficrecords.h"
+
+#include <QString>
+#include <QTime>
+
+#include <cstdint>
+
+// What the traffic form's "Measuring" page shows, computed from the records
+// alone so that the texts can be checked without a window. GUI-independent.
+
+enum TrafficResultRow {
+    RowTxFrames = 0,
+    RowRxFrames = 1,
+    RowTxBytes = 2,
+    RowRate = 3,
+    RowPdv = 4,
+    RowLatency = 5,
+    RowLossFrames = 6,
+    RowRunts = 7,
+    RowJabber = 8,
+    RowCrc = 9,
+    RowErrorFrames = 10,
+    RowPause = 11,
+    TrafficResultRows = 12
+};
+
+struct TrafficResultsView
+{
+    QString testTime;                    // "Elapsed time"
+    QString passTime;                    // "Estimate time"
+    QString status;
+    QString count[TrafficResultRows];    // column "Count"
+    QString coef[TrafficResultRows];     // column "Coef"; a null text leaves the cell as it is
+};
+
+// Both records present: the values; either missing: "-" everywhere.
+TrafficResultsView trafficResultsView(const traffic_settings_t *settings,
+                                      const traffic_results_t *results);
+
+// part / txFrames with five decimals ("0.00200"); "0" when nothing was sent.
+QString trafficCoefficient(uint32_t part, uint32_t txFrames);
+
+// A duration in seconds as the time of day a time edit shows; invalid for
+// 86400 s and above, which no time of day can show.
+QTime durationToTime(uint32_t seconds);
+uint32_t timeToDuration(const QTime &time);

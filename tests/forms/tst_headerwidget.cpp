@@ -1,0 +1,383 @@
+// The frame-header editor: load/save of header_settings_t through the real
+// widgets, the change markers and the automatic destination address.
+
+#include "formrig.h"
+#include "headerwidget.h"
+#include "textfunctions.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QSpinBox>
+#include <QtTest>
+
+namespace {
+
+const QString Black = QStringLiteral("color: #000000");
+const QString Blue = QStringLiteral("color: #0000ff");
+const QString Grey = QStringLiteral("color: #787878");
+
+constexpr uint32_t ip(int a, int b, int c, int d)
+{
+    return uint32_t(a) << 24 | uint32_t(b) << 16 | uint32_t(c) << 8 | uint32_t(d);
+}
+
+// Every field set, reserved bytes carrying a pattern, ToS bit 0 set.
+header_settings_t fixture()
+{
+    header_settings_t h;
+    memset(&h, 0, sizeof h);
+    h.autoIpDest = 0;
+    h.reserved1[0] = 0xDE;
+    h.reserved1[1] = 0xAD;
+    h.reserved1[2] = 0xBE;
+    h.ipDest = ip(192, 168, 7, 9);
+    const uint8_t mac[6] = {0x00, 0x1a, 0x2b, 0xc3, 0xd4, 0xe5};
+    memcpy(h.macDest, mac, 6);
+    h.arp = 0;
+    h.qosMode = QosTos;
+    h.tos = uint8_t(5 << 5 | 4 << 1 | 1);   // precedence 5, ToS 0100, bit 0 kept
+    h.ttl = 77;
+    h.dscp = uint8_t(46 << 2);              // EF
+    h.reserved2 = 0x5A;
+    h.udpSrc = 4001;
+    h.udpDst = 5002;
+    h.level3 = 1;
+    h.level4 = 1;
+    return h;
+}
+
+QByteArray bytes(const header_settings_t &h)
+{
+    return QByteArray(reinterpret_cast<const char *>(&h), int(sizeof h));
+}
+
+eth_settings_t ethSettings(bool dhcp, uint32_t address)
+{
+    eth_settings_t e;
+    memset(&e, 0, sizeof e);
+    e.dhcp = dhcp ? 1 : 0;
+    e.ip = address;
+    return e;
+}
+
+} // namespace
+
+class TestHeaderWidget : public QObject
+{
+    Q_OBJECT
+
+private:
+    template <class T>
+    static T *child(HeaderWidget &w, const char *name)
+    {
+        T *c = w.findChild<T *>(QLatin1String(name));
+        if (!c)
+            qFatal("no child %s", name);
+        return c;
+    }
+
+    std::unique_ptr<FormRig> rig;   // two-port tester, connected
+
+    // Port A static 10.0.0.1; Port B by DHCP, the status giving 10.9.9.2
+    // while its configured address is 10.0.0.2.
+    void setAddresses(bool portBDhcp)
+    {
+        rig->tester([&](SimRemoteResponder &r) {
+            r.settingsBlock(PortA, TestInterfaceSettings) = recordBytes(ethSettings(false, ip(10, 0, 0, 1)));
+            r.settingsBlock(PortB, TestInterfaceSettings) = recordBytes(ethSettings(portBDhcp, ip(10, 0, 0, 2)));
+            r.status.address[PortA].ip = ip(10, 9, 9, 1);
+            r.status.address[PortB].ip = ip(10, 9, 9, 2);
+        });
+        // Re-read the interface records and one status.
+        for (int p = 0; p < 3; ++p) {
+            InterfaceInfo *info = rig->device->getInterfaceInfo(p);
+            rig->inWorker([info] { info->receiveSettings(); });
+        }
+        rig->inWorker([this] { rig->device->updateDeviceStatus(); });
+        QVERIFY(rig->drain());
+    }
+
+private slots:
+    void initTestCase()
+    {
+        rig.reset(new FormRig(0));
+        QVERIFY(rig->connectDevice());
+    }
+
+    void cleanupTestCase()
+    {
+        rig.reset();
+    }
+
+    void cleanup()
+    {
+        rig->device->setCurrentProcess(PortA);
+        QVERIFY(rig->drain());
+    }
+
+    void disabledUntilLoadedWithRecord()
+    {
+        HeaderWidget w;
+        auto *group = child<QGroupBox>(w, "groupBox");
+        QVERIFY(!group->isEnabled());
+        w.load(rig->device);           // no record: nothing happens
+        QVERIFY(!group->isEnabled());
+        w.save();
+        QVERIFY(!w.settings());
+        const header_settings_t h = fixture();
+        w.setSettings(&h);
+        w.load(rig->device);
+        QVERIFY(group->isEnabled());
+    }
+
+    void roundTripKeepsEveryByte_data()
+    {
+        QTest::addColumn<QByteArray>("record");
+        const header_settings_t base = fixture();
+        QTest::newRow("ToS, bit 0 set") << bytes(base);
+        header_settings_t h = base;
+        h.tos &= ~TosKeptBit;
+        QTest::newRow("ToS, bit 0 clear") << bytes(h);
+        h = base;
+        h.qosMode = QosDscp;
+        h.dscp = uint8_t(26 << 2);
+        QTest::newRow("DSCP AF31") << bytes(h);
+        h = base;
+        h.qosMode = QosNone;
+        QTest::newRow("no marking, both codes kept") << bytes(h);
+        h = base;
+        h.arp = 1;
+        const uint8_t odd[6] = {0xff, 0xee, 0xdd, 0xcc, 0xbb, 0xaa};
+        memcpy(h.macDest, odd, 6);
+        QTest::newRow("ARP keeps the MAC") << bytes(h);
+        h = base;
+        h.level4 = 0;
+        h.tos = uint8_t(7 << 5 | 0 << 1);
+        QTest::newRow("level 4 off, precedence 7") << bytes(h);
+        h = base;
+        memset(h.reserved1, 0xFF, 3);
+        h.reserved2 = 0xFF;
+        QTest::newRow("reserved all ones") << bytes(h);
+    }
+    void roundTripKeepsEveryByte()
+    {
+        QFETCH(QByteArray, record);
+        const header_settings_t h = recordFrom<header_settings_t>(record);
+        HeaderWidget w;
+        w.setSettings(&h);
+        w.load(rig->device);
+        w.setSettings(&h);
+        w.save();
+        QVERIFY(w.settings());
+        QCOMPARE(bytes(*w.settings()).toHex(' '), record.toHex(' '));
+    }
+
+    void saveWritesEdits()
+    {
+        const header_settings_t h = fixture();
+        HeaderWidget w;
+        w.setSettings(&h);
+        w.load(rig->device);
+        child<QSpinBox>(w, "ttlSpinBox")->setValue(12);
+        child<QComboBox>(w, "cbPrec")->setCurrentIndex(2);
+        child<QComboBox>(w, "cbToS")->setCurrentIndex(1);   // "0001"
+        auto *mac = child<QLineEdit>(w, "lMACdst");
+        mac->setText("01-02-03-0a-0b-0c");                   // '-' is accepted as well
+        w.setSettings(&h);
+        w.save();
+        const header_settings_t s = *w.settings();
+        QCOMPARE(int(s.ttl), 12);
+        QCOMPARE(int(s.tos), 2 << 5 | 1 << 1 | 1);           // bit 0 still as sent
+        const uint8_t expected[6] = {1, 2, 3, 0x0a, 0x0b, 0x0c};
+        QCOMPARE(QByteArray(reinterpret_cast<const char *>(s.macDest), 6),
+                 QByteArray(reinterpret_cast<const char *>(expected), 6));
+        QCOMPARE(QByteArray(reinterpret_cast<const char *>(s.reserved1), 3), QByteArray("\xDE\xAD\xBE"));
+        QCOMPARE(int(s.reserved2), 0x5A);
+    }
+
+    void editsTurnBlueAndApplyTurnsThemBlack()
+    {
+        const header_settings_t h = fixture();
+        HeaderWidget w;
+        w.setSettings(&h);
+        w.load(rig->device);
+        QSignalSpy enable(&w, &HeaderWidget::enableApply);
+        auto *ttl = child<QSpinBox>(w, "ttlSpinBox");
+        auto *udp = child<QSpinBox>(w, "sUDPdst");
+        auto *dscp = child<QComboBox>(w, "cbDSCP");
+        QCOMPARE(ttl->styleSheet(), Black);
+
+        ttl->setValue(78);
+        QCOMPARE(ttl->styleSheet(), Blue);
+        QCOMPARE(enable.count(), 1);
+        ttl->setValue(77);                  // equal again: black, no new request
+        QCOMPARE(ttl->styleSheet(), Black);
+        QCOMPARE(enable.count(), 1);
+
+        udp->setValue(1);
+        dscp->setCurrentIndex(0);
+        QCOMPARE(udp->styleSheet(), Blue);
+        QCOMPARE(dscp->styleSheet(), Blue);
+        w.gotApplied();
+        QCOMPARE(udp->styleSheet(), Black);
+        // DSCP group is off in this record: its combo is out of use.
+        QCOMPARE(dscp->styleSheet(), Grey);
+        QCOMPARE(child<QComboBox>(w, "cbToS")->styleSheet(), Black);
+    }
+
+    void tosAndDscpExclusive()
+    {
+        const header_settings_t h = fixture();
+        HeaderWidget w;
+        w.setSettings(&h);
+        w.load(rig->device);
+        auto *tos = child<QGroupBox>(w, "gToS");
+        auto *dscp = child<QGroupBox>(w, "gDSCP");
+        QVERIFY(tos->isChecked());
+        QVERIFY(!dscp->isEnabled());
+        tos->setChecked(false);
+        QVERIFY(dscp->isEnabled());
+        dscp->setChecked(true);
+        QVERIFY(!tos->isEnabled());
+        w.setSettings(&h);
+        w.save();
+        QCOMPARE(int(w.settings()->qosMode), int(QosDscp));
+    }
+
+    void level3OffHidesUdpAndDropsArp()
+    {
+        header_settings_t h = fixture();
+        h.arp = 1;
+        HeaderWidget w;
+        w.setSettings(&h);
+        w.load(rig->device);
+        auto *level3 = child<QCheckBox>(w, "cLvl3");
+        auto *level4 = child<QCheckBox>(w, "cLvl4");
+        auto *arp = child<QCheckBox>(w, "cMacAuto");
+        auto *udp = child<QSpinBox>(w, "sUDPdst");
+        QVERIFY(arp->isChecked());
+        QVERIFY(child<QLineEdit>(w, "lMACdst")->text().isEmpty());
+
+        level3->setChecked(false);
+        QVERIFY(!arp->isChecked());
+        QVERIFY(!arp->isEnabled());
+        QVERIFY(udp->isHidden());
+        QVERIFY(child<QLineEdit>(w, "lIPdst")->isHidden());
+
+        level4->setChecked(false);
+        level3->setChecked(true);
+        QVERIFY(udp->isHidden());
+        level4->setChecked(true);
+        QVERIFY(!udp->isHidden());
+    }
+
+    // Ticking "Auto IP destination" shows the other port's address but
+    // leaves the record alone; the address reaches the record at save().
+    void autoDestinationIsWrittenAtSave_data()
+    {
+        QTest::addColumn<uint>("current");
+        QTest::addColumn<bool>("portBDhcp");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("Port A takes B's DHCP address") << uint(PortA) << true << "10.9.9.2";
+        QTest::newRow("Port A takes B's static address") << uint(PortA) << false << "10.0.0.2";
+        QTest::newRow("Port B takes A's static address") << uint(PortB) << true << "10.0.0.1";
+    }
+    void autoDestinationIsWrittenAtSave()
+    {
+        QFETCH(uint, current);
+        QFETCH(bool, portBDhcp);
+        QFETCH(QString, shown);
+        setAddresses(portBDhcp);
+        rig->device->setCurrentProcess(current);
+
+        const header_settings_t h = fixture();
+        HeaderWidget w;
+        w.setSettings(&h);
+        w.load(rig->device);
+        QSignalSpy autoIp(&w, &HeaderWidget::toggledAutoIP);
+        auto *box = child<QCheckBox>(w, "cIPAuto");
+        auto *dest = child<QLineEdit>(w, "lIPdst");
+        QCOMPARE(dest->text(), QString("192.168.7.9"));
+
+        box->setChecked(true);
+        QCOMPARE(autoIp.count(), 1);
+        QCOMPARE(autoIp.at(0).at(0).toBool(), true);
+        QCOMPARE(dest->text(), shown);
+        QCOMPARE(dest->styleSheet(), Grey);
+        QVERIFY(!dest->isEnabled());
+        QCOMPARE(box->styleSheet(), Blue);
+        // Nothing written yet.
+        QCOMPARE(w.settings()->ipDest, ip(192, 168, 7, 9));
+        QCOMPARE(int(w.settings()->autoIpDest), 0);
+
+        w.gotApplied();
+        QCOMPARE(dest->styleSheet(), Grey);
+
+        // Unticking brings back the stored manual address.
+        box->setChecked(false);
+        QCOMPARE(dest->text(), QString("192.168.7.9"));
+        QCOMPARE(dest->styleSheet(), Black);
+
+        box->setChecked(true);
+        w.setSettings(&h);
+        w.save();
+        QCOMPARE(int(w.settings()->autoIpDest), 1);
+        QCOMPARE(ipToString(w.settings()->ipDest), shown);
+    }
+
+    void sourceAddressAndOverride()
+    {
+        setAddresses(true);
+        const header_settings_t h = fixture();
+        HeaderWidget w;
+        auto *source = child<QLineEdit>(w, "lIPsource");
+        w.setSettings(&h);
+        w.load(rig->device);
+        QCOMPARE(source->text(), QString("10.0.0.1"));
+        w.setSourceIpOverride(ip(1, 2, 3, 4));
+        w.load(rig->device);
+        QCOMPARE(source->text(), QString("1.2.3.4"));
+        w.setSourceIpOverride(0);
+        rig->device->setCurrentProcess(PortB);
+        w.load(rig->device);
+        QCOMPARE(source->text(), QString("10.9.9.2"));   // Port B on DHCP
+    }
+
+    void onePortModelHasNoAutoDestination()
+    {
+        FormRig single(1);
+        QVERIFY(single.connectDevice());
+        QCOMPARE(single.device->getPortsCount(), 1);
+        header_settings_t h = fixture();
+        h.autoIpDest = 1;
+        HeaderWidget w;
+        w.setSettings(&h);
+        w.load(single.device);
+        auto *box = child<QCheckBox>(w, "cIPAuto");
+        QVERIFY(!box->isChecked());
+        QVERIFY(!box->isEnabled());
+        w.setSettings(&h);
+        w.save();
+        QCOMPARE(int(w.settings()->autoIpDest), 0);
+    }
+
+    void unknownDscpShowsDefault()
+    {
+        header_settings_t h = fixture();
+        h.qosMode = QosDscp;
+        h.dscp = uint8_t(33 << 2);
+        HeaderWidget w;
+        w.setSettings(&h);
+        w.load(rig->device);
+        QCOMPARE(child<QComboBox>(w, "cbDSCP")->currentText(), QString("default ( 000000 )"));
+        w.setSettings(&h);
+        w.save();
+        QCOMPARE(int(w.settings()->dscp), 0);
+    }
+};
+
+QTEST_MAIN(TestHeaderWidget)
+#include "tst_headerwidget.moc"

@@ -1,0 +1,470 @@
+// The traffic form driven through its real widgets, offscreen, against the
+// simulated tester over TCP with a real Device in a worker thread.
+
+#include "formrig.h"
+#include "trafficform.h"
+#include "rateunits.h"
+#include "trafficformat.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QTimeEdit>
+#include <QtTest>
+
+namespace {
+
+const QString Black = QStringLiteral("color: #000000");
+const QString Blue = QStringLiteral("color: #0000ff");
+
+constexpr uint32_t ip(int a, int b, int c, int d)
+{
+    return uint32_t(a) << 24 | uint32_t(b) << 16 | uint32_t(c) << 8 | uint32_t(d);
+}
+
+// A settings record whose every field is within the form's ranges, with
+// patterns in the bytes the form does not edit.
+traffic_settings_t fixture()
+{
+    traffic_settings_t s;
+    memset(&s, 0, sizeof s);
+    header_settings_t &h = s.header;
+    h.reserved1[0] = 0x11;
+    h.reserved1[1] = 0x22;
+    h.reserved1[2] = 0x33;
+    h.ipDest = ip(172, 16, 0, 9);
+    const uint8_t mac[6] = {0x02, 0x00, 0x5e, 0x10, 0x20, 0x30};
+    memcpy(h.macDest, mac, 6);
+    h.qosMode = QosDscp;
+    h.tos = uint8_t(3 << 5 | 2 << 1 | 1);
+    h.ttl = 64;
+    h.dscp = uint8_t(10 << 2);
+    h.reserved2 = 0x44;
+    h.udpSrc = 1234;
+    h.udpDst = 4321;
+    h.level3 = 1;
+    h.level4 = 1;
+    s.reserved1[0] = 0xA1;
+    s.reserved1[1] = 0xA2;
+    s.rateUnit = RateUnitKbps;
+    s.reserved2 = 0xA3;
+    s.rate = 5000;
+    s.packetLength = 1518;
+    s.reserved3[0] = 0xA4;
+    s.reserved3[1] = 0xA5;
+    s.duration = 3661;
+    s.learningInterval = 250;
+    s.waitInterval = 0;
+    s.flrThreshold = 0.00125f;
+    return s;
+}
+
+
+
+} // namespace
+
+class TestTrafficForm : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<FormRig> rig;
+    TrafficForm *form = nullptr;
+
+    template <class T>
+    T *child(const char *name)
+    {
+        T *c = form->findChild<T *>(QLatin1String(name));
+        if (!c)
+            qFatal("no child %s", name);
+        return c;
+    }
+
+    QString cell(int row, int column)
+    {
+        QTableWidgetItem *item = child<QTableWidget>("tRes")->item(row, column);
+        return item ? item->text() : QString();
+    }
+
+    void storeOnTester(const traffic_settings_t &s, port_t port = PortA)
+    {
+        rig->tester([&](SimRemoteResponder &r) { r.settingsBlock(port, TestTraffic) = recordBytes(s); });
+    }
+
+    // The form re-reads its record (Reset) and is refilled.
+    void reload()
+    {
+        child<QPushButton>("bReset")->click();
+        QVERIFY(rig->drain());
+    }
+
+    // The 0x12 requests of the traffic settings since the last clear.
+    QList<QByteArray> sentSettings(port_t port = PortA)
+    {
+        QList<QByteArray> out;
+        for (const QByteArray &r : rig->requestsOf(0x12)) {
+            if (r.size() >= 6 && u32At(r, 1) == port && quint8(r.at(5)) == TestTraffic)
+                out << r.mid(6);
+        }
+        return out;
+    }
+
+    traffic_settings_t lastSent(port_t port = PortA)
+    {
+        const QList<QByteArray> sent = sentSettings(port);
+        return sent.isEmpty() ? traffic_settings_t{} : recordFrom<traffic_settings_t>(sent.last());
+    }
+
+    bool waitForSettingsSent(port_t port = PortA)
+    {
+        return QTest::qWaitFor([&] { return !sentSettings(port).isEmpty(); }, EventuallyMs);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        rig.reset(new FormRig(0));
+        rig->tester([](SimRemoteResponder &r) {
+            eth_settings_t b;
+            memset(&b, 0, sizeof b);
+            b.ip = ip(10, 0, 0, 2);
+            r.settingsBlock(PortB, TestInterfaceSettings) = recordBytes(b);
+        });
+        storeOnTester(fixture());
+        QVERIFY(rig->connectDevice());
+        form = new TrafficForm(rig->device);
+        form->resize(900, 600);
+    }
+
+    void cleanupTestCase()
+    {
+        delete form;
+        rig.reset();
+    }
+
+    void init()
+    {
+        rig->device->setCurrentProcess(PortA);
+        storeOnTester(fixture());
+        rig->tester([](SimRemoteResponder &r) {
+            for (auto &p : r.status.process)
+                p.tx = p.rx = 0;
+        });
+        form->activate();
+        QVERIFY(rig->drain());
+        reload();
+        rig->sim.clearRequests();
+    }
+
+    void firstActivationFillsTheForm()
+    {
+        QCOMPARE(child<QComboBox>("cUnits")->currentIndex(), 1);   // kbps
+        QCOMPARE(child<QSpinBox>("sRate")->value(), 5000);          // not clamped
+        QCOMPARE(child<QSpinBox>("sRate")->maximum(), 9999);
+        QCOMPARE(child<QSpinBox>("sLen")->value(), 1518);
+        QCOMPARE(child<QTimeEdit>("tDur")->time(), QTime(1, 1, 1));
+        QCOMPARE(child<QSpinBox>("sStudy")->value(), 250);
+        QCOMPARE(child<QSpinBox>("sInterval")->value(), 0);
+        QCOMPARE(child<QDoubleSpinBox>("dsFLR")->value(), 0.00125);
+        QCOMPARE(child<QLineEdit>("lIPdst")->text(), QString("172.16.0.9"));
+        QCOMPARE(child<QGroupBox>("gTraf")->title(), QString("Traffic test (Port A)"));
+        for (const char *name : {"cUnits", "sRate", "dsFLR", "sLen", "tDur", "sStudy", "sInterval"})
+            QVERIFY2(form->findChild<QWidget *>(name)->styleSheet() != Blue, name);
+    }
+
+    void fixtureRoundTripsUnchanged()
+    {
+        form->bApplyClicked();
+        QVERIFY(waitForSettingsSent());
+        QCOMPARE(sentSettings().last().toHex(' '), recordBytes(fixture()).toHex(' '));
+    }
+
+    void startTowardsOtherPortRunsAndStops()
+    {
+        traffic_results_t res;
+        memset(&res, 0, sizeof res);
+        res.status = StatusRunning;
+        res.startTime = 500;
+        res.currentTime = 560;
+        res.estimatedTime = 3661;
+        res.txFrames = 1000;
+        res.rxFrames = 990;
+        res.runts = 2;
+        rig->tester([&](SimRemoteResponder &r) { r.results[SimRemoteResponder::key(PortA, TestTraffic)] = recordBytes(res); });
+
+        QPushButton *start = child<QPushButton>("bStartXY");
+        QCOMPARE(start->text(), QString("Start A->B"));
+        QVERIFY(start->isEnabled());
+        start->click();
+
+        // Settings, topology, start, results, in this order.
+        QVERIFY(rig->waitForRequest([](const QByteArray &r) { return command(r) == 0x13; }));
+        QList<QByteArray> seq = rig->requests();
+        QVERIFY(seq.size() >= 4);
+        QCOMPARE(command(seq.at(0)), quint8(0x12));
+        QCOMPARE(u32At(seq.at(0), 1), quint32(PortA));
+        QCOMPARE(quint8(seq.at(0).at(5)), quint8(TestTraffic));
+        QCOMPARE(seq.at(0).mid(6).toHex(' '), recordBytes(fixture()).toHex(' '));
+        QCOMPARE(command(seq.at(1)), quint8(0x0A));
+        QCOMPARE(u32At(seq.at(1), 1), quint32(PortA));
+        QCOMPARE(quint8(seq.at(1).at(5)), quint8(TopologyToOtherPort));
+        QCOMPARE(command(seq.at(2)), quint8(0x09));
+        QCOMPARE(quint8(seq.at(2).at(1)), quint8(1));
+        QCOMPARE(u32At(seq.at(2), 2), quint32(PortA));
+        QCOMPARE(quint8(seq.at(2).at(6)), quint8(TestTraffic));
+        QCOMPARE(command(seq.at(3)), quint8(0x13));
+
+        // While the traffic bit is set each poll reads the results again.
+        rig->sim.clearRequests();
+        QVERIFY(rig->waitForPolls(2));
+        QVERIFY(!rig->requestsOf(0x13).isEmpty());
+        QTRY_COMPARE_WITH_TIMEOUT(cell(RowLossFrames, 1), QString("0.01000"), EventuallyMs);
+        QCOMPARE(cell(RowRunts, 1), QString("0.00200"));
+        QCOMPARE(cell(RowTxFrames, 0), QString("1000"));
+        QCOMPARE(child<QLineEdit>("lTestTime")->text(), QString("00:01:00"));
+        QCOMPARE(child<QLineEdit>("lTestStatus")->text(), QString("Running"));
+
+        QPushButton *stop = child<QPushButton>("bStop");
+        QTRY_VERIFY_WITH_TIMEOUT(stop->isEnabled(), EventuallyMs);
+        QVERIFY(!start->isEnabled());
+        QVERIFY(!child<QPushButton>("bApply")->isEnabled());
+        QVERIFY(!child<QPushButton>("bReset")->isEnabled());
+        rig->sim.clearRequests();
+        stop->click();
+        QVERIFY(rig->waitForRequest([](const QByteArray &r) { return command(r) == 0x09; }));
+        const QByteArray stopRequest = rig->requestsOf(0x09).first();
+        QCOMPARE(quint8(stopRequest.at(1)), quint8(0));
+        QCOMPARE(u32At(stopRequest, 2), quint32(PortA));
+        QCOMPARE(quint8(stopRequest.at(6)), quint8(TestTraffic));
+        QTRY_VERIFY_WITH_TIMEOUT(start->isEnabled(), EventuallyMs);
+    }
+
+    void autoDestinationRefusesLoopedStart()
+    {
+        QPushButton *loop = child<QPushButton>("bStartXX");
+        QVERIFY(loop->isEnabled());
+        child<QCheckBox>("cIPAuto")->setChecked(true);
+        QVERIFY(!loop->isEnabled());
+        // The next poll enables it again; the refusal then comes on the click.
+        QTRY_VERIFY_WITH_TIMEOUT(loop->isEnabled(), EventuallyMs);
+
+        MessageBoxCloser closer;
+        loop->click();
+        QCOMPARE(closer.seen.size(), 1);
+        QCOMPARE(closer.seen.at(0).title, QString("Error"));
+        QCOMPARE(closer.seen.at(0).text,
+                 QString("Can not start the test for topology A->A,\nbecause \"Auto IP destination\" flag is set."));
+        // The settings went out, with Port B's address as destination...
+        QVERIFY(waitForSettingsSent());
+        QVERIFY(rig->drain());
+        const traffic_settings_t sent = lastSent();
+        QCOMPARE(int(sent.header.autoIpDest), 1);
+        QCOMPARE(sent.header.ipDest, ip(10, 0, 0, 2));
+        // ...but no start.
+        QVERIFY(rig->requestsOf(0x09).isEmpty());
+        QVERIFY(rig->requestsOf(0x0A).isEmpty());
+
+        child<QCheckBox>("cIPAuto")->setChecked(false);
+    }
+
+    void editedFieldsTurnBlueApplyTurnsThemBlack()
+    {
+        auto *rate = child<QSpinBox>("sRate");
+        auto *units = child<QComboBox>("cUnits");
+        auto *apply = child<QPushButton>("bApply");
+        auto *ttl = child<QSpinBox>("ttlSpinBox");
+        rate->setValue(4000);
+        QCOMPARE(rate->styleSheet(), Blue);
+        QVERIFY(apply->isEnabled());
+        units->setCurrentIndex(2);                 // Mbps
+        QCOMPARE(units->styleSheet(), Blue);
+        QCOMPARE(rate->maximum(), 1000);
+        QCOMPARE(rate->value(), 1000);
+        units->setCurrentIndex(1);                 // back: black, Apply stays
+        QCOMPARE(units->styleSheet(), Black);
+        QVERIFY(apply->isEnabled());
+        rate->setValue(4000);
+        ttl->setValue(99);
+        QCOMPARE(ttl->styleSheet(), Blue);
+
+        apply->click();
+        QCOMPARE(rate->styleSheet(), Black);
+        QCOMPARE(ttl->styleSheet(), Black);
+        QVERIFY(!apply->isEnabled());
+        QVERIFY(waitForSettingsSent());
+        const traffic_settings_t sent = lastSent();
+        QCOMPARE(int(sent.rate), 4000);
+        QCOMPARE(int(sent.rateUnit), int(RateUnitKbps));
+        QCOMPARE(int(sent.header.ttl), 99);
+        QCOMPARE(QByteArray(reinterpret_cast<const char *>(sent.header.reserved1), 3), QByteArray("\x11\x22\x33"));
+
+        // The applied values are the new reference.
+        rate->setValue(3999);
+        QCOMPARE(rate->styleSheet(), Blue);
+        rate->setValue(4000);
+        QCOMPARE(rate->styleSheet(), Black);
+    }
+
+    // How stored units and rates that the list cannot show are shown, marked
+    // and written back.
+    void unitsAndRatesOnFill_data()
+    {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<int>("rate");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<int>("shownRate");
+        QTest::addColumn<bool>("unitMarked");
+        QTest::addColumn<bool>("rateMarked");
+        QTest::addColumn<int>("writtenCode");
+        QTest::newRow("kbps 5000") << 2 << 5000 << 1 << 5000 << false << false << 2;
+        QTest::newRow("percent 100") << 0 << 100 << 0 << 100 << false << false << 0;
+        QTest::newRow("Mbps 1000") << 3 << 1000 << 2 << 1000 << false << false << 3;
+        QTest::newRow("bps shows as percent") << 1 << 50 << 0 << 50 << true << false << 0;
+        QTest::newRow("bps above 100") << 1 << 5000 << 0 << 100 << true << true << 0;
+        QTest::newRow("unknown unit, rate fits Mbps") << 7 << 500 << 2 << 500 << true << false << 3;
+        QTest::newRow("unknown unit, rate beyond Mbps") << 200 << 5000 << 2 << 1000 << true << true << 3;
+    }
+    void unitsAndRatesOnFill()
+    {
+        QFETCH(int, code);
+        QFETCH(int, rate);
+        QFETCH(int, index);
+        QFETCH(int, shownRate);
+        QFETCH(bool, unitMarked);
+        QFETCH(bool, rateMarked);
+        QFETCH(int, writtenCode);
+        traffic_settings_t s = fixture();
+        s.rateUnit = uint8_t(code);
+        s.rate = uint16_t(rate);
+        storeOnTester(s);
+        reload();
+        auto *units = child<QComboBox>("cUnits");
+        auto *rateBox = child<QSpinBox>("sRate");
+        QCOMPARE(units->currentIndex(), index);
+        QCOMPARE(rateBox->value(), shownRate);
+        QCOMPARE(units->styleSheet(), unitMarked ? Blue : Black);
+        QCOMPARE(rateBox->styleSheet(), rateMarked ? Blue : Black);
+        if (unitMarked || rateMarked)
+            QVERIFY(child<QPushButton>("bApply")->isEnabled());
+
+        form->bApplyClicked();
+        QVERIFY(waitForSettingsSent());
+        const traffic_settings_t sent = lastSent();
+        QCOMPARE(int(sent.rateUnit), writtenCode);
+        QCOMPARE(int(sent.rate), shownRate);
+        QVERIFY(int(sent.rate) <= rateMaximumForIndex(unitCodeToIndex(sent.rateUnit)));
+    }
+
+    void durationOfADayOrMoreStaysMarked()
+    {
+        auto *duration = child<QTimeEdit>("tDur");
+        QCOMPARE(duration->time(), QTime(1, 1, 1));
+        QCOMPARE(duration->styleSheet(), Black);
+        traffic_settings_t s = fixture();
+        s.duration = 86400;
+        storeOnTester(s);
+        reload();
+        QCOMPARE(duration->time(), QTime(1, 1, 1));   // no time of day for it
+        QCOMPARE(duration->styleSheet(), Blue);
+        QVERIFY(child<QPushButton>("bApply")->isEnabled());
+
+        s.duration = 7322;
+        storeOnTester(s);
+        reload();
+        QCOMPARE(duration->time(), QTime(2, 2, 2));
+        QCOMPARE(duration->styleSheet(), Black);
+    }
+
+    void applyWithoutRecordSendsNothing()
+    {
+        auto *rate = child<QSpinBox>("sRate");
+        auto *apply = child<QPushButton>("bApply");
+        rate->setValue(77);
+        QCOMPARE(rate->styleSheet(), Blue);
+        QSignalSpy sent(form, &TestForm::sendSettings);
+        QSignalSpy started(form, &TestForm::startTest);
+
+        rig->disconnectDevice();
+        QVERIFY(!rig->device->getTrafficInfo()->getSettings(PortA));
+        apply->click();
+        child<QPushButton>("bStartXY")->click();
+        QCOMPARE(sent.count(), 0);
+        QCOMPARE(started.count(), 0);
+        QCOMPARE(rate->styleSheet(), Blue);
+        QVERIFY(apply->isEnabled());
+
+        QVERIFY(rig->connectDevice());
+    }
+
+    void portBTitlesAndRequests()
+    {
+        storeOnTester(fixture(), PortB);
+        rig->device->setCurrentProcess(PortB);
+        QVERIFY(rig->drain());
+        QVERIFY(rig->drain());
+        QCOMPARE(child<QGroupBox>("gTraf")->title(), QString("Traffic test (Port B)"));
+        QPushButton *loop = child<QPushButton>("bStartXX");
+        QPushButton *other = child<QPushButton>("bStartXY");
+        QCOMPARE(loop->text(), QString("Start B->B"));
+        QCOMPARE(other->text(), QString("Start B->A"));
+        // The port change read Port B's record.
+        QTRY_COMPARE_WITH_TIMEOUT(child<QSpinBox>("sRate")->value(), 5000, EventuallyMs);
+
+        rig->sim.clearRequests();
+        QVERIFY(other->isEnabled());
+        other->click();
+        QVERIFY(rig->waitForRequest([](const QByteArray &r) { return command(r) == 0x13; }));
+        const QList<QByteArray> seq = rig->requests();
+        QCOMPARE(command(seq.at(0)), quint8(0x12));
+        QCOMPARE(u32At(seq.at(0), 1), quint32(PortB));
+        QCOMPARE(command(seq.at(1)), quint8(0x0A));
+        QCOMPARE(u32At(seq.at(1), 1), quint32(PortB));
+        QCOMPARE(command(seq.at(2)), quint8(0x09));
+        QCOMPARE(u32At(seq.at(2), 2), quint32(PortB));
+        QCOMPARE(u32At(seq.at(3), 1), quint32(PortB));
+
+        rig->sim.clearRequests();
+        QTRY_VERIFY_WITH_TIMEOUT(child<QPushButton>("bStop")->isEnabled(), EventuallyMs);
+        child<QPushButton>("bStop")->click();
+        QVERIFY(rig->waitForRequest([](const QByteArray &r) { return command(r) == 0x09; }));
+        QCOMPARE(u32At(rig->requestsOf(0x09).first(), 2), quint32(PortB));
+    }
+
+    void retranslateKeepsPortTexts()
+    {
+        rig->device->setCurrentProcess(PortB);
+        QVERIFY(rig->drain());
+        auto *units = child<QComboBox>("cUnits");
+        units->setCurrentIndex(2);
+        form->retranslate();
+        QCOMPARE(child<QGroupBox>("gTraf")->title(), QString("Traffic test (Port B)"));
+        QCOMPARE(child<QPushButton>("bStartXX")->text(), QString("Start B->B"));
+        QCOMPARE(units->currentIndex(), 2);
+        QCOMPARE(units->itemText(0), QString("%"));
+        QCOMPARE(child<QTableWidget>("tRes")->verticalHeaderItem(RowRunts)->text(), QString("Runts"));
+    }
+
+    void invalidResultsShowDashes()
+    {
+        rig->tester([](SimRemoteResponder &r) { r.resultsValid = 0; });
+        form->activate();
+        QVERIFY(rig->drain());
+        QVERIFY(rig->drain());
+        rig->tester([](SimRemoteResponder &r) { r.resultsValid = 1; });
+        QCOMPARE(child<QLineEdit>("lTestStatus")->text(), QString("-"));
+        for (int row = 0; row < TrafficResultRows; ++row) {
+            QCOMPARE(cell(row, 0), QString("-"));
+            QCOMPARE(cell(row, 1), QString("-"));
+        }
+        QVERIFY(!child<QPushButton>("saveReportButton")->isEnabled());
+    }
+};
+
+QTEST_MAIN(TestTrafficForm)
+#include "tst_trafficform.moc"
