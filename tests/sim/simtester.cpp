@@ -268,7 +268,18 @@ void SimTesterPrivate::stopListening()
 void SimTesterPrivate::acceptClient()
 {
     while (QTcpSocket *next = server->nextPendingConnection()) {
-        // One client at a time: the newest replaces the one before.
+        // One client at a time: the newest replaces the one before. What
+        // the old client sent before it closed reached the tester, even if
+        // its data and the new connection are noticed in the other order.
+        if (QTcpSocket *old = client) {
+            // May deliver the old client's readyRead and disconnected at once.
+            old->waitForReadyRead(0);
+            if (client == old) {
+                const QByteArray rest = old->readAll();
+                if (!rest.isEmpty())
+                    received(Tcp, rest);
+            }
+        }
         dropClient();
         client = next;
         client->setSocketOption(QAbstractSocket::LowDelayOption, 1);
