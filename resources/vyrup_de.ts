@@ -348,6 +348,97 @@ In den Aktualisierungsmodus wechseln?</translation>
     </message>
 </context>
 <context>
+    <name>MainWindow</name>
+    <message>
+        <source>MainWindow</source>
+        <translation>Hauptfenster</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Verbinden</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Trennen</translation>
+    </message>
+    <message>
+        <source>Log</source>
+        <translation>Anm</translation>
+    </message>
+    <message>
+        <source>PSW</source>
+        <translation>PW</translation>
+    </message>
+    <message>
+        <source>IP settings</source>
+        <translation>IP-Einstellungen</translation>
+    </message>
+    <message>
+        <source>DHCP</source>
+        <translation>DHCP</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>IP-Adresse</translation>
+    </message>
+    <message>
+        <source>Subnet mask</source>
+        <translation>Subnetzmaske</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Gateway</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Neustart</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Information about program</source>
+        <translation>Informationen über das Programm</translation>
+    </message>
+    <message>
+        <source>Information about Qt</source>
+        <translation>Informationen über Qt</translation>
+    </message>
+    <message>
+        <source>Connected to device.</source>
+        <translation>Mit dem Gerät verbunden.</translation>
+    </message>
+    <message>
+        <source>Device serial:</source>
+        <translation>Seriennummer:</translation>
+    </message>
+    <message>
+        <source>Release:</source>
+        <translation>Version:</translation>
+    </message>
+    <message>
+        <source>Connect to device failed.</source>
+        <translation>Verbindung zum Gerät fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>Disonnected from device.</source>
+        <translation>Vom Gerät getrennt.</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; is not complete. The IP settings were not sent.</source>
+        <translation>%1 &quot;%2&quot; ist unvollständig. Die IP-Einstellungen wurden nicht gesendet.</translation>
+    </message>
+</context>
+<context>
     <name>logonDialog</name>
     <message>
         <source>Form</source>

@@ -348,6 +348,97 @@ Go to the upgrade mode?</source>
     </message>
 </context>
 <context>
+    <name>MainWindow</name>
+    <message>
+        <source>MainWindow</source>
+        <translation>Главное окно</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Порт</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Подключить</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Отключить</translation>
+    </message>
+    <message>
+        <source>Log</source>
+        <translation>Имя</translation>
+    </message>
+    <message>
+        <source>PSW</source>
+        <translation>Пар</translation>
+    </message>
+    <message>
+        <source>IP settings</source>
+        <translation>Настройки IP</translation>
+    </message>
+    <message>
+        <source>DHCP</source>
+        <translation>DHCP</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>IP-адрес</translation>
+    </message>
+    <message>
+        <source>Subnet mask</source>
+        <translation>Маска подсети</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Шлюз</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Сброс</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Применить</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Информация</translation>
+    </message>
+    <message>
+        <source>Information about program</source>
+        <translation>Информация о программе</translation>
+    </message>
+    <message>
+        <source>Information about Qt</source>
+        <translation>Информация о Qt</translation>
+    </message>
+    <message>
+        <source>Connected to device.</source>
+        <translation>Подключено к прибору.</translation>
+    </message>
+    <message>
+        <source>Device serial:</source>
+        <translation>Серийный номер:</translation>
+    </message>
+    <message>
+        <source>Release:</source>
+        <translation>Версия:</translation>
+    </message>
+    <message>
+        <source>Connect to device failed.</source>
+        <translation>Не удалось подключиться к прибору.</translation>
+    </message>
+    <message>
+        <source>Disonnected from device.</source>
+        <translation>Отключено от прибора.</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; is not complete. The IP settings were not sent.</source>
+        <translation>%1: значение &quot;%2&quot; неполное. Настройки IP не отправлены.</translation>
+    </message>
+</context>
+<context>
     <name>logonDialog</name>
     <message>
         <source>Form</source>

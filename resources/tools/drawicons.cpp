@@ -1,4 +1,4 @@
-// Draws the icons and pictures of the remote-control program into
+// Draws the icons and pictures of the three programs into
 // resources/icons/. Run once by hand after changing a drawing; the PNGs are
 // what the build uses, this program is not part of it.
 //
@@ -215,6 +215,26 @@ int main(int argc, char **argv)
         p.setFont(serif);
         p.setPen(Red);
         p.drawText(QRectF(16, 10, 16, 22), Qt::AlignCenter, QStringLiteral("a"));
+    });
+    save("logon-icon.png", 32, 32, [](QPainter &p) {
+        // A person's head and shoulders with a key: the logon of the tester.
+        p.setPen(QPen(DarkBlue, 1.5));
+        p.setBrush(Blue);
+        p.drawEllipse(QRectF(8, 2, 13, 13));
+        QPainterPath body;
+        body.moveTo(2, 30);
+        body.cubicTo(2, 19, 8, 16, 14.5, 16);
+        body.cubicTo(21, 16, 27, 19, 27, 30);
+        body.closeSubpath();
+        p.drawPath(body);
+        p.setPen(QPen(Orange.darker(130), 1));
+        p.setBrush(Orange);
+        p.drawEllipse(QRectF(19, 19, 8, 8));
+        p.drawRect(QRectF(25, 21.5, 6, 3));
+        p.drawRect(QRectF(28.5, 24.5, 2, 3));
+        p.setBrush(Blue);
+        p.setPen(Qt::NoPen);
+        p.drawEllipse(QRectF(21.5, 21.5, 3, 3));
     });
     save("header.png", 96, 96, [](QPainter &p) {
         // The tester: a handheld case with its screen and two test ports.

@@ -1,0 +1,146 @@
+// What the settings correction window shows besides its logic: every
+// picture its sources name is compiled into the program, the about box
+// finds its logo, and no caption, button or address text is cut off by the
+// fonts of the machine it runs on, in English and in Russian.
+// VYR_SCREENSHOT_DIR=/tmp ctest -R tst_oscresources leaves pictures of the
+// window in both languages in /tmp.
+
+#include "mainwindow.h"
+
+#include "../vyrup/windowlook.h"
+#include "aboutdialog.h"
+
+#include <QAction>
+#include <QDir>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPixmap>
+#include <QPushButton>
+#include <QSettings>
+#include <QtTest>
+
+using namespace windowlook;
+
+namespace {
+template <class T>
+T *child(QWidget *w, const char *name)
+{
+    T *c = w->findChild<T *>(QLatin1String(name));
+    if (!c)
+        qFatal("no widget %s", name);
+    return c;
+}
+} // namespace
+
+class TstOscResources : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void cleanup();
+    void namedPictureLoads_data();
+    void namedPictureLoads();
+    void aboutBoxShowsLogo();
+    void iconsOfWindowAndMenu();
+    void textsFit_data();
+    void textsFit();
+
+private:
+    QString startDir;
+};
+
+void TstOscResources::initTestCase()
+{
+    QCoreApplication::setOrganizationName(QStringLiteral("Halvorsk"));
+    QCoreApplication::setApplicationName(QStringLiteral("Ostrel Settings Correction"));
+    QSettings().clear();
+    startDir = QDir::currentPath();
+    QVERIFY2(qEnvironmentVariableIsSet("VYR_SOURCE_DIR"), "run under ctest or set VYR_SOURCE_DIR to the source tree");
+}
+
+void TstOscResources::cleanup()
+{
+    QDir::setCurrent(startDir);
+}
+
+void TstOscResources::namedPictureLoads_data()
+{
+    QTest::addColumn<QString>("path");
+    const QStringList paths = imageResourcesNamedIn({"OstrelsettingsCorrection", "VyrCommon/gui"});
+    for (const QString &p : paths)
+        QTest::newRow(qPrintable(p)) << p;
+    // These folders name at least the two flags, the refresh arrow, two menu
+    // icons and the about box logo; fewer means the scan itself is broken.
+    if (paths.size() < 6)
+        QTest::newRow("scan found too few") << QString();
+}
+
+void TstOscResources::namedPictureLoads()
+{
+    QFETCH(QString, path);
+    QVERIFY(!path.isEmpty());
+    QVERIFY2(!QPixmap(path).isNull(), qPrintable(path + " is not among the program's resources"));
+}
+
+void TstOscResources::aboutBoxShowsLogo()
+{
+    AboutDialog about(nullptr);
+    QVERIFY(!child<QLabel>(&about, "logo")->pixmap(Qt::ReturnByValue).isNull());
+}
+
+// Buttons without text are pictures only: a missing picture leaves a blank
+// button. The About menu's entries carry their icons as well.
+void TstOscResources::iconsOfWindowAndMenu()
+{
+    MainWindow w;
+    for (const char *name : {"bEng", "bRus", "bRefreshPorts"})
+        QVERIFY2(drawable(child<QPushButton>(&w, name)->icon()), name);
+    int withIcon = 0;
+    for (QMenuBar *bar : w.findChildren<QMenuBar *>()) {
+        if (bar == w.menuBar())
+            continue; // the form's own bar, whose entries have no icons
+        for (QAction *a : bar->findChildren<QAction *>()) {
+            if (a->menu() || a->isSeparator())
+                continue;
+            QVERIFY2(drawable(a->icon()), qPrintable(a->text()));
+            ++withIcon;
+        }
+    }
+    QCOMPARE(withIcon, 2); // About, About Qt
+}
+
+void TstOscResources::textsFit_data()
+{
+    QTest::addColumn<bool>("english");
+    QTest::newRow("Russian (at start)") << false;
+    QTest::newRow("English") << true;
+}
+
+void TstOscResources::textsFit()
+{
+    QFETCH(bool, english);
+    // Started where its catalogs lie, the window comes up in Russian.
+    QVERIFY(QDir::setCurrent(QStringLiteral(OSC_PROGRAM_DIR)));
+    MainWindow w;
+    QDir::setCurrent(startDir);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    if (english)
+        QTest::mouseClick(child<QPushButton>(&w, "bEng"), Qt::LeftButton);
+    QCOMPARE(child<QPushButton>(&w, "bApply")->text(),
+             english ? QStringLiteral("Apply") : QStringLiteral("Применить"));
+    QCoreApplication::processEvents(); // the layout settles as it would in the event loop
+    QStringList cut = cutTexts(&w);
+    QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral("; "))));
+
+    // The connected look: Disconnect in place of Connect.
+    w.updaterConnected(6, QStringLiteral("R3.0.4"), 1234);
+    QCoreApplication::processEvents();
+    QVERIFY(child<QPushButton>(&w, "bDisconnect")->isVisible());
+    saveScreenshot(&w, english ? QStringLiteral("osc-en.png") : QStringLiteral("osc-ru.png"));
+    cut = cutTexts(&w);
+    QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral("; "))));
+}
+
+QTEST_MAIN(TstOscResources)
+#include "tst_oscresources.moc"
