@@ -7,6 +7,7 @@
 #include "mainmenu.h"
 #include "portstatus.h"
 #include "serialport.h"
+#include "testform.h"
 #include "textfunctions.h"
 #include "vyrupdialog.h"
 
@@ -39,14 +40,6 @@ const char *const CompiledRelease = "1.0";
 
 constexpr int SaveErrorMemoryFull = 1;
 constexpr int SaveErrorFileExists = 2;
-
-// Test id of each form that is a test form (-1: the form is not one);
-// reportLoaded picks the first form with the loaded report's test id.
-constexpr int formTestIds[MainForm::FormCount] = {
-    TestRfc2544, TestMultistream, TestCable, TestLoopback, -1, -1,
-    TestJitter, TestBert, TestOam, -1, TestPtp, -1, -1,
-    -1, -1, TestMdi, TestY1564, -1, TestSync,
-};
 
 constexpr int SelectorTestIds = 20;   // buttonsByTest covers test ids 0-19
 
@@ -610,11 +603,16 @@ void MainForm::reportLoaded(port_t port, int test)
         return;
     case TestTraffic:
     case TestAsymTraffic:
-        if ((target = formList.at(FormTestTab))) {
+        // The tab form picks its page by the test id. The traffic form,
+        // while it stands alone in the tab form's place, has no
+        // activate(uint); the test-form lookup below finds it by its id.
+        target = formList.at(FormTestTab);
+        if (target && target->metaObject()->indexOfMethod("activate(uint)") >= 0) {
             hideAllForms();
             QMetaObject::invokeMethod(target, "activate", Q_ARG(uint, uint(test)));
+            return;
         }
-        return;
+        break;
     case TestPing:
     case TestTraceRoute:
     case TestDns:
@@ -627,10 +625,12 @@ void MainForm::reportLoaded(port_t port, int test)
     default:
         break;
     }
-    for (int i = 0; i < FormCount; ++i) {
-        if (formTestIds[i] == test && formList.at(i)) {
+    // The first test form of this test; none: the form shown stays shown.
+    for (IRetranslatable *form : qAsConst(formList)) {
+        auto *testForm = qobject_cast<TestForm *>(form);
+        if (testForm && testForm->getTestId() == test) {
             hideAllForms();
-            QMetaObject::invokeMethod(formList.at(i), "activate");
+            testForm->activate();
             return;
         }
     }

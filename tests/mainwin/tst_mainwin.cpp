@@ -113,6 +113,7 @@ private slots:
     void trafficSelectorShowsTrafficForm();
     void reportLoaded_data();
     void reportLoaded();
+    void reportLoadedShowsTrafficForm();
     void saveErrors_data();
     void saveErrors();
     void fpgaValue();
@@ -525,6 +526,28 @@ void TestMainWin::reportLoaded()
     QCOMPARE(f.w->getDevice()->getCurrentProcess(), port_t(port));
     QCOMPARE(f.get<QPushButton>("bProcB")->isChecked(), port != 0);
     QCOMPARE(f.get<QPushButton>("bProcA")->isChecked(), port == 0);
+}
+
+// A loaded traffic report opens the traffic form on the report's port, and a
+// report with no form of its own leaves the form shown before in place.
+void TestMainWin::reportLoadedShowsTrafficForm()
+{
+    Fixture f;
+    ModalAnswerer answerer;
+    f.w->show();
+    f.w->updateDeviceInfo();
+    TrafficForm *form = f.w->findChild<TrafficForm *>();
+    QVERIFY(form);
+    QVERIFY(!form->isVisible());
+
+    f.w->reportLoaded(PortB, 2);
+    QVERIFY(f.get<QPushButton>("bTraffic")->isChecked());
+    QCOMPARE(f.w->getDevice()->getCurrentProcess(), PortB);
+    QVERIFY(form->isVisible());
+
+    f.w->reportLoaded(PortB, 14);
+    QVERIFY(form->isVisible());
+    QCOMPARE(answerer.seen.size(), 0);
 }
 
 void TestMainWin::saveErrors_data()
