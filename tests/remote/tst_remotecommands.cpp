@@ -54,6 +54,9 @@ private slots:
     void smallCommandsDecode();
     void refusedClockIsFalseWithoutDisconnect();
     void resetsWaitForNoReply();
+    void resetIntoUpdateModeClosesLink();
+    void replyOneByteShort_data();
+    void replyOneByteShort();
     void waitsOnStatus();
 
 private:
@@ -486,6 +489,91 @@ void TestRemoteCommands::resetsWaitForNoReply()
 
     QVERIFY(rig->sim.waitForRequests(3, 5000));
     QCOMPARE(rig->requests(), QList<QByteArray>({hexBytes("80 00"), hexBytes("20 00"), hexBytes("20 00")}));
+}
+
+void TestRemoteCommands::resetIntoUpdateModeClosesLink()
+{
+    QSignalSpy lost(&rig->rc, &RemoteControl::disconnected);
+    QVERIFY(rig->rc.reset(true));
+    QCOMPARE(lost.count(), 1);
+    QCOMPARE(rig->rc.getConnectionType(), RemoteControl::NoConnection);
+    QVERIFY(rig->sim.waitForRequests(1, 5000));
+    QCOMPARE(rig->requests(), QList<QByteArray>({hexBytes("80 01")}));
+}
+
+// The length rule of every command with a reply: the three whole records
+// (status, device information, sync status) must arrive at their exact size,
+// so a reply one byte short is skipped and the request sent again after the
+// attempt's 2000 ms; every other reply is taken as it comes.
+void TestRemoteCommands::replyOneByteShort_data()
+{
+    QTest::addColumn<Call>("call");
+    QTest::addColumn<bool>("exact");
+    QTest::addColumn<bool>("result");
+
+    unsigned char b = 0;
+    ushort len = 0;
+    QString s;
+    bool notLast = false;
+    uint u = 0;
+    get_device_status_resp_t st{};
+    get_device_info_resp_t di{};
+    error_t err{};
+    load_report_resp_t lr{};
+    get_sync_status_resp_t ss{};
+    Q_UNUSED(b)
+    Q_UNUSED(len)
+    Q_UNUSED(notLast)
+    Q_UNUSED(u)
+
+    QTest::newRow("status") << Call([=](RemoteControl &rc) mutable { return rc.getDeviceStatus(st); }) << true
+                            << true;
+    QTest::newRow("device info") << Call([=](RemoteControl &rc) mutable { return rc.getDeviceInfo(di); }) << true
+                                 << true;
+    QTest::newRow("sync status") << Call([=](RemoteControl &rc) mutable { return rc.getSyncStatus(ss); }) << true
+                                 << true;
+
+    QTest::newRow("fpga read") << Call([=](RemoteControl &rc) mutable { return rc.getFpgaValue(1, b); }) << false
+                               << true;
+    QTest::newRow("open file")
+        << Call([=](RemoteControl &rc) mutable { return rc.openFileToRead("CFG1", len, b); }) << false << true;
+    QTest::newRow("read file") << Call([=](RemoteControl &rc) mutable {
+        QByteArray data;
+        return rc.readFile(data, 16, b);
+    }) << false << true;
+    QTest::newRow("list") << Call([=](RemoteControl &rc) mutable { return rc.getFile(true, s, 1, notLast); })
+                          << false << true;
+    QTest::newRow("start") << Call([=](RemoteControl &rc) mutable { return rc.setTest(true, PortA, 2, err); })
+                           << false << true;
+    QTest::newRow("settings") << Call([](RemoteControl &rc) {
+        QByteArray block(48, '\0');
+        return rc.getSettings(PortA, TestTraffic, block.data(), block.size());
+    }) << false << true;
+    QTest::newRow("results") << Call([=](RemoteControl &rc) mutable {
+        QByteArray r(64, '\0');
+        return rc.getResults(PortA, TestTraffic, 0, r.data(), r.size(), b);
+    }) << false << true;
+    QTest::newRow("load report") << Call([=](RemoteControl &rc) mutable { return rc.loadReport("R", lr); })
+                                 << false << true;
+    QTest::newRow("menu id") << Call([=](RemoteControl &rc) mutable { return rc.getMenuId(u); }) << false << true;
+    QTest::newRow("new file name") << Call([=](RemoteControl &rc) mutable { return rc.getNewFileName(2, s); })
+                                   << false << true;
+    // An empty acknowledgement is no acceptance: false, but the link stays.
+    QTest::newRow("clock") << Call([](RemoteControl &rc) { return rc.setClock(5); }) << false << false;
+}
+
+void TestRemoteCommands::replyOneByteShort()
+{
+    QFETCH(Call, call);
+    QFETCH(bool, exact);
+    QFETCH(bool, result);
+
+    QSignalSpy lost(&rig->rc, &RemoteControl::disconnected);
+    rig->sim.wrongLength(1);
+    QCOMPARE(call(rig->rc), result);
+    QCOMPARE(rig->requests().size(), exact ? 2 : 1);
+    QCOMPARE(lost.count(), 0);
+    QCOMPARE(rig->rc.getConnectionType(), RemoteControl::TcpIpConnection);
 }
 
 void TestRemoteCommands::waitsOnStatus()
