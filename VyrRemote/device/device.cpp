@@ -613,7 +613,7 @@ void Device::setClock(device_time_t time)
 
 void Device::sendSyncStatus(uchar status)
 {
-    qDebug() << "Send sync status, status is " << int(status);
+    qDebug().nospace() << "Send sync status, status is " << int(status);
     m_remote.setSyncStatus(status);
 }
 
@@ -637,7 +637,7 @@ void Device::sendCheckDeviceSettings(uchar checking)
         m_deviceSettings.checking = checking;
         settings = m_deviceSettings;
     }
-    qDebug() << "Send device settings, checking is " << int(checking);
+    qDebug().nospace() << "Send device settings, checking is " << int(checking);
     m_remote.setSettings(DeviceSettingsPort, DeviceSettingsId, &settings, int(sizeof settings));
 }
 

@@ -281,6 +281,10 @@ void HeaderWidget::cLvl3Toggled(bool checked)
 
 void HeaderWidget::cLvl4Toggled()
 {
+    // The designer form shows the UDP rows with "Header level 4"; a load can
+    // tick it while "Header level 3" is off, and then they stay hidden.
+    if (!ui->cLvl3->isChecked())
+        setUdpRowsVisible(false);
     if (!m_settings)
         return;
     const bool equal = ui->cLvl4->isChecked() == (m_settings->level4 != 0);

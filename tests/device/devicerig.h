@@ -4,39 +4,15 @@
 // tester, and a log of its signals as the GUI thread receives them (queued,
 // in emission order).
 
-#include "device.h"
-#include "interfaceinfo.h"
-#include "simremote.h"
-#include "simtester.h"
-#include "testinfo.h"
+#include "../support/deviceworker.h"
 
 #include <QAbstractEventDispatcher>
 #include <QHostAddress>
-#include <QMetaObject>
 #include <QPointer>
 #include <QStringList>
 #include <QTcpServer>
 #include <QTcpSocket>
-#include <QTest>
-#include <QThread>
 #include <QVariantList>
-#include <QtEndian>
-
-#include <atomic>
-#include <functional>
-
-// Generous: the machine may be loaded; only time-out behaviours wait this long.
-constexpr int EventuallyMs = 20000;
-
-inline quint8 command(const QByteArray &request)
-{
-    return request.isEmpty() ? 0xFF : quint8(request.at(0));
-}
-
-inline quint32 u32At(const QByteArray &request, int offset)
-{
-    return qFromLittleEndian<quint32>(request.constData() + offset);
-}
 
 // A short text per request: "0F", "11:p0:id20", "13:p1:t3", "09:start:p0:t2".
 inline QString describe(const QByteArray &r)
@@ -88,48 +64,17 @@ public:
     void clear() { entries.clear(); }
 };
 
-class DeviceRig
+class DeviceRig : public DeviceWorker
 {
 public:
     explicit DeviceRig(quint8 deviceType = 0)
-        : sim(new SimRemoteResponder(deviceType))
+        : DeviceWorker(deviceType)
     {
-        tcpPort = sim.listenTcp();
-        device = new Device;
+        // Nothing has been asked of the worker yet, so no signal is missed.
         watchSignals();
-        device->moveToThread(&worker);
-        worker.start(QThread::InheritPriority);
     }
 
-    ~DeviceRig()
-    {
-        worker.quit();
-        worker.wait();
-        delete device;
-    }
-
-    DeviceRig(const DeviceRig &) = delete;
-    DeviceRig &operator=(const DeviceRig &) = delete;
-
-    QString address() const { return QStringLiteral("127.0.0.1:%1").arg(tcpPort); }
-
-    // Runs f in the worker thread, queued behind whatever is already there.
-    void inWorker(std::function<void()> f)
-    {
-        QMetaObject::invokeMethod(device, std::move(f), Qt::QueuedConnection);
-    }
-
-    // Waits until the worker has run everything queued so far and the
-    // signals it emitted meanwhile have reached the log.
-    bool drain(int timeoutMs = EventuallyMs)
-    {
-        auto done = std::make_shared<std::atomic<bool>>(false);
-        inWorker([done] { done->store(true); });
-        if (!QTest::qWaitFor([&] { return done->load(); }, timeoutMs))
-            return false;
-        QCoreApplication::processEvents();
-        return true;
-    }
+    ~DeviceRig() { stopWorker(); }
 
     bool connectDevice(const QString &target = QString())
     {
@@ -140,30 +85,8 @@ public:
     }
 
     // Waits for count more status requests than there are now.
-    bool waitForPolls(int count)
-    {
-        const int target = statusRequests() + count;
-        return QTest::qWaitFor([&] { return statusRequests() >= target; }, EventuallyMs);
-    }
+    bool waitForPolls(int count) { return waitForStatusRequests(count); }
 
-    int statusRequests() const
-    {
-        int n = 0;
-        for (const QByteArray &r : sim.requests())
-            n += command(r) == 0x00;
-        return n;
-    }
-
-    template <class F>
-    void tester(F f)
-    {
-        sim.with<SimRemoteResponder>(f);
-    }
-
-    SimTester sim;
-    quint16 tcpPort = 0;
-    QThread worker;
-    Device *device = nullptr;
     SignalLog log;
 
 private:

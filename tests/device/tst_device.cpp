@@ -4,12 +4,45 @@
 #include "devicerig.h"
 
 #include <QDateTime>
+#include <QMutex>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include <cstring>
 
 namespace {
+
+// Collects the debug lines written while it lives, from any thread, and
+// hands each on to the handler before it.
+class DebugLines
+{
+public:
+    DebugLines() { s_previous = qInstallMessageHandler(&DebugLines::handle); }
+    ~DebugLines() { qInstallMessageHandler(s_previous); }
+    DebugLines(const DebugLines &) = delete;
+    DebugLines &operator=(const DebugLines &) = delete;
+
+    QStringList lines() const
+    {
+        QMutexLocker lock(&s_mutex);
+        return s_lines;
+    }
+
+private:
+    static void handle(QtMsgType type, const QMessageLogContext &context, const QString &text)
+    {
+        if (type == QtDebugMsg) {
+            QMutexLocker lock(&s_mutex);
+            s_lines << text;
+        }
+        if (s_previous)
+            s_previous(type, context, text);
+    }
+
+    static inline QMutex s_mutex;
+    static inline QStringList s_lines;
+    static inline QtMessageHandler s_previous = nullptr;
+};
 
 QList<QByteArray> since(const QList<QByteArray> &all, int from)
 {
@@ -553,6 +586,7 @@ void TestDevice::deviceSettingsAndSmallCommands()
     QVERIFY(rig.connectDevice());
     QCOMPARE(rig.device->getDeviceSettings().checking, quint8(2));
 
+    DebugLines debug;
     rig.inWorker([&] {
         rig.device->sendCheckDeviceSettings(5);
         rig.device->sendSyncStatus(4);
@@ -564,6 +598,9 @@ void TestDevice::deviceSettingsAndSmallCommands()
         rig.device->resetStatistics();
     });
     QVERIFY(rig.drain());
+    for (const char *line : {"Send device settings, checking is 5", "Send sync status, status is 4",
+                             "Get sync status"})
+        QVERIFY2(debug.lines().contains(QLatin1String(line)), line);
     QCOMPARE(rig.device->getDeviceSettings().checking, quint8(5));
     rig.tester([](SimRemoteResponder &r) {
         // The other bytes go back as they were read.

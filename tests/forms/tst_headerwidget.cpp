@@ -274,6 +274,39 @@ private slots:
         QVERIFY(!udp->isHidden());
     }
 
+    // Each load follows its record's header levels, whatever the record
+    // before it left on screen: UDP rows only with both levels on.
+    void levelRowsFollowEachLoad_data()
+    {
+        QTest::addColumn<QString>("levels");   // level3 level4 per load
+        QTest::addColumn<bool>("udpShown");
+        QTest::addColumn<bool>("ipShown");
+        QTest::newRow("level 4 turned on under level 3 off") << "11 00 01" << false << false;
+        QTest::newRow("both on after both off") << "00 11" << true << true;
+        QTest::newRow("level 4 on under level 3 on") << "10 11" << true << true;
+        QTest::newRow("level 4 off") << "11 10" << false << true;
+        QTest::newRow("level 3 off, level 4 kept") << "11 01" << false << false;
+    }
+
+    void levelRowsFollowEachLoad()
+    {
+        QFETCH(QString, levels);
+        QFETCH(bool, udpShown);
+        QFETCH(bool, ipShown);
+        HeaderWidget w;
+        header_settings_t h = fixture();
+        for (const QString &load : levels.split(QLatin1Char(' '))) {
+            h.level3 = load.at(0) == QLatin1Char('1');
+            h.level4 = load.at(1) == QLatin1Char('1');
+            w.setSettings(&h);
+            w.load(rig->device);
+        }
+        for (const char *name : {"sUDPdst", "sUDPsrc", "lUDPdstl", "lUDPsrcl"})
+            QVERIFY2(w.findChild<QWidget *>(QLatin1String(name))->isHidden() == !udpShown, name);
+        QCOMPARE(!child<QLineEdit>(w, "lIPdst")->isHidden(), ipShown);
+        QCOMPARE(!child<QCheckBox>(w, "cLvl4")->isHidden(), ipShown);
+    }
+
     // Ticking "Auto IP destination" shows the other port's address but
     // leaves the record alone; the address reaches the record at save().
     void autoDestinationIsWrittenAtSave_data()
