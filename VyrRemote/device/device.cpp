@@ -255,6 +255,8 @@ void Device::onConnectSteps()
             return;   // the link went down meanwhile; Device::disconnected is out
         info->receiveSettings();
     }
+    if (getConnectionType() == RemoteControl::NoConnection)
+        return;   // lost on the last interface read: no request on a closed link
     const uint8_t type = getDeviceInfo().deviceType;
     if (type == DeviceTypeVyrBK || type == DeviceTypeBR2410)
         setTesterClock();

@@ -87,6 +87,7 @@ class TestDevice : public QObject
 private slots:
     void connectSequence_data();
     void connectSequence();
+    void lossDuringConnectStepsSetsNoClock();
     void connectToNobodyEmitsOnlyDisconnected();
     void connectBySerialLink();
     void pollReadsResultsOfRunningTestsOnCurrentPort();
@@ -169,6 +170,21 @@ void TestDevice::connectSequence()
     }
     QVERIFY(!rig.device->getInterfaceInfo(3));
     QVERIFY(!rig.device->getInterfaceInfo(-1));
+}
+
+void TestDevice::lossDuringConnectStepsSetsNoClock()
+{
+    // A type 3 tester gets its clock set at the end of the connect steps;
+    // one that drops on the last interface read must not be asked, and the
+    // loss is reported once.
+    DeviceRig rig{quint8(3)};
+    rig.sim.dropAfter(5);   // 0F, 00, settings, interfaces of A and B answered
+    rig.inWorker([&] { rig.device->connectByTcpIp(rig.address()); });
+    QVERIFY(QTest::qWaitFor([&] { return rig.log.count("disconnected") > 0; }, EventuallyMs));
+    QVERIFY(rig.drain());
+    QCOMPARE(rig.log.count("connected"), 1);
+    QCOMPARE(rig.log.count("disconnected"), 1);
+    QCOMPARE(describeAll(rig.sim.requests()).count("19"), 0);
 }
 
 void TestDevice::connectToNobodyEmitsOnlyDisconnected()
