@@ -9,6 +9,7 @@
 #include <QtEndian>
 #include <QtTest>
 
+#include <algorithm>
 #include <functional>
 
 using Sim = SimUpdateResponder;
@@ -189,6 +190,7 @@ private slots:
     void connectOutcomes_data();
     void connectOutcomes();
     void connectFailsOnMissingPort();
+    void connectAgainReopensOpenLink();
     void connectFromRemoteControlMode();
     void cpuImageInBlocks();
     void fsImageInSlices();
@@ -201,6 +203,8 @@ private slots:
     void badAcknowledgement_data();
     void badAcknowledgement();
     void lateAcknowledgementNotTakenForLaterBlock();
+    void acknowledgementLimits_data();
+    void acknowledgementLimits();
     void logonChange();
     void ipSettings();
     void parseIpAddress_data();
@@ -311,6 +315,22 @@ void TestUpdater::connectFailsOnMissingPort()
     QCOMPARE(rig.rec.events, QStringList{"connectionFailed"});
     QVERIFY(!rig.updater.isConnected());
     QVERIFY(rig.sim.requests().isEmpty());
+}
+
+// A connect on an open link closes the port and opens it again: the port
+// lock this program holds must not make the second open fail.
+void TestUpdater::connectAgainReopensOpenLink()
+{
+    Rig rig;
+    rig.updater.connect(rig.path, Logon, Password, false);
+    QCOMPARE(rig.rec.events, QStringList{"connected"});
+    rig.config([](Sim &s) { s.serial = 4321; });
+    rig.updater.connect(rig.path, Logon, Password, false);
+    QCOMPARE(rig.rec.events, (QStringList{"connected", "connected"}));
+    QCOMPARE(int(rig.rec.serial), 4321);
+    QVERIFY(rig.updater.isConnected());
+    QCOMPARE(rig.sim.requests().size(), 4);
+    QVERIFY(rig.updater.updateCPU(QByteArray(1, 'a')));
 }
 
 void TestUpdater::connectFromRemoteControlMode()
@@ -541,6 +561,55 @@ void TestUpdater::lateAcknowledgementNotTakenForLaterBlock()
     rig.config([](Sim &s) { s.silenceAfter(Sim::CmdCpuBlock, 0); });
     QVERIFY(!rig.updater.updateCPU(QByteArray(10, 'b')));
     QCOMPARE(rig.rec.states, (QList<int>{0, 2}));
+}
+
+// Each request waits for its OK as long as its own limit allows: an OK that
+// comes 1100 ms late passes the first CPU block (2010 ms), every GPS block
+// (5000 ms) and the FPGA erase (41000 ms), and fails the later CPU blocks and
+// the FPGA blocks, which get one receive try (10 ms).
+void TestUpdater::acknowledgementLimits_data()
+{
+    QTest::addColumn<int>("part");          // 0 CPU, 1 FPGA, 3 GPS
+    QTest::addColumn<int>("delayedCommand");
+    QTest::addColumn<int>("imageSize");
+    QTest::addColumn<QList<int>>("states");
+    QTest::addColumn<bool>("result");
+    QTest::addColumn<int>("blocksSent");
+
+    QTest::newRow("first CPU block") << 0 << int(Sim::CmdCpuBlock) << 10 << QList<int>{0, 1} << true << 1;
+    QTest::newRow("second CPU block") << 0 << int(Sim::CmdCpuBlock) << 300 << QList<int>{0, 2} << false << 2;
+    QTest::newRow("GPS blocks") << 3 << int(Sim::CmdGpsBlock) << 300 << QList<int>{15, 16} << true << 2;
+    QTest::newRow("FPGA erase") << 1 << int(Sim::CmdFpgaErase) << 10 << QList<int>{3, 4, 6, 7} << true << 1;
+    QTest::newRow("first FPGA block") << 1 << int(Sim::CmdFpgaBlock) << 10 << QList<int>{3, 4, 6, 8} << false << 1;
+}
+
+void TestUpdater::acknowledgementLimits()
+{
+    QFETCH(int, part);
+    QFETCH(int, delayedCommand);
+    QFETCH(int, imageSize);
+    QFETCH(QList<int>, states);
+    QFETCH(bool, result);
+    QFETCH(int, blocksSent);
+
+    Rig rig;
+    QVERIFY(rig.connectAndReset());
+    rig.config([&](Sim &s) { s.setAckDelay(quint8(delayedCommand), 1100); });
+    const QByteArray image = randomBytes(imageSize, 30);
+    bool ok = !result;
+    switch (part) {
+    case 0: ok = rig.updater.updateCPU(image); break;
+    case 1: ok = rig.updater.updateFPGA(image); break;
+    default: ok = rig.updater.updateGPS(image); break;
+    }
+    QCOMPARE(rig.rec.states, states);
+    QCOMPARE(ok, result);
+    const QList<QByteArray> requests = rig.sim.requests();
+    const int blocks = int(std::count_if(requests.begin(), requests.end(), [](const QByteArray &r) {
+        return quint8(r.at(0)) != Sim::CmdFpgaErase;
+    }));
+    QCOMPARE(blocks, blocksSent);
+    QVERIFY(rig.updater.isConnected());
 }
 
 void TestUpdater::logonChange()
