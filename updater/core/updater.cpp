@@ -84,9 +84,14 @@ void Updater::discardStaleInput()
     if (!stream || !stream->isOpen())
         return;
     if (auto *serial = dynamic_cast<SerialPort *>(stream)) {
+        // Cheap and complete: drop everything, before every request.
         serial->discardInput();
         return;
     }
+    // Other streams can only be drained by blocking reads, so only when
+    // something may be left over.
+    if (!m_dirty)
+        return;
     QElapsedTimer timer;
     timer.start();
     char byte;
@@ -101,7 +106,7 @@ bool Updater::sendRequest(const QByteArray &payload)
 {
     if (!m_link.isOpen())
         return false;
-    // Always start a request on a clean line: a duplicate or late OK must
+    // Start every request on a clean line: a duplicate or late OK must
     // never pass for the answer to this one.
     discardStaleInput();
     m_dirty = false;

@@ -189,10 +189,10 @@ private:
     };
 
     bool writeBlocks(const QByteArray &image, const BlockKind &kind);
-    // Sends one request. When earlier input may still be unread (a reply
-    // that did not arrive in time, a refused frame, a request that awaits no
-    // reply) that input is dropped first, so a late or stray reply is never
-    // read as the answer to this request.
+    // Sends one request after dropping unread input (on a serial port always;
+    // on other streams when earlier input may still be unread: a reply that
+    // did not arrive in time, a refused frame, a request that awaits no
+    // reply), so a late or stray reply is never read as the answer to it.
     bool sendRequest(const QByteArray &payload);
     // Receives one frame of at most capacity (<= MaxShortReplySize) bytes
     // into m_rx; len gets the payload length. A failure marks the input dirty.
