@@ -71,10 +71,11 @@ MainWindow::MainWindow(QWidget *parent)
     ui->lGW->setText(gatewayText);
     ui->cDHCP->setChecked(dhcpText != QLatin1String(kFalse));
 
-    // Not the window's menu bar: a child over the start of the form's one,
-    // sized to its own titles.
+    // Not the window's menu bar: a child in front of the form's one. It
+    // spans the window's width so the form's own menu, whose entries lead
+    // nowhere, is not left half visible behind it.
     menu = new MainMenu(this);
-    menu->adjustSize();
+    placeMenu();
 
     // This program writes each IP settings request to the debug output.
     updater.setLogIpSettings(true);
@@ -151,7 +152,7 @@ void MainWindow::setConnectedState(bool connected)
 void MainWindow::retranslate()
 {
     menu->retranslate();
-    menu->adjustSize();
+    placeMenu();
     ui->retranslateUi(this);
 }
 
@@ -269,4 +270,16 @@ void MainWindow::setIPtoOstrel()
 void MainWindow::ResetOstrel()
 {
     emit reset(kResetToUpdateMode);
+}
+
+void MainWindow::placeMenu()
+{
+    menu->adjustSize();
+    menu->setGeometry(0, 0, qMax(width(), menu->width()), menu->height());
+}
+
+void MainWindow::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    placeMenu();
 }

@@ -48,7 +48,11 @@ private slots:
     void setIPtoOstrel();
     void ResetOstrel();
 
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
 private:
+    void placeMenu();
     void setConnectedState(bool connected);
     void retranslate();
     void appendLog(const QString &line);

@@ -345,6 +345,13 @@ void TstOscWindow::aboutBoxShowsProgramTextAndVersion()
     QCOMPARE(about->title(), QStringLiteral("About"));
     QCOMPARE(about->actions().size(), 2);
     QCOMPARE(about->actions().at(1)->text(), QStringLiteral("About Qt"));
+    // It hides the whole of the form's menu bar, also after a resize, so no
+    // half-covered title of the form's menu peeks out beside it.
+    QVERIFY(menu->isVisible());
+    QCOMPARE(menu->geometry().left(), 0);
+    QVERIFY(menu->width() >= w.menuBar()->width());
+    w.resize(w.width() + 200, w.height());
+    QVERIFY(menu->width() >= w.menuBar()->width());
 
     QString description;
     QString version;
