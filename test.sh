@@ -7,7 +7,7 @@ source scripts/deps.sh
 vyr_install_deps
 
 build=build-test
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVYR_SANITIZE=ON -DVYR_BUILD_BENCH=OFF
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug "-DCMAKE_CXX_FLAGS_DEBUG=-O1 -g1" -DVYR_SANITIZE=ON -DVYR_BUILD_BENCH=OFF
 cmake --build "$build" -j "$(vyr_jobs)"
 export QT_QPA_PLATFORM=offscreen
 cd "$build"

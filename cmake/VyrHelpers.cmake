@@ -1,6 +1,5 @@
-# Shared precompiled header for the Qt headers every target pulls in.
-set(VYR_PCH_HEADERS <QtCore/QtCore> <QtGui/QtGui>)
-
+# Libraries precompile the Qt headers; a test is one source file, for which
+# a precompiled header would cost more than it saves.
 # vyr_library(NAME [QT Core Network ...] [LINKS other libs])
 # A static library made of every .cpp/.h/.ui in the current folder
 # (and the sub-folders given with DIRS).
@@ -51,7 +50,6 @@ function(vyr_tests)
     get_filename_component(t ${src} NAME_WE)
     add_executable(${t} ${src})
     target_link_libraries(${t} PRIVATE Qt5::Test ${A_LINKS})
-    target_precompile_headers(${t} PRIVATE <QtCore/QtCore> <QtTest/QtTest>)
     set(home ${CMAKE_BINARY_DIR}/testhome/${t})
     file(MAKE_DIRECTORY ${home})
     add_test(NAME ${t} COMMAND ${t} WORKING_DIRECTORY ${home})
