@@ -1,5 +1,6 @@
 # Libraries precompile the Qt headers; a test is one source file, for which
 # a precompiled header would cost more than it saves.
+
 # vyr_library(NAME [QT Core Network ...] [LINKS other libs])
 # A static library made of every .cpp/.h/.ui in the current folder
 # (and the sub-folders given with DIRS).
