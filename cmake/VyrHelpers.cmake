@@ -58,3 +58,38 @@ function(vyr_tests)
       ENVIRONMENT "QT_QPA_PLATFORM=offscreen;HOME=${home};XDG_CONFIG_HOME=${home}/.config;XDG_RUNTIME_DIR=${home};ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:halt_on_error=1;LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/lsan.supp:print_suppressions=0;UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1;VYR_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
   endforeach()
 endfunction()
+
+# vyr_qt_catalogue(LANG OUT_VAR)
+# Qt's own qt_<lang>.qm is only an index of per-module catalogues and loads
+# only beside them; a resource or a program folder cannot carry that whole
+# set. This merges the modules the programs show (Qt Base, the serial port
+# module) into one self-contained qt_<lang>.qm in the current binary folder
+# and sets OUT_VAR to its path, or to an empty value when the system has no
+# such catalogues (Debian: qttranslations5-l10n).
+function(vyr_qt_catalogue lang out)
+  if(NOT VYR_QT_TRANSLATIONS)
+    get_target_property(qmake Qt5::qmake IMPORTED_LOCATION)
+    execute_process(COMMAND ${qmake} -query QT_INSTALL_TRANSLATIONS
+      OUTPUT_VARIABLE guess OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
+    find_path(VYR_QT_TRANSLATIONS qtbase_ru.qm
+      HINTS ${guess} /usr/share/qt5/translations
+      DOC "Folder of Qt's own .qm catalogues")
+  endif()
+  set(base ${VYR_QT_TRANSLATIONS}/qtbase_${lang}.qm)
+  if(NOT VYR_QT_TRANSLATIONS OR NOT EXISTS ${base})
+    message(WARNING "Qt's own ${lang} catalogue not found (qttranslations5-l10n); Qt's dialogs stay English")
+    set(${out} "" PARENT_SCOPE)
+    return()
+  endif()
+  set(parts ${base})
+  if(EXISTS ${VYR_QT_TRANSLATIONS}/qtserialport_${lang}.qm)
+    list(APPEND parts ${VYR_QT_TRANSLATIONS}/qtserialport_${lang}.qm)
+  endif()
+  set(dst ${CMAKE_CURRENT_BINARY_DIR}/qt_${lang}.qm)
+  add_custom_command(OUTPUT ${dst}
+    COMMAND Qt5::lconvert -o ${dst} ${parts}
+    DEPENDS ${parts}
+    COMMENT "Merging Qt's ${lang} catalogues"
+    VERBATIM)
+  set(${out} ${dst} PARENT_SCOPE)
+endfunction()
