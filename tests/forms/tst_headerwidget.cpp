@@ -2,6 +2,7 @@
 // widgets, the change markers and the automatic destination address.
 
 #include "formrig.h"
+#include "../support/widgetlookup.h"
 #include "headerwidget.h"
 #include "textfunctions.h"
 
@@ -73,10 +74,7 @@ private:
     template <class T>
     static T *child(HeaderWidget &w, const char *name)
     {
-        T *c = w.findChild<T *>(QLatin1String(name));
-        if (!c)
-            qFatal("no child %s", name);
-        return c;
+        return findWidget<T>(&w, name);
     }
 
     std::unique_ptr<FormRig> rig;   // two-port tester, connected

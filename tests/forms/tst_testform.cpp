@@ -4,6 +4,7 @@
 // covers the DNS refusal.
 
 #include "formrig.h"
+#include "../support/widgetlookup.h"
 #include "trafficform.h"
 
 #include <QDialog>
@@ -54,10 +55,7 @@ private:
     template <class T>
     T *child(const char *name)
     {
-        T *c = form->findChild<T *>(QLatin1String(name));
-        if (!c)
-            qFatal("no child %s", name);
-        return c;
+        return findWidget<T>(form, name);
     }
 
     void setProcess(quint32 txA, quint32 rxA, quint32 txB, quint32 rxB)

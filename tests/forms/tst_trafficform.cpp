@@ -2,6 +2,7 @@
 // simulated tester over TCP with a real Device in a worker thread.
 
 #include "formrig.h"
+#include "../support/widgetlookup.h"
 #include "trafficform.h"
 #include "rateunits.h"
 #include "trafficformat.h"
@@ -80,10 +81,7 @@ private:
     template <class T>
     T *child(const char *name)
     {
-        T *c = form->findChild<T *>(QLatin1String(name));
-        if (!c)
-            qFatal("no child %s", name);
-        return c;
+        return findWidget<T>(form, name);
     }
 
     QString cell(int row, int column)

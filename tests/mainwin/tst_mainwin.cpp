@@ -2,6 +2,7 @@
 // device information, port panels, link loss, language switching, report and
 // save messages, update mode, and shut-down while the worker is busy.
 #include "mainform.h"
+#include "../support/widgetlookup.h"
 #include "trafficform.h"
 #include "modalanswerer.h"
 #include "simremote.h"
@@ -66,10 +67,7 @@ private:
         template <class T>
         T *get(const char *name) const
         {
-            T *child = w->findChild<T *>(QLatin1String(name));
-            if (!child)
-                qFatal("no widget %s", name);
-            return child;
+            return findWidget<T>(w.get(), name);
         }
         QString address() const { return QStringLiteral("127.0.0.1:%1").arg(port); }
         void connectToSim()

@@ -6,6 +6,7 @@
 // window in both languages in /tmp.
 
 #include "mainwindow.h"
+#include "../support/widgetlookup.h"
 
 #include "../vyrup/windowlook.h"
 #include "aboutdialog.h"
@@ -25,10 +26,7 @@ namespace {
 template <class T>
 T *child(QWidget *w, const char *name)
 {
-    T *c = w->findChild<T *>(QLatin1String(name));
-    if (!c)
-        qFatal("no widget %s", name);
-    return c;
+    return findWidget<T>(w, name);
 }
 } // namespace
 

@@ -3,6 +3,7 @@
 // what the operator sees of it.
 
 #include "mainwindow.h"
+#include "../support/widgetlookup.h"
 #include "simupdate.h"
 
 #include <QCheckBox>
@@ -29,18 +30,9 @@ const QByteArray kIdentify = QByteArray::fromHex("81");
 template <class T>
 T *child(QWidget &w, const char *name)
 {
-    T *c = w.findChild<T *>(QLatin1String(name));
-    if (!c)
-        qFatal("no widget %s", name);
-    return c;
+    return findWidget<T>(&w, name);
 }
 
-void typeInto(QLineEdit *edit, const QString &text)
-{
-    edit->selectAll();
-    QTest::keyClick(edit, Qt::Key_Delete);
-    QTest::keyClicks(edit, text);
-}
 
 QString logText(MainWindow &w)
 {

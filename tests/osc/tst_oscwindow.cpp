@@ -3,6 +3,7 @@
 // Apply request it emits (or refuses to emit).
 
 #include "mainwindow.h"
+#include "../support/widgetlookup.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -23,19 +24,9 @@ const int kWaitMs = 10000;
 template <class T>
 T *child(QWidget &w, const char *name)
 {
-    T *c = w.findChild<T *>(QLatin1String(name));
-    if (!c)
-        qFatal("no widget %s", name);
-    return c;
+    return findWidget<T>(&w, name);
 }
 
-// Replaces a line edit's text by typing it, so the validator has its say.
-void typeInto(QLineEdit *edit, const QString &text)
-{
-    edit->selectAll();
-    QTest::keyClick(edit, Qt::Key_Delete);
-    QTest::keyClicks(edit, text);
-}
 } // namespace
 
 class TstOscWindow : public QObject

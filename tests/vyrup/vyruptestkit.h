@@ -5,6 +5,7 @@
 // update packages.
 
 #include "mainform.h"
+#include "../support/widgetlookup.h"
 #include "simtester.h"
 #include "simupdate.h"
 
@@ -32,10 +33,7 @@ constexpr int EventTimeoutMs = 20000;
 template <class T>
 T *child(QWidget *w, const char *name)
 {
-    T *c = w->findChild<T *>(QLatin1String(name));
-    if (!c)
-        qFatal("no widget %s", name);
-    return c;
+    return findWidget<T>(w, name);
 }
 
 inline QStringList logLines(QWidget *w)

@@ -1,0 +1,28 @@
+#pragma once
+
+// Finding and typing into the widgets of a form under test.
+
+#include <QLatin1String>
+#include <QLineEdit>
+#include <QObject>
+#include <QTest>
+#include <QtGlobal>
+
+// The named child; a missing one ends the test run, since every later step
+// would only fail more obscurely.
+template <class T>
+T *findWidget(const QObject *parent, const char *name)
+{
+    T *c = parent->findChild<T *>(QLatin1String(name));
+    if (!c)
+        qFatal("no widget %s", name);
+    return c;
+}
+
+// Replaces a line edit's text by typing it, so the validator has its say.
+inline void typeInto(QLineEdit *edit, const QString &text)
+{
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Delete);
+    QTest::keyClicks(edit, text);
+}
