@@ -1,4 +1,5 @@
 #include "simremote.h"
+#include "simtests.h"
 
 #include <QtEndian>
 
@@ -126,6 +127,50 @@ SimRemoteResponder::SimRemoteResponder(quint8 deviceType)
     syncStatus = get_sync_status_resp_t{3, 1, 2};
     deviceSettings = device_settings_t{};
     startError = error_t{};
+    m_clockBase = status.clock;
+    m_up.start();
+}
+
+QByteArray SimRemoteResponder::modelSettings(quint32 port, quint8 id) const
+{
+    if (!realistic)
+        return QByteArray();
+    const SimTestModel &model = simTestModel(id);
+    if (!model.defaultSettings)
+        return QByteArray();
+    const QByteArray block = model.defaultSettings(port);
+    return block.size() == testSettingsSize(id) ? block : QByteArray();
+}
+
+QByteArray SimRemoteResponder::resultsReply(quint32 port, quint8 test, quint32 param)
+{
+    const SimTestModel &model = realistic ? simTestModel(test) : SimTestModel();
+    if (!model.results)
+        return resultsRecord(port, test);
+    SimRun run;
+    run.port = port;
+    run.test = test;
+    run.param = param;
+    run.running = port < 2 && test < 32 && (status.process[port].tx & (1u << test));
+    const auto it = runs.constFind(key(port, test));
+    run.started = it != runs.constEnd();
+    if (run.started) {
+        run.elapsedMs = it->since.elapsed();
+        run.topology = it->topology;
+        run.startClock = it->startClock;
+    }
+    run.clock = status.clock;
+    run.settings = settingsBlock(port, test);
+    run.tester = this;
+    SimResultsAnswer answer = model.results(run);
+    if (answer.record.isEmpty())
+        return resultsRecord(port, test);
+    answer.record = answer.record.left(testResultsSize(test));
+    answer.record.append(QByteArray(testResultsSize(test) - answer.record.size(), '\0'));
+    results[key(port, test)] = answer.record;
+    if (answer.finished && run.running)
+        setProcess(port, test, false);
+    return answer.record;
 }
 
 QByteArray SimRemoteResponder::patternBlock(quint32 port, quint8 id, int size, bool resultsRecord)
@@ -139,8 +184,12 @@ QByteArray SimRemoteResponder::patternBlock(quint32 port, quint8 id, int size, b
 QByteArray &SimRemoteResponder::settingsBlock(quint32 port, quint8 id)
 {
     auto it = settings.find(key(port, id));
-    if (it == settings.end())
-        it = settings.insert(key(port, id), patternBlock(port, id, testSettingsSize(id), false));
+    if (it == settings.end()) {
+        QByteArray block = modelSettings(port, id);
+        if (block.isEmpty())
+            block = patternBlock(port, id, testSettingsSize(id), false);
+        it = settings.insert(key(port, id), block);
+    }
     return *it;
 }
 
@@ -189,6 +238,10 @@ void SimRemoteResponder::setProcess(quint32 port, quint8 test, bool start)
         return;
     const quint32 bit = 1u << test;
     if (start) {
+        Run &run = runs[key(port, test)];
+        run.since.start();
+        run.topology = topology[port];
+        run.startClock = status.clock;
         status.process[port].tx |= bit;
         const quint32 receiver = topology[port] == TopologyToOtherPort ? 1 - port : port;
         status.process[receiver].rx |= bit;
@@ -233,6 +286,8 @@ QList<SimReply> SimRemoteResponder::handle(const QByteArray &request)
 
     switch (command) {
     case 0x00:
+        if (realistic)
+            status.clock = m_clockBase + quint32(m_up.elapsed() / 1000);
         out = reply(recordBytes(status));
         break;
     case 0x01: {
@@ -395,10 +450,10 @@ QList<SimReply> SimRemoteResponder::handle(const QByteArray &request)
     case 0x13: {
         const quint32 port = f.u32();
         const quint8 test = f.u8();
-        f.u32();   // param
+        const quint32 param = f.u32();
         if (!f.ok())
             break;
-        out = reply(QByteArray(1, char(resultsValid)) + resultsRecord(port, test));
+        out = reply(QByteArray(1, char(resultsValid)) + resultsReply(port, test, param));
         break;
     }
     case 0x14: {
@@ -407,7 +462,8 @@ QList<SimReply> SimRemoteResponder::handle(const QByteArray &request)
         if (!f.ok())
             break;
         defaultsLoaded << qMakePair(port, id);
-        settings[key(port, id)] = QByteArray(testSettingsSize(id), '\0');
+        const QByteArray model = modelSettings(port, id);
+        settings[key(port, id)] = model.isEmpty() ? QByteArray(testSettingsSize(id), '\0') : model;
         out = byteReply(1);
         break;
     }

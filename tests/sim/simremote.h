@@ -13,6 +13,7 @@
 #include "records.h"
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QHash>
 #include <QList>
 #include <QSet>
@@ -50,6 +51,13 @@ public:
 
     explicit SimRemoteResponder(quint8 deviceType = 0);
 
+    // Off (the default): settings and results are pattern blocks and
+    // stay as they are, so a test can tell every byte's place. On: the test
+    // models of simtests.h give the settings a tester holds before anyone
+    // wrote them and results that follow a running test (and may end it),
+    // and the status clock runs in real time.
+    bool realistic = false;
+
     QList<SimReply> handle(const QByteArray &request) override;
 
     // --- identity and status ------------------------------------------------
@@ -74,6 +82,12 @@ public:
     // --- tests ---------------------------------------------------------------
     error_t startError;                // type != 0: every start is refused with it
     quint32 topology[3] = {0, 0, 0};   // last 0x0A per port
+    struct Run {
+        QElapsedTimer since;
+        quint32 topology = 0;
+        quint32 startClock = 0;
+    };
+    QHash<quint32, Run> runs;          // key(port, test) of every test started
     int statisticsResets = 0;
 
     // --- files -----------------------------------------------------------------
@@ -120,4 +134,8 @@ private:
     QList<SimReply> byteReply(quint8 value);
     QByteArray screenReply(quint32 index) const;
     void setProcess(quint32 port, quint8 test, bool start);
+    QByteArray modelSettings(quint32 port, quint8 id) const;
+    QByteArray resultsReply(quint32 port, quint8 test, quint32 param);
+    QElapsedTimer m_up;
+    quint32 m_clockBase = 0;
 };

@@ -1,6 +1,6 @@
 #include "trafficformat.h"
 
-#include "device.h"
+#include "devicetexts.h"
 #include "textfunctions.h"
 
 #include <QCoreApplication>
@@ -57,7 +57,7 @@ TrafficResultsView trafficResultsView(const traffic_settings_t *settings,
 
     v.status = r.status == TrafficStatusLossExceeded
                    ? QCoreApplication::translate("TrafficForm", "Loss exceeded")
-                   : Device::testStatusText(r.status);
+                   : testStatusText(r.status);
 
     // Unsigned on purpose: a clock that went backwards shows as a huge count
     // rather than hiding the fault.

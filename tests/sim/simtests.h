@@ -1,0 +1,65 @@
+#pragma once
+
+// What the simulated tester does per test, beyond storing bytes: the
+// settings record it holds before anyone wrote one (values a real tester
+// would show, not a byte pattern) and the results a running test produces.
+//
+// Used only when SimRemoteResponder::realistic is set (vyrsim sets it; tests
+// that want a tester that "runs" a test set it too). Each group of tests has
+// its own source file (simtest_*.cpp) with a register function that fills the
+// entries of its test ids; an id without an entry keeps the pattern blocks.
+
+#include <QByteArray>
+#include <QtGlobal>
+
+#include <functional>
+
+class SimRemoteResponder;
+
+// One results request (0x13) of a test, with what the tester knows of it.
+struct SimRun
+{
+    quint32 port = 0;
+    quint8 test = 0;
+    quint32 param = 0;           // the request's parameter (a page, an index)
+    bool running = false;        // the test's bit is set in the port's tx process word
+    bool started = false;        // it was started since the tester came up
+    qint64 elapsedMs = 0;        // since its start (0 when never started)
+    quint32 topology = 0;        // topology code in force at its start
+    quint32 startClock = 0;      // tester clock at its start
+    quint32 clock = 0;           // tester clock now
+    QByteArray settings;         // the port's settings record of the test
+    const SimRemoteResponder *tester = nullptr;   // read-only view of the rest
+};
+
+struct SimResultsAnswer
+{
+    QByteArray record;           // cut or padded to the test's results size
+    bool finished = false;       // the test ends now: its process bits clear
+};
+
+struct SimTestModel
+{
+    // Settings record of a port (exactly the test's settings size), or empty.
+    std::function<QByteArray(quint32 port)> defaultSettings;
+    // Results of one request, or an empty record for the pattern block.
+    std::function<SimResultsAnswer(const SimRun &run)> results;
+};
+
+// The model of a test id; an empty model for ids nobody registered.
+const SimTestModel &simTestModel(quint8 test);
+
+// Register functions, one per source file; each sets models[id] for its ids.
+// (Called once, in this order, by simTestModel.)
+using SimTestModels = SimTestModel[32];
+void simRegisterTraffic(SimTestModels &models);          // 2, 16
+void simRegisterJitterMulti(SimTestModels &models);      // 5, 6
+void simRegisterRfc(SimTestModels &models);              // 3
+void simRegisterY1564(SimTestModels &models);            // 4
+void simRegisterStatsBert(SimTestModels &models);        // 1, 19 (and pass-through)
+void simRegisterDiagnostics(SimTestModels &models);      // 12, 14, 15, 21
+void simRegisterInterfaces(SimTestModels &models);       // 20
+void simRegisterDeviceOptical(SimTestModels &models);    // 0, 13
+void simRegisterPtp(SimTestModels &models);              // 7
+void simRegisterSync(SimTestModels &models);             // 17
+void simRegisterIpTools(SimTestModels &models);          // 8-11
