@@ -29,6 +29,113 @@ Ethernet-Tester %1.</translation>
         </message>
     </context>
     <context>
+        <name>AsymTrafficForm</name>
+        <message>
+            <source>Asymetrical traffic test (Port A)</source>
+            <translation>Asymmetrischer Traffic-Test (Port A)</translation>
+        </message>
+        <message>
+            <source>Output stream settings</source>
+            <translation>Ausgangsstrom</translation>
+        </message>
+        <message>
+            <source>Input stream settings</source>
+            <translation>Eingangsstrom</translation>
+        </message>
+        <message>
+            <source>Common settings</source>
+            <translation>Allgemeine Einstellungen</translation>
+        </message>
+        <message>
+            <source>Duration</source>
+            <translation>Dauer</translation>
+        </message>
+        <message>
+            <source>HH:mm:ss</source>
+            <translation>HH:mm:ss</translation>
+        </message>
+        <message>
+            <source>Learning Interval, ms</source>
+            <translation>Lernintervall, ms</translation>
+        </message>
+        <message>
+            <source>Wait Interval, ms</source>
+            <translation>Warteintervall, ms</translation>
+        </message>
+        <message>
+            <source>Direction</source>
+            <translation>Richtung</translation>
+        </message>
+        <message>
+            <source>Output</source>
+            <translation>Ausgang</translation>
+        </message>
+        <message>
+            <source>Input</source>
+            <translation>Eingang</translation>
+        </message>
+        <message>
+            <source>Both</source>
+            <translation>Beide</translation>
+        </message>
+        <message>
+            <source>Measuring</source>
+            <translation>Messung</translation>
+        </message>
+        <message>
+            <source>Estimate time</source>
+            <translation>Restzeit</translation>
+        </message>
+        <message>
+            <source>Elapsed time</source>
+            <translation>Verstrichene Zeit</translation>
+        </message>
+        <message>
+            <source>Input stream statistics</source>
+            <translation>Statistik Eingangsstrom</translation>
+        </message>
+        <message>
+            <source>Output stream statistics</source>
+            <translation>Statistik Ausgangsstrom</translation>
+        </message>
+        <message>
+            <source>Start A-&gt;A</source>
+            <translation>Start A-&gt;A</translation>
+        </message>
+        <message>
+            <source>Stop</source>
+            <translation>Stopp</translation>
+        </message>
+        <message>
+            <source>Apply</source>
+            <translation>Übernehmen</translation>
+        </message>
+        <message>
+            <source>Reset</source>
+            <translation>Zurücksetzen</translation>
+        </message>
+        <message>
+            <source>Save Report</source>
+            <translation>Bericht speichern</translation>
+        </message>
+        <message>
+            <source>Port A</source>
+            <translation>Port A</translation>
+        </message>
+        <message>
+            <source>Port B</source>
+            <translation>Port B</translation>
+        </message>
+        <message>
+            <source>Start A-&gt;R</source>
+            <translation>Start A-&gt;R</translation>
+        </message>
+        <message>
+            <source>Start B-&gt;R</source>
+            <translation>Start B-&gt;R</translation>
+        </message>
+    </context>
+    <context>
         <name>AuthenticationDialog</name>
         <message>
             <source>Dialog</source>
@@ -650,6 +757,99 @@ Das Programm wird beendet.</translation>
 because &quot;Auto IP destination&quot; flag is set.</source>
             <translation>Der Test für die Topologie %1 kann nicht gestartet werden,
 weil &quot;Auto-IP-Ziel&quot; gesetzt ist.</translation>
+        </message>
+    </context>
+    <context>
+        <name>TestTabForm</name>
+        <message>
+            <source>Symmetric</source>
+            <translation>Symmetrisch</translation>
+        </message>
+        <message>
+            <source>Asymmetric</source>
+            <translation>Asymmetrisch</translation>
+        </message>
+    </context>
+    <context>
+        <name>TrafficFlowSettingsWidget</name>
+        <message>
+            <source>Advanced</source>
+            <translation>Erweitert</translation>
+        </message>
+        <message>
+            <source>Units</source>
+            <translation>Einheit</translation>
+        </message>
+        <message>
+            <source>%</source>
+            <translation>%</translation>
+        </message>
+        <message>
+            <source>kbps</source>
+            <translation>kbit/s</translation>
+        </message>
+        <message>
+            <source>Mbps</source>
+            <translation>Mbit/s</translation>
+        </message>
+        <message>
+            <source>Rate</source>
+            <translation>Rate</translation>
+        </message>
+        <message>
+            <source>Packet length, b</source>
+            <translation>Paketlänge, B</translation>
+        </message>
+        <message>
+            <source>Max FLR</source>
+            <translation>Max. FLR</translation>
+        </message>
+    </context>
+    <context>
+        <name>TrafficFlowStatsWidget</name>
+        <message>
+            <source>Status</source>
+            <translation>Status</translation>
+        </message>
+        <message>
+            <source>Tx frames</source>
+            <translation>Tx-Frames</translation>
+        </message>
+        <message>
+            <source>Rx frames</source>
+            <translation>Rx-Frames</translation>
+        </message>
+        <message>
+            <source>Tx byte</source>
+            <translation>Tx-Bytes</translation>
+        </message>
+        <message>
+            <source>Loss frames</source>
+            <translation>Verlorene Frames</translation>
+        </message>
+        <message>
+            <source>Vrt</source>
+            <translation>Vrt</translation>
+        </message>
+        <message>
+            <source>PDV</source>
+            <translation>PDV</translation>
+        </message>
+        <message>
+            <source>Error frames</source>
+            <translation>Fehlerhafte Frames</translation>
+        </message>
+        <message>
+            <source>Pause</source>
+            <translation>Pause</translation>
+        </message>
+        <message>
+            <source>Count</source>
+            <translation>Anzahl</translation>
+        </message>
+        <message>
+            <source>Coef</source>
+            <translation>Koeff.</translation>
         </message>
     </context>
     <context>

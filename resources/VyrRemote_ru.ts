@@ -29,6 +29,113 @@ Ethernet tester %1.</source>
         </message>
     </context>
     <context>
+        <name>AsymTrafficForm</name>
+        <message>
+            <source>Asymetrical traffic test (Port A)</source>
+            <translation>Тест асимметричного трафика (Порт A)</translation>
+        </message>
+        <message>
+            <source>Output stream settings</source>
+            <translation>Исходящий поток</translation>
+        </message>
+        <message>
+            <source>Input stream settings</source>
+            <translation>Входящий поток</translation>
+        </message>
+        <message>
+            <source>Common settings</source>
+            <translation>Общие настройки</translation>
+        </message>
+        <message>
+            <source>Duration</source>
+            <translation>Длительность</translation>
+        </message>
+        <message>
+            <source>HH:mm:ss</source>
+            <translation>HH:mm:ss</translation>
+        </message>
+        <message>
+            <source>Learning Interval, ms</source>
+            <translation>Интервал обучения, мс</translation>
+        </message>
+        <message>
+            <source>Wait Interval, ms</source>
+            <translation>Интервал ожидания, мс</translation>
+        </message>
+        <message>
+            <source>Direction</source>
+            <translation>Направление</translation>
+        </message>
+        <message>
+            <source>Output</source>
+            <translation>Исходящий</translation>
+        </message>
+        <message>
+            <source>Input</source>
+            <translation>Входящий</translation>
+        </message>
+        <message>
+            <source>Both</source>
+            <translation>Оба</translation>
+        </message>
+        <message>
+            <source>Measuring</source>
+            <translation>Измерение</translation>
+        </message>
+        <message>
+            <source>Estimate time</source>
+            <translation>Осталось времени</translation>
+        </message>
+        <message>
+            <source>Elapsed time</source>
+            <translation>Прошло времени</translation>
+        </message>
+        <message>
+            <source>Input stream statistics</source>
+            <translation>Статистика входящего потока</translation>
+        </message>
+        <message>
+            <source>Output stream statistics</source>
+            <translation>Статистика исходящего потока</translation>
+        </message>
+        <message>
+            <source>Start A-&gt;A</source>
+            <translation>Старт A-&gt;A</translation>
+        </message>
+        <message>
+            <source>Stop</source>
+            <translation>Стоп</translation>
+        </message>
+        <message>
+            <source>Apply</source>
+            <translation>Применить</translation>
+        </message>
+        <message>
+            <source>Reset</source>
+            <translation>Сброс</translation>
+        </message>
+        <message>
+            <source>Save Report</source>
+            <translation>Сохранить отчёт</translation>
+        </message>
+        <message>
+            <source>Port A</source>
+            <translation>Порт A</translation>
+        </message>
+        <message>
+            <source>Port B</source>
+            <translation>Порт B</translation>
+        </message>
+        <message>
+            <source>Start A-&gt;R</source>
+            <translation>Старт A-&gt;R</translation>
+        </message>
+        <message>
+            <source>Start B-&gt;R</source>
+            <translation>Старт B-&gt;R</translation>
+        </message>
+    </context>
+    <context>
         <name>AuthenticationDialog</name>
         <message>
             <source>Dialog</source>
@@ -650,6 +757,99 @@ Program is now closed.</source>
 because &quot;Auto IP destination&quot; flag is set.</source>
             <translation>Невозможно запустить тест для топологии %1,
 так как установлен флаг &quot;Авто IP назначения&quot;.</translation>
+        </message>
+    </context>
+    <context>
+        <name>TestTabForm</name>
+        <message>
+            <source>Symmetric</source>
+            <translation>Симметричный</translation>
+        </message>
+        <message>
+            <source>Asymmetric</source>
+            <translation>Асимметричный</translation>
+        </message>
+    </context>
+    <context>
+        <name>TrafficFlowSettingsWidget</name>
+        <message>
+            <source>Advanced</source>
+            <translation>Дополнительно</translation>
+        </message>
+        <message>
+            <source>Units</source>
+            <translation>Единицы</translation>
+        </message>
+        <message>
+            <source>%</source>
+            <translation>%</translation>
+        </message>
+        <message>
+            <source>kbps</source>
+            <translation>кбит/с</translation>
+        </message>
+        <message>
+            <source>Mbps</source>
+            <translation>Мбит/с</translation>
+        </message>
+        <message>
+            <source>Rate</source>
+            <translation>Скорость</translation>
+        </message>
+        <message>
+            <source>Packet length, b</source>
+            <translation>Длина пакета, байт</translation>
+        </message>
+        <message>
+            <source>Max FLR</source>
+            <translation>Макс. FLR</translation>
+        </message>
+    </context>
+    <context>
+        <name>TrafficFlowStatsWidget</name>
+        <message>
+            <source>Status</source>
+            <translation>Статус</translation>
+        </message>
+        <message>
+            <source>Tx frames</source>
+            <translation>Перед. кадры</translation>
+        </message>
+        <message>
+            <source>Rx frames</source>
+            <translation>Прин. кадры</translation>
+        </message>
+        <message>
+            <source>Tx byte</source>
+            <translation>Перед. байты</translation>
+        </message>
+        <message>
+            <source>Loss frames</source>
+            <translation>Потер. кадры</translation>
+        </message>
+        <message>
+            <source>Vrt</source>
+            <translation>Vrt</translation>
+        </message>
+        <message>
+            <source>PDV</source>
+            <translation>PDV</translation>
+        </message>
+        <message>
+            <source>Error frames</source>
+            <translation>Ошиб. кадры</translation>
+        </message>
+        <message>
+            <source>Pause</source>
+            <translation>Пауза</translation>
+        </message>
+        <message>
+            <source>Count</source>
+            <translation>Кол-во</translation>
+        </message>
+        <message>
+            <source>Coef</source>
+            <translation>Коэф</translation>
         </message>
     </context>
     <context>

@@ -13,6 +13,11 @@ int unitCodeToIndex(uint8_t code)
     }
 }
 
+bool rateUnitKnown(uint8_t code)
+{
+    return code <= RateUnitMbps;
+}
+
 uint8_t unitIndexToCode(int index)
 {
     if (index <= UnitIndexPercent)

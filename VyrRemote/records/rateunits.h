@@ -29,6 +29,10 @@ constexpr int RateMaximumMbps = 1000;
 // back is never read in a smaller unit than the one it was stored in.
 int unitCodeToIndex(uint8_t code);
 
+// A code of the table above (bps included); a form keeps any other code as
+// stored until the operator picks a unit.
+bool rateUnitKnown(uint8_t code);
+
 // Code stored for a list index (index 0 is percent; an index outside the
 // list is taken as its nearest end).
 uint8_t unitIndexToCode(int index);

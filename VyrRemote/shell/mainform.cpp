@@ -1,6 +1,9 @@
 #include "mainform.h"
-#include "trafficform.h"
 #include "ui_mainform.h"
+
+#include "asymtrafficform.h"
+#include "testtabform.h"
+#include "trafficform.h"
 
 #include "deviceidentity.h"
 #include "iretranslatable.h"
@@ -198,14 +201,15 @@ void MainForm::createForms()
 {
     // One entry per selector button, in FormIndex order. The forms of the
     // test, settings and file windows slot in here as they are built into
-    // the program: formList[FormRfc] = new RfcForm(&device); and so on
-    // (TrafficForm and AsymTrafficForm go to TestTabForm's constructor).
+    // the program: formList[FormRfc] = new RfcForm(&device); and so on.
     formList.clear();
     for (int i = 0; i < FormCount; ++i)
         formList.append(nullptr);
-    // The traffic selector shows the traffic form directly until the tab
-    // form that pairs it with the asymmetric form exists.
-    formList[FormTestTab] = new TrafficForm(&device);
+    // The traffic and asymmetric traffic forms are pages of the tab form,
+    // which owns them from here on.
+    auto *trafficForm = new TrafficForm(&device);
+    auto *asymTrafficForm = new AsymTrafficForm(&device);
+    formList[FormTestTab] = new TestTabForm(&device, trafficForm, asymTrafficForm);
 }
 
 bool MainForm::checkUser(const QString &login, const QString &password)
@@ -603,9 +607,7 @@ void MainForm::reportLoaded(port_t port, int test)
         return;
     case TestTraffic:
     case TestAsymTraffic:
-        // The tab form picks its page by the test id. The traffic form,
-        // while it stands alone in the tab form's place, has no
-        // activate(uint); the test-form lookup below finds it by its id.
+        // The tab form picks its page by the test id.
         target = formList.at(FormTestTab);
         if (target && target->metaObject()->indexOfMethod("activate(uint)") >= 0) {
             hideAllForms();

@@ -60,6 +60,23 @@ public:
         }, EventuallyMs);
     }
 
+    // The settings records of a test written to a port (0x12) since the
+    // last clearRequests(), oldest first.
+    QList<QByteArray> settingsSent(port_t port, quint8 test) const
+    {
+        QList<QByteArray> out;
+        for (const QByteArray &r : requestsOf(0x12)) {
+            if (r.size() >= 6 && u32At(r, 1) == port && quint8(r.at(5)) == test)
+                out << r.mid(6);
+        }
+        return out;
+    }
+
+    bool waitForSettingsSent(port_t port, quint8 test)
+    {
+        return QTest::qWaitFor([&] { return !settingsSent(port, test).isEmpty(); }, EventuallyMs);
+    }
+
     // Lets count more polls reach the GUI thread.
     bool waitForPolls(int count) { return waitForStatusRequests(count) && drain(); }
 };

@@ -1,6 +1,7 @@
 // The simulated tester's traffic and asymmetric traffic tests (2, 16).
 #include "simtests.h"
 
+#include "asymrecords.h"
 #include "records.h"
 #include "trafficrecords.h"
 
@@ -24,19 +25,29 @@ T recordOf(const QByteArray &bytes)
     return record;
 }
 
+// The factory's frame header: IPv4 and UDP towards the given address, the
+// MAC found by ARP.
+header_settings_t defaultHeader(quint32 destination)
+{
+    header_settings_t h;
+    std::memset(&h, 0, sizeof h);
+    h.ipDest = destination;
+    h.arp = 1;
+    h.ttl = 64;
+    h.udpSrc = 5000;
+    h.udpDst = 5001;
+    h.level3 = 1;
+    h.level4 = 1;
+    return h;
+}
+
 // What a tester fresh from the factory holds: frames of 1518 bytes at 100 %
 // for one minute, towards 192.168.0.2 (Port A) or 192.168.0.1 (Port B).
 QByteArray trafficDefaults(quint32 port)
 {
     traffic_settings_t s;
     std::memset(&s, 0, sizeof s);
-    s.header.ipDest = port == 0 ? 0xC0A80002u : 0xC0A80001u;
-    s.header.arp = 1;
-    s.header.ttl = 64;
-    s.header.udpSrc = 5000;
-    s.header.udpDst = 5001;
-    s.header.level3 = 1;
-    s.header.level4 = 1;
+    s.header = defaultHeader(port == 0 ? 0xC0A80002u : 0xC0A80001u);
     s.rateUnit = 0;
     s.rate = 100;
     s.packetLength = 1518;
@@ -47,42 +58,149 @@ QByteArray trafficDefaults(quint32 port)
     return bytesOf(s);
 }
 
-// Line rate of 1 Gbit/s in frames of the set length, scaled by a percent
-// rate (other units are taken as their share of the line).
-SimResultsAnswer trafficResults(const SimRun &run)
+// Line rate of 1 Gbit/s (125 000 000 bytes per second on the wire, each
+// frame with 20 bytes of preamble and gap).
+constexpr double LineBytesPerSecond = 125000000.0;
+constexpr quint32 WireOverhead = 20;
+
+// Share of the line a rate asks for, in its unit.
+double lineShare(quint8 unit, quint16 rate)
 {
-    const traffic_settings_t s = recordOf<traffic_settings_t>(run.settings);
-    traffic_results_t r;
+    switch (unit) {
+    case 0: return qBound(0.0, rate / 100.0, 1.0);
+    case 1: return qBound(0.0, rate / 1e9, 1.0);
+    case 2: return qBound(0.0, rate / 1e6, 1.0);
+    case 3: return qBound(0.0, rate / 1e3, 1.0);
+    default: return 1.0;
+    }
+}
+
+// What a flow at the given rate, in frames of the given length, has sent
+// and received after so many seconds: one frame in 100000 is lost.
+struct FlowCount
+{
+    quint32 length;            // bytes per frame, within 64-9600
+    quint32 txFrames;
+    quint32 rxFrames;
+    quint32 bytesPerSecond;
+};
+
+FlowCount flowCount(quint8 unit, quint16 rate, quint16 packetLength, qint64 seconds)
+{
+    const double share = lineShare(unit, rate);
+    FlowCount c;
+    c.length = qBound<quint32>(64, packetLength, 9600);
+    c.txFrames = quint32(share * LineBytesPerSecond / (c.length + WireOverhead) * seconds);
+    c.rxFrames = c.txFrames - c.txFrames / 100000;
+    c.bytesPerSecond = quint32(share * LineBytesPerSecond * c.length / (c.length + WireOverhead));
+    return c;
+}
+
+// Seconds run so far (at most the duration, taken as 1 when 0) and whether
+// the run has reached its end.
+struct RunTime
+{
+    quint32 duration;
+    qint64 seconds;
+    bool done;
+};
+
+RunTime runTime(const SimRun &run, quint32 setDuration)
+{
+    const quint32 duration = setDuration ? setDuration : 1;
+    return {duration, qMin<qint64>(run.elapsedMs / 1000, duration), run.elapsedMs / 1000 >= duration};
+}
+
+// Results of a timed run: "Wait" before any start; afterwards the run's
+// clock and status, and what fill() counts for the seconds run so far.
+// The run ends when its set duration has passed.
+template <class Settings, class Results, class Fill>
+SimResultsAnswer timedRun(const SimRun &run, uint32_t Settings::*duration, Fill fill)
+{
+    const Settings s = recordOf<Settings>(run.settings);
+    Results r;
     std::memset(&r, 0, sizeof r);
     if (!run.started) {
         r.status = StatusWait;
         return {bytesOf(r), false};
     }
-    const quint32 duration = s.duration ? s.duration : 1;
-    const qint64 seconds = qMin<qint64>(run.elapsedMs / 1000, duration);
-    const bool done = run.elapsedMs / 1000 >= duration;
-    double share = 1.0;
-    switch (s.rateUnit) {
-    case 0: share = qBound(0.0, s.rate / 100.0, 1.0); break;
-    case 1: share = qBound(0.0, s.rate / 1e9, 1.0); break;
-    case 2: share = qBound(0.0, s.rate / 1e6, 1.0); break;
-    case 3: share = qBound(0.0, s.rate / 1e3, 1.0); break;
-    default: break;
-    }
-    const quint32 length = qBound<quint32>(64, s.packetLength, 9600);
-    const double framesPerSecond = share * 125000000.0 / (length + 20);
+    const RunTime t = runTime(run, s.*duration);
     r.startTime = run.startClock;
-    r.currentTime = run.startClock + quint32(seconds);
-    r.estimatedTime = duration;
-    r.status = done || !run.running ? StatusOk : StatusRunning;
-    r.txFrames = quint32(framesPerSecond * seconds);
-    r.rxFrames = r.txFrames - r.txFrames / 100000;
-    r.txBytes = quint64(r.txFrames) * length;
-    r.rate = quint32(share * 125000000.0 * length / (length + 20));
-    r.pdv = 850;
-    r.lostFrames = r.txFrames - r.rxFrames;
-    r.latency = 12500;
-    return {bytesOf(r), done};
+    r.currentTime = run.startClock + quint32(t.seconds);
+    r.status = t.done || !run.running ? StatusOk : StatusRunning;
+    fill(s, t, r);
+    return {bytesOf(r), t.done};
+}
+
+// Scaled by a percent rate (other units are taken as their share of the line).
+SimResultsAnswer trafficResults(const SimRun &run)
+{
+    return timedRun<traffic_settings_t, traffic_results_t>(
+        run, &traffic_settings_t::duration,
+        [](const traffic_settings_t &s, const RunTime &t, traffic_results_t &r) {
+            const FlowCount c = flowCount(s.rateUnit, s.rate, s.packetLength, t.seconds);
+            r.estimatedTime = t.duration;
+            r.txFrames = c.txFrames;
+            r.rxFrames = c.rxFrames;
+            r.txBytes = quint64(c.txFrames) * c.length;
+            r.rate = c.bytesPerSecond;
+            r.pdv = 850;
+            r.lostFrames = r.txFrames - r.rxFrames;
+            r.latency = 12500;
+        });
+}
+
+// Both directions of the asymmetric test from the factory: 800 Mbps of
+// 1518-byte frames out, 100 Mbps of 512-byte frames in, for one minute.
+QByteArray asymDefaults(quint32 port)
+{
+    const quint32 own = port == 0 ? 0xC0A80001u : 0xC0A80002u;
+    const quint32 remote = port == 0 ? 0xC0A80002u : 0xC0A80001u;
+    auto flow = [](quint32 destination, quint8 unit, quint16 rate, quint16 length) {
+        flow_settings_t f;
+        std::memset(&f, 0, sizeof f);
+        f.header = defaultHeader(destination);
+        f.rateUnit = unit;
+        f.rate = rate;
+        f.packetLength = length;
+        f.maxFlr = 0.001f;
+        return f;
+    };
+    asym_settings_t s;
+    std::memset(&s, 0, sizeof s);
+    s.direction = DirectionBoth;
+    s.duration = 60;
+    s.learningInterval = 1000;
+    s.waitInterval = 1000;
+    s.output = flow(remote, 3, 800, 1518);
+    s.input = flow(own, 3, 100, 512);
+    return bytesOf(s);
+}
+
+// A flow that runs counts its frames like the traffic test; one the
+// direction leaves out counts nothing.
+flow_stats_t flowStats(const flow_settings_t &f, bool runs, qint64 seconds)
+{
+    flow_stats_t st;
+    std::memset(&st, 0, sizeof st);
+    if (!runs)
+        return st;
+    const FlowCount c = flowCount(f.rateUnit, f.rate, f.packetLength, seconds);
+    st.txFrames = c.txFrames;
+    st.rxFrames = c.rxFrames;
+    st.rate = c.bytesPerSecond;
+    st.pdv = 900;
+    return st;
+}
+
+SimResultsAnswer asymResults(const SimRun &run)
+{
+    return timedRun<asym_settings_t, asym_results_t>(
+        run, &asym_settings_t::duration, [](const asym_settings_t &s, const RunTime &t, asym_results_t &r) {
+            r.duration = t.duration;
+            r.output = flowStats(s.output, s.direction != DirectionInput, t.seconds);
+            r.input = flowStats(s.input, s.direction != DirectionOutput, t.seconds);
+        });
 }
 
 } // namespace
@@ -91,4 +209,6 @@ void simRegisterTraffic(SimTestModels &models)
 {
     models[TestTraffic].defaultSettings = trafficDefaults;
     models[TestTraffic].results = trafficResults;
+    models[TestAsymTraffic].defaultSettings = asymDefaults;
+    models[TestAsymTraffic].results = asymResults;
 }
