@@ -4,7 +4,9 @@
 
 #include "deviceidentity.h"
 #include "iretranslatable.h"
+#include "jitterform.h"
 #include "mainmenu.h"
+#include "multiform.h"
 #include "portstatus.h"
 #include "serialport.h"
 #include "testform.h"
@@ -206,6 +208,8 @@ void MainForm::createForms()
     // The traffic selector shows the traffic form directly until the tab
     // form that pairs it with the asymmetric form exists.
     formList[FormTestTab] = new TrafficForm(&device);
+    formList[FormMulti] = new MultiForm(&device);
+    formList[FormJitter] = new JitterForm(&device);
 }
 
 bool MainForm::checkUser(const QString &login, const QString &password)
