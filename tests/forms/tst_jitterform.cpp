@@ -333,6 +333,36 @@ private slots:
         QCOMPARE(box->styleSheet(), Black);
     }
 
+    // A stored threshold the field cannot show is shown at its nearest
+    // end, marked, labels the bins as shown, and is written back so.
+    void thresholdOutOfRangeOnFill_data()
+    {
+        QTest::addColumn<int>("stored");
+        QTest::addColumn<int>("shown");
+        QTest::addColumn<QString>("last");
+        QTest::newRow("zero") << 0 << 1 << ">=1.000";
+        QTest::newRow("above 1000") << 5000 << 1000 << ">=1000.000";
+        QTest::newRow("largest") << 65535 << 1000 << ">=1000.000";
+    }
+    void thresholdOutOfRangeOnFill()
+    {
+        QFETCH(int, stored);
+        QFETCH(int, shown);
+        QFETCH(QString, last);
+        jitter_settings_t s = fixture();
+        s.threshold = uint16_t(stored);
+        storeOnTester(s);
+        reload();
+        auto *box = child<QSpinBox>("sThre");
+        QCOMPARE(box->value(), shown);
+        QCOMPARE(box->styleSheet(), Blue);
+        QVERIFY(child<QPushButton>("bApply")->isEnabled());
+        QCOMPARE(cell("tDist", 8, 0), last);
+        form->bApplyClicked();
+        QVERIFY(waitForSettingsSent());
+        QCOMPARE(int(lastSent().threshold), shown);
+    }
+
     // A record with the designer's threshold changes nothing: the designer's
     // labels stay as they are.
     void designerLabelsStayForTheDefaultThreshold()
