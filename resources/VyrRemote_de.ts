@@ -352,6 +352,117 @@ Rate &gt; 100% nicht möglich</translation>
         </message>
     </context>
     <context>
+        <name>JitterForm</name>
+        <message>
+            <source>Jitter test (Port A)</source>
+            <translation>Jitter-Test (Port A)</translation>
+        </message>
+        <message>
+            <source>Settings</source>
+            <translation>Einstellungen</translation>
+        </message>
+        <message>
+            <source>Advanced</source>
+            <translation>Erweitert</translation>
+        </message>
+        <message>
+            <source>Rate units</source>
+            <translation>Rateneinheit</translation>
+        </message>
+        <message>
+            <source>kbps</source>
+            <translation>kbit/s</translation>
+        </message>
+        <message>
+            <source>Mbps</source>
+            <translation>Mbit/s</translation>
+        </message>
+        <message>
+            <source>Rate</source>
+            <translation>Rate</translation>
+        </message>
+        <message>
+            <source>Packet length, b</source>
+            <translation>Paketlänge, B</translation>
+        </message>
+        <message>
+            <source>Duration, s</source>
+            <translation>Dauer, s</translation>
+        </message>
+        <message>
+            <source>Threshold, s</source>
+            <translation>Schwelle, s</translation>
+        </message>
+        <message>
+            <source>Measuring</source>
+            <translation>Messung</translation>
+        </message>
+        <message>
+            <source>Result</source>
+            <translation>Ergebnis</translation>
+        </message>
+        <message>
+            <source>Test time</source>
+            <translation>Testzeit</translation>
+        </message>
+        <message>
+            <source>Passed time</source>
+            <translation>Vergangene Zeit</translation>
+        </message>
+        <message>
+            <source>Rx Frames</source>
+            <translation>Rx-Frames</translation>
+        </message>
+        <message>
+            <source>Count</source>
+            <translation>Anzahl</translation>
+        </message>
+        <message>
+            <source>All</source>
+            <translation>Alle</translation>
+        </message>
+        <message>
+            <source>In order</source>
+            <translation>In Reihenfolge</translation>
+        </message>
+        <message>
+            <source>Not in order</source>
+            <translation>Nicht in Reihenfolge</translation>
+        </message>
+        <message>
+            <source>Distribution</source>
+            <translation>Verteilung</translation>
+        </message>
+        <message>
+            <source>Jitter, ms</source>
+            <translation>Jitter, ms</translation>
+        </message>
+        <message>
+            <source>Start A-&gt;A</source>
+            <translation>Start A-&gt;A</translation>
+        </message>
+        <message>
+            <source>Start A-&gt;B</source>
+            <translation>Start A-&gt;B</translation>
+        </message>
+        <message>
+            <source>Stop</source>
+            <translation>Stopp</translation>
+        </message>
+        <message>
+            <source>Apply</source>
+            <translation>Übernehmen</translation>
+        </message>
+        <message>
+            <source>Reset</source>
+            <translation>Zurücksetzen</translation>
+        </message>
+        <message>
+            <source>Save Report</source>
+            <translation>Bericht speichern</translation>
+        </message>
+    </context>
+    <context>
         <name>MainForm</name>
         <message>
             <source>Serial Connection</source>
@@ -557,6 +668,129 @@ Geben Sie vier Zahlen von 0 bis 255 ein, durch Punkte getrennt.</translation>
         <message>
             <source>Settings</source>
             <translation>Einstellungen</translation>
+        </message>
+    </context>
+    <context>
+        <name>MultiForm</name>
+        <message>
+            <source>Multistream test (Port A)</source>
+            <translation>Multistream-Test (Port A)</translation>
+        </message>
+        <message>
+            <source>Settings</source>
+            <translation>Einstellungen</translation>
+        </message>
+        <message>
+            <source>Stream #</source>
+            <translation>Strom Nr. </translation>
+        </message>
+        <message>
+            <source>Advanced</source>
+            <translation>Erweitert</translation>
+        </message>
+        <message>
+            <source>Active</source>
+            <translation>Aktiv</translation>
+        </message>
+        <message>
+            <source>Rate units</source>
+            <translation>Rateneinheit</translation>
+        </message>
+        <message>
+            <source>kbps</source>
+            <translation>kbit/s</translation>
+        </message>
+        <message>
+            <source>Mbps</source>
+            <translation>Mbit/s</translation>
+        </message>
+        <message>
+            <source>Rate</source>
+            <translation>Rate</translation>
+        </message>
+        <message>
+            <source>Packet length, b</source>
+            <translation>Paketlänge, B</translation>
+        </message>
+        <message>
+            <source>Study, ms</source>
+            <translation>Lernphase, ms</translation>
+        </message>
+        <message>
+            <source>Interval, ms</source>
+            <translation>Intervall, ms</translation>
+        </message>
+        <message>
+            <source>Duration, s</source>
+            <translation>Dauer, s</translation>
+        </message>
+        <message>
+            <source>Measuring</source>
+            <translation>Messung</translation>
+        </message>
+        <message>
+            <source>Elapsed time</source>
+            <translation>Verstrichene Zeit</translation>
+        </message>
+        <message>
+            <source>Estimate time</source>
+            <translation>Restzeit</translation>
+        </message>
+        <message>
+            <source>Load</source>
+            <translation>Last</translation>
+        </message>
+        <message>
+            <source>Tx frames</source>
+            <translation>Tx-Frames</translation>
+        </message>
+        <message>
+            <source>Rx frames</source>
+            <translation>Rx-Frames</translation>
+        </message>
+        <message>
+            <source>Tx bytes</source>
+            <translation>Tx-Bytes</translation>
+        </message>
+        <message>
+            <source>Loss frames</source>
+            <translation>Verlorene Frames</translation>
+        </message>
+        <message>
+            <source>Latency</source>
+            <translation>Latenz</translation>
+        </message>
+        <message>
+            <source>Count</source>
+            <translation>Anzahl</translation>
+        </message>
+        <message>
+            <source>Coef</source>
+            <translation>Koeff.</translation>
+        </message>
+        <message>
+            <source>Start A-&gt;A</source>
+            <translation>Start A-&gt;A</translation>
+        </message>
+        <message>
+            <source>Start A-&gt;B</source>
+            <translation>Start A-&gt;B</translation>
+        </message>
+        <message>
+            <source>Stop</source>
+            <translation>Stopp</translation>
+        </message>
+        <message>
+            <source>Apply</source>
+            <translation>Übernehmen</translation>
+        </message>
+        <message>
+            <source>Reset</source>
+            <translation>Zurücksetzen</translation>
+        </message>
+        <message>
+            <source>Save Report</source>
+            <translation>Bericht speichern</translation>
         </message>
     </context>
     <context>

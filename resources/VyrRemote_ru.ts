@@ -352,6 +352,117 @@ rate &gt; 100%</source>
         </message>
     </context>
     <context>
+        <name>JitterForm</name>
+        <message>
+            <source>Jitter test (Port A)</source>
+            <translation>Тест джиттера (Порт A)</translation>
+        </message>
+        <message>
+            <source>Settings</source>
+            <translation>Настройки</translation>
+        </message>
+        <message>
+            <source>Advanced</source>
+            <translation>Дополнительно</translation>
+        </message>
+        <message>
+            <source>Rate units</source>
+            <translation>Единицы скорости</translation>
+        </message>
+        <message>
+            <source>kbps</source>
+            <translation>кбит/с</translation>
+        </message>
+        <message>
+            <source>Mbps</source>
+            <translation>Мбит/с</translation>
+        </message>
+        <message>
+            <source>Rate</source>
+            <translation>Скорость</translation>
+        </message>
+        <message>
+            <source>Packet length, b</source>
+            <translation>Длина пакета, байт</translation>
+        </message>
+        <message>
+            <source>Duration, s</source>
+            <translation>Длительность, с</translation>
+        </message>
+        <message>
+            <source>Threshold, s</source>
+            <translation>Порог, с</translation>
+        </message>
+        <message>
+            <source>Measuring</source>
+            <translation>Измерение</translation>
+        </message>
+        <message>
+            <source>Result</source>
+            <translation>Результат</translation>
+        </message>
+        <message>
+            <source>Test time</source>
+            <translation>Время теста</translation>
+        </message>
+        <message>
+            <source>Passed time</source>
+            <translation>Прошло времени</translation>
+        </message>
+        <message>
+            <source>Rx Frames</source>
+            <translation>Прин. кадры</translation>
+        </message>
+        <message>
+            <source>Count</source>
+            <translation>Кол-во</translation>
+        </message>
+        <message>
+            <source>All</source>
+            <translation>Все</translation>
+        </message>
+        <message>
+            <source>In order</source>
+            <translation>По порядку</translation>
+        </message>
+        <message>
+            <source>Not in order</source>
+            <translation>Не по порядку</translation>
+        </message>
+        <message>
+            <source>Distribution</source>
+            <translation>Распределение</translation>
+        </message>
+        <message>
+            <source>Jitter, ms</source>
+            <translation>Джиттер, мс</translation>
+        </message>
+        <message>
+            <source>Start A-&gt;A</source>
+            <translation>Старт A-&gt;A</translation>
+        </message>
+        <message>
+            <source>Start A-&gt;B</source>
+            <translation>Старт A-&gt;B</translation>
+        </message>
+        <message>
+            <source>Stop</source>
+            <translation>Стоп</translation>
+        </message>
+        <message>
+            <source>Apply</source>
+            <translation>Применить</translation>
+        </message>
+        <message>
+            <source>Reset</source>
+            <translation>Сброс</translation>
+        </message>
+        <message>
+            <source>Save Report</source>
+            <translation>Сохранить отчёт</translation>
+        </message>
+    </context>
+    <context>
         <name>MainForm</name>
         <message>
             <source>Serial Connection</source>
@@ -557,6 +668,129 @@ Enter four numbers from 0 to 255 separated by dots.</source>
         <message>
             <source>Settings</source>
             <translation>Настройки</translation>
+        </message>
+    </context>
+    <context>
+        <name>MultiForm</name>
+        <message>
+            <source>Multistream test (Port A)</source>
+            <translation>Многопотоковый тест (Порт A)</translation>
+        </message>
+        <message>
+            <source>Settings</source>
+            <translation>Настройки</translation>
+        </message>
+        <message>
+            <source>Stream #</source>
+            <translation>Поток №</translation>
+        </message>
+        <message>
+            <source>Advanced</source>
+            <translation>Дополнительно</translation>
+        </message>
+        <message>
+            <source>Active</source>
+            <translation>Активен</translation>
+        </message>
+        <message>
+            <source>Rate units</source>
+            <translation>Единицы скорости</translation>
+        </message>
+        <message>
+            <source>kbps</source>
+            <translation>кбит/с</translation>
+        </message>
+        <message>
+            <source>Mbps</source>
+            <translation>Мбит/с</translation>
+        </message>
+        <message>
+            <source>Rate</source>
+            <translation>Скорость</translation>
+        </message>
+        <message>
+            <source>Packet length, b</source>
+            <translation>Длина пакета, байт</translation>
+        </message>
+        <message>
+            <source>Study, ms</source>
+            <translation>Обучение, мс</translation>
+        </message>
+        <message>
+            <source>Interval, ms</source>
+            <translation>Интервал, мс</translation>
+        </message>
+        <message>
+            <source>Duration, s</source>
+            <translation>Длительность, с</translation>
+        </message>
+        <message>
+            <source>Measuring</source>
+            <translation>Измерение</translation>
+        </message>
+        <message>
+            <source>Elapsed time</source>
+            <translation>Прошло времени</translation>
+        </message>
+        <message>
+            <source>Estimate time</source>
+            <translation>Осталось времени</translation>
+        </message>
+        <message>
+            <source>Load</source>
+            <translation>Загрузка</translation>
+        </message>
+        <message>
+            <source>Tx frames</source>
+            <translation>Перед. кадры</translation>
+        </message>
+        <message>
+            <source>Rx frames</source>
+            <translation>Прин. кадры</translation>
+        </message>
+        <message>
+            <source>Tx bytes</source>
+            <translation>Перед. байты</translation>
+        </message>
+        <message>
+            <source>Loss frames</source>
+            <translation>Потер. кадры</translation>
+        </message>
+        <message>
+            <source>Latency</source>
+            <translation>Задержка</translation>
+        </message>
+        <message>
+            <source>Count</source>
+            <translation>Кол-во</translation>
+        </message>
+        <message>
+            <source>Coef</source>
+            <translation>Коэф</translation>
+        </message>
+        <message>
+            <source>Start A-&gt;A</source>
+            <translation>Старт A-&gt;A</translation>
+        </message>
+        <message>
+            <source>Start A-&gt;B</source>
+            <translation>Старт A-&gt;B</translation>
+        </message>
+        <message>
+            <source>Stop</source>
+            <translation>Стоп</translation>
+        </message>
+        <message>
+            <source>Apply</source>
+            <translation>Применить</translation>
+        </message>
+        <message>
+            <source>Reset</source>
+            <translation>Сброс</translation>
+        </message>
+        <message>
+            <source>Save Report</source>
+            <translation>Сохранить отчёт</translation>
         </message>
     </context>
     <context>

@@ -184,6 +184,19 @@ void HeaderWidget::load(Device *device)
     ui->ttlSpinBox->setValue(s.ttl);
 }
 
+void HeaderWidget::loadFrom(const header_settings_t &record, Device *device)
+{
+    setSettings(&record);
+    load(device);
+}
+
+void HeaderWidget::saveInto(header_settings_t &record)
+{
+    setSettings(&record);
+    save();
+    record = *m_settings;
+}
+
 void HeaderWidget::save()
 {
     if (!m_settings)

@@ -34,6 +34,10 @@ public:
     // The record being edited; null clears it (every slot then does nothing).
     void setSettings(const header_settings_t *record);
     std::optional<header_settings_t> settings() const { return m_settings; }
+    // The usual calling order in one step: a copy of record is set and
+    // loaded; the widgets are saved into a copy that replaces record.
+    void loadFrom(const header_settings_t &record, Device *device);
+    void saveInto(header_settings_t &record);
 
     void retranslate();
     // Shown as "IP source" instead of the port's own address at the next

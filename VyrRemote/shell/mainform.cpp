@@ -7,7 +7,9 @@
 
 #include "deviceidentity.h"
 #include "iretranslatable.h"
+#include "jitterform.h"
 #include "mainmenu.h"
+#include "multiform.h"
 #include "portstatus.h"
 #include "serialport.h"
 #include "testform.h"
@@ -210,6 +212,8 @@ void MainForm::createForms()
     auto *trafficForm = new TrafficForm(&device);
     auto *asymTrafficForm = new AsymTrafficForm(&device);
     formList[FormTestTab] = new TestTabForm(&device, trafficForm, asymTrafficForm);
+    formList[FormMulti] = new MultiForm(&device);
+    formList[FormJitter] = new JitterForm(&device);
 }
 
 bool MainForm::checkUser(const QString &login, const QString &password)

@@ -63,6 +63,12 @@ bool markChangedTime(QWidget *widget, const QTime &value, int storedSeconds)
     return mark(widget, seconds != storedSeconds);
 }
 
+bool markChangedDuration(QWidget *widget, const QTime &value, uint32_t storedSeconds)
+{
+    const qint64 seconds = value.isValid() ? value.hour() * 3600 + value.minute() * 60 + value.second() : 0;
+    return mark(widget, seconds != qint64(storedSeconds));
+}
+
 bool markChangedString(QWidget *widget, const QString &value, const QString &stored)
 {
     return mark(widget, value != stored);

@@ -130,4 +130,8 @@ bool markChangedDouble(QWidget *widget, double value, double stored);
 bool markChangedBool(QWidget *widget, int value, int stored);
 // Time of day against stored seconds; milliseconds are ignored.
 bool markChangedTime(QWidget *widget, const QTime &value, int storedSeconds);
+// Time of day against a stored 32-bit duration in seconds, compared in 64
+// bits: a duration of a day or more, which no time of day can show, always
+// differs (and stays marked) instead of wrapping into a match.
+bool markChangedDuration(QWidget *widget, const QTime &value, uint32_t storedSeconds);
 bool markChangedString(QWidget *widget, const QString &value, const QString &stored);

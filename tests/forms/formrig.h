@@ -8,6 +8,8 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QtTest>
 #include <QTimer>
 
 class FormRig : public DeviceWorker
@@ -79,6 +81,82 @@ public:
 
     // Lets count more polls reach the GUI thread.
     bool waitForPolls(int count) { return waitForStatusRequests(count) && drain(); }
+
+    // The tester's settings or results record of a test on a port.
+    void storeSettings(port_t port, quint8 test, const QByteArray &record)
+    {
+        tester([&](SimRemoteResponder &r) { r.settingsBlock(port, test) = record; });
+    }
+    void storeResults(port_t port, quint8 test, const QByteArray &record)
+    {
+        tester([&](SimRemoteResponder &r) { r.results[SimRemoteResponder::key(port, test)] = record; });
+    }
+
+    // The tester's interface settings of a port name this address (what an
+    // automatic destination resolves to).
+    void setPortAddress(port_t port, quint32 ip)
+    {
+        eth_settings_t settings;
+        std::memset(&settings, 0, sizeof settings);
+        settings.ip = ip;
+        tester([&](SimRemoteResponder &r) { r.settingsBlock(port, TestInterfaceSettings) = recordBytes(settings); });
+    }
+
+    // The settings records (0x12) of a test on a port since the last
+    // clearRequests(), oldest first.
+    QList<QByteArray> sentSettings(quint8 test, port_t port) const
+    {
+        QList<QByteArray> out;
+        for (const QByteArray &r : requestsOf(0x12)) {
+            if (r.size() >= 6 && u32At(r, 1) == port && quint8(r.at(5)) == test)
+                out << r.mid(6);
+        }
+        return out;
+    }
+
+    bool waitForSettingsSent(quint8 test, port_t port)
+    {
+        return QTest::qWaitFor([&] { return !sentSettings(test, port).isEmpty(); }, EventuallyMs);
+    }
+
+    // A start went out since the last clearRequests(): the settings record,
+    // the topology, the start and the results request, in this order, all
+    // for the port. Fails the running test otherwise.
+    void expectStart(port_t port, quint8 test, quint8 topology, const QByteArray &settings)
+    {
+        QVERIFY(waitForRequest([](const QByteArray &r) { return command(r) == 0x13; }));
+        const QList<QByteArray> seq = requests();
+        QVERIFY(seq.size() >= 4);
+        QCOMPARE(command(seq.at(0)), quint8(0x12));
+        QCOMPARE(u32At(seq.at(0), 1), quint32(port));
+        QCOMPARE(quint8(seq.at(0).at(5)), test);
+        QCOMPARE(seq.at(0).mid(6).toHex(' '), settings.toHex(' '));
+        QCOMPARE(command(seq.at(1)), quint8(0x0A));
+        QCOMPARE(u32At(seq.at(1), 1), quint32(port));
+        QCOMPARE(quint8(seq.at(1).at(5)), topology);
+        QCOMPARE(command(seq.at(2)), quint8(0x09));
+        QCOMPARE(quint8(seq.at(2).at(1)), quint8(1));
+        QCOMPARE(u32At(seq.at(2), 2), quint32(port));
+        QCOMPARE(quint8(seq.at(2).at(6)), test);
+        QCOMPARE(command(seq.at(3)), quint8(0x13));
+        QCOMPARE(u32At(seq.at(3), 1), quint32(port));
+        QCOMPARE(quint8(seq.at(3).at(5)), test);
+    }
+
+    // Stop, once the running test has enabled it, stops the test on the
+    // port, and the next polls disable it again.
+    void expectStop(QPushButton *stop, port_t port, quint8 test)
+    {
+        QTRY_VERIFY_WITH_TIMEOUT(stop->isEnabled(), EventuallyMs);
+        sim.clearRequests();
+        stop->click();
+        QVERIFY(waitForRequest([](const QByteArray &r) { return command(r) == 0x09; }));
+        const QByteArray request = requestsOf(0x09).first();
+        QCOMPARE(quint8(request.at(1)), quint8(0));
+        QCOMPARE(u32At(request, 2), quint32(port));
+        QCOMPARE(quint8(request.at(6)), test);
+        QTRY_VERIFY_WITH_TIMEOUT(!stop->isEnabled(), EventuallyMs);
+    }
 };
 
 // Closes every message box that comes up while it lives, remembering its

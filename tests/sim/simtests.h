@@ -12,7 +12,9 @@
 #include <QByteArray>
 #include <QtGlobal>
 
+#include <cstring>
 #include <functional>
+#include <type_traits>
 
 class SimRemoteResponder;
 
@@ -45,6 +47,26 @@ struct SimTestModel
     // Results of one request, or an empty record for the pattern block.
     std::function<SimResultsAnswer(const SimRun &run)> results;
 };
+
+// A record as the bytes of its block, and a block as a record (all zero
+// when the size does not match), for the models.
+template <class T>
+QByteArray simBytesOf(const T &record)
+{
+    static_assert(std::is_trivially_copyable<T>::value, "records are plain bytes");
+    return QByteArray(reinterpret_cast<const char *>(&record), int(sizeof(T)));
+}
+
+template <class T>
+T simRecordOf(const QByteArray &bytes)
+{
+    static_assert(std::is_trivially_copyable<T>::value, "records are plain bytes");
+    T record;
+    std::memset(&record, 0, sizeof record);
+    if (bytes.size() == int(sizeof(T)))
+        std::memcpy(&record, bytes.constData(), sizeof(T));
+    return record;
+}
 
 // The model of a test id; an empty model for ids nobody registered.
 const SimTestModel &simTestModel(quint8 test);

@@ -486,7 +486,7 @@ const QString Blue = QStringLiteral("color: #0000ff");
 
 void TextFunctionsTest::markers_data()
 {
-    QTest::addColumn<int>("kind");  // 0 int, 1 double, 2 bool, 3 time, 4 string
+    QTest::addColumn<int>("kind");  // 0 int, 1 double, 2 bool, 3 time, 4 string, 5 duration
     QTest::addColumn<QVariant>("value");
     QTest::addColumn<QVariant>("stored");
     QTest::addColumn<bool>("differs");
@@ -504,6 +504,9 @@ void TextFunctionsTest::markers_data()
     QTest::newRow("time differs") << 3 << QVariant(QTime(1, 2, 4)) << QVariant(3723) << true;
     QTest::newRow("string equal") << 4 << QVariant("abc") << QVariant("abc") << false;
     QTest::newRow("string case") << 4 << QVariant("abc") << QVariant("ABC") << true;
+    QTest::newRow("duration equal") << 5 << QVariant(QTime(23, 59, 59)) << QVariant(86399u) << false;
+    QTest::newRow("duration of a day") << 5 << QVariant(QTime(0, 0, 0)) << QVariant(86400u) << true;
+    QTest::newRow("largest duration") << 5 << QVariant(QTime(0, 0, 0)) << QVariant(0xFFFFFFFFu) << true;
 }
 
 void TextFunctionsTest::markers()
@@ -521,6 +524,7 @@ void TextFunctionsTest::markers()
     case 2: result = markChangedBool(&label, value.toInt(), stored.toInt()); break;
     case 3: result = markChangedTime(&label, value.toTime(), stored.toInt()); break;
     case 4: result = markChangedString(&label, value.toString(), stored.toString()); break;
+    case 5: result = markChangedDuration(&label, value.toTime(), stored.toUInt()); break;
     }
     QCOMPARE(result, differs);
     QCOMPARE(label.styleSheet(), differs ? Blue : Black);

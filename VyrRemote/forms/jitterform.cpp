@@ -1,0 +1,275 @@
+#include "jitterform.h"
+#include "ui_jitterform.h"
+
+#include "device.h"
+#include "jitterformat.h"
+#include "rateunits.h"
+#include "tablefit.h"
+#include "textfunctions.h"
+#include "trafficformat.h"
+
+#include <QSignalBlocker>
+
+#include <limits>
+
+static_assert(sizeof(jitter_settings_t) == testSettingsSize(TestJitter), "jitter settings size");
+static_assert(sizeof(jitter_results_t) == testResultsSize(TestJitter), "jitter results size");
+
+namespace {
+constexpr int CountColumn = 1;
+constexpr int PercentColumn = 2;
+constexpr int BinLabelColumn = 0;
+constexpr int BinPercentColumn = 1;
+// The designer's column widths and sizes, the least each table keeps.
+const TableDesign ResultTable = {{100, 100, 100}, QSize(250, 100)};
+const TableDesign BinTable = {{120, 120}, QSize(230, 220)};
+
+// A 32-bit record value for a spin box: one beyond int's range is shown at
+// the box's maximum rather than wrapping to a negative number.
+int spinValue(uint32_t value)
+{
+    return int(qMin<uint32_t>(value, uint32_t(std::numeric_limits<int>::max())));
+}
+} // namespace
+
+JitterForm::JitterForm(Device *device, QWidget *parent)
+    : TestForm(device, device->getJitterInfo(), parent)
+    , ui(new Ui::JitterForm)
+{
+    ui->setupUi(this);
+
+    connect(ui->cUnits, qOverload<int>(&QComboBox::currentIndexChanged), this,
+            &JitterForm::cUnitsCurrentIndexChanged);
+    connect(ui->sThre, qOverload<int>(&QSpinBox::valueChanged), this, &JitterForm::sThreValueChanged);
+
+    initGui(ui->bStartXX, ui->bStartXY, ui->bStop, ui->bApply, ui->bReset, ui->gJitter, nullptr,
+            ui->saveReportButton);
+
+    // Fields return to black once the settings have really been handed over
+    // (Apply or a start), not on a click that applied nothing.
+    connect(this, &TestForm::settingsApplied, ui->headerWidget, &HeaderWidget::gotApplied);
+    connect(this, &TestForm::settingsApplied, this, &JitterForm::gotApplied);
+
+    connect(ui->sRate, qOverload<int>(&QSpinBox::valueChanged), this, &JitterForm::sRateChanged);
+    connect(ui->sLen, qOverload<int>(&QSpinBox::valueChanged), this, &JitterForm::sLenChanged);
+    connect(ui->tDur, &QTimeEdit::timeChanged, this, &JitterForm::tDurChanged);
+    connect(ui->headerWidget, &HeaderWidget::enableApply, this, &JitterForm::enableApply);
+
+    ui->bApply->setEnabled(false);
+    fitTables();
+}
+
+JitterForm::~JitterForm()
+{
+    delete ui;
+}
+
+void JitterForm::retranslate()
+{
+    ui->retranslateUi(this);
+    setTitles();
+    ui->headerWidget->retranslate();
+    // The bin labels are numbers and keep their texts; the results on show
+    // are drawn again in the new language.
+    if (!isHidden())
+        fillFormFromResults();
+    fitTables();
+}
+
+void JitterForm::fitTables()
+{
+    fitTableToContents(ui->tRes, ResultTable);
+    fitTableToContents(ui->tDist, BinTable);
+}
+
+// ---- settings ---------------------------------------------------------------
+
+void JitterForm::setRateMaximum(int unitIndex)
+{
+    const int maximum = rateMaximumForIndex(unitIndex);
+    if (maximum > 0)
+        ui->sRate->setMaximum(maximum);
+}
+
+void JitterForm::followAutoIp(const jitter_settings_t &r)
+{
+    ui->bStartXX->setEnabled(r.header.autoIpDest == 0);
+}
+
+bool JitterForm::canStartXX()
+{
+    const std::optional<jitter_settings_t> r = settingsAs<jitter_settings_t>();
+    return r && r->header.autoIpDest == 0;
+}
+
+void JitterForm::fillFormFromSettings()
+{
+    const std::optional<jitter_settings_t> r = settingsAs<jitter_settings_t>();
+    if (!r)
+        return;
+
+    ui->headerWidget->loadFrom(r->header, device);
+
+    const int shownThreshold = ui->sThre->value();
+    {
+        // Filling is no edit: the compares run once, below, on the result.
+        const QSignalBlocker units(ui->cUnits), rate(ui->sRate), length(ui->sLen), duration(ui->tDur),
+            threshold(ui->sThre);
+        // Unit and its maximum before the rate, so that a rate within the
+        // unit's limits is not clamped on the way in.
+        const int unitIndex = unitCodeToIndex(r->rateUnit);
+        ui->cUnits->setCurrentIndex(unitIndex);
+        setRateMaximum(unitIndex);
+        ui->sRate->setValue(spinValue(r->rate));
+        ui->sLen->setValue(r->packetLength);
+        const QTime time = durationToTime(r->duration);
+        if (time.isValid())
+            ui->tDur->setTime(time);
+        ui->sThre->setValue(r->threshold);
+    }
+    // The bins follow a threshold that changed; an unchanged one keeps the
+    // labels on show.
+    if (ui->sThre->value() != shownThreshold)
+        relabelBins(ui->sThre->value());
+    markAllFields(*r);
+    followAutoIp(*r);
+}
+
+void JitterForm::fillSettingsFromForm()
+{
+    std::optional<jitter_settings_t> r = settingsAs<jitter_settings_t>();
+    if (!r)
+        return;
+
+    ui->headerWidget->saveInto(r->header);
+
+    r->rateUnit = unitIndexToCode(ui->cUnits->currentIndex());
+    r->rate = uint32_t(ui->sRate->value());
+    r->packetLength = uint16_t(ui->sLen->value());
+    r->duration = timeToDuration(ui->tDur->time());
+    r->threshold = uint16_t(ui->sThre->value());
+    storeSettings(*r);
+    followAutoIp(*r);
+}
+
+// ---- edited fields ----------------------------------------------------------
+
+void JitterForm::markField(bool differs)
+{
+    if (differs)
+        enableApply();
+}
+
+void JitterForm::markUnit(const jitter_settings_t &r)
+{
+    markField(markChangedInt(ui->cUnits, unitIndexToCode(ui->cUnits->currentIndex()), r.rateUnit));
+}
+
+void JitterForm::markThreshold(const jitter_settings_t &r)
+{
+    markField(markChangedInt(ui->sThre, ui->sThre->value(), r.threshold));
+}
+
+void JitterForm::cUnitsCurrentIndexChanged(int index)
+{
+    if (const std::optional<jitter_settings_t> r = settingsAs<jitter_settings_t>())
+        markUnit(*r);
+    setRateMaximum(index);
+}
+
+void JitterForm::sThreValueChanged(int value)
+{
+    const std::optional<jitter_settings_t> r = settingsAs<jitter_settings_t>();
+    if (!r)
+        return;
+    markThreshold(*r);
+    relabelBins(value);
+}
+
+void JitterForm::sRateChanged(int value)
+{
+    const std::optional<jitter_settings_t> r = settingsAs<jitter_settings_t>();
+    if (!r)
+        return;
+    // In 64 bits: the record's rate is a 32-bit field.
+    const bool differs = qint64(value) != qint64(r->rate);
+    setFieldColour(ui->sRate, differs ? fieldColourChanged() : fieldColourEqual());
+    markField(differs);
+}
+
+void JitterForm::sLenChanged(int value)
+{
+    const std::optional<jitter_settings_t> r = settingsAs<jitter_settings_t>();
+    if (r)
+        markField(markChangedInt(ui->sLen, value, r->packetLength));
+}
+
+void JitterForm::tDurChanged(const QTime &time)
+{
+    const std::optional<jitter_settings_t> r = settingsAs<jitter_settings_t>();
+    if (r)
+        markField(markChangedDuration(ui->tDur, time, r->duration));
+}
+
+void JitterForm::markAllFields(const jitter_settings_t &r)
+{
+    markUnit(r);
+    sRateChanged(ui->sRate->value());
+    sLenChanged(ui->sLen->value());
+    tDurChanged(ui->tDur->time());
+    markThreshold(r);
+}
+
+void JitterForm::enableApply()
+{
+    edited = true;
+    ui->bApply->setEnabled(true);
+}
+
+void JitterForm::disableApply()
+{
+    ui->bApply->setEnabled(false);
+}
+
+void JitterForm::gotApplied()
+{
+    ui->bApply->setEnabled(false);
+    for (QWidget *w : {static_cast<QWidget *>(ui->cUnits), static_cast<QWidget *>(ui->sRate),
+                       static_cast<QWidget *>(ui->sLen), static_cast<QWidget *>(ui->tDur),
+                       static_cast<QWidget *>(ui->sThre)})
+        setFieldColour(w, fieldColourEqual());
+}
+
+// ---- results ----------------------------------------------------------------
+
+void JitterForm::relabelBins(int threshold)
+{
+    for (int row = 0; row < JitterBins; ++row) {
+        if (QTableWidgetItem *item = tableItem(ui->tDist, row, BinLabelColumn))
+            item->setData(Qt::DisplayRole, jitterBinLabel(threshold, row));
+    }
+    fitTables();
+}
+
+void JitterForm::fillFormFromResults()
+{
+    const std::optional<jitter_settings_t> s = settingsAs<jitter_settings_t>();
+    const std::optional<jitter_results_t> q = testInfo->getResultsAs<jitter_results_t>(currentPort());
+    const JitterResultsView v = jitterResultsView(s ? &*s : nullptr, q ? &*q : nullptr);
+
+    ui->lTestTime->setText(v.testTime);
+    ui->lPassTime->setText(v.passTime);
+    for (int row = 0; row < JitterBins; ++row) {
+        if (QTableWidgetItem *item = tableItem(ui->tDist, row, BinPercentColumn))
+            item->setData(Qt::DisplayRole, v.bins[row]);
+    }
+    for (int row = 0; row < JitterResultRows; ++row) {
+        if (QTableWidgetItem *item = tableItem(ui->tRes, row, CountColumn))
+            item->setData(Qt::DisplayRole, v.count[row]);
+        if (v.percent[row].isNull())
+            continue;
+        if (QTableWidgetItem *item = tableItem(ui->tRes, row, PercentColumn))
+            item->setData(Qt::DisplayRole, v.percent[row]);
+    }
+    fitTables();
+}
