@@ -12,6 +12,7 @@
 #include <QByteArray>
 #include <QtGlobal>
 
+#include <cstring>
 #include <functional>
 
 class SimRemoteResponder;
@@ -45,6 +46,24 @@ struct SimTestModel
     // Results of one request, or an empty record for the pattern block.
     std::function<SimResultsAnswer(const SimRun &run)> results;
 };
+
+// A record as the bytes the tester sends, and back: all zero unless the
+// bytes have the record's size.
+template <class T>
+QByteArray simRecordBytes(const T &record)
+{
+    return QByteArray(reinterpret_cast<const char *>(&record), int(sizeof(T)));
+}
+
+template <class T>
+T simRecordFrom(const QByteArray &bytes)
+{
+    T record;
+    std::memset(&record, 0, sizeof record);
+    if (bytes.size() == int(sizeof(T)))
+        std::memcpy(&record, bytes.constData(), sizeof(T));
+    return record;
+}
 
 // The model of a test id; an empty model for ids nobody registered.
 const SimTestModel &simTestModel(quint8 test);
