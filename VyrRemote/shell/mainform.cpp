@@ -10,6 +10,7 @@
 #include "testform.h"
 #include "textfunctions.h"
 #include "vyrupdialog.h"
+#include "y1564form.h"
 
 #include <QDebug>
 #include <QLayout>
@@ -206,6 +207,7 @@ void MainForm::createForms()
     // The traffic selector shows the traffic form directly until the tab
     // form that pairs it with the asymmetric form exists.
     formList[FormTestTab] = new TrafficForm(&device);
+    formList[FormY1564] = new Y1564Form(&device);
 }
 
 bool MainForm::checkUser(const QString &login, const QString &password)

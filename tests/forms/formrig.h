@@ -10,6 +10,19 @@
 #include <QMessageBox>
 #include <QTimer>
 
+// Field colours of the forms as their style sheets read.
+namespace fieldstyle {
+const QString Black = QStringLiteral("color: #000000");
+const QString Blue = QStringLiteral("color: #0000ff");
+const QString Grey = QStringLiteral("color: #787878");
+} // namespace fieldstyle
+
+// An IPv4 address with the first octet in the most significant byte.
+constexpr uint32_t ipv4(int a, int b, int c, int d)
+{
+    return uint32_t(a) << 24 | uint32_t(b) << 16 | uint32_t(c) << 8 | uint32_t(d);
+}
+
 class FormRig : public DeviceWorker
 {
 public:
@@ -58,6 +71,34 @@ public:
             }
             return false;
         }, EventuallyMs);
+    }
+
+    // Records the tester holds and answers with from now on.
+    void storeSettings(port_t port, quint8 test, const QByteArray &record)
+    {
+        tester([&](SimRemoteResponder &r) { r.settingsBlock(port, test) = record; });
+    }
+
+    void storeResults(port_t port, quint8 test, const QByteArray &record)
+    {
+        tester([&](SimRemoteResponder &r) { r.results[SimRemoteResponder::key(port, test)] = record; });
+    }
+
+    // The records of one test written to the tester (0x12) for a port
+    // since the last clearRequests(), oldest first.
+    QList<QByteArray> sentSettings(port_t port, quint8 test) const
+    {
+        QList<QByteArray> out;
+        for (const QByteArray &r : requestsOf(0x12)) {
+            if (r.size() >= 6 && u32At(r, 1) == port && quint8(r.at(5)) == test)
+                out << r.mid(6);
+        }
+        return out;
+    }
+
+    bool waitForSettingsSent(port_t port, quint8 test)
+    {
+        return QTest::qWaitFor([&] { return !sentSettings(port, test).isEmpty(); }, EventuallyMs);
     }
 
     // Lets count more polls reach the GUI thread.
