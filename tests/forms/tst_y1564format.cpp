@@ -559,6 +559,12 @@ private slots:
         r.currentTime = 5000;
         v = y1564ResultsView(&s, &r, 0);
         QCOMPARE(v.remaining, QString("00:00:00"));
+        // A tester clock behind the start counts as no time passed, not as
+        // a wrapped four-billion-second run.
+        r.currentTime = 999;
+        v = y1564ResultsView(&s, &r, 0);
+        QCOMPARE(v.elapsed, QString("00:00:00"));
+        QCOMPARE(v.remaining, QString("01:01:01"));
     }
 
     void streamIndexIsBounded()
