@@ -148,9 +148,11 @@ double y1564ShownValue(const y1564_stream_settings_t &s, Y1564Value value)
 
 uint32_t y1564MsToNanoseconds(double ms)
 {
-    if (!std::isfinite(ms))
+    const double ns = std::round(ms * NanosecondsPerMs);
+    // Beyond what a 64-bit count holds (or not a number): nothing sensible to keep.
+    if (!(std::abs(ns) < 9.0e18))
         return 0;
-    return uint32_t(quint64(std::llround(ms * NanosecondsPerMs)) & 0xFFFFFFFFu);
+    return uint32_t(quint64(qint64(ns)) & 0xFFFFFFFFu);
 }
 
 void y1564WriteValue(y1564_stream_settings_t &target, const y1564_stream_settings_t &stored,

@@ -197,6 +197,8 @@ private slots:
         QTest::newRow("999.9999") << 999.9999 << 999999900u;
         QTest::newRow("4294.967296 wraps to its low 32 bits") << 4294.967296 << 0u;
         QTest::newRow("NaN") << double(NaN) << 0u;
+        QTest::newRow("beyond 64 bits") << 1e300 << 0u;
+        QTest::newRow("negative") << -0.0001 << uint(-100);
     }
     void nanoseconds()
     {
