@@ -15,6 +15,7 @@
 #include "testform.h"
 #include "textfunctions.h"
 #include "vyrupdialog.h"
+#include "y1564form.h"
 
 #include <QDebug>
 #include <QLayout>
@@ -214,6 +215,7 @@ void MainForm::createForms()
     formList[FormTestTab] = new TestTabForm(&device, trafficForm, asymTrafficForm);
     formList[FormMulti] = new MultiForm(&device);
     formList[FormJitter] = new JitterForm(&device);
+    formList[FormY1564] = new Y1564Form(&device);
 }
 
 bool MainForm::checkUser(const QString &login, const QString &password)

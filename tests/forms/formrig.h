@@ -12,6 +12,19 @@
 #include <QtTest>
 #include <QTimer>
 
+// Field colours of the forms as their style sheets read.
+namespace fieldstyle {
+const QString Black = QStringLiteral("color: #000000");
+const QString Blue = QStringLiteral("color: #0000ff");
+const QString Grey = QStringLiteral("color: #787878");
+} // namespace fieldstyle
+
+// An IPv4 address with the first octet in the most significant byte.
+constexpr uint32_t ipv4(int a, int b, int c, int d)
+{
+    return uint32_t(a) << 24 | uint32_t(b) << 16 | uint32_t(c) << 8 | uint32_t(d);
+}
+
 class FormRig : public DeviceWorker
 {
 public:
@@ -62,9 +75,9 @@ public:
         }, EventuallyMs);
     }
 
-    // The settings records of a test written to a port (0x12) since the
-    // last clearRequests(), oldest first.
-    QList<QByteArray> settingsSent(port_t port, quint8 test) const
+    // The records of one test written to the tester (0x12) for a port
+    // since the last clearRequests(), oldest first.
+    QList<QByteArray> sentSettings(port_t port, quint8 test) const
     {
         QList<QByteArray> out;
         for (const QByteArray &r : requestsOf(0x12)) {
@@ -76,7 +89,7 @@ public:
 
     bool waitForSettingsSent(port_t port, quint8 test)
     {
-        return QTest::qWaitFor([&] { return !settingsSent(port, test).isEmpty(); }, EventuallyMs);
+        return QTest::qWaitFor([&] { return !sentSettings(port, test).isEmpty(); }, EventuallyMs);
     }
 
     // Lets count more polls reach the GUI thread.

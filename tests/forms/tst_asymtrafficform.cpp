@@ -154,7 +154,7 @@ private:
 
     QList<QByteArray> sentSettings(port_t port = PortA)
     {
-        return rig->settingsSent(port, TestAsymTraffic);
+        return rig->sentSettings(port, TestAsymTraffic);
     }
 
     asym_settings_t lastSent(port_t port = PortA)

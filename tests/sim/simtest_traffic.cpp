@@ -55,7 +55,7 @@ QByteArray trafficDefaults(quint32 port)
     s.learningInterval = 100;
     s.waitInterval = 100;
     s.flrThreshold = 0.001f;
-    return bytesOf(s);
+    return simBytesOf(s);
 }
 
 // Line rate of 1 Gbit/s (125 000 000 bytes per second on the wire, each
@@ -122,7 +122,7 @@ SimResultsAnswer timedRun(const SimRun &run, uint32_t Settings::*duration, Fill 
     std::memset(&r, 0, sizeof r);
     if (!run.started) {
         r.status = StatusWait;
-        return {bytesOf(r), false};
+        return {simBytesOf(r), false};
     }
     const RunTime t = runTime(run, s.*duration);
     r.startTime = run.startClock;

@@ -5,6 +5,7 @@
 #include <QLatin1String>
 #include <QLineEdit>
 #include <QObject>
+#include <QTableWidget>
 #include <QTest>
 #include <QtGlobal>
 
@@ -17,6 +18,13 @@ T *findWidget(const QObject *parent, const char *name)
     if (!c)
         qFatal("no widget %s", name);
     return c;
+}
+
+// The text of a table cell; empty while the cell has no item.
+inline QString cellText(const QTableWidget *table, int row, int column)
+{
+    const QTableWidgetItem *item = table->item(row, column);
+    return item ? item->text() : QString();
 }
 
 // Replaces a line edit's text by typing it, so the validator has its say.
