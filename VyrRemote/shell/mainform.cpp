@@ -1,4 +1,5 @@
 #include "mainform.h"
+#include "rfcform.h"
 #include "trafficform.h"
 #include "ui_mainform.h"
 
@@ -206,6 +207,7 @@ void MainForm::createForms()
     // The traffic selector shows the traffic form directly until the tab
     // form that pairs it with the asymmetric form exists.
     formList[FormTestTab] = new TrafficForm(&device);
+    formList[FormRfc] = new RfcForm(&device);
 }
 
 bool MainForm::checkUser(const QString &login, const QString &password)

@@ -62,7 +62,41 @@ public:
 
     // Lets count more polls reach the GUI thread.
     bool waitForPolls(int count) { return waitForStatusRequests(count) && drain(); }
+
+    // The settings records of one test sent to a port (0x12) since the last
+    // clearRequests(), oldest first.
+    QList<QByteArray> sentSettings(port_t port, quint8 test) const
+    {
+        QList<QByteArray> out;
+        for (const QByteArray &r : requestsOf(0x12)) {
+            if (r.size() >= 6 && u32At(r, 1) == port && quint8(r.at(5)) == test)
+                out << r.mid(6);
+        }
+        return out;
+    }
+
+    // The other port's own address, as "Auto IP destination" takes it.
+    void setPortAddress(port_t port, quint32 address)
+    {
+        tester([&](SimRemoteResponder &r) {
+            eth_settings_t b;
+            memset(&b, 0, sizeof b);
+            b.ip = address;
+            r.settingsBlock(port, TestInterfaceSettings) = QByteArray(reinterpret_cast<const char *>(&b), sizeof b);
+        });
+    }
 };
+
+// Field colours of the edited forms, as their style sheets read.
+inline QString styleBlack() { return QStringLiteral("color: #000000"); }
+inline QString styleBlue() { return QStringLiteral("color: #0000ff"); }
+inline QString styleGrey() { return QStringLiteral("color: #787878"); }
+
+// An IPv4 address as the records hold it: first octet most significant.
+constexpr quint32 ipv4(int a, int b, int c, int d)
+{
+    return quint32(a) << 24 | quint32(b) << 16 | quint32(c) << 8 | quint32(d);
+}
 
 // Closes every message box that comes up while it lives, remembering its
 // title and text.

@@ -8,22 +8,6 @@
 
 namespace {
 
-template <class T>
-QByteArray bytesOf(const T &record)
-{
-    return QByteArray(reinterpret_cast<const char *>(&record), int(sizeof(T)));
-}
-
-template <class T>
-T recordOf(const QByteArray &bytes)
-{
-    T record;
-    std::memset(&record, 0, sizeof record);
-    if (bytes.size() == int(sizeof(T)))
-        std::memcpy(&record, bytes.constData(), sizeof(T));
-    return record;
-}
-
 // What a tester fresh from the factory holds: frames of 1518 bytes at 100 %
 // for one minute, towards 192.168.0.2 (Port A) or 192.168.0.1 (Port B).
 QByteArray trafficDefaults(quint32 port)
@@ -44,19 +28,19 @@ QByteArray trafficDefaults(quint32 port)
     s.learningInterval = 100;
     s.waitInterval = 100;
     s.flrThreshold = 0.001f;
-    return bytesOf(s);
+    return simBytesOf(s);
 }
 
 // Line rate of 1 Gbit/s in frames of the set length, scaled by a percent
 // rate (other units are taken as their share of the line).
 SimResultsAnswer trafficResults(const SimRun &run)
 {
-    const traffic_settings_t s = recordOf<traffic_settings_t>(run.settings);
+    const traffic_settings_t s = simRecordOf<traffic_settings_t>(run.settings);
     traffic_results_t r;
     std::memset(&r, 0, sizeof r);
     if (!run.started) {
         r.status = StatusWait;
-        return {bytesOf(r), false};
+        return {simBytesOf(r), false};
     }
     const quint32 duration = s.duration ? s.duration : 1;
     const qint64 seconds = qMin<qint64>(run.elapsedMs / 1000, duration);
@@ -82,7 +66,7 @@ SimResultsAnswer trafficResults(const SimRun &run)
     r.pdv = 850;
     r.lostFrames = r.txFrames - r.rxFrames;
     r.latency = 12500;
-    return {bytesOf(r), done};
+    return {simBytesOf(r), done};
 }
 
 } // namespace

@@ -12,7 +12,9 @@
 #include <QByteArray>
 #include <QtGlobal>
 
+#include <cstring>
 #include <functional>
+#include <type_traits>
 
 class SimRemoteResponder;
 
@@ -48,6 +50,26 @@ struct SimTestModel
 
 // The model of a test id; an empty model for ids nobody registered.
 const SimTestModel &simTestModel(quint8 test);
+
+// A record as the bytes the tester sends, and back; a block of another size
+// reads as an all-zero record.
+template <class T>
+QByteArray simBytesOf(const T &record)
+{
+    static_assert(std::is_trivially_copyable<T>::value, "records are plain bytes");
+    return QByteArray(reinterpret_cast<const char *>(&record), int(sizeof(T)));
+}
+
+template <class T>
+T simRecordOf(const QByteArray &bytes)
+{
+    static_assert(std::is_trivially_copyable<T>::value, "records are plain bytes");
+    T record;
+    std::memset(&record, 0, sizeof record);
+    if (bytes.size() == int(sizeof(T)))
+        std::memcpy(&record, bytes.constData(), sizeof(T));
+    return record;
+}
 
 // Register functions, one per source file; each sets models[id] for its ids.
 // (Called once, in this order, by simTestModel.)
