@@ -6,8 +6,8 @@
 #include "textfunctions.h"
 #include "trafficformat.h"
 
-#include <QGraphicsScene>
 #include <QEvent>
+#include <QGraphicsScene>
 #include <QGraphicsTextItem>
 #include <QHeaderView>
 #include <QSignalBlocker>
@@ -43,38 +43,45 @@ void setDuration(QTimeEdit *edit, uint32_t seconds)
         edit->setTime(time);
 }
 
+// The plain settings in the order of compareSetting's lists.
+enum Setting {
+    SetThrMin, SetThrMax, SetFrlMin, SetFrlMax, SetFrlStep, SetLatCount,
+    SetStudy, SetInterval, SetBtbCount, SetBtbMin, SetBtbMax, Settings
+};
+
 int storedSetting(const rfc_settings_t &r, int index)
 {
     switch (index) {
-    case 0: return r.throughputMin;
-    case 1: return r.throughputMax;
-    case 2: return r.frameLossMin;
-    case 3: return r.frameLossMax;
-    case 4: return r.frameLossStep;
-    case 5: return int(qMin<uint32_t>(r.latencyCount, INT_MAX));
-    case 6: return r.study;
-    case 7: return r.interval;
-    case 8: return r.backToBackCount;
-    case 9: return r.backToBackMin;
-    case 10: return r.backToBackMax;
+    case SetThrMin: return r.throughputMin;
+    case SetThrMax: return r.throughputMax;
+    case SetFrlMin: return r.frameLossMin;
+    case SetFrlMax: return r.frameLossMax;
+    case SetFrlStep: return r.frameLossStep;
+    case SetLatCount: return int(qMin<uint32_t>(r.latencyCount, INT_MAX));
+    case SetStudy: return r.study;
+    case SetInterval: return r.interval;
+    case SetBtbCount: return r.backToBackCount;
+    case SetBtbMin: return r.backToBackMin;
+    case SetBtbMax: return r.backToBackMax;
     default: return 0;
     }
 }
 
+// value comes from a spin box whose range fits the field.
 void writeSetting(rfc_settings_t &r, int index, int value)
 {
     switch (index) {
-    case 0: r.throughputMin = uint8_t(value); break;
-    case 1: r.throughputMax = uint8_t(value); break;
-    case 2: r.frameLossMin = uint8_t(value); break;
-    case 3: r.frameLossMax = uint8_t(value); break;
-    case 4: r.frameLossStep = uint8_t(value); break;
-    case 5: r.latencyCount = uint32_t(value); break;
-    case 6: r.study = uint16_t(value); break;
-    case 7: r.interval = uint16_t(value); break;
-    case 8: r.backToBackCount = uint16_t(value); break;
-    case 9: r.backToBackMin = uint16_t(value); break;
-    case 10: r.backToBackMax = uint16_t(value); break;
+    case SetThrMin: r.throughputMin = uint8_t(value); break;
+    case SetThrMax: r.throughputMax = uint8_t(value); break;
+    case SetFrlMin: r.frameLossMin = uint8_t(value); break;
+    case SetFrlMax: r.frameLossMax = uint8_t(value); break;
+    case SetFrlStep: r.frameLossStep = uint8_t(value); break;
+    case SetLatCount: r.latencyCount = uint32_t(value); break;
+    case SetStudy: r.study = uint16_t(value); break;
+    case SetInterval: r.interval = uint16_t(value); break;
+    case SetBtbCount: r.backToBackCount = uint16_t(value); break;
+    case SetBtbMin: r.backToBackMin = uint16_t(value); break;
+    case SetBtbMax: r.backToBackMax = uint16_t(value); break;
     default: break;
     }
 }
@@ -85,6 +92,7 @@ RfcForm::RfcForm(Device *device, QWidget *parent)
     : TestForm(device, device->getRfcInfo(), parent)
     , ui(new Ui::RfcForm)
 {
+    static_assert(Settings == SettingCount, "one spin box per plain setting");
     ui->setupUi(this);
 
     QCheckBox *const checks[RfcFrameRows] = {ui->cf1, ui->cf2, ui->cf3, ui->cf4,

@@ -114,11 +114,9 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
-    // The eleven plain settings compared by compareSetting, in its order.
-    enum Setting {
-        SetThrMin, SetThrMax, SetFrlMin, SetFrlMax, SetFrlStep, SetLatCount,
-        SetStudy, SetInterval, SetBtbCount, SetBtbMin, SetBtbMax, SettingCount
-    };
+    // The eleven plain settings compared by compareSetting (throughput,
+    // frame-loss and latency loads and counts, study, interval, back-to-back).
+    static constexpr int SettingCount = 11;
 
     void compareSetting(int index, int value);
     void compareRowValue(QSpinBox *box, int row, int value);
