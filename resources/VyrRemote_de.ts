@@ -456,31 +456,31 @@ Geben Sie vier Zahlen von 0 bis 255 ein, durch Punkte getrennt.</translation>
     <name>QApplication</name>
     <message>
         <source>Kbps</source>
-        <translation type="vanished">kbit/s</translation>
+        <translation>kbit/s</translation>
     </message>
     <message>
         <source>Mbps</source>
-        <translation type="vanished">Mbit/s</translation>
+        <translation>Mbit/s</translation>
     </message>
     <message>
         <source>bps</source>
-        <translation type="vanished">bit/s</translation>
+        <translation>bit/s</translation>
     </message>
     <message>
         <source>ms</source>
-        <translation type="vanished">ms</translation>
+        <translation>ms</translation>
     </message>
     <message>
         <source>ns</source>
-        <translation type="vanished">ns</translation>
+        <translation>ns</translation>
     </message>
     <message>
         <source>s</source>
-        <translation type="vanished">s</translation>
+        <translation>s</translation>
     </message>
     <message>
         <source>us</source>
-        <translation type="vanished">µs</translation>
+        <translation>µs</translation>
     </message>
 </context>
 <context>

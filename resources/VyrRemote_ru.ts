@@ -456,31 +456,31 @@ Enter four numbers from 0 to 255 separated by dots.</source>
     <name>QApplication</name>
     <message>
         <source>Kbps</source>
-        <translation type="vanished">кбит/с</translation>
+        <translation>кбит/с</translation>
     </message>
     <message>
         <source>Mbps</source>
-        <translation type="vanished">Мбит/с</translation>
+        <translation>Мбит/с</translation>
     </message>
     <message>
         <source>bps</source>
-        <translation type="vanished">бит/с</translation>
+        <translation>бит/с</translation>
     </message>
     <message>
         <source>ms</source>
-        <translation type="vanished">мс</translation>
+        <translation>мс</translation>
     </message>
     <message>
         <source>ns</source>
-        <translation type="vanished">нс</translation>
+        <translation>нс</translation>
     </message>
     <message>
         <source>s</source>
-        <translation type="vanished">с</translation>
+        <translation>с</translation>
     </message>
     <message>
         <source>us</source>
-        <translation type="vanished">мкс</translation>
+        <translation>мкс</translation>
     </message>
 </context>
 <context>

@@ -19,6 +19,15 @@ QString unitText(const char *unit)
     return QCoreApplication::translate("QApplication", unit);
 }
 
+// The unit words given to unitText, named here so that lupdate keeps their
+// translations (it cannot see through the variable).
+Q_DECL_UNUSED const char *const UnitWords[] = {
+    QT_TRANSLATE_NOOP("QApplication", "bps"), QT_TRANSLATE_NOOP("QApplication", "Kbps"),
+    QT_TRANSLATE_NOOP("QApplication", "Mbps"), QT_TRANSLATE_NOOP("QApplication", "ns"),
+    QT_TRANSLATE_NOOP("QApplication", "us"),  QT_TRANSLATE_NOOP("QApplication", "ms"),
+    QT_TRANSLATE_NOOP("QApplication", "s"),
+};
+
 QString twoDigits(qint64 value)
 {
     return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0'));

@@ -781,6 +781,11 @@ private slots:
         const QString russianStatus = QCoreApplication::translate("Device", "Incompatible fw version");
         QVERIFY(russianStatus != QLatin1String("Incompatible fw version"));
         QCOMPARE(cell("tThrRes", 0, 0), russianStatus);
+        // Unit words of the shared text functions come from the catalogue too.
+        // (999999.9 ns is 1e6 as a float: 1 ms.)
+        const QString milliseconds = QCoreApplication::translate("QApplication", "ms");
+        QVERIFY(milliseconds != QLatin1String("ms"));
+        QCOMPARE(cell("tLatRes", 0, 3), QString("1") + milliseconds);
         QVERIFY(textsOf(scene("grapThr")).contains(QCoreApplication::translate("RfcForm", "Troughput")));
         QVERIFY(QCoreApplication::translate("RfcForm", "Troughput") != QLatin1String("Troughput"));
         QCOMPARE(child<QLabel>("label_20")->text(), QString("9600"));
