@@ -800,8 +800,9 @@ private slots:
             int resultsPage;
             const char *file;
         } shots[] = {{0, -1, "rfc_frame_settings_ru.png"}, {1, -1, "rfc_test_settings_ru.png"},
-                     {2, 0, "rfc_throughput_ru.png"},     {2, 4, "rfc_graphs1_ru.png"},
-                     {2, 5, "rfc_graphs2_ru.png"}};
+                     {2, 0, "rfc_throughput_ru.png"},     {2, 1, "rfc_latency_ru.png"},
+                     {2, 2, "rfc_frameloss_ru.png"},      {2, 3, "rfc_backtoback_ru.png"},
+                     {2, 4, "rfc_graphs1_ru.png"},        {2, 5, "rfc_graphs2_ru.png"}};
         for (const auto &shot : shots) {
             tabs->setCurrentIndex(shot.page);
             if (shot.resultsPage >= 0)
