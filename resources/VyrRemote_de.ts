@@ -885,6 +885,205 @@ Das Programm wird beendet.</translation>
     </message>
 </context>
 <context>
+    <name>RfcForm</name>
+    <message>
+        <source>Frame settings</source>
+        <translation>Frame-Einstellungen</translation>
+    </message>
+    <message>
+        <source>Frame size, b</source>
+        <translation>Framegröße, B</translation>
+    </message>
+    <message>
+        <source>Test settings</source>
+        <translation>Testeinstellungen</translation>
+    </message>
+    <message>
+        <source>Throughput</source>
+        <translation>Durchsatz</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>Aktiviert</translation>
+    </message>
+    <message>
+        <source>Min loading</source>
+        <translation>Min. Last</translation>
+    </message>
+    <message>
+        <source>Max loading</source>
+        <translation>Max. Last</translation>
+    </message>
+    <message>
+        <source>Interval</source>
+        <translation>Intervall</translation>
+    </message>
+    <message>
+        <source>Frameloss</source>
+        <translation>Frameverlust</translation>
+    </message>
+    <message>
+        <source>Sample</source>
+        <translation>Messdauer</translation>
+    </message>
+    <message>
+        <source>Loading step</source>
+        <translation>Laststufe</translation>
+    </message>
+    <message>
+        <source>Latency</source>
+        <translation>Latenz</translation>
+    </message>
+    <message>
+        <source>Iterations</source>
+        <translation>Wiederholungen</translation>
+    </message>
+    <message>
+        <source>User loading</source>
+        <translation>Benutzerlast</translation>
+    </message>
+    <message>
+        <source>Back-to-back</source>
+        <translation>Back-to-Back</translation>
+    </message>
+    <message>
+        <source>Iteration</source>
+        <translation>Wiederholungen</translation>
+    </message>
+    <message>
+        <source>Min interval, s</source>
+        <translation>Min. Intervall, s</translation>
+    </message>
+    <message>
+        <source>Max interval, s</source>
+        <translation>Max. Intervall, s</translation>
+    </message>
+    <message>
+        <source>Additional</source>
+        <translation>Zusätzlich</translation>
+    </message>
+    <message>
+        <source>Study, ms</source>
+        <translation>Lernintervall, ms</translation>
+    </message>
+    <message>
+        <source>Interval, ms</source>
+        <translation>Intervall, ms</translation>
+    </message>
+    <message>
+        <source>Measuring</source>
+        <translation>Messung</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Frame length, b</source>
+        <translation>Framelänge, B</translation>
+    </message>
+    <message>
+        <source>Load, %</source>
+        <translation>Last, %</translation>
+    </message>
+    <message>
+        <source>Throughput L1</source>
+        <translation>Durchsatz L1</translation>
+    </message>
+    <message>
+        <source>Throughput L2</source>
+        <translation>Durchsatz L2</translation>
+    </message>
+    <message>
+        <source>Frame loss, %</source>
+        <translation>Frameverlust, %</translation>
+    </message>
+    <message>
+        <source>Rate:</source>
+        <translation>Last:</translation>
+    </message>
+    <message>
+        <source>Back to back</source>
+        <translation>Back-to-Back</translation>
+    </message>
+    <message>
+        <source>Quantity</source>
+        <translation>Anzahl</translation>
+    </message>
+    <message>
+        <source>T, s</source>
+        <translation>T, s</translation>
+    </message>
+    <message>
+        <source>Graphs 1</source>
+        <translation>Diagramme 1</translation>
+    </message>
+    <message>
+        <source>Graphs 2</source>
+        <translation>Diagramme 2</translation>
+    </message>
+    <message>
+        <source>Frame</source>
+        <translation>Frame</translation>
+    </message>
+    <message>
+        <source>Start A-&gt;A</source>
+        <translation>Start A-&gt;A</translation>
+    </message>
+    <message>
+        <source>Start A-&gt;B</source>
+        <translation>Start A-&gt;B</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation>Bericht speichern</translation>
+    </message>
+    <message>
+        <source>%1 Mbps</source>
+        <translation>%1 Mbit/s</translation>
+    </message>
+    <message>
+        <source>Troughput</source>
+        <translation>Durchsatz</translation>
+    </message>
+    <message>
+        <source>Frame,b</source>
+        <translation>Frame,B</translation>
+    </message>
+    <message>
+        <source>ns</source>
+        <translation>ns</translation>
+    </message>
+    <message>
+        <source>us</source>
+        <translation>µs</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>s</translation>
+    </message>
+</context>
+<context>
     <name>TestForm</name>
     <message>
         <source>Traffic test</source>

@@ -885,6 +885,205 @@ Program is now closed.</source>
     </message>
 </context>
 <context>
+    <name>RfcForm</name>
+    <message>
+        <source>Frame settings</source>
+        <translation>Параметры кадра</translation>
+    </message>
+    <message>
+        <source>Frame size, b</source>
+        <translation>Размер кадра, байт</translation>
+    </message>
+    <message>
+        <source>Test settings</source>
+        <translation>Параметры теста</translation>
+    </message>
+    <message>
+        <source>Throughput</source>
+        <translation>Производительность</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>Включено</translation>
+    </message>
+    <message>
+        <source>Min loading</source>
+        <translation>Мин. загрузка</translation>
+    </message>
+    <message>
+        <source>Max loading</source>
+        <translation>Макс. загрузка</translation>
+    </message>
+    <message>
+        <source>Interval</source>
+        <translation>Интервал</translation>
+    </message>
+    <message>
+        <source>Frameloss</source>
+        <translation>Потери кадров</translation>
+    </message>
+    <message>
+        <source>Sample</source>
+        <translation>Выборка</translation>
+    </message>
+    <message>
+        <source>Loading step</source>
+        <translation>Шаг загрузки</translation>
+    </message>
+    <message>
+        <source>Latency</source>
+        <translation>Задержка</translation>
+    </message>
+    <message>
+        <source>Iterations</source>
+        <translation>Повторения</translation>
+    </message>
+    <message>
+        <source>User loading</source>
+        <translation>Загрузка пользователя</translation>
+    </message>
+    <message>
+        <source>Back-to-back</source>
+        <translation>Пачки кадров</translation>
+    </message>
+    <message>
+        <source>Iteration</source>
+        <translation>Повторения</translation>
+    </message>
+    <message>
+        <source>Min interval, s</source>
+        <translation>Мин. интервал, с</translation>
+    </message>
+    <message>
+        <source>Max interval, s</source>
+        <translation>Макс. интервал, с</translation>
+    </message>
+    <message>
+        <source>Additional</source>
+        <translation>Дополнительно</translation>
+    </message>
+    <message>
+        <source>Study, ms</source>
+        <translation>Инт. обучения, мс</translation>
+    </message>
+    <message>
+        <source>Interval, ms</source>
+        <translation>Интервал, мс</translation>
+    </message>
+    <message>
+        <source>Measuring</source>
+        <translation>Измерение</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Статус</translation>
+    </message>
+    <message>
+        <source>Frame length, b</source>
+        <translation>Длина кадра, байт</translation>
+    </message>
+    <message>
+        <source>Load, %</source>
+        <translation>Загрузка, %</translation>
+    </message>
+    <message>
+        <source>Throughput L1</source>
+        <translation>Скорость L1</translation>
+    </message>
+    <message>
+        <source>Throughput L2</source>
+        <translation>Скорость L2</translation>
+    </message>
+    <message>
+        <source>Frame loss, %</source>
+        <translation>Потери кадров, %</translation>
+    </message>
+    <message>
+        <source>Rate:</source>
+        <translation>Загрузка:</translation>
+    </message>
+    <message>
+        <source>Back to back</source>
+        <translation>Пачки кадров</translation>
+    </message>
+    <message>
+        <source>Quantity</source>
+        <translation>Количество</translation>
+    </message>
+    <message>
+        <source>T, s</source>
+        <translation>T, с</translation>
+    </message>
+    <message>
+        <source>Graphs 1</source>
+        <translation>Графики 1</translation>
+    </message>
+    <message>
+        <source>Graphs 2</source>
+        <translation>Графики 2</translation>
+    </message>
+    <message>
+        <source>Frame</source>
+        <translation>Кадр</translation>
+    </message>
+    <message>
+        <source>Start A-&gt;A</source>
+        <translation>Старт A-&gt;A</translation>
+    </message>
+    <message>
+        <source>Start A-&gt;B</source>
+        <translation>Старт A-&gt;B</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Стоп</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Применить</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>По умолчанию</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Сброс</translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation>Сохранить отчёт</translation>
+    </message>
+    <message>
+        <source>%1 Mbps</source>
+        <translation>%1 Мбит/с</translation>
+    </message>
+    <message>
+        <source>Troughput</source>
+        <translation>Производительность</translation>
+    </message>
+    <message>
+        <source>Frame,b</source>
+        <translation>Кадр,б</translation>
+    </message>
+    <message>
+        <source>ns</source>
+        <translation>нс</translation>
+    </message>
+    <message>
+        <source>us</source>
+        <translation>мкс</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>мс</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>с</translation>
+    </message>
+</context>
+<context>
     <name>TestForm</name>
     <message>
         <source>Traffic test</source>

@@ -11,6 +11,7 @@
 #include "mainmenu.h"
 #include "multiform.h"
 #include "portstatus.h"
+#include "rfcform.h"
 #include "serialport.h"
 #include "testform.h"
 #include "textfunctions.h"
@@ -216,6 +217,7 @@ void MainForm::createForms()
     formList[FormMulti] = new MultiForm(&device);
     formList[FormJitter] = new JitterForm(&device);
     formList[FormY1564] = new Y1564Form(&device);
+    formList[FormRfc] = new RfcForm(&device);
 }
 
 bool MainForm::checkUser(const QString &login, const QString &password)

@@ -1,9 +1,10 @@
 // The simulated tester's test models: every registered default record has
-// its test's size, and a started traffic test runs, reports and ends by
-// itself, as a tester does. Driven through the responder directly.
+// its test's size, and a started traffic or RFC 2544 test runs, reports and
+// ends by itself, as a tester does. Driven through the responder directly.
 
 #include "simremote.h"
 #include "simtests.h"
+#include "rfcrecords.h"
 #include "trafficrecords.h"
 
 #include <QtEndian>
@@ -31,14 +32,45 @@ QByteArray answer(SimRemoteResponder &r, const QByteArray &req)
     return replies.isEmpty() ? QByteArray() : replies.first().payload;
 }
 
-traffic_results_t trafficResults(SimRemoteResponder &r, quint32 port)
+// One results request of a test, as its record (all zero when the reply
+// does not hold one).
+template <class T>
+T resultsOf(SimRemoteResponder &r, quint32 port, quint8 test)
 {
-    const QByteArray reply = answer(r, request(0x13, le32(port) + QByteArray(1, char(TestTraffic)) + le32(0)));
-    traffic_results_t out;
+    const QByteArray reply = answer(r, request(0x13, le32(port) + QByteArray(1, char(test)) + le32(0)));
+    T out;
     std::memset(&out, 0, sizeof out);
     if (reply.size() == 1 + int(sizeof out))
         std::memcpy(&out, reply.constData() + 1, sizeof out);
     return out;
+}
+
+traffic_results_t trafficResults(SimRemoteResponder &r, quint32 port)
+{
+    return resultsOf<traffic_results_t>(r, port, TestTraffic);
+}
+
+rfc_results_t rfcResults(SimRemoteResponder &r, quint32 port)
+{
+    return resultsOf<rfc_results_t>(r, port, TestRfc2544);
+}
+
+// The model's own RFC 2544 record with only the given frame-size rows and
+// the throughput and back-to-back sub-tests on, written back to the tester.
+void storeRfcSettings(SimRemoteResponder &r, std::initializer_list<int> rows)
+{
+    const QByteArray stored = answer(r, request(0x11, le32(0) + QByteArray(1, char(TestRfc2544))));
+    rfc_settings_t s;
+    QCOMPARE(stored.size(), int(sizeof s));
+    std::memcpy(&s, stored.constData(), sizeof s);
+    for (rfc_frame_size_t &row : s.frame)
+        row.enabled = 0;
+    for (int i : rows)
+        s.frame[i].enabled = 1;
+    s.latencyOn = 0;
+    s.frameLossOn = 0;
+    answer(r, request(0x12, le32(0) + QByteArray(1, char(TestRfc2544))
+                                + QByteArray(reinterpret_cast<const char *>(&s), sizeof s)));
 }
 
 } // namespace
@@ -93,6 +125,55 @@ private slots:
         QVERIFY(done.txFrames > 0);
         QVERIFY(done.rxFrames <= done.txFrames);
         QVERIFY(!(r.status.process[0].tx & (1u << TestTraffic)));
+    }
+
+    // The sub-tests run one frame size after the other and the test ends
+    // by itself; rows and sub-tests that are off say so.
+    void rfcRunsRowByRowAndEnds()
+    {
+        SimRemoteResponder r(0);
+        r.realistic = true;
+        storeRfcSettings(r, {0, 6});
+        const rfc_results_t before = rfcResults(r, 0);
+        QCOMPARE(int(before.throughput[0].status), int(StatusWait));
+        QCOMPARE(int(before.throughput[1].status), int(StatusOff));
+        QCOMPARE(int(before.frameLength[6].length), 1518);
+        QCOMPARE(int(before.frameLength[1].length), 0);
+
+        answer(r, request(0x09, QByteArray(1, '\1') + le32(0) + QByteArray(1, char(TestRfc2544))));
+        const rfc_results_t first = rfcResults(r, 0);
+        QCOMPARE(int(first.throughput[0].status), int(StatusRunning));
+        QCOMPARE(int(first.throughput[6].status), int(StatusWait));
+        QCOMPARE(int(first.latency[0].status), int(StatusOff));
+        QVERIFY(first.throughput[0].load > 99 && first.throughput[0].load <= 100);
+
+        // The tester notices the end when it is asked for results.
+        QVERIFY(QTest::qWaitFor([&] {
+            rfcResults(r, 0);
+            return !(r.status.process[0].tx & (1u << TestRfc2544));
+        }, 10000));
+        const rfc_results_t done = rfcResults(r, 0);
+        for (int i : {0, 6}) {
+            QCOMPARE(int(done.throughput[i].status), int(StatusOk));
+            QCOMPARE(int(done.backToBack[i].status), int(StatusOk));
+        }
+        QCOMPARE(int(done.backToBack[6].time), 2);
+        QVERIFY(done.backToBack[6].quantity > 0);
+        QVERIFY(done.throughput[6].throughputL2 < done.throughput[6].throughputL1);
+    }
+
+    void rfcStoppedTrialShowsStop()
+    {
+        SimRemoteResponder r(0);
+        r.realistic = true;
+        storeRfcSettings(r, {0, 1, 2, 3});
+        answer(r, request(0x09, QByteArray(1, '\1') + le32(0) + QByteArray(1, char(TestRfc2544))));
+        QCOMPARE(int(rfcResults(r, 0).throughput[0].status), int(StatusRunning));
+        answer(r, request(0x09, QByteArray(1, '\0') + le32(0) + QByteArray(1, char(TestRfc2544))));
+        QTest::qWait(500);
+        const rfc_results_t stopped = rfcResults(r, 0);
+        QCOMPARE(int(stopped.throughput[0].status), int(StatusStop));
+        QCOMPARE(int(stopped.throughput[1].status), int(StatusWait));
     }
 };
 

@@ -115,23 +115,6 @@ public:
         tester([&](SimRemoteResponder &r) { r.settingsBlock(port, TestInterfaceSettings) = recordBytes(settings); });
     }
 
-    // The settings records (0x12) of a test on a port since the last
-    // clearRequests(), oldest first.
-    QList<QByteArray> sentSettings(quint8 test, port_t port) const
-    {
-        QList<QByteArray> out;
-        for (const QByteArray &r : requestsOf(0x12)) {
-            if (r.size() >= 6 && u32At(r, 1) == port && quint8(r.at(5)) == test)
-                out << r.mid(6);
-        }
-        return out;
-    }
-
-    bool waitForSettingsSent(quint8 test, port_t port)
-    {
-        return QTest::qWaitFor([&] { return !sentSettings(test, port).isEmpty(); }, EventuallyMs);
-    }
-
     // A start went out since the last clearRequests(): the settings record,
     // the topology, the start and the results request, in this order, all
     // for the port. Fails the running test otherwise.

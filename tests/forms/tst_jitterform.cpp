@@ -126,7 +126,7 @@ private:
     // The 0x12 requests of the jitter settings since the last clear.
     QList<QByteArray> sentSettings(port_t port = PortA)
     {
-        return rig->sentSettings(TestJitter, port);
+        return rig->sentSettings(port, TestJitter);
     }
 
     jitter_settings_t lastSent(port_t port = PortA)
@@ -137,7 +137,7 @@ private:
 
     bool waitForSettingsSent(port_t port = PortA)
     {
-        return rig->waitForSettingsSent(TestJitter, port);
+        return rig->waitForSettingsSent(port, TestJitter);
     }
 
 

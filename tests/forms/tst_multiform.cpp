@@ -151,7 +151,7 @@ private:
     // The 0x12 requests of the multistream settings since the last clear.
     QList<QByteArray> sentSettings(port_t port = PortA)
     {
-        return rig->sentSettings(TestMultistream, port);
+        return rig->sentSettings(port, TestMultistream);
     }
 
     multi_settings_t lastSent(port_t port = PortA)

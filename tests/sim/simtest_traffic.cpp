@@ -9,22 +9,6 @@
 
 namespace {
 
-template <class T>
-QByteArray bytesOf(const T &record)
-{
-    return QByteArray(reinterpret_cast<const char *>(&record), int(sizeof(T)));
-}
-
-template <class T>
-T recordOf(const QByteArray &bytes)
-{
-    T record;
-    std::memset(&record, 0, sizeof record);
-    if (bytes.size() == int(sizeof(T)))
-        std::memcpy(&record, bytes.constData(), sizeof(T));
-    return record;
-}
-
 // The factory's frame header: IPv4 and UDP towards the given address, the
 // MAC found by ARP.
 header_settings_t defaultHeader(quint32 destination)
@@ -117,7 +101,7 @@ RunTime runTime(const SimRun &run, quint32 setDuration)
 template <class Settings, class Results, class Fill>
 SimResultsAnswer timedRun(const SimRun &run, uint32_t Settings::*duration, Fill fill)
 {
-    const Settings s = recordOf<Settings>(run.settings);
+    const Settings s = simRecordOf<Settings>(run.settings);
     Results r;
     std::memset(&r, 0, sizeof r);
     if (!run.started) {
@@ -129,7 +113,7 @@ SimResultsAnswer timedRun(const SimRun &run, uint32_t Settings::*duration, Fill 
     r.currentTime = run.startClock + quint32(t.seconds);
     r.status = t.done || !run.running ? StatusOk : StatusRunning;
     fill(s, t, r);
-    return {bytesOf(r), t.done};
+    return {simBytesOf(r), t.done};
 }
 
 // Scaled by a percent rate (other units are taken as their share of the line).
@@ -174,7 +158,7 @@ QByteArray asymDefaults(quint32 port)
     s.waitInterval = 1000;
     s.output = flow(remote, 3, 800, 1518);
     s.input = flow(own, 3, 100, 512);
-    return bytesOf(s);
+    return simBytesOf(s);
 }
 
 // A flow that runs counts its frames like the traffic test; one the

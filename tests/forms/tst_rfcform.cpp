@@ -1,0 +1,821 @@
+// The RFC 2544 form driven through its real widgets, offscreen, against the
+// simulated tester over TCP with a real Device in a worker thread: settings
+// in and out byte for byte, the start sequence, the four results tables, the
+// items of the four graph scenes, the language switch and the text fit.
+
+#include "formrig.h"
+#include "../support/textfit.h"
+#include "../support/widgetlookup.h"
+#include "rfcform.h"
+#include "rfcformat.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QGraphicsLineItem>
+#include <QGraphicsRectItem>
+#include <QGraphicsScene>
+#include <QGraphicsTextItem>
+#include <QGraphicsView>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTimeEdit>
+#include <QtTest>
+
+namespace {
+
+const QString Black = fieldstyle::Black;
+const QString Blue = fieldstyle::Blue;
+const QString Grey = fieldstyle::Grey;
+
+// Frame sizes 64, 512 and 9600 on (rows 0, 3, 7), the other rows off; every
+// field within the widgets' ranges; patterns in the gaps.
+rfc_settings_t fixture()
+{
+    rfc_settings_t s;
+    memset(&s, 0, sizeof s);
+    header_settings_t &h = s.header;
+    h.reserved1[0] = 0x11;
+    h.reserved1[1] = 0x22;
+    h.reserved1[2] = 0x33;
+    h.ipDest = ipv4(172, 16, 0, 9);
+    const uint8_t mac[6] = {0x02, 0x00, 0x5e, 0x10, 0x20, 0x30};
+    memcpy(h.macDest, mac, 6);
+    h.ttl = 64;
+    h.reserved2 = 0x44;
+    h.udpSrc = 1234;
+    h.udpDst = 4321;
+    h.level3 = 1;
+    h.level4 = 1;
+    s.reserved1[0] = 0xA1;
+    s.reserved1[1] = 0xA2;
+    s.study = 250;
+    s.interval = 0;
+    s.throughputOn = 1;
+    s.latencyOn = 1;
+    s.frameLossOn = 1;
+    s.backToBackOn = 0;
+    s.throughputTime = 3661;
+    s.throughputMax = 100;
+    s.throughputMin = 10;
+    s.reserved2[0] = 0xA3;
+    s.reserved2[1] = 0xA4;
+    s.latencyTime = 120;
+    s.latencyCount = 20;
+    for (int k = 0; k < RfcFrameRows; ++k)
+        s.userLoad[k] = uint8_t(100 - 5 * k);
+    s.userLoading = 0;
+    s.reserved3[0] = 0xA5;
+    s.reserved3[1] = 0xA6;
+    s.reserved3[2] = 0xA7;
+    s.frameLossTime = 59;
+    s.frameLossMax = 100;
+    s.frameLossMin = 10;
+    s.frameLossStep = 10;
+    s.reserved4 = 0xA8;
+    s.backToBackMin = 2;
+    s.backToBackMax = 5;
+    s.backToBackCount = 50;
+    const uint16_t sizes[RfcFrameRows] = {64, 128, 256, 512, 1024, 1280, 1518, 9600};
+    for (int i = 0; i < RfcFrameRows; ++i) {
+        s.frame[i].enabled = (i == 0 || i == 3 || i == 7) ? 1 : 0;
+        s.frame[i].reserved = uint8_t(0xB0 + i);
+        s.frame[i].size = sizes[i];
+    }
+    s.reserved5[0] = 0xC1;
+    s.reserved5[1] = 0xC2;
+    return s;
+}
+
+// Values in every row, also in the rows the settings switch off.
+rfc_results_t resultsFixture()
+{
+    rfc_results_t r;
+    memset(&r, 0, sizeof r);
+    const uint16_t lengths[RfcFrameRows] = {64, 128, 256, 512, 1024, 1280, 1518, 9600};
+    for (int i = 0; i < RfcFrameRows; ++i) {
+        r.frameLength[i].length = lengths[i];
+        r.throughput[i] = {StatusOk, {}, 80.0f, 800.0f, 700.0f};
+        r.latency[i].status = StatusOk;
+        r.latency[i].latency = 1000;
+        r.backToBack[i].status = StatusOk;
+        r.backToBack[i].time = 1;
+        r.backToBack[i].quantity = 1000;
+        r.frameLoss[i].status = StatusOk;
+        for (int j = 0; j < 4; ++j) {
+            r.frameLoss[i].load[j] = uint8_t(100 - 10 * j);
+            r.frameLoss[i].loss[j] = 0;
+        }
+    }
+    r.throughput[0] = {StatusRunning, {}, 99.87654f, 998.7654f, 761.9048f};
+    r.throughput[3].load = 50.5f;
+    r.throughput[7] = {StatusOk, {}, 100.0f, 1000.0f, 997.9f};
+    r.latency[0].latency = 500;
+    r.latency[3].latency = 5000;
+    r.latency[7].latency = 5e6;
+    r.latency[3].status = StatusWait;
+    r.backToBack[0].time = 2;
+    r.backToBack[0].quantity = 1e6f;
+    r.backToBack[3].time = 4;
+    r.backToBack[7].status = StatusOff;
+    const int loads[] = {100, 90, 80, 70, 0};
+    const float losses[] = {3, 1, 0, -1};
+    for (int j = 0; j < 5; ++j)
+        r.frameLoss[0].load[j] = uint8_t(loads[j]);
+    for (int j = 0; j < 4; ++j)
+        r.frameLoss[0].loss[j] = losses[j];
+    r.frameLoss[3].loss[0] = 0.5f;
+    r.frameLoss[3].loss[1] = 0.25f;
+    r.frameLoss[7].loss[1] = -1;
+    return r;
+}
+
+QList<QRectF> barsOf(QGraphicsScene *scene)
+{
+    QList<QRectF> out;
+    for (QGraphicsItem *item : scene->items(Qt::AscendingOrder)) {
+        if (auto *rect = qgraphicsitem_cast<QGraphicsRectItem *>(item))
+            out << rect->rect();
+    }
+    return out;
+}
+
+// Lines of the scene in a colour other than the axes' black.
+QList<QLineF> colouredLines(QGraphicsScene *scene, QColor *colour = nullptr)
+{
+    QList<QLineF> out;
+    for (QGraphicsItem *item : scene->items(Qt::AscendingOrder)) {
+        auto *line = qgraphicsitem_cast<QGraphicsLineItem *>(item);
+        if (line && line->pen().color() != Qt::black) {
+            out << line->line();
+            if (colour)
+                *colour = line->pen().color();
+        }
+    }
+    return out;
+}
+
+QMultiMap<QString, QPointF> textsOf(QGraphicsScene *scene)
+{
+    QMultiMap<QString, QPointF> out;
+    for (QGraphicsItem *item : scene->items(Qt::AscendingOrder)) {
+        if (auto *text = qgraphicsitem_cast<QGraphicsTextItem *>(item))
+            out.insert(text->toPlainText(), text->pos());
+    }
+    return out;
+}
+
+} // namespace
+
+class TestRfcForm : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<FormRig> rig;
+    RfcForm *form = nullptr;
+
+    template <class T>
+    T *child(const char *name)
+    {
+        return findWidget<T>(form, name);
+    }
+
+    QGraphicsScene *scene(const char *view)
+    {
+        return child<QGraphicsView>(view)->scene();
+    }
+
+    QString cell(const char *table, int row, int column)
+    {
+        QTableWidgetItem *item = child<QTableWidget>(table)->item(row, column);
+        return item ? item->text() : QStringLiteral("<none>");
+    }
+
+    void storeOnTester(const rfc_settings_t &s, port_t port = PortA)
+    {
+        rig->tester([&](SimRemoteResponder &r) { r.settingsBlock(port, TestRfc2544) = recordBytes(s); });
+    }
+
+    void storeResults(const rfc_results_t &res, port_t port = PortA)
+    {
+        rig->tester([&](SimRemoteResponder &r) {
+            r.results[SimRemoteResponder::key(port, TestRfc2544)] = recordBytes(res);
+        });
+    }
+
+    // The form re-reads its record (Reset) and is refilled.
+    void reload()
+    {
+        child<QPushButton>("bReset")->click();
+        QVERIFY(rig->drain());
+    }
+
+    // Results are read again on activation.
+    void refreshResults()
+    {
+        form->activate();
+        QVERIFY(rig->drain());
+        QVERIFY(rig->drain());
+    }
+
+    QList<QByteArray> sentSettings(port_t port = PortA)
+    {
+        return rig->sentSettings(port, TestRfc2544);
+    }
+
+    rfc_settings_t lastSent(port_t port = PortA)
+    {
+        const QList<QByteArray> sent = sentSettings(port);
+        return sent.isEmpty() ? rfc_settings_t{} : recordFrom<rfc_settings_t>(sent.last());
+    }
+
+    bool waitForSettingsSent(port_t port = PortA)
+    {
+        return QTest::qWaitFor([&] { return !sentSettings(port).isEmpty(); }, EventuallyMs) && rig->drain();
+    }
+
+    QStringList rateList()
+    {
+        auto *box = child<QComboBox>("cbFrlRate");
+        QStringList out;
+        for (int i = 0; i < box->count(); ++i)
+            out << box->itemText(i);
+        return out;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        Q_INIT_RESOURCE(vyrremote_translations);
+        rig.reset(new FormRig(0));
+        rig->setPortAddress(PortB, ipv4(10, 0, 0, 2));
+        storeOnTester(fixture());
+        storeResults(resultsFixture());
+        QVERIFY(rig->connectDevice());
+        form = new RfcForm(rig->device);
+        form->resize(1000, 700);
+    }
+
+    void cleanupTestCase()
+    {
+        delete form;
+        rig.reset();
+    }
+
+    void init()
+    {
+        rig->device->setCurrentProcess(PortA);
+        storeOnTester(fixture());
+        storeResults(resultsFixture());
+        rig->tester([](SimRemoteResponder &r) {
+            for (auto &p : r.status.process)
+                p.tx = p.rx = 0;
+            r.realistic = false;
+            r.resultsValid = 1;
+        });
+        form->activate();
+        QVERIFY(rig->drain());
+        reload();
+        QVERIFY(rig->drain());
+        rig->sim.clearRequests();
+    }
+
+    void constructionState()
+    {
+        RfcForm fresh(rig->device);
+        for (const char *one : {"sThrMinrate", "sFrlStep", "sFrlMinrate", "sLatCount", "sBtbCount", "sBtbMin", "sBtbMax"})
+            QCOMPARE(findWidget<QSpinBox>(&fresh, one)->value(), 1);
+        for (const char *hundred : {"sThrMaxrate", "sFrlMaxrate", "spinBox", "spinBox_8", "sStudy", "sInterval"})
+            QCOMPARE(findWidget<QSpinBox>(&fresh, hundred)->value(), 100);
+        QCOMPARE(findWidget<QSpinBox>(&fresh, "sf5")->value(), 64);
+        QCOMPARE(findWidget<QSpinBox>(&fresh, "sThrMinrate")->suffix(), QString("%"));
+        QVERIFY(!findWidget<QPushButton>(&fresh, "bApply")->isEnabled());
+        QCOMPARE(fresh.selectedLossStep(), 0);
+        QCOMPARE(fresh.selectedLossFrame(), 0);
+        for (const char *view : {"grapThr", "grapLat", "grapFrl", "graphBtb"}) {
+            auto *v = findWidget<QGraphicsView>(&fresh, view);
+            QVERIFY(v->scene());
+            QCOMPARE(v->minimumSize(), QSize(310, 310));
+            QCOMPARE(v->maximumSize(), QSize(310, 310));
+            QCOMPARE(v->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+        }
+        auto *table = findWidget<QTableWidget>(&fresh, "tThrRes");
+        QCOMPARE(table->rowCount(), 8);
+        QCOMPARE(table->columnWidth(3), 140);
+        QCOMPARE(table->columnWidth(4), 140);
+        QCOMPARE(table->editTriggers(), QAbstractItemView::NoEditTriggers);
+        QVERIFY(table->verticalHeader()->isHidden());
+    }
+
+    void fillShowsTheRecord()
+    {
+        QCOMPARE(child<QGroupBox>("gRFC")->title(), QString("RFC2544 test (Port A)"));
+        const bool on[RfcFrameRows] = {true, false, false, true, false, false, false, true};
+        const int sizes[RfcFrameRows] = {64, 128, 256, 512, 1024, 1280, 1518, 9600};
+        for (int i = 0; i < RfcFrameRows; ++i) {
+            const QByteArray cf = "cf" + QByteArray::number(i + 1);
+            const QByteArray sf = "sf" + QByteArray::number(i + 1);
+            QCOMPARE(child<QCheckBox>(cf.constData())->isChecked(), on[i]);
+            QCOMPARE(child<QSpinBox>(sf.constData())->value(), sizes[i]);
+            // Loss-frame buttons: frame sizes, enabled for the rows that are on.
+            const QByteArray fr = "fr" + QByteArray::number(i);
+            QCOMPARE(child<QRadioButton>(fr.constData())->text(), QString::number(sizes[i]));
+            QCOMPARE(child<QRadioButton>(fr.constData())->isEnabled(), on[i]);
+            // User loads: disabled while User loading is off, but filled.
+            const QByteArray label = "label_" + QByteArray::number(20 + i);
+            QCOMPARE(child<QLabel>(label.constData())->text(), QString::number(sizes[i]));
+            QVERIFY(!child<QLabel>(label.constData())->isEnabled());
+        }
+        QVERIFY(child<QRadioButton>("fr0")->isChecked());
+        QCOMPARE(child<QSpinBox>("spinBox_3")->value(), 90);
+        QVERIFY(!child<QSpinBox>("spinBox")->isEnabled());
+        QVERIFY(child<QCheckBox>("cThr")->isChecked());
+        QVERIFY(!child<QCheckBox>("cBtb")->isChecked());
+        QCOMPARE(child<QTimeEdit>("tThrDur")->time(), QTime(1, 1, 1));
+        QCOMPARE(child<QTimeEdit>("tLatDur")->time(), QTime(0, 2, 0));
+        QCOMPARE(child<QTimeEdit>("tFrlDur")->time(), QTime(0, 0, 59));
+        QCOMPARE(child<QSpinBox>("sThrMinrate")->value(), 10);
+        QCOMPARE(child<QSpinBox>("sLatCount")->value(), 20);
+        QCOMPARE(child<QSpinBox>("sStudy")->value(), 250);
+        QCOMPARE(child<QSpinBox>("sInterval")->value(), 0);
+        QCOMPARE(child<QSpinBox>("sBtbMax")->value(), 5);
+        QCOMPARE(child<QLineEdit>("lIPdst")->text(), QString("172.16.0.9"));
+        QCOMPARE(rateList(), (QStringList{"100 %", "90 %", "80 %", "70 %", "60 %", "50 %", "40 %", "30 %", "20 %", "10 %"}));
+        QVERIFY(!child<QPushButton>("bApply")->isEnabled());
+        for (QWidget *w : form->findChildren<QWidget *>())
+            QVERIFY2(w->styleSheet() != Blue, qPrintable(w->objectName()));
+    }
+
+    void fixtureRoundTripsUnchanged()
+    {
+        form->bApplyClicked();
+        QVERIFY(waitForSettingsSent());
+        QCOMPARE(sentSettings().last().size(), 112);
+        QCOMPARE(sentSettings().last().toHex(' '), recordBytes(fixture()).toHex(' '));
+    }
+
+    void startSendsSettingsTopologyAndStart_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("topology");
+        QTest::newRow("A->B") << "bStartXY" << int(TopologyToOtherPort);
+        QTest::newRow("A->A") << "bStartXX" << int(TopologySamePort);
+    }
+    void startSendsSettingsTopologyAndStart()
+    {
+        QFETCH(QString, button);
+        QFETCH(int, topology);
+        QPushButton *start = child<QPushButton>(qPrintable(button));
+        QVERIFY(start->isEnabled());
+        start->click();
+        QVERIFY(rig->waitForRequest([](const QByteArray &r) { return command(r) == 0x13; }));
+        const QList<QByteArray> seq = rig->requests();
+        QVERIFY(seq.size() >= 4);
+        QCOMPARE(command(seq.at(0)), quint8(0x12));
+        QCOMPARE(u32At(seq.at(0), 1), quint32(PortA));
+        QCOMPARE(quint8(seq.at(0).at(5)), quint8(TestRfc2544));
+        QCOMPARE(seq.at(0).size(), 6 + 112);
+        QCOMPARE(seq.at(0).mid(6).toHex(' '), recordBytes(fixture()).toHex(' '));
+        QCOMPARE(command(seq.at(1)), quint8(0x0A));
+        QCOMPARE(u32At(seq.at(1), 1), quint32(PortA));
+        QCOMPARE(quint8(seq.at(1).at(5)), quint8(topology));
+        QCOMPARE(command(seq.at(2)), quint8(0x09));
+        QCOMPARE(quint8(seq.at(2).at(1)), quint8(1));
+        QCOMPARE(u32At(seq.at(2), 2), quint32(PortA));
+        QCOMPARE(quint8(seq.at(2).at(6)), quint8(TestRfc2544));
+        QCOMPARE(command(seq.at(3)), quint8(0x13));
+        QCOMPARE(quint8(seq.at(3).at(5)), quint8(TestRfc2544));
+
+        QPushButton *stop = child<QPushButton>("bStop");
+        QTRY_VERIFY_WITH_TIMEOUT(stop->isEnabled(), EventuallyMs);
+        rig->sim.clearRequests();
+        stop->click();
+        QVERIFY(rig->waitForRequest([](const QByteArray &r) { return command(r) == 0x09; }));
+        const QByteArray stopRequest = rig->requestsOf(0x09).first();
+        QCOMPARE(quint8(stopRequest.at(1)), quint8(0));
+        QCOMPARE(quint8(stopRequest.at(6)), quint8(TestRfc2544));
+        QTRY_VERIFY_WITH_TIMEOUT(start->isEnabled(), EventuallyMs);
+    }
+
+    void autoDestinationRefusesLoopedStart()
+    {
+        child<QCheckBox>("cIPAuto")->setChecked(true);
+        MessageBoxCloser closer;
+        child<QPushButton>("bStartXX")->click();
+        QCOMPARE(closer.seen.size(), 1);
+        QCOMPARE(closer.seen.at(0).text,
+                 QString("Can not start the test for topology A->A,\nbecause \"Auto IP destination\" flag is set."));
+        QVERIFY(waitForSettingsSent());
+        QCOMPARE(int(lastSent().header.autoIpDest), 1);
+        QVERIFY(rig->requestsOf(0x09).isEmpty());
+        QVERIFY(!form->canStartXX());
+        child<QCheckBox>("cIPAuto")->setChecked(false);
+    }
+
+    void resultsFillTheTables()
+    {
+        refreshResults();
+        // Row 0: throughput running with six significant digits.
+        QCOMPARE(cell("tThrRes", 0, 0), QString("Running"));
+        QCOMPARE(cell("tThrRes", 0, 1), QString("64"));
+        QCOMPARE(cell("tThrRes", 0, 2), QString("99.8765"));
+        QCOMPARE(cell("tThrRes", 0, 3), QString("998.765 Mbps"));
+        QCOMPARE(cell("tThrRes", 0, 4), QString("761.905 Mbps"));
+        // Latency: the throughput load of the row; a waiting row shows dashes.
+        QCOMPARE(cell("tLatRes", 0, 2), QString("99.8765"));
+        QCOMPARE(cell("tLatRes", 0, 3), QString("500ns"));
+        QCOMPARE(cell("tLatRes", 3, 0), QString("Wait"));
+        QCOMPARE(cell("tLatRes", 3, 2), QString("-"));
+        QCOMPARE(cell("tLatRes", 3, 3), QString("-"));
+        QCOMPARE(cell("tLatRes", 7, 3), QString("5ms"));
+        QCOMPARE(cell("tBtbRes", 0, 2), QString("1e+06"));
+        QCOMPARE(cell("tBtbRes", 0, 3), QString("2"));
+        QCOMPARE(cell("tBtbRes", 7, 0), QString("Off"));
+        QCOMPARE(cell("tBtbRes", 7, 2), QString("-"));
+        // Frame loss at the first load step, then at the second.
+        QCOMPARE(cell("tFrlRes", 0, 2), QString("3.0000"));
+        QCOMPARE(cell("tFrlRes", 3, 2), QString("0.5000"));
+        QCOMPARE(cell("tFrlRes", 7, 2), QString("0.0000"));
+        child<QComboBox>("cbFrlRate")->setCurrentIndex(1);
+        QCOMPARE(form->selectedLossStep(), 1);
+        QCOMPARE(cell("tFrlRes", 0, 2), QString("1.0000"));
+        QCOMPARE(cell("tFrlRes", 3, 2), QString("0.2500"));
+        QCOMPARE(cell("tFrlRes", 7, 2), QString("-"));
+        // Rows the settings switch off are still listed with their results.
+        QCOMPARE(cell("tThrRes", 1, 1), QString("128"));
+
+        // User loading shows the user loads in the latency table.
+        rfc_settings_t s = fixture();
+        s.userLoading = 1;
+        s.userLoad[0] = 75;
+        storeOnTester(s);
+        reload();
+        QCOMPARE(cell("tLatRes", 0, 2), QString("75"));
+        // The reload went back to the first load step.
+        QCOMPARE(form->selectedLossStep(), 0);
+        QCOMPARE(child<QComboBox>("cbFrlRate")->currentIndex(), 0);
+        QCOMPARE(cell("tFrlRes", 0, 2), QString("3.0000"));
+    }
+
+    void scenesHoldTheGraphs()
+    {
+        refreshResults();
+        // Throughput: one bar per frame size that is on, height from the load.
+        const QList<QRectF> thr = barsOf(scene("grapThr"));
+        QCOMPARE(thr.size(), 3);
+        QCOMPARE(thr.at(0), QRectF(-95, -20 - 220 * double(99.87654f) / 100, 23, 220 * double(99.87654f) / 100));
+        QCOMPARE(thr.at(1), QRectF(-67, -20 - 220 * 0.505, 23, 220 * 0.505));
+        QCOMPARE(thr.at(2), QRectF(-39, -240, 23, 220));
+        const QMultiMap<QString, QPointF> thrTexts = textsOf(scene("grapThr"));
+        QCOMPARE(thrTexts.value("99%"), QPointF(-95, -290));
+        QCOMPARE(thrTexts.value("50%"), QPointF(-67, -280));
+        QCOMPARE(thrTexts.value("100%"), QPointF(-39, -280));
+        QVERIFY(!thrTexts.contains("80%"));   // the rows that are off
+        QVERIFY(thrTexts.contains("Troughput"));
+        QVERIFY(!thrTexts.contains("128"));
+
+        // Latency: scaled to the largest of all rows, axis in ms.
+        const QList<QRectF> lat = barsOf(scene("grapLat"));
+        QCOMPARE(lat.size(), 3);
+        QCOMPARE(lat.at(2).height(), 220.0);
+        QCOMPARE(lat.at(0).height(), 220 * 500 / 5e6);
+        const QMultiMap<QString, QPointF> latTexts = textsOf(scene("grapLat"));
+        QVERIFY(latTexts.contains("%     ms"));
+        QCOMPARE(latTexts.value("500"), QPointF(-95, -292));
+        QCOMPARE(latTexts.values("5").size(), 2);
+
+        // Back-to-back: times 2, 4 and 1 of the largest 4.
+        const QList<QRectF> btb = barsOf(scene("graphBtb"));
+        QCOMPARE(btb.size(), 3);
+        QCOMPARE(btb.at(0).height(), 110.0);
+        QCOMPARE(btb.at(1).height(), 220.0);
+        QCOMPARE(btb.at(2).height(), 55.0);
+        for (QGraphicsItem *item : scene("graphBtb")->items()) {
+            if (auto *rect = qgraphicsitem_cast<QGraphicsRectItem *>(item)) {
+                QCOMPARE(rect->brush().color(), QColor(0, 255, 0));
+                QCOMPARE(rect->brush().style(), Qt::SolidPattern);
+                QCOMPARE(rect->pen().color(), QColor(0, 0, 0));
+            }
+        }
+
+        // Frame loss of the first frame size on: a red polyline through the
+        // steps, resting on the axis after the zero loss.
+        QColor colour;
+        QCOMPARE(colouredLines(scene("grapFrl"), &colour),
+                 (QList<QLineF>{QLineF(140, -26, 117, -22), QLineF(117, -22, 94, -20), QLineF(94, -20, 71, -20)}));
+        QCOMPARE(colour, QColor(255, 0, 0));
+        QVERIFY(barsOf(scene("grapFrl")).isEmpty());
+
+        // Another frame size: its own colour; a click arrives queued.
+        child<QRadioButton>("fr3")->click();
+        QCOMPARE(form->selectedLossFrame(), 0);
+        QTRY_COMPARE(form->selectedLossFrame(), 3);
+        QCOMPARE(colouredLines(scene("grapFrl"), &colour),
+                 (QList<QLineF>{QLineF(140, -21, 117, -20), QLineF(117, -20, 94, -20), QLineF(94, -20, 71, -20)}));
+        QCOMPARE(colour, QColor(0, 255, 255));
+        QVERIFY(!child<QRadioButton>("fr1")->isEnabled());
+    }
+
+    // A row that is off is not drawn even when it is the selected loss frame;
+    // a fill that turns it off moves the selection to the first row on.
+    void rowsThatAreOffAreNotDrawn()
+    {
+        refreshResults();
+        child<QRadioButton>("fr7")->click();
+        QTRY_COMPARE(form->selectedLossFrame(), 7);
+        QCOMPARE(colouredLines(scene("grapFrl")).size(), 3);
+
+        rfc_settings_t s = fixture();
+        s.frame[0].enabled = 0;
+        s.frame[7].enabled = 0;
+        storeOnTester(s);
+        reload();
+        QCOMPARE(form->selectedLossFrame(), 3);
+        QVERIFY(child<QRadioButton>("fr3")->isChecked());
+        QCOMPARE(barsOf(scene("grapThr")).size(), 1);
+        QCOMPARE(barsOf(scene("grapThr")).first().x(), -95.0);
+        QCOMPARE(colouredLines(scene("grapFrl")).size(), 3);
+
+        // A selected frame size that is off draws no curve.
+        QMetaObject::invokeMethod(form, "lossFrame1");
+        QVERIFY(colouredLines(scene("grapFrl")).isEmpty());
+        QVERIFY(!textsOf(scene("grapFrl")).isEmpty());
+    }
+
+    void noResultsShowDashesAndEmptyScenes()
+    {
+        refreshResults();
+        QVERIFY(!scene("grapThr")->items().isEmpty());
+        rig->tester([](SimRemoteResponder &r) { r.resultsValid = 0; });
+        refreshResults();
+        rig->tester([](SimRemoteResponder &r) { r.resultsValid = 1; });
+        for (const char *table : {"tThrRes", "tLatRes", "tFrlRes", "tBtbRes"}) {
+            auto *t = child<QTableWidget>(table);
+            for (int row = 0; row < t->rowCount(); ++row) {
+                for (int column = 0; column < t->columnCount(); ++column)
+                    QCOMPARE(cell(table, row, column), QString("-"));
+            }
+        }
+        for (const char *view : {"grapThr", "grapLat", "grapFrl", "graphBtb"})
+            QVERIFY2(scene(view)->items().isEmpty(), view);
+    }
+
+    void editedFieldsTurnBlueApplyTurnsThemBlack()
+    {
+        auto *apply = child<QPushButton>("bApply");
+        auto *minLoad = child<QSpinBox>("sThrMinrate");
+        auto *size = child<QSpinBox>("sf4");
+        auto *sample = child<QTimeEdit>("tFrlDur");
+        auto *btb = child<QCheckBox>("cBtb");
+        minLoad->setValue(20);
+        QCOMPARE(minLoad->styleSheet(), Blue);
+        QVERIFY(apply->isEnabled());
+        size->setValue(1500);
+        sample->setTime(QTime(0, 1, 0));
+        btb->setChecked(true);
+        QCOMPARE(size->styleSheet(), Blue);
+        QCOMPARE(sample->styleSheet(), Blue);
+        QCOMPARE(btb->styleSheet(), Blue);
+        minLoad->setValue(10);                   // equal again: black, Apply stays
+        QCOMPARE(minLoad->styleSheet(), Black);
+        QVERIFY(apply->isEnabled());
+        minLoad->setValue(20);
+
+        apply->click();
+        QVERIFY(!apply->isEnabled());
+        for (QWidget *w : {static_cast<QWidget *>(minLoad), static_cast<QWidget *>(size),
+                           static_cast<QWidget *>(sample), static_cast<QWidget *>(btb)})
+            QCOMPARE(w->styleSheet(), Black);
+        QCOMPARE(child<QSpinBox>("spinBox")->styleSheet(), Grey);
+        QVERIFY(waitForSettingsSent());
+        rfc_settings_t expected = fixture();
+        expected.throughputMin = 20;
+        expected.frame[3].size = 1500;
+        expected.frameLossTime = 60;
+        expected.backToBackOn = 1;
+        QCOMPARE(sentSettings().last().toHex(' '), recordBytes(expected).toHex(' '));
+        // The new frame size reached the loss-frame button and the user-load label.
+        QCOMPARE(child<QRadioButton>("fr3")->text(), QString("1500"));
+        QCOMPARE(child<QLabel>("label_23")->text(), QString("1500"));
+    }
+
+    void userLoadingEnablesTheTickedRows()
+    {
+        child<QCheckBox>("cf2")->setChecked(true);     // ticked, not yet applied
+        child<QCheckBox>("cLatRateman")->setChecked(true);
+        QCOMPARE(child<QCheckBox>("cLatRateman")->styleSheet(), Blue);
+        const char *boxes[RfcFrameRows] = {"spinBox",   "spinBox_2", "spinBox_3", "spinBox_4",
+                                           "spinBox_5", "spinBox_6", "spinBox_7", "spinBox_8"};
+        const bool enabled[RfcFrameRows] = {true, true, false, true, false, false, false, true};
+        for (int k = 0; k < RfcFrameRows; ++k)
+            QCOMPARE(child<QSpinBox>(boxes[k])->isEnabled(), enabled[k]);
+        // The labels stay as the last fill left them.
+        QVERIFY(!child<QLabel>("label_21")->isEnabled());
+        child<QSpinBox>("spinBox_4")->setValue(42);
+        QCOMPARE(child<QSpinBox>("spinBox_4")->styleSheet(), Blue);
+
+        child<QPushButton>("bApply")->click();
+        QCOMPARE(child<QSpinBox>("spinBox_4")->styleSheet(), Black);
+        QVERIFY(waitForSettingsSent());
+        const rfc_settings_t sent = lastSent();
+        QCOMPARE(int(sent.userLoading), 1);
+        QCOMPARE(int(sent.userLoad[3]), 42);
+        QCOMPARE(int(sent.frame[1].enabled), 1);
+        QVERIFY(child<QLabel>("label_21")->isEnabled());
+
+        child<QCheckBox>("cLatRateman")->setChecked(false);
+        for (const char *box : boxes)
+            QVERIFY(!child<QSpinBox>(box)->isEnabled());
+    }
+
+    void lastFrameSizeStaysOn()
+    {
+        rfc_settings_t s = fixture();
+        for (rfc_frame_size_t &row : s.frame)
+            row.enabled = 0;
+        s.frame[3].enabled = 1;
+        storeOnTester(s);
+        reload();
+        auto *only = child<QCheckBox>("cf4");
+        QVERIFY(only->isChecked());
+        // Nothing left marked from earlier edits.
+        child<QPushButton>("bApply")->click();
+        QVERIFY(waitForSettingsSent());
+        QVERIFY(!child<QPushButton>("bApply")->isEnabled());
+        only->setChecked(false);
+        QVERIFY(only->isChecked());
+        QCOMPARE(only->styleSheet(), Black);
+        QVERIFY(child<QPushButton>("bApply")->isEnabled());
+
+        // One of two goes off and is marked.
+        child<QCheckBox>("cf1")->setChecked(true);
+        only->setChecked(false);
+        QVERIFY(!only->isChecked());
+        QCOMPARE(only->styleSheet(), Blue);
+    }
+
+    // Values no widget can show: shown as near as the widget allows, marked,
+    // and the list of frame-loss loads built without looping for a step of 0.
+    void valuesOutsideTheWidgets()
+    {
+        rfc_settings_t s = fixture();
+        s.frameLossStep = 0;
+        s.throughputMax = 0;
+        s.frame[0].size = 10000;
+        s.latencyCount = 100000;
+        s.throughputTime = 86400;
+        storeOnTester(s);
+        reload();
+        QCOMPARE(rateList(), (QStringList{"100 %", "10 %"}));
+        QCOMPARE(child<QSpinBox>("sFrlStep")->value(), 1);
+        QCOMPARE(child<QSpinBox>("sFrlStep")->styleSheet(), Blue);
+        QCOMPARE(child<QSpinBox>("sThrMaxrate")->styleSheet(), Blue);
+        QCOMPARE(child<QSpinBox>("sf1")->value(), 9600);
+        QCOMPARE(child<QSpinBox>("sf1")->styleSheet(), Blue);
+        QCOMPARE(child<QSpinBox>("sLatCount")->value(), 999);
+        QCOMPARE(child<QSpinBox>("sLatCount")->styleSheet(), Blue);
+        QCOMPARE(child<QTimeEdit>("tThrDur")->styleSheet(), Blue);
+        QCOMPARE(child<QSpinBox>("sFrlMaxrate")->styleSheet(), Black);
+        QVERIFY(child<QPushButton>("bApply")->isEnabled());
+
+        // A step list longer than the results hold: steps from 100 on have
+        // no value and are shown as such.
+        s = fixture();
+        s.frameLossMax = 255;
+        s.frameLossMin = 0;
+        s.frameLossStep = 1;
+        storeOnTester(s);
+        reload();
+        QCOMPARE(rateList().size(), 256);
+        child<QComboBox>("cbFrlRate")->setCurrentIndex(150);
+        QCOMPARE(form->selectedLossStep(), 150);
+        QCOMPARE(cell("tFrlRes", 0, 2), QString("-"));
+        QCOMPARE(cell("tFrlRes", 0, 0), QString("OK"));
+    }
+
+    void portBTitles()
+    {
+        storeOnTester(fixture(), PortB);
+        rig->device->setCurrentProcess(PortB);
+        QVERIFY(rig->drain());
+        QVERIFY(rig->drain());
+        QCOMPARE(child<QGroupBox>("gRFC")->title(), QString("RFC2544 test (Port B)"));
+        QCOMPARE(child<QPushButton>("bStartXX")->text(), QString("Start B->B"));
+        QCOMPARE(child<QPushButton>("bStartXY")->text(), QString("Start B->A"));
+    }
+
+    // A running test on the simulated tester fills the tables row by row
+    // and ends by itself.
+    void simulatedRunFillsTheTables()
+    {
+        rfc_settings_t s = fixture();
+        s.frameLossOn = 0;
+        s.latencyOn = 0;
+        storeOnTester(s);
+        reload();
+        rig->tester([](SimRemoteResponder &r) {
+            r.realistic = true;
+            r.results.remove(SimRemoteResponder::key(PortA, TestRfc2544));
+        });
+        auto *start = child<QPushButton>("bStartXY");
+        start->click();
+        QTRY_VERIFY_WITH_TIMEOUT(child<QPushButton>("bStop")->isEnabled(), EventuallyMs);
+        QTRY_VERIFY_WITH_TIMEOUT(start->isEnabled(), EventuallyMs);
+        QVERIFY(rig->waitForPolls(1));
+        QCOMPARE(cell("tThrRes", 0, 0), QString("OK"));
+        QCOMPARE(cell("tThrRes", 7, 0), QString("OK"));
+        QCOMPARE(cell("tThrRes", 3, 2), QString("100"));
+        QCOMPARE(cell("tThrRes", 1, 0), QString("Off"));
+        QCOMPARE(cell("tLatRes", 0, 0), QString("Off"));
+        QCOMPARE(barsOf(scene("grapThr")).size(), 3);
+    }
+
+    void languageSwitchRedrawsResultsAndTextsFit()
+    {
+        refreshResults();
+        child<QRadioButton>("fr3")->click();
+        QTRY_COMPARE(form->selectedLossFrame(), 3);
+        // Long values: the largest frame sizes, the longest status texts.
+        rfc_settings_t s = fixture();
+        for (rfc_frame_size_t &row : s.frame) {
+            row.enabled = 1;
+            row.size = 9600;
+        }
+        s.throughputTime = 86399;
+        s.userLoading = 1;
+        storeOnTester(s);
+        rfc_results_t r = resultsFixture();
+        for (int i = 0; i < RfcFrameRows; ++i) {
+            r.frameLength[i].length = 9600;
+            r.throughput[i] = {StatusIncompatibleFw, {}, 99.87654f, 999.9999f, 999.9999f};
+            r.latency[i].status = StatusRemoteDeviceError;
+            r.latency[i].latency = 999999.9;
+            r.backToBack[i].status = StatusIncompatibleFw;
+            r.backToBack[i].quantity = 1.23456e9f;
+            r.backToBack[i].time = 999;
+            r.frameLoss[i].status = StatusRemoteDeviceError;
+            r.frameLoss[i].loss[0] = 99.9999f;
+        }
+        storeResults(r);
+        reload();
+        refreshResults();
+        form->show();
+
+        TextFitLanguages languages({":/VyrRemote", ":/qt"});
+        const QStringList cut = textFitInAllLanguages(form, languages, [this] { form->retranslate(); });
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join('\n')));
+
+        // In Russian: the results were redrawn in the new language, the
+        // user-load labels keep their frame sizes.
+        QVERIFY(languages.use("ru"));
+        form->retranslate();
+        const QString russianStatus = QCoreApplication::translate("Device", "Incompatible fw version");
+        QVERIFY(russianStatus != QLatin1String("Incompatible fw version"));
+        QCOMPARE(cell("tThrRes", 0, 0), russianStatus);
+        // Unit words of the shared text functions come from the catalogue too.
+        // (999999.9 ns is 1e6 as a float: 1 ms.)
+        const QString milliseconds = QCoreApplication::translate("QApplication", "ms");
+        QVERIFY(milliseconds != QLatin1String("ms"));
+        QCOMPARE(cell("tLatRes", 0, 3), QString("1") + milliseconds);
+        QVERIFY(textsOf(scene("grapThr")).contains(QCoreApplication::translate("RfcForm", "Troughput")));
+        QVERIFY(QCoreApplication::translate("RfcForm", "Troughput") != QLatin1String("Troughput"));
+        QCOMPARE(child<QLabel>("label_20")->text(), QString("9600"));
+        QCOMPARE(child<QRadioButton>("fr0")->text(), QString("9600"));
+
+        const QString dir = QDir::temp().filePath(QStringLiteral("shots/16"));
+        QDir().mkpath(dir);
+        auto *tabs = child<QTabWidget>("tabWidget");
+        auto *results = child<QTabWidget>("tabWidget_2");
+        const struct {
+            int page;
+            int resultsPage;
+            const char *file;
+        } shots[] = {{0, -1, "rfc_frame_settings_ru.png"}, {1, -1, "rfc_test_settings_ru.png"},
+                     {2, 0, "rfc_throughput_ru.png"},     {2, 1, "rfc_latency_ru.png"},
+                     {2, 2, "rfc_frameloss_ru.png"},      {2, 3, "rfc_backtoback_ru.png"},
+                     {2, 4, "rfc_graphs1_ru.png"},        {2, 5, "rfc_graphs2_ru.png"}};
+        for (const auto &shot : shots) {
+            tabs->setCurrentIndex(shot.page);
+            if (shot.resultsPage >= 0)
+                results->setCurrentIndex(shot.resultsPage);
+            textfit::settle(form);
+            QVERIFY(form->grab().save(QDir(dir).filePath(QLatin1String(shot.file))));
+        }
+        tabs->setCurrentIndex(0);
+        languages.use("en");
+        form->retranslate();
+        form->hide();
+    }
+};
+
+QTEST_MAIN(TestRfcForm)
+#include "tst_rfcform.moc"

@@ -1,0 +1,621 @@
+// The pure rules behind the RFC 2544 form: the frame-loss load list, the
+// texts of the four results tables and the geometry of the four graphs.
+
+#include "records.h"
+#include "rfcformat.h"
+
+#include <QtTest>
+
+#include <cmath>
+#include <cstring>
+#include <limits>
+
+namespace {
+
+constexpr int W = 310;
+constexpr int H = 310;
+const float NaN = std::numeric_limits<float>::quiet_NaN();
+const float Inf = std::numeric_limits<float>::infinity();
+
+rfc_settings_t settingsWithRows(std::initializer_list<int> rows)
+{
+    rfc_settings_t s;
+    std::memset(&s, 0, sizeof s);
+    const uint16_t sizes[RfcFrameRows] = {64, 128, 256, 512, 1024, 1280, 1518, 9600};
+    for (int i = 0; i < RfcFrameRows; ++i)
+        s.frame[i].size = sizes[i];
+    for (int i : rows)
+        s.frame[i].enabled = 1;
+    return s;
+}
+
+rfc_results_t resultsWithLengths()
+{
+    rfc_results_t r;
+    std::memset(&r, 0, sizeof r);
+    const uint16_t lengths[RfcFrameRows] = {64, 128, 256, 512, 1024, 1280, 1518, 9600};
+    for (int i = 0; i < RfcFrameRows; ++i)
+        r.frameLength[i].length = lengths[i];
+    return r;
+}
+
+QList<QRectF> bars(const RfcChart &c)
+{
+    QList<QRectF> out;
+    for (const RfcChartItem &item : c.ofKind(RfcChartItem::Bar))
+        out << item.rect;
+    return out;
+}
+
+// Lines drawn in a colour other than the axes' black.
+QList<QLineF> curve(const RfcChart &c)
+{
+    QList<QLineF> out;
+    for (const RfcChartItem &item : c.ofKind(RfcChartItem::Line)) {
+        if (item.colour != RfcAxisColour)
+            out << item.line;
+    }
+    return out;
+}
+
+bool hasLine(const RfcChart &c, const QLineF &line)
+{
+    for (const RfcChartItem &item : c.ofKind(RfcChartItem::Line)) {
+        if (item.line == line)
+            return true;
+    }
+    return false;
+}
+
+QPointF textAt(const RfcChart &c, const QString &text)
+{
+    const RfcChartItem *item = c.findText(text);
+    return item ? item->pos : QPointF(-9999, -9999);
+}
+
+// Every coordinate of every item is a finite number.
+bool allFinite(const RfcChart &c)
+{
+    for (const RfcChartItem &item : c.items) {
+        for (double v : {item.line.x1(), item.line.y1(), item.line.x2(), item.line.y2(), item.rect.x(),
+                         item.rect.y(), item.rect.width(), item.rect.height(), item.pos.x(), item.pos.y()}) {
+            if (!std::isfinite(v))
+                return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+class TestRfcFormat : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // ---- load list --------------------------------------------------------------
+
+    void loadList_data()
+    {
+        QTest::addColumn<int>("maxLoad");
+        QTest::addColumn<int>("minLoad");
+        QTest::addColumn<int>("step");
+        QTest::addColumn<QList<int>>("loads");
+        QTest::newRow("100 down by 10 to 1") << 100 << 1 << 10
+                                             << QList<int>{100, 90, 80, 70, 60, 50, 40, 30, 20, 10, 1};
+        QTest::newRow("max equal min twice") << 50 << 50 << 5 << QList<int>{50, 50};
+        QTest::newRow("max below min") << 10 << 50 << 10 << QList<int>{10, 50};
+        QTest::newRow("step reaches min exactly") << 30 << 10 << 10 << QList<int>{30, 20, 10};
+        QTest::newRow("step beyond the range") << 100 << 1 << 200 << QList<int>{100, 1};
+        QTest::newRow("step 0 ends the list") << 100 << 1 << 0 << QList<int>{100, 1};
+        QTest::newRow("step 0, max equal min") << 50 << 50 << 0 << QList<int>{50, 50};
+        QTest::newRow("all zero") << 0 << 0 << 0 << QList<int>{0, 0};
+    }
+    void loadList()
+    {
+        QFETCH(int, maxLoad);
+        QFETCH(int, minLoad);
+        QFETCH(int, step);
+        QFETCH(QList<int>, loads);
+        const std::vector<int> got = rfcFrameLossLoads(uint8_t(maxLoad), uint8_t(minLoad), uint8_t(step));
+        QCOMPARE(QList<int>(got.begin(), got.end()), loads);
+
+        rfc_settings_t s = settingsWithRows({0});
+        s.frameLossMax = uint8_t(maxLoad);
+        s.frameLossMin = uint8_t(minLoad);
+        s.frameLossStep = uint8_t(step);
+        QStringList texts;
+        for (int load : loads)
+            texts << QStringLiteral("%1 %").arg(load);
+        QCOMPARE(rfcLoadListTexts(s), texts);
+    }
+
+    void longLoadLists()
+    {
+        const std::vector<int> hundred = rfcFrameLossLoads(100, 1, 1);
+        QCOMPARE(int(hundred.size()), 100);
+        QCOMPARE(hundred.front(), 100);
+        QCOMPARE(hundred.back(), 1);
+        // Loads no widget can produce: longer than the results hold, still finite.
+        const std::vector<int> widest = rfcFrameLossLoads(255, 0, 1);
+        QCOMPARE(int(widest.size()), 256);
+        QCOMPARE(widest.back(), 0);
+    }
+
+    // ---- results tables ----------------------------------------------------------
+
+    void missingRecordsShowDashes()
+    {
+        const rfc_settings_t s = settingsWithRows({0});
+        const rfc_results_t r = resultsWithLengths();
+        for (const RfcResultsView &v : {rfcResultsView(nullptr, nullptr, 0), rfcResultsView(&s, nullptr, 0),
+                                        rfcResultsView(nullptr, &r, 0)}) {
+            for (int i = 0; i < RfcFrameRows; ++i) {
+                for (const QString &cell : v.throughput[i])
+                    QCOMPARE(cell, QString("-"));
+                for (const QString &cell : v.latency[i])
+                    QCOMPARE(cell, QString("-"));
+                for (const QString &cell : v.frameLoss[i])
+                    QCOMPARE(cell, QString("-"));
+                for (const QString &cell : v.backToBack[i])
+                    QCOMPARE(cell, QString("-"));
+            }
+        }
+    }
+
+    void throughputRow_data()
+    {
+        QTest::addColumn<int>("status");
+        QTest::addColumn<float>("load");
+        QTest::addColumn<float>("l1");
+        QTest::addColumn<QStringList>("cells");
+        QTest::newRow("running, six digits") << 3 << 99.87654f << 998.7654f
+                                             << QStringList{"Running", "99.8765", "998.765 Mbps"};
+        QTest::newRow("finished, whole") << 1 << 100.0f << 1000.0f << QStringList{"OK", "100", "1000 Mbps"};
+        QTest::newRow("a million") << 1 << 1e6f << 1e6f << QStringList{"OK", "1e+06", "1e+06 Mbps"};
+        QTest::newRow("wait shows no values") << 0 << 50.0f << 500.0f << QStringList{"Wait", "-", "-"};
+        QTest::newRow("off shows no values") << 8 << 50.0f << 500.0f << QStringList{"Off", "-", "-"};
+        QTest::newRow("error shows its values") << 2 << 12.5f << 125.0f << QStringList{"Error", "12.5", "125 Mbps"};
+        QTest::newRow("unknown status shows values") << 200 << 1.0f << 10.0f
+                                                     << QStringList{"Unknown status", "1", "10 Mbps"};
+        QTest::newRow("no numbers") << 1 << NaN << Inf << QStringList{"OK", "-", "-"};
+    }
+    void throughputRow()
+    {
+        QFETCH(int, status);
+        QFETCH(float, load);
+        QFETCH(float, l1);
+        QFETCH(QStringList, cells);
+        const rfc_settings_t s = settingsWithRows({0, 1});
+        rfc_results_t r = resultsWithLengths();
+        r.throughput[1].status = uint8_t(status);
+        r.throughput[1].load = load;
+        r.throughput[1].throughputL1 = l1;
+        r.throughput[1].throughputL2 = l1;
+        const RfcResultsView v = rfcResultsView(&s, &r, 0);
+        QCOMPARE(v.throughput[1][ThrStatus], cells.at(0));
+        QCOMPARE(v.throughput[1][ThrFrameLength], QString("128"));
+        QCOMPARE(v.throughput[1][ThrLoad], cells.at(1));
+        QCOMPARE(v.throughput[1][ThrL1], cells.at(2));
+        QCOMPARE(v.throughput[1][ThrL2], cells.at(2));
+    }
+
+    void latencyRow_data()
+    {
+        QTest::addColumn<int>("userLoading");
+        QTest::addColumn<double>("latency");
+        QTest::addColumn<QString>("load");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("throughput load") << 0 << 1500.0 << "99.5" << "1.5us";
+        QTest::newRow("user loading") << 1 << 500.0 << "75" << "500ns";
+        QTest::newRow("flag other than 1 is not user loading") << 2 << 2.5e6 << "99.5" << "2.5ms";
+        QTest::newRow("zero") << 0 << 0.0 << "99.5" << "0";
+        QTest::newRow("NaN") << 0 << double(NAN) << "99.5" << "-";
+        QTest::newRow("infinite") << 0 << double(INFINITY) << "99.5" << "-";
+        QTest::newRow("beyond a float") << 0 << 1e300 << "99.5" << "-";
+    }
+    void latencyRow()
+    {
+        QFETCH(int, userLoading);
+        QFETCH(double, latency);
+        QFETCH(QString, load);
+        QFETCH(QString, shown);
+        rfc_settings_t s = settingsWithRows({2});
+        s.userLoading = uint8_t(userLoading);
+        s.userLoad[2] = 75;
+        rfc_results_t r = resultsWithLengths();
+        r.throughput[2].load = 99.5f;
+        r.latency[2].status = StatusOk;
+        r.latency[2].latency = latency;
+        const RfcResultsView v = rfcResultsView(&s, &r, 0);
+        QCOMPARE(v.latency[2][LatStatus], QString("OK"));
+        QCOMPARE(v.latency[2][LatLoad], load);
+        QCOMPARE(v.latency[2][LatLatency], shown);
+    }
+
+    void frameLossCell_data()
+    {
+        QTest::addColumn<int>("status");
+        QTest::addColumn<float>("loss");
+        QTest::addColumn<int>("step");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("half a per cent") << 1 << 0.5f << 3 << "0.5000";
+        QTest::newRow("zero") << 1 << 0.0f << 3 << "0.0000";
+        QTest::newRow("no value") << 1 << -1.0f << 3 << "-";
+        QTest::newRow("off") << 8 << 0.5f << 3 << "-";
+        QTest::newRow("not a number") << 1 << NaN << 3 << "-";
+        QTest::newRow("infinite") << 1 << Inf << 3 << "-";
+        QTest::newRow("last step in the record") << 1 << 0.25f << 99 << "0.2500";
+        QTest::newRow("step 100 is past the record") << 1 << 0.5f << 100 << "-";
+        QTest::newRow("step far past the record") << 1 << 0.5f << 255 << "-";
+        QTest::newRow("negative step") << 1 << 0.5f << -1 << "-";
+    }
+    void frameLossCell()
+    {
+        QFETCH(int, status);
+        QFETCH(float, loss);
+        QFETCH(int, step);
+        QFETCH(QString, shown);
+        const rfc_settings_t s = settingsWithRows({7});
+        rfc_results_t r = resultsWithLengths();
+        r.frameLoss[7].status = uint8_t(status);
+        const int inRecord = qBound(0, step, RfcLossSteps - 1);
+        r.frameLoss[7].loss[inRecord] = loss;
+        // The block that follows the last row's losses is its load bytes;
+        // a step past the record must not read them as a loss.
+        std::memset(r.frameLoss[7].load, 0x3F, sizeof r.frameLoss[7].load);
+        const RfcResultsView v = rfcResultsView(&s, &r, step);
+        QCOMPARE(v.frameLoss[7][FrlLoss], shown);
+        QCOMPARE(v.frameLoss[7][FrlFrameLength], QString("9600"));
+    }
+
+    void backToBackAndLengths()
+    {
+        const rfc_settings_t s = settingsWithRows({0, 1});
+        rfc_results_t r = resultsWithLengths();
+        r.frameLength[1].length = 0;
+        r.backToBack[0].status = StatusRunning;
+        r.backToBack[0].quantity = 1488095.2f;
+        r.backToBack[0].time = 2;
+        r.backToBack[1].status = StatusWait;
+        r.backToBack[1].time = 7;
+        const RfcResultsView v = rfcResultsView(&s, &r, 0);
+        QCOMPARE(v.backToBack[0][BtbQuantity], QString("1.4881e+06"));
+        QCOMPARE(v.backToBack[0][BtbTime], QString("2"));
+        QCOMPARE(v.backToBack[0][BtbStatus], QString("Running"));
+        QCOMPARE(v.backToBack[1][BtbQuantity], QString("-"));
+        QCOMPARE(v.backToBack[1][BtbTime], QString("-"));
+        // A length of 0: column 1 empty in all four tables, the rest filled.
+        QCOMPARE(v.throughput[1][ThrFrameLength], QString());
+        QCOMPARE(v.latency[1][LatFrameLength], QString());
+        QCOMPARE(v.frameLoss[1][FrlFrameLength], QString());
+        QCOMPARE(v.backToBack[1][BtbFrameLength], QString());
+        QCOMPARE(v.backToBack[1][BtbStatus], QString("Wait"));
+        QCOMPARE(v.throughput[0][ThrFrameLength], QString("64"));
+    }
+
+    // ---- graph axes ----------------------------------------------------------------
+
+    void barAxes()
+    {
+        const rfc_settings_t s = settingsWithRows({0, 3, 7});
+        const rfc_results_t r = resultsWithLengths();
+        const RfcChart c = rfcThroughputChart(s, r, W, H);
+        // x axis from the origin to 230 pixels right, with its arrowhead.
+        QVERIFY(hasLine(c, QLineF(-100, -20, 130, -20)));
+        QVERIFY(hasLine(c, QLineF(130, -18, 130, -22)));
+        QVERIFY(hasLine(c, QLineF(130, -21, 133, -20)));
+        QVERIFY(hasLine(c, QLineF(130, -18, 133, -19)));
+        QCOMPARE(textAt(c, "Frame,b"), QPointF(130, -23));
+        // One tick and frame length per row that is on, 28 pixels apart.
+        for (int x : {-95, -67, -39})
+            QVERIFY2(hasLine(c, QLineF(x, -22, x, -18)), qPrintable(QString::number(x)));
+        QVERIFY(!hasLine(c, QLineF(-11, -22, -11, -18)));
+        QCOMPARE(textAt(c, "64"), QPointF(-95, -20));
+        QCOMPARE(textAt(c, "512"), QPointF(-67, -20));
+        QCOMPARE(textAt(c, "9600"), QPointF(-39, -20));
+        QVERIFY(!c.findText("128"));
+        // y axis up to 45 pixels below the top of the view, ticks every 22 pixels.
+        QVERIFY(hasLine(c, QLineF(-100, -20, -100, -285)));
+        QVERIFY(hasLine(c, QLineF(-102, -285, -98, -285)));
+        QVERIFY(hasLine(c, QLineF(-98, -285, -100, -290)));
+        QVERIFY(hasLine(c, QLineF(-101, -285, -99, -290)));
+        QVERIFY(hasLine(c, QLineF(-102, -42, -98, -42)));
+        QVERIFY(hasLine(c, QLineF(-102, -240, -98, -240)));
+        QCOMPARE(textAt(c, "10"), QPointF(-125, -52));
+        QCOMPARE(textAt(c, "100"), QPointF(-125, -250));
+        QCOMPARE(textAt(c, "%"), QPointF(-125, -262));
+        QCOMPARE(textAt(c, "Troughput"), QPointF(0, -305));
+        // 4 + 4 axis lines, 10 y ticks, 3 frame ticks.
+        QCOMPARE(c.ofKind(RfcChartItem::Line).size(), 4 + 4 + 10 + 3);
+    }
+
+    void percentAxis()
+    {
+        const rfc_settings_t s = settingsWithRows({0});
+        const rfc_results_t r = resultsWithLengths();
+        const RfcChart c = rfcFrameLossChart(s, r, W, H, 0);
+        QCOMPARE(textAt(c, "Frameloss"), QPointF(0, -280));
+        QVERIFY(hasLine(c, QLineF(-90, -20, 140, -20)));
+        QCOMPARE(c.findText("%")->pos, QPointF(150, -23));
+        // Ticks every (w - 80) / 10 = 23 pixels, labelled 10 ... 100 below.
+        for (int j = 1; j <= 10; ++j)
+            QVERIFY(hasLine(c, QLineF(-90 + 23 * j, -22, -90 + 23 * j, -18)));
+        const QList<RfcChartItem> texts = c.ofKind(RfcChartItem::Text).toList();
+        int below = 0;
+        for (const RfcChartItem &t : texts) {
+            if (t.pos.y() == -15) {
+                ++below;
+                QCOMPARE(t.pos.x(), -90 + 23 * (t.text.toInt() / 10) - 10.0);
+            }
+        }
+        QCOMPARE(below, 10);
+        // No frame-size ticks on a load axis.
+        QVERIFY(!c.findText("64"));
+    }
+
+    // ---- bar charts ----------------------------------------------------------------
+
+    void throughputBars()
+    {
+        const rfc_settings_t s = settingsWithRows({0, 3, 7});
+        rfc_results_t r = resultsWithLengths();
+        r.throughput[0].load = 100;
+        r.throughput[3].load = 50.5f;
+        r.throughput[7].load = 0;
+        r.throughput[1].load = 80;      // row off: no bar, no label
+        const RfcChart c = rfcThroughputChart(s, r, W, H);
+        QCOMPARE(bars(c), (QList<QRectF>{QRectF(-95, -240, 23, 220), QRectF(-67, -20 - 0.505 * 220, 23, 0.505 * 220),
+                                         QRectF(-39, -20, 23, 0)}));
+        // Labels: the row number decides the line (even 20 - h, odd 30 - h).
+        QCOMPARE(textAt(c, "100%"), QPointF(-95, -290));
+        QCOMPARE(textAt(c, "50%"), QPointF(-67, -280));
+        QVERIFY(!c.findText("0%"));
+        QVERIFY(!c.findText("80%"));
+    }
+
+    void throughputBarsStayInTheGraph_data()
+    {
+        QTest::addColumn<float>("load");
+        QTest::addColumn<double>("height");
+        QTest::addColumn<QString>("label");   // start of the label; empty: none
+        QTest::newRow("NaN") << NaN << 0.0 << "";
+        QTest::newRow("infinite") << Inf << 220.0 << "";
+        QTest::newRow("negative") << -5.0f << 0.0 << "";
+        QTest::newRow("above 100") << 150.0f << 220.0 << "150%";
+        QTest::newRow("huge, no integer overflow") << 3e38f << 220.0 << "3000000";
+    }
+    void throughputBarsStayInTheGraph()
+    {
+        QFETCH(float, load);
+        QFETCH(double, height);
+        QFETCH(QString, label);
+        const rfc_settings_t s = settingsWithRows({0});
+        rfc_results_t r = resultsWithLengths();
+        r.throughput[0].load = load;
+        const RfcChart c = rfcThroughputChart(s, r, W, H);
+        QCOMPARE(bars(c).size(), 1);
+        QCOMPARE(bars(c).first().height(), height);
+        QCOMPARE(bars(c).first().bottom(), -20.0);
+        QVERIFY(allFinite(c));
+        QStringList labels;
+        for (const RfcChartItem &t : c.ofKind(RfcChartItem::Text)) {
+            if (t.text.endsWith('%') && t.text != "%")
+                labels << t.text;
+        }
+        if (label.isEmpty()) {
+            QCOMPARE(labels, QStringList());
+        } else {
+            QCOMPARE(labels.size(), 1);
+            QVERIFY2(labels.first().startsWith(label), qPrintable(labels.first()));
+            QVERIFY(!labels.first().contains('e'));
+        }
+    }
+
+    void latencyScaleAndLabels()
+    {
+        const rfc_settings_t s = settingsWithRows({0, 1, 2});
+        rfc_results_t r = resultsWithLengths();
+        r.latency[0].latency = 500;
+        r.latency[1].latency = 5000;
+        r.latency[2].latency = 5e6;
+        const RfcChart c = rfcLatencyChart(s, r, W, H);
+        QCOMPARE(rfcLatencyScale(r), 5e6f);
+        QCOMPARE(textAt(c, "%     ms"), QPointF(-125, -262));
+        QCOMPARE(textAt(c, "Latency"), QPointF(30, -305));
+        // Each label in its own value's unit.
+        QCOMPARE(textAt(c, "500"), QPointF(-95, -292));
+        const QList<RfcChartItem> fives = [&] {
+            QList<RfcChartItem> out;
+            for (const RfcChartItem &t : c.ofKind(RfcChartItem::Text)) {
+                if (t.text == "5")
+                    out << t;
+            }
+            return out;
+        }();
+        QCOMPARE(fives.size(), 2);
+        QCOMPARE(fives.at(0).pos, QPointF(-67, -292));
+        QCOMPARE(fives.at(1).pos, QPointF(-39, -292));
+        QCOMPARE(bars(c).at(2).height(), 220.0);
+        QCOMPARE(bars(c).at(1).height(), 220.0 * 5000 / 5e6);
+    }
+
+    void latencyUnit_data()
+    {
+        QTest::addColumn<float>("scale");
+        QTest::addColumn<QString>("unit");
+        QTest::newRow("tiny") << 0.1f << "ns";
+        QTest::newRow("999 ns") << 999.0f << "ns";
+        QTest::newRow("1000 ns") << 1000.0f << "us";
+        QTest::newRow("below a million") << 999999.0f << "us";
+        QTest::newRow("a million") << 1e6f << "ms";
+        QTest::newRow("a billion") << 1e9f << "s";
+    }
+    void latencyUnit()
+    {
+        QFETCH(float, scale);
+        QFETCH(QString, unit);
+        QCOMPARE(rfcLatencyUnit(scale), unit);
+    }
+
+    // Zero, NaN and infinite latencies: the scale ignores what is no finite
+    // number, bars of such rows are empty, nothing is labelled, and every
+    // coordinate stays finite.
+    void latencyWithoutNumbers_data()
+    {
+        QTest::addColumn<double>("odd");
+        QTest::newRow("zero") << 0.0;
+        QTest::newRow("NaN") << double(NAN);
+        QTest::newRow("infinite") << double(INFINITY);
+        QTest::newRow("minus infinite") << -double(INFINITY);
+        QTest::newRow("beyond a float") << 1e300;
+        QTest::newRow("below 0.001 ns") << 0.0005;
+    }
+    void latencyWithoutNumbers()
+    {
+        QFETCH(double, odd);
+        const rfc_settings_t s = settingsWithRows({0, 1});
+        rfc_results_t r = resultsWithLengths();
+        for (rfc_latency_row_t &row : r.latency)
+            row.latency = odd;
+        QCOMPARE(rfcLatencyScale(r), 0.1f);
+        RfcChart c = rfcLatencyChart(s, r, W, H);
+        QVERIFY(allFinite(c));
+        QCOMPARE(textAt(c, "%     ns"), QPointF(-125, -262));
+        for (const QRectF &bar : bars(c))
+            QVERIFY(bar.height() == 0 || (odd > 0 && odd < 0.001 && bar.height() < 2));
+        for (const RfcChartItem &t : c.ofKind(RfcChartItem::Text))
+            QVERIFY2(t.pos.y() != 18 - H, qPrintable(t.text));
+
+        // One real value among them sets the scale alone.
+        r.latency[1].latency = 2500;
+        QCOMPARE(rfcLatencyScale(r), 2500.0f);
+        c = rfcLatencyChart(s, r, W, H);
+        QVERIFY(allFinite(c));
+        QCOMPARE(bars(c).at(1).height(), 220.0);
+        QCOMPARE(textAt(c, "2"), QPointF(-67, -292));
+    }
+
+    void backToBackBars()
+    {
+        const rfc_settings_t s = settingsWithRows({0, 1, 5});
+        rfc_results_t r = resultsWithLengths();
+        const RfcChart empty = rfcBackToBackChart(s, r, W, H);
+        QCOMPARE(bars(empty).size(), 3);
+        for (const QRectF &bar : bars(empty))
+            QCOMPARE(bar.height(), 0.0);
+        QCOMPARE(textAt(empty, "%       s"), QPointF(-125, -262));
+        QCOMPARE(textAt(empty, "Back-to-back"), QPointF(0, -305));
+        for (const RfcChartItem &t : empty.ofKind(RfcChartItem::Text))
+            QVERIFY2(t.pos.y() != 18 - H, qPrintable(t.text));
+
+        r.backToBack[0].time = 4;
+        r.backToBack[5].time = 2;
+        r.backToBack[7].time = 8;     // row off: still sets the scale
+        const RfcChart c = rfcBackToBackChart(s, r, W, H);
+        QCOMPARE(bars(c).at(0).height(), 110.0);
+        QCOMPARE(bars(c).at(1).height(), 0.0);
+        QCOMPARE(bars(c).at(2), QRectF(-39, -75, 23, 55));
+        QCOMPARE(textAt(c, "4"), QPointF(-95, -292));
+        QCOMPARE(textAt(c, "2"), QPointF(-39, -292));
+        QVERIFY(!c.findText("8"));
+    }
+
+    // ---- frame-loss curve ----------------------------------------------------------
+
+    void frameLossCurve_data()
+    {
+        QTest::addColumn<QList<int>>("loads");
+        QTest::addColumn<QList<float>>("losses");
+        QTest::addColumn<QList<QPointF>>("points");
+        QTest::newRow("zero, then no value on the axis")
+            << QList<int>{100, 90, 80, 70, 0} << QList<float>{3, 1, 0, -1}
+            << QList<QPointF>{{140, -26}, {117, -22}, {94, -20}, {71, -20}};
+        QTest::newRow("first steps without value draw nothing")
+            << QList<int>{100, 90, 80} << QList<float>{-1, 2, 0} << QList<QPointF>{};
+        QTest::newRow("no value before any zero ends the curve")
+            << QList<int>{100, 90, 80, 70} << QList<float>{5, 2, -1, 0}
+            << QList<QPointF>{{140, -30}, {117, -24}};
+        QTest::newRow("NaN counts as no value") << QList<int>{50, 40, 30} << QList<float>{0, NaN, 1.5f}
+                                                << QList<QPointF>{{25, -20}, {2, -20}, {-21, -23}};
+        QTest::newRow("infinite loss at the top of the graph")
+            << QList<int>{20, 10} << QList<float>{Inf, 250} << QList<QPointF>{{-44, -220}, {-67, -220}};
+        QTest::newRow("a single step has no segment") << QList<int>{100, 0} << QList<float>{4, 0}
+                                                      << QList<QPointF>{};
+    }
+    void frameLossCurve()
+    {
+        QFETCH(QList<int>, loads);
+        QFETCH(QList<float>, losses);
+        QFETCH(QList<QPointF>, points);
+        const rfc_settings_t s = settingsWithRows({0, 2});
+        rfc_results_t r = resultsWithLengths();
+        rfc_frame_loss_row_t &row = r.frameLoss[2];
+        for (int j = 0; j < loads.size(); ++j)
+            row.load[j] = uint8_t(loads.at(j));
+        for (int j = 0; j < losses.size(); ++j)
+            row.loss[j] = losses.at(j);
+        const RfcChart c = rfcFrameLossChart(s, r, W, H, 2);
+        QVERIFY(allFinite(c));
+        QList<QLineF> expected;
+        for (int j = 1; j < points.size(); ++j)
+            expected << QLineF(points.at(j - 1), points.at(j));
+        QCOMPARE(curve(c), expected);
+        for (const RfcChartItem &line : c.ofKind(RfcChartItem::Line)) {
+            if (line.colour != RfcAxisColour)
+                QCOMPARE(line.colour, uint32_t(0x0000FF));   // row 2: blue
+        }
+    }
+
+    void frameLossCurveOfRowsThatAreNotDrawn_data()
+    {
+        QTest::addColumn<int>("frameRow");
+        QTest::newRow("row off") << 1;
+        QTest::newRow("row 8") << 8;
+        QTest::newRow("row -1") << -1;
+        QTest::newRow("far beyond") << 100000;
+    }
+    void frameLossCurveOfRowsThatAreNotDrawn()
+    {
+        QFETCH(int, frameRow);
+        const rfc_settings_t s = settingsWithRows({0, 2});
+        rfc_results_t r = resultsWithLengths();
+        for (rfc_frame_loss_row_t &row : r.frameLoss) {
+            row.load[0] = 100;
+            row.load[1] = 50;
+        }
+        const RfcChart c = rfcFrameLossChart(s, r, W, H, frameRow);
+        QVERIFY(curve(c).isEmpty());
+        // The axes stand anyway.
+        QVERIFY(hasLine(c, QLineF(-90, -20, 140, -20)));
+    }
+
+    // A row whose hundred load bytes are all set: the walk stops after the
+    // last step the record holds.
+    void frameLossCurveStopsAtTheRecordEnd()
+    {
+        const rfc_settings_t s = settingsWithRows({7});
+        rfc_results_t r = resultsWithLengths();
+        rfc_frame_loss_row_t &row = r.frameLoss[7];
+        for (int j = 0; j < RfcLossSteps; ++j) {
+            row.load[j] = uint8_t(100 - j % 50);
+            row.loss[j] = 1;
+        }
+        const RfcChart c = rfcFrameLossChart(s, r, W, H, 7);
+        QCOMPARE(curve(c).size(), RfcLossSteps - 1);
+        QCOMPARE(c.ofKind(RfcChartItem::Line).last().colour, uint32_t(0x008000));
+    }
+
+    void frameLossColours()
+    {
+        const uint32_t colours[] = {0xFF0000, 0x00FF00, 0x0000FF, 0x00FFFF,
+                                    0xFFFF00, 0xFF00FF, 0x000080, 0x008000};
+        for (int i = 0; i < RfcFrameRows; ++i)
+            QCOMPARE(rfcFrameLossColour(i), colours[i]);
+        QCOMPARE(rfcFrameLossColour(8), RfcAxisColour);
+        QCOMPARE(rfcFrameLossColour(-1), RfcAxisColour);
+    }
+};
+
+QTEST_MAIN(TestRfcFormat)
+#include "tst_rfcformat.moc"
