@@ -13,7 +13,9 @@
 
 namespace {
 
-// Unit words are translated in the context the translation files use for them.
+// Unit words are translated in the context the translation files use for
+// them. The callers pass texts marked with QT_TRANSLATE_NOOP, so that lupdate
+// keeps them in the catalogues although they are looked up through a variable.
 QString unitText(const char *unit)
 {
     return QCoreApplication::translate("QApplication", unit);
@@ -64,10 +66,10 @@ QString rateToString(uint32_t v)
     constexpr uint32_t BytesPerMbit = 125000;
     constexpr uint32_t BytesPerKbit = 125;
     if (v > BytesPerMbit)
-        return QString::number(double(v) / BytesPerMbit, 'f', 2) + unitText("Mbps");
+        return QString::number(double(v) / BytesPerMbit, 'f', 2) + unitText(QT_TRANSLATE_NOOP("QApplication", "Mbps"));
     if (v <= BytesPerKbit)
-        return QString::number(quint64(v) * 8) + unitText("bps");
-    return QString::number(double(v) / BytesPerKbit, 'f', 2) + unitText("Kbps");
+        return QString::number(quint64(v) * 8) + unitText(QT_TRANSLATE_NOOP("QApplication", "bps"));
+    return QString::number(double(v) / BytesPerKbit, 'f', 2) + unitText(QT_TRANSLATE_NOOP("QApplication", "Kbps"));
 }
 
 QString nanosecondsToString(float x)
@@ -77,15 +79,15 @@ QString nanosecondsToString(float x)
     const char *unit = nullptr;
     if (a > 1e9) {
         divisor = 1e9;
-        unit = "s";
+        unit = QT_TRANSLATE_NOOP("QApplication", "s");
     } else if (a > 999999) {
         divisor = 1e6;
-        unit = "ms";
+        unit = QT_TRANSLATE_NOOP("QApplication", "ms");
     } else if (a > 999) {
         divisor = 1e3;
-        unit = "us";
+        unit = QT_TRANSLATE_NOOP("QApplication", "us");
     } else if (a != 0) {
-        unit = "ns";
+        unit = QT_TRANSLATE_NOOP("QApplication", "ns");
     }
     const float value = unit ? float(double(x) / divisor) : 0.0f;
     return QString::number(double(value), 'g', 6) + (unit ? unitText(unit) : QString());
