@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 #include <QFontMetrics>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -29,6 +30,23 @@
 #include <QTranslator>
 
 #include <climits>
+
+namespace {
+
+// The offscreen platform of the test runs has no desktop theme and gives the
+// widgets a 12 pt font, larger than any desktop gives a Qt program: the
+// generic theme of a Linux desktop uses 9 pt sans serif, Windows 9 pt Segoe
+// UI (narrower still). Texts are measured in the font an operator sees, so
+// every test that links the check starts with the desktop's font.
+void useDesktopFont()
+{
+    if (QGuiApplication::platformName() == QLatin1String("offscreen"))
+        QApplication::setFont(QFont(QStringLiteral("Sans Serif"), 9));
+}
+
+} // namespace
+
+Q_COREAPP_STARTUP_FUNCTION(useDesktopFont)
 
 namespace textfit {
 namespace {
@@ -68,6 +86,15 @@ QString oneLine(QString text)
     return text;
 }
 
+// The width a text takes as drawn: its advance in fractions of a pixel,
+// rounded up. Item views and line edits elide or scroll a text whose exact
+// width exceeds the room by the least fraction, which the rounded advance of
+// QFontMetrics would hide.
+int advance(const QFont &font, const QString &text)
+{
+    return qCeil(QFontMetricsF(font).horizontalAdvance(text));
+}
+
 // The size a text needs with the given flags (lines split at '\n'; '&'
 // taken as a mnemonic where the widget shows it so).
 QSize textSize(const QFontMetrics &fm, const QString &text, int flags)
@@ -96,8 +123,9 @@ bool roomFor(const QSize &need, const QSize &have)
 
 // Whether a text fits a rectangle of the given size, wrapped at words when
 // wrap is set. need receives what it takes.
-bool fits(const QFontMetrics &fm, const QString &text, const QSize &have, bool wrap, int flags, QSize *need)
+bool fits(const QFont &font, const QString &text, const QSize &have, bool wrap, int flags, QSize *need)
 {
+    const QFontMetrics fm(font);
     if (!wrap) {
         *need = textSize(fm, text, flags);
         return roomFor(*need, have);
@@ -106,7 +134,7 @@ bool fits(const QFontMetrics &fm, const QString &text, const QSize &have, bool w
     // lines must fit its height.
     int widestWord = 0;
     for (const QString &word : text.split(QRegExp(QStringLiteral("\\s+")), Qt::SkipEmptyParts))
-        widestWord = qMax(widestWord, fm.horizontalAdvance(word));
+        widestWord = qMax(widestWord, advance(font, word));
     const QRect r = fm.boundingRect(QRect(0, 0, qMax(1, have.width()), INT_MAX / 4),
                                     flags | Qt::TextWordWrap, text);
     *need = QSize(qMax(widestWord, r.width()), r.height());
@@ -274,7 +302,7 @@ private:
             ok = roomFor(need, room.size());
         } else {
             const int flags = label->buddy() ? int(Qt::TextShowMnemonic) : 0;
-            ok = fits(fm, text, room.size(), label->wordWrap(), flags, &need);
+            ok = fits(label->font(), text, room.size(), label->wordWrap(), flags, &need);
         }
         if (!ok)
             add(label, QStringLiteral("text"), rich ? QTextDocumentFragment::fromHtml(text).toPlainText() : text,
@@ -483,7 +511,6 @@ private:
                 const QVariant font = index.data(Qt::FontRole);
                 if (font.isValid() && font.canConvert<QFont>())
                     f = qvariant_cast<QFont>(font).resolve(table->font());
-                const QFontMetrics fm(f);
                 QRect cell = table->visualRect(index);
                 cell.adjust(margin, 0, -margin, 0);
                 if (index.data(Qt::CheckStateRole).isValid())
@@ -491,7 +518,7 @@ private:
                 if (!index.data(Qt::DecorationRole).isNull())
                     cell.setLeft(cell.left() + table->iconSize().width() + 2 * margin);
                 QSize need;
-                if (!fits(fm, text, cell.size(), table->wordWrap(), 0, &need))
+                if (!fits(f, text, cell.size(), table->wordWrap(), 0, &need))
                     add(table, QStringLiteral("cell %1,%2").arg(r).arg(c), text, need, cell.size());
             }
         }
@@ -517,7 +544,8 @@ private:
         const int innerMargin = 2;   // QLineEdit's own, each side
         const QSize have(r.width() - 2 * innerMargin, r.height());
         const QFontMetrics fm = edit->fontMetrics();
-        const QSize need(fm.horizontalAdvance(edit->displayText()), fm.height());
+        // QLineEdit scrolls once the text and one pixel more exceed its room.
+        const QSize need(advance(edit->font(), edit->displayText()) + 1, fm.height());
         if (!roomFor(need, have))
             add(edit, QStringLiteral("shows"), edit->displayText(), need, have);
     }
@@ -540,7 +568,7 @@ private:
             const QString text = combo->itemText(i);
             if (text.isEmpty())
                 continue;
-            int need = fm.horizontalAdvance(text);
+            int need = advance(combo->font(), text);
             if (!combo->itemIcon(i).isNull())
                 need += combo->iconSize().width() + 4;
             const QSize haveSize(field.width() - inner, field.height());

@@ -15,6 +15,9 @@
 // Elided, clipped and scrolled texts all count as cut. Tab widgets are
 // visited page by page, so widgets on hidden pages are checked too.
 //
+// Font: a test that links the check runs in the font a desktop gives a Qt
+// program (9 pt sans serif), not in the offscreen platform's larger 12 pt.
+//
 // Languages: TextFitLanguages installs the program's catalogues for one
 // language at a time; the caller re-texts its window (retranslate(), the
 // main window's language slots) and calls cutTexts() again.

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
 #include <QStandardItemModel>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -180,6 +181,26 @@ private slots:
         textfit::Options scrolls;
         scrolls.scrollingAllowed << QStringLiteral("tRes");
         QVERIFY(!mentions(textfit::cutTexts(window.get(), scrolls), QStringLiteral("scrolls")));
+    }
+
+    // A view elides a text whose exact width exceeds the cell by a fraction
+    // of a pixel; the rounded advance of QFontMetrics would call it fitting.
+    void fractionOfAPixelTooNarrowIsCut()
+    {
+        const QString count = QStringLiteral("18446744073709551615");
+        auto *t = host(new QTableWidget(1, 1));
+        t->setObjectName(QStringLiteral("tCounts"));
+        t->setItem(0, 0, new QTableWidgetItem(count));
+        const qreal exact = QFontMetricsF(t->font()).horizontalAdvance(count);
+        const int rounded = t->fontMetrics().horizontalAdvance(count);
+        if (exact <= rounded)
+            QSKIP("this font draws the text at a whole pixel width");
+        const int margin = t->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, t) + 1;
+        const int grid = 1;
+        t->setColumnWidth(0, rounded + 2 * margin + grid);
+        QVERIFY2(mentions(textfit::cutTexts(window.get()), QStringLiteral("tCounts cell 0,0")), "not reported");
+        t->setColumnWidth(0, rounded + 1 + 2 * margin + grid);
+        QVERIFY(!mentions(textfit::cutTexts(window.get()), QStringLiteral("tCounts cell 0,0")));
     }
 
     void hiddenTabPagesAreVisited()
