@@ -501,9 +501,7 @@ private slots:
             reports = textFitInAllLanguages(form, languages, [this] { form->retranslate(); });
         }
         form->retranslate();   // back to English for the other tests
-        if (!reports.isEmpty())
-            qWarning().noquote() << reports.join(QLatin1Char('\n'));
-        QVERIFY2(reports.isEmpty(), qPrintable(reports.join(QLatin1Char('\n'))));
+        QVERIFY2(reports.isEmpty(), qPrintable(textfit::logged(reports)));
         QCOMPARE(child<QTabWidget>("tabWidget")->currentIndex(), 0);
     }
 

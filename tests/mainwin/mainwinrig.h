@@ -172,16 +172,6 @@ inline QStringList mainWindowCutTexts(MainForm *w, const textfit::Options &optio
     return reports;
 }
 
-// For a look by eye: with VYR_SCREENSHOT_DIR set, a picture of the window
-// under that folder.
-inline bool saveWindowPicture(QWidget *w, const QString &fileName)
-{
-    const QString folder = qEnvironmentVariable("VYR_SCREENSHOT_DIR");
-    if (folder.isEmpty())
-        return true;
-    QDir().mkpath(folder);
-    return w->grab().save(QDir(folder).filePath(fileName), "PNG");
-}
 
 inline QStringList MainWindowRig::cutTexts(const textfit::Options &options)
 {

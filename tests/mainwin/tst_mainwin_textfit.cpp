@@ -63,16 +63,6 @@ void busyPorts(SimRemoteResponder &r)
     }
 }
 
-// The whole list in the log (a failure message is cut short), and a short
-// summary for the failure itself.
-QString joined(const QStringList &reports)
-{
-    const QString all = reports.join(QLatin1Char('\n'));
-    if (!reports.isEmpty())
-        qWarning().noquote() << all;
-    return all;
-}
-
 } // namespace
 
 class TestMainWinTextFit : public QObject
@@ -91,7 +81,7 @@ void TestMainWinTextFit::unconnected()
     MainWindowRig rig(8);
     rig.showAtTestSize();
     const QStringList reports = rig.cutTexts();
-    QVERIFY2(reports.isEmpty(), qPrintable(joined(reports)));
+    QVERIFY2(reports.isEmpty(), qPrintable(textfit::logged(reports)));
 }
 
 // Started with "-dev": the FPGA box stands in the top strip beside the two
@@ -120,7 +110,7 @@ void TestMainWinTextFit::everyFormOfTheListConnected()
             reports << QStringLiteral("%1 shown: %2").arg(name, report);
     }
     QVERIFY(shown > 0);
-    QVERIFY2(reports.isEmpty(), qPrintable(joined(reports)));
+    QVERIFY2(reports.isEmpty(), qPrintable(textfit::logged(reports)));
     QCOMPARE(answerer.seen.size(), 0);
 }
 
@@ -144,16 +134,16 @@ void TestMainWinTextFit::trafficFormWithLongestResults()
 
     tabs->setCurrentIndex(0);
     textfit::settle(rig.w.get());
-    QVERIFY(saveWindowPicture(rig.w.get(), QStringLiteral("mainwin-traffic-settings-ru.png")));
+    QVERIFY(textfit::savePicture(rig.w.get(), QStringLiteral("mainwin-traffic-settings-ru.png")));
     tabs->setCurrentIndex(1);
     textfit::settle(rig.w.get());
-    QVERIFY(saveWindowPicture(rig.w.get(), QStringLiteral("mainwin-traffic-measuring-ru.png")));
+    QVERIFY(textfit::savePicture(rig.w.get(), QStringLiteral("mainwin-traffic-measuring-ru.png")));
     // Every row and column in sight, nothing to scroll.
     QCOMPARE(table->verticalScrollBar()->maximum(), 0);
     QCOMPARE(table->horizontalScrollBar()->maximum(), 0);
 
     const QStringList reports = rig.cutTexts();
-    QVERIFY2(reports.isEmpty(), qPrintable(joined(reports)));
+    QVERIFY2(reports.isEmpty(), qPrintable(textfit::logged(reports)));
 }
 
 // The check itself, made to fail in the real window: a selector button grows

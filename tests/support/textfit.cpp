@@ -8,6 +8,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDebug>
+#include <QDir>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -526,7 +528,7 @@ private:
 
     void checkLineEdit(QLineEdit *edit)
     {
-        if (edit->isEnabled() && !edit->isReadOnly())
+        if (edit->isEnabled() && !edit->isReadOnly() && !m_options.editableLineEdits)
             return;   // what the operator types scrolls as he types
         if (edit->echoMode() != QLineEdit::Normal || edit->displayText().isEmpty())
             return;
@@ -595,6 +597,16 @@ void settle(QWidget *root)
     QCoreApplication::processEvents();
 }
 
+bool savePicture(QWidget *window, const QString &fileName)
+{
+    const QString folder = qEnvironmentVariable("VYR_SCREENSHOT_DIR");
+    if (folder.isEmpty())
+        return true;
+    settle(window);
+    QDir().mkpath(folder);
+    return window->grab().save(QDir(folder).filePath(fileName), "PNG");
+}
+
 QStringList cutTexts(QWidget *root, const Options &options)
 {
     if (!root)
@@ -611,6 +623,14 @@ QStringList cutTexts(QWidget *root, const Options &options)
 QString report(const QString &language, const QStringList &cut)
 {
     return QStringLiteral("cut texts in \"%1\" (%2):\n  %3").arg(language).arg(cut.size()).arg(cut.join(QLatin1String("\n  ")));
+}
+
+QString logged(const QStringList &reports)
+{
+    const QString all = reports.join(QLatin1Char('\n'));
+    if (!reports.isEmpty())
+        qWarning().noquote() << all;
+    return all;
 }
 
 } // namespace textfit
@@ -670,5 +690,28 @@ QStringList textFitInAllLanguages(QWidget *root, TextFitLanguages &languages,
         if (!cut.isEmpty())
             reports << textfit::report(lang, cut);
     }
+    return reports;
+}
+
+QStringList textFitOfNewWindows(TextFitLanguages &languages, const std::function<std::unique_ptr<QWidget>()> &make,
+                                const textfit::Options &options)
+{
+    QStringList reports;
+    for (const QString &lang : TextFitLanguages::all()) {
+        if (!languages.use(lang)) {
+            reports << QStringLiteral("the \"%1\" catalogues did not load").arg(lang);
+            continue;
+        }
+        std::unique_ptr<QWidget> window = make();
+        if (!window) {
+            reports << QStringLiteral("no window was built in \"%1\"").arg(lang);
+            continue;
+        }
+        window->show();
+        const QStringList cut = textfit::cutTexts(window.get(), options);
+        if (!cut.isEmpty())
+            reports << textfit::report(lang, cut);
+    }
+    languages.removeAll();
     return reports;
 }

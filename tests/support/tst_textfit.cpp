@@ -153,6 +153,9 @@ private slots:
         QVERIFY(textfit::cutTexts(window.get(), scrolls).isEmpty());
         e->setReadOnly(false);
         QVERIFY(textfit::cutTexts(window.get()).isEmpty());
+        textfit::Options editable;
+        editable.editableLineEdits = true;
+        QVERIFY(mentions(textfit::cutTexts(window.get(), editable), QStringLiteral("QLineEdit lStatus")));
     }
 
     void tableScrollsHeadersAndCells()
