@@ -161,13 +161,12 @@ inline void useWindowLanguage(MainForm *w, const QString &language)
 // one report per language with cut texts. Ends in Russian.
 inline QStringList mainWindowCutTexts(MainForm *w, const textfit::Options &options = textfit::Options())
 {
-    QStringList reports;
-    for (const QString &language : TextFitLanguages::all()) {
-        useWindowLanguage(w, language);
-        const QStringList cut = textfit::cutTexts(w, options);
-        if (!cut.isEmpty())
-            reports << textfit::report(language, cut);
-    }
+    const QStringList reports = textFitInEachLanguage(
+        [w](const QString &language) {
+            useWindowLanguage(w, language);
+            return true;
+        },
+        [&] { return textfit::cutTexts(w, options); });
     useWindowLanguage(w, QStringLiteral("ru"));
     return reports;
 }

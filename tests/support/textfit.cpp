@@ -675,43 +675,48 @@ bool TextFitLanguages::use(const QString &language)
     return ok;
 }
 
-QStringList textFitInAllLanguages(QWidget *root, TextFitLanguages &languages,
-                                  const std::function<void()> &retranslate, const textfit::Options &options)
+QStringList textFitInEachLanguage(const std::function<bool(const QString &)> &use,
+                                  const std::function<QStringList()> &cutTextsNow, const QStringList &languages)
 {
     QStringList reports;
-    for (const QString &lang : TextFitLanguages::all()) {
-        if (!languages.use(lang)) {
+    for (const QString &lang : languages) {
+        if (!use(lang)) {
             reports << QStringLiteral("the \"%1\" catalogues did not load").arg(lang);
             continue;
         }
-        if (retranslate)
-            retranslate();
-        const QStringList cut = textfit::cutTexts(root, options);
+        const QStringList cut = cutTextsNow();
         if (!cut.isEmpty())
             reports << textfit::report(lang, cut);
     }
     return reports;
 }
 
+QStringList textFitInAllLanguages(QWidget *root, TextFitLanguages &languages,
+                                  const std::function<void()> &retranslate, const textfit::Options &options)
+{
+    return textFitInEachLanguage(
+        [&](const QString &lang) {
+            if (!languages.use(lang))
+                return false;
+            if (retranslate)
+                retranslate();
+            return true;
+        },
+        [&] { return textfit::cutTexts(root, options); });
+}
+
 QStringList textFitOfNewWindows(TextFitLanguages &languages, const std::function<std::unique_ptr<QWidget>()> &make,
                                 const textfit::Options &options)
 {
-    QStringList reports;
-    for (const QString &lang : TextFitLanguages::all()) {
-        if (!languages.use(lang)) {
-            reports << QStringLiteral("the \"%1\" catalogues did not load").arg(lang);
-            continue;
-        }
-        std::unique_ptr<QWidget> window = make();
-        if (!window) {
-            reports << QStringLiteral("no window was built in \"%1\"").arg(lang);
-            continue;
-        }
-        window->show();
-        const QStringList cut = textfit::cutTexts(window.get(), options);
-        if (!cut.isEmpty())
-            reports << textfit::report(lang, cut);
-    }
+    const QStringList reports = textFitInEachLanguage(
+        [&](const QString &lang) { return languages.use(lang); },
+        [&] {
+            const std::unique_ptr<QWidget> window = make();
+            if (!window)
+                return QStringList{QStringLiteral("no window was built")};
+            window->show();
+            return textfit::cutTexts(window.get(), options);
+        });
     languages.removeAll();
     return reports;
 }

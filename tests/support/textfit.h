@@ -103,6 +103,13 @@ private:
     std::vector<std::unique_ptr<QTranslator>> m_installed;
 };
 
+// The general form of the two below: for each language, use(language)
+// switches the program to it (false: it could not) and cutTextsNow() checks
+// what is on show then. One report per language with cut texts.
+QStringList textFitInEachLanguage(const std::function<bool(const QString &language)> &use,
+                                  const std::function<QStringList()> &cutTextsNow,
+                                  const QStringList &languages = TextFitLanguages::all());
+
 // Runs the check in every language: before each, use(lang) and then
 // retranslate() (which re-texts the window under test). Returns one report
 // per language that has cut texts; empty when all fit. Ends in the
