@@ -190,11 +190,25 @@ private slots:
             QVERIFY2(form->findChild<QWidget *>(name)->styleSheet() != Blue, name);
     }
 
+    void fixtureRoundTripsUnchanged_data()
+    {
+        QTest::addColumn<int>("tos");
+        QTest::newRow("listed ToS") << int(fixture().header.tos);
+        // Bits 4-1 = 1001 have no entry in the ToS box; they went back as
+        // 0x01 before.
+        QTest::newRow("ToS 0x13, outside the list") << 0x13;
+    }
     void fixtureRoundTripsUnchanged()
     {
+        QFETCH(int, tos);
+        traffic_settings_t s = fixture();
+        s.header.tos = uint8_t(tos);
+        storeOnTester(s);
+        reload();
+        rig->sim.clearRequests();
         form->bApplyClicked();
         QVERIFY(waitForSettingsSent());
-        QCOMPARE(sentSettings().last().toHex(' '), recordBytes(fixture()).toHex(' '));
+        QCOMPARE(sentSettings().last().toHex(' '), recordBytes(s).toHex(' '));
     }
 
     void startTowardsOtherPortRunsAndStops()
