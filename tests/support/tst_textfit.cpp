@@ -244,6 +244,41 @@ private slots:
         QVERIFY2(mentions(found, QStringLiteral("lOutside clipped")), qPrintable(found.join('\n')));
     }
 
+    // One report per language with cut texts, naming the language; a
+    // language that cannot be installed is a report of its own.
+    void eachLanguageReported()
+    {
+        QStringList seen;
+        const QStringList reports = textFitInEachLanguage(
+            [&](const QString &language) {
+                seen << language;
+                return language != QLatin1String("de");
+            },
+            [&] { return seen.last() == QLatin1String("en") ? QStringList{QStringLiteral("QLabel lCut")} : QStringList(); });
+        QCOMPARE(seen, TextFitLanguages::all());
+        QCOMPARE(reports.size(), 2);
+        QVERIFY2(reports.at(0).contains(QLatin1String("\"en\"")) && reports.at(0).contains(QLatin1String("lCut")),
+                 qPrintable(reports.at(0)));
+        QVERIFY2(reports.at(1).contains(QLatin1String("\"de\" catalogues did not load")), qPrintable(reports.at(1)));
+    }
+
+    // Windows built anew per language are shown before they are measured.
+    void newWindowPerLanguage()
+    {
+        TextFitLanguages none({});
+        int built = 0;
+        const QStringList reports = textFitOfNewWindows(none, [&] {
+            ++built;
+            auto w = std::make_unique<QPushButton>(LongText);
+            w->setObjectName(QStringLiteral("bNarrow"));
+            w->setFixedWidth(40);
+            return std::unique_ptr<QWidget>(std::move(w));
+        });
+        QCOMPARE(built, 3);
+        QCOMPARE(reports.size(), 3);
+        QVERIFY2(reports.first().contains(QLatin1String("QPushButton bNarrow")), qPrintable(reports.first()));
+    }
+
     void notShownIsAnError()
     {
         QWidget w;
