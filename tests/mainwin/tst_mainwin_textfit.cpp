@@ -96,6 +96,7 @@ void TestMainWinTextFit::everyFormOfTheListConnected()
     QVERIFY(rig.connectToSim());
     QTRY_COMPARE_WITH_TIMEOUT(rig.get<QLabel>("lAtest")->text(), QStringLiteral("Y1564"), MainWindowDeadlineMs);
     QVERIFY(rig.get<QWidget>("gDebug")->isVisible());
+    QVERIFY(textfit::savePicture(rig.w.get(), QStringLiteral("mainwin-dev-ru.png")));
 
     QStringList reports = rig.cutTexts();
     int shown = 0;
