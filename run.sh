@@ -2,7 +2,9 @@
 # Installs what is missing, builds the suite and starts VyrRemote.
 #
 #   ./run.sh                     VyrRemote against the simulated tester
-#   ./run.sh --type N            ... simulating tester model N (0-8, default 0)
+#   ./run.sh --type N            ... simulating tester model N (0-8; without it
+#                                vyrsim's default, a model of the family and
+#                                release VyrRemote is built for)
 #   ./run.sh --ip ADDRESS[:PORT] VyrRemote against a real tester
 #
 # Further arguments go to VyrRemote (for example -dev or -update).
@@ -15,7 +17,7 @@ source scripts/deps.sh
 vyr_install_deps
 
 ip=""
-type=0
+type=""
 args=()
 while [ $# -gt 0 ]; do
   case "$1" in
@@ -45,7 +47,7 @@ trap stop_sim EXIT
 
 if [ -z "$ip" ]; then
   port=${VYR_SIM_PORT:-55555}
-  "$root/$build/tests/sim/vyrsim" --tcp "$port" --type "$type" &
+  "$root/$build/tests/sim/vyrsim" --tcp "$port" ${type:+--type "$type"} &
   sim_pid=$!
   sleep 0.5
   if ! kill -0 "$sim_pid" 2>/dev/null; then
@@ -53,7 +55,7 @@ if [ -z "$ip" ]; then
     exit 1
   fi
   ip="127.0.0.1:$port"
-  echo "Simulated tester (model $type) on $ip"
+  echo "Simulated tester on $ip"
 fi
 
 cd "$data"

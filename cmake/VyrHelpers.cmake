@@ -93,3 +93,22 @@ function(vyr_qt_catalogue lang out)
     VERBATIM)
   set(${out} ${dst} PARENT_SCOPE)
 endfunction()
+
+# vyr_lupdate(TARGET TS catalogues... ARGS lupdate arguments...)
+# A target that refreshes the program's .ts catalogues from its sources, run
+# by hand (cmake --build <dir> --target TARGET) after texts change, never as
+# part of a build. The same command is written to
+# <build>/catalogues/TARGET.args (one argument a line, "-ts", then the
+# catalogues), so that tests/text/tst_catalogues can run it on copies and
+# fail while the catalogues are out of step with the code.
+function(vyr_lupdate target)
+  cmake_parse_arguments(A "" "" "TS;ARGS" ${ARGN})
+  add_custom_target(${target}
+    COMMAND Qt5::lupdate ${A_ARGS} -ts ${A_TS}
+    WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
+    COMMENT "Refreshing the translation sources (${target})"
+    VERBATIM)
+  set(lines ${A_ARGS} -ts ${A_TS})
+  string(REPLACE ";" "\n" content "${lines}")
+  file(WRITE ${CMAKE_BINARY_DIR}/catalogues/${target}.args "${content}\n")
+endfunction()

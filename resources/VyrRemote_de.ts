@@ -528,7 +528,8 @@ test</translation>
     </message>
     <message>
         <source>Multistream</source>
-        <translation>Mehrere Ströme</translation>
+        <translation>Mehrere
+Ströme</translation>
     </message>
     <message>
         <source>Packet
@@ -558,7 +559,8 @@ Test</translation>
     </message>
     <message>
         <source>Synchronization</source>
-        <translation>Synchronisation</translation>
+        <translation>Synchroni-
+sation</translation>
     </message>
     <message>
         <source>Thru</source>
@@ -570,7 +572,8 @@ Test</translation>
     </message>
     <message>
         <source>File transfer</source>
-        <translation>Dateiübertragung</translation>
+        <translation>Datei-
+übertragung</translation>
     </message>
     <message>
         <source>Statistics</source>

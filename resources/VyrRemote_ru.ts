@@ -528,7 +528,8 @@ test</source>
     </message>
     <message>
         <source>Multistream</source>
-        <translation>Многопоточный</translation>
+        <translation>Много-
+поточный</translation>
     </message>
     <message>
         <source>Packet
@@ -558,7 +559,8 @@ test</source>
     </message>
     <message>
         <source>Synchronization</source>
-        <translation>Синхронизация</translation>
+        <translation>Синхро-
+низация</translation>
     </message>
     <message>
         <source>Thru</source>
@@ -570,7 +572,8 @@ test</source>
     </message>
     <message>
         <source>File transfer</source>
-        <translation>Передача файлов</translation>
+        <translation>Передача
+файлов</translation>
     </message>
     <message>
         <source>Statistics</source>

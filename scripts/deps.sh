@@ -5,7 +5,7 @@ VYR_PACKAGES=(
   g++ make cmake ninja-build ccache pkg-config
   qtbase5-dev qtbase5-dev-tools libqt5serialport5-dev libqt5sql5-sqlite
   qttools5-dev qttools5-dev-tools qttranslations5-l10n
-  fonts-liberation poppler-utils xvfb xauth
+  fonts-dejavu-core fonts-liberation poppler-utils xvfb xauth
 )
 
 vyr_install_deps() {

@@ -103,7 +103,7 @@ MainForm::MainForm(QWidget *parent)
     QObject::connect(this, &MainForm::logonUpdate, &m_updater, &Updater::logonUpdate, Qt::QueuedConnection);
     QObject::connect(this, &MainForm::IPsetUpdate, &m_updater, &Updater::IPsetUpdate, Qt::QueuedConnection);
 
-    setFixedSize(sizeHint());
+    fixSizeToLayout();
 
     m_updater.moveToThread(&m_worker);
     m_worker.start(QThread::InheritPriority);
@@ -168,6 +168,11 @@ QString MainForm::readSetting(const char *key, const QString &fallback, bool sto
 void MainForm::enableDevMode()
 {
     ui->grAUpdate->show();
+    fixSizeToLayout();
+}
+
+void MainForm::fixSizeToLayout()
+{
     setFixedSize(sizeHint());
 }
 
@@ -237,6 +242,9 @@ void MainForm::retranslate()
     ui->retranslateUi(this);
     ui->teStatus->clear();
     m_menu->retranslate();
+    // A language whose texts are longer than the ones the size was fixed
+    // for would cut them.
+    fixSizeToLayout();
 }
 
 // ---- connection ----

@@ -109,6 +109,9 @@ private:
     void setUpdateControlsEnabled(bool enabled);
     bool isOperationFinished(UpdaterState state) const;
     void retranslate();
+    // The window is not resizable: it is fixed at the size its layout needs,
+    // which changes with the developer group and with the texts' language.
+    void fixSizeToLayout();
     void appendLog(const QString &text);
     void pickFile(const char *key, const QString &caption, const QString &filter,
                   QLineEdit *pathField, QPushButton *flashButton);

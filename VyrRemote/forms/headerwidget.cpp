@@ -6,6 +6,7 @@
 #include "textfunctions.h"
 
 #include <QRegExp>
+#include <QSignalBlocker>
 #include <QRegExpValidator>
 
 namespace {
@@ -22,6 +23,18 @@ const QRegExp &ipPattern()
         "^(?:[0-1]?[0-9]?[0-9]|2[0-4][0-9]|25[0-5])\\.(?:[0-1]?[0-9]?[0-9]|2[0-4][0-9]|25[0-5])"
         "\\.(?:[0-1]?[0-9]?[0-9]|2[0-4][0-9]|25[0-5])\\.(?:[0-1]?[0-9]?[0-9]|2[0-4][0-9]|25[0-5])$"));
     return re;
+}
+
+// The ToS box lists 0 and the four one-hot values; a record holding any
+// other value of bits 4-1 gets an extra entry after them, with the four bits
+// as its text, so that it is shown as it is and saved back unchanged.
+constexpr int ListedTosEntries = 5;
+constexpr int UnlistedTosIndex = ListedTosEntries;
+
+bool tosListed(int bits)
+{
+    const int index = tosToIndex(uint8_t(bits));
+    return index < ListedTosEntries && indexToTos(index) == bits;
 }
 
 void black(QWidget *w) { setFieldColour(w, fieldColourEqual()); }
@@ -112,9 +125,45 @@ uint32_t HeaderWidget::portAddress(const Device *device, port_t port)
     return eth->ip;
 }
 
+int HeaderWidget::storedTosBits() const
+{
+    return (m_settings->tos >> TosBitsShift) & TosBitsMask;
+}
+
 int HeaderWidget::storedTosIndex() const
 {
-    return tosToIndex((m_settings->tos >> TosBitsShift) & TosBitsMask);
+    const int bits = storedTosBits();
+    return tosListed(bits) ? tosToIndex(uint8_t(bits)) : UnlistedTosIndex;
+}
+
+bool HeaderWidget::showStoredTosEntry()
+{
+    // The entry list changes without a change of the operator's choice;
+    // load() sets the current entry right after.
+    const QSignalBlocker quiet(ui->cbToS);
+    const int bits = storedTosBits();
+    if (tosListed(bits)) {
+        if (ui->cbToS->count() == ListedTosEntries)
+            return false;
+        while (ui->cbToS->count() > ListedTosEntries)
+            ui->cbToS->removeItem(ui->cbToS->count() - 1);
+        return true;
+    }
+    const QString text = QStringLiteral("%1").arg(bits, 4, 2, QLatin1Char('0'));
+    if (ui->cbToS->count() > ListedTosEntries) {
+        ui->cbToS->setItemText(UnlistedTosIndex, text);
+        return false;
+    }
+    ui->cbToS->addItem(text);
+    return true;
+}
+
+void HeaderWidget::paintTosBox(bool groupOn)
+{
+    if (ui->cbToS->currentIndex() == UnlistedTosIndex)
+        blue(ui->cbToS);
+    else
+        blackOrGrey(ui->cbToS, groupOn);
 }
 
 int HeaderWidget::storedPrecedence() const
@@ -172,7 +221,10 @@ void HeaderWidget::load(Device *device)
     ui->lIPsource->setText(ipToString(source));
 
     ui->gToS->setChecked(s.qosMode == QosTos);
+    const bool entriesChanged = showStoredTosEntry();
     ui->cbToS->setCurrentIndex(storedTosIndex());
+    if (entriesChanged)
+        cbToSChanged(ui->cbToS->currentIndex());   // its colour follows the new entries
     ui->cbPrec->setCurrentIndex(storedPrecedence());
     ui->gDSCP->setChecked(s.qosMode == QosDscp);
     ui->cbDSCP->setCurrentIndex(storedDscpIndex());
@@ -214,8 +266,12 @@ void HeaderWidget::save()
     s.ipDest = stringToIp(ui->lIPdst->text());
 
     s.qosMode = ui->gToS->isChecked() ? QosTos : ui->gDSCP->isChecked() ? QosDscp : QosNone;
+    // A value outside the list goes back as it came unless another entry
+    // was chosen.
+    const int tosIndex = ui->cbToS->currentIndex();
+    const int tosBits = tosIndex == UnlistedTosIndex ? storedTosBits() : indexToTos(tosIndex);
     s.tos = uint8_t((s.tos & TosKeptBit)
-                    | ((indexToTos(ui->cbToS->currentIndex()) & TosBitsMask) << TosBitsShift)
+                    | ((tosBits & TosBitsMask) << TosBitsShift)
                     | ((ui->cbPrec->currentIndex() & TosPrecedenceMask) << TosPrecedenceShift));
     s.dscp = uint8_t(indexToDscp(ui->cbDSCP->currentIndex()) << DscpShift);
 
@@ -235,7 +291,7 @@ void HeaderWidget::gotApplied()
         black(w);
     blackOrGrey(ui->lIPdst, !ui->cIPAuto->isChecked());
     blackOrGrey(ui->cbDSCP, ui->gDSCP->isChecked());
-    blackOrGrey(ui->cbToS, ui->gToS->isChecked());
+    paintTosBox(ui->gToS->isChecked());
     blackOrGrey(ui->cbPrec, ui->gToS->isChecked());
 }
 
@@ -351,8 +407,14 @@ void HeaderWidget::markCombo(QWidget *combo, int index, int stored, bool groupOn
 
 void HeaderWidget::cbToSChanged(int index)
 {
-    if (m_settings)
-        markCombo(ui->cbToS, index, storedTosIndex(), ui->gToS->isChecked());
+    if (!m_settings)
+        return;
+    if (index == UnlistedTosIndex) {
+        // The record's own value, which the list has no entry for.
+        paintTosBox(ui->gToS->isChecked());
+        return;
+    }
+    markCombo(ui->cbToS, index, storedTosIndex(), ui->gToS->isChecked());
 }
 
 void HeaderWidget::cbPrecChanged(int index)
@@ -377,7 +439,7 @@ void HeaderWidget::gTosToggled(bool checked)
     blackOrGrey(ui->label_6, checked);
     blackOrGrey(ui->label_7, checked);
     if (ui->cbToS->currentIndex() == storedTosIndex())
-        blackOrGrey(ui->cbToS, checked);
+        paintTosBox(checked);
     if (ui->cbPrec->currentIndex() == storedPrecedence())
         blackOrGrey(ui->cbPrec, checked);
 }

@@ -75,7 +75,16 @@ signals:
     void enableApply();
 
 private:
+    // The four ToS bits of the record, and the box entry that shows them:
+    // one of the listed entries, or UnlistedTosIndex for any other value
+    // (more than one bit set), which the box shows as an extra entry.
+    int storedTosBits() const;
     int storedTosIndex() const;
+    // Adds, updates or removes the extra entry; true when the entries changed.
+    bool showStoredTosEntry();
+    // ToS box colour: blue while it shows a value outside the list,
+    // otherwise black or grey with its group.
+    void paintTosBox(bool groupOn);
     int storedPrecedence() const;
     int storedDscpIndex() const;
     void markCombo(QWidget *combo, int index, int stored, bool groupOn);

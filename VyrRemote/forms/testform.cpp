@@ -161,7 +161,15 @@ void TestForm::settingsReceived()
 
 void TestForm::resultsReceived()
 {
-    if (!isHidden())
+    if (isHidden())
+        return;
+    fillFormFromResults();
+    m_resultsDrawn = true;
+}
+
+void TestForm::redrawResults()
+{
+    if (m_resultsDrawn)
         fillFormFromResults();
 }
 

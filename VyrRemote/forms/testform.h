@@ -84,6 +84,11 @@ signals:
 protected:
     port_t currentPort() const;
 
+    // For retranslate(): draws the results on show again, in the language
+    // just installed, from the record already held (no request goes to the
+    // tester). Nothing when the form has drawn no results yet.
+    void redrawResults();
+
     // The form's own copy of the current port's settings record: present
     // once the record was read for this port, absent before, after a failed
     // read and after the link was lost. Change slots compare with it,
@@ -134,4 +139,7 @@ private:
     std::optional<QByteArray> m_settings;
     port_t m_settingsPort = PortA;
     bool m_lastApplyOk = false;
+    // Results arrived while shown and were drawn: the page holds texts of
+    // the language in force at that time.
+    bool m_resultsDrawn = false;
 };

@@ -9,10 +9,20 @@
 static_assert(sizeof(traffic_settings_t) == testSettingsSize(TestTraffic), "traffic settings size");
 static_assert(sizeof(traffic_results_t) == testResultsSize(TestTraffic), "traffic results size");
 
+#include <QStringList>
+
+#include <cstring>
+
 namespace {
 constexpr int CountColumn = 0;
 constexpr int CoefColumn = 1;
+// The designer's widths and table size; wider and larger where the texts
+// of the language in force need it.
 constexpr int CountColumnWidth = 100;
+constexpr int CoefColumnWidth = 55;
+const QSize ResultsTableMinimum(250, 280);
+// Status codes 0-12 and one beyond them ("Unknown status").
+constexpr int StatusCodesShown = 14;
 } // namespace
 
 TrafficForm::TrafficForm(Device *device, QWidget *parent)
@@ -20,7 +30,7 @@ TrafficForm::TrafficForm(Device *device, QWidget *parent)
     , ui(new Ui::TrafficForm)
 {
     ui->setupUi(this);
-    ui->tRes->setColumnWidth(CountColumn, CountColumnWidth);
+    fitResultsPage();
     ui->sRate->setSingleStep(1);
 
     connect(ui->headerWidget, &HeaderWidget::toggledAutoIP, this, &TrafficForm::toggledAutoIP);
@@ -57,6 +67,42 @@ void TrafficForm::retranslate()
     ui->retranslateUi(this);
     setTitles();
     ui->headerWidget->retranslate();
+    fitResultsPage();
+    redrawResults();
+}
+
+void TrafficForm::fitResultsPage()
+{
+    // The longest texts of each field: the largest counts and times the
+    // record holds, and every status text.
+    traffic_settings_t settings;
+    std::memset(&settings, 0, sizeof settings);
+    settings.duration = 1;
+    traffic_results_t results;
+    std::memset(&results, 0xFF, sizeof results);
+    results.startTime = 0;
+    results.rxFrames = 0;
+    QStringList counts;
+    QStringList coefs;
+    QStringList times;
+    QStringList statuses;
+    for (int code = 0; code < StatusCodesShown; ++code) {
+        results.status = uint8_t(code);
+        const TrafficResultsView v = trafficResultsView(&settings, &results);
+        statuses << v.status;
+        times << v.testTime << v.passTime;
+        for (int row = 0; row < TrafficResultRows; ++row) {
+            counts << v.count[row];
+            if (!v.coef[row].isNull())
+                coefs << v.coef[row];
+        }
+    }
+    reserveWidthFor(ui->lTestTime, times);
+    reserveWidthFor(ui->lPassTime, times);
+    reserveWidthFor(ui->lTestStatus, statuses);
+    fitColumnTo(ui->tRes, CountColumn, CountColumnWidth, counts);
+    fitColumnTo(ui->tRes, CoefColumn, CoefColumnWidth, coefs);
+    fitTableToContents(ui->tRes, ResultsTableMinimum);
 }
 
 // ---- settings ---------------------------------------------------------------
@@ -231,9 +277,9 @@ void TrafficForm::fillFormFromResults()
     const std::optional<traffic_results_t> q = testInfo->getResultsAs<traffic_results_t>(currentPort());
     const TrafficResultsView v = trafficResultsView(s ? &*s : nullptr, q ? &*q : nullptr);
 
-    ui->lTestTime->setText(v.testTime);
-    ui->lPassTime->setText(v.passTime);
-    ui->lTestStatus->setText(v.status);
+    showText(ui->lTestTime, v.testTime);
+    showText(ui->lPassTime, v.passTime);
+    showText(ui->lTestStatus, v.status);
     for (int row = 0; row < TrafficResultRows; ++row) {
         if (QTableWidgetItem *item = tableItem(ui->tRes, row, CountColumn))
             item->setData(Qt::DisplayRole, v.count[row]);

@@ -46,6 +46,9 @@ private:
     // not follow the record (a duration of a day or more, a rate above the
     // unit's maximum, a unit the list does not have) stays marked.
     void markAllFields();
+    // Gives the results page room for the longest texts it can show in the
+    // language in force: no count elided, no status scrolled, no scroll bars.
+    void fitResultsPage();
 
     Ui::TrafficForm *ui;
     bool autoIP = false;

@@ -1,6 +1,9 @@
 #include "filenamedialog.h"
 #include "ui_filenamedialog.h"
 
+#include "textfunctions.h"
+
+#include <QFontMetricsF>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
@@ -9,7 +12,22 @@ namespace {
 // Letters, digits, '*', '#', '.', ',' and blank: what the tester's file
 // system takes in a name.
 const char *const NamePattern = "[A-Za-z0-9*#\\., ]+";
+const char *const NameCharacters = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789*#., ";
+
+// The longest name the field admits, written in the widest character it
+// takes: the field is made wide enough to show any name whole.
+QString widestName(const QFont &font, int length)
+{
+    const QString characters = QString::fromLatin1(NameCharacters);
+    const QFontMetricsF fm(font);
+    QChar widest = characters.at(0);
+    for (const QChar c : characters) {
+        if (fm.horizontalAdvance(c) > fm.horizontalAdvance(widest))
+            widest = c;
+    }
+    return QString(length, widest);
 }
+} // namespace
 
 FileNameDialog::FileNameDialog(QObject *remote, uint test, QWidget *parent)
     : QDialog(parent)
@@ -20,6 +38,7 @@ FileNameDialog::FileNameDialog(QObject *remote, uint test, QWidget *parent)
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     ui->lFileName->setFocus();
     ui->lFileName->setMaxLength(MaxNameLength);
+    reserveWidthFor(ui->lFileName, {widestName(ui->lFileName->font(), MaxNameLength)});
     ui->lFileName->setValidator(new QRegularExpressionValidator(
         QRegularExpression(QString::fromLatin1(NamePattern)), ui->lFileName));
 

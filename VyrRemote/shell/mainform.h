@@ -59,6 +59,8 @@ public:
     Device *getDevice() { return &device; }
     bool isUpdateMode() const { return updateMode; }
     QList<QPushButton *> selectorButtons() const { return testButtons; }
+    // The hosted forms, in selector order; null where a form is not built.
+    QList<IRetranslatable *> forms() const { return formList; }
 
 signals:
     void connectBySerial(QString portName);

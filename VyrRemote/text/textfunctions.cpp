@@ -13,8 +13,9 @@
 
 namespace {
 
-// Unit words are translated in the context the translation files use for them
-// (each literal is marked with QT_TRANSLATE_NOOP so that lupdate keeps it).
+// Unit words are translated in the context the translation files use for
+// them. The callers pass texts marked with QT_TRANSLATE_NOOP, so that lupdate
+// keeps them in the catalogues although they are looked up through a variable.
 QString unitText(const char *unit)
 {
     return QCoreApplication::translate("QApplication", unit);

@@ -1,10 +1,14 @@
 #pragma once
 
 #include <QColor>
+#include <QSize>
 #include <QString>
 #include <QTime>
 #include <cstdint>
 
+class QLineEdit;
+class QStringList;
+class QTableView;
 class QTableWidget;
 class QTableWidgetItem;
 class QWidget;
@@ -135,3 +139,21 @@ bool markChangedTime(QWidget *widget, const QTime &value, int storedSeconds);
 // differs (and stays marked) instead of wrapping into a match.
 bool markChangedDuration(QWidget *widget, const QTime &value, uint32_t storedSeconds);
 bool markChangedString(QWidget *widget, const QString &value, const QString &stored);
+
+// ---- room for the texts a widget shows (GUI thread only) ---------------------
+// Sizes that follow the longest value a field or column can show, so that no
+// value is cut, elided or scrolled; called after setupUi and after every
+// language switch (the texts change length with the language).
+
+// A read-only field at least as wide as the widest of texts needs.
+void reserveWidthFor(QLineEdit *field, const QStringList &texts);
+// Puts text into a read-only field with its start in view (setText leaves the
+// end in view when the text is wider than the field).
+void showText(QLineEdit *field, const QString &text);
+// Column width: what the widest of texts and the column's header need, and
+// never less than minimumWidth.
+void fitColumnTo(QTableView *table, int column, int minimumWidth, const QStringList &texts);
+// Makes a table at least as large as its headers, rows and columns, so that
+// it shows them all without scroll bars; never smaller than minimum. Called
+// after the column widths or header texts change.
+void fitTableToContents(QTableView *table, const QSize &minimum);

@@ -196,6 +196,67 @@ private slots:
         QCOMPARE(int(s.reserved2), 0x5A);
     }
 
+    // A stored ToS value the box has no entry for (more than one of bits
+    // 4-1 set) is shown as it is, marked blue, and goes back unchanged
+    // unless the operator picks another entry.
+    void tosOutsideTheList_data()
+    {
+        QTest::addColumn<int>("tos");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("0x13: bits 1001, bit 0 set") << 0x13 << "1001";
+        QTest::newRow("0x07: bits 0011") << 0x07 << "0011";
+        QTest::newRow("precedence 7, bits 1111") << (7 << 5 | 15 << 1) << "1111";
+    }
+    void tosOutsideTheList()
+    {
+        QFETCH(int, tos);
+        QFETCH(QString, shown);
+        header_settings_t h = fixture();
+        h.tos = uint8_t(tos);
+        HeaderWidget w;
+        w.setSettings(&h);
+        w.load(rig->device);
+        auto *box = child<QComboBox>(w, "cbToS");
+        QCOMPARE(box->currentText(), shown);
+        QCOMPARE(box->styleSheet(), Blue);
+        QCOMPARE(child<QComboBox>(w, "cbPrec")->currentIndex(), tos >> 5);
+
+        // No edit: the same byte goes back, and Apply keeps the mark.
+        w.setSettings(&h);
+        w.save();
+        QCOMPARE(int(w.settings()->tos), tos);
+        w.gotApplied();
+        QCOMPARE(box->styleSheet(), Blue);
+
+        // An edit of the precedence keeps the four bits.
+        child<QComboBox>(w, "cbPrec")->setCurrentIndex(2);
+        w.setSettings(&h);
+        w.save();
+        QCOMPARE(int(w.settings()->tos), (tos & 0x1F) | 2 << 5);
+
+        // Another entry chosen: that value is written; back on the record's
+        // own entry, the record's value again.
+        QSignalSpy enable(&w, &HeaderWidget::enableApply);
+        box->setCurrentIndex(1);   // "0001"
+        QCOMPARE(enable.count(), 1);
+        w.setSettings(&h);
+        w.save();
+        QCOMPARE(int(w.settings()->tos), (tos & 0x01) | 1 << 1 | 2 << 5);
+        box->setCurrentIndex(box->count() - 1);
+        QCOMPARE(box->styleSheet(), Blue);
+        w.setSettings(&h);
+        w.save();
+        QCOMPARE(int(w.settings()->tos), (tos & 0x1F) | 2 << 5);
+
+        // A record with a listed value takes the extra entry away.
+        const header_settings_t listed = fixture();
+        w.setSettings(&listed);
+        w.load(rig->device);
+        QCOMPARE(box->count(), 5);
+        QCOMPARE(box->currentText(), QStringLiteral("0100"));
+        QCOMPARE(box->styleSheet(), Black);
+    }
+
     void editsTurnBlueAndApplyTurnsThemBlack()
     {
         const header_settings_t h = fixture();

@@ -6,6 +6,7 @@
 #include "trafficform.h"
 #include "rateunits.h"
 #include "trafficformat.h"
+#include "textfit.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -15,6 +16,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QTimeEdit>
 #include <QtTest>
@@ -67,6 +69,17 @@ traffic_settings_t fixture()
 }
 
 
+
+// The largest counts and times the results record holds.
+traffic_results_t longestResults(uint8_t status)
+{
+    traffic_results_t r;
+    memset(&r, 0xFF, sizeof r);
+    r.startTime = 0;
+    r.rxFrames = 0;
+    r.status = status;
+    return r;
+}
 
 } // namespace
 
@@ -127,6 +140,7 @@ private:
 private slots:
     void initTestCase()
     {
+        Q_INIT_RESOURCE(vyrremote_translations);
         rig.reset(new FormRig(0));
         rig->tester([](SimRemoteResponder &r) {
             eth_settings_t b;
@@ -176,11 +190,25 @@ private slots:
             QVERIFY2(form->findChild<QWidget *>(name)->styleSheet() != Blue, name);
     }
 
+    void fixtureRoundTripsUnchanged_data()
+    {
+        QTest::addColumn<int>("tos");
+        QTest::newRow("listed ToS") << int(fixture().header.tos);
+        // Bits 4-1 = 1001 have no entry in the ToS box; they went back as
+        // 0x01 before.
+        QTest::newRow("ToS 0x13, outside the list") << 0x13;
+    }
     void fixtureRoundTripsUnchanged()
     {
+        QFETCH(int, tos);
+        traffic_settings_t s = fixture();
+        s.header.tos = uint8_t(tos);
+        storeOnTester(s);
+        reload();
+        rig->sim.clearRequests();
         form->bApplyClicked();
         QVERIFY(waitForSettingsSent());
-        QCOMPARE(sentSettings().last().toHex(' '), recordBytes(fixture()).toHex(' '));
+        QCOMPARE(sentSettings().last().toHex(' '), recordBytes(s).toHex(' '));
     }
 
     void startTowardsOtherPortRunsAndStops()
@@ -461,6 +489,64 @@ private slots:
             QCOMPARE(cell(row, 1), QString("-"));
         }
         QVERIFY(!child<QPushButton>("saveReportButton")->isEnabled());
+    }
+
+    // Both pages in the three languages, filled with the largest values the
+    // results record holds, once with each status text (the codes of the
+    // status table and one beyond it).
+    void textsFitWithLongestValues_data()
+    {
+        QTest::addColumn<int>("status");
+        for (int code = 0; code <= StatusIncompatibleFw + 1; ++code)
+            QTest::newRow(qPrintable(QStringLiteral("status %1").arg(code))) << code;
+    }
+    void textsFitWithLongestValues()
+    {
+        QFETCH(int, status);
+        rig->tester([&](SimRemoteResponder &r) {
+            r.resultsRecord(PortA, TestTraffic) = recordBytes(longestResults(uint8_t(status)));
+        });
+        form->activate();
+        QVERIFY(rig->drain());
+        QCOMPARE(cell(RowTxBytes, 0), QStringLiteral("18446744073709551615"));
+        QStringList reports;
+        {
+            TextFitLanguages languages({QStringLiteral(":/VyrRemote"), QStringLiteral(":/qt")});
+            reports = textFitInAllLanguages(form, languages, [this] { form->retranslate(); });
+        }
+        form->retranslate();   // back to English for the other tests
+        QVERIFY2(reports.isEmpty(), qPrintable(textfit::logged(reports)));
+        QCOMPARE(child<QTabWidget>("tabWidget")->currentIndex(), 0);
+    }
+
+    // After a language switch the results on show are drawn again in the new
+    // language from the record already held, without asking the tester.
+    void languageSwitchRedrawsResults()
+    {
+        traffic_results_t r = longestResults(StatusNoSync);
+        r.rate = 1250000;   // 10.00Mbps
+        rig->tester([&](SimRemoteResponder &t) { t.resultsRecord(PortA, TestTraffic) = recordBytes(r); });
+        form->activate();
+        QVERIFY(rig->drain());
+        QCOMPARE(child<QLineEdit>("lTestStatus")->text(), QStringLiteral("No Sync"));
+        QCOMPARE(cell(RowRate, 0), QStringLiteral("10.00Mbps"));
+        rig->sim.clearRequests();
+
+        TextFitLanguages languages({QStringLiteral(":/VyrRemote"), QStringLiteral(":/qt")});
+        QVERIFY(languages.use(QStringLiteral("ru")));
+        const QString noSync = QCoreApplication::translate("Device", "No Sync");
+        const QString mbps = QCoreApplication::translate("QApplication", "Mbps");
+        QVERIFY(noSync != QLatin1String("No Sync"));
+        form->retranslate();
+        QCOMPARE(child<QLineEdit>("lTestStatus")->text(), noSync);
+        QCOMPARE(child<QLineEdit>("lTestStatus")->cursorPosition(), 0);
+        QCOMPARE(cell(RowRate, 0), QStringLiteral("10.00") + mbps);
+        QVERIFY(rig->drain());
+        QVERIFY(rig->requestsOf(0x13).isEmpty());
+
+        languages.removeAll();
+        form->retranslate();
+        QCOMPARE(child<QLineEdit>("lTestStatus")->text(), QStringLiteral("No Sync"));
     }
 };
 

@@ -1,8 +1,7 @@
 // The main window against the simulated tester: start-up state, connecting,
 // device information, port panels, link loss, language switching, report and
 // save messages, update mode, and shut-down while the worker is busy.
-#include "mainform.h"
-#include "../support/widgetlookup.h"
+#include "mainwinrig.h"
 #include "trafficform.h"
 #include "modalanswerer.h"
 #include "simremote.h"
@@ -17,6 +16,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <atomic>
 #include <memory>
 
 namespace {
@@ -42,44 +42,16 @@ class TestMainWin : public QObject
 
 private:
     // One window in a fresh working folder (its own db.sqlite), and one
-    // simulated tester of the given type listening on 127.0.0.1.
-    struct Fixture
+    // simulated tester of the given type listening on 127.0.0.1, answering
+    // with pattern records.
+    struct Fixture : MainWindowRig
     {
-        QTemporaryDir dir;
-        QString oldDir = QDir::currentPath();
-        std::unique_ptr<SimTester> sim;
-        quint16 port = 0;
-        std::unique_ptr<MainForm> w;
-
         explicit Fixture(quint8 type = 0)
+            : MainWindowRig(type, false)
         {
-            QDir::setCurrent(dir.path());
-            sim = std::make_unique<SimTester>(new SimRemoteResponder(type));
-            port = sim->listenTcp();
-            w = std::make_unique<MainForm>();
         }
-        ~Fixture()
-        {
-            w.reset();
-            sim.reset();
-            QDir::setCurrent(oldDir);
-        }
-        template <class T>
-        T *get(const char *name) const
-        {
-            return findWidget<T>(w.get(), name);
-        }
-        QString address() const { return QStringLiteral("127.0.0.1:%1").arg(port); }
-        void connectToSim()
-        {
-            w->setIpFromCommandLine(address());
-            get<QPushButton>("bEthConnect")->click();
-        }
-        bool waitConnected()
-        {
-            QLabel *info = get<QLabel>("lEthInfo");
-            return QTest::qWaitFor([&] { return !info->text().isEmpty(); }, LinkDeadlineMs);
-        }
+        // Connect pressed; waitConnected() waits for the device information.
+        void connectToSim() { startConnect(); }
         bool waitUnconnected()
         {
             auto *fControl = get<QWidget>("fControl");
@@ -636,6 +608,8 @@ void TestMainWin::updateModeAndClose()
     QVERIFY(f.get<QWidget>("bProcB")->isVisible());
 }
 
+// The window goes while the worker waits for a reply: its destructor returns
+// only after that exchange has ended, and Device is destroyed after it.
 void TestMainWin::closeWhileWorkerBusy()
 {
     Fixture f(6);
@@ -643,14 +617,31 @@ void TestMainWin::closeWhileWorkerBusy()
     f.w->show();
     f.connectToSim();
     QVERIFY(f.waitConnected());
-    // Every reply now takes long: the next poll keeps the worker inside an
-    // exchange with the tester while the window goes away.
+    Device *device = f.w->getDevice();
+
+    // Written by the worker when a status poll's exchange has ended, read
+    // here once the worker thread is gone.
+    auto pollsEnded = std::make_shared<std::atomic<int>>(0);
+    QObject::connect(device, &Device::deviceStatusUpdated, device, [pollsEnded] { ++*pollsEnded; },
+                     Qt::DirectConnection);
+    int endedWhenDestroyed = -1;
+    QObject::connect(device, &QObject::destroyed, [&] { endedWhenDestroyed = pollsEnded->load(); });
+
+    // Every reply now takes long: the next status poll keeps the worker
+    // inside an exchange with the tester while the window goes away.
     f.sim->setReplyDelay(1500);
     f.sim->clearRequests();
     QTRY_VERIFY_WITH_TIMEOUT(!f.sim->requests().isEmpty(), LinkDeadlineMs);
+    QCOMPARE(quint8(f.sim->requests().first().at(0)), quint8(0x00));
+    const int endedBefore = pollsEnded->load();
+
     f.w->close();
     f.w.reset();   // quits and waits for the worker before Device goes
-    QVERIFY(!f.w);
+
+    // The poll in progress at the close ended (its status arrived and was
+    // published) before Device was destroyed.
+    QVERIFY(endedWhenDestroyed > endedBefore);
+    QCOMPARE(endedWhenDestroyed, pollsEnded->load());
 }
 
 void TestMainWin::picture()

@@ -3,6 +3,7 @@
 //
 //   vyrsim [--tcp PORT] [--pty] [--type N] [--update] [--verbose]
 
+#include "simdefaults.h"
 #include "simremote.h"
 #include "simtester.h"
 #include "simupdate.h"
@@ -31,7 +32,8 @@ int main(int argc, char *argv[])
     const QCommandLineOption ptyOption(QStringLiteral("pty"),
         QStringLiteral("Open a pseudo-terminal and print its path."));
     const QCommandLineOption typeOption(QStringLiteral("type"),
-        QStringLiteral("Device type 0-8 (default 0)."), QStringLiteral("N"), QStringLiteral("0"));
+        QStringLiteral("Device type 0-8 (default %1, the model VyrRemote is built for).").arg(SimDefaultDeviceType),
+        QStringLiteral("N"), QString::number(SimDefaultDeviceType));
     const QCommandLineOption updateOption(QStringLiteral("update"),
         QStringLiteral("Answer as a tester in update mode."));
     const QCommandLineOption verboseOption(QStringLiteral("verbose"),

@@ -8,8 +8,11 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDebug>
+#include <QDir>
 #include <QFontMetrics>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -29,6 +32,23 @@
 #include <QTranslator>
 
 #include <climits>
+
+namespace {
+
+// The offscreen platform of the test runs has no desktop theme and gives the
+// widgets a 12 pt font, larger than any desktop gives a Qt program: the
+// generic theme of a Linux desktop uses 9 pt sans serif, Windows 9 pt Segoe
+// UI (narrower still). Texts are measured in the font an operator sees, so
+// every test that links the check starts with the desktop's font.
+void useDesktopFont()
+{
+    if (QGuiApplication::platformName() == QLatin1String("offscreen"))
+        QApplication::setFont(QFont(QStringLiteral("Sans Serif"), 9));
+}
+
+} // namespace
+
+Q_COREAPP_STARTUP_FUNCTION(useDesktopFont)
 
 namespace textfit {
 namespace {
@@ -68,6 +88,15 @@ QString oneLine(QString text)
     return text;
 }
 
+// The width a text takes as drawn: its advance in fractions of a pixel,
+// rounded up. Item views and line edits elide or scroll a text whose exact
+// width exceeds the room by the least fraction, which the rounded advance of
+// QFontMetrics would hide.
+int advance(const QFont &font, const QString &text)
+{
+    return qCeil(QFontMetricsF(font).horizontalAdvance(text));
+}
+
 // The size a text needs with the given flags (lines split at '\n'; '&'
 // taken as a mnemonic where the widget shows it so).
 QSize textSize(const QFontMetrics &fm, const QString &text, int flags)
@@ -96,8 +125,9 @@ bool roomFor(const QSize &need, const QSize &have)
 
 // Whether a text fits a rectangle of the given size, wrapped at words when
 // wrap is set. need receives what it takes.
-bool fits(const QFontMetrics &fm, const QString &text, const QSize &have, bool wrap, int flags, QSize *need)
+bool fits(const QFont &font, const QString &text, const QSize &have, bool wrap, int flags, QSize *need)
 {
+    const QFontMetrics fm(font);
     if (!wrap) {
         *need = textSize(fm, text, flags);
         return roomFor(*need, have);
@@ -106,7 +136,7 @@ bool fits(const QFontMetrics &fm, const QString &text, const QSize &have, bool w
     // lines must fit its height.
     int widestWord = 0;
     for (const QString &word : text.split(QRegExp(QStringLiteral("\\s+")), Qt::SkipEmptyParts))
-        widestWord = qMax(widestWord, fm.horizontalAdvance(word));
+        widestWord = qMax(widestWord, advance(font, word));
     const QRect r = fm.boundingRect(QRect(0, 0, qMax(1, have.width()), INT_MAX / 4),
                                     flags | Qt::TextWordWrap, text);
     *need = QSize(qMax(widestWord, r.width()), r.height());
@@ -274,7 +304,7 @@ private:
             ok = roomFor(need, room.size());
         } else {
             const int flags = label->buddy() ? int(Qt::TextShowMnemonic) : 0;
-            ok = fits(fm, text, room.size(), label->wordWrap(), flags, &need);
+            ok = fits(label->font(), text, room.size(), label->wordWrap(), flags, &need);
         }
         if (!ok)
             add(label, QStringLiteral("text"), rich ? QTextDocumentFragment::fromHtml(text).toPlainText() : text,
@@ -483,7 +513,6 @@ private:
                 const QVariant font = index.data(Qt::FontRole);
                 if (font.isValid() && font.canConvert<QFont>())
                     f = qvariant_cast<QFont>(font).resolve(table->font());
-                const QFontMetrics fm(f);
                 QRect cell = table->visualRect(index);
                 cell.adjust(margin, 0, -margin, 0);
                 if (index.data(Qt::CheckStateRole).isValid())
@@ -491,7 +520,7 @@ private:
                 if (!index.data(Qt::DecorationRole).isNull())
                     cell.setLeft(cell.left() + table->iconSize().width() + 2 * margin);
                 QSize need;
-                if (!fits(fm, text, cell.size(), table->wordWrap(), 0, &need))
+                if (!fits(f, text, cell.size(), table->wordWrap(), 0, &need))
                     add(table, QStringLiteral("cell %1,%2").arg(r).arg(c), text, need, cell.size());
             }
         }
@@ -499,7 +528,7 @@ private:
 
     void checkLineEdit(QLineEdit *edit)
     {
-        if (edit->isEnabled() && !edit->isReadOnly())
+        if (edit->isEnabled() && !edit->isReadOnly() && !m_options.editableLineEdits)
             return;   // what the operator types scrolls as he types
         if (edit->echoMode() != QLineEdit::Normal || edit->displayText().isEmpty())
             return;
@@ -517,7 +546,8 @@ private:
         const int innerMargin = 2;   // QLineEdit's own, each side
         const QSize have(r.width() - 2 * innerMargin, r.height());
         const QFontMetrics fm = edit->fontMetrics();
-        const QSize need(fm.horizontalAdvance(edit->displayText()), fm.height());
+        // QLineEdit scrolls once the text and one pixel more exceed its room.
+        const QSize need(advance(edit->font(), edit->displayText()) + 1, fm.height());
         if (!roomFor(need, have))
             add(edit, QStringLiteral("shows"), edit->displayText(), need, have);
     }
@@ -540,7 +570,7 @@ private:
             const QString text = combo->itemText(i);
             if (text.isEmpty())
                 continue;
-            int need = fm.horizontalAdvance(text);
+            int need = advance(combo->font(), text);
             if (!combo->itemIcon(i).isNull())
                 need += combo->iconSize().width() + 4;
             const QSize haveSize(field.width() - inner, field.height());
@@ -567,6 +597,16 @@ void settle(QWidget *root)
     QCoreApplication::processEvents();
 }
 
+bool savePicture(QWidget *window, const QString &fileName)
+{
+    const QString folder = qEnvironmentVariable("VYR_SCREENSHOT_DIR");
+    if (folder.isEmpty())
+        return true;
+    settle(window);
+    QDir().mkpath(folder);
+    return window->grab().save(QDir(folder).filePath(fileName), "PNG");
+}
+
 QStringList cutTexts(QWidget *root, const Options &options)
 {
     if (!root)
@@ -583,6 +623,14 @@ QStringList cutTexts(QWidget *root, const Options &options)
 QString report(const QString &language, const QStringList &cut)
 {
     return QStringLiteral("cut texts in \"%1\" (%2):\n  %3").arg(language).arg(cut.size()).arg(cut.join(QLatin1String("\n  ")));
+}
+
+QString logged(const QStringList &reports)
+{
+    const QString all = reports.join(QLatin1Char('\n'));
+    if (!reports.isEmpty())
+        qWarning().noquote() << all;
+    return all;
 }
 
 } // namespace textfit
@@ -627,20 +675,48 @@ bool TextFitLanguages::use(const QString &language)
     return ok;
 }
 
-QStringList textFitInAllLanguages(QWidget *root, TextFitLanguages &languages,
-                                  const std::function<void()> &retranslate, const textfit::Options &options)
+QStringList textFitInEachLanguage(const std::function<bool(const QString &)> &use,
+                                  const std::function<QStringList()> &cutTextsNow, const QStringList &languages)
 {
     QStringList reports;
-    for (const QString &lang : TextFitLanguages::all()) {
-        if (!languages.use(lang)) {
+    for (const QString &lang : languages) {
+        if (!use(lang)) {
             reports << QStringLiteral("the \"%1\" catalogues did not load").arg(lang);
             continue;
         }
-        if (retranslate)
-            retranslate();
-        const QStringList cut = textfit::cutTexts(root, options);
+        const QStringList cut = cutTextsNow();
         if (!cut.isEmpty())
             reports << textfit::report(lang, cut);
     }
+    return reports;
+}
+
+QStringList textFitInAllLanguages(QWidget *root, TextFitLanguages &languages,
+                                  const std::function<void()> &retranslate, const textfit::Options &options)
+{
+    return textFitInEachLanguage(
+        [&](const QString &lang) {
+            if (!languages.use(lang))
+                return false;
+            if (retranslate)
+                retranslate();
+            return true;
+        },
+        [&] { return textfit::cutTexts(root, options); });
+}
+
+QStringList textFitOfNewWindows(TextFitLanguages &languages, const std::function<std::unique_ptr<QWidget>()> &make,
+                                const textfit::Options &options)
+{
+    const QStringList reports = textFitInEachLanguage(
+        [&](const QString &lang) { return languages.use(lang); },
+        [&] {
+            const std::unique_ptr<QWidget> window = make();
+            if (!window)
+                return QStringList{QStringLiteral("no window was built")};
+            window->show();
+            return textfit::cutTexts(window.get(), options);
+        });
+    languages.removeAll();
     return reports;
 }

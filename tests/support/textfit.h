@@ -10,10 +10,14 @@
 //   - tab texts of tab bars, and tab bars that need scroll buttons;
 //   - table header sections (horizontal and vertical) and table cells;
 //   - table views that need scroll bars (unless allowed by name);
-//   - read-only and disabled line edits (the text they show);
+//   - read-only and disabled line edits (the text they show), and editable
+//     ones too where Options::editableLineEdits asks for it;
 //   - every entry of a combo box, not only the current one.
 // Elided, clipped and scrolled texts all count as cut. Tab widgets are
 // visited page by page, so widgets on hidden pages are checked too.
+//
+// Font: a test that links the check runs in the font a desktop gives a Qt
+// program (9 pt sans serif), not in the offscreen platform's larger 12 pt.
 //
 // Languages: TextFitLanguages installs the program's catalogues for one
 // language at a time; the caller re-texts its window (retranslate(), the
@@ -47,6 +51,10 @@ struct Options
     QSet<QString> scrollingAllowed;
     // Visit every page of every tab widget (restoring the current one after).
     bool visitTabs = true;
+    // Check editable line edits too: the text they show before the operator
+    // types (a stored logon, an address, a proposed file name) must show
+    // whole. Off: only what the operator types scrolls, as he types it.
+    bool editableLineEdits = false;
 };
 
 // One line per cut text: `Class objectName "text": needs N px, has M px`.
@@ -57,8 +65,16 @@ QStringList cutTexts(QWidget *root, const Options &options = Options());
 // A message for QVERIFY2: the language and the cut texts.
 QString report(const QString &language, const QStringList &cut);
 
+// The reports joined for QVERIFY2, and written whole to the test log first
+// (a failure message is cut short).
+QString logged(const QStringList &reports);
+
 // Lets pending layout requests and resizes run, so geometry is final.
 void settle(QWidget *root);
+
+// For a look by eye: with VYR_SCREENSHOT_DIR set, a picture of the window
+// (settled first) under that folder; false only when it could not be saved.
+bool savePicture(QWidget *window, const QString &fileName);
 
 } // namespace textfit
 
@@ -87,6 +103,13 @@ private:
     std::vector<std::unique_ptr<QTranslator>> m_installed;
 };
 
+// The general form of the two below: for each language, use(language)
+// switches the program to it (false: it could not) and cutTextsNow() checks
+// what is on show then. One report per language with cut texts.
+QStringList textFitInEachLanguage(const std::function<bool(const QString &language)> &use,
+                                  const std::function<QStringList()> &cutTextsNow,
+                                  const QStringList &languages = TextFitLanguages::all());
+
 // Runs the check in every language: before each, use(lang) and then
 // retranslate() (which re-texts the window under test). Returns one report
 // per language that has cut texts; empty when all fit. Ends in the
@@ -94,3 +117,11 @@ private:
 QStringList textFitInAllLanguages(QWidget *root, TextFitLanguages &languages,
                                   const std::function<void()> &retranslate,
                                   const textfit::Options &options = textfit::Options());
+
+// For windows that take their texts when they are built (dialogs made anew
+// each time they open): in every language, builds one with make() (filled
+// as the test wants it), shows it, checks it and destroys it. Returns one
+// report per language that has cut texts; ends with no catalogue installed.
+QStringList textFitOfNewWindows(TextFitLanguages &languages,
+                                const std::function<std::unique_ptr<QWidget>()> &make,
+                                const textfit::Options &options = textfit::Options());

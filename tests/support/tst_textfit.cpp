@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
 #include <QStandardItemModel>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -152,6 +153,9 @@ private slots:
         QVERIFY(textfit::cutTexts(window.get(), scrolls).isEmpty());
         e->setReadOnly(false);
         QVERIFY(textfit::cutTexts(window.get()).isEmpty());
+        textfit::Options editable;
+        editable.editableLineEdits = true;
+        QVERIFY(mentions(textfit::cutTexts(window.get(), editable), QStringLiteral("QLineEdit lStatus")));
     }
 
     void tableScrollsHeadersAndCells()
@@ -180,6 +184,26 @@ private slots:
         textfit::Options scrolls;
         scrolls.scrollingAllowed << QStringLiteral("tRes");
         QVERIFY(!mentions(textfit::cutTexts(window.get(), scrolls), QStringLiteral("scrolls")));
+    }
+
+    // A view elides a text whose exact width exceeds the cell by a fraction
+    // of a pixel; the rounded advance of QFontMetrics would call it fitting.
+    void fractionOfAPixelTooNarrowIsCut()
+    {
+        const QString count = QStringLiteral("18446744073709551615");
+        auto *t = host(new QTableWidget(1, 1));
+        t->setObjectName(QStringLiteral("tCounts"));
+        t->setItem(0, 0, new QTableWidgetItem(count));
+        const qreal exact = QFontMetricsF(t->font()).horizontalAdvance(count);
+        const int rounded = t->fontMetrics().horizontalAdvance(count);
+        if (exact <= rounded)
+            QSKIP("this font draws the text at a whole pixel width");
+        const int margin = t->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, t) + 1;
+        const int grid = 1;
+        t->setColumnWidth(0, rounded + 2 * margin + grid);
+        QVERIFY2(mentions(textfit::cutTexts(window.get()), QStringLiteral("tCounts cell 0,0")), "not reported");
+        t->setColumnWidth(0, rounded + 1 + 2 * margin + grid);
+        QVERIFY(!mentions(textfit::cutTexts(window.get()), QStringLiteral("tCounts cell 0,0")));
     }
 
     void hiddenTabPagesAreVisited()
@@ -218,6 +242,41 @@ private slots:
         l->show();
         const QStringList found = textfit::cutTexts(window.get());
         QVERIFY2(mentions(found, QStringLiteral("lOutside clipped")), qPrintable(found.join('\n')));
+    }
+
+    // One report per language with cut texts, naming the language; a
+    // language that cannot be installed is a report of its own.
+    void eachLanguageReported()
+    {
+        QStringList seen;
+        const QStringList reports = textFitInEachLanguage(
+            [&](const QString &language) {
+                seen << language;
+                return language != QLatin1String("de");
+            },
+            [&] { return seen.last() == QLatin1String("en") ? QStringList{QStringLiteral("QLabel lCut")} : QStringList(); });
+        QCOMPARE(seen, TextFitLanguages::all());
+        QCOMPARE(reports.size(), 2);
+        QVERIFY2(reports.at(0).contains(QLatin1String("\"en\"")) && reports.at(0).contains(QLatin1String("lCut")),
+                 qPrintable(reports.at(0)));
+        QVERIFY2(reports.at(1).contains(QLatin1String("\"de\" catalogues did not load")), qPrintable(reports.at(1)));
+    }
+
+    // Windows built anew per language are shown before they are measured.
+    void newWindowPerLanguage()
+    {
+        TextFitLanguages none({});
+        int built = 0;
+        const QStringList reports = textFitOfNewWindows(none, [&] {
+            ++built;
+            auto w = std::make_unique<QPushButton>(LongText);
+            w->setObjectName(QStringLiteral("bNarrow"));
+            w->setFixedWidth(40);
+            return std::unique_ptr<QWidget>(std::move(w));
+        });
+        QCOMPARE(built, 3);
+        QCOMPARE(reports.size(), 3);
+        QVERIFY2(reports.first().contains(QLatin1String("QPushButton bNarrow")), qPrintable(reports.first()));
     }
 
     void notShownIsAnError()
