@@ -13,7 +13,16 @@
 
 namespace {
 
-// Unit words are translated in the context the translation files use for them.
+// Unit words, translated in the context the translation files use for them
+// (marked here so that lupdate keeps them).
+const char *const UnitBps = QT_TRANSLATE_NOOP("QApplication", "bps");
+const char *const UnitKbps = QT_TRANSLATE_NOOP("QApplication", "Kbps");
+const char *const UnitMbps = QT_TRANSLATE_NOOP("QApplication", "Mbps");
+const char *const UnitS = QT_TRANSLATE_NOOP("QApplication", "s");
+const char *const UnitMs = QT_TRANSLATE_NOOP("QApplication", "ms");
+const char *const UnitUs = QT_TRANSLATE_NOOP("QApplication", "us");
+const char *const UnitNs = QT_TRANSLATE_NOOP("QApplication", "ns");
+
 QString unitText(const char *unit)
 {
     return QCoreApplication::translate("QApplication", unit);
@@ -64,10 +73,10 @@ QString rateToString(uint32_t v)
     constexpr uint32_t BytesPerMbit = 125000;
     constexpr uint32_t BytesPerKbit = 125;
     if (v > BytesPerMbit)
-        return QString::number(double(v) / BytesPerMbit, 'f', 2) + unitText("Mbps");
+        return QString::number(double(v) / BytesPerMbit, 'f', 2) + unitText(UnitMbps);
     if (v <= BytesPerKbit)
-        return QString::number(quint64(v) * 8) + unitText("bps");
-    return QString::number(double(v) / BytesPerKbit, 'f', 2) + unitText("Kbps");
+        return QString::number(quint64(v) * 8) + unitText(UnitBps);
+    return QString::number(double(v) / BytesPerKbit, 'f', 2) + unitText(UnitKbps);
 }
 
 QString nanosecondsToString(float x)
@@ -77,15 +86,15 @@ QString nanosecondsToString(float x)
     const char *unit = nullptr;
     if (a > 1e9) {
         divisor = 1e9;
-        unit = "s";
+        unit = UnitS;
     } else if (a > 999999) {
         divisor = 1e6;
-        unit = "ms";
+        unit = UnitMs;
     } else if (a > 999) {
         divisor = 1e3;
-        unit = "us";
+        unit = UnitUs;
     } else if (a != 0) {
-        unit = "ns";
+        unit = UnitNs;
     }
     const float value = unit ? float(double(x) / divisor) : 0.0f;
     return QString::number(double(value), 'g', 6) + (unit ? unitText(unit) : QString());
