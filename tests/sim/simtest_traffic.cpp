@@ -61,14 +61,7 @@ SimResultsAnswer trafficResults(const SimRun &run)
     const quint32 duration = s.duration ? s.duration : 1;
     const qint64 seconds = qMin<qint64>(run.elapsedMs / 1000, duration);
     const bool done = run.elapsedMs / 1000 >= duration;
-    double share = 1.0;
-    switch (s.rateUnit) {
-    case 0: share = qBound(0.0, s.rate / 100.0, 1.0); break;
-    case 1: share = qBound(0.0, s.rate / 1e9, 1.0); break;
-    case 2: share = qBound(0.0, s.rate / 1e6, 1.0); break;
-    case 3: share = qBound(0.0, s.rate / 1e3, 1.0); break;
-    default: break;
-    }
+    const double share = simLineShare(s.rateUnit, s.rate);
     const quint32 length = qBound<quint32>(64, s.packetLength, 9600);
     const double framesPerSecond = share * 125000000.0 / (length + 20);
     r.startTime = run.startClock;

@@ -12,6 +12,7 @@
 #include <QByteArray>
 #include <QtGlobal>
 
+#include <cstring>
 #include <functional>
 
 class SimRemoteResponder;
@@ -45,6 +46,28 @@ struct SimTestModel
     // Results of one request, or an empty record for the pattern block.
     std::function<SimResultsAnswer(const SimRun &run)> results;
 };
+
+// A record as the bytes the tester sends, and back (all zero when the size
+// does not match).
+template <class T>
+QByteArray simRecordBytes(const T &record)
+{
+    return QByteArray(reinterpret_cast<const char *>(&record), int(sizeof(T)));
+}
+template <class T>
+T simRecordOf(const QByteArray &bytes)
+{
+    T record;
+    std::memset(&record, 0, sizeof record);
+    if (bytes.size() == int(sizeof(T)))
+        std::memcpy(&record, bytes.constData(), sizeof(T));
+    return record;
+}
+
+// The share (0 to 1) of a 1 Gbit/s line that a rate in a settings record's
+// unit asks for: unit 0 percent, 1 bps, 2 kbps, 3 Mbps; any other unit asks
+// for the whole line.
+double simLineShare(quint8 rateUnit, double rate);
 
 // The model of a test id; an empty model for ids nobody registered.
 const SimTestModel &simTestModel(quint8 test);
