@@ -1,4 +1,7 @@
 #include "mainform.h"
+#include "bertform.h"
+#include "passform.h"
+#include "statsform.h"
 #include "trafficform.h"
 #include "ui_mainform.h"
 
@@ -206,6 +209,9 @@ void MainForm::createForms()
     // The traffic selector shows the traffic form directly until the tab
     // form that pairs it with the asymmetric form exists.
     formList[FormTestTab] = new TrafficForm(&device);
+    formList[FormBert] = new BertForm(&device);
+    formList[FormPass] = new PassForm(&device);
+    formList[FormStats] = new StatsForm(&device);
 }
 
 bool MainForm::checkUser(const QString &login, const QString &password)
