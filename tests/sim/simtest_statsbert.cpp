@@ -67,11 +67,14 @@ struct PortCounters
     int resets = -1;            // the tester's reset count these counters follow
     qint64 lastMs = 0;
     Accumulated rx, tx;
+    QByteArray last;            // the record last answered
 };
 
 // Counters per tester and port. The tester's own state holds only the reset
-// count; the accumulation lives here, under its own lock (testers run in
-// threads of their own).
+// count and the last record; the accumulation lives here, under its own lock
+// (testers run in threads of their own). A tester whose last record is not
+// the one answered here (a new tester at a freed address, a record stored by
+// a test) starts from zero.
 QMutex countersLock;
 QHash<QPair<const void *, quint32>, PortCounters> counters;
 
@@ -130,7 +133,8 @@ SimResultsAnswer statsResults(const SimRun &run)
         QMutexLocker lock(&countersLock);
         PortCounters &c = counters[qMakePair(static_cast<const void *>(&tester), run.port)];
         const qint64 now = nowMs();
-        if (c.resets != tester.statisticsResets) {
+        const QByteArray answered = tester.results.value(SimRemoteResponder::key(run.port, TestStatistics));
+        if (c.resets != tester.statisticsResets || c.last.isEmpty() || answered != c.last) {
             c = PortCounters();
             c.resets = tester.statisticsResets;
             c.lastMs = now;
@@ -141,6 +145,7 @@ SimResultsAnswer statsResults(const SimRun &run)
         accumulate(c.tx, txNow, seconds, false);
         fill(r.rx, c.rx, rxNow);
         fill(r.tx, c.tx, txNow);
+        c.last = simRecordBytes(r);
     }
     return {simRecordBytes(r), false};
 }
