@@ -3,6 +3,7 @@
 // itself, as a tester does. Driven through the responder directly.
 
 #include "simremote.h"
+#include "simrequest.h"
 #include "simtests.h"
 #include "trafficrecords.h"
 
@@ -16,19 +17,6 @@ namespace {
 QByteArray request(quint8 command, const QByteArray &fields)
 {
     return QByteArray(1, char(command)) + fields;
-}
-
-QByteArray le32(quint32 v)
-{
-    char b[4];
-    qToLittleEndian(v, b);
-    return QByteArray(b, 4);
-}
-
-QByteArray answer(SimRemoteResponder &r, const QByteArray &req)
-{
-    const QList<SimReply> replies = r.handle(req);
-    return replies.isEmpty() ? QByteArray() : replies.first().payload;
 }
 
 traffic_results_t trafficResults(SimRemoteResponder &r, quint32 port)

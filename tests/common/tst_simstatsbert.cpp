@@ -5,6 +5,7 @@
 
 #include "bertrecords.h"
 #include "simremote.h"
+#include "simrequest.h"
 #include "simtests.h"
 #include "statsrecords.h"
 
@@ -12,19 +13,6 @@
 #include <QtTest>
 
 namespace {
-
-QByteArray le32(quint32 v)
-{
-    char b[4];
-    qToLittleEndian(v, b);
-    return QByteArray(b, 4);
-}
-
-QByteArray answer(SimRemoteResponder &r, const QByteArray &req)
-{
-    const QList<SimReply> replies = r.handle(req);
-    return replies.isEmpty() ? QByteArray() : replies.first().payload;
-}
 
 template <class T>
 T results(SimRemoteResponder &r, quint32 port, quint8 test)
