@@ -151,6 +151,105 @@ Ethernet-Tester %1.</translation>
     </message>
 </context>
 <context>
+    <name>BertForm</name>
+    <message>
+        <source>BERT (Port A)</source>
+        <translation>BERT (Port A)</translation>
+    </message>
+    <message>
+        <source>Test settings</source>
+        <translation>Testeinstellungen</translation>
+    </message>
+    <message>
+        <source>Pattern type</source>
+        <translation>Mustertyp</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>Benutzer</translation>
+    </message>
+    <message>
+        <source>User pattern</source>
+        <translation>Benutzermuster</translation>
+    </message>
+    <message>
+        <source>Frame size</source>
+        <translation>Framegröße</translation>
+    </message>
+    <message>
+        <source>Rate units</source>
+        <translation>Rateneinheit</translation>
+    </message>
+    <message>
+        <source>kbps</source>
+        <translation>kbit/s</translation>
+    </message>
+    <message>
+        <source>Mbps</source>
+        <translation>Mbit/s</translation>
+    </message>
+    <message>
+        <source>Rate</source>
+        <translation>Rate</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Dauer</translation>
+    </message>
+    <message>
+        <source>Offset, bytes</source>
+        <translation>Versatz, Bytes</translation>
+    </message>
+    <message>
+        <source>Wait synchro, ms</source>
+        <translation>Sync-Wartezeit, ms</translation>
+    </message>
+    <message>
+        <source>Measuring</source>
+        <translation>Messung</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Elapsed time</source>
+        <translation>Verstrichene Zeit</translation>
+    </message>
+    <message>
+        <source>Estimate time</source>
+        <translation>Restzeit</translation>
+    </message>
+    <message>
+        <source>Rx bit</source>
+        <translation>Empfangene Bits</translation>
+    </message>
+    <message>
+        <source>Start A-&gt;A</source>
+        <translation>Start A-&gt;A</translation>
+    </message>
+    <message>
+        <source>Start A-&gt;B</source>
+        <translation>Start A-&gt;B</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation>Bericht speichern</translation>
+    </message>
+</context>
+<context>
     <name>Device</name>
     <message>
         <source>Can not start the test</source>
@@ -797,6 +896,21 @@ Geben Sie vier Zahlen von 0 bis 255 ein, durch Punkte getrennt.</translation>
     </message>
 </context>
 <context>
+    <name>PassForm</name>
+    <message>
+        <source>Thru</source>
+        <translation>Durchgang</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+</context>
+<context>
     <name>QApplication</name>
     <message>
         <source>Kbps</source>
@@ -1084,6 +1198,157 @@ Das Programm wird beendet.</translation>
     <message>
         <source>s</source>
         <translation>s</translation>
+    </message>
+</context>
+<context>
+    <name>StatsForm</name>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistik</translation>
+    </message>
+    <message>
+        <source>Auto reset statistics</source>
+        <translation>Statistik automatisch zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Common</source>
+        <translation>Allgemein</translation>
+    </message>
+    <message>
+        <source>Frames (Port A)</source>
+        <translation>Frames (Port A)</translation>
+    </message>
+    <message>
+        <source>Bytes (Port A)</source>
+        <translation>Bytes (Port A)</translation>
+    </message>
+    <message>
+        <source>Frames (Port B)</source>
+        <translation>Frames (Port B)</translation>
+    </message>
+    <message>
+        <source>Bytes (Port B)</source>
+        <translation>Bytes (Port B)</translation>
+    </message>
+    <message>
+        <source>Frame types</source>
+        <translation>Frametypen</translation>
+    </message>
+    <message>
+        <source>Broadcast (Port A)</source>
+        <translation>Broadcast (Port A)</translation>
+    </message>
+    <message>
+        <source>Multicast (Port A)</source>
+        <translation>Multicast (Port A)</translation>
+    </message>
+    <message>
+        <source>Unicast (Port A)</source>
+        <translation>Unicast (Port A)</translation>
+    </message>
+    <message>
+        <source>Pause (Port A)</source>
+        <translation>Pause (Port A)</translation>
+    </message>
+    <message>
+        <source>Broadcast (Port B)</source>
+        <translation>Broadcast (Port B)</translation>
+    </message>
+    <message>
+        <source>Multicast (Port B)</source>
+        <translation>Multicast (Port B)</translation>
+    </message>
+    <message>
+        <source>Unicast (Port B)</source>
+        <translation>Unicast (Port B)</translation>
+    </message>
+    <message>
+        <source>Pause (Port B)</source>
+        <translation>Pause (Port B)</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Geschwindigkeit</translation>
+    </message>
+    <message>
+        <source>L1 (Port A)</source>
+        <translation>L1 (Port A)</translation>
+    </message>
+    <message>
+        <source>L2 (Port A)</source>
+        <translation>L2 (Port A)</translation>
+    </message>
+    <message>
+        <source>L3 (Port A)</source>
+        <translation>L3 (Port A)</translation>
+    </message>
+    <message>
+        <source>L1 (Port B)</source>
+        <translation>L1 (Port B)</translation>
+    </message>
+    <message>
+        <source>L2 (Port B)</source>
+        <translation>L2 (Port B)</translation>
+    </message>
+    <message>
+        <source>L3 (Port B)</source>
+        <translation>L3 (Port B)</translation>
+    </message>
+    <message>
+        <source>Frame sizes</source>
+        <translation>Framegrößen</translation>
+    </message>
+    <message>
+        <source>Port A</source>
+        <translation>Port A</translation>
+    </message>
+    <message>
+        <source>Port B</source>
+        <translation>Port B</translation>
+    </message>
+    <message>
+        <source>Frame errors</source>
+        <translation>Framefehler</translation>
+    </message>
+    <message>
+        <source>CRC (Port A)</source>
+        <translation>CRC (Port A)</translation>
+    </message>
+    <message>
+        <source>Runt (Port A)</source>
+        <translation>Runt (Port A)</translation>
+    </message>
+    <message>
+        <source>Jabber (Port A)</source>
+        <translation>Jabber (Port A)</translation>
+    </message>
+    <message>
+        <source>CRC (Port B)</source>
+        <translation>CRC (Port B)</translation>
+    </message>
+    <message>
+        <source>Runt (Port B)</source>
+        <translation>Runt (Port B)</translation>
+    </message>
+    <message>
+        <source>Jabber (Port B)</source>
+        <translation>Jabber (Port B)</translation>
+    </message>
+    <message>
+        <source>Reset Statistics</source>
+        <translation>Statistik zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation>Bericht speichern</translation>
     </message>
 </context>
 <context>

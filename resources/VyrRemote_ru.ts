@@ -151,6 +151,105 @@ Ethernet tester %1.</source>
     </message>
 </context>
 <context>
+    <name>BertForm</name>
+    <message>
+        <source>BERT (Port A)</source>
+        <translation>BERT (Порт A)</translation>
+    </message>
+    <message>
+        <source>Test settings</source>
+        <translation>Настройки теста</translation>
+    </message>
+    <message>
+        <source>Pattern type</source>
+        <translation>Тип шаблона</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>Пользовательский</translation>
+    </message>
+    <message>
+        <source>User pattern</source>
+        <translation>Шаблон пользователя</translation>
+    </message>
+    <message>
+        <source>Frame size</source>
+        <translation>Размер кадра</translation>
+    </message>
+    <message>
+        <source>Rate units</source>
+        <translation>Единицы скорости</translation>
+    </message>
+    <message>
+        <source>kbps</source>
+        <translation>кбит/с</translation>
+    </message>
+    <message>
+        <source>Mbps</source>
+        <translation>Мбит/с</translation>
+    </message>
+    <message>
+        <source>Rate</source>
+        <translation>Скорость</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Длительность</translation>
+    </message>
+    <message>
+        <source>Offset, bytes</source>
+        <translation>Смещение, байт</translation>
+    </message>
+    <message>
+        <source>Wait synchro, ms</source>
+        <translation>Ожидание синхр., мс</translation>
+    </message>
+    <message>
+        <source>Measuring</source>
+        <translation>Измерение</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Время</translation>
+    </message>
+    <message>
+        <source>Elapsed time</source>
+        <translation>Прошло времени</translation>
+    </message>
+    <message>
+        <source>Estimate time</source>
+        <translation>Осталось времени</translation>
+    </message>
+    <message>
+        <source>Rx bit</source>
+        <translation>Принято бит</translation>
+    </message>
+    <message>
+        <source>Start A-&gt;A</source>
+        <translation>Старт A-&gt;A</translation>
+    </message>
+    <message>
+        <source>Start A-&gt;B</source>
+        <translation>Старт A-&gt;B</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Стоп</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Применить</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Сброс</translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation>Сохранить отчёт</translation>
+    </message>
+</context>
+<context>
     <name>Device</name>
     <message>
         <source>Can not start the test</source>
@@ -797,6 +896,21 @@ Enter four numbers from 0 to 255 separated by dots.</source>
     </message>
 </context>
 <context>
+    <name>PassForm</name>
+    <message>
+        <source>Thru</source>
+        <translation>Транзит</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Старт</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Стоп</translation>
+    </message>
+</context>
+<context>
     <name>QApplication</name>
     <message>
         <source>Kbps</source>
@@ -1084,6 +1198,157 @@ Program is now closed.</source>
     <message>
         <source>s</source>
         <translation>с</translation>
+    </message>
+</context>
+<context>
+    <name>StatsForm</name>
+    <message>
+        <source>Statistics</source>
+        <translation>Статистика</translation>
+    </message>
+    <message>
+        <source>Auto reset statistics</source>
+        <translation>Автосброс статистики</translation>
+    </message>
+    <message>
+        <source>Common</source>
+        <translation>Общие</translation>
+    </message>
+    <message>
+        <source>Frames (Port A)</source>
+        <translation>Кадры (Порт A)</translation>
+    </message>
+    <message>
+        <source>Bytes (Port A)</source>
+        <translation>Байты (Порт A)</translation>
+    </message>
+    <message>
+        <source>Frames (Port B)</source>
+        <translation>Кадры (Порт B)</translation>
+    </message>
+    <message>
+        <source>Bytes (Port B)</source>
+        <translation>Байты (Порт B)</translation>
+    </message>
+    <message>
+        <source>Frame types</source>
+        <translation>Типы кадров</translation>
+    </message>
+    <message>
+        <source>Broadcast (Port A)</source>
+        <translation>Широковещательные (Порт A)</translation>
+    </message>
+    <message>
+        <source>Multicast (Port A)</source>
+        <translation>Групповые (Порт A)</translation>
+    </message>
+    <message>
+        <source>Unicast (Port A)</source>
+        <translation>Индивидуальные (Порт A)</translation>
+    </message>
+    <message>
+        <source>Pause (Port A)</source>
+        <translation>Пауза (Порт A)</translation>
+    </message>
+    <message>
+        <source>Broadcast (Port B)</source>
+        <translation>Широковещательные (Порт B)</translation>
+    </message>
+    <message>
+        <source>Multicast (Port B)</source>
+        <translation>Групповые (Порт B)</translation>
+    </message>
+    <message>
+        <source>Unicast (Port B)</source>
+        <translation>Индивидуальные (Порт B)</translation>
+    </message>
+    <message>
+        <source>Pause (Port B)</source>
+        <translation>Пауза (Порт B)</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Скорость</translation>
+    </message>
+    <message>
+        <source>L1 (Port A)</source>
+        <translation>L1 (Порт A)</translation>
+    </message>
+    <message>
+        <source>L2 (Port A)</source>
+        <translation>L2 (Порт A)</translation>
+    </message>
+    <message>
+        <source>L3 (Port A)</source>
+        <translation>L3 (Порт A)</translation>
+    </message>
+    <message>
+        <source>L1 (Port B)</source>
+        <translation>L1 (Порт B)</translation>
+    </message>
+    <message>
+        <source>L2 (Port B)</source>
+        <translation>L2 (Порт B)</translation>
+    </message>
+    <message>
+        <source>L3 (Port B)</source>
+        <translation>L3 (Порт B)</translation>
+    </message>
+    <message>
+        <source>Frame sizes</source>
+        <translation>Размеры кадров</translation>
+    </message>
+    <message>
+        <source>Port A</source>
+        <translation>Порт A</translation>
+    </message>
+    <message>
+        <source>Port B</source>
+        <translation>Порт B</translation>
+    </message>
+    <message>
+        <source>Frame errors</source>
+        <translation>Ошибки кадров</translation>
+    </message>
+    <message>
+        <source>CRC (Port A)</source>
+        <translation>CRC (Порт A)</translation>
+    </message>
+    <message>
+        <source>Runt (Port A)</source>
+        <translation>Короткие (Порт A)</translation>
+    </message>
+    <message>
+        <source>Jabber (Port A)</source>
+        <translation>Jabber (Порт A)</translation>
+    </message>
+    <message>
+        <source>CRC (Port B)</source>
+        <translation>CRC (Порт B)</translation>
+    </message>
+    <message>
+        <source>Runt (Port B)</source>
+        <translation>Короткие (Порт B)</translation>
+    </message>
+    <message>
+        <source>Jabber (Port B)</source>
+        <translation>Jabber (Порт B)</translation>
+    </message>
+    <message>
+        <source>Reset Statistics</source>
+        <translation>Сбросить статистику</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Применить</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Сброс</translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation>Сохранить отчёт</translation>
     </message>
 </context>
 <context>

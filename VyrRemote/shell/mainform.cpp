@@ -2,6 +2,9 @@
 #include "ui_mainform.h"
 
 #include "asymtrafficform.h"
+#include "bertform.h"
+#include "passform.h"
+#include "statsform.h"
 #include "testtabform.h"
 #include "trafficform.h"
 
@@ -218,6 +221,9 @@ void MainForm::createForms()
     formList[FormJitter] = new JitterForm(&device);
     formList[FormY1564] = new Y1564Form(&device);
     formList[FormRfc] = new RfcForm(&device);
+    formList[FormBert] = new BertForm(&device);
+    formList[FormPass] = new PassForm(&device);
+    formList[FormStats] = new StatsForm(&device);
 }
 
 bool MainForm::checkUser(const QString &login, const QString &password)

@@ -7,6 +7,9 @@
 #include "../support/deviceworker.h"
 
 #include <QApplication>
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QtTest>
@@ -182,4 +185,53 @@ public:
 
 private:
     QTimer m_timer;
+};
+
+// Answers the file name dialogs that come up while it lives: once the
+// tester's proposal is in the name field, types `name` over it (an empty
+// name keeps the proposal) and accepts, or cancels when `name` is null.
+class FileNameAnswer
+{
+public:
+    explicit FileNameAnswer(const QString &name)
+        : m_name(name)
+    {
+        m_timer.setInterval(20);
+        QObject::connect(&m_timer, &QTimer::timeout, [this] {
+            auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+            QLineEdit *field = dialog ? dialog->findChild<QLineEdit *>() : nullptr;
+            if (!field)
+                return;
+            if (field->text().isEmpty()) {
+                // No proposal from the tester (the link is down): give up
+                // rather than leave the test waiting in the dialog.
+                if (!m_waiting.isValid())
+                    m_waiting.start();
+                if (m_waiting.hasExpired(EventuallyMs)) {
+                    ++unanswered;
+                    m_waiting.invalidate();
+                    dialog->reject();
+                }
+                return;
+            }
+            m_waiting.invalidate();
+            ++answered;
+            if (m_name.isNull()) {
+                dialog->reject();
+            } else {
+                if (!m_name.isEmpty())
+                    field->setText(m_name);
+                dialog->accept();
+            }
+        });
+        m_timer.start();
+    }
+
+    int answered = 0;
+    int unanswered = 0;   // dialogs closed for want of a proposal
+
+private:
+    QString m_name;
+    QTimer m_timer;
+    QElapsedTimer m_waiting;
 };

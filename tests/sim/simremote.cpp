@@ -378,6 +378,11 @@ QList<SimReply> SimRemoteResponder::handle(const QByteArray &request)
         const quint8 code = f.u8();
         if (f.ok() && port < 3)
             topology[port] = code;
+        // Pass-through shows in the port's process word like a running test.
+        if (f.ok() && port < 2 && code == TopologyPassThroughOn)
+            status.process[port].tx |= 1u << ProcessBitPassThrough;
+        if (f.ok() && port < 2 && code == TopologyPassThroughOff)
+            status.process[port].tx &= ~(1u << ProcessBitPassThrough);
         out = byteReply(1);
         break;
     }

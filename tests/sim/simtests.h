@@ -68,6 +68,11 @@ T simRecordOf(const QByteArray &bytes)
     return record;
 }
 
+// The share (0 to 1) of a 1 Gbit/s line that a rate in a settings record's
+// unit asks for: unit 0 percent, 1 bps, 2 kbps, 3 Mbps; any other unit asks
+// for the whole line.
+double simLineShare(quint8 rateUnit, double rate);
+
 // The model of a test id; an empty model for ids nobody registered.
 const SimTestModel &simTestModel(quint8 test);
 
