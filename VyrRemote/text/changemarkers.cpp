@@ -1,6 +1,11 @@
 #include "textfunctions.h"
 
+#include <QComboBox>
 #include <QDebug>
+#include <QLineEdit>
+#include <QStyle>
+#include <QStyleOptionComboBox>
+#include <QStyleOptionFrame>
 #include <QTableWidget>
 #include <QTableWidgetItem>
 #include <QWidget>
@@ -47,8 +52,13 @@ bool markChangedInt(QWidget *widget, int value, int stored)
 
 bool markChangedDouble(QWidget *widget, double value, double stored)
 {
+    return markChangedDouble(widget, value, stored, DoubleTolerance);
+}
+
+bool markChangedDouble(QWidget *widget, double value, double stored, double tolerance)
+{
     // Written so that a NaN on either side counts as a difference.
-    const bool equal = std::fabs(value - stored) < DoubleTolerance;
+    const bool equal = std::fabs(value - stored) < tolerance;
     return mark(widget, !equal);
 }
 
@@ -78,4 +88,60 @@ QTableWidgetItem *tableItem(QTableWidget *table, int row, int column)
         return item;
     table->setItem(row, column, new QTableWidgetItem);
     return table->item(row, column);
+}
+
+void setMinimumTextWidth(const QList<QLineEdit *> &edits, const QStringList &texts)
+{
+    // As QLineEdit::sizeHint measures: the text, the cursor, the edit's two
+    // inner margins of 2 px and its text margins, then the style's frame.
+    constexpr int InnerMargin = 2;
+    constexpr int Cursor = 1;
+    for (QLineEdit *edit : edits) {
+        if (!edit)
+            continue;
+        const QFontMetrics fm = edit->fontMetrics();
+        int text = 0;
+        for (const QString &t : texts)
+            text = qMax(text, fm.horizontalAdvance(t));
+        const QMargins tm = edit->textMargins();
+        const QMargins cm = edit->contentsMargins();
+        const int w = text + Cursor + 2 * InnerMargin + tm.left() + tm.right() + cm.left() + cm.right();
+        QStyleOptionFrame option;
+        option.initFrom(edit);
+        option.rect = edit->rect();
+        option.lineWidth = edit->hasFrame() ? edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit) : 0;
+        option.midLineWidth = 0;
+        option.state |= QStyle::State_Sunken;
+        if (edit->isReadOnly())
+            option.state |= QStyle::State_ReadOnly;
+        option.features = QStyleOptionFrame::None;
+        const QSize size = edit->style()->sizeFromContents(QStyle::CT_LineEdit, &option, QSize(w, fm.height()), edit);
+        edit->setMinimumWidth(size.width());
+    }
+}
+
+void setMinimumTextWidth(QComboBox *combo)
+{
+    if (!combo)
+        return;
+    // The room the style leaves around the text field, measured on the
+    // combo's present size; the field itself keeps 2 px beside the text.
+    constexpr int FieldMargin = 2;
+    QStyleOptionComboBox option;
+    option.initFrom(combo);
+    option.editable = combo->isEditable();
+    option.frame = combo->hasFrame();
+    option.iconSize = combo->iconSize();
+    option.subControls = QStyle::SC_All;
+    const QRect field = combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo);
+    const int around = option.rect.width() - field.width();
+    const QFontMetrics fm = combo->fontMetrics();
+    int text = 0;
+    for (int i = 0; i < combo->count(); ++i) {
+        int width = fm.horizontalAdvance(combo->itemText(i));
+        if (!combo->itemIcon(i).isNull())
+            width += combo->iconSize().width() + 4;
+        text = qMax(text, width);
+    }
+    combo->setMinimumWidth(text + FieldMargin + around);
 }

@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QRegularExpression>
 #include <QStringList>
 #include <QtEndian>
 
@@ -13,7 +14,9 @@
 
 namespace {
 
-// Unit words are translated in the context the translation files use for them.
+// Unit words are translated in the context the translation files use for
+// them; each call site marks its word (QT_TRANSLATE_NOOP) so that lupdate
+// keeps it in the catalogues.
 QString unitText(const char *unit)
 {
     return QCoreApplication::translate("QApplication", unit);
@@ -64,10 +67,10 @@ QString rateToString(uint32_t v)
     constexpr uint32_t BytesPerMbit = 125000;
     constexpr uint32_t BytesPerKbit = 125;
     if (v > BytesPerMbit)
-        return QString::number(double(v) / BytesPerMbit, 'f', 2) + unitText("Mbps");
+        return QString::number(double(v) / BytesPerMbit, 'f', 2) + unitText(QT_TRANSLATE_NOOP("QApplication", "Mbps"));
     if (v <= BytesPerKbit)
-        return QString::number(quint64(v) * 8) + unitText("bps");
-    return QString::number(double(v) / BytesPerKbit, 'f', 2) + unitText("Kbps");
+        return QString::number(quint64(v) * 8) + unitText(QT_TRANSLATE_NOOP("QApplication", "bps"));
+    return QString::number(double(v) / BytesPerKbit, 'f', 2) + unitText(QT_TRANSLATE_NOOP("QApplication", "Kbps"));
 }
 
 QString nanosecondsToString(float x)
@@ -77,15 +80,15 @@ QString nanosecondsToString(float x)
     const char *unit = nullptr;
     if (a > 1e9) {
         divisor = 1e9;
-        unit = "s";
+        unit = QT_TRANSLATE_NOOP("QApplication", "s");
     } else if (a > 999999) {
         divisor = 1e6;
-        unit = "ms";
+        unit = QT_TRANSLATE_NOOP("QApplication", "ms");
     } else if (a > 999) {
         divisor = 1e3;
-        unit = "us";
+        unit = QT_TRANSLATE_NOOP("QApplication", "us");
     } else if (a != 0) {
-        unit = "ns";
+        unit = QT_TRANSLATE_NOOP("QApplication", "ns");
     }
     const float value = unit ? float(double(x) / divisor) : 0.0f;
     return QString::number(double(value), 'g', 6) + (unit ? unitText(unit) : QString());
@@ -194,6 +197,37 @@ uint32_t stringToIp(const QString &text)
             address |= uint32_t(v & 0xFF) << (24 - 8 * i);
     }
     return address;
+}
+
+namespace {
+
+const char *const MacAddressPattern = "^([0-9A-Fa-f]{2}[:-]){5}([0-9A-Fa-f]{2})$";
+const char *const IpOctetPattern = "(?:[0-1]?[0-9]?[0-9]|2[0-4][0-9]|25[0-5])";
+
+} // namespace
+
+QString macAddressPattern()
+{
+    return QLatin1String(MacAddressPattern);
+}
+
+QString ipAddressPattern()
+{
+    const QString octet = QLatin1String(IpOctetPattern);
+    return QLatin1Char('^') + QStringList{octet, octet, octet, octet}.join(QLatin1String("\\.")) + QLatin1Char('$');
+}
+
+bool isMacText(const QString &text)
+{
+    // QRegularExpression matches from any thread at once (QRegExp does not).
+    static const QRegularExpression re(QRegularExpression::anchoredPattern(macAddressPattern()));
+    return re.match(text).hasMatch();
+}
+
+bool isIpText(const QString &text)
+{
+    static const QRegularExpression re(QRegularExpression::anchoredPattern(ipAddressPattern()));
+    return re.match(text).hasMatch();
 }
 
 QString clockIdToString(const uint8_t *clockId)
