@@ -9,9 +9,12 @@
 // its own source file (simtest_*.cpp) with a register function that fills the
 // entries of its test ids; an id without an entry keeps the pattern blocks.
 
+#include "headersettings.h"
+
 #include <QByteArray>
 #include <QtGlobal>
 
+#include <cstring>
 #include <functional>
 
 class SimRemoteResponder;
@@ -45,6 +48,41 @@ struct SimTestModel
     // Results of one request, or an empty record for the pattern block.
     std::function<SimResultsAnswer(const SimRun &run)> results;
 };
+
+// A packed record as the bytes of a block, and back (all zero when the
+// block does not have the record's size).
+template <class T>
+QByteArray simRecordBytes(const T &record)
+{
+    return QByteArray(reinterpret_cast<const char *>(&record), int(sizeof(T)));
+}
+
+template <class T>
+T simRecordFrom(const QByteArray &bytes)
+{
+    T record;
+    std::memset(&record, 0, sizeof record);
+    if (bytes.size() == int(sizeof(T)))
+        std::memcpy(&record, bytes.constData(), sizeof(T));
+    return record;
+}
+
+// The frame header of a fresh tester's test settings: IPv4 and UDP
+// (5000 -> 5001, TTL 64) towards the other port's factory address
+// (192.168.0.2 from Port A, 192.168.0.1 from Port B), MAC by ARP.
+inline header_settings_t simDefaultHeader(quint32 port)
+{
+    header_settings_t h;
+    std::memset(&h, 0, sizeof h);
+    h.ipDest = port == 0 ? 0xC0A80002u : 0xC0A80001u;
+    h.arp = 1;
+    h.ttl = 64;
+    h.udpSrc = 5000;
+    h.udpDst = 5001;
+    h.level3 = 1;
+    h.level4 = 1;
+    return h;
+}
 
 // The model of a test id; an empty model for ids nobody registered.
 const SimTestModel &simTestModel(quint8 test);
