@@ -1,897 +1,1209 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU">
-    <context>
-        <name>AboutDialog</name>
-        <message>
-            <source>About</source>
-            <translation>О программе</translation>
-        </message>
-        <message>
-            <source>Software version:</source>
-            <translation>Версия программы:</translation>
-        </message>
-        <message>
-            <source>Close</source>
-            <translation>Закрыть</translation>
-        </message>
-        <message>
-            <source>Remote control software for
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About</source>
+        <translation>О программе</translation>
+    </message>
+    <message>
+        <source>Software version:</source>
+        <translation>Версия программы:</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Remote control software for
 Ethernet tester %1.</source>
-            <translation>Программа дистанционного управления
+        <translation>Программа дистанционного управления
 тестером Ethernet %1.</translation>
-        </message>
-        <message>
-            <source>Firmware update software for
+    </message>
+    <message>
+        <source>Firmware update software for
 Ethernet tester %1.</source>
-            <translation>Программа обновления прошивки
+        <translation>Программа обновления прошивки
 тестера Ethernet %1.</translation>
-        </message>
-    </context>
-    <context>
-        <name>AuthenticationDialog</name>
-        <message>
-            <source>Dialog</source>
-            <translation>Вход</translation>
-        </message>
-        <message>
-            <source>Login</source>
-            <translation>Имя пользователя</translation>
-        </message>
-        <message>
-            <source>Password</source>
-            <translation>Пароль</translation>
-        </message>
-    </context>
-    <context>
-        <name>Device</name>
-        <message>
-            <source>Can not start the test</source>
-            <translation>Невозможно запустить тест</translation>
-        </message>
-        <message>
-            <source>Wait</source>
-            <translation>Ожидание</translation>
-        </message>
-        <message>
-            <source>OK</source>
-            <translation>Норма</translation>
-        </message>
-        <message>
-            <source>Error</source>
-            <translation>Ошибка</translation>
-        </message>
-        <message>
-            <source>Running</source>
-            <translation>Выполняется</translation>
-        </message>
-        <message>
-            <source>Stop</source>
-            <translation>Остановлен</translation>
-        </message>
-        <message>
-            <source>No Sync</source>
-            <translation>Нет синхр.</translation>
-        </message>
-        <message>
-            <source>No Tx</source>
-            <translation>Нет передачи</translation>
-        </message>
-        <message>
-            <source>No Rx</source>
-            <translation>Нет приёма</translation>
-        </message>
-        <message>
-            <source>Off</source>
-            <translation>Выкл.</translation>
-        </message>
-        <message>
-            <source>RxTx</source>
-            <translation>Приём/передача</translation>
-        </message>
-        <message>
-            <source>Loss exceeded</source>
-            <translation>Превышены потери</translation>
-        </message>
-        <message>
-            <source>Remote device error</source>
-            <translation>Ошибка удалённого устройства</translation>
-        </message>
-        <message>
-            <source>Incompatible fw version</source>
-            <translation>Несовместимая версия ПО</translation>
-        </message>
-        <message>
-            <source>Unknown status</source>
-            <translation>Неизвестное состояние</translation>
-        </message>
-        <message>
-            <source>Not connected</source>
-            <translation>Нет соединения</translation>
-        </message>
-        <message>
-            <source>Routing problem</source>
-            <translation>Ошибка маршрутизации</translation>
-        </message>
-        <message>
-            <source>Stream #</source>
-            <translation>Поток №</translation>
-        </message>
-        <message>
-            <source>Wrong rate settings.
-Couldn't run with
+    </message>
+</context>
+<context>
+    <name>AuthenticationDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Вход</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>Имя пользователя</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Пароль</translation>
+    </message>
+</context>
+<context>
+    <name>CableForm</name>
+    <message>
+        <source>Cable test (Port A)</source>
+        <translation>Тест кабеля (Порт A)</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Статус</translation>
+    </message>
+    <message>
+        <source>Length, m</source>
+        <translation>Длина, м</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Канал</translation>
+    </message>
+    <message>
+        <source>Polarity</source>
+        <translation>Полярность</translation>
+    </message>
+    <message>
+        <source>Latency, ns</source>
+        <translation>Задержка, нс</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Старт</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Стоп</translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation>Сохранить отчёт</translation>
+    </message>
+    <message>
+        <source>good</source>
+        <translation>норма</translation>
+    </message>
+    <message>
+        <source>short</source>
+        <translation>замыкание</translation>
+    </message>
+    <message>
+        <source>open</source>
+        <translation>обрыв</translation>
+    </message>
+    <message>
+        <source>fault</source>
+        <translation>неисправность</translation>
+    </message>
+    <message>
+        <source>immi</source>
+        <translation>рассогласование</translation>
+    </message>
+    <message>
+        <source>unknown (%1)</source>
+        <translation>неизвестно (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>Device</name>
+    <message>
+        <source>Can not start the test</source>
+        <translation>Невозможно запустить тест</translation>
+    </message>
+    <message>
+        <source>Wait</source>
+        <translation>Ожидание</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Норма</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>Running</source>
+        <translation>Выполняется</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Остановлен</translation>
+    </message>
+    <message>
+        <source>No Sync</source>
+        <translation>Нет синхр.</translation>
+    </message>
+    <message>
+        <source>No Tx</source>
+        <translation>Нет передачи</translation>
+    </message>
+    <message>
+        <source>No Rx</source>
+        <translation>Нет приёма</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Выкл.</translation>
+    </message>
+    <message>
+        <source>RxTx</source>
+        <translation>Приём/передача</translation>
+    </message>
+    <message>
+        <source>Loss exceeded</source>
+        <translation>Превышены потери</translation>
+    </message>
+    <message>
+        <source>Remote device error</source>
+        <translation>Ошибка удалённого устройства</translation>
+    </message>
+    <message>
+        <source>Incompatible fw version</source>
+        <translation>Несовместимая версия ПО</translation>
+    </message>
+    <message>
+        <source>Unknown status</source>
+        <translation>Неизвестное состояние</translation>
+    </message>
+    <message>
+        <source>Not connected</source>
+        <translation>Нет соединения</translation>
+    </message>
+    <message>
+        <source>Routing problem</source>
+        <translation>Ошибка маршрутизации</translation>
+    </message>
+    <message>
+        <source>Stream #</source>
+        <translation>Поток №</translation>
+    </message>
+    <message>
+        <source>Wrong rate settings.
+Couldn&apos;t run with
 rate &gt; 100%</source>
-            <translation>Неверная скорость.
+        <translation>Неверная скорость.
 Невозможен запуск
 со скоростью &gt; 100%</translation>
-        </message>
-        <message>
-            <source>No active streams</source>
-            <translation>Нет активных потоков</translation>
-        </message>
-        <message>
-            <source>Active VLAN</source>
-            <translation>Включён VLAN</translation>
-        </message>
-        <message>
-            <source>Active MPLS</source>
-            <translation>Включён MPLS</translation>
-        </message>
-        <message>
-            <source>Set packet length</source>
-            <translation>Задайте длину пакета</translation>
-        </message>
-        <message>
-            <source>b</source>
-            <translation>б</translation>
-        </message>
-        <message>
-            <source>Test is not chosen</source>
-            <translation>Тест не выбран</translation>
-        </message>
-        <message>
-            <source>The test already run</source>
-            <translation>Тест уже запущен</translation>
-        </message>
-        <message>
-            <source>Too many addresses. The greatest possible quantity is</source>
-            <translation>Слишком много адресов. Наибольшее возможное количество</translation>
-        </message>
-        <message>
-            <source>Not chosen any frame length</source>
-            <translation>Не выбрана ни одна длина кадра</translation>
-        </message>
-        <message>
-            <source>User rate settings not setted for latency test</source>
-            <translation>Не задана скорость пользователя для теста задержки</translation>
-        </message>
-        <message>
-            <source>Signal sources are not chosen</source>
-            <translation>Не выбраны источники сигнала</translation>
-        </message>
-        <message>
-            <source>PTP server is not chosen</source>
-            <translation>Не выбран сервер PTP</translation>
-        </message>
-        <message>
-            <source>Unknown error</source>
-            <translation>Неизвестная ошибка</translation>
-        </message>
-    </context>
-    <context>
-        <name>FileNameDialog</name>
-        <message>
-            <source>Enter file name</source>
-            <translation>Введите имя файла</translation>
-        </message>
-        <message>
-            <source>File name</source>
-            <translation>Имя файла</translation>
-        </message>
-    </context>
-    <context>
-        <name>HeaderWidget</name>
-        <message>
-            <source>Header</source>
-            <translation>Заголовок</translation>
-        </message>
-        <message>
-            <source>Header level 2</source>
-            <translation>Заголовок уровня 2</translation>
-        </message>
-        <message>
-            <source>ARP enable</source>
-            <translation>Включить ARP</translation>
-        </message>
-        <message>
-            <source>Destination MAC</source>
-            <translation>MAC назначения</translation>
-        </message>
-        <message>
-            <source>Header level 3</source>
-            <translation>Заголовок уровня 3</translation>
-        </message>
-        <message>
-            <source>Auto IP destination</source>
-            <translation>Авто IP назначения</translation>
-        </message>
-        <message>
-            <source>IP destination</source>
-            <translation>IP назначения</translation>
-        </message>
-        <message>
-            <source>IP source</source>
-            <translation>IP источника</translation>
-        </message>
-        <message>
-            <source>ToS</source>
-            <translation>ToS</translation>
-        </message>
-        <message>
-            <source>DSCP</source>
-            <translation>DSCP</translation>
-        </message>
-        <message>
-            <source>Header level 4</source>
-            <translation>Заголовок уровня 4</translation>
-        </message>
-        <message>
-            <source>UDP destination</source>
-            <translation>UDP назначения</translation>
-        </message>
-        <message>
-            <source>UDP source</source>
-            <translation>UDP источника</translation>
-        </message>
-    </context>
-    <context>
-        <name>MainForm</name>
-        <message>
-            <source>Serial Connection</source>
-            <translation>Последовательный порт</translation>
-        </message>
-        <message>
-            <source>Port</source>
-            <translation>Порт</translation>
-        </message>
-        <message>
-            <source>Connect</source>
-            <translation>Подключить</translation>
-        </message>
-        <message>
-            <source>Disconnect</source>
-            <translation>Отключить</translation>
-        </message>
-        <message>
-            <source>Ethernet Connection</source>
-            <translation>Подключение по Ethernet</translation>
-        </message>
-        <message>
-            <source>Port A</source>
-            <translation>Порт A</translation>
-        </message>
-        <message>
-            <source>Port B</source>
-            <translation>Порт B</translation>
-        </message>
-        <message>
-            <source>Debug</source>
-            <translation>Отладка</translation>
-        </message>
-        <message>
-            <source>Address</source>
-            <translation>Адрес</translation>
-        </message>
-        <message>
-            <source>Value</source>
-            <translation>Значение</translation>
-        </message>
-        <message>
-            <source>Read</source>
-            <translation>Читать</translation>
-        </message>
-        <message>
-            <source>Write</source>
-            <translation>Записать</translation>
-        </message>
-        <message>
-            <source>Process A</source>
-            <translation>Процесс A</translation>
-        </message>
-        <message>
-            <source>Process B</source>
-            <translation>Процесс B</translation>
-        </message>
-        <message>
-            <source>Traffic
+    </message>
+    <message>
+        <source>No active streams</source>
+        <translation>Нет активных потоков</translation>
+    </message>
+    <message>
+        <source>Active VLAN</source>
+        <translation>Включён VLAN</translation>
+    </message>
+    <message>
+        <source>Active MPLS</source>
+        <translation>Включён MPLS</translation>
+    </message>
+    <message>
+        <source>Set packet length</source>
+        <translation>Задайте длину пакета</translation>
+    </message>
+    <message>
+        <source>b</source>
+        <translation>б</translation>
+    </message>
+    <message>
+        <source>Test is not chosen</source>
+        <translation>Тест не выбран</translation>
+    </message>
+    <message>
+        <source>The test already run</source>
+        <translation>Тест уже запущен</translation>
+    </message>
+    <message>
+        <source>Too many addresses. The greatest possible quantity is</source>
+        <translation>Слишком много адресов. Наибольшее возможное количество</translation>
+    </message>
+    <message>
+        <source>Not chosen any frame length</source>
+        <translation>Не выбрана ни одна длина кадра</translation>
+    </message>
+    <message>
+        <source>User rate settings not setted for latency test</source>
+        <translation>Не задана скорость пользователя для теста задержки</translation>
+    </message>
+    <message>
+        <source>Signal sources are not chosen</source>
+        <translation>Не выбраны источники сигнала</translation>
+    </message>
+    <message>
+        <source>PTP server is not chosen</source>
+        <translation>Не выбран сервер PTP</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Неизвестная ошибка</translation>
+    </message>
+</context>
+<context>
+    <name>FileNameDialog</name>
+    <message>
+        <source>Enter file name</source>
+        <translation>Введите имя файла</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>Имя файла</translation>
+    </message>
+</context>
+<context>
+    <name>HeaderWidget</name>
+    <message>
+        <source>Header</source>
+        <translation>Заголовок</translation>
+    </message>
+    <message>
+        <source>Header level 2</source>
+        <translation>Заголовок уровня 2</translation>
+    </message>
+    <message>
+        <source>ARP enable</source>
+        <translation>Включить ARP</translation>
+    </message>
+    <message>
+        <source>Destination MAC</source>
+        <translation>MAC назначения</translation>
+    </message>
+    <message>
+        <source>Header level 3</source>
+        <translation>Заголовок уровня 3</translation>
+    </message>
+    <message>
+        <source>Auto IP destination</source>
+        <translation>Авто IP назначения</translation>
+    </message>
+    <message>
+        <source>IP destination</source>
+        <translation>IP назначения</translation>
+    </message>
+    <message>
+        <source>IP source</source>
+        <translation>IP источника</translation>
+    </message>
+    <message>
+        <source>ToS</source>
+        <translation>ToS</translation>
+    </message>
+    <message>
+        <source>DSCP</source>
+        <translation>DSCP</translation>
+    </message>
+    <message>
+        <source>Header level 4</source>
+        <translation>Заголовок уровня 4</translation>
+    </message>
+    <message>
+        <source>UDP destination</source>
+        <translation>UDP назначения</translation>
+    </message>
+    <message>
+        <source>UDP source</source>
+        <translation>UDP источника</translation>
+    </message>
+</context>
+<context>
+    <name>LbForm</name>
+    <message>
+        <source>Loopback (Port A)</source>
+        <translation>Шлейф (Порт A)</translation>
+    </message>
+    <message>
+        <source>Level 2 settings</source>
+        <translation>Настройки уровня 2</translation>
+    </message>
+    <message>
+        <source>Replace MAC</source>
+        <translation>Заменять MAC</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Источник</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>Назначение</translation>
+    </message>
+    <message>
+        <source>Replace VLAN ID</source>
+        <translation>Заменять VLAN ID</translation>
+    </message>
+    <message>
+        <source>Replace priority</source>
+        <translation>Заменять приоритет</translation>
+    </message>
+    <message>
+        <source>Level 3 settings</source>
+        <translation>Настройки уровня 3</translation>
+    </message>
+    <message>
+        <source>Replace IP</source>
+        <translation>Заменять IP</translation>
+    </message>
+    <message>
+        <source>Replace ToS</source>
+        <translation>Заменять ToS</translation>
+    </message>
+    <message>
+        <source>Replace DSCP</source>
+        <translation>Заменять DSCP</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Выкл.</translation>
+    </message>
+    <message>
+        <source>Level 1</source>
+        <translation>Уровень 1</translation>
+    </message>
+    <message>
+        <source>Level 2</source>
+        <translation>Уровень 2</translation>
+    </message>
+    <message>
+        <source>Level 3</source>
+        <translation>Уровень 3</translation>
+    </message>
+    <message>
+        <source>Level 4</source>
+        <translation>Уровень 4</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Применить</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Сброс</translation>
+    </message>
+</context>
+<context>
+    <name>MainForm</name>
+    <message>
+        <source>Serial Connection</source>
+        <translation>Последовательный порт</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Порт</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Подключить</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Отключить</translation>
+    </message>
+    <message>
+        <source>Ethernet Connection</source>
+        <translation>Подключение по Ethernet</translation>
+    </message>
+    <message>
+        <source>Port A</source>
+        <translation>Порт A</translation>
+    </message>
+    <message>
+        <source>Port B</source>
+        <translation>Порт B</translation>
+    </message>
+    <message>
+        <source>Debug</source>
+        <translation>Отладка</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Адрес</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Значение</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>Читать</translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <translation>Записать</translation>
+    </message>
+    <message>
+        <source>Process A</source>
+        <translation>Процесс A</translation>
+    </message>
+    <message>
+        <source>Process B</source>
+        <translation>Процесс B</translation>
+    </message>
+    <message>
+        <source>Traffic
 test</source>
-            <translation>Тест
+        <translation>Тест
 трафика</translation>
-        </message>
-        <message>
-            <source>Multistream</source>
-            <translation>Многопоточный</translation>
-        </message>
-        <message>
-            <source>Packet
+    </message>
+    <message>
+        <source>Multistream</source>
+        <translation>Многопоточный</translation>
+    </message>
+    <message>
+        <source>Packet
 Jitter</source>
-            <translation>Джиттер
+        <translation>Джиттер
 пакетов</translation>
-        </message>
-        <message>
-            <source>TCP/IP Tests</source>
-            <translation>Тесты TCP/IP</translation>
-        </message>
-        <message>
-            <source>Cable
+    </message>
+    <message>
+        <source>TCP/IP Tests</source>
+        <translation>Тесты TCP/IP</translation>
+    </message>
+    <message>
+        <source>Cable
 Diagnostics</source>
-            <translation>Диагностика
+        <translation>Диагностика
 кабеля</translation>
-        </message>
-        <message>
-            <source>Optical
+    </message>
+    <message>
+        <source>Optical
 test</source>
-            <translation>Оптический
+        <translation>Оптический
 тест</translation>
-        </message>
-        <message>
-            <source>BER Test</source>
-            <translation>Тест BER</translation>
-        </message>
-        <message>
-            <source>Synchronization</source>
-            <translation>Синхронизация</translation>
-        </message>
-        <message>
-            <source>Thru</source>
-            <translation>Транзит</translation>
-        </message>
-        <message>
-            <source>Loopback</source>
-            <translation>Шлейф</translation>
-        </message>
-        <message>
-            <source>File transfer</source>
-            <translation>Передача файлов</translation>
-        </message>
-        <message>
-            <source>Statistics</source>
-            <translation>Статистика</translation>
-        </message>
-        <message>
-            <source>Device 
+    </message>
+    <message>
+        <source>BER Test</source>
+        <translation>Тест BER</translation>
+    </message>
+    <message>
+        <source>Synchronization</source>
+        <translation>Синхронизация</translation>
+    </message>
+    <message>
+        <source>Thru</source>
+        <translation>Транзит</translation>
+    </message>
+    <message>
+        <source>Loopback</source>
+        <translation>Шлейф</translation>
+    </message>
+    <message>
+        <source>File transfer</source>
+        <translation>Передача файлов</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Статистика</translation>
+    </message>
+    <message>
+        <source>Device 
 settings</source>
-            <translation>Настройки 
+        <translation>Настройки 
 прибора</translation>
-        </message>
-        <message>
-            <source>Interface
+    </message>
+    <message>
+        <source>Interface
 settings</source>
-            <translation>Настройки
+        <translation>Настройки
 интерфейсов</translation>
-        </message>
-        <message>
-            <source>%1 Remote Control</source>
-            <translation>%1 Дистанционное управление</translation>
-        </message>
-        <message>
-            <source>The address "%1" is not a valid IP address.
+    </message>
+    <message>
+        <source>%1 Remote Control</source>
+        <translation>%1 Дистанционное управление</translation>
+    </message>
+    <message>
+        <source>The address &quot;%1&quot; is not a valid IP address.
 Enter four numbers from 0 to 255 separated by dots.</source>
-            <translation>Адрес «%1» не является допустимым IP-адресом.
+        <translation>Адрес «%1» не является допустимым IP-адресом.
 Введите четыре числа от 0 до 255, разделённые точками.</translation>
-        </message>
-        <message>
-            <source>Device</source>
-            <translation>Прибор</translation>
-        </message>
-        <message>
-            <source>Serial</source>
-            <translation>Серийный номер</translation>
-        </message>
-        <message>
-            <source>Release</source>
-            <translation>Выпуск</translation>
-        </message>
-        <message>
-            <source>Compiled for %1 release version %2</source>
-            <translation>Программа собрана для %1 версии выпуска %2</translation>
-        </message>
-        <message>
-            <source>Error</source>
-            <translation>Ошибка</translation>
-        </message>
-        <message>
-            <source>File not for loading.</source>
-            <translation>Этот файл нельзя загрузить.</translation>
-        </message>
-        <message>
-            <source>Can not save the file.</source>
-            <translation>Невозможно сохранить файл.</translation>
-        </message>
-        <message>
-            <source>The memory is full.</source>
-            <translation>Память заполнена.</translation>
-        </message>
-        <message>
-            <source>File already exists.</source>
-            <translation>Файл уже существует.</translation>
-        </message>
-        <message>
-            <source>Test start error</source>
-            <translation>Ошибка запуска теста</translation>
-        </message>
-        <message>
-            <source>Mbps</source>
-            <translation>Мбит/с</translation>
-        </message>
-        <message>
-            <source>bps</source>
-            <translation>бит/с</translation>
-        </message>
-        <message>
-            <source>Kbps</source>
-            <translation>кбит/с</translation>
-        </message>
-    </context>
-    <context>
-        <name>MainMenu</name>
-        <message>
-            <source>About</source>
-            <translation>О программе</translation>
-        </message>
-        <message>
-            <source>About Qt</source>
-            <translation>О Qt</translation>
-        </message>
-        <message>
-            <source>Font</source>
-            <translation>Шрифт</translation>
-        </message>
-        <message>
-            <source>Settings</source>
-            <translation>Настройки</translation>
-        </message>
-    </context>
-    <context>
-        <name>QApplication</name>
-        <message>
-            <source>Kbps</source>
-            <translation>кбит/с</translation>
-        </message>
-        <message>
-            <source>Mbps</source>
-            <translation>Мбит/с</translation>
-        </message>
-        <message>
-            <source>bps</source>
-            <translation>бит/с</translation>
-        </message>
-        <message>
-            <source>ms</source>
-            <translation>мс</translation>
-        </message>
-        <message>
-            <source>ns</source>
-            <translation>нс</translation>
-        </message>
-        <message>
-            <source>s</source>
-            <translation>с</translation>
-        </message>
-        <message>
-            <source>us</source>
-            <translation>мкс</translation>
-        </message>
-    </context>
-    <context>
-        <name>QObject</name>
-        <message>
-            <source>Data base does not open!
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Прибор</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>Серийный номер</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>Выпуск</translation>
+    </message>
+    <message>
+        <source>Compiled for %1 release version %2</source>
+        <translation>Программа собрана для %1 версии выпуска %2</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>File not for loading.</source>
+        <translation>Этот файл нельзя загрузить.</translation>
+    </message>
+    <message>
+        <source>Can not save the file.</source>
+        <translation>Невозможно сохранить файл.</translation>
+    </message>
+    <message>
+        <source>The memory is full.</source>
+        <translation>Память заполнена.</translation>
+    </message>
+    <message>
+        <source>File already exists.</source>
+        <translation>Файл уже существует.</translation>
+    </message>
+    <message>
+        <source>Test start error</source>
+        <translation>Ошибка запуска теста</translation>
+    </message>
+    <message>
+        <source>Mbps</source>
+        <translation>Мбит/с</translation>
+    </message>
+    <message>
+        <source>bps</source>
+        <translation>бит/с</translation>
+    </message>
+    <message>
+        <source>Kbps</source>
+        <translation>кбит/с</translation>
+    </message>
+</context>
+<context>
+    <name>MainMenu</name>
+    <message>
+        <source>About</source>
+        <translation>О программе</translation>
+    </message>
+    <message>
+        <source>About Qt</source>
+        <translation>О Qt</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Шрифт</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Настройки</translation>
+    </message>
+</context>
+<context>
+    <name>MdiForm</name>
+    <message>
+        <source>MDI test (Port A)</source>
+        <translation>Тест MDI (Порт A)</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>Advanced</source>
+        <translation>Дополнительно</translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation>Единицы</translation>
+    </message>
+    <message>
+        <source>kbps</source>
+        <translation>кбит/с</translation>
+    </message>
+    <message>
+        <source>Mbps</source>
+        <translation>Мбит/с</translation>
+    </message>
+    <message>
+        <source>Load L4</source>
+        <translation>Нагрузка L4</translation>
+    </message>
+    <message>
+        <source>Threshold MLR</source>
+        <translation>Порог MLR</translation>
+    </message>
+    <message>
+        <source>Packet length, b</source>
+        <translation>Длина пакета, байт</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Длительность</translation>
+    </message>
+    <message>
+        <source>Learning Int., ms</source>
+        <translation>Инт. обучения, мс</translation>
+    </message>
+    <message>
+        <source>Measuring</source>
+        <translation>Измерение</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Статус</translation>
+    </message>
+    <message>
+        <source>Elapsed time</source>
+        <translation>Прошло времени</translation>
+    </message>
+    <message>
+        <source>Estimate time</source>
+        <translation>Осталось времени</translation>
+    </message>
+    <message>
+        <source>DF</source>
+        <translation>DF</translation>
+    </message>
+    <message>
+        <source>MLR</source>
+        <translation>MLR</translation>
+    </message>
+    <message>
+        <source>Rx frames</source>
+        <translation>Прин. кадры</translation>
+    </message>
+    <message>
+        <source>Vrx</source>
+        <translation>Vrx</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Значение</translation>
+    </message>
+    <message>
+        <source>Start A-&gt;A</source>
+        <translation>Старт A-&gt;A</translation>
+    </message>
+    <message>
+        <source>Start A-&gt;B</source>
+        <translation>Старт A-&gt;B</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Стоп</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Применить</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Сброс</translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation>Сохранить отчёт</translation>
+    </message>
+</context>
+<context>
+    <name>OamForm</name>
+    <message>
+        <source>OAM (Port A)</source>
+        <translation>OAM (Порт A)</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>OAM mode</source>
+        <translation>Режим OAM</translation>
+    </message>
+    <message>
+        <source>Disabled</source>
+        <translation>Выключен</translation>
+    </message>
+    <message>
+        <source>Passive</source>
+        <translation>Пассивный</translation>
+    </message>
+    <message>
+        <source>Active</source>
+        <translation>Активный</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Результат</translation>
+    </message>
+    <message>
+        <source>MAC-address</source>
+        <translation>MAC-адрес</translation>
+    </message>
+    <message>
+        <source>Vendor</source>
+        <translation>Производитель</translation>
+    </message>
+    <message>
+        <source>Remote LB</source>
+        <translation>Удалённый шлейф</translation>
+    </message>
+    <message>
+        <source>Start Loopback</source>
+        <translation>Старт шлейфа</translation>
+    </message>
+    <message>
+        <source>Stop Loopback</source>
+        <translation>Стоп шлейфа</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Применить</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Сброс</translation>
+    </message>
+    <message>
+        <source>Supported</source>
+        <translation>Поддерживается</translation>
+    </message>
+    <message>
+        <source>Unsupported</source>
+        <translation>Не поддерживается</translation>
+    </message>
+</context>
+<context>
+    <name>QApplication</name>
+    <message>
+        <source>Kbps</source>
+        <translation>кбит/с</translation>
+    </message>
+    <message>
+        <source>Mbps</source>
+        <translation>Мбит/с</translation>
+    </message>
+    <message>
+        <source>bps</source>
+        <translation>бит/с</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>мс</translation>
+    </message>
+    <message>
+        <source>ns</source>
+        <translation>нс</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>с</translation>
+    </message>
+    <message>
+        <source>us</source>
+        <translation>мкс</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Data base does not open!
 Program is now closed.</source>
-            <translation>Не удаётся открыть базу данных!
+        <translation>Не удаётся открыть базу данных!
 Программа будет закрыта.</translation>
-        </message>
-        <message>
-            <source>No source</source>
-            <translation>Нет источника</translation>
-        </message>
-        <message>
-            <source>CJSC</source>
-            <translation>ЗАО</translation>
-        </message>
-        <message>
-            <source>RP Enterprise Halvorsk</source>
-            <translation>НПП Хальворск</translation>
-        </message>
-    </context>
-    <context>
-        <name>RemoteControl</name>
-        <message>
-            <source>cpu updated %1 %</source>
-            <translation>ЦП обновлён на %1 %</translation>
-        </message>
-        <message>
-            <source>fpga updated %1 %</source>
-            <translation>ПЛИС обновлена на %1 %</translation>
-        </message>
-        <message>
-            <source>cpu update failed</source>
-            <translation>ошибка обновления ЦП</translation>
-        </message>
-        <message>
-            <source>cpu update complete</source>
-            <translation>обновление ЦП завершено</translation>
-        </message>
-        <message>
-            <source>fpga update failed</source>
-            <translation>ошибка обновления ПЛИС</translation>
-        </message>
-        <message>
-            <source>fpga update complete</source>
-            <translation>обновление ПЛИС завершено</translation>
-        </message>
-        <message>
-            <source>full update complete</source>
-            <translation>полное обновление завершено</translation>
-        </message>
-        <message>
-            <source>finish update failed</source>
-            <translation>ошибка завершения обновления</translation>
-        </message>
-        <message>
-            <source>finish update complete</source>
-            <translation>завершение обновления выполнено</translation>
-        </message>
-    </context>
-    <context>
-        <name>TestForm</name>
-        <message>
-            <source>Traffic test</source>
-            <translation>Тест трафика</translation>
-        </message>
-        <message>
-            <source>RFC2544 test</source>
-            <translation>Тест RFC2544</translation>
-        </message>
-        <message>
-            <source>Y1564 test</source>
-            <translation>Тест Y1564</translation>
-        </message>
-        <message>
-            <source>Multistream test</source>
-            <translation>Многопотоковый тест</translation>
-        </message>
-        <message>
-            <source>Jitter test</source>
-            <translation>Тест джиттера</translation>
-        </message>
-        <message>
-            <source>PTP test</source>
-            <translation>Тест PTP</translation>
-        </message>
-        <message>
-            <source>Ping test</source>
-            <translation>Тест Ping</translation>
-        </message>
-        <message>
-            <source>Trace test</source>
-            <translation>Тест трассировки</translation>
-        </message>
-        <message>
-            <source>DNS test</source>
-            <translation>Тест DNS</translation>
-        </message>
-        <message>
-            <source>IP Scanner test</source>
-            <translation>Тест IP-сканера</translation>
-        </message>
-        <message>
-            <source>Cable test</source>
-            <translation>Тест кабеля</translation>
-        </message>
-        <message>
-            <source>MDI test</source>
-            <translation>Тест MDI</translation>
-        </message>
-        <message>
-            <source>Asymetric traffic test</source>
-            <translation>Тест асимметричного трафика</translation>
-        </message>
-        <message>
-            <source>Synchronization</source>
-            <translation>Синхронизация</translation>
-        </message>
-        <message>
-            <source>BERT test</source>
-            <translation>Тест BERT</translation>
-        </message>
-        <message>
-            <source>Loopback</source>
-            <translation>Шлейф</translation>
-        </message>
-        <message>
-            <source>Port A</source>
-            <translation>Порт A</translation>
-        </message>
-        <message>
-            <source>Port B</source>
-            <translation>Порт B</translation>
-        </message>
-        <message>
-            <source>Start A-&gt;A</source>
-            <translation>Старт A-&gt;A</translation>
-        </message>
-        <message>
-            <source>Start B-&gt;B</source>
-            <translation>Старт B-&gt;B</translation>
-        </message>
-        <message>
-            <source>Start A-&gt;B</source>
-            <translation>Старт A-&gt;B</translation>
-        </message>
-        <message>
-            <source>Start B-&gt;A</source>
-            <translation>Старт B-&gt;A</translation>
-        </message>
-        <message>
-            <source>Wrong settings for DNS test</source>
-            <translation>Неверные настройки теста DNS</translation>
-        </message>
-        <message>
-            <source>Cannot run test - empty DNS meaning</source>
-            <translation>Невозможно запустить тест - пустое имя DNS</translation>
-        </message>
-        <message>
-            <source>Error</source>
-            <translation>Ошибка</translation>
-        </message>
-        <message>
-            <source>Can not start the test for topology %1,
+    </message>
+    <message>
+        <source>No source</source>
+        <translation>Нет источника</translation>
+    </message>
+    <message>
+        <source>CJSC</source>
+        <translation>ЗАО</translation>
+    </message>
+    <message>
+        <source>RP Enterprise Halvorsk</source>
+        <translation>НПП Хальворск</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteControl</name>
+    <message>
+        <source>cpu updated %1 %</source>
+        <translation>ЦП обновлён на %1 %</translation>
+    </message>
+    <message>
+        <source>fpga updated %1 %</source>
+        <translation>ПЛИС обновлена на %1 %</translation>
+    </message>
+    <message>
+        <source>cpu update failed</source>
+        <translation>ошибка обновления ЦП</translation>
+    </message>
+    <message>
+        <source>cpu update complete</source>
+        <translation>обновление ЦП завершено</translation>
+    </message>
+    <message>
+        <source>fpga update failed</source>
+        <translation>ошибка обновления ПЛИС</translation>
+    </message>
+    <message>
+        <source>fpga update complete</source>
+        <translation>обновление ПЛИС завершено</translation>
+    </message>
+    <message>
+        <source>full update complete</source>
+        <translation>полное обновление завершено</translation>
+    </message>
+    <message>
+        <source>finish update failed</source>
+        <translation>ошибка завершения обновления</translation>
+    </message>
+    <message>
+        <source>finish update complete</source>
+        <translation>завершение обновления выполнено</translation>
+    </message>
+</context>
+<context>
+    <name>TestForm</name>
+    <message>
+        <source>Traffic test</source>
+        <translation>Тест трафика</translation>
+    </message>
+    <message>
+        <source>RFC2544 test</source>
+        <translation>Тест RFC2544</translation>
+    </message>
+    <message>
+        <source>Y1564 test</source>
+        <translation>Тест Y1564</translation>
+    </message>
+    <message>
+        <source>Multistream test</source>
+        <translation>Многопотоковый тест</translation>
+    </message>
+    <message>
+        <source>Jitter test</source>
+        <translation>Тест джиттера</translation>
+    </message>
+    <message>
+        <source>PTP test</source>
+        <translation>Тест PTP</translation>
+    </message>
+    <message>
+        <source>Ping test</source>
+        <translation>Тест Ping</translation>
+    </message>
+    <message>
+        <source>Trace test</source>
+        <translation>Тест трассировки</translation>
+    </message>
+    <message>
+        <source>DNS test</source>
+        <translation>Тест DNS</translation>
+    </message>
+    <message>
+        <source>IP Scanner test</source>
+        <translation>Тест IP-сканера</translation>
+    </message>
+    <message>
+        <source>Cable test</source>
+        <translation>Тест кабеля</translation>
+    </message>
+    <message>
+        <source>MDI test</source>
+        <translation>Тест MDI</translation>
+    </message>
+    <message>
+        <source>Asymetric traffic test</source>
+        <translation>Тест асимметричного трафика</translation>
+    </message>
+    <message>
+        <source>Synchronization</source>
+        <translation>Синхронизация</translation>
+    </message>
+    <message>
+        <source>BERT test</source>
+        <translation>Тест BERT</translation>
+    </message>
+    <message>
+        <source>Loopback</source>
+        <translation>Шлейф</translation>
+    </message>
+    <message>
+        <source>Port A</source>
+        <translation>Порт A</translation>
+    </message>
+    <message>
+        <source>Port B</source>
+        <translation>Порт B</translation>
+    </message>
+    <message>
+        <source>Start A-&gt;A</source>
+        <translation>Старт A-&gt;A</translation>
+    </message>
+    <message>
+        <source>Start B-&gt;B</source>
+        <translation>Старт B-&gt;B</translation>
+    </message>
+    <message>
+        <source>Start A-&gt;B</source>
+        <translation>Старт A-&gt;B</translation>
+    </message>
+    <message>
+        <source>Start B-&gt;A</source>
+        <translation>Старт B-&gt;A</translation>
+    </message>
+    <message>
+        <source>Wrong settings for DNS test</source>
+        <translation>Неверные настройки теста DNS</translation>
+    </message>
+    <message>
+        <source>Cannot run test - empty DNS meaning</source>
+        <translation>Невозможно запустить тест - пустое имя DNS</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>Can not start the test for topology %1,
 because &quot;Auto IP destination&quot; flag is set.</source>
-            <translation>Невозможно запустить тест для топологии %1,
+        <translation>Невозможно запустить тест для топологии %1,
 так как установлен флаг &quot;Авто IP назначения&quot;.</translation>
-        </message>
-    </context>
-    <context>
-        <name>TrafficForm</name>
-        <message>
-            <source>Traffic test (Port A)</source>
-            <translation>Тест трафика (Порт A)</translation>
-        </message>
-        <message>
-            <source>Settings</source>
-            <translation>Настройки</translation>
-        </message>
-        <message>
-            <source>Advanced</source>
-            <translation>Дополнительно</translation>
-        </message>
-        <message>
-            <source>Rate units</source>
-            <translation>Единицы скорости</translation>
-        </message>
-        <message>
-            <source>kbps</source>
-            <translation>кбит/с</translation>
-        </message>
-        <message>
-            <source>Mbps</source>
-            <translation>Мбит/с</translation>
-        </message>
-        <message>
-            <source>Rate</source>
-            <translation>Скорость</translation>
-        </message>
-        <message>
-            <source>Threshold FLR</source>
-            <translation>Порог FLR</translation>
-        </message>
-        <message>
-            <source>Packet length, b</source>
-            <translation>Длина пакета, байт</translation>
-        </message>
-        <message>
-            <source>Duration</source>
-            <translation>Длительность</translation>
-        </message>
-        <message>
-            <source>Learning Int., ms</source>
-            <translation>Инт. обучения, мс</translation>
-        </message>
-        <message>
-            <source>Wait Interval, ms</source>
-            <translation>Инт. ожидания, мс</translation>
-        </message>
-        <message>
-            <source>Measuring</source>
-            <translation>Измерение</translation>
-        </message>
-        <message>
-            <source>Elapsed time</source>
-            <translation>Прошло времени</translation>
-        </message>
-        <message>
-            <source>Estimate time</source>
-            <translation>Осталось времени</translation>
-        </message>
-        <message>
-            <source>Status</source>
-            <translation>Статус</translation>
-        </message>
-        <message>
-            <source>Tx frames</source>
-            <translation>Перед. кадры</translation>
-        </message>
-        <message>
-            <source>Rx frames</source>
-            <translation>Прин. кадры</translation>
-        </message>
-        <message>
-            <source>Tx bytes</source>
-            <translation>Перед. байты</translation>
-        </message>
-        <message>
-            <source>Vrt</source>
-            <translation>Vrt</translation>
-        </message>
-        <message>
-            <source>PDV</source>
-            <translation>PDV</translation>
-        </message>
-        <message>
-            <source>Latency</source>
-            <translation>Задержка</translation>
-        </message>
-        <message>
-            <source>Loss frames</source>
-            <translation>Потер. кадры</translation>
-        </message>
-        <message>
-            <source>Error frames</source>
-            <translation>Ошиб. кадры</translation>
-        </message>
-        <message>
-            <source>Pause</source>
-            <translation>Пауза</translation>
-        </message>
-        <message>
-            <source>Count</source>
-            <translation>Кол-во</translation>
-        </message>
-        <message>
-            <source>Coef</source>
-            <translation>Коэф</translation>
-        </message>
-        <message>
-            <source>Start A-&gt;A</source>
-            <translation>Старт A-&gt;A</translation>
-        </message>
-        <message>
-            <source>Start A-&gt;B</source>
-            <translation>Старт A-&gt;B</translation>
-        </message>
-        <message>
-            <source>Stop</source>
-            <translation>Стоп</translation>
-        </message>
-        <message>
-            <source>Apply</source>
-            <translation>Применить</translation>
-        </message>
-        <message>
-            <source>Reset</source>
-            <translation>Сброс</translation>
-        </message>
-        <message>
-            <source>Save Report</source>
-            <translation>Сохранить отчёт</translation>
-        </message>
-        <message>
-            <source>Loss exceeded</source>
-            <translation>Превышены потери</translation>
-        </message>
-    </context>
-    <context>
-        <name>vyrupDialog</name>
-        <message>
-            <source>Dialog</source>
-            <translation>Обновление</translation>
-        </message>
-        <message>
-            <source>Open</source>
-            <translation>Открыть</translation>
-        </message>
-        <message>
-            <source>Accept</source>
-            <translation>Применить</translation>
-        </message>
-        <message>
-            <source>Cancel</source>
-            <translation>Отмена</translation>
-        </message>
-        <message>
-            <source>Write cpu started</source>
-            <translation>Запись ЦП начата</translation>
-        </message>
-        <message>
-            <source>Write cpu completed</source>
-            <translation>Запись ЦП завершена</translation>
-        </message>
-        <message>
-            <source>Write cpu failed</source>
-            <translation>Ошибка записи ЦП</translation>
-        </message>
-        <message>
-            <source>Erase Fpga started</source>
-            <translation>Стирание ПЛИС начато</translation>
-        </message>
-        <message>
-            <source>Erase Fpga completed</source>
-            <translation>Стирание ПЛИС завершено</translation>
-        </message>
-        <message>
-            <source>Erase Fpga failed</source>
-            <translation>Ошибка стирания ПЛИС</translation>
-        </message>
-        <message>
-            <source>Write Fpga started</source>
-            <translation>Запись ПЛИС начата</translation>
-        </message>
-        <message>
-            <source>Write Fpga completed</source>
-            <translation>Запись ПЛИС завершена</translation>
-        </message>
-        <message>
-            <source>Write Fpga failed</source>
-            <translation>Ошибка записи ПЛИС</translation>
-        </message>
-        <message>
-            <source>Reset started</source>
-            <translation>Перезапуск начат</translation>
-        </message>
-        <message>
-            <source>Reset completed</source>
-            <translation>Перезапуск завершён</translation>
-        </message>
-        <message>
-            <source>Reset failed</source>
-            <translation>Ошибка перезапуска</translation>
-        </message>
-        <message>
-            <source>Invalid Device Type</source>
-            <translation>Неверный тип прибора</translation>
-        </message>
-        <message>
-            <source>Wait After Reset Failed</source>
-            <translation>Ошибка ожидания после перезапуска</translation>
-        </message>
-        <message>
-            <source>Invalid File Format</source>
-            <translation>Неверный формат файла</translation>
-        </message>
-        <message>
-            <source>FullUpdateCompleted</source>
-            <translation>Полное обновление завершено</translation>
-        </message>
-        <message>
-            <source>unknown</source>
-            <translation>неизвестно</translation>
-        </message>
-        <message>
-            <source>Select ROM file</source>
-            <translation>Выберите файл обновления</translation>
-        </message>
-        <message>
-            <source>Update file(*.vyrup)</source>
-            <translation>Файл обновления(*.vyrup)</translation>
-        </message>
-        <message>
-            <source>Open file error</source>
-            <translation>Ошибка открытия файла</translation>
-        </message>
-        <message>
-            <source>Read file error</source>
-            <translation>Ошибка чтения файла</translation>
-        </message>
-    </context>
+    </message>
+</context>
+<context>
+    <name>TrafficForm</name>
+    <message>
+        <source>Traffic test (Port A)</source>
+        <translation>Тест трафика (Порт A)</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>Advanced</source>
+        <translation>Дополнительно</translation>
+    </message>
+    <message>
+        <source>Rate units</source>
+        <translation>Единицы скорости</translation>
+    </message>
+    <message>
+        <source>kbps</source>
+        <translation>кбит/с</translation>
+    </message>
+    <message>
+        <source>Mbps</source>
+        <translation>Мбит/с</translation>
+    </message>
+    <message>
+        <source>Rate</source>
+        <translation>Скорость</translation>
+    </message>
+    <message>
+        <source>Threshold FLR</source>
+        <translation>Порог FLR</translation>
+    </message>
+    <message>
+        <source>Packet length, b</source>
+        <translation>Длина пакета, байт</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Длительность</translation>
+    </message>
+    <message>
+        <source>Learning Int., ms</source>
+        <translation>Инт. обучения, мс</translation>
+    </message>
+    <message>
+        <source>Wait Interval, ms</source>
+        <translation>Инт. ожидания, мс</translation>
+    </message>
+    <message>
+        <source>Measuring</source>
+        <translation>Измерение</translation>
+    </message>
+    <message>
+        <source>Elapsed time</source>
+        <translation>Прошло времени</translation>
+    </message>
+    <message>
+        <source>Estimate time</source>
+        <translation>Осталось времени</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Статус</translation>
+    </message>
+    <message>
+        <source>Tx frames</source>
+        <translation>Перед. кадры</translation>
+    </message>
+    <message>
+        <source>Rx frames</source>
+        <translation>Прин. кадры</translation>
+    </message>
+    <message>
+        <source>Tx bytes</source>
+        <translation>Перед. байты</translation>
+    </message>
+    <message>
+        <source>Vrt</source>
+        <translation>Vrt</translation>
+    </message>
+    <message>
+        <source>PDV</source>
+        <translation>PDV</translation>
+    </message>
+    <message>
+        <source>Latency</source>
+        <translation>Задержка</translation>
+    </message>
+    <message>
+        <source>Loss frames</source>
+        <translation>Потер. кадры</translation>
+    </message>
+    <message>
+        <source>Error frames</source>
+        <translation>Ошиб. кадры</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Пауза</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Кол-во</translation>
+    </message>
+    <message>
+        <source>Coef</source>
+        <translation>Коэф</translation>
+    </message>
+    <message>
+        <source>Start A-&gt;A</source>
+        <translation>Старт A-&gt;A</translation>
+    </message>
+    <message>
+        <source>Start A-&gt;B</source>
+        <translation>Старт A-&gt;B</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Стоп</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Применить</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Сброс</translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation>Сохранить отчёт</translation>
+    </message>
+    <message>
+        <source>Loss exceeded</source>
+        <translation>Превышены потери</translation>
+    </message>
+</context>
+<context>
+    <name>vyrupDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Обновление</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Открыть</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation>Применить</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Write cpu started</source>
+        <translation>Запись ЦП начата</translation>
+    </message>
+    <message>
+        <source>Write cpu completed</source>
+        <translation>Запись ЦП завершена</translation>
+    </message>
+    <message>
+        <source>Write cpu failed</source>
+        <translation>Ошибка записи ЦП</translation>
+    </message>
+    <message>
+        <source>Erase Fpga started</source>
+        <translation>Стирание ПЛИС начато</translation>
+    </message>
+    <message>
+        <source>Erase Fpga completed</source>
+        <translation>Стирание ПЛИС завершено</translation>
+    </message>
+    <message>
+        <source>Erase Fpga failed</source>
+        <translation>Ошибка стирания ПЛИС</translation>
+    </message>
+    <message>
+        <source>Write Fpga started</source>
+        <translation>Запись ПЛИС начата</translation>
+    </message>
+    <message>
+        <source>Write Fpga completed</source>
+        <translation>Запись ПЛИС завершена</translation>
+    </message>
+    <message>
+        <source>Write Fpga failed</source>
+        <translation>Ошибка записи ПЛИС</translation>
+    </message>
+    <message>
+        <source>Reset started</source>
+        <translation>Перезапуск начат</translation>
+    </message>
+    <message>
+        <source>Reset completed</source>
+        <translation>Перезапуск завершён</translation>
+    </message>
+    <message>
+        <source>Reset failed</source>
+        <translation>Ошибка перезапуска</translation>
+    </message>
+    <message>
+        <source>Invalid Device Type</source>
+        <translation>Неверный тип прибора</translation>
+    </message>
+    <message>
+        <source>Wait After Reset Failed</source>
+        <translation>Ошибка ожидания после перезапуска</translation>
+    </message>
+    <message>
+        <source>Invalid File Format</source>
+        <translation>Неверный формат файла</translation>
+    </message>
+    <message>
+        <source>FullUpdateCompleted</source>
+        <translation>Полное обновление завершено</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>неизвестно</translation>
+    </message>
+    <message>
+        <source>Select ROM file</source>
+        <translation>Выберите файл обновления</translation>
+    </message>
+    <message>
+        <source>Update file(*.vyrup)</source>
+        <translation>Файл обновления(*.vyrup)</translation>
+    </message>
+    <message>
+        <source>Open file error</source>
+        <translation>Ошибка открытия файла</translation>
+    </message>
+    <message>
+        <source>Read file error</source>
+        <translation>Ошибка чтения файла</translation>
+    </message>
+</context>
 </TS>

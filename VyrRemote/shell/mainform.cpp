@@ -1,4 +1,8 @@
 #include "mainform.h"
+#include "cableform.h"
+#include "lbform.h"
+#include "mdiform.h"
+#include "oamform.h"
 #include "trafficform.h"
 #include "ui_mainform.h"
 
@@ -205,7 +209,11 @@ void MainForm::createForms()
         formList.append(nullptr);
     // The traffic selector shows the traffic form directly until the tab
     // form that pairs it with the asymmetric form exists.
+    formList[FormCable] = new CableForm(&device);
+    formList[FormLoopback] = new LbForm(&device);
     formList[FormTestTab] = new TrafficForm(&device);
+    formList[FormOam] = new OamForm(&device);
+    formList[FormMdi] = new MdiForm(&device);
 }
 
 bool MainForm::checkUser(const QString &login, const QString &password)
