@@ -164,7 +164,8 @@ protected:
         form->bResetClicked();
         if (!rig->drain())
             return false;
-        QMetaObject::invokeMethod(form, "gotApplied");
+        if (form->metaObject()->indexOfSlot("gotApplied()") >= 0)
+            QMetaObject::invokeMethod(form, "gotApplied");
         if (auto *apply = form->template findChild<QPushButton *>(QStringLiteral("bApply")))
             apply->setEnabled(false);
         rig->sim.clearRequests();
