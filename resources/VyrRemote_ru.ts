@@ -250,6 +250,69 @@ Ethernet tester %1.</source>
     </message>
 </context>
 <context>
+    <name>CableForm</name>
+    <message>
+        <source>Cable test (Port A)</source>
+        <translation>Тест кабеля (Порт A)</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Статус</translation>
+    </message>
+    <message>
+        <source>Length, m</source>
+        <translation>Длина, м</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Канал</translation>
+    </message>
+    <message>
+        <source>Polarity</source>
+        <translation>Полярность</translation>
+    </message>
+    <message>
+        <source>Latency, ns</source>
+        <translation>Задержка, нс</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Старт</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Стоп</translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation>Сохранить отчёт</translation>
+    </message>
+    <message>
+        <source>good</source>
+        <translation>норма</translation>
+    </message>
+    <message>
+        <source>short</source>
+        <translation>замыкание</translation>
+    </message>
+    <message>
+        <source>open</source>
+        <translation>обрыв</translation>
+    </message>
+    <message>
+        <source>fault</source>
+        <translation>неисправность</translation>
+    </message>
+    <message>
+        <source>immi</source>
+        <translation>рассогласование</translation>
+    </message>
+    <message>
+        <source>unknown (%1)</source>
+        <translation>неизвестно (%1)</translation>
+    </message>
+</context>
+<context>
     <name>Device</name>
     <message>
         <source>Can not start the test</source>
@@ -562,6 +625,81 @@ rate &gt; 100%</source>
     </message>
 </context>
 <context>
+    <name>LbForm</name>
+    <message>
+        <source>Loopback (Port A)</source>
+        <translation>Шлейф (Порт A)</translation>
+    </message>
+    <message>
+        <source>Level 2 settings</source>
+        <translation>Настройки уровня 2</translation>
+    </message>
+    <message>
+        <source>Replace MAC</source>
+        <translation>Заменять MAC</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Источник</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>Назначение</translation>
+    </message>
+    <message>
+        <source>Replace VLAN ID</source>
+        <translation>Заменять VLAN ID</translation>
+    </message>
+    <message>
+        <source>Replace priority</source>
+        <translation>Заменять приоритет</translation>
+    </message>
+    <message>
+        <source>Level 3 settings</source>
+        <translation>Настройки уровня 3</translation>
+    </message>
+    <message>
+        <source>Replace IP</source>
+        <translation>Заменять IP</translation>
+    </message>
+    <message>
+        <source>Replace ToS</source>
+        <translation>Заменять ToS</translation>
+    </message>
+    <message>
+        <source>Replace DSCP</source>
+        <translation>Заменять DSCP</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Выкл.</translation>
+    </message>
+    <message>
+        <source>Level 1</source>
+        <translation>Уровень 1</translation>
+    </message>
+    <message>
+        <source>Level 2</source>
+        <translation>Уровень 2</translation>
+    </message>
+    <message>
+        <source>Level 3</source>
+        <translation>Уровень 3</translation>
+    </message>
+    <message>
+        <source>Level 4</source>
+        <translation>Уровень 4</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Применить</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Сброс</translation>
+    </message>
+</context>
+<context>
     <name>MainForm</name>
     <message>
         <source>Serial Connection</source>
@@ -773,6 +911,113 @@ Enter four numbers from 0 to 255 separated by dots.</source>
     </message>
 </context>
 <context>
+    <name>MdiForm</name>
+    <message>
+        <source>MDI test (Port A)</source>
+        <translation>Тест MDI (Порт A)</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>Advanced</source>
+        <translation>Дополнительно</translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation>Единицы</translation>
+    </message>
+    <message>
+        <source>kbps</source>
+        <translation>кбит/с</translation>
+    </message>
+    <message>
+        <source>Mbps</source>
+        <translation>Мбит/с</translation>
+    </message>
+    <message>
+        <source>Load L4</source>
+        <translation>Нагрузка L4</translation>
+    </message>
+    <message>
+        <source>Threshold MLR</source>
+        <translation>Порог MLR</translation>
+    </message>
+    <message>
+        <source>Packet length, b</source>
+        <translation>Длина пакета, байт</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Длительность</translation>
+    </message>
+    <message>
+        <source>Learning Int., ms</source>
+        <translation>Инт. обучения, мс</translation>
+    </message>
+    <message>
+        <source>Measuring</source>
+        <translation>Измерение</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Статус</translation>
+    </message>
+    <message>
+        <source>Elapsed time</source>
+        <translation>Прошло времени</translation>
+    </message>
+    <message>
+        <source>Estimate time</source>
+        <translation>Осталось времени</translation>
+    </message>
+    <message>
+        <source>DF</source>
+        <translation>DF</translation>
+    </message>
+    <message>
+        <source>MLR</source>
+        <translation>MLR</translation>
+    </message>
+    <message>
+        <source>Rx frames</source>
+        <translation>Прин. кадры</translation>
+    </message>
+    <message>
+        <source>Vrx</source>
+        <translation>Vrx</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Значение</translation>
+    </message>
+    <message>
+        <source>Start A-&gt;A</source>
+        <translation>Старт A-&gt;A</translation>
+    </message>
+    <message>
+        <source>Start A-&gt;B</source>
+        <translation>Старт A-&gt;B</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Стоп</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Применить</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Сброс</translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation>Сохранить отчёт</translation>
+    </message>
+</context>
+<context>
     <name>MultiForm</name>
     <message>
         <source>Multistream test (Port A)</source>
@@ -893,6 +1138,73 @@ Enter four numbers from 0 to 255 separated by dots.</source>
     <message>
         <source>Save Report</source>
         <translation>Сохранить отчёт</translation>
+    </message>
+</context>
+<context>
+    <name>OamForm</name>
+    <message>
+        <source>OAM (Port A)</source>
+        <translation>OAM (Порт A)</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>OAM mode</source>
+        <translation>Режим OAM</translation>
+    </message>
+    <message>
+        <source>Disabled</source>
+        <translation>Выключен</translation>
+    </message>
+    <message>
+        <source>Passive</source>
+        <translation>Пассивный</translation>
+    </message>
+    <message>
+        <source>Active</source>
+        <translation>Активный</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Результат</translation>
+    </message>
+    <message>
+        <source>MAC-address</source>
+        <translation>MAC-адрес</translation>
+    </message>
+    <message>
+        <source>Vendor</source>
+        <translation>Производитель</translation>
+    </message>
+    <message>
+        <source>Remote LB</source>
+        <translation>Удалённый шлейф</translation>
+    </message>
+    <message>
+        <source>Start Loopback</source>
+        <translation>Старт шлейфа</translation>
+    </message>
+    <message>
+        <source>Stop Loopback</source>
+        <translation>Стоп шлейфа</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Применить</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Сброс</translation>
+    </message>
+    <message>
+        <source>Supported</source>
+        <translation>Поддерживается</translation>
+    </message>
+    <message>
+        <source>Unsupported</source>
+        <translation>Не поддерживается</translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,10 @@
 
 #include "asymtrafficform.h"
 #include "bertform.h"
+#include "cableform.h"
+#include "lbform.h"
+#include "mdiform.h"
+#include "oamform.h"
 #include "passform.h"
 #include "statsform.h"
 #include "testtabform.h"
@@ -224,6 +228,10 @@ void MainForm::createForms()
     formList[FormBert] = new BertForm(&device);
     formList[FormPass] = new PassForm(&device);
     formList[FormStats] = new StatsForm(&device);
+    formList[FormCable] = new CableForm(&device);
+    formList[FormLoopback] = new LbForm(&device);
+    formList[FormOam] = new OamForm(&device);
+    formList[FormMdi] = new MdiForm(&device);
 }
 
 bool MainForm::checkUser(const QString &login, const QString &password)
