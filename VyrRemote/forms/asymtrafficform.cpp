@@ -23,7 +23,6 @@ AsymTrafficForm::AsymTrafficForm(Device *device, QWidget *parent)
 
     // Fields return to black once the settings have really been handed over
     // (Apply or Start), not on a click that applied nothing.
-    connect(this, &TestForm::settingsApplied, this, &AsymTrafficForm::gotApplied);
     connect(this, &TestForm::settingsApplied, ui->outputSettingsWidget, &TrafficFlowSettingsWidget::gotApplySlot);
     connect(this, &TestForm::settingsApplied, ui->inputSettingsWidget, &TrafficFlowSettingsWidget::gotApplySlot);
 
@@ -35,7 +34,6 @@ AsymTrafficForm::AsymTrafficForm(Device *device, QWidget *parent)
     connect(ui->outputSettingsWidget, &TrafficFlowSettingsWidget::enableApply, this, &AsymTrafficForm::enableApply);
     connect(ui->inputSettingsWidget, &TrafficFlowSettingsWidget::enableApply, this, &AsymTrafficForm::enableApply);
 
-    ui->bApply->setEnabled(false);
 }
 
 AsymTrafficForm::~AsymTrafficForm()
@@ -93,8 +91,7 @@ void AsymTrafficForm::fillFormFromSettings()
     m_keepDirection = direction < 0;
 
     const bool differs = int(markDuration()) | int(markBefore()) | int(markAfter()) | int(markDirection());
-    if (differs)
-        enableApply();
+    markField(differs);
 }
 
 void AsymTrafficForm::fillSettingsFromForm()
@@ -148,14 +145,9 @@ bool AsymTrafficForm::markAfter()
 
 bool AsymTrafficForm::markDuration()
 {
+    // A stored duration of a day or more has no time of day and stays marked.
     const std::optional<asym_settings_t> r = settingsAs<asym_settings_t>();
-    if (!r)
-        return false;
-    // A stored duration of a day or more has no time of day; compared in
-    // 64 bits it can never equal the edit and stays marked.
-    const bool differs = quint64(timeToDuration(ui->tDur->time())) != quint64(r->duration);
-    setFieldColour(ui->tDur, differs ? fieldColourChanged() : fieldColourEqual());
-    return differs;
+    return r && markChangedDuration(ui->tDur, ui->tDur->time(), r->duration);
 }
 
 void AsymTrafficForm::dirComboBoxIndexChanged(int)
@@ -163,20 +155,17 @@ void AsymTrafficForm::dirComboBoxIndexChanged(int)
     if (!hasSettings())
         return;
     m_keepDirection = false;
-    if (markDirection())
-        enableApply();
+    markField(markDirection());
 }
 
 void AsymTrafficForm::tBeforeChanged(int)
 {
-    if (markBefore())
-        enableApply();
+    markField(markBefore());
 }
 
 void AsymTrafficForm::tAfterChanged(int)
 {
-    if (markAfter())
-        enableApply();
+    markField(markAfter());
 }
 
 void AsymTrafficForm::tDurChanged(const QTime &)
@@ -184,24 +173,12 @@ void AsymTrafficForm::tDurChanged(const QTime &)
     if (!hasSettings())
         return;
     m_keepDuration = false;
-    if (markDuration())
-        enableApply();
-}
-
-void AsymTrafficForm::enableApply()
-{
-    edited = true;
-    ui->bApply->setEnabled(true);
-}
-
-void AsymTrafficForm::disableApply()
-{
-    ui->bApply->setEnabled(false);
+    markField(markDuration());
 }
 
 void AsymTrafficForm::gotApplied()
 {
-    ui->bApply->setEnabled(false);
+    TestForm::gotApplied();
     // Against the record just applied every shown value is equal (black);
     // one kept as stored because the field cannot show it stays marked.
     markDuration();

@@ -32,15 +32,13 @@ public slots:
     void fillFormFromSettings() override;
     void fillFormFromResults() override;
     void fillSettingsFromForm() override;
-    void gotApplied();
+    void gotApplied() override;
     void dirComboBoxIndexChanged(int index);
     void tBeforeChanged(int value);
     void tAfterChanged(int value);
     void tDurChanged(const QTime &time);
-    void enableApply();
     void setTitles() override;
     void bApplyClicked() override;
-    void disableApply();
 
 private:
     // Each colours its field against the held record and tells whether it

@@ -3,7 +3,6 @@
 
 #include "bertformat.h"
 #include "device.h"
-#include "fieldwidths.h"
 #include "rateunits.h"
 #include "textfunctions.h"
 #include "trafficformat.h"
@@ -21,19 +20,6 @@ static_assert(sizeof(bert_results_t) == testResultsSize(TestBert), "BERT results
 namespace {
 
 constexpr int UserPatternIndex = BertPatternUser;
-
-// Sets the widget's colour for a comparison and returns it.
-bool markDiffers(QWidget *widget, bool differs)
-{
-    setFieldColour(widget, differs ? fieldColourChanged() : fieldColourEqual());
-    return differs;
-}
-
-// A stored 32-bit value as far as a spin box can show it.
-int spinValue(uint32_t stored)
-{
-    return stored > uint32_t(INT_MAX) ? INT_MAX : int(stored);
-}
 
 } // namespace
 
@@ -61,12 +47,7 @@ BertForm::BertForm(Device *device, QWidget *parent)
     connect(ui->sSyncroWait, qOverload<int>(&QSpinBox::valueChanged), this, &BertForm::sSyncroWaitChanged);
     connect(ui->tDur, &QTimeEdit::timeChanged, this, &BertForm::tDurChanged);
 
-    // Fields return to black once the settings were really handed over
-    // (Apply or a start), not on a click that applied nothing.
-    connect(this, &TestForm::settingsApplied, this, &BertForm::gotApplied);
-
     fitFields();
-    ui->bApply->setEnabled(false);
 }
 
 BertForm::~BertForm()
@@ -101,13 +82,13 @@ void BertForm::changeEvent(QEvent *event)
 
 void BertForm::fitFields()
 {
-    fitComboToEntries(ui->cPattern);
-    fitComboToEntries(ui->cUnits);
+    reserveWidthFor(ui->cPattern);
+    reserveWidthFor(ui->cUnits);
     // Every result field is as wide as the largest counter needs.
     const QString widest = QString::number(std::numeric_limits<quint64>::max());
     for (QLineEdit *e : {ui->lElap, ui->lEst, ui->lBits, ui->lEbits, ui->lBER, ui->lLSS, ui->lLOS, ui->lLSSp,
                          ui->lLOSp})
-        fitLineEditTo(e, widest);
+        reserveWidthFor(e, {widest});
 }
 
 // ---- settings -------------------------------------------------------------------
@@ -138,7 +119,7 @@ void BertForm::fillFormFromSettings()
         // Range from the shown frame size before the offset itself.
         ui->sPatoff->setRange(0, bertOffsetLimit(ui->sSize->value()));
         ui->sPatoff->setValue(r->patternOffset);
-        ui->sSyncroWait->setValue(spinValue(r->syncWait));
+        ui->sSyncroWait->setValue(spinBoxValue(r->syncWait));
     }
     markAllFields();
 }
@@ -190,23 +171,15 @@ void BertForm::showUserPatternInUse(int patternIndex, const bert_settings_t &sto
 
 // ---- edited fields ----------------------------------------------------------------
 
-void BertForm::markField(bool differs)
-{
-    if (differs) {
-        edited = true;
-        ui->bApply->setEnabled(true);
-    }
-}
-
 void BertForm::markAllFields()
 {
     const std::optional<bert_settings_t> r = settingsAs<bert_settings_t>();
     if (!r)
         return;
     const int pattern = ui->cPattern->currentIndex();
-    markField(markDiffers(ui->cPattern, bertPatternCode(pattern, r->pattern) != r->pattern));
+    markField(markChanged(ui->cPattern, bertPatternCode(pattern, r->pattern) != r->pattern));
     showUserPatternInUse(pattern, *r);
-    markField(markDiffers(ui->cUnits, bertUnitCode(ui->cUnits->currentIndex(), r->rateUnit) != r->rateUnit));
+    markField(markChanged(ui->cUnits, bertUnitCode(ui->cUnits->currentIndex(), r->rateUnit) != r->rateUnit));
     sSizeValChanged(ui->sSize->value());
     sRateChanged(ui->sRate->value());
     sPatoffChanged(ui->sPatoff->value());
@@ -222,7 +195,7 @@ void BertForm::cPatternCurrentIndexChanged(int index)
     if (!r)
         return;
     showUserPatternInUse(index, *r);
-    markField(markDiffers(ui->cPattern, bertPatternCode(index, r->pattern) != r->pattern));
+    markField(markChanged(ui->cPattern, bertPatternCode(index, r->pattern) != r->pattern));
 }
 
 void BertForm::cUnitsCurrentIndexChanged(int index)
@@ -230,7 +203,7 @@ void BertForm::cUnitsCurrentIndexChanged(int index)
     const std::optional<bert_settings_t> r = settingsAs<bert_settings_t>();
     if (!r)
         return;
-    markField(markDiffers(ui->cUnits, bertUnitCode(index, r->rateUnit) != r->rateUnit));
+    markField(markChanged(ui->cUnits, bertUnitCode(index, r->rateUnit) != r->rateUnit));
     setRateMaximum(index);
 }
 
@@ -261,7 +234,7 @@ void BertForm::sSyncroWaitChanged(int v)
 {
     const std::optional<bert_settings_t> r = settingsAs<bert_settings_t>();
     if (r)
-        markField(markDiffers(ui->sSyncroWait, qint64(v) != qint64(r->syncWait)));
+        markField(markChanged(ui->sSyncroWait, qint64(v) != qint64(r->syncWait)));
 }
 
 void BertForm::sPatoffChanged(int v)
@@ -277,24 +250,15 @@ void BertForm::tDurChanged(const QTime &time)
     if (!r)
         return;
     durationEdited = true;
-    // A stored duration of a day or more has no time of day: compared in 64
-    // bits it never equals the edit and stays marked.
-    markField(markDiffers(ui->tDur, quint64(timeToDuration(time)) != quint64(r->duration)));
-}
-
-void BertForm::disableApply()
-{
-    ui->bApply->setEnabled(false);
+    // A stored duration of a day or more has no time of day and stays marked.
+    markField(markChangedDuration(ui->tDur, time, r->duration));
 }
 
 void BertForm::gotApplied()
 {
-    ui->bApply->setEnabled(false);
-    for (QWidget *w : {static_cast<QWidget *>(ui->cPattern), static_cast<QWidget *>(ui->sSize),
-                       static_cast<QWidget *>(ui->cUnits), static_cast<QWidget *>(ui->sRate),
-                       static_cast<QWidget *>(ui->tDur), static_cast<QWidget *>(ui->sPatoff),
-                       static_cast<QWidget *>(ui->sSyncroWait)})
-        setFieldColour(w, fieldColourEqual());
+    TestForm::gotApplied();
+    setFieldColour({ui->cPattern, ui->sSize, ui->cUnits, ui->sRate, ui->tDur, ui->sPatoff, ui->sSyncroWait},
+                   fieldColourEqual());
     const bool userPattern = ui->cPattern->currentIndex() == UserPatternIndex;
     setFieldColour(ui->lUserPattern, userPattern ? fieldColourEqual() : fieldColourUnused());
     // A kept duration of a day or more is still not what the edit shows.

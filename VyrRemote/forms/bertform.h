@@ -38,18 +38,16 @@ public slots:
     void sSyncroWaitChanged(int v);
     void sPatoffChanged(int v);
     void tDurChanged(const QTime &time);
-    void gotApplied();
+    void gotApplied() override;
     void fillFormFromSettings() override;
     void fillFormFromResults() override;
     void fillSettingsFromForm() override;
-    void disableApply();
 
 protected:
     void changeEvent(QEvent *event) override;
 
 private:
     // A difference from the held record sets the edited flag and enables Apply.
-    void markField(bool differs);
     void markAllFields();
     // lUserPattern is in use (enabled, black or marked) only for "User".
     void showUserPatternInUse(int patternIndex, const bert_settings_t &stored);

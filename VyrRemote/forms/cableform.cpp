@@ -34,8 +34,6 @@ void CableForm::retranslate()
     fillFormFromResults();
 }
 
-void CableForm::disableApply() {}
-
 void CableForm::fillFormFromResults()
 {
     const std::optional<cable_results_t> q = testInfo->getResultsAs<cable_results_t>(currentPort());

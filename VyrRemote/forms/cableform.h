@@ -20,8 +20,6 @@ public:
 
 public slots:
     void fillFormFromResults() override;
-    // The form has no Apply button; the main window reaches every form.
-    void disableApply();
 
 private:
     Ui::CableForm *ui;

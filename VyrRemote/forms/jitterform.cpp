@@ -4,7 +4,6 @@
 #include "device.h"
 #include "jitterformat.h"
 #include "rateunits.h"
-#include "tablefit.h"
 #include "textfunctions.h"
 #include "trafficformat.h"
 
@@ -21,15 +20,11 @@ constexpr int PercentColumn = 2;
 constexpr int BinLabelColumn = 0;
 constexpr int BinPercentColumn = 1;
 // The designer's column widths and sizes, the least each table keeps.
-const TableDesign ResultTable = {{100, 100, 100}, QSize(250, 100)};
-const TableDesign BinTable = {{120, 120}, QSize(230, 220)};
+const QVector<int> ResultColumnWidths = {100, 100, 100};
+const QSize ResultTableMinimum(250, 100);
+const QVector<int> BinColumnWidths = {120, 120};
+const QSize BinTableMinimum(230, 220);
 
-// A 32-bit record value for a spin box: one beyond int's range is shown at
-// the box's maximum rather than wrapping to a negative number.
-int spinValue(uint32_t value)
-{
-    return int(qMin<uint32_t>(value, uint32_t(std::numeric_limits<int>::max())));
-}
 } // namespace
 
 JitterForm::JitterForm(Device *device, QWidget *parent)
@@ -45,17 +40,12 @@ JitterForm::JitterForm(Device *device, QWidget *parent)
     initGui(ui->bStartXX, ui->bStartXY, ui->bStop, ui->bApply, ui->bReset, ui->gJitter, nullptr,
             ui->saveReportButton);
 
-    // Fields return to black once the settings have really been handed over
-    // (Apply or a start), not on a click that applied nothing.
-    connect(this, &TestForm::settingsApplied, ui->headerWidget, &HeaderWidget::gotApplied);
-    connect(this, &TestForm::settingsApplied, this, &JitterForm::gotApplied);
+    connectHeader(ui->headerWidget);
 
     connect(ui->sRate, qOverload<int>(&QSpinBox::valueChanged), this, &JitterForm::sRateChanged);
     connect(ui->sLen, qOverload<int>(&QSpinBox::valueChanged), this, &JitterForm::sLenChanged);
     connect(ui->tDur, &QTimeEdit::timeChanged, this, &JitterForm::tDurChanged);
-    connect(ui->headerWidget, &HeaderWidget::enableApply, this, &JitterForm::enableApply);
 
-    ui->bApply->setEnabled(false);
     fitTables();
 }
 
@@ -78,8 +68,10 @@ void JitterForm::retranslate()
 
 void JitterForm::fitTables()
 {
-    fitTableToContents(ui->tRes, ResultTable);
-    fitTableToContents(ui->tDist, BinTable);
+    fitColumnsToContents(ui->tRes, ResultColumnWidths);
+    fitTableToContents(ui->tRes, ResultTableMinimum);
+    fitColumnsToContents(ui->tDist, BinColumnWidths);
+    fitTableToContents(ui->tDist, BinTableMinimum);
 }
 
 // ---- settings ---------------------------------------------------------------
@@ -120,7 +112,7 @@ void JitterForm::fillFormFromSettings()
         const int unitIndex = unitCodeToIndex(r->rateUnit);
         ui->cUnits->setCurrentIndex(unitIndex);
         setRateMaximum(unitIndex);
-        ui->sRate->setValue(spinValue(r->rate));
+        ui->sRate->setValue(spinBoxValue(r->rate));
         ui->sLen->setValue(r->packetLength);
         const QTime time = durationToTime(r->duration);
         if (time.isValid())
@@ -154,12 +146,6 @@ void JitterForm::fillSettingsFromForm()
 
 // ---- edited fields ----------------------------------------------------------
 
-void JitterForm::markField(bool differs)
-{
-    if (differs)
-        enableApply();
-}
-
 void JitterForm::markUnit(const jitter_settings_t &r)
 {
     markField(markChangedInt(ui->cUnits, unitIndexToCode(ui->cUnits->currentIndex()), r.rateUnit));
@@ -192,9 +178,7 @@ void JitterForm::sRateChanged(int value)
     if (!r)
         return;
     // In 64 bits: the record's rate is a 32-bit field.
-    const bool differs = qint64(value) != qint64(r->rate);
-    setFieldColour(ui->sRate, differs ? fieldColourChanged() : fieldColourEqual());
-    markField(differs);
+    markField(markChanged(ui->sRate, qint64(value) != qint64(r->rate)));
 }
 
 void JitterForm::sLenChanged(int value)
@@ -220,24 +204,10 @@ void JitterForm::markAllFields(const jitter_settings_t &r)
     markThreshold(r);
 }
 
-void JitterForm::enableApply()
-{
-    edited = true;
-    ui->bApply->setEnabled(true);
-}
-
-void JitterForm::disableApply()
-{
-    ui->bApply->setEnabled(false);
-}
-
 void JitterForm::gotApplied()
 {
-    ui->bApply->setEnabled(false);
-    for (QWidget *w : {static_cast<QWidget *>(ui->cUnits), static_cast<QWidget *>(ui->sRate),
-                       static_cast<QWidget *>(ui->sLen), static_cast<QWidget *>(ui->tDur),
-                       static_cast<QWidget *>(ui->sThre)})
-        setFieldColour(w, fieldColourEqual());
+    TestForm::gotApplied();
+    setFieldColour({ui->cUnits, ui->sRate, ui->sLen, ui->tDur, ui->sThre}, fieldColourEqual());
 }
 
 // ---- results ----------------------------------------------------------------

@@ -33,18 +33,14 @@ public slots:
     void fillFormFromSettings() override;
     void fillFormFromResults() override;
     void fillSettingsFromForm() override;
-    void enableApply();
-    void disableApply();
     void cUnitsCurrentIndexChanged(int index);
     void sThreValueChanged(int value);
-    void gotApplied();
+    void gotApplied() override;
     void sRateChanged(int value);
     void sLenChanged(int value);
     void tDurChanged(const QTime &time);
 
 private:
-    // Marks a field against the held record; a difference enables Apply.
-    void markField(bool differs);
     void markUnit(const jitter_settings_t &r);
     void markThreshold(const jitter_settings_t &r);
     // Runs every compare once more after a fill, so that a field whose

@@ -29,12 +29,6 @@ void blackOrGrey(QWidget *w, bool inUse)
     setFieldColour(w, inUse ? fieldColourEqual() : fieldColourUnused());
 }
 
-// A 32-bit record value as a spin box compares it.
-int asInt(uint32_t value)
-{
-    return value <= uint32_t(INT_MAX) ? int(value) : INT_MAX;
-}
-
 } // namespace
 
 LbForm::LbForm(Device *device, QWidget *parent)
@@ -48,9 +42,10 @@ LbForm::LbForm(Device *device, QWidget *parent)
     setValidator(ui->lIPsrc, ipAddressPattern());
     setValidator(ui->lIPdst, ipAddressPattern());
     // Wide enough for the longest address each edit takes.
-    setMinimumTextWidth({ui->lMACsrc, ui->lMACdst},
-                        {QStringLiteral("DD:DD:DD:DD:DD:DD"), QStringLiteral("dd:dd:dd:dd:dd:dd")});
-    setMinimumTextWidth({ui->lIPsrc, ui->lIPdst}, {QStringLiteral("255.255.255.255")});
+    for (QLineEdit *mac : {ui->lMACsrc, ui->lMACdst})
+        reserveWidthFor(mac, {QStringLiteral("DD:DD:DD:DD:DD:DD"), QStringLiteral("dd:dd:dd:dd:dd:dd")});
+    for (QLineEdit *ip : {ui->lIPsrc, ui->lIPdst})
+        reserveWidthFor(ip, {QStringLiteral("255.255.255.255")});
 
     connect(ui->blvl0, &QPushButton::clicked, this, &LbForm::blvl0Clicked);
     connect(ui->blvl1, &QPushButton::clicked, this, &LbForm::blvl1Clicked);
@@ -60,8 +55,6 @@ LbForm::LbForm(Device *device, QWidget *parent)
     connect(this, &LbForm::setTopology, device, &Device::setTopology, Qt::QueuedConnection);
 
     initGui(nullptr, nullptr, nullptr, ui->bApply, ui->bReset, ui->gLB, nullptr, nullptr);
-    // Fields return to black once the settings have really been handed over.
-    connect(this, &TestForm::settingsApplied, this, &LbForm::gotApplied);
 
     connect(ui->cMACsrc, &QCheckBox::toggled, this, &LbForm::cMACsrcToggled);
     connect(ui->cMACdst, &QCheckBox::toggled, this, &LbForm::cMACdstToggled);
@@ -82,7 +75,6 @@ LbForm::LbForm(Device *device, QWidget *parent)
     connect(ui->gToS, &QGroupBox::toggled, this, &LbForm::gTosToggled);
     connect(ui->gDSCP, &QGroupBox::toggled, this, &LbForm::gDSCPToggled);
 
-    ui->bApply->setEnabled(false);
 }
 
 LbForm::~LbForm()
@@ -141,7 +133,7 @@ void LbForm::fillFormFromSettings()
         ui->lMACsrc->setText(macToString(r->macSrc));
         ui->lMACdst->setText(macToString(r->macDst));
         ui->cVLAN->setChecked(r->replaceVlan != 0);
-        ui->sVLAN->setValue(asInt(r->vlanId));
+        ui->sVLAN->setValue(spinBoxValue(r->vlanId));
         ui->cPrio->setChecked(r->replacePriority != 0);
         ui->sPrio->setValue(r->vlanPriority);
         ui->cIPsrc->setChecked(r->replaceIpSrc != 0);
@@ -211,48 +203,40 @@ void LbForm::fillSettingsFromForm()
 
 // ---- edited fields ----------------------------------------------------------
 
-void LbForm::markEdited(bool differs)
-{
-    if (!differs)
-        return;
-    edited = true;
-    ui->bApply->setEnabled(true);
-}
-
 void LbForm::cMACsrcToggled(bool checked)
 {
     if (const std::optional<lb_settings_t> r = settingsAs<lb_settings_t>())
-        markEdited(markChangedBool(ui->cMACsrc, checked, r->replaceMacSrc != 0));
+        markField(markChangedBool(ui->cMACsrc, checked, r->replaceMacSrc != 0));
 }
 
 void LbForm::cMACdstToggled(bool checked)
 {
     if (const std::optional<lb_settings_t> r = settingsAs<lb_settings_t>())
-        markEdited(markChangedBool(ui->cMACdst, checked, r->replaceMacDst != 0));
+        markField(markChangedBool(ui->cMACdst, checked, r->replaceMacDst != 0));
 }
 
 void LbForm::cIPsrcToggled(bool checked)
 {
     if (const std::optional<lb_settings_t> r = settingsAs<lb_settings_t>())
-        markEdited(markChangedBool(ui->cIPsrc, checked, r->replaceIpSrc != 0));
+        markField(markChangedBool(ui->cIPsrc, checked, r->replaceIpSrc != 0));
 }
 
 void LbForm::cIPdstToggled(bool checked)
 {
     if (const std::optional<lb_settings_t> r = settingsAs<lb_settings_t>())
-        markEdited(markChangedBool(ui->cIPdst, checked, r->replaceIpDst != 0));
+        markField(markChangedBool(ui->cIPdst, checked, r->replaceIpDst != 0));
 }
 
 void LbForm::cVLANToggled(bool checked)
 {
     if (const std::optional<lb_settings_t> r = settingsAs<lb_settings_t>())
-        markEdited(markChangedBool(ui->cVLAN, checked, r->replaceVlan != 0));
+        markField(markChangedBool(ui->cVLAN, checked, r->replaceVlan != 0));
 }
 
 void LbForm::cPrioToggled(bool checked)
 {
     if (const std::optional<lb_settings_t> r = settingsAs<lb_settings_t>())
-        markEdited(markChangedBool(ui->cPrio, checked, r->replacePriority != 0));
+        markField(markChangedBool(ui->cPrio, checked, r->replacePriority != 0));
 }
 
 // The address comparisons are textual: the record's side is lower-case hex
@@ -261,25 +245,25 @@ void LbForm::cPrioToggled(bool checked)
 void LbForm::lMACsrcChanged(const QString &s)
 {
     if (const std::optional<lb_settings_t> r = settingsAs<lb_settings_t>())
-        markEdited(markChangedString(ui->lMACsrc, s, macToString(r->macSrc)));
+        markField(markChangedString(ui->lMACsrc, s, macToString(r->macSrc)));
 }
 
 void LbForm::lMACdstChanged(const QString &s)
 {
     if (const std::optional<lb_settings_t> r = settingsAs<lb_settings_t>())
-        markEdited(markChangedString(ui->lMACdst, s, macToString(r->macDst)));
+        markField(markChangedString(ui->lMACdst, s, macToString(r->macDst)));
 }
 
 void LbForm::lIPsrcChanged(const QString &s)
 {
     if (const std::optional<lb_settings_t> r = settingsAs<lb_settings_t>())
-        markEdited(markChangedString(ui->lIPsrc, s, ipToString(r->ipSrc)));
+        markField(markChangedString(ui->lIPsrc, s, ipToString(r->ipSrc)));
 }
 
 void LbForm::lIPdstChanged(const QString &s)
 {
     if (const std::optional<lb_settings_t> r = settingsAs<lb_settings_t>())
-        markEdited(markChangedString(ui->lIPdst, s, ipToString(r->ipDst)));
+        markField(markChangedString(ui->lIPdst, s, ipToString(r->ipDst)));
 }
 
 void LbForm::checkAddressFields()
@@ -293,13 +277,13 @@ void LbForm::checkAddressFields()
 void LbForm::sVLANChanged(int v)
 {
     if (const std::optional<lb_settings_t> r = settingsAs<lb_settings_t>())
-        markEdited(markChangedInt(ui->sVLAN, v, asInt(r->vlanId)));
+        markField(markChangedInt(ui->sVLAN, v, spinBoxValue(r->vlanId)));
 }
 
 void LbForm::sPrioChanged(int v)
 {
     if (const std::optional<lb_settings_t> r = settingsAs<lb_settings_t>())
-        markEdited(markChangedInt(ui->sPrio, v, r->vlanPriority));
+        markField(markChangedInt(ui->sPrio, v, r->vlanPriority));
 }
 
 // ---- QoS --------------------------------------------------------------------
@@ -311,7 +295,7 @@ void LbForm::markCombo(QComboBox *combo, int index, int stored, bool groupOn)
         return;
     }
     setFieldColour(combo, fieldColourChanged());
-    markEdited(true);
+    markField(true);
 }
 
 void LbForm::recolourCombo(QComboBox *combo, int stored, bool groupOn)
@@ -344,7 +328,7 @@ void LbForm::gTosToggled(bool checked)
     const std::optional<lb_settings_t> r = settingsAs<lb_settings_t>();
     if (!r)
         return;
-    markEdited(checked != (r->qosMode == QosTos));
+    markField(checked != (r->qosMode == QosTos));
     recolourCombo(ui->cbToS, lbTosIndex(r->tos), checked);
     recolourCombo(ui->cbPrec, lbPrecedence(r->tos), checked);
 }
@@ -354,7 +338,7 @@ void LbForm::gDSCPToggled(bool checked)
     const std::optional<lb_settings_t> r = settingsAs<lb_settings_t>();
     if (!r)
         return;
-    markEdited(checked != (r->qosMode == QosDscp));
+    markField(checked != (r->qosMode == QosDscp));
     recolourCombo(ui->cbDSCP, lbDscpIndex(r->dscp), checked);
 }
 
@@ -362,17 +346,12 @@ void LbForm::gDSCPToggled(bool checked)
 
 void LbForm::gotApplied()
 {
-    ui->bApply->setEnabled(false);
+    TestForm::gotApplied();
     blackOrGrey(ui->cbDSCP, ui->gDSCP->isChecked());
     blackOrGrey(ui->cbPrec, ui->gToS->isChecked());
     blackOrGrey(ui->cbToS, ui->gToS->isChecked());
-    for (QWidget *w : std::initializer_list<QWidget *>{
-             ui->cMACsrc, ui->lMACsrc, ui->cMACdst, ui->lMACdst, ui->cVLAN, ui->sVLAN, ui->cPrio,
-             ui->sPrio, ui->cIPsrc, ui->lIPsrc, ui->cIPdst, ui->lIPdst})
-        setFieldColour(w, fieldColourEqual());
+    setFieldColour({ui->cMACsrc, ui->lMACsrc, ui->cMACdst, ui->lMACdst, ui->cVLAN, ui->sVLAN, ui->cPrio, ui->sPrio,
+                    ui->cIPsrc, ui->lIPsrc, ui->cIPdst, ui->lIPdst},
+                   fieldColourEqual());
 }
 
-void LbForm::disableApply()
-{
-    ui->bApply->setEnabled(false);
-}

@@ -33,7 +33,7 @@ public slots:
     void blvl2Clicked();
     void blvl3Clicked();
     void blvl4Clicked();
-    void gotApplied();
+    void gotApplied() override;
     void cMACsrcToggled(bool checked);
     void cMACdstToggled(bool checked);
     void cIPsrcToggled(bool checked);
@@ -55,13 +55,11 @@ public slots:
     void setButtonsEnabled() override;
     void fillFormFromSettings() override;
     void fillSettingsFromForm() override;
-    void disableApply();
 
     // Re-colours the four address edits against the record.
     void checkAddressFields();
 
 private:
-    void markEdited(bool differs);
     // A QoS box: black (grey while its group is off) at the stored index,
     // else blue and edited.
     void markCombo(QComboBox *combo, int index, int stored, bool groupOn);

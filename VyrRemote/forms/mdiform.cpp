@@ -15,17 +15,6 @@
 static_assert(sizeof(mdi_settings_t) == testSettingsSize(TestMdi), "MDI settings size");
 static_assert(sizeof(mdi_results_t) == testResultsSize(TestMdi), "MDI results size");
 
-namespace {
-
-// A stored duration as the change marker compares it: one that no time of
-// day can show never equals the edit.
-int storedDuration(uint32_t seconds)
-{
-    return seconds <= uint32_t(INT_MAX) ? int(seconds) : -1;
-}
-
-} // namespace
-
 MdiForm::MdiForm(Device *device, QWidget *parent)
     : TestForm(device, device->getMdiInfo(), parent)
     , ui(new Ui::MdiForm)
@@ -35,21 +24,16 @@ MdiForm::MdiForm(Device *device, QWidget *parent)
     initGui(ui->bStartXX, ui->bStartXY, ui->bStop, ui->bApply, ui->bReset, ui->groupBox, nullptr,
             ui->saveReportButton);
 
-    // Fields return to black once the settings have really been handed over
-    // (Apply or a start), not on a click that applied nothing.
-    connect(this, &TestForm::settingsApplied, ui->headerWidget, &HeaderWidget::gotApplied);
-    connect(this, &TestForm::settingsApplied, this, &MdiForm::gotApplied);
+    connectHeader(ui->headerWidget);
 
     connect(ui->sRate, qOverload<int>(&QSpinBox::valueChanged), this, &MdiForm::sRateChanged);
     connect(ui->dsMLR, qOverload<double>(&QDoubleSpinBox::valueChanged), this, &MdiForm::dsMLRChanged);
     connect(ui->sLen, qOverload<int>(&QSpinBox::valueChanged), this, &MdiForm::sLenChanged);
     connect(ui->tDur, &QTimeEdit::timeChanged, this, &MdiForm::tDurChanged);
     connect(ui->sLearningInt, qOverload<int>(&QSpinBox::valueChanged), this, &MdiForm::sLearnIntChanged);
-    connect(ui->headerWidget, &HeaderWidget::enableApply, this, &MdiForm::enableApply);
 
     // The value column widens to its longest text, and the table with it.
     ui->tRes->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    ui->bApply->setEnabled(false);
     fitResultFields();
 }
 
@@ -76,13 +60,14 @@ void MdiForm::retranslate()
 
 void MdiForm::fitResultFields()
 {
-    setMinimumTextWidth(ui->cUnits);
+    reserveWidthFor(ui->cUnits);
     QStringList statuses;
     for (unsigned code = 0; code <= StatusIncompatibleFw + 1; ++code)
         statuses << Device::testStatusText(code);
-    setMinimumTextWidth({ui->statuslineEdit}, statuses);
+    reserveWidthFor(ui->statuslineEdit, statuses);
     // The longest elapsed time: the whole 32-bit count of seconds.
-    setMinimumTextWidth({ui->lTestTime, ui->lPassTime}, {secondsToString(0xFFFFFFFFu)});
+    for (QLineEdit *time : {ui->lTestTime, ui->lPassTime})
+        reserveWidthFor(time, {secondsToString(0xFFFFFFFFu)});
 }
 
 // ---- settings ---------------------------------------------------------------
@@ -152,12 +137,6 @@ bool MdiForm::canStartXX()
 
 // ---- edited fields ----------------------------------------------------------
 
-void MdiForm::markField(bool differs)
-{
-    if (differs)
-        enableApply();
-}
-
 void MdiForm::on_cUnits_currentIndexChanged(int index)
 {
     if (const std::optional<mdi_settings_t> r = settingsAs<mdi_settings_t>())
@@ -191,7 +170,7 @@ void MdiForm::sLenChanged(int value)
 void MdiForm::tDurChanged(const QTime &time)
 {
     if (const std::optional<mdi_settings_t> r = settingsAs<mdi_settings_t>())
-        markField(markChangedTime(ui->tDur, time, storedDuration(r->duration)));
+        markField(markChangedDuration(ui->tDur, time, r->duration));
 }
 
 void MdiForm::sLearnIntChanged(int value)
@@ -213,24 +192,10 @@ void MdiForm::markAllFields()
     sLearnIntChanged(ui->sLearningInt->value());
 }
 
-void MdiForm::enableApply()
-{
-    edited = true;
-    ui->bApply->setEnabled(true);
-}
-
-void MdiForm::disableApply()
-{
-    ui->bApply->setEnabled(false);
-}
-
 void MdiForm::gotApplied()
 {
-    ui->bApply->setEnabled(false);
-    for (QWidget *w : {static_cast<QWidget *>(ui->cUnits), static_cast<QWidget *>(ui->sRate),
-                       static_cast<QWidget *>(ui->sLen), static_cast<QWidget *>(ui->tDur),
-                       static_cast<QWidget *>(ui->sLearningInt)})
-        setFieldColour(w, fieldColourEqual());
+    TestForm::gotApplied();
+    setFieldColour({ui->cUnits, ui->sRate, ui->sLen, ui->tDur, ui->sLearningInt}, fieldColourEqual());
     setFieldColour(ui->dsMLR, mlrKept ? fieldColourUnused() : fieldColourEqual());
 }
 

@@ -27,10 +27,8 @@ public slots:
     void fillSettingsFromForm() override;
     // Refused while "Auto IP destination" is set in the applied header.
     bool canStartXX() override;
-    void enableApply();
-    void disableApply();
     void on_cUnits_currentIndexChanged(int index);
-    void gotApplied();
+    void gotApplied() override;
     void sRateChanged(int value);
     void sLenChanged(int value);
     void tDurChanged(const QTime &time);
@@ -38,7 +36,6 @@ public slots:
     void sLearnIntChanged(int value);
 
 private:
-    void markField(bool differs);
     // Runs every compare once more after a fill, so that a field whose
     // shown value could not follow the record stays marked.
     void markAllFields();

@@ -4,7 +4,6 @@
 #include "device.h"
 #include "multiformat.h"
 #include "rateunits.h"
-#include "tablefit.h"
 #include "textfunctions.h"
 #include "trafficformat.h"
 
@@ -18,7 +17,15 @@ constexpr int CountColumn = 0;
 constexpr int CoefColumn = 1;
 // Column "Count" is widened from the designer's 55 pixels; the table never
 // gets smaller than this.
-const TableDesign ResultTable = {{100, 55}, QSize(250, 160)};
+const QVector<int> ResultColumnWidths = {100, 55};
+const QSize ResultTableMinimum(250, 160);
+
+// Columns as wide as their counts and headers, the table as large as they are.
+void fitResults(QTableWidget *table)
+{
+    fitColumnsToContents(table, ResultColumnWidths);
+    fitTableToContents(table, ResultTableMinimum);
+}
 } // namespace
 
 MultiForm::MultiForm(Device *device, QWidget *parent)
@@ -26,7 +33,7 @@ MultiForm::MultiForm(Device *device, QWidget *parent)
     , ui(new Ui::MultiForm)
 {
     ui->setupUi(this);
-    fitTableToContents(ui->tRes, ResultTable);
+    fitResults(ui->tRes);
 
     connect(ui->cUnits, qOverload<int>(&QComboBox::currentIndexChanged), this,
             &MultiForm::cUnitsCurrentIndexChanged);
@@ -38,10 +45,7 @@ MultiForm::MultiForm(Device *device, QWidget *parent)
     initGui(ui->bStartXX, ui->bStartXY, ui->bStop, ui->bApply, ui->bReset, ui->gMulti, nullptr,
             ui->saveReportButton);
 
-    // Fields return to black once the settings have really been handed over
-    // (Apply or a start), not on a click that applied nothing.
-    connect(this, &TestForm::settingsApplied, ui->headerWidget, &HeaderWidget::gotApplied);
-    connect(this, &TestForm::settingsApplied, this, &MultiForm::gotApplied);
+    connectHeader(ui->headerWidget);
 
     connect(ui->cActive, &QCheckBox::toggled, this, &MultiForm::cActiveToggled);
     connect(ui->cUnits, qOverload<int>(&QComboBox::currentIndexChanged), this, &MultiForm::cUnitsChanged);
@@ -50,9 +54,7 @@ MultiForm::MultiForm(Device *device, QWidget *parent)
     connect(ui->tDur, &QTimeEdit::timeChanged, this, &MultiForm::tDurChanged);
     connect(ui->sStudy, qOverload<int>(&QSpinBox::valueChanged), this, &MultiForm::sStudyChanged);
     connect(ui->sInterval, qOverload<int>(&QSpinBox::valueChanged), this, &MultiForm::sIntervalChanged);
-    connect(ui->headerWidget, &HeaderWidget::enableApply, this, &MultiForm::enableApply);
 
-    ui->bApply->setEnabled(false);
     swallowActiveToggle = true;
 }
 
@@ -70,7 +72,7 @@ void MultiForm::retranslate()
     // drawn again.
     if (!isHidden())
         fillFormFromResults();
-    fitTableToContents(ui->tRes, ResultTable);
+    fitResults(ui->tRes);
 }
 
 // ---- stream pages -----------------------------------------------------------
@@ -174,12 +176,6 @@ void MultiForm::fillSettingsFromForm()
 
 // ---- edited fields ----------------------------------------------------------
 
-void MultiForm::markField(bool differs)
-{
-    if (differs)
-        enableApply();
-}
-
 void MultiForm::markActive(const stream_settings_t &s)
 {
     markField(markChangedBool(ui->cActive, ui->cActive->isChecked() ? 1 : 0, s.active ? 1 : 0));
@@ -251,25 +247,11 @@ void MultiForm::markAllFields(const multi_settings_t &r)
     sIntervalChanged(ui->sInterval->value());
 }
 
-void MultiForm::enableApply()
-{
-    edited = true;
-    ui->bApply->setEnabled(true);
-}
-
-void MultiForm::disableApply()
-{
-    ui->bApply->setEnabled(false);
-}
-
 void MultiForm::gotApplied()
 {
-    ui->bApply->setEnabled(false);
-    for (QWidget *w : {static_cast<QWidget *>(ui->cActive), static_cast<QWidget *>(ui->cUnits),
-                       static_cast<QWidget *>(ui->sRate), static_cast<QWidget *>(ui->sLen),
-                       static_cast<QWidget *>(ui->tDur), static_cast<QWidget *>(ui->sStudy),
-                       static_cast<QWidget *>(ui->sInterval)})
-        setFieldColour(w, fieldColourEqual());
+    TestForm::gotApplied();
+    setFieldColour({ui->cActive, ui->cUnits, ui->sRate, ui->sLen, ui->tDur, ui->sStudy, ui->sInterval},
+                   fieldColourEqual());
 }
 
 // ---- results ----------------------------------------------------------------
@@ -295,5 +277,5 @@ void MultiForm::fillStreamResults(const stream_result_t *results, const stream_s
     }
     if (QTableWidgetItem *item = tableItem(ui->tRes, MultiRowLossFrames, CoefColumn))
         item->setData(Qt::DisplayRole, v.lossCoef);
-    fitTableToContents(ui->tRes, ResultTable);
+    fitResults(ui->tRes);
 }

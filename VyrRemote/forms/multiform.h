@@ -32,7 +32,7 @@ public:
     void retranslate() override;
 
 public slots:
-    void gotApplied();
+    void gotApplied() override;
     void cUnitsChanged();
     void cActiveToggled(bool on);
     void sRateChanged(int value);
@@ -49,12 +49,8 @@ public slots:
     void cUnitsCurrentIndexChanged(int index);
     void sStreamSettingsChanged(int value);
     void sStreamResultsChanged(int value);
-    void enableApply();
-    void disableApply();
 
 private:
-    // Marks a field against the held record; a difference enables Apply.
-    void markField(bool differs);
     void markActive(const stream_settings_t &s);
     // Runs every compare once more after a fill, so that a field whose
     // shown value could not follow the record (a duration of a day or more,

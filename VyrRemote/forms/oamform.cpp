@@ -18,9 +18,6 @@ OamForm::OamForm(Device *device, QWidget *parent)
     ui->setupUi(this);
     initGui(ui->bStart, nullptr, ui->bStop, ui->bApply, ui->bReset, ui->gOAM, nullptr, nullptr);
     connect(ui->cbMode, qOverload<int>(&QComboBox::currentIndexChanged), this, &OamForm::cbModeIndexChanged);
-    // The mode returns to black once it has really been handed over.
-    connect(this, &TestForm::settingsApplied, this, &OamForm::gotApplied);
-    ui->bApply->setEnabled(false);
     fitResultFields();
 }
 
@@ -46,12 +43,13 @@ void OamForm::retranslate()
 
 void OamForm::fitResultFields()
 {
-    setMinimumTextWidth(ui->cbMode);
+    reserveWidthFor(ui->cbMode);
     // One width for the six fields: the widest text any of them shows.
-    setMinimumTextWidth({ui->lMAC, ui->lVendor, ui->lRemoteLB, ui->lMode, ui->lUnidirectional, ui->lLinkev},
-                        {QStringLiteral("00:00:00:00:00:00"), QStringLiteral("dd:dd:dd:dd:dd:dd"),
-                         QStringLiteral("dd dd dd dd "), tr("Supported"), tr("Unsupported"), tr("Active"),
-                         tr("Passive")});
+    const QStringList texts = {QStringLiteral("00:00:00:00:00:00"), QStringLiteral("dd:dd:dd:dd:dd:dd"),
+                               QStringLiteral("dd dd dd dd "), tr("Supported"), tr("Unsupported"), tr("Active"),
+                               tr("Passive")};
+    for (QLineEdit *field : {ui->lMAC, ui->lVendor, ui->lRemoteLB, ui->lMode, ui->lUnidirectional, ui->lLinkev})
+        reserveWidthFor(field, texts);
 }
 
 // Start, Stop and Reset are always usable; Apply follows the edits only.
@@ -83,21 +81,13 @@ void OamForm::cbModeIndexChanged(int index)
     const std::optional<oam_settings_t> r = settingsAs<oam_settings_t>();
     if (!r)
         return;
-    if (markChangedInt(ui->cbMode, oamModeFromIndex(index, r->mode), r->mode)) {
-        edited = true;
-        ui->bApply->setEnabled(true);
-    }
+    markField(markChangedInt(ui->cbMode, oamModeFromIndex(index, r->mode), r->mode));
 }
 
 void OamForm::gotApplied()
 {
-    ui->bApply->setEnabled(false);
+    TestForm::gotApplied();
     setFieldColour(ui->cbMode, fieldColourEqual());
-}
-
-void OamForm::disableApply()
-{
-    ui->bApply->setEnabled(false);
 }
 
 void OamForm::fillFormFromResults()

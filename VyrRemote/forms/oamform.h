@@ -21,12 +21,11 @@ public:
 
 public slots:
     void cbModeIndexChanged(int index);
-    void gotApplied();
+    void gotApplied() override;
     void fillFormFromSettings() override;
     void fillFormFromResults() override;
     void fillSettingsFromForm() override;
     void setButtonsEnabled() override;
-    void disableApply();
 
 private:
     // Minimum widths of the mode list and the result fields for their

@@ -23,7 +23,6 @@ namespace {
 
 constexpr int ThroughputColumnWidth = 140;
 constexpr int TableRowHeight = 17;
-constexpr int TableRowPadding = 2;
 constexpr int ChartTextPixels = 11;
 
 void setDuration(QTimeEdit *edit, uint32_t seconds)
@@ -48,7 +47,7 @@ int storedSetting(const rfc_settings_t &r, int index)
     case SetFrlMin: return r.frameLossMin;
     case SetFrlMax: return r.frameLossMax;
     case SetFrlStep: return r.frameLossStep;
-    case SetLatCount: return int(qMin<uint32_t>(r.latencyCount, INT_MAX));
+    case SetLatCount: return spinBoxValue(r.latencyCount);
     case SetStudy: return r.study;
     case SetInterval: return r.interval;
     case SetBtbCount: return r.backToBackCount;
@@ -166,13 +165,7 @@ RfcForm::RfcForm(Device *device, QWidget *parent)
     for (int i = 0; i < RfcFrameRows; ++i)
         connect(frameChecks[i], &QCheckBox::toggled, this, checkSlots[i]);
 
-    // Fields return to black once the settings have really been handed over
-    // (Apply or a start), not on a click that applied nothing.
-    connect(this, &TestForm::settingsApplied, ui->headerWidget, &HeaderWidget::gotApplied);
-    connect(this, &TestForm::settingsApplied, this, &RfcForm::gotApplied);
-    connect(ui->headerWidget, &HeaderWidget::enableApply, this, &RfcForm::enableApply);
-
-    ui->bApply->setEnabled(false);
+    connectHeader(ui->headerWidget);
 
     // After the marking connections: a toggle is marked before the
     // at-least-one rule may tick the box again.
@@ -207,16 +200,14 @@ QList<QTableWidget *> RfcForm::resultTables() const
 void RfcForm::fitTableRows()
 {
     // Rows of the designer's height, or as high as a line of the font needs.
-    const int height = qMax(TableRowHeight, fontMetrics().height() + TableRowPadding);
     for (QTableWidget *table : resultTables())
-        table->verticalHeader()->setDefaultSectionSize(height);
+        fitRowsTo(table, TableRowHeight);
 }
 
 void RfcForm::changeEvent(QEvent *event)
 {
     TestForm::changeEvent(event);
-    if (event->type() == QEvent::FontChange)
-        fitTableRows();
+    refitAfterFontChange(this, event, [this] { fitTableRows(); });
 }
 
 void RfcForm::retranslate()
@@ -376,12 +367,6 @@ bool RfcForm::fillLossFrameButtons(const rfc_settings_t &r)
 }
 
 // ---- edited fields ----------------------------------------------------------
-
-void RfcForm::markField(bool differs)
-{
-    if (differs)
-        enableApply();
-}
 
 void RfcForm::compareSetting(int index, int value)
 {
@@ -554,20 +539,9 @@ void RfcForm::markAllFields()
     tFrlDur(ui->tFrlDur->time());
 }
 
-void RfcForm::enableApply()
-{
-    edited = true;
-    ui->bApply->setEnabled(true);
-}
-
-void RfcForm::disableApply()
-{
-    ui->bApply->setEnabled(false);
-}
-
 void RfcForm::gotApplied()
 {
-    ui->bApply->setEnabled(false);
+    TestForm::gotApplied();
     for (QWidget *group : {static_cast<QWidget *>(ui->gFrame), static_cast<QWidget *>(ui->groupBox_4),
                            static_cast<QWidget *>(ui->groupBox_5), static_cast<QWidget *>(ui->groupBox_6),
                            static_cast<QWidget *>(ui->groupBox_7), static_cast<QWidget *>(ui->groupBox_8)}) {

@@ -42,7 +42,7 @@ public:
 
 public slots:
     void cbFrlRateCurrentIndexChanged(int index);
-    void gotApplied();
+    void gotApplied() override;
     void lossFrame0();
     void lossFrame1();
     void lossFrame2();
@@ -107,8 +107,6 @@ public slots:
     void fillFormFromSettings() override;
     void fillFormFromResults() override;
     void fillSettingsFromForm() override;
-    void enableApply();
-    void disableApply();
 
 protected:
     void changeEvent(QEvent *event) override;
@@ -124,8 +122,6 @@ private:
     void frameRowToggled(int row, bool on);
     void selectLossFrame(int row);
     bool noFrameSizeChecked() const;
-    // Marks a field against the held record; a difference enables Apply.
-    void markField(bool differs);
     // Compares every field with the held record once more, so that a field
     // whose shown value could not follow the record (a value beyond the
     // widget's range, a time of a day or more) stays marked.

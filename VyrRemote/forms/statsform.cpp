@@ -2,7 +2,6 @@
 #include "ui_statsform.h"
 
 #include "device.h"
-#include "fieldwidths.h"
 #include "filenamedialog.h"
 #include "statsformat.h"
 #include "testinfo.h"
@@ -95,9 +94,12 @@ void StatsForm::changeEvent(QEvent *event)
 void StatsForm::fitTables()
 {
     const QString counter = statsCounterText(std::numeric_limits<uint64_t>::max());
-    for (QTableWidget *t : {ui->tCommon, ui->tFrameTypes, ui->tFrameSizesA, ui->tFrameSizesB, ui->tFrameErrors})
-        fitTableTo(t, counter, RowHeight);
-    fitTableTo(ui->tSpeed, rateToString(std::numeric_limits<uint32_t>::max()), RowHeight);
+    for (QTableWidget *t : {ui->tCommon, ui->tFrameTypes, ui->tFrameSizesA, ui->tFrameSizesB, ui->tFrameErrors}) {
+        stretchColumnsFor(t, {counter});
+        fitRowsTo(t, RowHeight);
+    }
+    stretchColumnsFor(ui->tSpeed, {rateToString(std::numeric_limits<uint32_t>::max())});
+    fitRowsTo(ui->tSpeed, RowHeight);
 }
 
 // ---- requests ---------------------------------------------------------------

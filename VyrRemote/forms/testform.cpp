@@ -2,6 +2,7 @@
 
 #include "device.h"
 #include "filenamedialog.h"
+#include "headerwidget.h"
 
 #include <QDebug>
 #include <QGroupBox>
@@ -27,6 +28,9 @@ TestForm::TestForm(Device *device, TestInfo *testInfo, QWidget *parent)
     connect(this, &TestForm::saveReportToFile, device, &Device::saveReportToFile, q);
     // The link is gone and TestInfo has dropped its records: so does the form.
     connect(device, &Device::disconnected, this, &TestForm::dropSettings, q);
+    // Fields return to their colours once the settings have really been
+    // handed over (Apply or a start), not on a click that applied nothing.
+    connect(this, &TestForm::settingsApplied, this, &TestForm::gotApplied);
 }
 
 QString TestForm::testName(int testId)
@@ -75,7 +79,9 @@ void TestForm::initGui(QPushButton *bStartXX, QPushButton *bStartXY, QPushButton
     this->frame = frame;
     this->bDefault = bDefault;
     this->bSaveReport = bSaveReport;
+    // Nothing is edited before the first fill.
     edited = false;
+    disableApply();
 
     const struct {
         QPushButton *button;
@@ -90,6 +96,41 @@ void TestForm::initGui(QPushButton *bStartXX, QPushButton *bStartXY, QPushButton
         if (b.button)
             connect(b.button, &QPushButton::clicked, this, b.slot);
     }
+}
+
+// ---- edits and Apply ----------------------------------------------------------
+
+void TestForm::enableApply()
+{
+    edited = true;
+    if (bApply)
+        bApply->setEnabled(true);
+}
+
+void TestForm::disableApply()
+{
+    if (bApply)
+        bApply->setEnabled(false);
+}
+
+void TestForm::gotApplied()
+{
+    edited = false;
+    disableApply();
+}
+
+void TestForm::markField(bool differs)
+{
+    if (differs)
+        enableApply();
+}
+
+void TestForm::connectHeader(HeaderWidget *header)
+{
+    if (!header)
+        return;
+    connect(header, &HeaderWidget::enableApply, this, &TestForm::enableApply);
+    connect(this, &TestForm::settingsApplied, header, &HeaderWidget::gotApplied);
 }
 
 // ---- the form's copy of the settings record ---------------------------------

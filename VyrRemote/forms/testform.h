@@ -10,6 +10,7 @@
 #include <optional>
 
 class Device;
+class HeaderWidget;
 class QGroupBox;
 class QPushButton;
 
@@ -28,9 +29,11 @@ class QPushButton;
 // TestInfo::sendSettings. Results are read as copies when they are drawn.
 //
 // A derived form builds its designer form, calls initGui() with its buttons
-// and frame, overrides the fill operations and retranslate(), and connects
-// settingsApplied() to its own gotApplied() (and to that of an embedded
-// HeaderWidget) to return edited fields to black.
+// and frame, and overrides the fill operations and retranslate(). Its change
+// slots report each compared field with markField(); it overrides
+// gotApplied() (calling TestForm's first) to return its edited fields to
+// black once the settings were handed over, and hands an embedded frame
+// header editor to connectHeader().
 class TestForm : public IRetranslatable
 {
     Q_OBJECT
@@ -59,8 +62,20 @@ public slots:
     virtual void bDefaultClicked();
     virtual void bSaveReportClicked();
 
+    // The operator changed a field: the form holds an edit and Apply may be
+    // clicked.
+    virtual void enableApply();
+    // Apply may not be clicked (the main window switched the port); the
+    // edits stay marked.
+    virtual void disableApply();
+    // The settings were handed to the tester (connected to settingsApplied()):
+    // nothing is edited and Apply is off. A form that marks fields returns
+    // them to their colours against the applied record after calling this.
+    virtual void gotApplied();
+
     int getTestId() const;
-    // Any pointer may be null: the form has no such button or frame.
+    // Any pointer may be null: the form has no such button or frame. Apply
+    // starts disabled (nothing is edited).
     void initGui(QPushButton *bStartXX, QPushButton *bStartXY, QPushButton *bStop,
                  QPushButton *bApply, QPushButton *bReset, QGroupBox *frame,
                  QPushButton *bDefault, QPushButton *bSaveReport);
@@ -83,6 +98,14 @@ signals:
 
 protected:
     port_t currentPort() const;
+
+    // For the change slots: a field that differs from the held record (the
+    // result of a markChanged... function) enables Apply; one equal to it
+    // changes nothing, as another field may still differ.
+    void markField(bool differs);
+    // An embedded frame-header editor: its edits enable Apply, and an apply
+    // returns its fields to black.
+    void connectHeader(HeaderWidget *header);
 
     // For retranslate(): draws the results on show again, in the language
     // just installed, from the record already held (no request goes to the

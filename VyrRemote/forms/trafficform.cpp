@@ -34,17 +34,12 @@ TrafficForm::TrafficForm(Device *device, QWidget *parent)
     ui->sRate->setSingleStep(1);
 
     connect(ui->headerWidget, &HeaderWidget::toggledAutoIP, this, &TrafficForm::toggledAutoIP);
-    connect(ui->headerWidget, &HeaderWidget::enableApply, this, &TrafficForm::enableApply);
+    connectHeader(ui->headerWidget);
     connect(ui->cUnits, qOverload<int>(&QComboBox::currentIndexChanged), this,
             &TrafficForm::cUnitsCurrentIndexChanged);
 
     initGui(ui->bStartXX, ui->bStartXY, ui->bStop, ui->bApply, ui->bReset, ui->gTraf, nullptr,
             ui->saveReportButton);
-
-    // Fields return to black once the settings have really been handed over
-    // (Apply or a start), not on a click that applied nothing.
-    connect(this, &TestForm::settingsApplied, ui->headerWidget, &HeaderWidget::gotApplied);
-    connect(this, &TestForm::settingsApplied, this, &TrafficForm::gotApplied);
 
     connect(ui->cUnits, qOverload<int>(&QComboBox::currentIndexChanged), this, &TrafficForm::cUnitsChanged);
     connect(ui->sRate, qOverload<int>(&QSpinBox::valueChanged), this, &TrafficForm::sRateChanged);
@@ -54,7 +49,6 @@ TrafficForm::TrafficForm(Device *device, QWidget *parent)
     connect(ui->sStudy, qOverload<int>(&QSpinBox::valueChanged), this, &TrafficForm::sStudyChanged);
     connect(ui->sInterval, qOverload<int>(&QSpinBox::valueChanged), this, &TrafficForm::sIntervalChanged);
 
-    ui->bApply->setEnabled(false);
 }
 
 TrafficForm::~TrafficForm()
@@ -177,12 +171,6 @@ void TrafficForm::fillSettingsFromForm()
 
 // ---- edited fields ----------------------------------------------------------
 
-void TrafficForm::markField(bool differs)
-{
-    if (differs)
-        enableApply();
-}
-
 void TrafficForm::cUnitsChanged(int)
 {
     const std::optional<traffic_settings_t> r = settingsAs<traffic_settings_t>();
@@ -213,14 +201,10 @@ void TrafficForm::sLenChanged(int value)
 
 void TrafficForm::tDurChanged(const QTime &time)
 {
+    // A stored duration of a day or more has no time of day and stays marked.
     const std::optional<traffic_settings_t> r = settingsAs<traffic_settings_t>();
-    if (!r)
-        return;
-    // A stored duration of a day or more has no time of day; compared in
-    // 64 bits it can never equal the edit and stays marked.
-    const bool differs = quint64(timeToDuration(time)) != quint64(r->duration);
-    setFieldColour(ui->tDur, differs ? fieldColourChanged() : fieldColourEqual());
-    markField(differs);
+    if (r)
+        markField(markChangedDuration(ui->tDur, time, r->duration));
 }
 
 void TrafficForm::sStudyChanged(int value)
@@ -248,25 +232,11 @@ void TrafficForm::markAllFields()
     sIntervalChanged(ui->sInterval->value());
 }
 
-void TrafficForm::enableApply()
-{
-    edited = true;
-    ui->bApply->setEnabled(true);
-}
-
-void TrafficForm::disableApply()
-{
-    ui->bApply->setEnabled(false);
-}
-
 void TrafficForm::gotApplied()
 {
-    ui->bApply->setEnabled(false);
-    for (QWidget *w : {static_cast<QWidget *>(ui->cUnits), static_cast<QWidget *>(ui->sRate),
-                       static_cast<QWidget *>(ui->dsFLR), static_cast<QWidget *>(ui->sLen),
-                       static_cast<QWidget *>(ui->tDur), static_cast<QWidget *>(ui->sStudy),
-                       static_cast<QWidget *>(ui->sInterval)})
-        setFieldColour(w, fieldColourEqual());
+    TestForm::gotApplied();
+    setFieldColour({ui->cUnits, ui->sRate, ui->dsFLR, ui->sLen, ui->tDur, ui->sStudy, ui->sInterval},
+                   fieldColourEqual());
 }
 
 // ---- results ----------------------------------------------------------------

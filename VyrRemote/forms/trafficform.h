@@ -24,24 +24,20 @@ public:
 public slots:
     void cUnitsCurrentIndexChanged(int index);
     void toggledAutoIP(bool on);
-    void gotApplied();
+    void gotApplied() override;
     void cUnitsChanged(int index);
     void sRateChanged(int value);
     void dsFLRChanged(double value);
     void sLenChanged(int value);
     void tDurChanged(const QTime &time);
-    void enableApply();
     void sStudyChanged(int value);
     void sIntervalChanged(int value);
     bool canStartXX() override;
     void fillFormFromSettings() override;
     void fillFormFromResults() override;
     void fillSettingsFromForm() override;
-    void disableApply();
 
 private:
-    // Marks a field against the held record; a difference enables Apply.
-    void markField(bool differs);
     // Runs every compare once more, so that a field whose shown value could
     // not follow the record (a duration of a day or more, a rate above the
     // unit's maximum, a unit the list does not have) stays marked.

@@ -87,10 +87,7 @@ Y1564Form::Y1564Form(Device *device, QWidget *parent)
     connect(ui->cUnits, qOverload<int>(&QComboBox::currentIndexChanged), this,
             &Y1564Form::cUnitsCurrentIndexChanged);
     connect(ui->cActiveStream, &QCheckBox::toggled, this, &Y1564Form::cActiveStreamToggled);
-    // Fields return to black once the settings have really been handed over
-    // (Apply or a start), not on a click that applied nothing.
-    connect(this, &TestForm::settingsApplied, ui->headerWidget, &HeaderWidget::gotApplied);
-    connect(this, &TestForm::settingsApplied, this, &Y1564Form::gotApplied);
+    connectHeader(ui->headerWidget);
     connect(ui->cConfTest, &QCheckBox::toggled, this, &Y1564Form::cConfTestToggled);
     connect(ui->cStepLoad, &QCheckBox::toggled, this, &Y1564Form::cStepLoadToggled);
     connect(ui->cPolicy, &QCheckBox::toggled, this, &Y1564Form::cPolicyToggled);
@@ -107,7 +104,6 @@ Y1564Form::Y1564Form(Device *device, QWidget *parent)
     connect(ui->dsFDV, doubleChanged, this, &Y1564Form::dsFDVChanged);
     connect(ui->dsAVAIL, doubleChanged, this, &Y1564Form::dsAVAILChanged);
     connect(ui->tDur, &QTimeEdit::timeChanged, this, &Y1564Form::tDurChanged);
-    connect(ui->headerWidget, &HeaderWidget::enableApply, this, &Y1564Form::enableApply);
     connect(ui->gVLAN, &QGroupBox::toggled, this, &Y1564Form::gVLANToggled);
     connect(ui->sVLAN, intChanged, this, &Y1564Form::sVLANchanged);
     connect(ui->lTPID1, &QLineEdit::textEdited, this, &Y1564Form::lTPID1Changed);
@@ -126,7 +122,6 @@ Y1564Form::Y1564Form(Device *device, QWidget *parent)
     connect(this, &Y1564Form::getSyncStatus, device, &Device::getSyncStatus, q);
     connect(device, &Device::syncStatusUpdated, this, &Y1564Form::syncStatusUpdated, q);
 
-    ui->bApply->setEnabled(false);
     ui->sVLAN->setMaximum(Y1564VlanTags);
     fitStatusField();
     keepSpinBoxesWhole();
@@ -399,8 +394,7 @@ void Y1564Form::sVLANchanged(int count)
     const std::optional<y1564_settings_t> r = settingsAs<y1564_settings_t>();
     if (!r)
         return;
-    if (markChangedInt(ui->sVLAN, count, r->streams[settingsStream()].vlanCount))
-        enableApply();
+    markField(markChangedInt(ui->sVLAN, count, r->streams[settingsStream()].vlanCount));
     setDefaultTpids(count);
     for (int k = 0; k < Y1564VlanTags; ++k) {
         for (QWidget *w : {static_cast<QWidget *>(tpidEdits.at(k)), static_cast<QWidget *>(pcpBoxes.at(k)),
@@ -478,8 +472,7 @@ void Y1564Form::markAgainstRecord(
     const std::function<bool(const y1564_settings_t &, const y1564_stream_settings_t &)> &compare)
 {
     const std::optional<y1564_settings_t> r = settingsAs<y1564_settings_t>();
-    if (r && compare(*r, r->streams[settingsStream()]))
-        enableApply();
+    markField(r && compare(*r, r->streams[settingsStream()]));
 }
 
 void Y1564Form::markValue(QWidget *box, Y1564Value value, double shown)
@@ -572,12 +565,9 @@ void Y1564Form::dsAVAILChanged(double value) { markValue(ui->dsAVAIL, Y1564Value
 
 void Y1564Form::tDurChanged(const QTime &time)
 {
+    // A stored duration of a day or more has no time of day and stays marked.
     markAgainstRecord([&](const y1564_settings_t &r, const y1564_stream_settings_t &) {
-        // Compared in 64 bits: a stored duration of a day or more can never
-        // equal the edit and stays marked.
-        const bool differs = quint64(timeToDuration(time)) != quint64(r.duration);
-        setFieldColour(ui->tDur, differs ? fieldColourChanged() : fieldColourEqual());
-        return differs;
+        return markChangedDuration(ui->tDur, time, r.duration);
     });
 }
 
@@ -606,8 +596,7 @@ void Y1564Form::markAllFields()
     dsFDVChanged(ui->dsFDV->value());
     dsAVAILChanged(ui->dsAVAIL->value());
     gVLANToggled(ui->gVLAN->isChecked());
-    if (markChangedInt(ui->sVLAN, ui->sVLAN->value(), s.vlanCount))
-        enableApply();
+    markField(markChangedInt(ui->sVLAN, ui->sVLAN->value(), s.vlanCount));
     const int rows = y1564VlanRows(s.vlanCount);
     showVlanRows(rows);
     for (int k = 0; k < rows; ++k) {
@@ -617,20 +606,9 @@ void Y1564Form::markAllFields()
     }
 }
 
-void Y1564Form::enableApply()
-{
-    edited = true;
-    ui->bApply->setEnabled(true);
-}
-
-void Y1564Form::disableApply()
-{
-    ui->bApply->setEnabled(false);
-}
-
 void Y1564Form::gotApplied()
 {
-    ui->bApply->setEnabled(false);
+    TestForm::gotApplied();
     for (QWidget *w : {static_cast<QWidget *>(ui->cUnits), static_cast<QWidget *>(ui->cActiveStream),
                        static_cast<QWidget *>(ui->sPackLength), static_cast<QWidget *>(ui->dsAVAIL),
                        static_cast<QWidget *>(ui->dsFLR), static_cast<QWidget *>(ui->dsFTD),

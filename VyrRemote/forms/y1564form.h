@@ -54,7 +54,7 @@ public slots:
     void cUnitsCurrentIndexChanged(int index);
     void deviceStatusUpdated() override;
     void cActiveStreamToggled(bool checked);
-    void gotApplied();
+    void gotApplied() override;
     void cConfTestToggled(bool checked);
     void cStepLoadToggled(bool checked);
     void cPolicyToggled(bool checked);
@@ -89,8 +89,6 @@ public slots:
     void fillFormFromSettings() override;
     void fillFormFromResults() override;
     void fillSettingsFromForm() override;
-    void enableApply();
-    void disableApply();
     void syncStatusUpdated(uchar status, uchar active, uchar correct);
 
 private:

@@ -1,10 +1,15 @@
 #include "textfunctions.h"
 
+#include <QComboBox>
+#include <QEvent>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QMetaObject>
 #include <QStringList>
 #include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QStyleOptionFrame>
+#include <QStyleOptionHeader>
 #include <QTableView>
 #include <QtMath>
 
@@ -12,6 +17,14 @@ namespace {
 
 // QLineEdit's own margin between its frame and its text, each side.
 constexpr int LineEditTextMargin = 2;
+// The margin a combo box's text field keeps beside its text, each side
+// together (an editable one holds a line edit with its own margins).
+constexpr int ComboTextMargin = 2;
+constexpr int EditableComboTextMargin = 4;
+// Between an entry's icon and its text.
+constexpr int IconSpacing = 4;
+// Above and below a line of text in a table cell.
+constexpr int CellPadding = 2;
 
 // The width of the widest text as drawn, rounded up: views elide and line
 // edits scroll a text that exceeds its room by the least fraction of a pixel.
@@ -24,6 +37,30 @@ int widestText(const QFont &font, const QStringList &texts)
     return qCeil(widest);
 }
 
+// What a column needs for the widest of texts: the item view draws a cell's
+// text inside the focus frame margin plus one pixel on each side, and the
+// grid line takes one more.
+int columnWidthFor(const QTableView *table, const QStringList &texts)
+{
+    const int margin = table->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, table) + 1;
+    const int grid = table->showGrid() ? 1 : 0;
+    return widestText(table->font(), texts) + 2 * margin + grid;
+}
+
+// What a column's cells and header ask for.
+int columnHint(const QTableView *table, int column)
+{
+    // QTableView keeps its override protected; the base class's is public.
+    const QAbstractItemView *view = table;
+    return qMax(view->sizeHintForColumn(column), table->horizontalHeader()->sectionSizeHint(column));
+}
+
+bool stretchedLast(const QTableView *table, int column)
+{
+    const QHeaderView *top = table->horizontalHeader();
+    return top->stretchLastSection() && column == top->count() - 1;
+}
+
 } // namespace
 
 void reserveWidthFor(QLineEdit *field, const QStringList &texts)
@@ -32,7 +69,10 @@ void reserveWidthFor(QLineEdit *field, const QStringList &texts)
         return;
     const QFontMetrics fm = field->fontMetrics();
     const QMargins tm = field->textMargins();
-    const QSize text(widestText(field->font(), texts) + 2 * LineEditTextMargin + tm.left() + tm.right() + 1,
+    const QMargins cm = field->contentsMargins();
+    // One pixel more for the text cursor, as QLineEdit measures itself.
+    const QSize text(widestText(field->font(), texts) + 2 * LineEditTextMargin + tm.left() + tm.right() + cm.left()
+                         + cm.right() + 1,
                      fm.height() + tm.top() + tm.bottom());
     QStyleOptionFrame opt;
     opt.initFrom(field);
@@ -42,6 +82,31 @@ void reserveWidthFor(QLineEdit *field, const QStringList &texts)
     opt.state |= QStyle::State_Sunken;
     const QSize need = field->style()->sizeFromContents(QStyle::CT_LineEdit, &opt, text, field);
     field->setMinimumWidth(need.width());
+}
+
+void reserveWidthFor(QComboBox *list)
+{
+    if (!list)
+        return;
+    // The room the style leaves around the text field (frame, arrow) does
+    // not depend on the list's width; measured on its present size.
+    QStyleOptionComboBox opt;
+    opt.initFrom(list);
+    opt.editable = list->isEditable();
+    opt.frame = list->hasFrame();
+    opt.iconSize = list->iconSize();
+    opt.subControls = QStyle::SC_All;
+    const QRect field = list->style()->subControlRect(QStyle::CC_ComboBox, &opt, QStyle::SC_ComboBoxEditField, list);
+    const int around = opt.rect.width() - field.width();
+    int widest = 0;
+    for (int i = 0; i < list->count(); ++i) {
+        int width = widestText(list->font(), {list->itemText(i)});
+        if (!list->itemIcon(i).isNull())
+            width += list->iconSize().width() + IconSpacing;
+        widest = qMax(widest, width);
+    }
+    const int margin = list->isEditable() ? EditableComboTextMargin : ComboTextMargin;
+    list->setMinimumWidth(widest + margin + around);
 }
 
 void showText(QLineEdit *field, const QString &text)
@@ -56,13 +121,50 @@ void fitColumnTo(QTableView *table, int column, int minimumWidth, const QStringL
 {
     if (!table)
         return;
-    // The item view draws a cell's text inside the focus frame margin plus
-    // one pixel on each side, and the grid line takes one more.
-    const int margin = table->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, table) + 1;
-    const int grid = table->showGrid() ? 1 : 0;
-    int width = widestText(table->font(), texts) + 2 * margin + grid;
-    width = qMax(width, table->horizontalHeader()->sectionSizeHint(column));
+    const int width = qMax(columnWidthFor(table, texts), table->horizontalHeader()->sectionSizeHint(column));
     table->setColumnWidth(column, qMax(width, minimumWidth));
+}
+
+void fitColumnsToContents(QTableView *table, const QVector<int> &minimumWidths)
+{
+    if (!table)
+        return;
+    QHeaderView *top = table->horizontalHeader();
+    for (int c = 0; c < top->count(); ++c) {
+        if (stretchedLast(table, c))
+            continue;
+        const int minimum = c < minimumWidths.size() ? minimumWidths.at(c) : top->defaultSectionSize();
+        table->setColumnWidth(c, qMax(minimum, columnHint(table, c)));
+    }
+}
+
+void stretchColumnsFor(QTableView *table, const QStringList &texts)
+{
+    if (!table)
+        return;
+    QHeaderView *top = table->horizontalHeader();
+    top->setMinimumSectionSize(columnWidthFor(table, texts));
+    top->setSectionResizeMode(QHeaderView::Stretch);
+    table->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+}
+
+void fitRowsTo(QTableView *table, int rowHeight)
+{
+    if (!table)
+        return;
+    QHeaderView *rows = table->verticalHeader();
+    int need = table->fontMetrics().height() + CellPadding;
+    if (!rows->isHidden()) {
+        // A row header's section in the header's own font.
+        QStyleOptionHeader opt;
+        opt.initFrom(rows);
+        opt.orientation = Qt::Vertical;
+        opt.text = QStringLiteral("Xg");
+        need = qMax(need, rows->style()->sizeFromContents(QStyle::CT_HeaderSection, &opt, QSize(), rows).height());
+    }
+    const int height = qMax(rowHeight, need);
+    rows->setMinimumSectionSize(height);
+    rows->setDefaultSectionSize(height);
 }
 
 void fitTableToContents(QTableView *table, const QSize &minimum)
@@ -72,7 +174,25 @@ void fitTableToContents(QTableView *table, const QSize &minimum)
     QHeaderView *top = table->horizontalHeader();
     QHeaderView *side = table->verticalHeader();
     const int frame = 2 * table->frameWidth();
-    const int width = frame + (side->isHidden() ? 0 : side->sizeHint().width()) + top->length();
-    const int height = frame + (top->isHidden() ? 0 : top->sizeHint().height()) + side->length();
+    // A stretched last column counts what its cells and header need, and at
+    // least the header's default size, not the room it has taken (which
+    // would keep the table from ever shrinking).
+    int columns = 0;
+    for (int c = 0; c < top->count(); ++c) {
+        if (top->isSectionHidden(c))
+            continue;
+        columns += stretchedLast(table, c) ? qMax(top->defaultSectionSize(), columnHint(table, c))
+                                           : top->sectionSize(c);
+    }
+    // The grid line that closes the last row and column.
+    const int grid = table->showGrid() ? 1 : 0;
+    const int width = frame + (side->isHidden() ? 0 : side->sizeHint().width()) + columns + grid;
+    const int height = frame + (top->isHidden() ? 0 : top->sizeHint().height()) + side->length() + grid;
     table->setMinimumSize(minimum.expandedTo(QSize(width, height)));
+}
+
+void refitAfterFontChange(QWidget *form, QEvent *event, std::function<void()> fit)
+{
+    if (form && event && event->type() == QEvent::FontChange)
+        QMetaObject::invokeMethod(form, std::move(fit), Qt::QueuedConnection);
 }

@@ -293,6 +293,11 @@ QString fixedToString(uint32_t value)
     return QString::number(double(v), 'f', 4);
 }
 
+int spinBoxValue(uint32_t value)
+{
+    return int(qMin<uint32_t>(value, uint32_t(std::numeric_limits<int>::max())));
+}
+
 float toDecibels(float value)
 {
     if (value == 0.0f)

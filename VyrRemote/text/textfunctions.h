@@ -1,13 +1,17 @@
 #pragma once
 
 #include <QColor>
-#include <QList>
 #include <QSize>
 #include <QString>
 #include <QTime>
+#include <QVector>
+
 #include <cstdint>
+#include <functional>
+#include <initializer_list>
 
 class QComboBox;
+class QEvent;
 class QLineEdit;
 class QStringList;
 class QTableView;
@@ -110,6 +114,10 @@ uint8_t syncSourceFromName(const QString &name);
 // always four decimals ("-0.5000").
 QString fixedToString(uint32_t value);
 
+// A 32-bit record value as a spin box holds it: one beyond int's range is
+// its largest value rather than a wrapped negative number.
+int spinBoxValue(uint32_t value);
+
 // 10 * log10(value); 0 for 0.
 float toDecibels(float value);
 
@@ -128,24 +136,19 @@ int modelPortCount(unsigned deviceType);
 // a cell outside the table.
 QTableWidgetItem *tableItem(QTableWidget *table, int row, int column);
 
-// Gives each edit the minimum width that shows the widest of the texts
-// whole, in the edit's own font and style (a layout that shares space by
-// stretch factors may otherwise squeeze it below its text). Call again
-// after a language switch when the texts are translated.
-void setMinimumTextWidth(const QList<QLineEdit *> &edits, const QStringList &texts);
-// The same for a combo box: wide enough that its text field shows every
-// entry whole (the style's own size hint may leave less room than that).
-void setMinimumTextWidth(QComboBox *combo);
-
 // Field colours of the editing forms, each set as "color: #rrggbb".
 QColor fieldColourEqual();    // black: value equals the applied record
 QColor fieldColourChanged();  // blue: value differs from the applied record
 QColor fieldColourUnused();   // grey: value not in use
 void setFieldColour(QWidget *widget, const QColor &colour);
+void setFieldColour(std::initializer_list<QWidget *> widgets, const QColor &colour);
 
 // Change markers: colour the widget blue and return true when the edited
 // value differs from the applied one, else black and false. The style sheet
 // replaces whatever the widget had.
+// For a comparison the caller made (values the typed markers below cannot
+// hold, such as 32-bit unsigned fields or codes kept as stored).
+bool markChanged(QWidget *widget, bool differs);
 bool markChangedInt(QWidget *widget, int value, int stored);
 // Equal when the difference is below 0.00001; NaN always differs.
 bool markChangedDouble(QWidget *widget, double value, double stored);
@@ -164,18 +167,38 @@ bool markChangedString(QWidget *widget, const QString &value, const QString &sto
 
 // ---- room for the texts a widget shows (GUI thread only) ---------------------
 // Sizes that follow the longest value a field or column can show, so that no
-// value is cut, elided or scrolled; called after setupUi and after every
-// language switch (the texts change length with the language).
+// value is cut, elided or scrolled (a layout that shares space by stretch
+// factors would otherwise squeeze a field below its text). Called after
+// setupUi and after every language switch (the texts change length with the
+// language); measured in the widget's font at the time of the call.
 
 // A read-only field at least as wide as the widest of texts needs.
 void reserveWidthFor(QLineEdit *field, const QStringList &texts);
+// A list at least as wide as its widest entry needs (the style's own size
+// hint may leave its text field less room than that).
+void reserveWidthFor(QComboBox *list);
 // Puts text into a read-only field with its start in view (setText leaves the
 // end in view when the text is wider than the field).
 void showText(QLineEdit *field, const QString &text);
 // Column width: what the widest of texts and the column's header need, and
 // never less than minimumWidth.
 void fitColumnTo(QTableView *table, int column, int minimumWidth, const QStringList &texts);
+// Every column as wide as its cells and header need, never less than
+// minimumWidths[column] (the header's default size for a column without an
+// entry). A stretched last column keeps its stretch. Called after the cells
+// change.
+void fitColumnsToContents(QTableView *table, const QVector<int> &minimumWidths);
+// Columns that share the table's width, none narrower than the widest of
+// texts needs; the table asks its layout for room for all rows and columns.
+void stretchColumnsFor(QTableView *table, const QStringList &texts);
+// Rows rowHeight high, or as high as a line of the table's font (and a
+// section of its visible row header) needs.
+void fitRowsTo(QTableView *table, int rowHeight);
 // Makes a table at least as large as its headers, rows and columns, so that
 // it shows them all without scroll bars; never smaller than minimum. Called
 // after the column widths or header texts change.
 void fitTableToContents(QTableView *table, const QSize &minimum);
+// The sizes above depend on the font, and a window's children take a new
+// font after the window does. Called from a form's changeEvent: on a font
+// change runs fit once the children have theirs.
+void refitAfterFontChange(QWidget *form, QEvent *event, std::function<void()> fit);

@@ -1,6 +1,10 @@
+#include "textfit.h"
 #include "textfunctions.h"
 
+#include <QComboBox>
+#include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTableWidget>
 #include <QtTest>
 
@@ -55,12 +59,22 @@ private slots:
     void paddingInPlace();
     void portCount_data();
     void portCount();
+    void spinBoxValues_data();
+    void spinBoxValues();
 
     void markers_data();
     void markers();
     void markerReplacesStyleSheet();
     void unusedFieldIsGrey();
     void tableItemCreatesOnce();
+    void callersComparison();
+    void colourOfSeveralFields();
+
+    void fieldHoldsItsLongestText();
+    void listHoldsItsLongestEntry();
+    void columnsKeepTheirLeastWidth();
+    void stretchedTableDoesNotLockItsSize();
+    void rowsFollowTheFont();
 };
 
 void TextFunctionsTest::initTestCase()
@@ -477,6 +491,23 @@ void TextFunctionsTest::portCount()
     QCOMPARE(modelPortCount(type), ports);
 }
 
+void TextFunctionsTest::spinBoxValues_data()
+{
+    QTest::addColumn<quint32>("stored");
+    QTest::addColumn<int>("shown");
+    QTest::newRow("zero") << 0u << 0;
+    QTest::newRow("largest int") << quint32(std::numeric_limits<int>::max()) << std::numeric_limits<int>::max();
+    QTest::newRow("one beyond") << quint32(std::numeric_limits<int>::max()) + 1u << std::numeric_limits<int>::max();
+    QTest::newRow("largest 32-bit") << 0xFFFFFFFFu << std::numeric_limits<int>::max();
+}
+
+void TextFunctionsTest::spinBoxValues()
+{
+    QFETCH(quint32, stored);
+    QFETCH(int, shown);
+    QCOMPARE(spinBoxValue(stored), shown);
+}
+
 // ---- change markers --------------------------------------------------------
 
 namespace {
@@ -561,6 +592,123 @@ void TextFunctionsTest::tableItemCreatesOnce()
     // Outside the table: no item (and nothing left behind to leak).
     QCOMPARE(tableItem(&table, 2, 0), nullptr);
     QCOMPARE(tableItem(&table, 0, -1), nullptr);
+}
+
+void TextFunctionsTest::callersComparison()
+{
+    QLabel label;
+    QVERIFY(markChanged(&label, true));
+    QCOMPARE(label.styleSheet(), Blue);
+    QVERIFY(!markChanged(&label, false));
+    QCOMPARE(label.styleSheet(), Black);
+}
+
+void TextFunctionsTest::colourOfSeveralFields()
+{
+    QLabel a;
+    QLineEdit b;
+    setFieldColour({&a, &b, nullptr}, fieldColourChanged());
+    QCOMPARE(a.styleSheet(), Blue);
+    QCOMPARE(b.styleSheet(), Blue);
+}
+
+// ---- room for texts -----------------------------------------------------------
+// Checked with the text-fit check every window test uses, at the widget's
+// least size: the room given is enough, and one pixel less is not (no room
+// is reserved beyond the text).
+
+void TextFunctionsTest::fieldHoldsItsLongestText()
+{
+    const QString longest = QStringLiteral("18446744073709551615 Inkompatible Firmwareversion");
+    QLineEdit field;
+    field.setReadOnly(true);
+    reserveWidthFor(&field, {QStringLiteral("short"), longest});
+    field.setText(longest);
+    field.resize(field.minimumWidth(), field.sizeHint().height());
+    field.show();
+    QVERIFY2(textfit::cutTexts(&field).isEmpty(), qPrintable(textfit::cutTexts(&field).join('\n')));
+
+    const int least = field.minimumWidth();
+    field.setMinimumWidth(least - 1);
+    field.resize(least - 1, field.height());
+    QCOMPARE(textfit::cutTexts(&field).size(), 1);
+
+    // A list of shorter texts gives a narrower field.
+    reserveWidthFor(&field, {QStringLiteral("short")});
+    QVERIFY(field.minimumWidth() < least);
+}
+
+void TextFunctionsTest::listHoldsItsLongestEntry()
+{
+    QComboBox list;
+    list.addItems({QStringLiteral("kbps"), QStringLiteral("Inkompatible Firmwareversion")});
+    list.resize(40, list.sizeHint().height());
+    reserveWidthFor(&list);
+    list.resize(list.minimumWidth(), list.height());
+    list.show();
+    QVERIFY2(textfit::cutTexts(&list).isEmpty(), qPrintable(textfit::cutTexts(&list).join('\n')));
+
+    const int least = list.minimumWidth();
+    list.setMinimumWidth(least - 1);
+    list.resize(least - 1, list.height());
+    QCOMPARE(textfit::cutTexts(&list).size(), 1);
+
+    list.removeItem(1);
+    reserveWidthFor(&list);
+    QVERIFY(list.minimumWidth() < least);
+}
+
+// Columns keep the designer's width unless a cell or header needs more;
+// the stretched last column keeps its stretch.
+void TextFunctionsTest::columnsKeepTheirLeastWidth()
+{
+    QTableWidget table(2, 3);
+    table.horizontalHeader()->setStretchLastSection(true);
+    table.setItem(0, 1, new QTableWidgetItem(QStringLiteral("18446744073709551615")));
+    table.resize(900, 200);
+    fitColumnsToContents(&table, {100, 40});
+    QCOMPARE(table.columnWidth(0), 100);
+    QVERIFY(table.columnWidth(1) > QFontMetrics(table.font()).horizontalAdvance(table.item(0, 1)->text()));
+    QVERIFY(table.horizontalHeader()->stretchLastSection());
+    table.show();
+    QVERIFY2(textfit::cutTexts(&table).isEmpty(), qPrintable(textfit::cutTexts(&table).join('\n')));
+}
+
+// The least size of a table with a stretched last column holds its rows and
+// columns, not the room the stretch has taken: measured again after the
+// table was laid out wide, it does not keep the table from shrinking.
+void TextFunctionsTest::stretchedTableDoesNotLockItsSize()
+{
+    QTableWidget table(3, 2);
+    table.horizontalHeader()->setStretchLastSection(true);
+    table.setItem(2, 1, new QTableWidgetItem(QStringLiteral("18446744073709551615")));
+    fitTableToContents(&table, QSize(100, 50));
+    const QSize least = table.minimumSize();
+    table.resize(1200, 600);
+    table.show();
+    textfit::settle(&table);
+    QVERIFY(table.horizontalHeader()->sectionSize(1) > 500);
+    fitTableToContents(&table, QSize(100, 50));
+    QCOMPARE(table.minimumSize(), least);
+
+    table.resize(least);
+    textfit::settle(&table);
+    QVERIFY2(textfit::cutTexts(&table).isEmpty(), qPrintable(textfit::cutTexts(&table).join('\n')));
+}
+
+void TextFunctionsTest::rowsFollowTheFont()
+{
+    QTableWidget table(4, 1);
+    fitRowsTo(&table, 17);
+    const int normal = table.rowHeight(0);
+    QVERIFY(normal >= 17);
+    QFont large = table.font();
+    large.setPointSize(large.pointSize() * 3);
+    table.setFont(large);
+    table.verticalHeader()->setFont(large);
+    fitRowsTo(&table, 17);
+    QVERIFY(table.rowHeight(3) > normal);
+    QVERIFY(table.rowHeight(3) >= QFontMetrics(large).height());
 }
 
 QTEST_MAIN(TextFunctionsTest)
