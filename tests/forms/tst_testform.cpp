@@ -193,6 +193,33 @@ private slots:
         QVERIFY(!child<QPushButton>("bApply")->isEnabled());
     }
 
+    // An apply leaves nothing edited: Apply stays off at the next polls,
+    // where a Reset keeps the edit (above) and with it Apply.
+    void appliedFormHoldsNoEdit()
+    {
+        setProcess(0, 0, 0, 0);
+        form->activate();
+        QVERIFY(rig->drain());
+        auto *apply = child<QPushButton>("bApply");
+        form->enableApply();
+        QVERIFY(apply->isEnabled());
+        form->disableApply();
+        QVERIFY(!apply->isEnabled());
+        QVERIFY(rig->waitForPolls(1));
+        QVERIFY(apply->isEnabled());   // still edited
+        form->gotApplied();
+        QVERIFY(!apply->isEnabled());
+        QVERIFY(rig->waitForPolls(2));
+        QVERIFY(!apply->isEnabled());
+    }
+
+    // initGui() starts a form with Apply off, whatever its designer form said.
+    void newFormStartsWithApplyOff()
+    {
+        EmptyDnsForm dns(rig->device);
+        QVERIFY(!dns.apply->isEnabled());
+    }
+
     void saveReport_data()
     {
         QTest::addColumn<QString>("typed");    // null: cancel
