@@ -2,55 +2,10 @@
 // and a started test that reports its steps and ends by itself. Driven
 // through the responder directly.
 
-#include "simremote.h"
-#include "simtests.h"
+#include "simrequest.h"
 #include "y1564records.h"
 
-#include <QtEndian>
 #include <QtTest>
-
-namespace {
-
-QByteArray le32(quint32 v)
-{
-    char b[4];
-    qToLittleEndian(v, b);
-    return QByteArray(b, 4);
-}
-
-QByteArray answer(SimRemoteResponder &r, const QByteArray &request)
-{
-    const QList<SimReply> replies = r.handle(request);
-    return replies.isEmpty() ? QByteArray() : replies.first().payload;
-}
-
-QByteArray testId()
-{
-    return QByteArray(1, char(TestY1564));
-}
-
-y1564_settings_t readSettings(SimRemoteResponder &r)
-{
-    return simRecordOf<y1564_settings_t>(answer(r, QByteArray(1, '\x11') + le32(0) + testId()));
-}
-
-void writeSettings(SimRemoteResponder &r, const y1564_settings_t &s)
-{
-    answer(r, QByteArray(1, '\x12') + le32(0) + testId() + simBytesOf(s));
-}
-
-y1564_results_t readResults(SimRemoteResponder &r)
-{
-    const QByteArray reply = answer(r, QByteArray(1, '\x13') + le32(0) + testId() + le32(0));
-    return simRecordOf<y1564_results_t>(reply.mid(1));
-}
-
-void start(SimRemoteResponder &r)
-{
-    answer(r, QByteArray(1, '\x09') + QByteArray(1, '\1') + le32(0) + testId());
-}
-
-} // namespace
 
 class TestSimModelY1564 : public QObject
 {
@@ -61,7 +16,7 @@ private slots:
     {
         SimRemoteResponder r(0);
         r.realistic = true;
-        const y1564_settings_t s = readSettings(r);
+        const y1564_settings_t s = readSettings<y1564_settings_t>(r, 0, TestY1564);
         QVERIFY(s.flags & Y1564FlagConfigTest);
         QVERIFY(s.flags & Y1564FlagPerformanceTest);
         QCOMPARE(int(s.direction), int(Y1564DirectionBoth));
@@ -76,12 +31,12 @@ private slots:
     {
         SimRemoteResponder r(0);
         r.realistic = true;
-        y1564_settings_t s = readSettings(r);
-        QCOMPARE(int(readResults(r).performanceStatus), int(StatusWait));   // not started
+        y1564_settings_t s = readSettings<y1564_settings_t>(r, 0, TestY1564);
+        QCOMPARE(int(readResults<y1564_results_t>(r, 0, TestY1564).performanceStatus), int(StatusWait));   // not started
 
-        start(r);
+        startTest(r, 0, TestY1564);
         QVERIFY(r.status.process[0].tx & (1u << TestY1564));
-        const y1564_results_t first = readResults(r);
+        const y1564_results_t first = readResults<y1564_results_t>(r, 0, TestY1564);
         QCOMPARE(int(first.currentStep), 0);
         QCOMPARE(int(first.performanceStatus), int(StatusWait));
         QCOMPARE(first.plannedDuration, 5u * 5u + 60u);
@@ -92,13 +47,13 @@ private slots:
         // Performance test only, one second: it runs and ends by itself.
         s.flags = Y1564FlagPerformanceTest;
         s.duration = 1;
-        writeSettings(r, s);
-        start(r);
-        const y1564_results_t running = readResults(r);
+        writeSettings(r, 0, TestY1564, s);
+        startTest(r, 0, TestY1564);
+        const y1564_results_t running = readResults<y1564_results_t>(r, 0, TestY1564);
         QCOMPARE(int(running.performanceStatus), int(StatusRunning));
         QCOMPARE(int(running.currentStep), Y1564ConfigSteps);
         QTest::qWait(1100);
-        const y1564_results_t done = readResults(r);
+        const y1564_results_t done = readResults<y1564_results_t>(r, 0, TestY1564);
         QCOMPARE(int(done.performanceStatus), int(StatusOk));
         QCOMPARE(done.performance[0].irAvg, 100000000u);
         QVERIFY(done.performance[0].frames > 0);

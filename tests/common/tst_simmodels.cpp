@@ -2,63 +2,36 @@
 // its test's size, and a started traffic or RFC 2544 test runs, reports and
 // ends by itself, as a tester does. Driven through the responder directly.
 
-#include "simremote.h"
 #include "simrequest.h"
-#include "simtests.h"
 #include "rfcrecords.h"
 #include "trafficrecords.h"
 
-#include <QtEndian>
 #include <QtTest>
-
-#include <cstring>
 
 namespace {
 
-QByteArray request(quint8 command, const QByteArray &fields)
-{
-    return QByteArray(1, char(command)) + fields;
-}
-
-// One results request of a test, as its record (all zero when the reply
-// does not hold one).
-template <class T>
-T resultsOf(SimRemoteResponder &r, quint32 port, quint8 test)
-{
-    const QByteArray reply = answer(r, request(0x13, le32(port) + QByteArray(1, char(test)) + le32(0)));
-    T out;
-    std::memset(&out, 0, sizeof out);
-    if (reply.size() == 1 + int(sizeof out))
-        std::memcpy(&out, reply.constData() + 1, sizeof out);
-    return out;
-}
-
 traffic_results_t trafficResults(SimRemoteResponder &r, quint32 port)
 {
-    return resultsOf<traffic_results_t>(r, port, TestTraffic);
+    return readResults<traffic_results_t>(r, port, TestTraffic);
 }
 
 rfc_results_t rfcResults(SimRemoteResponder &r, quint32 port)
 {
-    return resultsOf<rfc_results_t>(r, port, TestRfc2544);
+    return readResults<rfc_results_t>(r, port, TestRfc2544);
 }
 
 // The model's own RFC 2544 record with only the given frame-size rows and
 // the throughput and back-to-back sub-tests on, written back to the tester.
 void storeRfcSettings(SimRemoteResponder &r, std::initializer_list<int> rows)
 {
-    const QByteArray stored = answer(r, request(0x11, le32(0) + QByteArray(1, char(TestRfc2544))));
-    rfc_settings_t s;
-    QCOMPARE(stored.size(), int(sizeof s));
-    std::memcpy(&s, stored.constData(), sizeof s);
+    rfc_settings_t s = readSettings<rfc_settings_t>(r, 0, TestRfc2544);
     for (rfc_frame_size_t &row : s.frame)
         row.enabled = 0;
     for (int i : rows)
         s.frame[i].enabled = 1;
     s.latencyOn = 0;
     s.frameLossOn = 0;
-    answer(r, request(0x12, le32(0) + QByteArray(1, char(TestRfc2544))
-                                + QByteArray(reinterpret_cast<const char *>(&s), sizeof s)));
+    writeSettings(r, 0, TestRfc2544, s);
 }
 
 } // namespace
@@ -84,27 +57,20 @@ private slots:
         SimRemoteResponder plain(0);
         SimRemoteResponder real(0);
         real.realistic = true;
-        const QByteArray read = request(0x11, le32(0) + QByteArray(1, char(TestTraffic)));
-        QCOMPARE(answer(plain, read), SimRemoteResponder::patternBlock(0, TestTraffic, 48, false));
-        traffic_settings_t s;
-        const QByteArray fromModel = answer(real, read);
-        QCOMPARE(fromModel.size(), int(sizeof s));
-        std::memcpy(&s, fromModel.constData(), sizeof s);
-        QCOMPARE(int(s.packetLength), 1518);
+        QCOMPARE(answer(plain, settingsRequest(0, TestTraffic)),
+                 SimRemoteResponder::patternBlock(0, TestTraffic, 48, false));
+        QCOMPARE(int(readSettings<traffic_settings_t>(real, 0, TestTraffic).packetLength), 1518);
     }
 
     void trafficRunsAndEnds()
     {
         SimRemoteResponder r(0);
         r.realistic = true;
-        traffic_settings_t s;
-        const QByteArray stored = answer(r, request(0x11, le32(0) + QByteArray(1, char(TestTraffic))));
-        std::memcpy(&s, stored.constData(), sizeof s);
+        traffic_settings_t s = readSettings<traffic_settings_t>(r, 0, TestTraffic);
         s.duration = 1;
-        answer(r, request(0x12, le32(0) + QByteArray(1, char(TestTraffic))
-                                    + QByteArray(reinterpret_cast<const char *>(&s), sizeof s)));
+        writeSettings(r, 0, TestTraffic, s);
         QCOMPARE(int(trafficResults(r, 0).status), int(StatusWait));
-        answer(r, request(0x09, QByteArray(1, '\1') + le32(0) + QByteArray(1, char(TestTraffic))));
+        startTest(r, 0, TestTraffic);
         QVERIFY(r.status.process[0].tx & (1u << TestTraffic));
         QCOMPARE(int(trafficResults(r, 0).status), int(StatusRunning));
         QTest::qWait(1100);
@@ -128,7 +94,7 @@ private slots:
         QCOMPARE(int(before.frameLength[6].length), 1518);
         QCOMPARE(int(before.frameLength[1].length), 0);
 
-        answer(r, request(0x09, QByteArray(1, '\1') + le32(0) + QByteArray(1, char(TestRfc2544))));
+        startTest(r, 0, TestRfc2544);
         const rfc_results_t first = rfcResults(r, 0);
         QCOMPARE(int(first.throughput[0].status), int(StatusRunning));
         QCOMPARE(int(first.throughput[6].status), int(StatusWait));
@@ -155,9 +121,9 @@ private slots:
         SimRemoteResponder r(0);
         r.realistic = true;
         storeRfcSettings(r, {0, 1, 2, 3});
-        answer(r, request(0x09, QByteArray(1, '\1') + le32(0) + QByteArray(1, char(TestRfc2544))));
+        startTest(r, 0, TestRfc2544);
         QCOMPARE(int(rfcResults(r, 0).throughput[0].status), int(StatusRunning));
-        answer(r, request(0x09, QByteArray(1, '\0') + le32(0) + QByteArray(1, char(TestRfc2544))));
+        stopTest(r, 0, TestRfc2544);
         QTest::qWait(500);
         const rfc_results_t stopped = rfcResults(r, 0);
         QCOMPARE(int(stopped.throughput[0].status), int(StatusStop));

@@ -4,31 +4,10 @@
 // responder directly.
 
 #include "bertrecords.h"
-#include "simremote.h"
 #include "simrequest.h"
-#include "simtests.h"
 #include "statsrecords.h"
 
-#include <QtEndian>
 #include <QtTest>
-
-namespace {
-
-template <class T>
-T results(SimRemoteResponder &r, quint32 port, quint8 test)
-{
-    const QByteArray reply =
-        answer(r, QByteArray(1, '\x13') + le32(port) + QByteArray(1, char(test)) + le32(0));
-    return simRecordOf<T>(reply.mid(1));
-}
-
-void start(SimRemoteResponder &r, quint32 port, quint8 test, quint8 topology)
-{
-    answer(r, QByteArray(1, '\x0A') + le32(port) + QByteArray(1, char(topology)));
-    answer(r, QByteArray(1, '\x09') + QByteArray(1, '\1') + le32(port) + QByteArray(1, char(test)));
-}
-
-} // namespace
 
 class TestSimStatsBert : public QObject
 {
@@ -42,12 +21,12 @@ private slots:
         r.status.link[1].up = 1;
         QCOMPARE(answer(r, QByteArray(1, '\x11') + le32(0) + QByteArray(1, char(TestStatistics))),
                  QByteArray(1, '\0'));
-        start(r, 0, TestTraffic, TopologyToOtherPort);
+        startTest(r, 0, TestTraffic, TopologyToOtherPort);
 
-        const stats_results_t first = results<stats_results_t>(r, 0, TestStatistics);
+        const stats_results_t first = readResults<stats_results_t>(r, 0, TestStatistics);
         QTest::qWait(100);
-        const stats_results_t a = results<stats_results_t>(r, 0, TestStatistics);
-        const stats_results_t b = results<stats_results_t>(r, 1, TestStatistics);
+        const stats_results_t a = readResults<stats_results_t>(r, 0, TestStatistics);
+        const stats_results_t b = readResults<stats_results_t>(r, 1, TestStatistics);
         // Port A sends the test's frames, Port B receives them.
         QVERIFY(a.tx.bytes > first.tx.bytes);
         QVERIFY(a.tx.sizes[6] > 0);
@@ -60,7 +39,7 @@ private slots:
 
         answer(r, QByteArray(1, '\x0B'));
         QCOMPARE(r.statisticsResets, 1);
-        const stats_results_t after = results<stats_results_t>(r, 0, TestStatistics);
+        const stats_results_t after = readResults<stats_results_t>(r, 0, TestStatistics);
         QVERIFY(after.tx.bytes < a.tx.bytes);
         QCOMPARE(after.tx.frames, quint64(0));
     }
@@ -89,13 +68,13 @@ private slots:
         QCOMPARE(int(s.frameSize), 1518);
         QCOMPARE(s.userPattern, 0xAAAAAAAAu);
         s.duration = 1;
-        answer(r, QByteArray(1, '\x12') + le32(0) + QByteArray(1, char(TestBert)) + simBytesOf(s));
-        QCOMPARE(results<bert_results_t>(r, 0, TestBert).bits, quint64(0));
+        writeSettings(r, 0, TestBert, s);
+        QCOMPARE(readResults<bert_results_t>(r, 0, TestBert).bits, quint64(0));
 
-        start(r, 0, TestBert, TopologySamePort);
+        startTest(r, 0, TestBert, TopologySamePort);
         QVERIFY(r.status.process[0].tx & (1u << TestBert));
         QTest::qWait(1100);
-        const bert_results_t done = results<bert_results_t>(r, 0, TestBert);
+        const bert_results_t done = readResults<bert_results_t>(r, 0, TestBert);
         QCOMPARE(done.elapsed, 1u);
         QVERIFY(done.bits > 0);
         QVERIFY(done.errorBits <= done.bits);

@@ -5,6 +5,7 @@
 // the message boxes the forms run with exec().
 
 #include "../support/deviceworker.h"
+#include "../support/fieldstyle.h"
 #include "../support/widgetlookup.h"
 #include "headersettings.h"
 
@@ -16,13 +17,6 @@
 #include <QPushButton>
 #include <QtTest>
 #include <QTimer>
-
-// Field colours of the forms as their style sheets read.
-namespace fieldstyle {
-const QString Black = QStringLiteral("color: #000000");
-const QString Blue = QStringLiteral("color: #0000ff");
-const QString Grey = QStringLiteral("color: #787878");
-} // namespace fieldstyle
 
 // An IPv4 address with the first octet in the most significant byte.
 constexpr uint32_t ipv4(int a, int b, int c, int d)

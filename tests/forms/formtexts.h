@@ -1,12 +1,12 @@
 #pragma once
 
 // The text-fit check of a form tested on its own, in Russian, English and
-// German, and Russian pictures of its pages for a person to look at.
+// German, and Russian pictures of its pages for a person to look at (with
+// VYR_SCREENSHOT_DIR set; see textfit::savePicture).
 
 #include "textfit.h"
 
-#include <QDir>
-#include <QPixmap>
+#include <QStackedWidget>
 #include <QTabWidget>
 #include <QWidget>
 
@@ -20,42 +20,52 @@ inline void loadFormResources()
     Q_INIT_RESOURCE(icons);
 }
 
-// Saves the form, once per page of each tab widget, as
-// <dir>/<name>[-<page>].png.
-inline bool saveFormPages(QWidget *form, const QString &dir, const QString &name)
+// Brings the page that holds w to the front of every tab widget above it.
+inline void showPageOf(QWidget *w)
 {
-    QDir().mkpath(dir);
+    for (QWidget *child = w; child && child->parentWidget(); child = child->parentWidget()) {
+        auto *stack = qobject_cast<QStackedWidget *>(child->parentWidget());
+        auto *tabs = stack ? qobject_cast<QTabWidget *>(stack->parentWidget()) : nullptr;
+        if (tabs)
+            tabs->setCurrentWidget(child);
+    }
+}
+
+// Pictures of the form, one per page of each of its tab widgets (nested ones
+// included), as <name>[-<tabs>-<page>].png; the pages on show before are
+// shown again after. False when a picture could not be saved.
+inline bool saveFormPages(QWidget *form, const QString &name)
+{
     const QList<QTabWidget *> tabs = form->findChildren<QTabWidget *>();
+    if (tabs.isEmpty())
+        return textfit::savePicture(form, name + QStringLiteral(".png"));
+    QList<int> shown;
+    for (QTabWidget *tab : tabs)
+        shown << tab->currentIndex();
     bool ok = true;
-    if (tabs.isEmpty()) {
-        textfit::settle(form);
-        return form->grab().save(QDir(dir).filePath(name + QStringLiteral(".png")));
-    }
-    for (QTabWidget *tab : tabs) {
-        const int shown = tab->currentIndex();
-        for (int i = 0; i < tab->count(); ++i) {
-            tab->setCurrentIndex(i);
-            textfit::settle(form);
-            ok &= form->grab().save(QDir(dir).filePath(QStringLiteral("%1-%2.png").arg(name).arg(i)));
+    for (int t = 0; t < tabs.size(); ++t) {
+        for (int i = 0; i < tabs.at(t)->count(); ++i) {
+            showPageOf(tabs.at(t)->widget(i));
+            ok &= textfit::savePicture(form, QStringLiteral("%1-%2-%3.png").arg(name).arg(t).arg(i));
         }
-        tab->setCurrentIndex(shown);
     }
+    for (int t = 0; t < tabs.size(); ++t)
+        tabs.at(t)->setCurrentIndex(shown.at(t));
     return ok;
 }
 
 // Reports of the texts that do not fit, one per language; empty when all
-// fit. With VYR_SHOTS set, Russian pictures of the form go there. Ends in
+// fit. Russian pictures of the form's pages are saved on the way. Ends in
 // English, with the form re-texted.
 inline QStringList formTextFit(QWidget *form, const std::function<void()> &retranslate, const QString &name,
                                const textfit::Options &options = textfit::Options())
 {
     TextFitLanguages languages({QStringLiteral(":/VyrRemote"), QStringLiteral(":/qt")});
     QStringList reports = textFitInAllLanguages(form, languages, retranslate, options);
-    const QString dir = qEnvironmentVariable("VYR_SHOTS");
-    if (!dir.isEmpty() && languages.use(QStringLiteral("ru"))) {
+    if (languages.use(QStringLiteral("ru"))) {
         retranslate();
-        if (!saveFormPages(form, dir, name))
-            reports << QStringLiteral("pictures of %1 not saved in %2").arg(name, dir);
+        if (!saveFormPages(form, name))
+            reports << QStringLiteral("pictures of %1 not saved").arg(name);
     }
     languages.removeAll();
     retranslate();

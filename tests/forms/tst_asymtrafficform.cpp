@@ -3,6 +3,7 @@
 // Device in a worker thread.
 
 #include "formrig.h"
+#include "formtexts.h"
 #include "../support/textfit.h"
 #include "../support/widgetlookup.h"
 #include "asymformat.h"
@@ -29,13 +30,8 @@
 
 namespace {
 
-const QString Black = QStringLiteral("color: #000000");
-const QString Blue = QStringLiteral("color: #0000ff");
-
-constexpr uint32_t ip(int a, int b, int c, int d)
-{
-    return uint32_t(a) << 24 | uint32_t(b) << 16 | uint32_t(c) << 8 | uint32_t(d);
-}
+using fieldstyle::Black;
+using fieldstyle::Blue;
 
 flow_settings_t flow(uint32_t destination, uint8_t unit, uint16_t rate, uint16_t length, float flr, uint8_t mark)
 {
@@ -79,8 +75,8 @@ asym_settings_t fixture()
     s.duration = 3661;
     s.learningInterval = 2500;
     s.waitInterval = 1500;
-    s.output = flow(ip(10, 1, 1, 9), RateUnitKbps, 5000, 1518, 0.00125f, 0x10);
-    s.input = flow(ip(10, 2, 2, 2), RateUnitMbps, 800, 512, 0.001f, 0x40);
+    s.output = flow(ipv4(10, 1, 1, 9), RateUnitKbps, 5000, 1518, 0.00125f, 0x10);
+    s.input = flow(ipv4(10, 2, 2, 2), RateUnitMbps, 800, 512, 0.001f, 0x40);
     return s;
 }
 
@@ -178,8 +174,7 @@ private:
 private slots:
     void initTestCase()
     {
-        Q_INIT_RESOURCE(vyrremote_translations);
-        Q_INIT_RESOURCE(icons);
+        loadFormResources();
         rig.reset(new FormRig(0));
         storeOnTester(fixture());
         QVERIFY(rig->connectDevice());
@@ -398,7 +393,7 @@ private slots:
         QVERIFY(child<QPushButton>("bApply")->isEnabled());
         apply();
         QCOMPARE(in<QLineEdit>("inputSettingsWidget", "lIPsource")->text(), QString("10.1.1.5"));
-        QCOMPARE(lastSent().output.header.ipDest, ip(10, 1, 1, 5));
+        QCOMPARE(lastSent().output.header.ipDest, ipv4(10, 1, 1, 5));
     }
 
     // Stored values the fields cannot show: shown as the nearest thing the
@@ -676,24 +671,8 @@ private slots:
         QCOMPARE(cell("outputStatsWidget", FlowRowTxBytes, 0), QString("41231686032000"));
 
         form->show();
-        TextFitLanguages languages({":/VyrRemote", ":/qt"});
-        // Pictures of every page in Russian, for a person to look at.
-        const QString dir = qEnvironmentVariable("VYR_SHOTS");
-        if (!dir.isEmpty()) {
-            QVERIFY(languages.use("ru"));
-            form->retranslate();
-            auto *tabs = child<QTabWidget>("tabWidget");
-            for (int i = 0; i < tabs->count(); ++i) {
-                tabs->setCurrentIndex(i);
-                textfit::settle(form);
-                QVERIFY(form->grab().save(QDir(dir).filePath(QStringLiteral("asym_page%1.png").arg(i))));
-            }
-            tabs->setCurrentIndex(0);
-        }
-        const QStringList cut = textFitInAllLanguages(form, languages, [&] { form->retranslate(); });
+        const QStringList cut = formTextFit(form, [this] { form->retranslate(); }, QStringLiteral("asym"));
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join('\n')));
-        languages.removeAll();
-        form->retranslate();
     }
 };
 

@@ -2,6 +2,7 @@
 // tables, kept codes, distances, delay factors, loss rates, address texts
 // and the threshold change marker.
 
+#include "../support/fieldstyle.h"
 #include "cableformat.h"
 #include "lbformat.h"
 #include "mdiformat.h"
@@ -342,7 +343,7 @@ private slots:
         QFETCH(bool, marked);
         QDoubleSpinBox box;
         QCOMPARE(markChangedDouble(&box, shown, double(stored), MlrTolerance), marked);
-        QCOMPARE(box.styleSheet(), marked ? QString("color: #0000ff") : QString("color: #000000"));
+        QCOMPARE(box.styleSheet(), marked ? fieldstyle::Blue : fieldstyle::Black);
     }
 
     // ---- loopback ------------------------------------------------------------

@@ -16,14 +16,9 @@
 
 namespace {
 
-const QString Black = QStringLiteral("color: #000000");
-const QString Blue = QStringLiteral("color: #0000ff");
-const QString Grey = QStringLiteral("color: #787878");
-
-constexpr uint32_t ip(int a, int b, int c, int d)
-{
-    return uint32_t(a) << 24 | uint32_t(b) << 16 | uint32_t(c) << 8 | uint32_t(d);
-}
+using fieldstyle::Black;
+using fieldstyle::Blue;
+using fieldstyle::Grey;
 
 // Every field set, reserved bytes carrying a pattern, ToS bit 0 set.
 header_settings_t fixture()
@@ -34,7 +29,7 @@ header_settings_t fixture()
     h.reserved1[0] = 0xDE;
     h.reserved1[1] = 0xAD;
     h.reserved1[2] = 0xBE;
-    h.ipDest = ip(192, 168, 7, 9);
+    h.ipDest = ipv4(192, 168, 7, 9);
     const uint8_t mac[6] = {0x00, 0x1a, 0x2b, 0xc3, 0xd4, 0xe5};
     memcpy(h.macDest, mac, 6);
     h.arp = 0;
@@ -84,10 +79,10 @@ private:
     void setAddresses(bool portBDhcp)
     {
         rig->tester([&](SimRemoteResponder &r) {
-            r.settingsBlock(PortA, TestInterfaceSettings) = recordBytes(ethSettings(false, ip(10, 0, 0, 1)));
-            r.settingsBlock(PortB, TestInterfaceSettings) = recordBytes(ethSettings(portBDhcp, ip(10, 0, 0, 2)));
-            r.status.address[PortA].ip = ip(10, 9, 9, 1);
-            r.status.address[PortB].ip = ip(10, 9, 9, 2);
+            r.settingsBlock(PortA, TestInterfaceSettings) = recordBytes(ethSettings(false, ipv4(10, 0, 0, 1)));
+            r.settingsBlock(PortB, TestInterfaceSettings) = recordBytes(ethSettings(portBDhcp, ipv4(10, 0, 0, 2)));
+            r.status.address[PortA].ip = ipv4(10, 9, 9, 1);
+            r.status.address[PortB].ip = ipv4(10, 9, 9, 2);
         });
         // Re-read the interface records and one status.
         for (int p = 0; p < 3; ++p) {
@@ -402,7 +397,7 @@ private slots:
         QVERIFY(!dest->isEnabled());
         QCOMPARE(box->styleSheet(), Blue);
         // Nothing written yet.
-        QCOMPARE(w.settings()->ipDest, ip(192, 168, 7, 9));
+        QCOMPARE(w.settings()->ipDest, ipv4(192, 168, 7, 9));
         QCOMPARE(int(w.settings()->autoIpDest), 0);
 
         w.gotApplied();
@@ -429,7 +424,7 @@ private slots:
         w.setSettings(&h);
         w.load(rig->device);
         QCOMPARE(source->text(), QString("10.0.0.1"));
-        w.setSourceIpOverride(ip(1, 2, 3, 4));
+        w.setSourceIpOverride(ipv4(1, 2, 3, 4));
         w.load(rig->device);
         QCOMPARE(source->text(), QString("1.2.3.4"));
         w.setSourceIpOverride(0);

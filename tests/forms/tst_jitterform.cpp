@@ -2,6 +2,7 @@
 // simulated tester over TCP with a real Device in a worker thread.
 
 #include "formrig.h"
+#include "formtexts.h"
 #include "../support/textfit.h"
 #include "../support/widgetlookup.h"
 #include "jitterform.h"
@@ -22,13 +23,8 @@
 
 namespace {
 
-const QString Black = QStringLiteral("color: #000000");
-const QString Blue = QStringLiteral("color: #0000ff");
-
-constexpr uint32_t ip(int a, int b, int c, int d)
-{
-    return uint32_t(a) << 24 | uint32_t(b) << 16 | uint32_t(c) << 8 | uint32_t(d);
-}
+using fieldstyle::Black;
+using fieldstyle::Blue;
 
 // A settings record whose every field is within the form's ranges, with
 // patterns in the bytes the form does not edit.
@@ -48,22 +44,7 @@ jitter_settings_t fixture()
     s.threshold = 20;
     s.reserved3[0] = 0xA6;
     s.reserved3[1] = 0xA7;
-    header_settings_t &h = s.header;
-    h.reserved1[0] = 0x11;
-    h.reserved1[1] = 0x22;
-    h.reserved1[2] = 0x33;
-    h.ipDest = ip(172, 16, 0, 9);
-    const uint8_t mac[6] = {0x02, 0x00, 0x5e, 0x10, 0x20, 0x30};
-    memcpy(h.macDest, mac, 6);
-    h.qosMode = QosTos;
-    h.tos = uint8_t(3 << 5 | 2 << 1 | 1);
-    h.ttl = 64;
-    h.dscp = uint8_t(10 << 2);
-    h.reserved2 = 0x44;
-    h.udpSrc = 1234;
-    h.udpDst = 4321;
-    h.level3 = 1;
-    h.level4 = 1;
+    s.header = headerFixture();
     s.reserved4[0] = 0xA8;
     s.reserved4[1] = 0xA9;
     return s;
@@ -140,14 +121,12 @@ private:
         return rig->waitForSettingsSent(port, TestJitter);
     }
 
-
 private slots:
     void initTestCase()
     {
-        Q_INIT_RESOURCE(vyrremote_translations);
-        Q_INIT_RESOURCE(icons);
+        loadFormResources();
         rig.reset(new FormRig(0));
-        rig->setPortAddress(PortB, ip(10, 0, 0, 2));
+        rig->setPortAddress(PortB, ipv4(10, 0, 0, 2));
         storeOnTester(fixture());
         QVERIFY(rig->connectDevice());
         form = new JitterForm(rig->device);
@@ -274,7 +253,7 @@ private slots:
         QVERIFY(waitForSettingsSent());
         QVERIFY(rig->drain());
         QCOMPARE(int(lastSent().header.autoIpDest), 1);
-        QCOMPARE(lastSent().header.ipDest, ip(10, 0, 0, 2));
+        QCOMPARE(lastSent().header.ipDest, ipv4(10, 0, 0, 2));
         // ...but no start.
         QVERIFY(rig->requestsOf(0x09).isEmpty());
         QVERIFY(rig->requestsOf(0x0A).isEmpty());
@@ -597,23 +576,8 @@ private slots:
         QCOMPARE(cell("tDist", 7, 0), QString("874.125-999.000"));
         QCOMPARE(cell("tRes", JitterRowAll, 1), QString("987654321012"));
 
-        TextFitLanguages languages({":/VyrRemote", ":/qt"});
-        const QStringList cut = textFitInAllLanguages(form, languages, [this] { form->retranslate(); });
+        const QStringList cut = formTextFit(form, [this] { form->retranslate(); }, QStringLiteral("jitter"));
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join('\n')));
-
-        QVERIFY(languages.use("ru"));
-        form->retranslate();
-        textfit::settle(form);
-        QDir().mkpath("/tmp/shots/i15");
-        auto *tabs = child<QTabWidget>("tabWidget");
-        for (int page = 0; page < tabs->count(); ++page) {
-            tabs->setCurrentIndex(page);
-            textfit::settle(form);
-            QVERIFY(form->grab().save(QStringLiteral("/tmp/shots/i15/jitter_%1_ru.png").arg(page)));
-        }
-        tabs->setCurrentIndex(0);
-        languages.removeAll();
-        form->retranslate();
     }
 };
 

@@ -18,9 +18,9 @@
 
 namespace {
 
-const QString Black = QStringLiteral("color: #000000");
-const QString Blue = QStringLiteral("color: #0000ff");
-const QString Grey = QStringLiteral("color: #787878");
+using fieldstyle::Black;
+using fieldstyle::Blue;
+using fieldstyle::Grey;
 
 // Every field set, patterns in the bytes the form does not own.
 lb_settings_t fixture()

@@ -24,9 +24,9 @@
 
 namespace {
 
-const QString Black = QStringLiteral("color: #000000");
-const QString Blue = QStringLiteral("color: #0000ff");
-const QString Grey = QStringLiteral("color: #787878");
+using fieldstyle::Black;
+using fieldstyle::Blue;
+using fieldstyle::Grey;
 
 // Every field within the form's ranges, patterns in the bytes it does not edit.
 mdi_settings_t fixture()

@@ -16,8 +16,8 @@
 
 namespace {
 
-const QString Black = QStringLiteral("color: #000000");
-const QString Blue = QStringLiteral("color: #0000ff");
+using fieldstyle::Black;
+using fieldstyle::Blue;
 
 oam_settings_t settingsOf(int32_t mode)
 {

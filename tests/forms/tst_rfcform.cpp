@@ -4,6 +4,7 @@
 // items of the four graph scenes, the language switch and the text fit.
 
 #include "formrig.h"
+#include "formtexts.h"
 #include "../support/textfit.h"
 #include "../support/widgetlookup.h"
 #include "rfcform.h"
@@ -42,19 +43,11 @@ rfc_settings_t fixture()
 {
     rfc_settings_t s;
     memset(&s, 0, sizeof s);
-    header_settings_t &h = s.header;
-    h.reserved1[0] = 0x11;
-    h.reserved1[1] = 0x22;
-    h.reserved1[2] = 0x33;
-    h.ipDest = ipv4(172, 16, 0, 9);
-    const uint8_t mac[6] = {0x02, 0x00, 0x5e, 0x10, 0x20, 0x30};
-    memcpy(h.macDest, mac, 6);
-    h.ttl = 64;
-    h.reserved2 = 0x44;
-    h.udpSrc = 1234;
-    h.udpDst = 4321;
-    h.level3 = 1;
-    h.level4 = 1;
+    // No priority marking.
+    s.header = headerFixture();
+    s.header.qosMode = 0;
+    s.header.tos = 0;
+    s.header.dscp = 0;
     s.reserved1[0] = 0xA1;
     s.reserved1[1] = 0xA2;
     s.study = 250;
@@ -255,7 +248,7 @@ private:
 private slots:
     void initTestCase()
     {
-        Q_INIT_RESOURCE(vyrremote_translations);
+        loadFormResources();
         rig.reset(new FormRig(0));
         rig->setPortAddress(PortB, ipv4(10, 0, 0, 2));
         storeOnTester(fixture());
@@ -791,26 +784,7 @@ private slots:
         QCOMPARE(child<QLabel>("label_20")->text(), QString("9600"));
         QCOMPARE(child<QRadioButton>("fr0")->text(), QString("9600"));
 
-        const QString dir = QDir::temp().filePath(QStringLiteral("shots/16"));
-        QDir().mkpath(dir);
-        auto *tabs = child<QTabWidget>("tabWidget");
-        auto *results = child<QTabWidget>("tabWidget_2");
-        const struct {
-            int page;
-            int resultsPage;
-            const char *file;
-        } shots[] = {{0, -1, "rfc_frame_settings_ru.png"}, {1, -1, "rfc_test_settings_ru.png"},
-                     {2, 0, "rfc_throughput_ru.png"},     {2, 1, "rfc_latency_ru.png"},
-                     {2, 2, "rfc_frameloss_ru.png"},      {2, 3, "rfc_backtoback_ru.png"},
-                     {2, 4, "rfc_graphs1_ru.png"},        {2, 5, "rfc_graphs2_ru.png"}};
-        for (const auto &shot : shots) {
-            tabs->setCurrentIndex(shot.page);
-            if (shot.resultsPage >= 0)
-                results->setCurrentIndex(shot.resultsPage);
-            textfit::settle(form);
-            QVERIFY(form->grab().save(QDir(dir).filePath(QLatin1String(shot.file))));
-        }
-        tabs->setCurrentIndex(0);
+        QVERIFY(saveFormPages(form, QStringLiteral("rfc")));
         languages.use("en");
         form->retranslate();
         form->hide();

@@ -186,7 +186,7 @@ private slots:
         child<QPushButton>("bReset")->click();
         QVERIFY(rig->drain());
         QCOMPARE(length->value(), stored);
-        QCOMPARE(length->styleSheet(), QString("color: #000000"));
+        QCOMPARE(length->styleSheet(), fieldstyle::Black);
         QVERIFY(rig->waitForPolls(1));
         QVERIFY(child<QPushButton>("bApply")->isEnabled());
         form->bApplyClicked();

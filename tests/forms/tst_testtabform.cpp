@@ -4,6 +4,7 @@
 // simulated tester.
 
 #include "formrig.h"
+#include "formtexts.h"
 #include "../support/textfit.h"
 #include "../support/widgetlookup.h"
 #include "asymtrafficform.h"
@@ -64,8 +65,7 @@ private:
 private slots:
     void initTestCase()
     {
-        Q_INIT_RESOURCE(vyrremote_translations);
-        Q_INIT_RESOURCE(icons);
+        loadFormResources();
         rig.reset(new FormRig(0));
         QVERIFY(rig->connectDevice());
     }

@@ -2,6 +2,7 @@
 // simulated tester over TCP with a real Device in a worker thread.
 
 #include "formrig.h"
+#include "formtexts.h"
 #include "../support/widgetlookup.h"
 #include "trafficform.h"
 #include "rateunits.h"
@@ -23,13 +24,8 @@
 
 namespace {
 
-const QString Black = QStringLiteral("color: #000000");
-const QString Blue = QStringLiteral("color: #0000ff");
-
-constexpr uint32_t ip(int a, int b, int c, int d)
-{
-    return uint32_t(a) << 24 | uint32_t(b) << 16 | uint32_t(c) << 8 | uint32_t(d);
-}
+using fieldstyle::Black;
+using fieldstyle::Blue;
 
 // A settings record whose every field is within the form's ranges, with
 // patterns in the bytes the form does not edit.
@@ -37,22 +33,8 @@ traffic_settings_t fixture()
 {
     traffic_settings_t s;
     memset(&s, 0, sizeof s);
-    header_settings_t &h = s.header;
-    h.reserved1[0] = 0x11;
-    h.reserved1[1] = 0x22;
-    h.reserved1[2] = 0x33;
-    h.ipDest = ip(172, 16, 0, 9);
-    const uint8_t mac[6] = {0x02, 0x00, 0x5e, 0x10, 0x20, 0x30};
-    memcpy(h.macDest, mac, 6);
-    h.qosMode = QosDscp;
-    h.tos = uint8_t(3 << 5 | 2 << 1 | 1);
-    h.ttl = 64;
-    h.dscp = uint8_t(10 << 2);
-    h.reserved2 = 0x44;
-    h.udpSrc = 1234;
-    h.udpDst = 4321;
-    h.level3 = 1;
-    h.level4 = 1;
+    s.header = headerFixture();
+    s.header.qosMode = QosDscp;
     s.reserved1[0] = 0xA1;
     s.reserved1[1] = 0xA2;
     s.rateUnit = RateUnitKbps;
@@ -67,8 +49,6 @@ traffic_settings_t fixture()
     s.flrThreshold = 0.00125f;
     return s;
 }
-
-
 
 // The largest counts and times the results record holds.
 traffic_results_t longestResults(uint8_t status)
@@ -140,12 +120,12 @@ private:
 private slots:
     void initTestCase()
     {
-        Q_INIT_RESOURCE(vyrremote_translations);
+        loadFormResources();
         rig.reset(new FormRig(0));
         rig->tester([](SimRemoteResponder &r) {
             eth_settings_t b;
             memset(&b, 0, sizeof b);
-            b.ip = ip(10, 0, 0, 2);
+            b.ip = ipv4(10, 0, 0, 2);
             r.settingsBlock(PortB, TestInterfaceSettings) = recordBytes(b);
         });
         storeOnTester(fixture());
@@ -291,7 +271,7 @@ private slots:
         QVERIFY(rig->drain());
         const traffic_settings_t sent = lastSent();
         QCOMPARE(int(sent.header.autoIpDest), 1);
-        QCOMPARE(sent.header.ipDest, ip(10, 0, 0, 2));
+        QCOMPARE(sent.header.ipDest, ipv4(10, 0, 0, 2));
         // ...but no start.
         QVERIFY(rig->requestsOf(0x09).isEmpty());
         QVERIFY(rig->requestsOf(0x0A).isEmpty());

@@ -2,6 +2,7 @@
 // simulated tester over TCP with a real Device in a worker thread.
 
 #include "formrig.h"
+#include "formtexts.h"
 #include "textfit.h"
 #include "../support/widgetlookup.h"
 #include "rateunits.h"
@@ -231,7 +232,7 @@ private:
 private slots:
     void initTestCase()
     {
-        Q_INIT_RESOURCE(vyrremote_translations);
+        loadFormResources();
         rig.reset(new FormRig(0));
         rig->tester([](SimRemoteResponder &r) {
             eth_settings_t b;
@@ -880,29 +881,7 @@ private slots:
 
         // Pictures of every page in Russian.
         useLanguage(languages, "ru");
-        QDir().mkpath(QStringLiteral("/tmp/shots/17"));
-        auto *outer = child<QTabWidget>("tabWidget");
-        auto *settings = child<QTabWidget>("tabWidgetSettings");
-        auto *results = child<QTabWidget>("tabWidget_4");
-        auto *config = child<QTabWidget>("tabWidget_5");
-        auto shot = [&](const QString &name) {
-            textfit::settle(form);
-            QVERIFY(form->grab().save(QStringLiteral("/tmp/shots/17/%1.png").arg(name)));
-        };
-        outer->setCurrentIndex(0);
-        settings->setCurrentIndex(0);
-        shot("y1564-stream-settings");
-        settings->setCurrentIndex(1);
-        shot("y1564-common-settings");
-        outer->setCurrentIndex(1);
-        for (int i = 0; i < config->count(); ++i) {
-            results->setCurrentIndex(0);
-            config->setCurrentIndex(i);
-            shot(QStringLiteral("y1564-configuration-%1").arg(i + 1));
-        }
-        results->setCurrentIndex(1);
-        shot("y1564-performance");
-        outer->setCurrentIndex(0);
+        QVERIFY(saveFormPages(form, QStringLiteral("y1564")));
         useLanguage(languages, "en");
     }
 };

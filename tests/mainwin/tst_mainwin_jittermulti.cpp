@@ -2,14 +2,12 @@
 // buttons, loaded reports, the language switch, a one-port tester, and a
 // whole run against the simulated tester's own jitter and multistream
 // tests.
-#include "mainform.h"
-#include "../support/widgetlookup.h"
 #include "jitterform.h"
 #include "jitterformat.h"
+#include "mainwinrig.h"
 #include "modalanswerer.h"
 #include "multiform.h"
 #include "multiformat.h"
-#include "simremote.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -17,7 +15,6 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTableWidget>
-#include <QTemporaryDir>
 #include <QTimeEdit>
 #include <QtTest>
 
@@ -25,50 +22,21 @@
 
 namespace {
 
-constexpr int DeadlineMs = 20000;
-
 QString translated(const char *context, const char *text)
 {
     return QCoreApplication::translate(context, text);
 }
 
-// One window in a fresh working folder (its own db.sqlite) and a simulated
+// The window in a fresh working folder (its own db.sqlite) and a simulated
 // tester of the given type on 127.0.0.1; connected on request.
-struct Window
+struct Window : MainWindowRig
 {
-    QTemporaryDir dir;
-    QString home = QDir::currentPath();
-    std::unique_ptr<SimTester> sim;
-    std::unique_ptr<MainForm> w;
     ModalAnswerer answerer;   // the release warning of the simulated model
 
     explicit Window(quint8 type = 0, bool realistic = false)
+        : MainWindowRig(type, realistic)
     {
-        QDir::setCurrent(dir.path());
-        auto *responder = new SimRemoteResponder(type);
-        responder->realistic = realistic;
-        sim = std::make_unique<SimTester>(responder);
-        const quint16 port = sim->listenTcp();
-        w = std::make_unique<MainForm>();
         w->show();
-        w->setIpFromCommandLine(QStringLiteral("127.0.0.1:%1").arg(port));
-    }
-    ~Window()
-    {
-        w.reset();
-        sim.reset();
-        QDir::setCurrent(home);
-    }
-    template <class T>
-    T *get(const char *name) const
-    {
-        return findWidget<T>(w.get(), name);
-    }
-    bool connectToSim()
-    {
-        get<QPushButton>("bEthConnect")->click();
-        QLabel *info = get<QLabel>("lEthInfo");
-        return QTest::qWaitFor([&] { return !info->text().isEmpty(); }, DeadlineMs);
     }
 };
 
@@ -88,7 +56,7 @@ private slots:
         auto *jitter = f.w->findChild<JitterForm *>();
         auto *multi = f.w->findChild<MultiForm *>();
         QVERIFY(jitter && multi);
-        QTRY_VERIFY_WITH_TIMEOUT(jitterButton->isEnabled() && multiButton->isEnabled(), DeadlineMs);
+        QTRY_VERIFY_WITH_TIMEOUT(jitterButton->isEnabled() && multiButton->isEnabled(), MainWindowDeadlineMs);
 
         jitterButton->click();
         QVERIFY(jitter->isVisible());
@@ -99,7 +67,7 @@ private slots:
                  QStringLiteral("%1 (%2)").arg(translated("TestForm", "Jitter test"), translated("TestForm", "Port A")));
         QVERIFY(translated("TestForm", "Jitter test") != QLatin1String("Jitter test"));
         // Its records were asked for and arrive.
-        QTRY_VERIFY_WITH_TIMEOUT(findWidget<QTableWidget>(jitter, "tRes")->item(JitterRowAll, 1), DeadlineMs);
+        QTRY_VERIFY_WITH_TIMEOUT(findWidget<QTableWidget>(jitter, "tRes")->item(JitterRowAll, 1), MainWindowDeadlineMs);
 
         multiButton->click();
         QVERIFY(multi->isVisible());
@@ -146,7 +114,7 @@ private slots:
         Window f;
         QVERIFY(f.connectToSim());
         auto *jitterButton = f.get<QPushButton>("bJitter");
-        QTRY_VERIFY_WITH_TIMEOUT(jitterButton->isEnabled(), DeadlineMs);
+        QTRY_VERIFY_WITH_TIMEOUT(jitterButton->isEnabled(), MainWindowDeadlineMs);
         jitterButton->click();
         auto *jitter = f.w->findChild<JitterForm *>();
         auto *multi = f.w->findChild<MultiForm *>();
@@ -171,7 +139,7 @@ private slots:
         QVERIFY(f.connectToSim());
         for (const char *name : {"bJitter", "bMulti"}) {
             auto *button = f.get<QPushButton>(name);
-            QTRY_VERIFY_WITH_TIMEOUT(button->isEnabled(), DeadlineMs);
+            QTRY_VERIFY_WITH_TIMEOUT(button->isEnabled(), MainWindowDeadlineMs);
             button->click();
             TestForm *shown = nullptr;
             for (TestForm *form : f.w->findChildren<TestForm *>())
@@ -189,40 +157,40 @@ private slots:
         Window f(0, true);
         QVERIFY(f.connectToSim());
         auto *jitterButton = f.get<QPushButton>("bJitter");
-        QTRY_VERIFY_WITH_TIMEOUT(jitterButton->isEnabled(), DeadlineMs);
+        QTRY_VERIFY_WITH_TIMEOUT(jitterButton->isEnabled(), MainWindowDeadlineMs);
 
         jitterButton->click();
         auto *jitter = f.w->findChild<JitterForm *>();
         auto *duration = findWidget<QTimeEdit>(jitter, "tDur");
-        QTRY_COMPARE_WITH_TIMEOUT(duration->time(), QTime(0, 1, 0), DeadlineMs);   // the factory minute
+        QTRY_COMPARE_WITH_TIMEOUT(duration->time(), QTime(0, 1, 0), MainWindowDeadlineMs);   // the factory minute
         duration->setTime(QTime(0, 0, 2));
         auto *stop = findWidget<QPushButton>(jitter, "bStop");
         findWidget<QPushButton>(jitter, "bStartXY")->click();
-        QTRY_VERIFY_WITH_TIMEOUT(stop->isEnabled(), DeadlineMs);
+        QTRY_VERIFY_WITH_TIMEOUT(stop->isEnabled(), MainWindowDeadlineMs);
         auto *all = findWidget<QTableWidget>(jitter, "tRes");
         QTRY_VERIFY_WITH_TIMEOUT(all->item(JitterRowAll, 1) && all->item(JitterRowAll, 1)->text() != "-"
                                      && all->item(JitterRowAll, 1)->text().toULongLong() > 0,
-                                 DeadlineMs);
-        QTRY_VERIFY_WITH_TIMEOUT(!stop->isEnabled(), DeadlineMs);   // over by itself
+                                 MainWindowDeadlineMs);
+        QTRY_VERIFY_WITH_TIMEOUT(!stop->isEnabled(), MainWindowDeadlineMs);   // over by itself
         QTRY_COMPARE_WITH_TIMEOUT(findWidget<QLineEdit>(jitter, "lPassTime")->text(), QStringLiteral("00:00:02"),
-                                  DeadlineMs);
+                                  MainWindowDeadlineMs);
         QCOMPARE(findWidget<QLineEdit>(jitter, "lTestTime")->text(), QStringLiteral("00:00:00"));
 
         f.get<QPushButton>("bMulti")->click();
         auto *multi = f.w->findChild<MultiForm *>();
         auto *multiDuration = findWidget<QTimeEdit>(multi, "tDur");
-        QTRY_COMPARE_WITH_TIMEOUT(multiDuration->time(), QTime(0, 1, 0), DeadlineMs);
+        QTRY_COMPARE_WITH_TIMEOUT(multiDuration->time(), QTime(0, 1, 0), MainWindowDeadlineMs);
         multiDuration->setTime(QTime(0, 0, 2));
         auto *multiStop = findWidget<QPushButton>(multi, "bStop");
         findWidget<QPushButton>(multi, "bStartXX")->click();
-        QTRY_VERIFY_WITH_TIMEOUT(multiStop->isEnabled(), DeadlineMs);
+        QTRY_VERIFY_WITH_TIMEOUT(multiStop->isEnabled(), MainWindowDeadlineMs);
         auto *table = findWidget<QTableWidget>(multi, "tRes");
         QTRY_VERIFY_WITH_TIMEOUT(table->item(MultiRowTxFrames, 0)
                                      && table->item(MultiRowTxFrames, 0)->text().toULongLong() > 0,
-                                 DeadlineMs);
-        QTRY_VERIFY_WITH_TIMEOUT(!multiStop->isEnabled(), DeadlineMs);
+                                 MainWindowDeadlineMs);
+        QTRY_VERIFY_WITH_TIMEOUT(!multiStop->isEnabled(), MainWindowDeadlineMs);
         QTRY_COMPARE_WITH_TIMEOUT(findWidget<QLineEdit>(multi, "lElapsedTime")->text(), QStringLiteral("00:00:02"),
-                                  DeadlineMs);
+                                  MainWindowDeadlineMs);
         QCOMPARE(table->item(MultiRowLoad, 0)->text(), QStringLiteral("10.0%"));
         // Stream 4 is off in the factory settings.
         findWidget<QSpinBox>(multi, "sStreamResults")->setValue(4);

@@ -1,10 +1,8 @@
 // The RFC 2544 form in the main window: its selector button, a loaded RFC
 // report, the port switch, a one-port tester and the language switch.
-#include "mainform.h"
-#include "../support/widgetlookup.h"
+#include "mainwinrig.h"
 #include "modalanswerer.h"
 #include "rfcform.h"
-#include "simremote.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -12,14 +10,11 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <memory>
 
 namespace {
-
-constexpr int LinkDeadlineMs = 20000;
 
 QString rfc(const char *text)
 {
@@ -29,41 +24,16 @@ QString rfc(const char *text)
 // One window in a fresh working folder and a simulated tester of the given
 // model, connected. Models 6 to 8 are of this program's release, so no
 // release warning comes up; 8 has two ports, 6 one.
-struct Fixture
+struct Fixture : MainWindowRig
 {
-    QTemporaryDir dir;
-    QString oldDir = QDir::currentPath();
-    std::unique_ptr<SimTester> sim;
-    std::unique_ptr<MainForm> w;
     RfcForm *form = nullptr;
 
     explicit Fixture(quint8 type = 8)
+        : MainWindowRig(type, true)
     {
-        QDir::setCurrent(dir.path());
-        sim = std::make_unique<SimTester>(new SimRemoteResponder(type));
-        sim->with<SimRemoteResponder>([](SimRemoteResponder &r) { r.realistic = true; });
-        const quint16 port = sim->listenTcp();
-        w = std::make_unique<MainForm>();
         form = w->findChild<RfcForm *>();
         w->show();
-        w->setIpFromCommandLine(QStringLiteral("127.0.0.1:%1").arg(port));
-        get<QPushButton>("bEthConnect")->click();
-    }
-    ~Fixture()
-    {
-        w.reset();
-        sim.reset();
-        QDir::setCurrent(oldDir);
-    }
-    template <class T>
-    T *get(const char *name) const
-    {
-        return findWidget<T>(w.get(), name);
-    }
-    bool waitConnected()
-    {
-        QLabel *info = get<QLabel>("lEthInfo");
-        return QTest::qWaitFor([&] { return !info->text().isEmpty(); }, LinkDeadlineMs);
+        startConnect();
     }
 };
 
@@ -87,7 +57,7 @@ private slots:
         QTRY_VERIFY(f.form->isVisible());
         // The simulated tester's own record: seven frame sizes, the jumbo row off.
         auto *jumbo = findWidget<QRadioButton>(f.form, "fr7");
-        QTRY_COMPARE_WITH_TIMEOUT(jumbo->text(), QString("9600"), LinkDeadlineMs);
+        QTRY_COMPARE_WITH_TIMEOUT(jumbo->text(), QString("9600"), MainWindowDeadlineMs);
         QVERIFY(!jumbo->isEnabled());
         QVERIFY(findWidget<QRadioButton>(f.form, "fr6")->isEnabled());
         QCOMPARE(findWidget<QGroupBox>(f.form, "gRFC")->title(),
@@ -103,7 +73,7 @@ private slots:
         QTRY_COMPARE(findWidget<QGroupBox>(f.form, "gRFC")->title(),
                      QCoreApplication::translate("TestForm", "RFC2544 test") + " ("
                          + QCoreApplication::translate("TestForm", "Port B") + ")");
-        QTRY_COMPARE_WITH_TIMEOUT(findWidget<QSpinBox>(f.form, "sStudy")->value(), 100, LinkDeadlineMs);
+        QTRY_COMPARE_WITH_TIMEOUT(findWidget<QSpinBox>(f.form, "sStudy")->value(), 100, MainWindowDeadlineMs);
         QCOMPARE(answerer.seen.size(), 0);
     }
 
@@ -130,7 +100,7 @@ private slots:
         QTRY_VERIFY(button->isEnabled());
         button->click();
         QTRY_VERIFY(f.form->isVisible());
-        QTRY_VERIFY_WITH_TIMEOUT(findWidget<QPushButton>(f.form, "bStartXX")->isEnabled(), LinkDeadlineMs);
+        QTRY_VERIFY_WITH_TIMEOUT(findWidget<QPushButton>(f.form, "bStartXX")->isEnabled(), MainWindowDeadlineMs);
         QVERIFY(!findWidget<QPushButton>(f.form, "bStartXY")->isVisible());
         QVERIFY(!f.get<QPushButton>("bProcB")->isVisible());
     }

@@ -3,31 +3,20 @@
 // port buttons reach both of its forms, and the language buttons re-text
 // it. Against the simulated tester over TCP.
 
-#include "../support/textfit.h"
-#include "../support/widgetlookup.h"
 #include "asymtrafficform.h"
-#include "mainform.h"
+#include "mainwinrig.h"
 #include "modalanswerer.h"
-#include "simremote.h"
 #include "testtabform.h"
 #include "trafficform.h"
 
-#include <QDir>
 #include <QLabel>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QtEndian>
 #include <QtTest>
 
 #include <memory>
-
-namespace {
-
-constexpr int DeadlineMs = 20000;
-
-} // namespace
 
 class TestMainWinTraffic : public QObject
 {
@@ -36,87 +25,59 @@ class TestMainWinTraffic : public QObject
 private:
     // Each test: a fresh working folder (its own db.sqlite), a simulated
     // tester, and the window connected to it.
-    QTemporaryDir folder;
-    QString startFolder;
-    std::unique_ptr<SimTester> sim;
-    std::unique_ptr<MainForm> window;
+    std::unique_ptr<MainWindowRig> rig;
     std::unique_ptr<ModalAnswerer> answerer;
 
     template <class T>
     T *widget(const char *name)
     {
-        return findWidget<T>(window.get(), name);
+        return rig->get<T>(name);
     }
-    TestTabForm *tabForm() { return window->findChild<TestTabForm *>(); }
-    TrafficForm *traffic() { return window->findChild<TrafficForm *>(); }
-    AsymTrafficForm *asym() { return window->findChild<AsymTrafficForm *>(); }
+    TestTabForm *tabForm() { return rig->w->findChild<TestTabForm *>(); }
+    TrafficForm *traffic() { return rig->w->findChild<TrafficForm *>(); }
+    AsymTrafficForm *asym() { return rig->w->findChild<AsymTrafficForm *>(); }
     QTabWidget *tabs() { return findWidget<QTabWidget>(tabForm(), "tabWidget"); }
 
     // The results requests (0x13) since the last clear, as (port, test).
     QList<QPair<int, int>> resultsRequests()
     {
         QList<QPair<int, int>> out;
-        for (const QByteArray &r : sim->requests()) {
+        for (const QByteArray &r : rig->sim->requests()) {
             if (r.size() >= 6 && quint8(r.at(0)) == 0x13)
                 out << qMakePair(int(qFromLittleEndian<quint32>(r.constData() + 1)), int(quint8(r.at(5))));
         }
         return out;
     }
 
-    // Lets the window's requests reach the tester and their answers come back.
-    void settle()
-    {
-        const int polls = sim->requests().size();
-        QTest::qWaitFor([&] { return sim->requests().size() > polls + 2; }, 3000);
-        QTest::qWait(50);
-    }
-
 private slots:
-    void initTestCase()
-    {
-        startFolder = QDir::currentPath();
-        QVERIFY(QDir::setCurrent(folder.path()));
-    }
-
-    void cleanupTestCase()
-    {
-        QDir::setCurrent(startFolder);
-    }
-
     void init()
     {
-        QFile::remove(QStringLiteral("db.sqlite"));
-        sim = std::make_unique<SimTester>(new SimRemoteResponder(0));
-        const quint16 port = sim->listenTcp();
-        window = std::make_unique<MainForm>();
+        rig = std::make_unique<MainWindowRig>(0, false);
         answerer = std::make_unique<ModalAnswerer>();
-        window->show();
-        window->setIpFromCommandLine(QStringLiteral("127.0.0.1:%1").arg(port));
-        widget<QPushButton>("bEthConnect")->click();
-        QLabel *info = widget<QLabel>("lEthInfo");
-        QVERIFY(QTest::qWaitFor([&] { return !info->text().isEmpty(); }, DeadlineMs));
-        QTRY_VERIFY_WITH_TIMEOUT(widget<QPushButton>("bTraffic")->isEnabled(), DeadlineMs);
+        rig->w->show();
+        rig->startConnect();
+        QVERIFY(rig->waitConnected());
+        QTRY_VERIFY_WITH_TIMEOUT(widget<QPushButton>("bTraffic")->isEnabled(), MainWindowDeadlineMs);
     }
 
     void cleanup()
     {
-        window.reset();
+        rig.reset();
         answerer.reset();
-        sim.reset();
     }
 
     void trafficButtonOpensTheTabForm()
     {
         QVERIFY(tabForm());
         QVERIFY(!tabForm()->isVisible());
-        sim->clearRequests();
+        rig->sim->clearRequests();
         widget<QPushButton>("bTraffic")->click();
         QVERIFY(widget<QPushButton>("bTraffic")->isChecked());
         QVERIFY(tabForm()->isVisible());
         QVERIFY(traffic()->isVisible());
         QCOMPARE(tabs()->currentIndex(), 0);
         QVERIFY(!tabs()->isTabEnabled(1));
-        QTRY_VERIFY_WITH_TIMEOUT(resultsRequests().contains(qMakePair(0, int(TestTraffic))), DeadlineMs);
+        QTRY_VERIFY_WITH_TIMEOUT(resultsRequests().contains(qMakePair(0, int(TestTraffic))), MainWindowDeadlineMs);
         QVERIFY(!resultsRequests().contains(qMakePair(0, int(TestAsymTraffic))));
     }
 
@@ -133,10 +94,10 @@ private slots:
     {
         QFETCH(int, port);
         QFETCH(int, test);
-        sim->clearRequests();
-        window->reportLoaded(port_t(port), test);
+        rig->sim->clearRequests();
+        rig->w->reportLoaded(port_t(port), test);
         QVERIFY(widget<QPushButton>("bTraffic")->isChecked());
-        QCOMPARE(window->getDevice()->getCurrentProcess(), port_t(port));
+        QCOMPARE(rig->w->getDevice()->getCurrentProcess(), port_t(port));
         QVERIFY(tabForm()->isVisible());
         QCOMPARE(tabs()->currentIndex(), 0);
         QVERIFY(traffic()->isVisible());
@@ -145,7 +106,7 @@ private slots:
         // its own on the way when the report was of its test.
         const auto trafficRead = qMakePair(port, int(TestTraffic));
         QTRY_VERIFY_WITH_TIMEOUT(resultsRequests().count(trafficRead) >= (test == TestAsymTraffic ? 2 : 1),
-                                 DeadlineMs);
+                                 MainWindowDeadlineMs);
         const QList<QPair<int, int>> reads = resultsRequests();
         const int asymRead = reads.indexOf(qMakePair(port, int(TestAsymTraffic)));
         QCOMPARE(asymRead >= 0, test == TestAsymTraffic);
@@ -153,7 +114,7 @@ private slots:
             QVERIFY(asymRead < reads.lastIndexOf(trafficRead));
         // No message of its own (the release warning of the connect may
         // come at any time).
-        const QString release = MainForm::releaseWarningText(window->getDevice()->getDeviceInfo());
+        const QString release = MainForm::releaseWarningText(rig->w->getDevice()->getDeviceInfo());
         for (const ModalAnswerer::Seen &box : answerer->seen)
             QVERIFY2(box.text == release, qPrintable(box.title + ": " + box.text));
     }
@@ -196,18 +157,13 @@ private slots:
     void textsFitInTheWindow()
     {
         widget<QPushButton>("bTraffic")->click();
-        settle();
-        textfit::settle(window.get());
+        QVERIFY(rig->drain());
         QStringList cut = textfit::cutTexts(tabs()->tabBar());
-        const QString dir = qEnvironmentVariable("VYR_SHOTS");
-        if (!dir.isEmpty())
-            QVERIFY(window->grab().save(QDir(dir).filePath(QStringLiteral("mainwin_symmetric.png"))));
+        QVERIFY(textfit::savePicture(rig->w.get(), QStringLiteral("mainwin-symmetric-ru.png")));
         tabs()->setCurrentIndex(1);
-        settle();
-        textfit::settle(window.get());
+        QVERIFY(rig->drain());
         cut += textfit::cutTexts(asym());
-        if (!dir.isEmpty())
-            QVERIFY(window->grab().save(QDir(dir).filePath(QStringLiteral("mainwin_asymmetric.png"))));
+        QVERIFY(textfit::savePicture(rig->w.get(), QStringLiteral("mainwin-asymmetric-ru.png")));
         QVERIFY2(cut.isEmpty(), qPrintable(textfit::report(QStringLiteral("ru"), cut)));
     }
 };

@@ -1,7 +1,7 @@
 // The Y.1564 form in the main window: its selector, a loaded report, the
 // language switch, a one-port model, and a whole run against the simulated
 // tester's Y.1564 model.
-#include "mainwinfixture.h"
+#include "mainwinrig.h"
 #include "modalanswerer.h"
 #include "textfit.h"
 #include "y1564form.h"
@@ -34,10 +34,10 @@ class TestMainWinY1564 : public QObject
 
 private:
     // The main window with a tester that runs its tests.
-    struct Fixture : MainWinFixture
+    struct Fixture : MainWindowRig
     {
         explicit Fixture(quint8 type = 0)
-            : MainWinFixture(type, true)
+            : MainWindowRig(type, true)
         {
         }
         Y1564Form *form() const { return w->findChild<Y1564Form *>(); }
@@ -54,7 +54,7 @@ private slots:
         Fixture f(0);
         ModalAnswerer answerer;
         f.w->show();
-        QVERIFY(f.connect());
+        QVERIFY(f.connectToSim());
         auto *button = f.get<QPushButton>("bY1564");
         QTRY_VERIFY(button->isEnabled());
         Y1564Form *form = f.form();
@@ -64,19 +64,19 @@ private slots:
         QVERIFY(button->isChecked());
         QTRY_VERIFY(form->isVisible());
         // The tester's own settings: one active stream of 1518-byte frames.
-        QTRY_COMPARE_WITH_TIMEOUT(findWidget<QSpinBox>(form, "sPackLength")->value(), 1518, MainWinDeadlineMs);
+        QTRY_COMPARE_WITH_TIMEOUT(findWidget<QSpinBox>(form, "sPackLength")->value(), 1518, MainWindowDeadlineMs);
         QCOMPARE(findWidget<QDoubleSpinBox>(form, "dsCIR")->value(), 100.0);
 
         auto *start = findWidget<QPushButton>(form, "bStartXY");
-        QTRY_VERIFY_WITH_TIMEOUT(start->isEnabled(), MainWinDeadlineMs);
+        QTRY_VERIFY_WITH_TIMEOUT(start->isEnabled(), MainWindowDeadlineMs);
         start->click();
         // The first step of the configuration test sends a quarter of CIR.
         QTRY_COMPARE_WITH_TIMEOUT(cell(form, "tRate", 0, 2), y1564("%1 Mbps").arg(QStringLiteral("25.00000")),
-                                  MainWinDeadlineMs);
-        QTRY_VERIFY_WITH_TIMEOUT(findWidget<QPushButton>(form, "bStop")->isEnabled(), MainWinDeadlineMs);
+                                  MainWindowDeadlineMs);
+        QTRY_VERIFY_WITH_TIMEOUT(findWidget<QPushButton>(form, "bStop")->isEnabled(), MainWindowDeadlineMs);
         QCOMPARE(findWidget<QLineEdit>(form, "lPerfStatus")->text(), QCoreApplication::translate("Device", "Wait"));
         findWidget<QPushButton>(form, "bStop")->click();
-        QTRY_VERIFY_WITH_TIMEOUT(start->isEnabled(), MainWinDeadlineMs);
+        QTRY_VERIFY_WITH_TIMEOUT(start->isEnabled(), MainWindowDeadlineMs);
 
         // Another selector hides the form.
         f.get<QPushButton>("bTraffic")->click();
@@ -107,7 +107,7 @@ private slots:
         Fixture f(6);
         ModalAnswerer answerer;
         f.w->show();
-        QVERIFY(f.connect());
+        QVERIFY(f.connectToSim());
         f.get<QPushButton>("bY1564")->click();
         Y1564Form *form = f.form();
         auto *tabs = findWidget<QTabWidget>(form, "tabWidget");
@@ -125,13 +125,13 @@ private slots:
         Fixture f(1);
         ModalAnswerer answerer;
         f.w->show();
-        QVERIFY(f.connect());
+        QVERIFY(f.connectToSim());
         auto *button = f.get<QPushButton>("bY1564");
         QTRY_VERIFY(button->isEnabled());
         button->click();
         Y1564Form *form = f.form();
         QTRY_VERIFY(form->isVisible());
-        QTRY_VERIFY_WITH_TIMEOUT(findWidget<QPushButton>(form, "bStartXX")->isEnabled(), MainWinDeadlineMs);
+        QTRY_VERIFY_WITH_TIMEOUT(findWidget<QPushButton>(form, "bStartXX")->isEnabled(), MainWindowDeadlineMs);
         QVERIFY(!findWidget<QPushButton>(form, "bStartXY")->isVisible());
     }
 
@@ -142,13 +142,13 @@ private slots:
         ModalAnswerer answerer;
         f.w->showNormal();
         f.w->resize(1366, 768);
-        QVERIFY(f.connect());
+        QVERIFY(f.connectToSim());
         f.get<QPushButton>("bY1564")->click();
         Y1564Form *form = f.form();
-        QTRY_COMPARE_WITH_TIMEOUT(findWidget<QSpinBox>(form, "sPackLength")->value(), 1518, MainWinDeadlineMs);
+        QTRY_COMPARE_WITH_TIMEOUT(findWidget<QSpinBox>(form, "sPackLength")->value(), 1518, MainWindowDeadlineMs);
         findWidget<QPushButton>(form, "pushButton")->click();
         QTRY_VERIFY_WITH_TIMEOUT(findWidget<QLabel>(form, "lSyncStatus")->text().startsWith("sync ntp2"),
-                                 MainWinDeadlineMs);
+                                 MainWindowDeadlineMs);
 
         // The window's own Russian catalogues out of the way first.
         f.get<QPushButton>("bEng")->click();
@@ -158,9 +158,7 @@ private slots:
 
         QVERIFY(languages.use(QStringLiteral("ru")));
         form->retranslate();
-        textfit::settle(f.w.get());
-        QDir().mkpath(QStringLiteral("/tmp/shots/17"));
-        QVERIFY(f.w->grab().save(QStringLiteral("/tmp/shots/17/mainwin-y1564.png")));
+        QVERIFY(textfit::savePicture(f.w.get(), QStringLiteral("mainwin-y1564-ru.png")));
     }
 };
 

@@ -11,9 +11,6 @@
 
 namespace {
 
-constexpr quint32 addressA = 0xC0A80001u;   // 192.168.0.1
-constexpr quint32 addressB = 0xC0A80002u;   // 192.168.0.2
-
 // ---- cable diagnostics ------------------------------------------------------
 
 // A measurement takes a few seconds; until one is done the pairs read as a
@@ -136,8 +133,8 @@ QByteArray loopbackDefaults(quint32 port)
 {
     lb_settings_t s;
     std::memset(&s, 0, sizeof s);
-    s.ipSrc = port == 0 ? addressA : addressB;
-    s.ipDst = port == 0 ? addressB : addressA;
+    s.ipSrc = simPortAddress(port);
+    s.ipDst = simPortAddress(port == 0 ? 1 : 0);
     s.vlanId = 1;
     const quint8 macSrc[6] = {0x02, 0x00, 0x00, 0x00, 0x00, quint8(1 + port)};
     const quint8 macDst[6] = {0x02, 0x00, 0x00, 0x00, 0x00, quint8(2 - port)};

@@ -14,21 +14,6 @@ namespace {
 constexpr double LineBytesPerSecond = 125000000.0;   // 1 Gbit/s
 constexpr quint32 FrameOverhead = 20;                // preamble and gap
 
-// A header towards the other port's factory address, UDP on.
-header_settings_t defaultHeader(quint32 port, quint16 udpOffset)
-{
-    header_settings_t h;
-    std::memset(&h, 0, sizeof h);
-    h.ipDest = port == 0 ? 0xC0A80002u : 0xC0A80001u;
-    h.arp = 1;
-    h.ttl = 64;
-    h.udpSrc = quint16(5000 + 2 * udpOffset);
-    h.udpDst = quint16(5001 + 2 * udpOffset);
-    h.level3 = 1;
-    h.level4 = 1;
-    return h;
-}
-
 // The share of the line a rate takes in its unit.
 double lineShare(quint8 unit, quint32 rate)
 {
@@ -75,7 +60,7 @@ QByteArray jitterDefaults(quint32 port)
     s.rateUnit = 0;
     s.duration = 60;
     s.threshold = 10;
-    s.header = defaultHeader(port, 0);
+    s.header = simDefaultHeader(port);
     return simBytesOf(s);
 }
 
@@ -123,7 +108,7 @@ QByteArray multiDefaults(quint32 port)
         st.rateUnit = 0;
         st.rate = 1;
         st.packetLength = Lengths[i];
-        st.header = defaultHeader(port, quint16(i));
+        st.header = simDefaultHeader(port, i);
     }
     s.streams[0].rate = 10;
     s.streams[1].rate = 5;

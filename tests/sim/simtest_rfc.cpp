@@ -27,13 +27,7 @@ QByteArray rfcDefaults(quint32 port)
 {
     rfc_settings_t s;
     std::memset(&s, 0, sizeof s);
-    s.header.ipDest = port == 0 ? 0xC0A80002u : 0xC0A80001u;
-    s.header.arp = 1;
-    s.header.ttl = 64;
-    s.header.udpSrc = 5000;
-    s.header.udpDst = 5001;
-    s.header.level3 = 1;
-    s.header.level4 = 1;
+    s.header = simDefaultHeader(port);
     s.study = 100;
     s.interval = 100;
     s.throughputOn = s.latencyOn = s.frameLossOn = s.backToBackOn = 1;

@@ -9,29 +9,13 @@
 
 namespace {
 
-// The factory's frame header: IPv4 and UDP towards the given address, the
-// MAC found by ARP.
-header_settings_t defaultHeader(quint32 destination)
-{
-    header_settings_t h;
-    std::memset(&h, 0, sizeof h);
-    h.ipDest = destination;
-    h.arp = 1;
-    h.ttl = 64;
-    h.udpSrc = 5000;
-    h.udpDst = 5001;
-    h.level3 = 1;
-    h.level4 = 1;
-    return h;
-}
-
 // What a tester fresh from the factory holds: frames of 1518 bytes at 100 %
 // for one minute, towards 192.168.0.2 (Port A) or 192.168.0.1 (Port B).
 QByteArray trafficDefaults(quint32 port)
 {
     traffic_settings_t s;
     std::memset(&s, 0, sizeof s);
-    s.header = defaultHeader(port == 0 ? 0xC0A80002u : 0xC0A80001u);
+    s.header = simDefaultHeader(port);
     s.rateUnit = 0;
     s.rate = 100;
     s.packetLength = 1518;
@@ -126,12 +110,11 @@ SimResultsAnswer trafficResults(const SimRun &run)
 // 1518-byte frames out, 100 Mbps of 512-byte frames in, for one minute.
 QByteArray asymDefaults(quint32 port)
 {
-    const quint32 own = port == 0 ? 0xC0A80001u : 0xC0A80002u;
-    const quint32 remote = port == 0 ? 0xC0A80002u : 0xC0A80001u;
-    auto flow = [](quint32 destination, quint8 unit, quint16 rate, quint16 length) {
+    auto flow = [port](quint32 destination, quint8 unit, quint16 rate, quint16 length) {
         flow_settings_t f;
         std::memset(&f, 0, sizeof f);
-        f.header = defaultHeader(destination);
+        f.header = simDefaultHeader(port);
+        f.header.ipDest = destination;
         f.rateUnit = unit;
         f.rate = rate;
         f.packetLength = length;
@@ -144,8 +127,8 @@ QByteArray asymDefaults(quint32 port)
     s.duration = 60;
     s.learningInterval = 1000;
     s.waitInterval = 1000;
-    s.output = flow(remote, 3, 800, 1518);
-    s.input = flow(own, 3, 100, 512);
+    s.output = flow(simPortAddress(port == 0 ? 1 : 0), 3, 800, 1518);
+    s.input = flow(simPortAddress(port), 3, 100, 512);
     return simBytesOf(s);
 }
 

@@ -33,13 +33,7 @@ QByteArray y1564Defaults(quint32 port)
         y1564_stream_settings_t &t = s.streams[i];
         t.active = i == 0 ? 1 : 0;
         t.packetLength = lengths[i];
-        t.header.ipDest = port == 0 ? 0xC0A80002u : 0xC0A80001u;
-        t.header.arp = 1;
-        t.header.ttl = 64;
-        t.header.udpSrc = uint16_t(5000 + 2 * i);
-        t.header.udpDst = uint16_t(5001 + 2 * i);
-        t.header.level3 = 1;
-        t.header.level4 = 1;
+        t.header = simDefaultHeader(port, i);
         t.rateUnit = 3;   // Mbps
         t.cir = 100.0f;
         t.eir = 20.0f;

@@ -75,18 +75,25 @@ T simRecordOf(const QByteArray &bytes)
 // for the whole line.
 double simLineShare(quint8 rateUnit, double rate);
 
+// The factory addresses of the ports: 192.168.0.1 (Port A), 192.168.0.2
+// (Port B).
+inline quint32 simPortAddress(quint32 port)
+{
+    return port == 0 ? 0xC0A80001u : 0xC0A80002u;
+}
+
 // The frame header of a fresh tester's test settings: IPv4 and UDP
-// (5000 -> 5001, TTL 64) towards the other port's factory address
-// (192.168.0.2 from Port A, 192.168.0.1 from Port B), MAC by ARP.
-inline header_settings_t simDefaultHeader(quint32 port)
+// (5000 -> 5001, TTL 64) towards the other port's factory address, MAC by
+// ARP. Stream n of a test with several uses the UDP ports 2n above those.
+inline header_settings_t simDefaultHeader(quint32 port, int stream = 0)
 {
     header_settings_t h;
     std::memset(&h, 0, sizeof h);
-    h.ipDest = port == 0 ? 0xC0A80002u : 0xC0A80001u;
+    h.ipDest = simPortAddress(port == 0 ? 1 : 0);
     h.arp = 1;
     h.ttl = 64;
-    h.udpSrc = 5000;
-    h.udpDst = 5001;
+    h.udpSrc = quint16(5000 + 2 * stream);
+    h.udpDst = quint16(5001 + 2 * stream);
     h.level3 = 1;
     h.level4 = 1;
     return h;

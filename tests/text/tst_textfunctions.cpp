@@ -1,3 +1,4 @@
+#include "fieldstyle.h"
 #include "textfit.h"
 #include "textfunctions.h"
 
@@ -511,8 +512,8 @@ void TextFunctionsTest::spinBoxValues()
 // ---- change markers --------------------------------------------------------
 
 namespace {
-const QString Black = QStringLiteral("color: #000000");
-const QString Blue = QStringLiteral("color: #0000ff");
+using fieldstyle::Black;
+using fieldstyle::Blue;
 }
 
 void TextFunctionsTest::markers_data()
@@ -575,7 +576,7 @@ void TextFunctionsTest::unusedFieldIsGrey()
 {
     QLabel label;
     setFieldColour(&label, fieldColourUnused());
-    QCOMPARE(label.styleSheet(), QStringLiteral("color: #787878"));
+    QCOMPARE(label.styleSheet(), fieldstyle::Grey);
 }
 
 void TextFunctionsTest::tableItemCreatesOnce()
