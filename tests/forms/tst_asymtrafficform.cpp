@@ -100,20 +100,11 @@ asym_results_t runningResults()
 
 } // namespace
 
-class TestAsymTrafficForm : public QObject
+class TestAsymTrafficForm : public QObject, private FormUnderTest<AsymTrafficForm>
 {
     Q_OBJECT
 
-private:
-    std::unique_ptr<FormRig> rig;
-    AsymTrafficForm *form = nullptr;
-
-    template <class T>
-    T *child(const char *name)
-    {
-        return findWidget<T>(form, name);
-    }
-    // A widget of one of the embedded flow widgets ("outputSettingsWidget",
+private:    // A widget of one of the embedded flow widgets ("outputSettingsWidget",
     // "inputStatsWidget", ...), whose object names repeat.
     template <class T>
     T *in(const char *widget, const char *name)
@@ -175,32 +166,17 @@ private slots:
     void initTestCase()
     {
         loadFormResources();
-        rig.reset(new FormRig(0));
-        storeOnTester(fixture());
-        QVERIFY(rig->connectDevice());
-        form = new AsymTrafficForm(rig->device);
-        form->resize(1000, 620);
+        QVERIFY(startForm(QSize(1000, 620), [this](FormRig &) {
+            storeOnTester(fixture());
+        }));
     }
 
-    void cleanupTestCase()
-    {
-        delete form;
-        rig.reset();
-    }
+    void cleanupTestCase() { stopForm(); }
 
     void init()
     {
-        rig->device->setCurrentProcess(PortA);
         storeOnTester(fixture());
-        rig->tester([](SimRemoteResponder &r) {
-            for (auto &p : r.status.process)
-                p.tx = p.rx = 0;
-            r.resultsValid = 1;
-        });
-        form->activate();
-        QVERIFY(rig->drain());
-        reload();
-        rig->sim.clearRequests();
+        QVERIFY(resetForm());
     }
 
     void firstActivationFillsTheForm()

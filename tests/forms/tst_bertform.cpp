@@ -64,20 +64,11 @@ bert_results_t resultsFixture()
 
 } // namespace
 
-class TestBertForm : public QObject
+class TestBertForm : public QObject, private FormUnderTest<BertForm>
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<FormRig> rig;
-    BertForm *form = nullptr;
-
-    template <class T>
-    T *child(const char *name)
-    {
-        return findWidget<T>(form, name);
-    }
-
     QString text(const char *name) { return child<QLineEdit>(name)->text(); }
 
     void storeOnTester(const bert_settings_t &s, port_t port = PortA)
@@ -115,35 +106,19 @@ private slots:
     void initTestCase()
     {
         loadFormResources();
-        rig.reset(new FormRig(0));
-        storeOnTester(fixture());
-        storeOnTester(fixture(), PortB);
-        QVERIFY(rig->connectDevice());
-        form = new BertForm(rig->device);
-        form->resize(1100, 600);
+        QVERIFY(startForm(QSize(1100, 600), [this](FormRig &) {
+            storeOnTester(fixture());
+            storeOnTester(fixture(), PortB);
+        }));
     }
 
-    void cleanupTestCase()
-    {
-        delete form;
-        rig.reset();
-    }
+    void cleanupTestCase() { stopForm(); }
 
     void init()
     {
-        rig->device->setCurrentProcess(PortA);
         storeOnTester(fixture());
         storeResults(resultsFixture());
-        rig->tester([](SimRemoteResponder &t) {
-            t.resultsValid = 1;
-            for (auto &p : t.status.process)
-                p.tx = p.rx = 0;
-        });
-        form->activate();
-        QVERIFY(rig->drain());
-        reload();
-        form->disableApply();
-        rig->sim.clearRequests();
+        QVERIFY(resetForm());
     }
 
     void fillShowsTheRecord()

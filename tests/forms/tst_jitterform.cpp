@@ -67,20 +67,11 @@ jitter_results_t resultsFixture()
 
 } // namespace
 
-class TestJitterForm : public QObject
+class TestJitterForm : public QObject, private FormUnderTest<JitterForm>
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<FormRig> rig;
-    JitterForm *form = nullptr;
-
-    template <class T>
-    T *child(const char *name)
-    {
-        return findWidget<T>(form, name);
-    }
-
     QString cell(const char *table, int row, int column)
     {
         QTableWidgetItem *item = child<QTableWidget>(table)->item(row, column);
@@ -125,34 +116,19 @@ private slots:
     void initTestCase()
     {
         loadFormResources();
-        rig.reset(new FormRig(0));
-        rig->setPortAddress(PortB, ipv4(10, 0, 0, 2));
-        storeOnTester(fixture());
-        QVERIFY(rig->connectDevice());
-        form = new JitterForm(rig->device);
-        form->resize(900, 600);
+        QVERIFY(startForm(QSize(900, 600), [this](FormRig &) {
+            rig->setPortAddress(PortB, ipv4(10, 0, 0, 2));
+            storeOnTester(fixture());
+        }));
     }
 
-    void cleanupTestCase()
-    {
-        delete form;
-        rig.reset();
-    }
+    void cleanupTestCase() { stopForm(); }
 
     void init()
     {
-        rig->device->setCurrentProcess(PortA);
         storeOnTester(fixture());
         storeResults(resultsFixture());
-        rig->tester([](SimRemoteResponder &r) {
-            for (auto &p : r.status.process)
-                p.tx = p.rx = 0;
-            r.resultsValid = 1;
-        });
-        form->activate();
-        QVERIFY(rig->drain());
-        reload();
-        rig->sim.clearRequests();
+        QVERIFY(resetForm());
     }
 
     void firstActivationFillsTheForm()

@@ -99,12 +99,7 @@ private slots:
     {
         loadFormResources();
         // Port B's address, the automatic destination of Port A.
-        QVERIFY(startForm(QSize(1000, 480), [](FormRig &r) {
-            eth_settings_t b;
-            memset(&b, 0, sizeof b);
-            b.ip = ipv4(10, 0, 0, 2);
-            r.storeSettings(PortB, TestInterfaceSettings, recordBytes(b));
-        }));
+        QVERIFY(startForm(QSize(1000, 480), [](FormRig &r) { r.setPortAddress(PortB, ipv4(10, 0, 0, 2)); }));
     }
 
     void cleanupTestCase() { stopForm(); }

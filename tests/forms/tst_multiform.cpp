@@ -90,20 +90,11 @@ multi_results_t resultsFixture()
 
 } // namespace
 
-class TestMultiForm : public QObject
+class TestMultiForm : public QObject, private FormUnderTest<MultiForm>
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<FormRig> rig;
-    MultiForm *form = nullptr;
-
-    template <class T>
-    T *child(const char *name)
-    {
-        return findWidget<T>(form, name);
-    }
-
     QString cell(int row, int column)
     {
         QTableWidgetItem *item = child<QTableWidget>("tRes")->item(row, column);
@@ -170,34 +161,20 @@ private slots:
     void initTestCase()
     {
         loadFormResources();
-        rig.reset(new FormRig(0));
-        rig->setPortAddress(PortB, ipv4(10, 0, 0, 2));
-        storeOnTester(fixture());
-        QVERIFY(rig->connectDevice());
-        form = new MultiForm(rig->device);
-        form->resize(900, 600);
+        QVERIFY(startForm(QSize(900, 600), [this](FormRig &) {
+            rig->setPortAddress(PortB, ipv4(10, 0, 0, 2));
+            storeOnTester(fixture());
+        }));
     }
 
-    void cleanupTestCase()
-    {
-        delete form;
-        rig.reset();
-    }
+    void cleanupTestCase() { stopForm(); }
 
     void init()
     {
-        rig->device->setCurrentProcess(PortA);
         storeOnTester(fixture());
         storeResults(resultsFixture());
-        rig->tester([](SimRemoteResponder &r) {
-            for (auto &p : r.status.process)
-                p.tx = p.rx = 0;
-            r.resultsValid = 1;
-        });
-        form->activate();
-        QVERIFY(rig->drain());
+        QVERIFY(resetForm());
         showStream(1);
-        reload();
         rig->sim.clearRequests();
     }
 

@@ -168,20 +168,11 @@ QMultiMap<QString, QPointF> textsOf(QGraphicsScene *scene)
 
 } // namespace
 
-class TestRfcForm : public QObject
+class TestRfcForm : public QObject, private FormUnderTest<RfcForm>
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<FormRig> rig;
-    RfcForm *form = nullptr;
-
-    template <class T>
-    T *child(const char *name)
-    {
-        return findWidget<T>(form, name);
-    }
-
     QGraphicsScene *scene(const char *view)
     {
         return child<QGraphicsView>(view)->scene();
@@ -249,37 +240,20 @@ private slots:
     void initTestCase()
     {
         loadFormResources();
-        rig.reset(new FormRig(0));
-        rig->setPortAddress(PortB, ipv4(10, 0, 0, 2));
-        storeOnTester(fixture());
-        storeResults(resultsFixture());
-        QVERIFY(rig->connectDevice());
-        form = new RfcForm(rig->device);
-        form->resize(1000, 700);
+        QVERIFY(startForm(QSize(1000, 700), [this](FormRig &) {
+            rig->setPortAddress(PortB, ipv4(10, 0, 0, 2));
+            storeOnTester(fixture());
+            storeResults(resultsFixture());
+        }));
     }
 
-    void cleanupTestCase()
-    {
-        delete form;
-        rig.reset();
-    }
+    void cleanupTestCase() { stopForm(); }
 
     void init()
     {
-        rig->device->setCurrentProcess(PortA);
         storeOnTester(fixture());
         storeResults(resultsFixture());
-        rig->tester([](SimRemoteResponder &r) {
-            for (auto &p : r.status.process)
-                p.tx = p.rx = 0;
-            r.realistic = false;
-            r.resultsValid = 1;
-        });
-        form->activate();
-        QVERIFY(rig->drain());
-        reload();
-        QVERIFY(rig->drain());
-        rig->sim.clearRequests();
+        QVERIFY(resetForm());
     }
 
     void constructionState()
@@ -641,7 +615,7 @@ private slots:
         auto *only = child<QCheckBox>("cf4");
         QVERIFY(only->isChecked());
         // Nothing left marked from earlier edits.
-        child<QPushButton>("bApply")->click();
+        form->bApplyClicked();
         QVERIFY(waitForSettingsSent());
         QVERIFY(!child<QPushButton>("bApply")->isEnabled());
         only->setChecked(false);

@@ -51,20 +51,11 @@ stats_results_t fixture(port_t port)
 
 } // namespace
 
-class TestStatsForm : public QObject
+class TestStatsForm : public QObject, private FormUnderTest<StatsForm>
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<FormRig> rig;
-    StatsForm *form = nullptr;
-
-    template <class T>
-    T *child(const char *name)
-    {
-        return findWidget<T>(form, name);
-    }
-
     QString cell(const char *table, int row, int column)
     {
         QTableWidgetItem *item = child<QTableWidget>(table)->item(row, column);
@@ -100,21 +91,15 @@ private slots:
     void initTestCase()
     {
         loadFormResources();
-        rig.reset(new FormRig(0));
-        storeResults(PortA, fixture(PortA));
-        storeResults(PortB, fixture(PortB));
-        storeFlag(0);
-        QVERIFY(rig->connectDevice());
-        form = new StatsForm(rig->device);
         // The form area of the main window maximised on a 1920 x 1200 screen.
-        form->resize(1572, 978);
+        QVERIFY(startForm(QSize(1572, 978), [this](FormRig &) {
+            storeResults(PortA, fixture(PortA));
+            storeResults(PortB, fixture(PortB));
+            storeFlag(0);
+        }));
     }
 
-    void cleanupTestCase()
-    {
-        delete form;
-        rig.reset();
-    }
+    void cleanupTestCase() { stopForm(); }
 
     void init()
     {

@@ -63,20 +63,11 @@ traffic_results_t longestResults(uint8_t status)
 
 } // namespace
 
-class TestTrafficForm : public QObject
+class TestTrafficForm : public QObject, private FormUnderTest<TrafficForm>
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<FormRig> rig;
-    TrafficForm *form = nullptr;
-
-    template <class T>
-    T *child(const char *name)
-    {
-        return findWidget<T>(form, name);
-    }
-
     QString cell(int row, int column)
     {
         QTableWidgetItem *item = child<QTableWidget>("tRes")->item(row, column);
@@ -121,37 +112,18 @@ private slots:
     void initTestCase()
     {
         loadFormResources();
-        rig.reset(new FormRig(0));
-        rig->tester([](SimRemoteResponder &r) {
-            eth_settings_t b;
-            memset(&b, 0, sizeof b);
-            b.ip = ipv4(10, 0, 0, 2);
-            r.settingsBlock(PortB, TestInterfaceSettings) = recordBytes(b);
-        });
-        storeOnTester(fixture());
-        QVERIFY(rig->connectDevice());
-        form = new TrafficForm(rig->device);
-        form->resize(900, 600);
+        QVERIFY(startForm(QSize(900, 600), [this](FormRig &) {
+            rig->setPortAddress(PortB, ipv4(10, 0, 0, 2));
+            storeOnTester(fixture());
+        }));
     }
 
-    void cleanupTestCase()
-    {
-        delete form;
-        rig.reset();
-    }
+    void cleanupTestCase() { stopForm(); }
 
     void init()
     {
-        rig->device->setCurrentProcess(PortA);
         storeOnTester(fixture());
-        rig->tester([](SimRemoteResponder &r) {
-            for (auto &p : r.status.process)
-                p.tx = p.rx = 0;
-        });
-        form->activate();
-        QVERIFY(rig->drain());
-        reload();
-        rig->sim.clearRequests();
+        QVERIFY(resetForm());
     }
 
     void firstActivationFillsTheForm()

@@ -164,20 +164,11 @@ QByteArray bytes(const y1564_settings_t &s)
 
 } // namespace
 
-class TestY1564Form : public QObject
+class TestY1564Form : public QObject, private FormUnderTest<Y1564Form>
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<FormRig> rig;
-    Y1564Form *form = nullptr;
-
-    template <class T>
-    T *child(const char *name)
-    {
-        return findWidget<T>(form, name);
-    }
-
     QString cell(const char *table, int row, int column)
     {
         return cellText(child<QTableWidget>(table), row, column);
@@ -233,17 +224,10 @@ private slots:
     void initTestCase()
     {
         loadFormResources();
-        rig.reset(new FormRig(0));
-        rig->tester([](SimRemoteResponder &r) {
-            eth_settings_t b;
-            memset(&b, 0, sizeof b);
-            b.ip = ipv4(10, 0, 0, 2);
-            r.settingsBlock(PortB, TestInterfaceSettings) = recordBytes(b);
-        });
-        storeOnTester(fixture());
-        QVERIFY(rig->connectDevice());
-        form = new Y1564Form(rig->device);
-        form->resize(1100, 760);
+        QVERIFY(startForm(QSize(1100, 760), [this](FormRig &) {
+            rig->setPortAddress(PortB, ipv4(10, 0, 0, 2));
+            storeOnTester(fixture());
+        }));
 
         // The first fill marks nothing edited, not even after the polls
         // that recompute the buttons.
@@ -253,11 +237,7 @@ private slots:
         QVERIFY(!child<QPushButton>("bApply")->isEnabled());
     }
 
-    void cleanupTestCase()
-    {
-        delete form;
-        rig.reset();
-    }
+    void cleanupTestCase() { stopForm(); }
 
     void init()
     {
