@@ -82,8 +82,7 @@ void MdiForm::fillFormFromSettings()
         // Showing the record is no edit: the header's own marks stay, but
         // it does not enable Apply.
         const QSignalBlocker header(ui->headerWidget);
-        ui->headerWidget->setSettings(&r->header);
-        ui->headerWidget->load(device);
+        ui->headerWidget->loadFrom(r->header, device);
     }
 
     const QSignalBlocker units(ui->cUnits), rate(ui->sRate), mlr(ui->dsMLR), length(ui->sLen),
@@ -114,10 +113,7 @@ void MdiForm::fillSettingsFromForm()
     if (!r)
         return;
 
-    ui->headerWidget->setSettings(&r->header);
-    ui->headerWidget->save();
-    if (const std::optional<header_settings_t> header = ui->headerWidget->settings())
-        r->header = *header;
+    ui->headerWidget->saveInto(r->header);
 
     r->unit = mdiUnitCode(ui->cUnits->currentIndex(), r->unit);
     r->rate = uint16_t(ui->sRate->value());

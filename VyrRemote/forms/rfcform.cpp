@@ -236,8 +236,7 @@ void RfcForm::fillFormFromSettings()
     if (!r)
         return;
 
-    ui->headerWidget->setSettings(&r->header);
-    ui->headerWidget->load(device);
+    ui->headerWidget->loadFrom(r->header, device);
 
     {
         // Filling runs no change slot: every field is compared once below.
@@ -284,10 +283,7 @@ void RfcForm::fillSettingsFromForm()
     if (!r)
         return;
 
-    ui->headerWidget->setSettings(&r->header);
-    ui->headerWidget->save();
-    if (const std::optional<header_settings_t> header = ui->headerWidget->settings())
-        r->header = *header;
+    ui->headerWidget->saveInto(r->header);
 
     for (int i = 0; i < RfcFrameRows; ++i) {
         r->frame[i].enabled = frameChecks[i]->isChecked() ? 1 : 0;

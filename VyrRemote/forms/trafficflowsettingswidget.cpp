@@ -66,8 +66,7 @@ void TrafficFlowSettingsWidget::loadFlow(const flow_settings_t *flow)
     // change slots stay quiet until everything is in, then every field is
     // compared once.
     m_loading = true;
-    ui->headerWidget->setSettings(&f.header);
-    ui->headerWidget->load(device);
+    ui->headerWidget->loadFrom(f.header, device);
     m_flow = f;
     {
         const QSignalBlocker units(ui->cUnits);
@@ -101,10 +100,7 @@ void TrafficFlowSettingsWidget::saveFlow(flow_settings_t *flow)
 {
     if (!flow)
         return;
-    ui->headerWidget->setSettings(&flow->header);
-    ui->headerWidget->save();
-    if (const std::optional<header_settings_t> header = ui->headerWidget->settings())
-        flow->header = *header;
+    ui->headerWidget->saveInto(flow->header);
     if (!m_keepUnit)
         flow->rateUnit = unitIndexToCode(ui->cUnits->currentIndex());
     if (!m_keepRate)

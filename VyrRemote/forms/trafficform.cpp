@@ -127,8 +127,7 @@ void TrafficForm::fillFormFromSettings()
     if (!r)
         return;
 
-    ui->headerWidget->setSettings(&r->header);
-    ui->headerWidget->load(device);
+    ui->headerWidget->loadFrom(r->header, device);
 
     // Unit and its maximum before the rate, so that a rate within the
     // unit's limits is not clamped on the way in.
@@ -154,10 +153,7 @@ void TrafficForm::fillSettingsFromForm()
     if (!r)
         return;
 
-    ui->headerWidget->setSettings(&r->header);
-    ui->headerWidget->save();
-    if (const std::optional<header_settings_t> header = ui->headerWidget->settings())
-        r->header = *header;
+    ui->headerWidget->saveInto(r->header);
 
     r->rateUnit = unitIndexToCode(ui->cUnits->currentIndex());
     r->rate = uint16_t(ui->sRate->value());

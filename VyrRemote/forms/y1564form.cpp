@@ -304,10 +304,7 @@ void Y1564Form::fillSettingsFromForm()
     const y1564_stream_settings_t &was = stored.streams[settingsStream()];
     y1564_stream_settings_t &s = r->streams[settingsStream()];
 
-    ui->headerWidget->setSettings(&s.header);
-    ui->headerWidget->save();
-    if (const std::optional<header_settings_t> header = ui->headerWidget->settings())
-        s.header = *header;
+    ui->headerWidget->saveInto(s.header);
 
     s.rateUnit = y1564WrittenUnit(was.rateUnit, ui->cUnits->currentIndex());
     s.active = ui->cActiveStream->isChecked() ? 1 : 0;
