@@ -105,7 +105,7 @@ int SerialPort::write(const char *data, int len)
 {
     if (!m_port || !m_open || len <= 0)
         return 0;
-    m_port->clearError();
+    clearError();
     const qint64 queued = m_port->write(data, len);
     if (queued <= 0) {
         if (lineLost())
@@ -113,8 +113,10 @@ int SerialPort::write(const char *data, int len)
         return 0;
     }
 
-    // QSerialPort queues the bytes and hands them to the driver from its
-    // wait calls; never wait without a deadline.
+    // QSerialPort queues the bytes; hand what the driver takes now to it at
+    // once (waiting first would cost a poll per frame for nothing), then
+    // wait for the rest, never without a deadline.
+    m_port->flush();
     QDeadlineTimer deadline(writeTimeoutMs(len, m_baudRate));
     while (m_port->bytesToWrite() > 0) {
         const qint64 remaining = deadline.remainingTime();
@@ -151,7 +153,7 @@ int SerialPort::readBefore(char *buffer, int len, const QDeadlineTimer &limit)
 
     const QDeadlineTimer own(qint64(ReadTimeoutBaseMs) + qint64(ReadTimeoutPerByteMs) * len);
     const QDeadlineTimer deadline = std::min(own, limit);
-    m_port->clearError();
+    clearError();
     int got = 0;
     for (;;) {
         const qint64 n = m_port->read(buffer + got, len - got);
@@ -188,6 +190,14 @@ int SerialPort::readBefore(char *buffer, int len, const QDeadlineTimer &limit)
         }
     }
     return got;
+}
+
+void SerialPort::clearError()
+{
+    // QSerialPort's own clearError() re-translates its error text and emits
+    // a signal on every call; on the hot path there is nothing to clear.
+    if (m_port->error() != QSerialPort::NoError)
+        m_port->clearError();
 }
 
 bool SerialPort::lineLost() const

@@ -70,6 +70,8 @@ private:
     // because it was silent.
     bool lineLost() const;
     void dropLine();
+    // Forgets the error of an earlier call, so that lineLost() sees this one's.
+    void clearError();
 
     QSerialPort *m_port = nullptr;
     int m_baudRate = DefaultBaudRate;

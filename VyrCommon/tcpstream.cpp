@@ -66,6 +66,9 @@ int TCPStream::write(const char *data, int len)
     const qint64 accepted = m_socket.write(data, len);
     if (accepted < 0)
         return 0;
+    // Hand the bytes to the system at once; waitForBytesWritten would first
+    // poll for room, one system call more per request for nothing.
+    m_socket.flush();
     if (m_socket.bytesToWrite() > 0 && !m_socket.waitForBytesWritten(WriteTimeoutMs))
         return 0;
     return int(accepted);

@@ -20,6 +20,7 @@
 #include <thread>
 #include <fcntl.h>
 #include <stdlib.h>
+#include <sys/prctl.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -169,6 +170,7 @@ public:
     QElapsedTimer lineClock;
     qint64 rxFreeNs = 0;
     qint64 txFreeNs = 0;
+
     int currentLineRate();
     // When n more bytes, starting no earlier than now, have crossed a line
     // side that is busy until freeNs; advances freeNs.
@@ -230,19 +232,23 @@ qint64 SimTesterPrivate::lineTime(qint64 &freeNs, int n, int rate)
 
 void SimTesterPrivate::sleepUntil(qint64 ns)
 {
-    // The scheduler oversleeps by tens of microseconds, which at 50000
-    // bytes/s is a few bytes' time: sleep short of the mark, then yield.
-    constexpr qint64 SpinNs = 200000;
+    // At 50000 bytes/s a byte takes 20 us: the sleep must end within a few
+    // microseconds of the mark. The thread's timer slack (50 us by default)
+    // is set to 1 ns in init(); what the scheduler still adds is spun off
+    // without yielding, which on a busy machine could give the CPU away for
+    // a whole time slice.
+    constexpr qint64 SpinNs = 20000;
     const qint64 left = ns - lineClock.nsecsElapsed();
     if (left > SpinNs)
         std::this_thread::sleep_for(std::chrono::nanoseconds(left - SpinNs));
-    while (lineClock.nsecsElapsed() < ns)
-        std::this_thread::yield();
+    while (lineClock.nsecsElapsed() < ns) {
+    }
 }
 
 void SimTesterPrivate::init()
 {
     lineClock.start();
+    ::prctl(PR_SET_TIMERSLACK, 1UL, 0UL, 0UL, 0UL);
     sendTimer = new QTimer(ctx);
     sendTimer->setSingleShot(true);
     QObject::connect(sendTimer, &QTimer::timeout, ctx, [this] { sendHead(); });
@@ -562,6 +568,12 @@ void SimTesterPrivate::handleFrame(Link link, const QByteArray &payload)
 
 void SimTesterPrivate::scheduleNext()
 {
+    // Frames due now go out at once: a zero timer would cost every reply a
+    // pass of the event loop, time a real tester does not take.
+    while (!sendQueue.isEmpty() && !sendTimer->isActive() && sendQueue.first().delayMs <= 0) {
+        const Pending p = sendQueue.takeFirst();
+        transmit(p.link, p.frame);
+    }
     if (!sendQueue.isEmpty() && !sendTimer->isActive())
         sendTimer->start(sendQueue.first().delayMs);
 }
