@@ -195,8 +195,9 @@ public:
     // Sends the request and waits for its reply: up to three attempts, each
     // one send and then receives until a frame is accepted or more than
     // 1999 ms have passed since the attempt began; that limit covers the
-    // whole reply, however slowly its bytes arrive. A frame is accepted when its CRC is right and,
-    // with exactSize, its length equals replySize; a shorter reply is
+    // whole reply, however slowly its bytes arrive, and a link found gone
+    // ends the attempt at once. A frame is accepted when its CRC is right
+    // and, with exactSize, its length equals replySize; a shorter reply is
     // accepted otherwise and writes only its own bytes into reply. A frame
     // that is not accepted writes nothing into reply. replySize 0: no reply
     // awaited. After the third failed attempt the link is closed,
