@@ -196,7 +196,9 @@ MainForm::~MainForm()
     delete translatorRu;
     delete ui;
     // The worker may be inside an exchange with the tester: let it finish
-    // before Device (a member, destroyed after this body) goes away.
+    // before Device (a member, destroyed after this body) goes away. Asked
+    // to stop, a file listing ends after its current request.
+    thread.requestInterruption();
     thread.quit();
     thread.wait();
 }
