@@ -2,6 +2,8 @@
 #include "ui_mainform.h"
 
 #include "asymtrafficform.h"
+#include "devsettingsform.h"
+#include "opttestform.h"
 #include "testtabform.h"
 #include "trafficform.h"
 
@@ -210,6 +212,8 @@ void MainForm::createForms()
     auto *trafficForm = new TrafficForm(&device);
     auto *asymTrafficForm = new AsymTrafficForm(&device);
     formList[FormTestTab] = new TestTabForm(&device, trafficForm, asymTrafficForm);
+    formList[FormOptTest] = new OptTestForm(&device);
+    formList[FormDevSettings] = new DevSettingsForm(&device);
 }
 
 bool MainForm::checkUser(const QString &login, const QString &password)
