@@ -3,6 +3,19 @@
 
 #include "sfpformat.h"
 
+namespace {
+
+// A field cuts a longer text to its length. Cutting the unit is harmless;
+// cutting digits would show a number of another magnitude, so a value whose
+// number alone does not fit shows "-" instead.
+void setValue(QLineEdit *field, const QString &text)
+{
+    const int numberLength = text.indexOf(QLatin1Char(' '));
+    field->setText(numberLength > field->maxLength() ? QStringLiteral("-") : text);
+}
+
+} // namespace
+
 SFPInfoWidget::SFPInfoWidget(QWidget *parent)
     : QWidget(parent)
     , ui(new Ui::SFPInfoWidget)
@@ -71,9 +84,9 @@ void SFPInfoWidget::showInfo(const sfp_info_t &info)
             e->clear();
         return;
     }
-    ui->temperature->setText(v.temperature);
-    ui->rxPower->setText(v.rxPower);
-    ui->rxPowerDBm->setText(v.rxPowerDBm);
-    ui->txPower->setText(v.txPower);
-    ui->txPowerDBm->setText(v.txPowerDBm);
+    setValue(ui->temperature, v.temperature);
+    setValue(ui->rxPower, v.rxPower);
+    setValue(ui->rxPowerDBm, v.rxPowerDBm);
+    setValue(ui->txPower, v.txPower);
+    setValue(ui->txPowerDBm, v.txPowerDBm);
 }

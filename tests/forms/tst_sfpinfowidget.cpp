@@ -117,15 +117,36 @@ private slots:
         QCOMPARE(field("txPowerDBm"), dBm);
     }
 
-    // A power field holds ten characters: a larger reading is cut, not
-    // drawn over its neighbour.
-    void powerFieldsHoldTenCharacters()
+    // A power field holds ten characters, the temperature sixteen: a cut
+    // unit is harmless, but a number that does not fit shows "-" rather
+    // than fewer digits.
+    void valuesLongerThanTheirField_data()
     {
+        QTest::addColumn<float>("temperature");
+        QTest::addColumn<float>("power");
+        QTest::addColumn<QString>("temperatureText");
+        QTest::addColumn<QString>("mW");
+        QTest::addColumn<QString>("dBm");
+        QTest::newRow("unit cut") << 36.5f << 12345.678f << QString::fromUtf8("36.5 °C") << "12345.6777"
+                                  << "40.92 dBm";
+        QTest::newRow("tiny power: dBm unit cut") << 36.5f << 1e-30f << QString::fromUtf8("36.5 °C")
+                                                  << "0.0000 mW" << "-300.00 dB";
+        QTest::newRow("numbers too long") << 1e30f << 123456.0f << "-" << "-" << "50.92 dBm";
+    }
+    void valuesLongerThanTheirField()
+    {
+        QFETCH(float, temperature);
+        QFETCH(float, power);
+        QFETCH(QString, temperatureText);
+        QFETCH(QString, mW);
+        QFETCH(QString, dBm);
         sfp_info_t m = sfpModuleWithDdm();
-        m.txPower = 12345.678f;
+        m.temperature = temperature;
+        m.txPower = power;
         panel->setInfo(&m);
-        QCOMPARE(field("txPower"), QString("12345.6777"));
-        QCOMPARE(field("txPowerDBm"), QString("40.92 dBm"));
+        QCOMPARE(field("temperature"), temperatureText);
+        QCOMPARE(field("txPower"), mW);
+        QCOMPARE(field("txPowerDBm"), dBm);
     }
 
     // Whatever the other 79 bytes hold, a module without a vendor name is
