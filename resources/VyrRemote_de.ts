@@ -151,6 +151,138 @@ Ethernet-Tester %1.</translation>
     </message>
 </context>
 <context>
+    <name>DateTimeDialog</name>
+    <message>
+        <source>Clock</source>
+        <translation>Uhr</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+</context>
+<context>
+    <name>DevSettingsForm</name>
+    <message>
+        <source>Checking</source>
+        <translation>Prüfung</translation>
+    </message>
+    <message>
+        <source>Swich Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>Clock frequency</source>
+        <translation>Taktfrequenz</translation>
+    </message>
+    <message>
+        <source>Velocities</source>
+        <translation>Geschwindigkeiten</translation>
+    </message>
+    <message>
+        <source>Output 1PPS GNSS</source>
+        <translation>Ausgang 1PPS GNSS</translation>
+    </message>
+    <message>
+        <source>PPS difference check</source>
+        <translation>PPS-Differenzprüfung</translation>
+    </message>
+    <message>
+        <source>Output 1PPS PTP</source>
+        <translation>Ausgang 1PPS PTP</translation>
+    </message>
+    <message>
+        <source>Output 2048 kHz</source>
+        <translation>Ausgang 2048 kHz</translation>
+    </message>
+    <message>
+        <source>Output 1PPS NTP1</source>
+        <translation>Ausgang 1PPS NTP1</translation>
+    </message>
+    <message>
+        <source>Output 1PPS NTP2</source>
+        <translation>Ausgang 1PPS NTP2</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <source>Watch-dog</source>
+        <translation>Watchdog</translation>
+    </message>
+    <message>
+        <source>Set WD</source>
+        <translation>WD setzen</translation>
+    </message>
+    <message>
+        <source>Synchr 1PPS or NTP</source>
+        <translation>Synchr. 1PPS oder NTP</translation>
+    </message>
+    <message>
+        <source>Synchr 1PPS</source>
+        <translation>Synchr. 1PPS</translation>
+    </message>
+    <message>
+        <source>Synchr NTP</source>
+        <translation>Synchr. NTP</translation>
+    </message>
+    <message>
+        <source>Synchr 1PPS/NTP</source>
+        <translation>Synchr. 1PPS/NTP</translation>
+    </message>
+    <message>
+        <source>Device Settings</source>
+        <translation>Geräteeinstellungen</translation>
+    </message>
+    <message>
+        <source>Reset to default settings</source>
+        <translation>Werkseinstellungen</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>Uhr</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Change date and time</source>
+        <translation>Datum und Uhrzeit ändern</translation>
+    </message>
+    <message>
+        <source>Set from computer</source>
+        <translation>Vom Computer übernehmen</translation>
+    </message>
+    <message>
+        <source>The device settings have not been read from the tester yet.
+Nothing was sent.</source>
+        <translation>Die Geräteeinstellungen wurden noch nicht vom Tester gelesen.
+Es wurde nichts gesendet.</translation>
+    </message>
+    <message>
+        <source>Reset device settings</source>
+        <translation>Geräteeinstellungen zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to reset all device settings?</source>
+        <translation>Wollen Sie wirklich alle Geräteeinstellungen zurücksetzen?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to set date and time from computer?</source>
+        <translation>Wollen Sie Datum und Uhrzeit wirklich vom Computer übernehmen?</translation>
+    </message>
+</context>
+<context>
     <name>Device</name>
     <message>
         <source>Can not start the test</source>
@@ -797,6 +929,13 @@ Geben Sie vier Zahlen von 0 bis 255 ein, durch Punkte getrennt.</translation>
     </message>
 </context>
 <context>
+    <name>OptTestForm</name>
+    <message>
+        <source>Save Report</source>
+        <translation>Bericht speichern</translation>
+    </message>
+</context>
+<context>
     <name>QApplication</name>
     <message>
         <source>Kbps</source>
@@ -1084,6 +1223,73 @@ Das Programm wird beendet.</translation>
     <message>
         <source>s</source>
         <translation>s</translation>
+    </message>
+</context>
+<context>
+    <name>SFPInfoWidget</name>
+    <message>
+        <source>Vendor</source>
+        <translation>Hersteller</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>Seriennummer</translation>
+    </message>
+    <message>
+        <source>Revision</source>
+        <translation>Revision</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Part number</source>
+        <translation>Teilenummer</translation>
+    </message>
+    <message>
+        <source>Wavelength</source>
+        <translation>Wellenlänge</translation>
+    </message>
+    <message>
+        <source>Monitoring (DDM)</source>
+        <translation>Überwachung (DDM)</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Temperatur</translation>
+    </message>
+    <message>
+        <source>RX power</source>
+        <translation>RX-Leistung</translation>
+    </message>
+    <message>
+        <source>TX power</source>
+        <translation>TX-Leistung</translation>
+    </message>
+    <message>
+        <source>SFP module</source>
+        <translation>SFP-Modul</translation>
+    </message>
+    <message>
+        <source>nm</source>
+        <translation>nm</translation>
+    </message>
+    <message>
+        <source>mW</source>
+        <translation>mW</translation>
+    </message>
+    <message>
+        <source>dBm</source>
+        <translation>dBm</translation>
+    </message>
+    <message>
+        <source>no SFP module</source>
+        <translation>kein SFP-Modul</translation>
+    </message>
+    <message>
+        <source>not available</source>
+        <translation>nicht verfügbar</translation>
     </message>
 </context>
 <context>

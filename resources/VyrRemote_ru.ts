@@ -151,6 +151,138 @@ Ethernet tester %1.</source>
     </message>
 </context>
 <context>
+    <name>DateTimeDialog</name>
+    <message>
+        <source>Clock</source>
+        <translation>Часы</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Дата</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Время</translation>
+    </message>
+</context>
+<context>
+    <name>DevSettingsForm</name>
+    <message>
+        <source>Checking</source>
+        <translation>Проверка</translation>
+    </message>
+    <message>
+        <source>Swich Off</source>
+        <translation>Выключено</translation>
+    </message>
+    <message>
+        <source>Clock frequency</source>
+        <translation>Тактовая частота</translation>
+    </message>
+    <message>
+        <source>Velocities</source>
+        <translation>Скорости</translation>
+    </message>
+    <message>
+        <source>Output 1PPS GNSS</source>
+        <translation>Выход 1PPS ГНСС</translation>
+    </message>
+    <message>
+        <source>PPS difference check</source>
+        <translation>Разность PPS</translation>
+    </message>
+    <message>
+        <source>Output 1PPS PTP</source>
+        <translation>Выход 1PPS PTP</translation>
+    </message>
+    <message>
+        <source>Output 2048 kHz</source>
+        <translation>Выход 2048 кГц</translation>
+    </message>
+    <message>
+        <source>Output 1PPS NTP1</source>
+        <translation>Выход 1PPS NTP1</translation>
+    </message>
+    <message>
+        <source>Output 1PPS NTP2</source>
+        <translation>Выход 1PPS NTP2</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Применить</translation>
+    </message>
+    <message>
+        <source>Watch-dog</source>
+        <translation>Сторожевой таймер</translation>
+    </message>
+    <message>
+        <source>Set WD</source>
+        <translation>Задать WD</translation>
+    </message>
+    <message>
+        <source>Synchr 1PPS or NTP</source>
+        <translation>Синхр. 1PPS или NTP</translation>
+    </message>
+    <message>
+        <source>Synchr 1PPS</source>
+        <translation>Синхр. 1PPS</translation>
+    </message>
+    <message>
+        <source>Synchr NTP</source>
+        <translation>Синхр. NTP</translation>
+    </message>
+    <message>
+        <source>Synchr 1PPS/NTP</source>
+        <translation>Синхр. 1PPS/NTP</translation>
+    </message>
+    <message>
+        <source>Device Settings</source>
+        <translation>Настройки прибора</translation>
+    </message>
+    <message>
+        <source>Reset to default settings</source>
+        <translation>Заводские настройки</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>Часы</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Дата</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Время</translation>
+    </message>
+    <message>
+        <source>Change date and time</source>
+        <translation>Изменить дату и время</translation>
+    </message>
+    <message>
+        <source>Set from computer</source>
+        <translation>Установить с компьютера</translation>
+    </message>
+    <message>
+        <source>The device settings have not been read from the tester yet.
+Nothing was sent.</source>
+        <translation>Настройки прибора ещё не прочитаны с тестера.
+Ничего не отправлено.</translation>
+    </message>
+    <message>
+        <source>Reset device settings</source>
+        <translation>Сброс настроек прибора</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to reset all device settings?</source>
+        <translation>Вы действительно хотите сбросить все настройки прибора?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to set date and time from computer?</source>
+        <translation>Вы действительно хотите установить дату и время с компьютера?</translation>
+    </message>
+</context>
+<context>
     <name>Device</name>
     <message>
         <source>Can not start the test</source>
@@ -797,6 +929,13 @@ Enter four numbers from 0 to 255 separated by dots.</source>
     </message>
 </context>
 <context>
+    <name>OptTestForm</name>
+    <message>
+        <source>Save Report</source>
+        <translation>Сохранить отчёт</translation>
+    </message>
+</context>
+<context>
     <name>QApplication</name>
     <message>
         <source>Kbps</source>
@@ -1084,6 +1223,73 @@ Program is now closed.</source>
     <message>
         <source>s</source>
         <translation>с</translation>
+    </message>
+</context>
+<context>
+    <name>SFPInfoWidget</name>
+    <message>
+        <source>Vendor</source>
+        <translation>Производитель</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>Серийный номер</translation>
+    </message>
+    <message>
+        <source>Revision</source>
+        <translation>Ревизия</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Дата</translation>
+    </message>
+    <message>
+        <source>Part number</source>
+        <translation>Номер модели</translation>
+    </message>
+    <message>
+        <source>Wavelength</source>
+        <translation>Длина волны</translation>
+    </message>
+    <message>
+        <source>Monitoring (DDM)</source>
+        <translation>Мониторинг (DDM)</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Температура</translation>
+    </message>
+    <message>
+        <source>RX power</source>
+        <translation>Мощность RX</translation>
+    </message>
+    <message>
+        <source>TX power</source>
+        <translation>Мощность TX</translation>
+    </message>
+    <message>
+        <source>SFP module</source>
+        <translation>SFP-модуль</translation>
+    </message>
+    <message>
+        <source>nm</source>
+        <translation>нм</translation>
+    </message>
+    <message>
+        <source>mW</source>
+        <translation>мВт</translation>
+    </message>
+    <message>
+        <source>dBm</source>
+        <translation>дБм</translation>
+    </message>
+    <message>
+        <source>no SFP module</source>
+        <translation>нет SFP-модуля</translation>
+    </message>
+    <message>
+        <source>not available</source>
+        <translation>нет данных</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,8 @@
 #include "ui_mainform.h"
 
 #include "asymtrafficform.h"
+#include "devsettingsform.h"
+#include "opttestform.h"
 #include "testtabform.h"
 #include "trafficform.h"
 
@@ -220,6 +222,8 @@ void MainForm::createForms()
     formList[FormJitter] = new JitterForm(&device);
     formList[FormY1564] = new Y1564Form(&device);
     formList[FormRfc] = new RfcForm(&device);
+    formList[FormOptTest] = new OptTestForm(&device);
+    formList[FormDevSettings] = new DevSettingsForm(&device);
 }
 
 bool MainForm::checkUser(const QString &login, const QString &password)
