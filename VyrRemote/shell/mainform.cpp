@@ -4,6 +4,13 @@
 #include "asymtrafficform.h"
 #include "devsettingsform.h"
 #include "opttestform.h"
+#include "bertform.h"
+#include "cableform.h"
+#include "lbform.h"
+#include "mdiform.h"
+#include "oamform.h"
+#include "passform.h"
+#include "statsform.h"
 #include "testtabform.h"
 #include "trafficform.h"
 
@@ -224,6 +231,13 @@ void MainForm::createForms()
     formList[FormRfc] = new RfcForm(&device);
     formList[FormOptTest] = new OptTestForm(&device);
     formList[FormDevSettings] = new DevSettingsForm(&device);
+    formList[FormBert] = new BertForm(&device);
+    formList[FormPass] = new PassForm(&device);
+    formList[FormStats] = new StatsForm(&device);
+    formList[FormCable] = new CableForm(&device);
+    formList[FormLoopback] = new LbForm(&device);
+    formList[FormOam] = new OamForm(&device);
+    formList[FormMdi] = new MdiForm(&device);
 }
 
 bool MainForm::checkUser(const QString &login, const QString &password)
