@@ -198,6 +198,27 @@ uint32_t stringToIp(const QString &text)
     return address;
 }
 
+QString macAddressPattern()
+{
+    return QStringLiteral("^([0-9A-Fa-f]{2}[:-]){5}([0-9A-Fa-f]{2})$");
+}
+
+QString ipv4AddressPattern()
+{
+    return QStringLiteral(
+        "^(?:[0-1]?[0-9]?[0-9]|2[0-4][0-9]|25[0-5])\\.(?:[0-1]?[0-9]?[0-9]|2[0-4][0-9]|25[0-5])"
+        "\\.(?:[0-1]?[0-9]?[0-9]|2[0-4][0-9]|25[0-5])\\.(?:[0-1]?[0-9]?[0-9]|2[0-4][0-9]|25[0-5])$");
+}
+
+QString subnetMaskPattern()
+{
+    return QStringLiteral(
+        "^255\\.255\\.255\\.(?:255|254|252|248|240|224|192|128|0)$"
+        "|^255\\.255\\.(?:254|252|248|240|224|192|128|0)\\.0$"
+        "|^255\\.(?:254|252|248|240|224|192|128|0)\\.0\\.0$"
+        "|^(?:254|252|248|240|224|192|128|0)\\.0\\.0\\.0$");
+}
+
 QString clockIdToString(const uint8_t *clockId)
 {
     QStringList parts;

@@ -75,6 +75,15 @@ QString ipToString(uint32_t address, bool leastSignificantFirst = false);
 // and each part keeps its low 8 bits (callers validate the text first).
 uint32_t stringToIp(const QString &text);
 
+// Patterns (QRegExp syntax, case-sensitive) of the address edits: for their
+// validators, and for the exact match a text must pass before it is written
+// to a record. MAC: six hexadecimal pairs joined by ':' or '-'. IPv4: four
+// numbers 0-255. Subnet mask: the contiguous masks only, 0.0.0.0 and
+// 255.255.255.255 included.
+QString macAddressPattern();
+QString ipv4AddressPattern();
+QString subnetMaskPattern();
+
 // PTP clock identity, "00-1A-2B-FF-FE-3C-4D-5E".
 QString clockIdToString(const uint8_t *clockId);
 
