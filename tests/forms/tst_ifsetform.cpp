@@ -407,6 +407,36 @@ private slots:
         QCOMPARE(sent(port_t(port)).last().toHex(' '), recordBytes(r).toHex(' '));
     }
 
+    // Counts beyond three and a filter VLAN ID beyond 9999 show at the end
+    // of their fields and go back as the tester holds them unless edited.
+    void valuesBeyondTheFieldsGoBackAsStored()
+    {
+        eth_settings_t r = fixtureB();
+        r.vlanCount = 7;
+        r.mplsCount = 5;
+        r.mpls[1] &= ~0x100u;   // no entry is the fifth: no S bit anywhere
+        r.filterVlanId1 = 12000;
+        rig->storeSettings(PortB, TestInterfaceSettings, recordBytes(r));
+        reload();
+        QCOMPARE(in<QSpinBox>(PortB, "sVLAN")->value(), 3);
+        QCOMPARE(in<QSpinBox>(PortB, "sMPLS")->value(), 3);
+        QCOMPARE(in<QSpinBox>(PortB, "sbVlan1")->value(), 9999);
+        QVERIFY(in<QLineEdit>(PortB, "lTPID3")->isEnabled());
+        QCOMPARE(in<QSpinBox>(PortB, "sbVlan1")->styleSheet(), fieldstyle::Black);
+
+        QVERIFY(pressApply().isEmpty());
+        QVERIFY(rig->waitForSettingsSent(PortB, TestInterfaceSettings));
+        QCOMPARE(sent(PortB).last().toHex(' '), recordBytes(r).toHex(' '));
+
+        // Edited, the field's own value goes.
+        rig->sim.clearRequests();
+        in<QSpinBox>(PortB, "sVLAN")->setValue(2);
+        QVERIFY(pressApply().isEmpty());
+        QVERIFY(rig->waitForSettingsSent(PortB, TestInterfaceSettings));
+        QCOMPARE(int(recordFrom<eth_settings_t>(sent(PortB).last()).vlanCount), 2);
+        QCOMPARE(int(recordFrom<eth_settings_t>(sent(PortB).last()).filterVlanId1), 12000);
+    }
+
     // A busy port is written by no Apply; only the shown tab's port is
     // reported, the other idle ports are written.
     void busyPortIsSkipped_data()
