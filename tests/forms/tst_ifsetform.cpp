@@ -756,6 +756,42 @@ private slots:
         form->retranslate();
     }
 
+    // Connected over a serial link, Port RC carries no link of the program
+    // and is written like the test ports.
+    void portRcWrittenOverSerial()
+    {
+        FormRig serial(0);
+        serial.storeSettings(PortRC, TestInterfaceSettings, recordBytes(fixtureRC()));
+        const QString pty = serial.sim.openPty();
+        QVERIFY(!pty.isEmpty());
+        serial.inWorker([&] { serial.device->connectBySerial(pty); });
+        QVERIFY(QTest::qWaitFor(
+            [&] { return serial.device->getInterfaceInfo(PortRC)->getSettings().has_value(); }, EventuallyMs));
+        IfsetForm window(serial.device);
+        window.activate();
+        QVERIFY(serial.drain());
+        findWidget<QTabWidget>(&window, "tabWidget")->setCurrentIndex(TabRC);
+        QVERIFY(serial.waitForPolls(1));
+        IFaceForm *rc = nullptr;
+        for (IFaceForm *e : window.findChildren<IFaceForm *>())
+            rc = e->port() == PortRC ? e : rc;
+        QVERIFY(rc && rc->isEnabled());
+        findWidget<QCheckBox>(rc, "cDHCP")->click();
+        typeInto(findWidget<QLineEdit>(rc, "lIP"), QStringLiteral("172.16.0.9"));
+        serial.sim.clearRequests();
+
+        ModalAnswerer answerer;
+        findWidget<QPushButton>(&window, "bApply")->click();
+        QVERIFY(serial.waitForSettingsSent(PortRC, TestInterfaceSettings));
+        QVERIFY(answerer.seen.isEmpty());
+        eth_settings_t expected = fixtureRC();
+        expected.dhcp = 0;
+        expected.ip = ipv4(172, 16, 0, 9);
+        QCOMPARE(serial.sentSettings(PortRC, TestInterfaceSettings).last().toHex(' '),
+                 recordBytes(expected).toHex(' '));
+        serial.disconnectDevice();
+    }
+
     // Last: the link goes down; the editors drop their records and Apply
     // sends nothing.
     void lostLinkSendsNothing()
