@@ -646,6 +646,152 @@ Rate &gt; 100% nicht möglich</translation>
     </message>
 </context>
 <context>
+    <name>IFaceForm</name>
+    <message>
+        <source>Common settings</source>
+        <translation>Allgemeine Einstellungen</translation>
+    </message>
+    <message>
+        <source>Link speed</source>
+        <translation>Verbindungsgeschwindigkeit</translation>
+    </message>
+    <message>
+        <source>Duplex </source>
+        <translation>Duplex </translation>
+    </message>
+    <message>
+        <source>MAC address</source>
+        <translation>MAC-Adresse</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>IP-Adresse</translation>
+    </message>
+    <message>
+        <source>Subnet mask</source>
+        <translation>Subnetzmaske</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Gateway</translation>
+    </message>
+    <message>
+        <source>VLAN settings</source>
+        <translation>VLAN-Einstellungen</translation>
+    </message>
+    <message>
+        <source>VLAN counts</source>
+        <translation>Anzahl VLAN-Tags</translation>
+    </message>
+    <message>
+        <source>MPLS settings</source>
+        <translation>MPLS-Einstellungen</translation>
+    </message>
+    <message>
+        <source>MPLS counts</source>
+        <translation>Anzahl MPLS-Labels</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>Filter settings</source>
+        <translation>Filtereinstellungen</translation>
+    </message>
+    <message>
+        <source>MAC Dest.</source>
+        <translation>Ziel-MAC</translation>
+    </message>
+    <message>
+        <source>MAC Source = MAC Dest.</source>
+        <translation>Quell-MAC = Ziel-MAC</translation>
+    </message>
+    <message>
+        <source>IP Dest.</source>
+        <translation>Ziel-IP</translation>
+    </message>
+    <message>
+        <source>IP Source = IP Dest.</source>
+        <translation>Quell-IP = Ziel-IP</translation>
+    </message>
+    <message>
+        <source>VLAN ID 1</source>
+        <translation>VLAN-ID 1</translation>
+    </message>
+    <message>
+        <source>VLAN ID 2</source>
+        <translation>VLAN-ID 2</translation>
+    </message>
+</context>
+<context>
+    <name>IfsetForm</name>
+    <message>
+        <source>Interface settings (Port A)</source>
+        <translation>Schnittstelleneinstellungen (Port A)</translation>
+    </message>
+    <message>
+        <source>Interface settings (Port B)</source>
+        <translation>Schnittstelleneinstellungen (Port B)</translation>
+    </message>
+    <message>
+        <source>Interface settings (Port RC)</source>
+        <translation>Schnittstelleneinstellungen (Port RC)</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Port A is busy.</source>
+        <translation>Port A ist belegt.</translation>
+    </message>
+    <message>
+        <source>Port B is busy.</source>
+        <translation>Port B ist belegt.</translation>
+    </message>
+    <message>
+        <source>Port RC is busy with remote control.</source>
+        <translation>Port RC ist durch die Fernsteuerung belegt.</translation>
+    </message>
+    <message>
+        <source>The settings of Port A have not been read.</source>
+        <translation>Die Einstellungen von Port A wurden nicht gelesen.</translation>
+    </message>
+    <message>
+        <source>The settings of Port B have not been read.</source>
+        <translation>Die Einstellungen von Port B wurden nicht gelesen.</translation>
+    </message>
+    <message>
+        <source>The settings of Port RC have not been read.</source>
+        <translation>Die Einstellungen von Port RC wurden nicht gelesen.</translation>
+    </message>
+    <message>
+        <source>Settings was not sent.</source>
+        <translation>Die Einstellungen wurden nicht gesendet.</translation>
+    </message>
+    <message>
+        <source>Interface settings</source>
+        <translation>Schnittstelleneinstellungen</translation>
+    </message>
+    <message>
+        <source>MAC Change</source>
+        <translation>MAC-Änderung</translation>
+    </message>
+    <message>
+        <source>New MAC will be applid after reboot. Reboot now?</source>
+        <translation>Die neue MAC-Adresse gilt nach einem Neustart. Jetzt neu starten?</translation>
+    </message>
+</context>
+<context>
     <name>JitterForm</name>
     <message>
         <source>Jitter test (Port A)</source>

@@ -646,6 +646,152 @@ rate &gt; 100%</source>
     </message>
 </context>
 <context>
+    <name>IFaceForm</name>
+    <message>
+        <source>Common settings</source>
+        <translation>Общие настройки</translation>
+    </message>
+    <message>
+        <source>Link speed</source>
+        <translation>Скорость</translation>
+    </message>
+    <message>
+        <source>Duplex </source>
+        <translation>Дуплекс </translation>
+    </message>
+    <message>
+        <source>MAC address</source>
+        <translation>MAC-адрес</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>По умолчанию</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>IP-адрес</translation>
+    </message>
+    <message>
+        <source>Subnet mask</source>
+        <translation>Маска подсети</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Шлюз</translation>
+    </message>
+    <message>
+        <source>VLAN settings</source>
+        <translation>Настройки VLAN</translation>
+    </message>
+    <message>
+        <source>VLAN counts</source>
+        <translation>Число меток VLAN</translation>
+    </message>
+    <message>
+        <source>MPLS settings</source>
+        <translation>Настройки MPLS</translation>
+    </message>
+    <message>
+        <source>MPLS counts</source>
+        <translation>Число меток MPLS</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Значение</translation>
+    </message>
+    <message>
+        <source>Filter settings</source>
+        <translation>Настройки фильтра</translation>
+    </message>
+    <message>
+        <source>MAC Dest.</source>
+        <translation>MAC назнач.</translation>
+    </message>
+    <message>
+        <source>MAC Source = MAC Dest.</source>
+        <translation>MAC источника = MAC назнач.</translation>
+    </message>
+    <message>
+        <source>IP Dest.</source>
+        <translation>IP назнач.</translation>
+    </message>
+    <message>
+        <source>IP Source = IP Dest.</source>
+        <translation>IP источника = IP назнач.</translation>
+    </message>
+    <message>
+        <source>VLAN ID 1</source>
+        <translation>VLAN ID 1</translation>
+    </message>
+    <message>
+        <source>VLAN ID 2</source>
+        <translation>VLAN ID 2</translation>
+    </message>
+</context>
+<context>
+    <name>IfsetForm</name>
+    <message>
+        <source>Interface settings (Port A)</source>
+        <translation>Настройки интерфейса (порт A)</translation>
+    </message>
+    <message>
+        <source>Interface settings (Port B)</source>
+        <translation>Настройки интерфейса (порт B)</translation>
+    </message>
+    <message>
+        <source>Interface settings (Port RC)</source>
+        <translation>Настройки интерфейса (порт RC)</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Применить</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Сброс</translation>
+    </message>
+    <message>
+        <source>Port A is busy.</source>
+        <translation>Порт A занят.</translation>
+    </message>
+    <message>
+        <source>Port B is busy.</source>
+        <translation>Порт B занят.</translation>
+    </message>
+    <message>
+        <source>Port RC is busy with remote control.</source>
+        <translation>Порт RC занят удалённым управлением.</translation>
+    </message>
+    <message>
+        <source>The settings of Port A have not been read.</source>
+        <translation>Настройки порта A не прочитаны.</translation>
+    </message>
+    <message>
+        <source>The settings of Port B have not been read.</source>
+        <translation>Настройки порта B не прочитаны.</translation>
+    </message>
+    <message>
+        <source>The settings of Port RC have not been read.</source>
+        <translation>Настройки порта RC не прочитаны.</translation>
+    </message>
+    <message>
+        <source>Settings was not sent.</source>
+        <translation>Настройки не отправлены.</translation>
+    </message>
+    <message>
+        <source>Interface settings</source>
+        <translation>Настройки интерфейса</translation>
+    </message>
+    <message>
+        <source>MAC Change</source>
+        <translation>Смена MAC</translation>
+    </message>
+    <message>
+        <source>New MAC will be applid after reboot. Reboot now?</source>
+        <translation>Новый MAC-адрес вступит в силу после перезагрузки. Перезагрузить сейчас?</translation>
+    </message>
+</context>
+<context>
     <name>JitterForm</name>
     <message>
         <source>Jitter test (Port A)</source>

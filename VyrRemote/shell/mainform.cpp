@@ -15,6 +15,7 @@
 #include "trafficform.h"
 
 #include "deviceidentity.h"
+#include "ifsetform.h"
 #include "iretranslatable.h"
 #include "jitterform.h"
 #include "mainmenu.h"
@@ -37,12 +38,6 @@
 #include <QVariant>
 
 namespace {
-
-// Dotted IPv4 address, four numbers 0-255; the field's validator and the
-// Connect check use the same pattern.
-const char *const IpPattern =
-    "^(?:[0-1]?[0-9]?[0-9]|2[0-4][0-9]|25[0-5])\\.(?:[0-1]?[0-9]?[0-9]|2[0-4][0-9]|25[0-5])"
-    "\\.(?:[0-1]?[0-9]?[0-9]|2[0-4][0-9]|25[0-5])\\.(?:[0-1]?[0-9]?[0-9]|2[0-4][0-9]|25[0-5])$";
 
 const char *const InitialAddress = "192.168.0.202";
 constexpr int AddressMaxLength = 15;
@@ -94,7 +89,7 @@ MainForm::MainForm(QWidget *parent)
 
     ui->setupUi(this);
 
-    ui->iIP->setValidator(new QRegExpValidator(QRegExp(QLatin1String(IpPattern), Qt::CaseSensitive), this));
+    ui->iIP->setValidator(new QRegExpValidator(QRegExp(ipAddressPattern(), Qt::CaseSensitive), this));
     ui->iIP->setText(QLatin1String(InitialAddress));
 
     setWindowState(windowState() | Qt::WindowMaximized);
@@ -238,6 +233,7 @@ void MainForm::createForms()
     formList[FormLoopback] = new LbForm(&device);
     formList[FormOam] = new OamForm(&device);
     formList[FormMdi] = new MdiForm(&device);
+    formList[FormIfset] = new IfsetForm(&device);
 }
 
 bool MainForm::checkUser(const QString &login, const QString &password)
@@ -322,7 +318,7 @@ void MainForm::bEthConnectClicked()
         ui->fMain->setEnabled(true);
     if (!ipFromCommandLine) {
         const QString text = ui->iIP->text();
-        if (!QRegExp(QLatin1String(IpPattern), Qt::CaseSensitive).exactMatch(text)) {
+        if (!QRegExp(ipAddressPattern(), Qt::CaseSensitive).exactMatch(text)) {
             // The operator's text stays in the field to be corrected.
             QMessageBox::warning(this, windowTitle(),
                                  tr("The address \"%1\" is not a valid IP address.\n"
