@@ -4,6 +4,9 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QLineEdit>
+#include <QRegExp>
+#include <QRegExpValidator>
 #include <QStringList>
 #include <QtEndian>
 
@@ -196,6 +199,27 @@ uint32_t stringToIp(const QString &text)
             address |= uint32_t(v & 0xFF) << (24 - 8 * i);
     }
     return address;
+}
+
+const QString &ipv4Expression()
+{
+    static const QString expression = QStringLiteral(
+        "^(?:[0-1]?[0-9]?[0-9]|2[0-4][0-9]|25[0-5])\\.(?:[0-1]?[0-9]?[0-9]|2[0-4][0-9]|25[0-5])"
+        "\\.(?:[0-1]?[0-9]?[0-9]|2[0-4][0-9]|25[0-5])\\.(?:[0-1]?[0-9]?[0-9]|2[0-4][0-9]|25[0-5])$");
+    return expression;
+}
+
+bool isIpv4Address(const QString &text)
+{
+    // QRegExp is not thread-safe to share; one per call keeps the function
+    // usable from both threads.
+    return QRegExp(ipv4Expression()).exactMatch(text);
+}
+
+void setIpv4Validator(QLineEdit *edit)
+{
+    if (edit)
+        edit->setValidator(new QRegExpValidator(QRegExp(ipv4Expression()), edit));
 }
 
 QString clockIdToString(const uint8_t *clockId)

@@ -4,6 +4,7 @@
 #include <QSize>
 #include <QString>
 #include <QTime>
+#include <QVector>
 #include <cstdint>
 
 class QLineEdit;
@@ -74,6 +75,15 @@ QString ipToString(uint32_t address, bool leastSignificantFirst = false);
 // byte; "" gives 0, "10.1" gives 10.1.0.0. Parts past the fourth are ignored
 // and each part keeps its low 8 bits (callers validate the text first).
 uint32_t stringToIp(const QString &text);
+
+// The IPv4 address expression of the address edits (a validator's pattern
+// and the check before an edit is written): four numbers 0-255 joined by
+// dots, leading zeros allowed ("010.0.0.1"). isIpv4Address is an exact match.
+const QString &ipv4Expression();
+bool isIpv4Address(const QString &text);
+// Lets the edit take only what can still become such an address (GUI
+// thread only).
+void setIpv4Validator(QLineEdit *edit);
 
 // PTP clock identity, "00-1A-2B-FF-FE-3C-4D-5E".
 QString clockIdToString(const uint8_t *clockId);
@@ -153,6 +163,11 @@ void showText(QLineEdit *field, const QString &text);
 // Column width: what the widest of texts and the column's header need, and
 // never less than minimumWidth.
 void fitColumnTo(QTableView *table, int column, int minimumWidth, const QStringList &texts);
+// fitColumnTo for the columns of a table (column c: minimumWidths[c] and
+// texts[c]), its stretched last column included, then fitTableToContents:
+// a table whose last column stretches shows that column's texts whole too.
+void fitColumnsTo(QTableView *table, const QVector<int> &minimumWidths,
+                  const QVector<QStringList> &texts, const QSize &minimum);
 // Makes a table at least as large as its headers, rows and columns, so that
 // it shows them all without scroll bars; never smaller than minimum. Called
 // after the column widths or header texts change.
