@@ -13,6 +13,7 @@
 #include "portstatus.h"
 #include "rfcform.h"
 #include "serialport.h"
+#include "tcpipform.h"
 #include "testform.h"
 #include "textfunctions.h"
 #include "vyrupdialog.h"
@@ -218,6 +219,7 @@ void MainForm::createForms()
     formList[FormJitter] = new JitterForm(&device);
     formList[FormY1564] = new Y1564Form(&device);
     formList[FormRfc] = new RfcForm(&device);
+    formList[FormTcpIp] = new TCPIPForm(&device);
 }
 
 bool MainForm::checkUser(const QString &login, const QString &password)
