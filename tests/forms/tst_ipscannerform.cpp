@@ -186,6 +186,8 @@ private slots:
             const QString noConnection = QCoreApplication::translate("IpScannerForm", "No connection");
             QVERIFY(noConnection != QLatin1String("No connection"));
             QCOMPARE(row(1), noConnection);
+            // A picture of the page with its results, for a person to look at.
+            QVERIFY(textfit::savePicture(form, QStringLiteral("ipscannerform-ru.png")));
         });
         QCOMPARE(row(1), QString("No connection"));
     }

@@ -266,6 +266,8 @@ private slots:
             QCOMPARE(cell(3, 1), timeout);
             QCOMPARE(child<QLineEdit>("lMax")->text(),
                      QStringLiteral("17 ") + QCoreApplication::translate("PingForm", "ms"));
+            // A picture of the page with its results, for a person to look at.
+            QVERIFY(textfit::savePicture(form, QStringLiteral("pingform-ru.png")));
         });
         QCOMPARE(cell(3, 1), QString("Timeout"));
     }

@@ -233,6 +233,8 @@ private slots:
             QVERIFY(timeout != QLatin1String("timeout"));
             QCOMPARE(cell(3, 1), timeout);
             QCOMPARE(child<QSpinBox>("sPage")->prefix(), QCoreApplication::translate("TraceForm", "page #"));
+            // A picture of the page with its results, for a person to look at.
+            QVERIFY(textfit::savePicture(form, QStringLiteral("traceform-ru.png")));
         });
         QCOMPARE(cell(3, 1), QString("timeout"));
     }
