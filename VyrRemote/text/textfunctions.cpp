@@ -4,9 +4,7 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
-#include <QLineEdit>
 #include <QRegExp>
-#include <QRegExpValidator>
 #include <QStringList>
 #include <QtEndian>
 
@@ -214,12 +212,6 @@ bool isIpv4Address(const QString &text)
     // QRegExp is not thread-safe to share; one per call keeps the function
     // usable from both threads.
     return QRegExp(ipv4Expression()).exactMatch(text);
-}
-
-void setIpv4Validator(QLineEdit *edit)
-{
-    if (edit)
-        edit->setValidator(new QRegExpValidator(QRegExp(ipv4Expression()), edit));
 }
 
 QString clockIdToString(const uint8_t *clockId)

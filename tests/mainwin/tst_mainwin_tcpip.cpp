@@ -258,9 +258,8 @@ private slots:
         for (int page = 0; page < tabs()->count(); ++page) {
             tabs()->setCurrentIndex(page);
             QVERIFY(rig->drain());
-            textfit::Options options;
+            textfit::Options options = mainWindowTextFitOptions();
             options.visitTabs = false;
-            options.scrollingAllowed << QStringLiteral("twIPList");
             const QStringList cut = textfit::cutTexts(rig->w.get(), options);
             QVERIFY2(cut.isEmpty(), qPrintable(textfit::report(QStringLiteral("ru"), cut)));
             QCOMPARE(rig->w->size(), QSize(MainWindowTestWidth, MainWindowTestHeight));
