@@ -580,6 +580,79 @@ Rate &gt; 100% nicht möglich</translation>
     </message>
 </context>
 <context>
+    <name>DnsForm</name>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Host name</source>
+        <translation>Hostname</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Ergebnisse</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation>Bericht speichern</translation>
+    </message>
+    <message>
+        <source>Wrong host name</source>
+        <translation>Ungültiger Hostname</translation>
+    </message>
+    <message>
+        <source>The host name takes %1 bytes; the tester holds at most %2.
+Nothing was sent.</source>
+        <translation>Der Hostname belegt %1 Bytes; der Tester speichert höchstens %2.
+Es wurde nichts gesendet.</translation>
+    </message>
+    <message>
+        <source>Passed</source>
+        <translation>Erfolgreich</translation>
+    </message>
+    <message>
+        <source>In progress</source>
+        <translation>Läuft</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Timeout</source>
+        <translation>Zeitüberschreitung</translation>
+    </message>
+    <message>
+        <source>Not connected</source>
+        <translation>Nicht verbunden</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Unbekannter Fehler</translation>
+    </message>
+</context>
+<context>
     <name>FileNameDialog</name>
     <message>
         <source>Enter file name</source>
@@ -789,6 +862,69 @@ Rate &gt; 100% nicht möglich</translation>
     <message>
         <source>New MAC will be applid after reboot. Reboot now?</source>
         <translation>Die neue MAC-Adresse gilt nach einem Neustart. Jetzt neu starten?</translation>
+    </message>
+</context>
+<context>
+    <name>IpScannerForm</name>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>First address</source>
+        <translation>Erste Adresse</translation>
+    </message>
+    <message>
+        <source>Last address</source>
+        <translation>Letzte Adresse</translation>
+    </message>
+    <message>
+        <source>Wait time, ms</source>
+        <translation>Wartezeit, ms</translation>
+    </message>
+    <message>
+        <source>Iteration</source>
+        <translation>Wiederholungen</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Ergebnisse</translation>
+    </message>
+    <message>
+        <source>Elapsed time</source>
+        <translation>Verstrichene Zeit</translation>
+    </message>
+    <message>
+        <source>Estimated time</source>
+        <translation>Restzeit</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>IP-Adresse</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation>Bericht speichern</translation>
+    </message>
+    <message>
+        <source>No connection</source>
+        <translation>Keine Verbindung</translation>
     </message>
 </context>
 <context>
@@ -1508,6 +1644,121 @@ Geben Sie vier Zahlen von 0 bis 255 ein, durch Punkte getrennt.</translation>
     </message>
 </context>
 <context>
+    <name>PingForm</name>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>IP destination</source>
+        <translation>Ziel-IP</translation>
+    </message>
+    <message>
+        <source>Packet size, b</source>
+        <translation>Paketgröße, B</translation>
+    </message>
+    <message>
+        <source>Wait time, ms</source>
+        <translation>Wartezeit, ms</translation>
+    </message>
+    <message>
+        <source>Measuring</source>
+        <translation>Messung</translation>
+    </message>
+    <message>
+        <source>Ping result</source>
+        <translation>Ping-Ergebnis</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Frame, b</source>
+        <translation>Frame, B</translation>
+    </message>
+    <message>
+        <source>Latency, ms</source>
+        <translation>Latenz, ms</translation>
+    </message>
+    <message>
+        <source>Ping statistics</source>
+        <translation>Ping-Statistik</translation>
+    </message>
+    <message>
+        <source>Sent</source>
+        <translation>Gesendet</translation>
+    </message>
+    <message>
+        <source>Received</source>
+        <translation>Empfangen</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Verloren</translation>
+    </message>
+    <message>
+        <source>Latency</source>
+        <translation>Latenz</translation>
+    </message>
+    <message>
+        <source>Average</source>
+        <translation>Mittelwert</translation>
+    </message>
+    <message>
+        <source>Minimum</source>
+        <translation>Minimum</translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation>Maximum</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation>Bericht speichern</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>Request</source>
+        <translation>Anfrage</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Timeout</source>
+        <translation>Zeitüberschreitung</translation>
+    </message>
+    <message>
+        <source>Interrupted</source>
+        <translation>Abgebrochen</translation>
+    </message>
+    <message>
+        <source>No conn.</source>
+        <translation>Keine Verb.</translation>
+    </message>
+</context>
+<context>
     <name>QApplication</name>
     <message>
         <source>Kbps</source>
@@ -2016,6 +2267,21 @@ Das Programm wird beendet.</translation>
     </message>
 </context>
 <context>
+    <name>TCPIPForm</name>
+    <message>
+        <source>Ping</source>
+        <translation>Ping</translation>
+    </message>
+    <message>
+        <source>Trace</source>
+        <translation>Trace</translation>
+    </message>
+    <message>
+        <source>IP scanner</source>
+        <translation>IP-Scanner</translation>
+    </message>
+</context>
+<context>
     <name>TestForm</name>
     <message>
         <source>Traffic test</source>
@@ -2123,6 +2389,12 @@ because &quot;Auto IP destination&quot; flag is set.</source>
         <translation>Der Test für die Topologie %1 kann nicht gestartet werden,
 weil &quot;Auto-IP-Ziel&quot; gesetzt ist.</translation>
     </message>
+    <message>
+        <source>The settings of this test have not been read from the tester, so nothing was sent.
+Press Reset to read them again.</source>
+        <translation>Die Einstellungen dieses Tests wurden nicht vom Tester gelesen, daher wurde nichts gesendet.
+Drücken Sie „Zurücksetzen“, um sie erneut zu lesen.</translation>
+    </message>
 </context>
 <context>
     <name>TestTabForm</name>
@@ -2133,6 +2405,69 @@ weil &quot;Auto-IP-Ziel&quot; gesetzt ist.</translation>
     <message>
         <source>Asymmetric</source>
         <translation>Asymmetrisch</translation>
+    </message>
+</context>
+<context>
+    <name>TraceForm</name>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>IP-Adresse</translation>
+    </message>
+    <message>
+        <source>Packet size, b</source>
+        <translation>Paketgröße, B</translation>
+    </message>
+    <message>
+        <source>Wait time, ms</source>
+        <translation>Wartezeit, ms</translation>
+    </message>
+    <message>
+        <source>Measuring</source>
+        <translation>Messung</translation>
+    </message>
+    <message>
+        <source>Trace results</source>
+        <translation>Trace-Ergebnisse</translation>
+    </message>
+    <message>
+        <source>Latency, ms</source>
+        <translation>Latenz, ms</translation>
+    </message>
+    <message>
+        <source>page #</source>
+        <translation>Seite #</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation>Bericht speichern</translation>
+    </message>
+    <message>
+        <source>timeout</source>
+        <translation>Zeitüberschr.</translation>
+    </message>
+    <message>
+        <source>No conn.</source>
+        <translation>Keine Verb.</translation>
     </message>
 </context>
 <context>

@@ -580,6 +580,79 @@ rate &gt; 100%</source>
     </message>
 </context>
 <context>
+    <name>DnsForm</name>
+    <message>
+        <source>Settings</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>Host name</source>
+        <translation>Имя хоста</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Результаты</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Статус</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Старт</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Стоп</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Применить</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Сброс</translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation>Сохранить отчёт</translation>
+    </message>
+    <message>
+        <source>Wrong host name</source>
+        <translation>Неверное имя хоста</translation>
+    </message>
+    <message>
+        <source>The host name takes %1 bytes; the tester holds at most %2.
+Nothing was sent.</source>
+        <translation>Имя хоста занимает %1 байт; тестер хранит не более %2.
+Ничего не отправлено.</translation>
+    </message>
+    <message>
+        <source>Passed</source>
+        <translation>Успешно</translation>
+    </message>
+    <message>
+        <source>In progress</source>
+        <translation>Выполняется</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>Timeout</source>
+        <translation>Тайм-аут</translation>
+    </message>
+    <message>
+        <source>Not connected</source>
+        <translation>Нет соединения</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Неизвестная ошибка</translation>
+    </message>
+</context>
+<context>
     <name>FileNameDialog</name>
     <message>
         <source>Enter file name</source>
@@ -789,6 +862,69 @@ rate &gt; 100%</source>
     <message>
         <source>New MAC will be applid after reboot. Reboot now?</source>
         <translation>Новый MAC-адрес вступит в силу после перезагрузки. Перезагрузить сейчас?</translation>
+    </message>
+</context>
+<context>
+    <name>IpScannerForm</name>
+    <message>
+        <source>Settings</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>First address</source>
+        <translation>Начальный адрес</translation>
+    </message>
+    <message>
+        <source>Last address</source>
+        <translation>Конечный адрес</translation>
+    </message>
+    <message>
+        <source>Wait time, ms</source>
+        <translation>Время ожидания, мс</translation>
+    </message>
+    <message>
+        <source>Iteration</source>
+        <translation>Повторения</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Результаты</translation>
+    </message>
+    <message>
+        <source>Elapsed time</source>
+        <translation>Прошло времени</translation>
+    </message>
+    <message>
+        <source>Estimated time</source>
+        <translation>Осталось времени</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>IP-адрес</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Старт</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Стоп</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Применить</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Сброс</translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation>Сохранить отчёт</translation>
+    </message>
+    <message>
+        <source>No connection</source>
+        <translation>Нет соединения</translation>
     </message>
 </context>
 <context>
@@ -1508,6 +1644,121 @@ Enter four numbers from 0 to 255 separated by dots.</source>
     </message>
 </context>
 <context>
+    <name>PingForm</name>
+    <message>
+        <source>Settings</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>IP destination</source>
+        <translation>IP назначения</translation>
+    </message>
+    <message>
+        <source>Packet size, b</source>
+        <translation>Размер пакета, байт</translation>
+    </message>
+    <message>
+        <source>Wait time, ms</source>
+        <translation>Время ожидания, мс</translation>
+    </message>
+    <message>
+        <source>Measuring</source>
+        <translation>Измерение</translation>
+    </message>
+    <message>
+        <source>Ping result</source>
+        <translation>Результаты ping</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Статус</translation>
+    </message>
+    <message>
+        <source>Frame, b</source>
+        <translation>Кадр, байт</translation>
+    </message>
+    <message>
+        <source>Latency, ms</source>
+        <translation>Задержка, мс</translation>
+    </message>
+    <message>
+        <source>Ping statistics</source>
+        <translation>Статистика ping</translation>
+    </message>
+    <message>
+        <source>Sent</source>
+        <translation>Отправлено</translation>
+    </message>
+    <message>
+        <source>Received</source>
+        <translation>Получено</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Потеряно</translation>
+    </message>
+    <message>
+        <source>Latency</source>
+        <translation>Задержка</translation>
+    </message>
+    <message>
+        <source>Average</source>
+        <translation>Средняя</translation>
+    </message>
+    <message>
+        <source>Minimum</source>
+        <translation>Минимальная</translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation>Максимальная</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Старт</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Стоп</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Применить</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Сброс</translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation>Сохранить отчёт</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>мс</translation>
+    </message>
+    <message>
+        <source>Request</source>
+        <translation>Запрос</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Ответ</translation>
+    </message>
+    <message>
+        <source>Timeout</source>
+        <translation>Тайм-аут</translation>
+    </message>
+    <message>
+        <source>Interrupted</source>
+        <translation>Прерван</translation>
+    </message>
+    <message>
+        <source>No conn.</source>
+        <translation>Нет соед.</translation>
+    </message>
+</context>
+<context>
     <name>QApplication</name>
     <message>
         <source>Kbps</source>
@@ -2016,6 +2267,21 @@ Program is now closed.</source>
     </message>
 </context>
 <context>
+    <name>TCPIPForm</name>
+    <message>
+        <source>Ping</source>
+        <translation>Пинг</translation>
+    </message>
+    <message>
+        <source>Trace</source>
+        <translation>Трассировка</translation>
+    </message>
+    <message>
+        <source>IP scanner</source>
+        <translation>IP-сканер</translation>
+    </message>
+</context>
+<context>
     <name>TestForm</name>
     <message>
         <source>Traffic test</source>
@@ -2123,6 +2389,12 @@ because &quot;Auto IP destination&quot; flag is set.</source>
         <translation>Невозможно запустить тест для топологии %1,
 так как установлен флаг &quot;Авто IP назначения&quot;.</translation>
     </message>
+    <message>
+        <source>The settings of this test have not been read from the tester, so nothing was sent.
+Press Reset to read them again.</source>
+        <translation>Настройки этого теста не прочитаны из тестера, поэтому ничего не отправлено.
+Нажмите «Сброс», чтобы прочитать их снова.</translation>
+    </message>
 </context>
 <context>
     <name>TestTabForm</name>
@@ -2133,6 +2405,69 @@ because &quot;Auto IP destination&quot; flag is set.</source>
     <message>
         <source>Asymmetric</source>
         <translation>Асимметричный</translation>
+    </message>
+</context>
+<context>
+    <name>TraceForm</name>
+    <message>
+        <source>Settings</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>IP-адрес</translation>
+    </message>
+    <message>
+        <source>Packet size, b</source>
+        <translation>Размер пакета, байт</translation>
+    </message>
+    <message>
+        <source>Wait time, ms</source>
+        <translation>Время ожидания, мс</translation>
+    </message>
+    <message>
+        <source>Measuring</source>
+        <translation>Измерение</translation>
+    </message>
+    <message>
+        <source>Trace results</source>
+        <translation>Результаты трассировки</translation>
+    </message>
+    <message>
+        <source>Latency, ms</source>
+        <translation>Задержка, мс</translation>
+    </message>
+    <message>
+        <source>page #</source>
+        <translation>стр. №</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Старт</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Стоп</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Применить</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Сброс</translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation>Сохранить отчёт</translation>
+    </message>
+    <message>
+        <source>timeout</source>
+        <translation>тайм-аут</translation>
+    </message>
+    <message>
+        <source>No conn.</source>
+        <translation>Нет соед.</translation>
     </message>
 </context>
 <context>

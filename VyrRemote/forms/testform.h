@@ -113,8 +113,17 @@ protected:
         storeSettingsBytes(QByteArray(reinterpret_cast<const char *>(&record), int(sizeof(T))));
     }
 
+    // Called by Apply and by the starts before the form is written into its
+    // copy of the record: false when a value cannot be written (the form
+    // has told the operator why); then nothing is sent or started and the
+    // edits stay marked. The base accepts every form.
+    virtual bool canWriteSettings();
+
     // Some field differs from the held record and has not been applied.
     bool edited = false;
+    // Apply or a start that finds no settings record of the current port
+    // sends nothing; with this set the operator is told so in a box.
+    bool warnWhenNothingApplied = false;
     Device *device;        // not owned
     TestInfo *testInfo;    // not owned
     QPushButton *bStartXX = nullptr;

@@ -23,6 +23,7 @@
 #include "portstatus.h"
 #include "rfcform.h"
 #include "serialport.h"
+#include "tcpipform.h"
 #include "testform.h"
 #include "textfunctions.h"
 #include "vyrupdialog.h"
@@ -234,6 +235,7 @@ void MainForm::createForms()
     formList[FormOam] = new OamForm(&device);
     formList[FormMdi] = new MdiForm(&device);
     formList[FormIfset] = new IfsetForm(&device);
+    formList[FormTcpIp] = new TCPIPForm(&device);
 }
 
 bool MainForm::checkUser(const QString &login, const QString &password)

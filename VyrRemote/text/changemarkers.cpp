@@ -6,6 +6,8 @@
 #include <QStyle>
 #include <QStyleOptionComboBox>
 #include <QStyleOptionFrame>
+#include <QRegExp>
+#include <QRegExpValidator>
 #include <QTableWidget>
 #include <QTableWidgetItem>
 #include <QWidget>
@@ -126,4 +128,10 @@ void setMinimumTextWidth(QComboBox *combo)
         text = qMax(text, width);
     }
     combo->setMinimumWidth(text + FieldMargin + around);
+}
+
+void setIpv4Validator(QLineEdit *edit)
+{
+    if (edit)
+        edit->setValidator(new QRegExpValidator(QRegExp(ipAddressPattern()), edit));
 }

@@ -76,3 +76,19 @@ void fitTableToContents(QTableView *table, const QSize &minimum)
     const int height = frame + (top->isHidden() ? 0 : top->sizeHint().height()) + side->length();
     table->setMinimumSize(minimum.expandedTo(QSize(width, height)));
 }
+
+void fitColumnsTo(QTableView *table, const QVector<int> &minimumWidths, const QVector<QStringList> &texts,
+                  const QSize &minimum)
+{
+    if (!table)
+        return;
+    // A stretched section keeps no width of its own: measured unstretched,
+    // so that the table's minimum holds what the last column needs.
+    QHeaderView *top = table->horizontalHeader();
+    const bool stretch = top->stretchLastSection();
+    top->setStretchLastSection(false);
+    for (int c = 0; c < texts.size(); ++c)
+        fitColumnTo(table, c, minimumWidths.value(c), texts.at(c));
+    fitTableToContents(table, minimum);
+    top->setStretchLastSection(stretch);
+}

@@ -5,6 +5,7 @@
 #include <QSize>
 #include <QString>
 #include <QTime>
+#include <QVector>
 #include <cstdint>
 
 class QComboBox;
@@ -86,6 +87,9 @@ bool isMacText(const QString &text);
 bool isIpText(const QString &text);
 // Subnet masks with contiguous ones only, 0.0.0.0 and 255.255.255.255 included.
 QString subnetMaskPattern();
+// Lets the edit take only what can still become an IPv4 address (GUI
+// thread only).
+void setIpv4Validator(QLineEdit *edit);
 
 // PTP clock identity, "00-1A-2B-FF-FE-3C-4D-5E".
 QString clockIdToString(const uint8_t *clockId);
@@ -177,6 +181,11 @@ void showText(QLineEdit *field, const QString &text);
 // Column width: what the widest of texts and the column's header need, and
 // never less than minimumWidth.
 void fitColumnTo(QTableView *table, int column, int minimumWidth, const QStringList &texts);
+// fitColumnTo for the columns of a table (column c: minimumWidths[c] and
+// texts[c]), its stretched last column included, then fitTableToContents:
+// a table whose last column stretches shows that column's texts whole too.
+void fitColumnsTo(QTableView *table, const QVector<int> &minimumWidths,
+                  const QVector<QStringList> &texts, const QSize &minimum);
 // Makes a table at least as large as its headers, rows and columns, so that
 // it shows them all without scroll bars; never smaller than minimum. Called
 // after the column widths or header texts change.
