@@ -1,6 +1,7 @@
 #include "textfunctions.h"
 
 #include <QLabel>
+#include <QRegExp>
 #include <QTableWidget>
 #include <QtTest>
 
@@ -38,6 +39,8 @@ private slots:
     void ipText();
     void ipParse_data();
     void ipParse();
+    void ipExpression_data();
+    void ipExpression();
 
     void dscpTable();
     void tosTable_data();
@@ -309,6 +312,30 @@ void TextFunctionsTest::ipParse()
     QFETCH(QString, text);
     QFETCH(uint, address);
     QCOMPARE(uint(stringToIp(text)), address);
+}
+
+// The address edits accept exactly four numbers 0-255 joined by dots.
+void TextFunctionsTest::ipExpression_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("matches");
+    QTest::newRow("quad") << "192.168.1.2" << true;
+    QTest::newRow("zeros") << "0.0.0.0" << true;
+    QTest::newRow("broadcast") << "255.255.255.255" << true;
+    QTest::newRow("leading zeros") << "010.001.1.2" << true;
+    QTest::newRow("256") << "256.1.1.1" << false;
+    QTest::newRow("three parts") << "10.1.2" << false;
+    QTest::newRow("five parts") << "1.2.3.4.5" << false;
+    QTest::newRow("empty part") << "10..3.4" << false;
+    QTest::newRow("blank") << " 1.2.3.4" << false;
+    QTest::newRow("empty") << "" << false;
+}
+
+void TextFunctionsTest::ipExpression()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, matches);
+    QCOMPARE(ipv4Expression().exactMatch(text), matches);
 }
 
 // ---- code tables -----------------------------------------------------------
