@@ -11,6 +11,7 @@
 #include "mainmenu.h"
 #include "multiform.h"
 #include "portstatus.h"
+#include "ptpform.h"
 #include "rfcform.h"
 #include "serialport.h"
 #include "testform.h"
@@ -28,12 +29,6 @@
 #include <QVariant>
 
 namespace {
-
-// Dotted IPv4 address, four numbers 0-255; the field's validator and the
-// Connect check use the same pattern.
-const char *const IpPattern =
-    "^(?:[0-1]?[0-9]?[0-9]|2[0-4][0-9]|25[0-5])\\.(?:[0-1]?[0-9]?[0-9]|2[0-4][0-9]|25[0-5])"
-    "\\.(?:[0-1]?[0-9]?[0-9]|2[0-4][0-9]|25[0-5])\\.(?:[0-1]?[0-9]?[0-9]|2[0-4][0-9]|25[0-5])$";
 
 const char *const InitialAddress = "192.168.0.202";
 constexpr int AddressMaxLength = 15;
@@ -85,7 +80,8 @@ MainForm::MainForm(QWidget *parent)
 
     ui->setupUi(this);
 
-    ui->iIP->setValidator(new QRegExpValidator(QRegExp(QLatin1String(IpPattern), Qt::CaseSensitive), this));
+    // The field's validator and the Connect check use the same pattern.
+    ui->iIP->setValidator(new QRegExpValidator(ipv4Expression(), this));
     ui->iIP->setText(QLatin1String(InitialAddress));
 
     setWindowState(windowState() | Qt::WindowMaximized);
@@ -218,6 +214,7 @@ void MainForm::createForms()
     formList[FormJitter] = new JitterForm(&device);
     formList[FormY1564] = new Y1564Form(&device);
     formList[FormRfc] = new RfcForm(&device);
+    formList[FormPtp] = new PTPForm(&device);
 }
 
 bool MainForm::checkUser(const QString &login, const QString &password)
@@ -302,7 +299,7 @@ void MainForm::bEthConnectClicked()
         ui->fMain->setEnabled(true);
     if (!ipFromCommandLine) {
         const QString text = ui->iIP->text();
-        if (!QRegExp(QLatin1String(IpPattern), Qt::CaseSensitive).exactMatch(text)) {
+        if (!ipv4Expression().exactMatch(text)) {
             // The operator's text stays in the field to be corrected.
             QMessageBox::warning(this, windowTitle(),
                                  tr("The address \"%1\" is not a valid IP address.\n"
