@@ -1629,6 +1629,179 @@ Geben Sie vier Zahlen von 0 bis 255 ein, durch Punkte getrennt.</translation>
     </message>
 </context>
 <context>
+    <name>PTPForm</name>
+    <message>
+        <source>PTP (Port A)</source>
+        <translation>PTP (Port A)</translation>
+    </message>
+    <message>
+        <source>Test settings</source>
+        <translation>Testeinstellungen</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Dauer</translation>
+    </message>
+    <message>
+        <source>Domain auto detection</source>
+        <translation>Domäne automatisch erkennen</translation>
+    </message>
+    <message>
+        <source>Domain</source>
+        <translation>Domäne</translation>
+    </message>
+    <message>
+        <source>IP PTP Master</source>
+        <translation>IP des PTP-Masters</translation>
+    </message>
+    <message>
+        <source>Announce interval</source>
+        <translation>Announce-Intervall</translation>
+    </message>
+    <message>
+        <source>Sync interval</source>
+        <translation>Sync-Intervall</translation>
+    </message>
+    <message>
+        <source>Servers list</source>
+        <translation>Serverliste</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>IP-Adresse</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Port number</source>
+        <translation>Portnummer</translation>
+    </message>
+    <message>
+        <source>PTP version</source>
+        <translation>PTP-Version</translation>
+    </message>
+    <message>
+        <source>UTC offset</source>
+        <translation>UTC-Offset</translation>
+    </message>
+    <message>
+        <source>Clock class</source>
+        <translation>Uhrenklasse</translation>
+    </message>
+    <message>
+        <source>Clock accuracy</source>
+        <translation>Uhrengenauigkeit</translation>
+    </message>
+    <message>
+        <source>Time source</source>
+        <translation>Zeitquelle</translation>
+    </message>
+    <message>
+        <source>Priority 1</source>
+        <translation>Priorität 1</translation>
+    </message>
+    <message>
+        <source>Priority 2</source>
+        <translation>Priorität 2</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistik</translation>
+    </message>
+    <message>
+        <source>Rx Frames</source>
+        <translation>Rx-Frames</translation>
+    </message>
+    <message>
+        <source>Announce</source>
+        <translation>Announce</translation>
+    </message>
+    <message>
+        <source>Sync</source>
+        <translation>Sync</translation>
+    </message>
+    <message>
+        <source>Follow Up</source>
+        <translation>Follow Up</translation>
+    </message>
+    <message>
+        <source>Delay Response</source>
+        <translation>Delay Response</translation>
+    </message>
+    <message>
+        <source>Quantity</source>
+        <translation>Anzahl</translation>
+    </message>
+    <message>
+        <source>Tx Frames</source>
+        <translation>Tx-Frames</translation>
+    </message>
+    <message>
+        <source>Delay Request</source>
+        <translation>Delay Request</translation>
+    </message>
+    <message>
+        <source>Measuring</source>
+        <translation>Messung</translation>
+    </message>
+    <message>
+        <source>Elapsed time</source>
+        <translation>Verstrichene Zeit</translation>
+    </message>
+    <message>
+        <source>Estimate time</source>
+        <translation>Restzeit</translation>
+    </message>
+    <message>
+        <source>T average</source>
+        <translation>T Mittelwert</translation>
+    </message>
+    <message>
+        <source>Offset</source>
+        <translation>Offset</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation>Bericht speichern</translation>
+    </message>
+    <message>
+        <source>The test settings have not been read from the tester yet.
+Nothing was sent and the test was not started.</source>
+        <translation>Die Testeinstellungen wurden noch nicht vom Gerät gelesen.
+Es wurde nichts gesendet und der Test nicht gestartet.</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keiner</translation>
+    </message>
+    <message>
+        <source>Server</source>
+        <translation>Server</translation>
+    </message>
+</context>
+<context>
     <name>PassForm</name>
     <message>
         <source>Thru</source>

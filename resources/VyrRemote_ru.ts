@@ -1629,6 +1629,179 @@ Enter four numbers from 0 to 255 separated by dots.</source>
     </message>
 </context>
 <context>
+    <name>PTPForm</name>
+    <message>
+        <source>PTP (Port A)</source>
+        <translation>PTP (Порт A)</translation>
+    </message>
+    <message>
+        <source>Test settings</source>
+        <translation>Параметры теста</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Длительность</translation>
+    </message>
+    <message>
+        <source>Domain auto detection</source>
+        <translation>Автоопределение домена</translation>
+    </message>
+    <message>
+        <source>Domain</source>
+        <translation>Домен</translation>
+    </message>
+    <message>
+        <source>IP PTP Master</source>
+        <translation>IP PTP-мастера</translation>
+    </message>
+    <message>
+        <source>Announce interval</source>
+        <translation>Интервал Announce</translation>
+    </message>
+    <message>
+        <source>Sync interval</source>
+        <translation>Интервал Sync</translation>
+    </message>
+    <message>
+        <source>Servers list</source>
+        <translation>Список серверов</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Имя</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>IP-адрес</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Информация</translation>
+    </message>
+    <message>
+        <source>Port number</source>
+        <translation>Номер порта</translation>
+    </message>
+    <message>
+        <source>PTP version</source>
+        <translation>Версия PTP</translation>
+    </message>
+    <message>
+        <source>UTC offset</source>
+        <translation>Смещение UTC</translation>
+    </message>
+    <message>
+        <source>Clock class</source>
+        <translation>Класс часов</translation>
+    </message>
+    <message>
+        <source>Clock accuracy</source>
+        <translation>Точность часов</translation>
+    </message>
+    <message>
+        <source>Time source</source>
+        <translation>Источник времени</translation>
+    </message>
+    <message>
+        <source>Priority 1</source>
+        <translation>Приоритет 1</translation>
+    </message>
+    <message>
+        <source>Priority 2</source>
+        <translation>Приоритет 2</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Статистика</translation>
+    </message>
+    <message>
+        <source>Rx Frames</source>
+        <translation>Прин. кадры</translation>
+    </message>
+    <message>
+        <source>Announce</source>
+        <translation>Announce</translation>
+    </message>
+    <message>
+        <source>Sync</source>
+        <translation>Sync</translation>
+    </message>
+    <message>
+        <source>Follow Up</source>
+        <translation>Follow Up</translation>
+    </message>
+    <message>
+        <source>Delay Response</source>
+        <translation>Delay Response</translation>
+    </message>
+    <message>
+        <source>Quantity</source>
+        <translation>Количество</translation>
+    </message>
+    <message>
+        <source>Tx Frames</source>
+        <translation>Перед. кадры</translation>
+    </message>
+    <message>
+        <source>Delay Request</source>
+        <translation>Delay Request</translation>
+    </message>
+    <message>
+        <source>Measuring</source>
+        <translation>Измерение</translation>
+    </message>
+    <message>
+        <source>Elapsed time</source>
+        <translation>Прошло времени</translation>
+    </message>
+    <message>
+        <source>Estimate time</source>
+        <translation>Осталось времени</translation>
+    </message>
+    <message>
+        <source>T average</source>
+        <translation>T среднее</translation>
+    </message>
+    <message>
+        <source>Offset</source>
+        <translation>Смещение</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Старт</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Стоп</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Применить</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Сброс</translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation>Сохранить отчёт</translation>
+    </message>
+    <message>
+        <source>The test settings have not been read from the tester yet.
+Nothing was sent and the test was not started.</source>
+        <translation>Параметры теста ещё не прочитаны из прибора.
+Ничего не отправлено, тест не запущен.</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>Server</source>
+        <translation>Сервер</translation>
+    </message>
+</context>
+<context>
     <name>PassForm</name>
     <message>
         <source>Thru</source>

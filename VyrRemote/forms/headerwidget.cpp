@@ -17,12 +17,6 @@ const QRegExp &macPattern()
     return re;
 }
 
-const QRegExp &ipPattern()
-{
-    static const QRegExp re(ipAddressPattern());
-    return re;
-}
-
 // The ToS box lists 0 and the four one-hot values; a record holding any
 // other value of bits 4-1 gets an extra entry after them, with the four bits
 // as its text, so that it is shown as it is and saved back unchanged.
@@ -48,7 +42,7 @@ HeaderWidget::HeaderWidget(QWidget *parent)
 {
     ui->setupUi(this);
     ui->lMACdst->setValidator(new QRegExpValidator(macPattern(), ui->lMACdst));
-    ui->lIPdst->setValidator(new QRegExpValidator(ipPattern(), ui->lIPdst));
+    setIpv4Validator(ui->lIPdst);
 
     connect(ui->cMacAuto, &QCheckBox::toggled, this, &HeaderWidget::cMacAutoToggled);
     connect(ui->cIPAuto, &QCheckBox::toggled, this, &HeaderWidget::cIPAutoToggled);

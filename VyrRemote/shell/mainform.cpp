@@ -21,6 +21,7 @@
 #include "mainmenu.h"
 #include "multiform.h"
 #include "portstatus.h"
+#include "ptpform.h"
 #include "rfcform.h"
 #include "serialport.h"
 #include "tcpipform.h"
@@ -90,6 +91,7 @@ MainForm::MainForm(QWidget *parent)
 
     ui->setupUi(this);
 
+    // The field's validator and the Connect check use the same pattern.
     ui->iIP->setValidator(new QRegExpValidator(QRegExp(ipAddressPattern(), Qt::CaseSensitive), this));
     ui->iIP->setText(QLatin1String(InitialAddress));
 
@@ -236,6 +238,7 @@ void MainForm::createForms()
     formList[FormMdi] = new MdiForm(&device);
     formList[FormIfset] = new IfsetForm(&device);
     formList[FormTcpIp] = new TCPIPForm(&device);
+    formList[FormPtp] = new PTPForm(&device);
 }
 
 bool MainForm::checkUser(const QString &login, const QString &password)
@@ -320,7 +323,7 @@ void MainForm::bEthConnectClicked()
         ui->fMain->setEnabled(true);
     if (!ipFromCommandLine) {
         const QString text = ui->iIP->text();
-        if (!QRegExp(ipAddressPattern(), Qt::CaseSensitive).exactMatch(text)) {
+        if (!isIpText(text)) {
             // The operator's text stays in the field to be corrected.
             QMessageBox::warning(this, windowTitle(),
                                  tr("The address \"%1\" is not a valid IP address.\n"

@@ -10,6 +10,7 @@
 
 class QComboBox;
 class QLineEdit;
+class QRegExp;
 class QStringList;
 class QTableView;
 class QTableWidget;

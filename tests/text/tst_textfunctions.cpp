@@ -42,6 +42,8 @@ private slots:
     void addressPatterns_data();
     void addressPatterns();
     void maskPatternTakesContiguousMasksOnly();
+    void ipExpression_data();
+    void ipExpression();
 
     void dscpTable();
     void tosTable_data();
@@ -338,6 +340,8 @@ void TextFunctionsTest::addressPatterns()
     QFETCH(bool, ipv4);
     QCOMPARE(QRegExp(macAddressPattern(), Qt::CaseSensitive).exactMatch(text), mac);
     QCOMPARE(QRegExp(ipAddressPattern(), Qt::CaseSensitive).exactMatch(text), ipv4);
+    QCOMPARE(isMacText(text), mac);
+    QCOMPARE(isIpText(text), ipv4);
 }
 
 // All 33 prefix masks pass; a mask with a hole does not.
@@ -350,6 +354,31 @@ void TextFunctionsTest::maskPatternTakesContiguousMasksOnly()
     }
     for (const char *holed : {"255.0.255.0", "255.255.255.1", "0.255.255.255", "255.254.255.0", "128.128.0.0"})
         QVERIFY2(!mask.exactMatch(QLatin1String(holed)), holed);
+}
+
+// The address edits accept exactly four numbers 0-255 joined by dots.
+void TextFunctionsTest::ipExpression_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("matches");
+    QTest::newRow("quad") << "192.168.1.2" << true;
+    QTest::newRow("zeros") << "0.0.0.0" << true;
+    QTest::newRow("broadcast") << "255.255.255.255" << true;
+    QTest::newRow("leading zeros") << "010.001.1.2" << true;
+    QTest::newRow("256") << "256.1.1.1" << false;
+    QTest::newRow("three parts") << "10.1.2" << false;
+    QTest::newRow("five parts") << "1.2.3.4.5" << false;
+    QTest::newRow("empty part") << "10..3.4" << false;
+    QTest::newRow("blank") << " 1.2.3.4" << false;
+    QTest::newRow("empty") << "" << false;
+}
+
+void TextFunctionsTest::ipExpression()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, matches);
+    QCOMPARE(isIpText(text), matches);
+    QCOMPARE(QRegExp(ipAddressPattern(), Qt::CaseSensitive).exactMatch(text), matches);
 }
 
 // ---- code tables -----------------------------------------------------------
