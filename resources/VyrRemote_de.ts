@@ -797,6 +797,329 @@ Geben Sie vier Zahlen von 0 bis 255 ein, durch Punkte getrennt.</translation>
     </message>
 </context>
 <context>
+    <name>PDFCreator</name>
+    <message>
+        <source>Trafic test report</source>
+        <translation>Bericht Verkehrstest</translation>
+    </message>
+    <message>
+        <source>Jitter test report</source>
+        <translation>Bericht Jittertest</translation>
+    </message>
+    <message>
+        <source>(Port A)</source>
+        <translation>(Port A)</translation>
+    </message>
+    <message>
+        <source>(Port B)</source>
+        <translation>(Port B)</translation>
+    </message>
+    <message>
+        <source>(Remote control port)</source>
+        <translation>(Fernsteuerungsport)</translation>
+    </message>
+    <message>
+        <source>Device information</source>
+        <translation>Geräteinformationen</translation>
+    </message>
+    <message>
+        <source>Manufactured by</source>
+        <translation>Hersteller</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Gerät</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>Seriennummer</translation>
+    </message>
+    <message>
+        <source>Interface settings</source>
+        <translation>Schnittstelleneinstellungen</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>IP-Adresse</translation>
+    </message>
+    <message>
+        <source>Subnet mask</source>
+        <translation>Subnetzmaske</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Gateway</translation>
+    </message>
+    <message>
+        <source>VLAN counts</source>
+        <translation>Anzahl VLAN</translation>
+    </message>
+    <message>
+        <source>MPLS counts</source>
+        <translation>Anzahl MPLS</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>Interface status</source>
+        <translation>Schnittstellenstatus</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Geschwindigkeit</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Duplex</source>
+        <translation>Duplex</translation>
+    </message>
+    <message>
+        <source>Header level</source>
+        <translation>Header-Ebene</translation>
+    </message>
+    <message>
+        <source>ARP enable</source>
+        <translation>ARP aktiv</translation>
+    </message>
+    <message>
+        <source>MAC destination</source>
+        <translation>Ziel-MAC</translation>
+    </message>
+    <message>
+        <source>IP destination</source>
+        <translation>Ziel-IP</translation>
+    </message>
+    <message>
+        <source>UDP source</source>
+        <translation>UDP-Quellport</translation>
+    </message>
+    <message>
+        <source>UDP destination</source>
+        <translation>UDP-Zielport</translation>
+    </message>
+    <message>
+        <source>Topology</source>
+        <translation>Topologie</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Advanced</source>
+        <translation>Erweitert</translation>
+    </message>
+    <message>
+        <source>Rate, %</source>
+        <translation>Rate, %</translation>
+    </message>
+    <message>
+        <source>Rate, kbps</source>
+        <translation>Rate, kbit/s</translation>
+    </message>
+    <message>
+        <source>Rate, Mbps</source>
+        <translation>Rate, Mbit/s</translation>
+    </message>
+    <message>
+        <source>Frame size</source>
+        <translation>Framegröße</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Dauer</translation>
+    </message>
+    <message>
+        <source>Threshold</source>
+        <translation>Schwelle</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Ergebnisse</translation>
+    </message>
+    <message>
+        <source>Elapsed time</source>
+        <translation>Verstrichene Zeit</translation>
+    </message>
+    <message>
+        <source>Estimate time</source>
+        <translation>Restzeit</translation>
+    </message>
+    <message>
+        <source>Rx frames</source>
+        <translation>Rx-Frames</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Anzahl</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Alle</translation>
+    </message>
+    <message>
+        <source>In order</source>
+        <translation>In Reihenfolge</translation>
+    </message>
+    <message>
+        <source>Not in order</source>
+        <translation>Nicht in Reihenfolge</translation>
+    </message>
+    <message>
+        <source>Jitter</source>
+        <translation>Jitter</translation>
+    </message>
+    <message>
+        <source>distribution</source>
+        <translation>Verteilung</translation>
+    </message>
+    <message>
+        <source>Jitter, ms</source>
+        <translation>Jitter, ms</translation>
+    </message>
+    <message>
+        <source> % </source>
+        <translation> % </translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation>Einheit</translation>
+    </message>
+    <message>
+        <source>Rate</source>
+        <translation>Rate</translation>
+    </message>
+    <message>
+        <source>Threshold FLR</source>
+        <translation>FLR-Schwelle</translation>
+    </message>
+    <message>
+        <source>Packet length, b</source>
+        <translation>Paketlänge, B</translation>
+    </message>
+    <message>
+        <source>Learning Int., ms</source>
+        <translation>Lernintervall, ms</translation>
+    </message>
+    <message>
+        <source>Wait Interval, ms</source>
+        <translation>Warteintervall, ms</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Coef</source>
+        <translation>Koeff.</translation>
+    </message>
+    <message>
+        <source>Tx frames</source>
+        <translation>Tx-Frames</translation>
+    </message>
+    <message>
+        <source>Tx bytes</source>
+        <translation>Tx-Bytes</translation>
+    </message>
+    <message>
+        <source>Vrt</source>
+        <translation>Vrt</translation>
+    </message>
+    <message>
+        <source>PDV</source>
+        <translation>PDV</translation>
+    </message>
+    <message>
+        <source>Latency</source>
+        <translation>Latenz</translation>
+    </message>
+    <message>
+        <source>Loss frames</source>
+        <translation>Verlorene Frames</translation>
+    </message>
+    <message>
+        <source>Runts</source>
+        <translation>Runts</translation>
+    </message>
+    <message>
+        <source>Jabber</source>
+        <translation>Jabber</translation>
+    </message>
+    <message>
+        <source>CRC</source>
+        <translation>CRC</translation>
+    </message>
+    <message>
+        <source>Error frames</source>
+        <translation>Fehlerhafte Frames</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>us</source>
+        <translation>µs</translation>
+    </message>
+    <message>
+        <source>ns</source>
+        <translation>ns</translation>
+    </message>
+    <message>
+        <source>bps</source>
+        <translation>bit/s</translation>
+    </message>
+    <message>
+        <source>kbps</source>
+        <translation>kbit/s</translation>
+    </message>
+    <message>
+        <source>Mbps</source>
+        <translation>Mbit/s</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Unbekannt</translation>
+    </message>
+    <message>
+        <source>Bps</source>
+        <translation>B/s</translation>
+    </message>
+    <message>
+        <source>Kbps</source>
+        <translation>KB/s</translation>
+    </message>
+    <message>
+        <source>No sync</source>
+        <translation>Keine Sync.</translation>
+    </message>
+    <message>
+        <source>Copper</source>
+        <translation>Kupfer</translation>
+    </message>
+    <message>
+        <source>Fiber</source>
+        <translation>Glasfaser</translation>
+    </message>
+</context>
+<context>
     <name>QApplication</name>
     <message>
         <source>Kbps</source>

@@ -797,6 +797,329 @@ Enter four numbers from 0 to 255 separated by dots.</source>
     </message>
 </context>
 <context>
+    <name>PDFCreator</name>
+    <message>
+        <source>Trafic test report</source>
+        <translation>Отчёт о тесте трафика</translation>
+    </message>
+    <message>
+        <source>Jitter test report</source>
+        <translation>Отчёт о тесте джиттера</translation>
+    </message>
+    <message>
+        <source>(Port A)</source>
+        <translation>(Порт A)</translation>
+    </message>
+    <message>
+        <source>(Port B)</source>
+        <translation>(Порт B)</translation>
+    </message>
+    <message>
+        <source>(Remote control port)</source>
+        <translation>(Порт управления)</translation>
+    </message>
+    <message>
+        <source>Device information</source>
+        <translation>Информация о приборе</translation>
+    </message>
+    <message>
+        <source>Manufactured by</source>
+        <translation>Изготовитель</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Прибор</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>Серийный номер</translation>
+    </message>
+    <message>
+        <source>Interface settings</source>
+        <translation>Настройки интерфейса</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>IP-адрес</translation>
+    </message>
+    <message>
+        <source>Subnet mask</source>
+        <translation>Маска подсети</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Шлюз</translation>
+    </message>
+    <message>
+        <source>VLAN counts</source>
+        <translation>Число VLAN</translation>
+    </message>
+    <message>
+        <source>MPLS counts</source>
+        <translation>Число MPLS</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Значение</translation>
+    </message>
+    <message>
+        <source>Interface status</source>
+        <translation>Состояние интерфейса</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Скорость</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Тип</translation>
+    </message>
+    <message>
+        <source>Duplex</source>
+        <translation>Дуплекс</translation>
+    </message>
+    <message>
+        <source>Header level</source>
+        <translation>Заголовок уровня</translation>
+    </message>
+    <message>
+        <source>ARP enable</source>
+        <translation>Включить ARP</translation>
+    </message>
+    <message>
+        <source>MAC destination</source>
+        <translation>MAC назначения</translation>
+    </message>
+    <message>
+        <source>IP destination</source>
+        <translation>IP назначения</translation>
+    </message>
+    <message>
+        <source>UDP source</source>
+        <translation>UDP источника</translation>
+    </message>
+    <message>
+        <source>UDP destination</source>
+        <translation>UDP назначения</translation>
+    </message>
+    <message>
+        <source>Topology</source>
+        <translation>Топология</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Порт</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>Advanced</source>
+        <translation>Дополнительно</translation>
+    </message>
+    <message>
+        <source>Rate, %</source>
+        <translation>Скорость, %</translation>
+    </message>
+    <message>
+        <source>Rate, kbps</source>
+        <translation>Скорость, кбит/с</translation>
+    </message>
+    <message>
+        <source>Rate, Mbps</source>
+        <translation>Скорость, Мбит/с</translation>
+    </message>
+    <message>
+        <source>Frame size</source>
+        <translation>Размер кадра</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Длительность</translation>
+    </message>
+    <message>
+        <source>Threshold</source>
+        <translation>Порог</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>мс</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Результаты</translation>
+    </message>
+    <message>
+        <source>Elapsed time</source>
+        <translation>Прошло времени</translation>
+    </message>
+    <message>
+        <source>Estimate time</source>
+        <translation>Осталось времени</translation>
+    </message>
+    <message>
+        <source>Rx frames</source>
+        <translation>Прин. кадры</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Кол-во</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Все</translation>
+    </message>
+    <message>
+        <source>In order</source>
+        <translation>По порядку</translation>
+    </message>
+    <message>
+        <source>Not in order</source>
+        <translation>Не по порядку</translation>
+    </message>
+    <message>
+        <source>Jitter</source>
+        <translation>Распределение</translation>
+    </message>
+    <message>
+        <source>distribution</source>
+        <translation>джиттера</translation>
+    </message>
+    <message>
+        <source>Jitter, ms</source>
+        <translation>Джиттер, мс</translation>
+    </message>
+    <message>
+        <source> % </source>
+        <translation> % </translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation>Единицы</translation>
+    </message>
+    <message>
+        <source>Rate</source>
+        <translation>Скорость</translation>
+    </message>
+    <message>
+        <source>Threshold FLR</source>
+        <translation>Порог FLR</translation>
+    </message>
+    <message>
+        <source>Packet length, b</source>
+        <translation>Длина пакета, байт</translation>
+    </message>
+    <message>
+        <source>Learning Int., ms</source>
+        <translation>Инт. обучения, мс</translation>
+    </message>
+    <message>
+        <source>Wait Interval, ms</source>
+        <translation>Инт. ожидания, мс</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Статус</translation>
+    </message>
+    <message>
+        <source>Coef</source>
+        <translation>Коэф</translation>
+    </message>
+    <message>
+        <source>Tx frames</source>
+        <translation>Перед. кадры</translation>
+    </message>
+    <message>
+        <source>Tx bytes</source>
+        <translation>Перед. байты</translation>
+    </message>
+    <message>
+        <source>Vrt</source>
+        <translation>Vrt</translation>
+    </message>
+    <message>
+        <source>PDV</source>
+        <translation>PDV</translation>
+    </message>
+    <message>
+        <source>Latency</source>
+        <translation>Задержка</translation>
+    </message>
+    <message>
+        <source>Loss frames</source>
+        <translation>Потер. кадры</translation>
+    </message>
+    <message>
+        <source>Runts</source>
+        <translation>Короткие</translation>
+    </message>
+    <message>
+        <source>Jabber</source>
+        <translation>Длинные</translation>
+    </message>
+    <message>
+        <source>CRC</source>
+        <translation>CRC</translation>
+    </message>
+    <message>
+        <source>Error frames</source>
+        <translation>Ошиб. кадры</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Пауза</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>с</translation>
+    </message>
+    <message>
+        <source>us</source>
+        <translation>мкс</translation>
+    </message>
+    <message>
+        <source>ns</source>
+        <translation>нс</translation>
+    </message>
+    <message>
+        <source>bps</source>
+        <translation>бит/с</translation>
+    </message>
+    <message>
+        <source>kbps</source>
+        <translation>кбит/с</translation>
+    </message>
+    <message>
+        <source>Mbps</source>
+        <translation>Мбит/с</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Неизвестно</translation>
+    </message>
+    <message>
+        <source>Bps</source>
+        <translation>Б/с</translation>
+    </message>
+    <message>
+        <source>Kbps</source>
+        <translation>КБ/с</translation>
+    </message>
+    <message>
+        <source>No sync</source>
+        <translation>Нет синхр.</translation>
+    </message>
+    <message>
+        <source>Copper</source>
+        <translation>Медь</translation>
+    </message>
+    <message>
+        <source>Fiber</source>
+        <translation>Оптика</translation>
+    </message>
+</context>
+<context>
     <name>QApplication</name>
     <message>
         <source>Kbps</source>

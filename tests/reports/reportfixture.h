@@ -31,7 +31,12 @@ public:
         m_bytes[0] = char(test);
     }
 
-    ReportFixture &header(const report_header_t &header) { return put(0, header); }
+    // The whole header but the test id, which stays the fixture's.
+    ReportFixture &header(report_header_t header)
+    {
+        header.test = uint8_t(m_bytes.at(0));
+        return put(0, header);
+    }
     ReportFixture &interfaceSettings(port_t port, const eth_settings_t &settings)
     {
         return put(ReportInterfaceBlockAt + int(port) * int(sizeof(eth_settings_t)), settings);
@@ -110,6 +115,7 @@ struct PdfWord
     int page;   // from 1
     QString text;
     double left;
+    double right;
     double top;
     double bottom;
 };
@@ -120,7 +126,7 @@ inline QList<PdfWord> pdfWords(const QString &pdf)
     QList<PdfWord> words;
     const QString html = runPoppler({QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
     static const QRegularExpression tag(
-        QStringLiteral("<page |<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"[\\d.]+\" yMax=\"([\\d.]+)\">([^<]*)</word>"));
+        QStringLiteral("<page |<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">([^<]*)</word>"));
     int page = 0;
     auto it = tag.globalMatch(html);
     while (it.hasNext()) {
@@ -129,26 +135,37 @@ inline QList<PdfWord> pdfWords(const QString &pdf)
             ++page;
             continue;
         }
-        QString text = m.captured(4);
+        QString text = m.captured(5);
         text.replace(QLatin1String("&gt;"), QLatin1String(">")).replace(QLatin1String("&lt;"), QLatin1String("<"));
         text.replace(QLatin1String("&amp;"), QLatin1String("&"));
-        words << PdfWord{page, text, m.captured(1).toDouble() * UnitsPerPoint, m.captured(2).toDouble() * UnitsPerPoint,
-                         m.captured(3).toDouble() * UnitsPerPoint};
+        words << PdfWord{page, text, m.captured(1).toDouble() * UnitsPerPoint, m.captured(3).toDouble() * UnitsPerPoint,
+                         m.captured(2).toDouble() * UnitsPerPoint, m.captured(4).toDouble() * UnitsPerPoint};
     }
     return words;
 }
 
-// The first word of each place where the phrase's words follow one another,
-// left to right, on one line of a page (table cells of a row included).
-inline QList<PdfWord> findPhrase(const QList<PdfWord> &words, const QString &phrase)
+// The words of each line of each page, left to right (the cells of a table
+// row are one line).
+inline QList<QList<PdfWord>> pdfLines(const QList<PdfWord> &words)
 {
     QMap<QPair<int, long>, QList<PdfWord>> lines;
     for (const PdfWord &w : words)
         lines[qMakePair(w.page, qRound64(w.top))] << w;
-    const QStringList parts = phrase.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    QList<PdfWord> found;
+    QList<QList<PdfWord>> out;
     for (QList<PdfWord> line : lines) {
         std::sort(line.begin(), line.end(), [](const PdfWord &a, const PdfWord &b) { return a.left < b.left; });
+        out << line;
+    }
+    return out;
+}
+
+// The first word of each place where the phrase's words follow one another
+// on one line.
+inline QList<PdfWord> findPhrase(const QList<PdfWord> &words, const QString &phrase)
+{
+    const QStringList parts = phrase.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    QList<PdfWord> found;
+    for (const QList<PdfWord> &line : pdfLines(words)) {
         for (int i = 0; i + parts.size() <= line.size(); ++i) {
             bool match = true;
             for (int k = 0; k < parts.size() && match; ++k)

@@ -1,6 +1,7 @@
 #include "pdfcreator.h"
 
 #include <QDebug>
+#include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -208,8 +209,27 @@ void PDFCreator::drawSectionTitle(int x, int &y, const QString &title, int keepR
     const QRect box(x, y, m_tableWidth, RowHeight);
     m_painter->fillRect(box, fill);
     m_painter->drawRect(box);
-    m_painter->drawText(x + TextInset, y + TextBaseline, title);
+    drawCellText(x, m_tableWidth, y, title);
     y += RowHeight;
+}
+
+void PDFCreator::drawCellText(int left, int width, int top, const QString &text)
+{
+    // A text wider than its cell (a long translation, a 20-digit counter) is
+    // drawn smaller rather than across the next cell.
+    const int room = width - 2 * TextInset;
+    const QFont font = m_painter->font();
+    qreal advance = QFontMetricsF(font, m_writer.get()).horizontalAdvance(text);
+    if (advance > room && room > 0) {
+        QFont smaller = font;
+        for (int step = 0; step < 20 && advance > room; ++step) {
+            smaller.setPointSizeF(smaller.pointSizeF() * room / advance * 0.99);
+            advance = QFontMetricsF(smaller, m_writer.get()).horizontalAdvance(text);
+        }
+        m_painter->setFont(smaller);
+    }
+    m_painter->drawText(left + TextInset, top + TextBaseline, text);
+    m_painter->setFont(font);
 }
 
 void PDFCreator::drawCells(int &y, const QList<Cell> &cells, bool greyed)
@@ -229,7 +249,7 @@ void PDFCreator::drawCells(int &y, const QList<Cell> &cells, bool greyed)
         if (cell.image)
             m_painter->drawImage(cell.left + 1, y - 1, *cell.image);
         else
-            m_painter->drawText(cell.left + TextInset, y + TextBaseline, cell.text);
+            drawCellText(cell.left, cell.width, y, cell.text);
     }
     y += RowHeight;
 }

@@ -28,7 +28,8 @@ class QSaveFile;
 // drawing operation takes the left edge x and the running y (the top of the
 // next row) and advances y below what it drew. Only section titles break
 // pages: a title starts a new page when the rows it keeps together would pass
-// 28/30 of the page height.
+// 28/30 of the page height. A text wider than its cell is drawn in a smaller
+// font, never across the next cell.
 //
 // Adding a report: a row in the frame table (pdfcreator.cpp) naming its title
 // and body writers, and the writers in a file of their own (pdftraffic.cpp is
@@ -97,6 +98,7 @@ private:
         const QImage *image;
     };
     void drawCells(int &y, const QList<Cell> &cells, bool greyed = false);
+    void drawCellText(int left, int width, int top, const QString &text);
 
     void drawSectionTitle(int x, int &y, const QString &title, int keepRows, const QColor &fill);
     void drawTextRow(int x, int &y, const QString &label, const QString &value, bool greyed = false);
