@@ -151,6 +151,168 @@ Ethernet-Tester %1.</translation>
     </message>
 </context>
 <context>
+    <name>BertForm</name>
+    <message>
+        <source>BERT (Port A)</source>
+        <translation>BERT (Port A)</translation>
+    </message>
+    <message>
+        <source>Test settings</source>
+        <translation>Testeinstellungen</translation>
+    </message>
+    <message>
+        <source>Pattern type</source>
+        <translation>Mustertyp</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>Benutzer</translation>
+    </message>
+    <message>
+        <source>User pattern</source>
+        <translation>Benutzermuster</translation>
+    </message>
+    <message>
+        <source>Frame size</source>
+        <translation>Framegröße</translation>
+    </message>
+    <message>
+        <source>Rate units</source>
+        <translation>Rateneinheit</translation>
+    </message>
+    <message>
+        <source>kbps</source>
+        <translation>kbit/s</translation>
+    </message>
+    <message>
+        <source>Mbps</source>
+        <translation>Mbit/s</translation>
+    </message>
+    <message>
+        <source>Rate</source>
+        <translation>Rate</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Dauer</translation>
+    </message>
+    <message>
+        <source>Offset, bytes</source>
+        <translation>Versatz, Bytes</translation>
+    </message>
+    <message>
+        <source>Wait synchro, ms</source>
+        <translation>Sync-Wartezeit, ms</translation>
+    </message>
+    <message>
+        <source>Measuring</source>
+        <translation>Messung</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Elapsed time</source>
+        <translation>Verstrichene Zeit</translation>
+    </message>
+    <message>
+        <source>Estimate time</source>
+        <translation>Restzeit</translation>
+    </message>
+    <message>
+        <source>Rx bit</source>
+        <translation>Empfangene Bits</translation>
+    </message>
+    <message>
+        <source>Start A-&gt;A</source>
+        <translation>Start A-&gt;A</translation>
+    </message>
+    <message>
+        <source>Start A-&gt;B</source>
+        <translation>Start A-&gt;B</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation>Bericht speichern</translation>
+    </message>
+</context>
+<context>
+    <name>CableForm</name>
+    <message>
+        <source>Cable test (Port A)</source>
+        <translation>Kabeltest (Port A)</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Length, m</source>
+        <translation>Länge, m</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Kanal</translation>
+    </message>
+    <message>
+        <source>Polarity</source>
+        <translation>Polarität</translation>
+    </message>
+    <message>
+        <source>Latency, ns</source>
+        <translation>Latenz, ns</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation>Bericht speichern</translation>
+    </message>
+    <message>
+        <source>good</source>
+        <translation>gut</translation>
+    </message>
+    <message>
+        <source>short</source>
+        <translation>Kurzschluss</translation>
+    </message>
+    <message>
+        <source>open</source>
+        <translation>offen</translation>
+    </message>
+    <message>
+        <source>fault</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>immi</source>
+        <translation>Fehlanpassung</translation>
+    </message>
+    <message>
+        <source>unknown (%1)</source>
+        <translation>unbekannt (%1)</translation>
+    </message>
+</context>
+<context>
     <name>Device</name>
     <message>
         <source>Can not start the test</source>
@@ -463,6 +625,81 @@ Rate &gt; 100% nicht möglich</translation>
     </message>
 </context>
 <context>
+    <name>LbForm</name>
+    <message>
+        <source>Loopback (Port A)</source>
+        <translation>Loopback (Port A)</translation>
+    </message>
+    <message>
+        <source>Level 2 settings</source>
+        <translation>Einstellungen Ebene 2</translation>
+    </message>
+    <message>
+        <source>Replace MAC</source>
+        <translation>MAC ersetzen</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Quelle</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>Ziel</translation>
+    </message>
+    <message>
+        <source>Replace VLAN ID</source>
+        <translation>VLAN-ID ersetzen</translation>
+    </message>
+    <message>
+        <source>Replace priority</source>
+        <translation>Priorität ersetzen</translation>
+    </message>
+    <message>
+        <source>Level 3 settings</source>
+        <translation>Einstellungen Ebene 3</translation>
+    </message>
+    <message>
+        <source>Replace IP</source>
+        <translation>IP ersetzen</translation>
+    </message>
+    <message>
+        <source>Replace ToS</source>
+        <translation>ToS ersetzen</translation>
+    </message>
+    <message>
+        <source>Replace DSCP</source>
+        <translation>DSCP ersetzen</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>Level 1</source>
+        <translation>Ebene 1</translation>
+    </message>
+    <message>
+        <source>Level 2</source>
+        <translation>Ebene 2</translation>
+    </message>
+    <message>
+        <source>Level 3</source>
+        <translation>Ebene 3</translation>
+    </message>
+    <message>
+        <source>Level 4</source>
+        <translation>Ebene 4</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+</context>
+<context>
     <name>MainForm</name>
     <message>
         <source>Serial Connection</source>
@@ -674,6 +911,113 @@ Geben Sie vier Zahlen von 0 bis 255 ein, durch Punkte getrennt.</translation>
     </message>
 </context>
 <context>
+    <name>MdiForm</name>
+    <message>
+        <source>MDI test (Port A)</source>
+        <translation>MDI-Test (Port A)</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Advanced</source>
+        <translation>Erweitert</translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation>Einheit</translation>
+    </message>
+    <message>
+        <source>kbps</source>
+        <translation>kbit/s</translation>
+    </message>
+    <message>
+        <source>Mbps</source>
+        <translation>Mbit/s</translation>
+    </message>
+    <message>
+        <source>Load L4</source>
+        <translation>Last L4</translation>
+    </message>
+    <message>
+        <source>Threshold MLR</source>
+        <translation>MLR-Schwelle</translation>
+    </message>
+    <message>
+        <source>Packet length, b</source>
+        <translation>Paketlänge, B</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Dauer</translation>
+    </message>
+    <message>
+        <source>Learning Int., ms</source>
+        <translation>Lernintervall, ms</translation>
+    </message>
+    <message>
+        <source>Measuring</source>
+        <translation>Messung</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Elapsed time</source>
+        <translation>Verstrichene Zeit</translation>
+    </message>
+    <message>
+        <source>Estimate time</source>
+        <translation>Restzeit</translation>
+    </message>
+    <message>
+        <source>DF</source>
+        <translation>DF</translation>
+    </message>
+    <message>
+        <source>MLR</source>
+        <translation>MLR</translation>
+    </message>
+    <message>
+        <source>Rx frames</source>
+        <translation>Rx-Frames</translation>
+    </message>
+    <message>
+        <source>Vrx</source>
+        <translation>Vrx</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>Start A-&gt;A</source>
+        <translation>Start A-&gt;A</translation>
+    </message>
+    <message>
+        <source>Start A-&gt;B</source>
+        <translation>Start A-&gt;B</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation>Bericht speichern</translation>
+    </message>
+</context>
+<context>
     <name>MultiForm</name>
     <message>
         <source>Multistream test (Port A)</source>
@@ -794,6 +1138,73 @@ Geben Sie vier Zahlen von 0 bis 255 ein, durch Punkte getrennt.</translation>
     <message>
         <source>Save Report</source>
         <translation>Bericht speichern</translation>
+    </message>
+</context>
+<context>
+    <name>OamForm</name>
+    <message>
+        <source>OAM (Port A)</source>
+        <translation>OAM (Port A)</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>OAM mode</source>
+        <translation>OAM-Modus</translation>
+    </message>
+    <message>
+        <source>Disabled</source>
+        <translation>Deaktiviert</translation>
+    </message>
+    <message>
+        <source>Passive</source>
+        <translation>Passiv</translation>
+    </message>
+    <message>
+        <source>Active</source>
+        <translation>Aktiv</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>MAC-address</source>
+        <translation>MAC-Adresse</translation>
+    </message>
+    <message>
+        <source>Vendor</source>
+        <translation>Hersteller</translation>
+    </message>
+    <message>
+        <source>Remote LB</source>
+        <translation>Entfernter Loopback</translation>
+    </message>
+    <message>
+        <source>Start Loopback</source>
+        <translation>Loopback starten</translation>
+    </message>
+    <message>
+        <source>Stop Loopback</source>
+        <translation>Loopback stoppen</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Supported</source>
+        <translation>Unterstützt</translation>
+    </message>
+    <message>
+        <source>Unsupported</source>
+        <translation>Nicht unterstützt</translation>
     </message>
 </context>
 <context>
@@ -1120,6 +1531,21 @@ Geben Sie vier Zahlen von 0 bis 255 ein, durch Punkte getrennt.</translation>
     </message>
 </context>
 <context>
+    <name>PassForm</name>
+    <message>
+        <source>Thru</source>
+        <translation>Durchgang</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+</context>
+<context>
     <name>QApplication</name>
     <message>
         <source>Kbps</source>
@@ -1407,6 +1833,157 @@ Das Programm wird beendet.</translation>
     <message>
         <source>s</source>
         <translation>s</translation>
+    </message>
+</context>
+<context>
+    <name>StatsForm</name>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistik</translation>
+    </message>
+    <message>
+        <source>Auto reset statistics</source>
+        <translation>Statistik automatisch zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Common</source>
+        <translation>Allgemein</translation>
+    </message>
+    <message>
+        <source>Frames (Port A)</source>
+        <translation>Frames (Port A)</translation>
+    </message>
+    <message>
+        <source>Bytes (Port A)</source>
+        <translation>Bytes (Port A)</translation>
+    </message>
+    <message>
+        <source>Frames (Port B)</source>
+        <translation>Frames (Port B)</translation>
+    </message>
+    <message>
+        <source>Bytes (Port B)</source>
+        <translation>Bytes (Port B)</translation>
+    </message>
+    <message>
+        <source>Frame types</source>
+        <translation>Frametypen</translation>
+    </message>
+    <message>
+        <source>Broadcast (Port A)</source>
+        <translation>Broadcast (Port A)</translation>
+    </message>
+    <message>
+        <source>Multicast (Port A)</source>
+        <translation>Multicast (Port A)</translation>
+    </message>
+    <message>
+        <source>Unicast (Port A)</source>
+        <translation>Unicast (Port A)</translation>
+    </message>
+    <message>
+        <source>Pause (Port A)</source>
+        <translation>Pause (Port A)</translation>
+    </message>
+    <message>
+        <source>Broadcast (Port B)</source>
+        <translation>Broadcast (Port B)</translation>
+    </message>
+    <message>
+        <source>Multicast (Port B)</source>
+        <translation>Multicast (Port B)</translation>
+    </message>
+    <message>
+        <source>Unicast (Port B)</source>
+        <translation>Unicast (Port B)</translation>
+    </message>
+    <message>
+        <source>Pause (Port B)</source>
+        <translation>Pause (Port B)</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Geschwindigkeit</translation>
+    </message>
+    <message>
+        <source>L1 (Port A)</source>
+        <translation>L1 (Port A)</translation>
+    </message>
+    <message>
+        <source>L2 (Port A)</source>
+        <translation>L2 (Port A)</translation>
+    </message>
+    <message>
+        <source>L3 (Port A)</source>
+        <translation>L3 (Port A)</translation>
+    </message>
+    <message>
+        <source>L1 (Port B)</source>
+        <translation>L1 (Port B)</translation>
+    </message>
+    <message>
+        <source>L2 (Port B)</source>
+        <translation>L2 (Port B)</translation>
+    </message>
+    <message>
+        <source>L3 (Port B)</source>
+        <translation>L3 (Port B)</translation>
+    </message>
+    <message>
+        <source>Frame sizes</source>
+        <translation>Framegrößen</translation>
+    </message>
+    <message>
+        <source>Port A</source>
+        <translation>Port A</translation>
+    </message>
+    <message>
+        <source>Port B</source>
+        <translation>Port B</translation>
+    </message>
+    <message>
+        <source>Frame errors</source>
+        <translation>Framefehler</translation>
+    </message>
+    <message>
+        <source>CRC (Port A)</source>
+        <translation>CRC (Port A)</translation>
+    </message>
+    <message>
+        <source>Runt (Port A)</source>
+        <translation>Runt (Port A)</translation>
+    </message>
+    <message>
+        <source>Jabber (Port A)</source>
+        <translation>Jabber (Port A)</translation>
+    </message>
+    <message>
+        <source>CRC (Port B)</source>
+        <translation>CRC (Port B)</translation>
+    </message>
+    <message>
+        <source>Runt (Port B)</source>
+        <translation>Runt (Port B)</translation>
+    </message>
+    <message>
+        <source>Jabber (Port B)</source>
+        <translation>Jabber (Port B)</translation>
+    </message>
+    <message>
+        <source>Reset Statistics</source>
+        <translation>Statistik zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation>Bericht speichern</translation>
     </message>
 </context>
 <context>

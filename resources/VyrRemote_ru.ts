@@ -151,6 +151,168 @@ Ethernet tester %1.</source>
     </message>
 </context>
 <context>
+    <name>BertForm</name>
+    <message>
+        <source>BERT (Port A)</source>
+        <translation>BERT (Порт A)</translation>
+    </message>
+    <message>
+        <source>Test settings</source>
+        <translation>Настройки теста</translation>
+    </message>
+    <message>
+        <source>Pattern type</source>
+        <translation>Тип шаблона</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>Пользовательский</translation>
+    </message>
+    <message>
+        <source>User pattern</source>
+        <translation>Шаблон пользователя</translation>
+    </message>
+    <message>
+        <source>Frame size</source>
+        <translation>Размер кадра</translation>
+    </message>
+    <message>
+        <source>Rate units</source>
+        <translation>Единицы скорости</translation>
+    </message>
+    <message>
+        <source>kbps</source>
+        <translation>кбит/с</translation>
+    </message>
+    <message>
+        <source>Mbps</source>
+        <translation>Мбит/с</translation>
+    </message>
+    <message>
+        <source>Rate</source>
+        <translation>Скорость</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Длительность</translation>
+    </message>
+    <message>
+        <source>Offset, bytes</source>
+        <translation>Смещение, байт</translation>
+    </message>
+    <message>
+        <source>Wait synchro, ms</source>
+        <translation>Ожидание синхр., мс</translation>
+    </message>
+    <message>
+        <source>Measuring</source>
+        <translation>Измерение</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Время</translation>
+    </message>
+    <message>
+        <source>Elapsed time</source>
+        <translation>Прошло времени</translation>
+    </message>
+    <message>
+        <source>Estimate time</source>
+        <translation>Осталось времени</translation>
+    </message>
+    <message>
+        <source>Rx bit</source>
+        <translation>Принято бит</translation>
+    </message>
+    <message>
+        <source>Start A-&gt;A</source>
+        <translation>Старт A-&gt;A</translation>
+    </message>
+    <message>
+        <source>Start A-&gt;B</source>
+        <translation>Старт A-&gt;B</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Стоп</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Применить</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Сброс</translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation>Сохранить отчёт</translation>
+    </message>
+</context>
+<context>
+    <name>CableForm</name>
+    <message>
+        <source>Cable test (Port A)</source>
+        <translation>Тест кабеля (Порт A)</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Статус</translation>
+    </message>
+    <message>
+        <source>Length, m</source>
+        <translation>Длина, м</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Канал</translation>
+    </message>
+    <message>
+        <source>Polarity</source>
+        <translation>Полярность</translation>
+    </message>
+    <message>
+        <source>Latency, ns</source>
+        <translation>Задержка, нс</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Старт</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Стоп</translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation>Сохранить отчёт</translation>
+    </message>
+    <message>
+        <source>good</source>
+        <translation>норма</translation>
+    </message>
+    <message>
+        <source>short</source>
+        <translation>замыкание</translation>
+    </message>
+    <message>
+        <source>open</source>
+        <translation>обрыв</translation>
+    </message>
+    <message>
+        <source>fault</source>
+        <translation>неисправность</translation>
+    </message>
+    <message>
+        <source>immi</source>
+        <translation>рассогласование</translation>
+    </message>
+    <message>
+        <source>unknown (%1)</source>
+        <translation>неизвестно (%1)</translation>
+    </message>
+</context>
+<context>
     <name>Device</name>
     <message>
         <source>Can not start the test</source>
@@ -463,6 +625,81 @@ rate &gt; 100%</source>
     </message>
 </context>
 <context>
+    <name>LbForm</name>
+    <message>
+        <source>Loopback (Port A)</source>
+        <translation>Шлейф (Порт A)</translation>
+    </message>
+    <message>
+        <source>Level 2 settings</source>
+        <translation>Настройки уровня 2</translation>
+    </message>
+    <message>
+        <source>Replace MAC</source>
+        <translation>Заменять MAC</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Источник</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>Назначение</translation>
+    </message>
+    <message>
+        <source>Replace VLAN ID</source>
+        <translation>Заменять VLAN ID</translation>
+    </message>
+    <message>
+        <source>Replace priority</source>
+        <translation>Заменять приоритет</translation>
+    </message>
+    <message>
+        <source>Level 3 settings</source>
+        <translation>Настройки уровня 3</translation>
+    </message>
+    <message>
+        <source>Replace IP</source>
+        <translation>Заменять IP</translation>
+    </message>
+    <message>
+        <source>Replace ToS</source>
+        <translation>Заменять ToS</translation>
+    </message>
+    <message>
+        <source>Replace DSCP</source>
+        <translation>Заменять DSCP</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Выкл.</translation>
+    </message>
+    <message>
+        <source>Level 1</source>
+        <translation>Уровень 1</translation>
+    </message>
+    <message>
+        <source>Level 2</source>
+        <translation>Уровень 2</translation>
+    </message>
+    <message>
+        <source>Level 3</source>
+        <translation>Уровень 3</translation>
+    </message>
+    <message>
+        <source>Level 4</source>
+        <translation>Уровень 4</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Применить</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Сброс</translation>
+    </message>
+</context>
+<context>
     <name>MainForm</name>
     <message>
         <source>Serial Connection</source>
@@ -674,6 +911,113 @@ Enter four numbers from 0 to 255 separated by dots.</source>
     </message>
 </context>
 <context>
+    <name>MdiForm</name>
+    <message>
+        <source>MDI test (Port A)</source>
+        <translation>Тест MDI (Порт A)</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>Advanced</source>
+        <translation>Дополнительно</translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation>Единицы</translation>
+    </message>
+    <message>
+        <source>kbps</source>
+        <translation>кбит/с</translation>
+    </message>
+    <message>
+        <source>Mbps</source>
+        <translation>Мбит/с</translation>
+    </message>
+    <message>
+        <source>Load L4</source>
+        <translation>Нагрузка L4</translation>
+    </message>
+    <message>
+        <source>Threshold MLR</source>
+        <translation>Порог MLR</translation>
+    </message>
+    <message>
+        <source>Packet length, b</source>
+        <translation>Длина пакета, байт</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Длительность</translation>
+    </message>
+    <message>
+        <source>Learning Int., ms</source>
+        <translation>Инт. обучения, мс</translation>
+    </message>
+    <message>
+        <source>Measuring</source>
+        <translation>Измерение</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Статус</translation>
+    </message>
+    <message>
+        <source>Elapsed time</source>
+        <translation>Прошло времени</translation>
+    </message>
+    <message>
+        <source>Estimate time</source>
+        <translation>Осталось времени</translation>
+    </message>
+    <message>
+        <source>DF</source>
+        <translation>DF</translation>
+    </message>
+    <message>
+        <source>MLR</source>
+        <translation>MLR</translation>
+    </message>
+    <message>
+        <source>Rx frames</source>
+        <translation>Прин. кадры</translation>
+    </message>
+    <message>
+        <source>Vrx</source>
+        <translation>Vrx</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Значение</translation>
+    </message>
+    <message>
+        <source>Start A-&gt;A</source>
+        <translation>Старт A-&gt;A</translation>
+    </message>
+    <message>
+        <source>Start A-&gt;B</source>
+        <translation>Старт A-&gt;B</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Стоп</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Применить</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Сброс</translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation>Сохранить отчёт</translation>
+    </message>
+</context>
+<context>
     <name>MultiForm</name>
     <message>
         <source>Multistream test (Port A)</source>
@@ -794,6 +1138,73 @@ Enter four numbers from 0 to 255 separated by dots.</source>
     <message>
         <source>Save Report</source>
         <translation>Сохранить отчёт</translation>
+    </message>
+</context>
+<context>
+    <name>OamForm</name>
+    <message>
+        <source>OAM (Port A)</source>
+        <translation>OAM (Порт A)</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>OAM mode</source>
+        <translation>Режим OAM</translation>
+    </message>
+    <message>
+        <source>Disabled</source>
+        <translation>Выключен</translation>
+    </message>
+    <message>
+        <source>Passive</source>
+        <translation>Пассивный</translation>
+    </message>
+    <message>
+        <source>Active</source>
+        <translation>Активный</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Результат</translation>
+    </message>
+    <message>
+        <source>MAC-address</source>
+        <translation>MAC-адрес</translation>
+    </message>
+    <message>
+        <source>Vendor</source>
+        <translation>Производитель</translation>
+    </message>
+    <message>
+        <source>Remote LB</source>
+        <translation>Удалённый шлейф</translation>
+    </message>
+    <message>
+        <source>Start Loopback</source>
+        <translation>Старт шлейфа</translation>
+    </message>
+    <message>
+        <source>Stop Loopback</source>
+        <translation>Стоп шлейфа</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Применить</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Сброс</translation>
+    </message>
+    <message>
+        <source>Supported</source>
+        <translation>Поддерживается</translation>
+    </message>
+    <message>
+        <source>Unsupported</source>
+        <translation>Не поддерживается</translation>
     </message>
 </context>
 <context>
@@ -1120,6 +1531,21 @@ Enter four numbers from 0 to 255 separated by dots.</source>
     </message>
 </context>
 <context>
+    <name>PassForm</name>
+    <message>
+        <source>Thru</source>
+        <translation>Транзит</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Старт</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Стоп</translation>
+    </message>
+</context>
+<context>
     <name>QApplication</name>
     <message>
         <source>Kbps</source>
@@ -1407,6 +1833,157 @@ Program is now closed.</source>
     <message>
         <source>s</source>
         <translation>с</translation>
+    </message>
+</context>
+<context>
+    <name>StatsForm</name>
+    <message>
+        <source>Statistics</source>
+        <translation>Статистика</translation>
+    </message>
+    <message>
+        <source>Auto reset statistics</source>
+        <translation>Автосброс статистики</translation>
+    </message>
+    <message>
+        <source>Common</source>
+        <translation>Общие</translation>
+    </message>
+    <message>
+        <source>Frames (Port A)</source>
+        <translation>Кадры (Порт A)</translation>
+    </message>
+    <message>
+        <source>Bytes (Port A)</source>
+        <translation>Байты (Порт A)</translation>
+    </message>
+    <message>
+        <source>Frames (Port B)</source>
+        <translation>Кадры (Порт B)</translation>
+    </message>
+    <message>
+        <source>Bytes (Port B)</source>
+        <translation>Байты (Порт B)</translation>
+    </message>
+    <message>
+        <source>Frame types</source>
+        <translation>Типы кадров</translation>
+    </message>
+    <message>
+        <source>Broadcast (Port A)</source>
+        <translation>Широковещательные (Порт A)</translation>
+    </message>
+    <message>
+        <source>Multicast (Port A)</source>
+        <translation>Групповые (Порт A)</translation>
+    </message>
+    <message>
+        <source>Unicast (Port A)</source>
+        <translation>Индивидуальные (Порт A)</translation>
+    </message>
+    <message>
+        <source>Pause (Port A)</source>
+        <translation>Пауза (Порт A)</translation>
+    </message>
+    <message>
+        <source>Broadcast (Port B)</source>
+        <translation>Широковещательные (Порт B)</translation>
+    </message>
+    <message>
+        <source>Multicast (Port B)</source>
+        <translation>Групповые (Порт B)</translation>
+    </message>
+    <message>
+        <source>Unicast (Port B)</source>
+        <translation>Индивидуальные (Порт B)</translation>
+    </message>
+    <message>
+        <source>Pause (Port B)</source>
+        <translation>Пауза (Порт B)</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Скорость</translation>
+    </message>
+    <message>
+        <source>L1 (Port A)</source>
+        <translation>L1 (Порт A)</translation>
+    </message>
+    <message>
+        <source>L2 (Port A)</source>
+        <translation>L2 (Порт A)</translation>
+    </message>
+    <message>
+        <source>L3 (Port A)</source>
+        <translation>L3 (Порт A)</translation>
+    </message>
+    <message>
+        <source>L1 (Port B)</source>
+        <translation>L1 (Порт B)</translation>
+    </message>
+    <message>
+        <source>L2 (Port B)</source>
+        <translation>L2 (Порт B)</translation>
+    </message>
+    <message>
+        <source>L3 (Port B)</source>
+        <translation>L3 (Порт B)</translation>
+    </message>
+    <message>
+        <source>Frame sizes</source>
+        <translation>Размеры кадров</translation>
+    </message>
+    <message>
+        <source>Port A</source>
+        <translation>Порт A</translation>
+    </message>
+    <message>
+        <source>Port B</source>
+        <translation>Порт B</translation>
+    </message>
+    <message>
+        <source>Frame errors</source>
+        <translation>Ошибки кадров</translation>
+    </message>
+    <message>
+        <source>CRC (Port A)</source>
+        <translation>CRC (Порт A)</translation>
+    </message>
+    <message>
+        <source>Runt (Port A)</source>
+        <translation>Короткие (Порт A)</translation>
+    </message>
+    <message>
+        <source>Jabber (Port A)</source>
+        <translation>Jabber (Порт A)</translation>
+    </message>
+    <message>
+        <source>CRC (Port B)</source>
+        <translation>CRC (Порт B)</translation>
+    </message>
+    <message>
+        <source>Runt (Port B)</source>
+        <translation>Короткие (Порт B)</translation>
+    </message>
+    <message>
+        <source>Jabber (Port B)</source>
+        <translation>Jabber (Порт B)</translation>
+    </message>
+    <message>
+        <source>Reset Statistics</source>
+        <translation>Сбросить статистику</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Применить</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Сброс</translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation>Сохранить отчёт</translation>
     </message>
 </context>
 <context>

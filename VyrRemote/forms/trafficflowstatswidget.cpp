@@ -23,6 +23,15 @@ TrafficFlowStatsWidget::TrafficFlowStatsWidget(QWidget *parent)
     columns->setMinimumSectionSize(MinimumColumnWidth);
     columns->setSectionResizeMode(QHeaderView::ResizeToContents);
     ui->tRes->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    fitTable();
+}
+
+void TrafficFlowStatsWidget::fitTable()
+{
+    // The layout may give the table less than its size hint; its minimum
+    // size holds every row and column.
+    ui->tRes->horizontalHeader()->resizeSections(QHeaderView::ResizeToContents);
+    fitTableToContents(ui->tRes, QSize());
 }
 
 TrafficFlowStatsWidget::~TrafficFlowStatsWidget()
@@ -33,6 +42,7 @@ TrafficFlowStatsWidget::~TrafficFlowStatsWidget()
 void TrafficFlowStatsWidget::retranslate()
 {
     ui->retranslateUi(this);
+    fitTable();
 }
 
 void TrafficFlowStatsWidget::fillStats(unsigned status, const flow_stats_t *stats, bool running,
@@ -52,4 +62,5 @@ void TrafficFlowStatsWidget::showStats(const FlowStatsView &view)
         if (QTableWidgetItem *item = tableItem(ui->tRes, row, CoefColumn))
             item->setData(Qt::DisplayRole, view.coef[row]);
     }
+    fitTable();
 }

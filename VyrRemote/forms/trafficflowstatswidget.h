@@ -26,5 +26,7 @@ public:
     void showStats(const FlowStatsView &view);
 
 private:
+    void fitTable();
+
     Ui::TrafficFlowStatsWidget *ui;
 };

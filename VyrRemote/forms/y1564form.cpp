@@ -7,8 +7,7 @@
 #include "trafficformat.h"
 
 #include <QSignalBlocker>
-#include <QStyle>
-#include <QStyleOptionFrame>
+#include <QStringList>
 
 #include <memory>
 #include <vector>
@@ -176,19 +175,11 @@ void Y1564Form::fitStatusField()
     // the current language needs more.
     constexpr int StatusFieldMaximum = 200;
     constexpr unsigned LastStatusCode = StatusIncompatibleFw + 1;   // one past the table: "Unknown status"
-    QLineEdit *field = ui->lPerfStatus;
-    int widest = 0;
+    QStringList statuses;
     for (unsigned code = 0; code <= LastStatusCode; ++code)
-        widest = qMax(widest, field->fontMetrics().horizontalAdvance(testStatusText(code)));
-    QStyleOptionFrame option;
-    option.initFrom(field);
-    option.lineWidth = field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, field);
-    // Two pixels of the line edit's own margin on each side, as it lays out its text.
-    const QSize content(widest + 2 * 2 + field->textMargins().left() + field->textMargins().right(),
-                        field->sizeHint().height());
-    const int needed = field->style()->sizeFromContents(QStyle::CT_LineEdit, &option, content, field).width();
-    field->setMinimumWidth(qMin(needed, QWIDGETSIZE_MAX));
-    field->setMaximumWidth(qMax(needed, StatusFieldMaximum));
+        statuses << testStatusText(code);
+    reserveWidthFor(ui->lPerfStatus, statuses);
+    ui->lPerfStatus->setMaximumWidth(qMax(ui->lPerfStatus->minimumWidth(), StatusFieldMaximum));
 }
 
 // ---- stream pages -------------------------------------------------------------

@@ -2,6 +2,13 @@
 #include "ui_mainform.h"
 
 #include "asymtrafficform.h"
+#include "bertform.h"
+#include "cableform.h"
+#include "lbform.h"
+#include "mdiform.h"
+#include "oamform.h"
+#include "passform.h"
+#include "statsform.h"
 #include "testtabform.h"
 #include "trafficform.h"
 
@@ -218,6 +225,13 @@ void MainForm::createForms()
     formList[FormJitter] = new JitterForm(&device);
     formList[FormY1564] = new Y1564Form(&device);
     formList[FormRfc] = new RfcForm(&device);
+    formList[FormBert] = new BertForm(&device);
+    formList[FormPass] = new PassForm(&device);
+    formList[FormStats] = new StatsForm(&device);
+    formList[FormCable] = new CableForm(&device);
+    formList[FormLoopback] = new LbForm(&device);
+    formList[FormOam] = new OamForm(&device);
+    formList[FormMdi] = new MdiForm(&device);
 }
 
 bool MainForm::checkUser(const QString &login, const QString &password)

@@ -1,6 +1,11 @@
 #include "textfunctions.h"
 
+#include <QComboBox>
 #include <QDebug>
+#include <QLineEdit>
+#include <QStyle>
+#include <QStyleOptionComboBox>
+#include <QStyleOptionFrame>
 #include <QTableWidget>
 #include <QTableWidgetItem>
 #include <QWidget>
@@ -47,8 +52,13 @@ bool markChangedInt(QWidget *widget, int value, int stored)
 
 bool markChangedDouble(QWidget *widget, double value, double stored)
 {
+    return markChangedDouble(widget, value, stored, DoubleTolerance);
+}
+
+bool markChangedDouble(QWidget *widget, double value, double stored, double tolerance)
+{
     // Written so that a NaN on either side counts as a difference.
-    const bool equal = std::fabs(value - stored) < DoubleTolerance;
+    const bool equal = std::fabs(value - stored) < tolerance;
     return mark(widget, !equal);
 }
 
@@ -84,4 +94,36 @@ QTableWidgetItem *tableItem(QTableWidget *table, int row, int column)
         return item;
     table->setItem(row, column, new QTableWidgetItem);
     return table->item(row, column);
+}
+
+void setMinimumTextWidth(const QList<QLineEdit *> &edits, const QStringList &texts)
+{
+    for (QLineEdit *edit : edits)
+        reserveWidthFor(edit, texts);
+}
+
+void setMinimumTextWidth(QComboBox *combo)
+{
+    if (!combo)
+        return;
+    // The room the style leaves around the text field, measured on the
+    // combo's present size; the field itself keeps 2 px beside the text.
+    constexpr int FieldMargin = 2;
+    QStyleOptionComboBox option;
+    option.initFrom(combo);
+    option.editable = combo->isEditable();
+    option.frame = combo->hasFrame();
+    option.iconSize = combo->iconSize();
+    option.subControls = QStyle::SC_All;
+    const QRect field = combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo);
+    const int around = option.rect.width() - field.width();
+    const QFontMetrics fm = combo->fontMetrics();
+    int text = 0;
+    for (int i = 0; i < combo->count(); ++i) {
+        int width = fm.horizontalAdvance(combo->itemText(i));
+        if (!combo->itemIcon(i).isNull())
+            width += combo->iconSize().width() + 4;
+        text = qMax(text, width);
+    }
+    combo->setMinimumWidth(text + FieldMargin + around);
 }

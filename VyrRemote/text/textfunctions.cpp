@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QRegularExpression>
 #include <QStringList>
 #include <QtEndian>
 
@@ -196,6 +197,37 @@ uint32_t stringToIp(const QString &text)
             address |= uint32_t(v & 0xFF) << (24 - 8 * i);
     }
     return address;
+}
+
+namespace {
+
+const char *const MacAddressPattern = "^([0-9A-Fa-f]{2}[:-]){5}([0-9A-Fa-f]{2})$";
+const char *const IpOctetPattern = "(?:[0-1]?[0-9]?[0-9]|2[0-4][0-9]|25[0-5])";
+
+} // namespace
+
+QString macAddressPattern()
+{
+    return QLatin1String(MacAddressPattern);
+}
+
+QString ipAddressPattern()
+{
+    const QString octet = QLatin1String(IpOctetPattern);
+    return QLatin1Char('^') + QStringList{octet, octet, octet, octet}.join(QLatin1String("\\.")) + QLatin1Char('$');
+}
+
+bool isMacText(const QString &text)
+{
+    // QRegularExpression matches from any thread at once (QRegExp does not).
+    static const QRegularExpression re(QRegularExpression::anchoredPattern(macAddressPattern()));
+    return re.match(text).hasMatch();
+}
+
+bool isIpText(const QString &text)
+{
+    static const QRegularExpression re(QRegularExpression::anchoredPattern(ipAddressPattern()));
+    return re.match(text).hasMatch();
 }
 
 QString clockIdToString(const uint8_t *clockId)

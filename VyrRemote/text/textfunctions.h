@@ -1,11 +1,13 @@
 #pragma once
 
 #include <QColor>
+#include <QList>
 #include <QSize>
 #include <QString>
 #include <QTime>
 #include <cstdint>
 
+class QComboBox;
 class QLineEdit;
 class QStringList;
 class QTableView;
@@ -75,6 +77,14 @@ QString ipToString(uint32_t address, bool leastSignificantFirst = false);
 // and each part keeps its low 8 bits (callers validate the text first).
 uint32_t stringToIp(const QString &text);
 
+// The address patterns of the edit fields (exact match): six two-digit hex
+// groups joined by ':' or '-'; four dotted decimal numbers 0-255.
+QString macAddressPattern();
+QString ipAddressPattern();
+// Whether a text is a complete address by those patterns.
+bool isMacText(const QString &text);
+bool isIpText(const QString &text);
+
 // PTP clock identity, "00-1A-2B-FF-FE-3C-4D-5E".
 QString clockIdToString(const uint8_t *clockId);
 
@@ -118,6 +128,15 @@ int modelPortCount(unsigned deviceType);
 // a cell outside the table.
 QTableWidgetItem *tableItem(QTableWidget *table, int row, int column);
 
+// Gives each edit the minimum width that shows the widest of the texts
+// whole, in the edit's own font and style (a layout that shares space by
+// stretch factors may otherwise squeeze it below its text). Call again
+// after a language switch when the texts are translated.
+void setMinimumTextWidth(const QList<QLineEdit *> &edits, const QStringList &texts);
+// The same for a combo box: wide enough that its text field shows every
+// entry whole (the style's own size hint may leave less room than that).
+void setMinimumTextWidth(QComboBox *combo);
+
 // Field colours of the editing forms, each set as "color: #rrggbb".
 QColor fieldColourEqual();    // black: value equals the applied record
 QColor fieldColourChanged();  // blue: value differs from the applied record
@@ -130,6 +149,9 @@ void setFieldColour(QWidget *widget, const QColor &colour);
 bool markChangedInt(QWidget *widget, int value, int stored);
 // Equal when the difference is below 0.00001; NaN always differs.
 bool markChangedDouble(QWidget *widget, double value, double stored);
+// The same with a tolerance of the caller's (below the field's step, so that
+// a one-step edit is always marked).
+bool markChangedDouble(QWidget *widget, double value, double stored, double tolerance);
 // Flags compare by their low 8 bits, as the records keep them in one byte.
 bool markChangedBool(QWidget *widget, int value, int stored);
 // Time of day against stored seconds; milliseconds are ignored.

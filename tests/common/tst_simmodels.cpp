@@ -3,6 +3,7 @@
 // ends by itself, as a tester does. Driven through the responder directly.
 
 #include "simremote.h"
+#include "simrequest.h"
 #include "simtests.h"
 #include "rfcrecords.h"
 #include "trafficrecords.h"
@@ -17,19 +18,6 @@ namespace {
 QByteArray request(quint8 command, const QByteArray &fields)
 {
     return QByteArray(1, char(command)) + fields;
-}
-
-QByteArray le32(quint32 v)
-{
-    char b[4];
-    qToLittleEndian(v, b);
-    return QByteArray(b, 4);
-}
-
-QByteArray answer(SimRemoteResponder &r, const QByteArray &req)
-{
-    const QList<SimReply> replies = r.handle(req);
-    return replies.isEmpty() ? QByteArray() : replies.first().payload;
 }
 
 // One results request of a test, as its record (all zero when the reply

@@ -5,8 +5,13 @@
 // the message boxes the forms run with exec().
 
 #include "../support/deviceworker.h"
+#include "../support/widgetlookup.h"
+#include "headersettings.h"
 
 #include <QApplication>
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QtTest>
@@ -153,7 +158,114 @@ public:
         QCOMPARE(quint8(request.at(6)), test);
         QTRY_VERIFY_WITH_TIMEOUT(!stop->isEnabled(), EventuallyMs);
     }
+
+    // The tester runs nothing (the form sees it at the next poll).
+    void clearProcesses()
+    {
+        tester([](SimRemoteResponder &r) {
+            for (auto &p : r.status.process)
+                p.tx = p.rx = 0;
+        });
+    }
+
+    // Waits for the next settings record of a test sent to a port and
+    // returns it (all zero on time-out).
+    template <class T>
+    T nextSentSettings(port_t port, quint8 test)
+    {
+        if (!waitForSettingsSent(port, test))
+            return T{};
+        return recordFrom<T>(sentSettings(port, test).last());
+    }
 };
+
+// What a test of one form holds: a simulated tester, a Device connected to
+// it, and the form under test. A test class derives from QObject and this.
+template <class Form>
+class FormUnderTest
+{
+protected:
+    std::unique_ptr<FormRig> rig;
+    Form *form = nullptr;
+
+    template <class T>
+    T *child(const char *name) const
+    {
+        return findWidget<T>(form, name);
+    }
+
+    // A fresh tester (prepare stores what it holds before the link comes
+    // up), connected, and the form built at the given size.
+    bool startForm(const QSize &size, const std::function<void(FormRig &)> &prepare = nullptr)
+    {
+        rig.reset(new FormRig(0));
+        if (prepare)
+            prepare(*rig);
+        if (!rig->connectDevice())
+            return false;
+        form = new Form(rig->device);
+        form->resize(size);
+        return true;
+    }
+
+    void stopForm()
+    {
+        delete form;
+        form = nullptr;
+        rig.reset();
+    }
+
+    // Before each test, after the fixtures are stored: Port A, nothing
+    // running, plain records, the form shown and read again, nothing marked
+    // and the request log empty.
+    bool resetForm()
+    {
+        rig->device->setCurrentProcess(PortA);
+        if (!rig->drain())
+            return false;
+        rig->clearProcesses();
+        rig->tester([](SimRemoteResponder &r) {
+            r.realistic = false;
+            r.resultsValid = 1;
+        });
+        form->activate();
+        if (!rig->drain())
+            return false;
+        form->bResetClicked();
+        if (!rig->drain())
+            return false;
+        if (form->metaObject()->indexOfSlot("gotApplied()") >= 0)
+            QMetaObject::invokeMethod(form, "gotApplied");
+        if (auto *apply = form->template findChild<QPushButton *>(QStringLiteral("bApply")))
+            apply->setEnabled(false);
+        rig->sim.clearRequests();
+        return true;
+    }
+};
+
+// A frame header with every field set and patterns in its reserved bytes,
+// for the settings records that embed one.
+inline header_settings_t headerFixture()
+{
+    header_settings_t h;
+    memset(&h, 0, sizeof h);
+    h.reserved1[0] = 0x11;
+    h.reserved1[1] = 0x22;
+    h.reserved1[2] = 0x33;
+    h.ipDest = ipv4(172, 16, 0, 9);
+    const uint8_t mac[6] = {0x02, 0x00, 0x5e, 0x10, 0x20, 0x30};
+    memcpy(h.macDest, mac, 6);
+    h.qosMode = QosTos;
+    h.tos = uint8_t(3 << 5 | 2 << 1 | 1);
+    h.ttl = 64;
+    h.dscp = uint8_t(10 << 2);
+    h.reserved2 = 0x44;
+    h.udpSrc = 1234;
+    h.udpDst = 4321;
+    h.level3 = 1;
+    h.level4 = 1;
+    return h;
+}
 
 // Closes every message box that comes up while it lives, remembering its
 // title and text.
@@ -182,4 +294,53 @@ public:
 
 private:
     QTimer m_timer;
+};
+
+// Answers the file name dialogs that come up while it lives: once the
+// tester's proposal is in the name field, types `name` over it (an empty
+// name keeps the proposal) and accepts, or cancels when `name` is null.
+class FileNameAnswer
+{
+public:
+    explicit FileNameAnswer(const QString &name)
+        : m_name(name)
+    {
+        m_timer.setInterval(20);
+        QObject::connect(&m_timer, &QTimer::timeout, [this] {
+            auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+            QLineEdit *field = dialog ? dialog->findChild<QLineEdit *>() : nullptr;
+            if (!field)
+                return;
+            if (field->text().isEmpty()) {
+                // No proposal from the tester (the link is down): give up
+                // rather than leave the test waiting in the dialog.
+                if (!m_waiting.isValid())
+                    m_waiting.start();
+                if (m_waiting.hasExpired(EventuallyMs)) {
+                    ++unanswered;
+                    m_waiting.invalidate();
+                    dialog->reject();
+                }
+                return;
+            }
+            m_waiting.invalidate();
+            ++answered;
+            if (m_name.isNull()) {
+                dialog->reject();
+            } else {
+                if (!m_name.isEmpty())
+                    field->setText(m_name);
+                dialog->accept();
+            }
+        });
+        m_timer.start();
+    }
+
+    int answered = 0;
+    int unanswered = 0;   // dialogs closed for want of a proposal
+
+private:
+    QString m_name;
+    QTimer m_timer;
+    QElapsedTimer m_waiting;
 };

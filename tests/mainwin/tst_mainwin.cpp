@@ -515,7 +515,7 @@ void TestMainWin::reportLoadedShowsTrafficForm()
     QCOMPARE(f.w->getDevice()->getCurrentProcess(), PortB);
     QVERIFY(form->isVisible());
 
-    f.w->reportLoaded(PortB, 14);
+    f.w->reportLoaded(PortB, 18);
     QVERIFY(form->isVisible());
     QCOMPARE(answerer.seen.size(), 0);
 }

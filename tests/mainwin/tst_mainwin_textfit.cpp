@@ -2,14 +2,16 @@
 // German, at the window size the tests give it (mainwinrig.h): the window
 // unconnected, connected with the FPGA box and busy port panels, and with
 // every form of its form list shown in turn, so that a form added to the
-// list is checked here without a change to this file. The traffic form is
-// also filled with the longest results its record can carry.
+// list is checked here without a change to this file. The traffic form (the
+// symmetric page of the traffic button's window) is also filled with the
+// longest results its record can carry.
 //
 // VYR_SCREENSHOT_DIR=/some/folder leaves Russian pictures of the window
 // with the traffic form's two pages there.
 
 #include "mainwinrig.h"
 #include "modalanswerer.h"
+#include "trafficform.h"
 #include "trafficrecords.h"
 
 #include <QScrollBar>
@@ -128,8 +130,13 @@ void TestMainWinTextFit::trafficFormWithLongestResults()
     button->click();
     QVERIFY(rig.drain());
 
-    auto *tabs = rig.get<QTabWidget>("tabWidget");
-    auto *table = rig.get<QTableWidget>("tRes");
+    // The traffic form is the symmetric page of the traffic button's tab
+    // form; its own tabs hold the settings and the measuring pages.
+    auto *form = rig.w->findChild<TrafficForm *>();
+    QVERIFY(form);
+    QTRY_VERIFY(form->isVisible());
+    auto *tabs = findWidget<QTabWidget>(form, "tabWidget");
+    auto *table = findWidget<QTableWidget>(form, "tRes");
     QTRY_COMPARE(table->item(2, 0) ? table->item(2, 0)->text() : QString(),
                  QStringLiteral("18446744073709551615"));
 

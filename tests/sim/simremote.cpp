@@ -378,6 +378,20 @@ QList<SimReply> SimRemoteResponder::handle(const QByteArray &request)
         const quint8 code = f.u8();
         if (f.ok() && port < 3)
             topology[port] = code;
+        // Pass-through shows in the port's process word like a running test.
+        if (f.ok() && port < 2 && code == TopologyPassThroughOn)
+            status.process[port].tx |= 1u << ProcessBitPassThrough;
+        if (f.ok() && port < 2 && code == TopologyPassThroughOff)
+            status.process[port].tx &= ~(1u << ProcessBitPassThrough);
+        // A test port takes its loopback level at once (off is level 0).
+        if (f.ok() && realistic && port < 2 && code >= TopologyLoopbackOff && code <= TopologyLoopbackLevel4) {
+            const quint8 level = quint8(code - TopologyLoopbackOff);
+            status.loopback[port].level = level;
+            if (level)
+                status.process[port].tx |= 1u << ProcessBitLoopback;
+            else
+                status.process[port].tx &= ~(1u << ProcessBitLoopback);
+        }
         out = byteReply(1);
         break;
     }

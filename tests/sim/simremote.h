@@ -62,7 +62,7 @@ public:
 
     // --- identity and status ------------------------------------------------
     get_device_info_resp_t info;
-    get_device_status_resp_t status;   // process words follow the 0x09 requests
+    get_device_status_resp_t status;   // process words follow 0x09 and the pass-through and loopback codes of 0x0A
     get_sync_status_resp_t syncStatus;
     device_settings_t deviceSettings;
 

@@ -47,18 +47,6 @@ QByteArray trafficDefaults(quint32 port)
 constexpr double LineBytesPerSecond = 125000000.0;
 constexpr quint32 WireOverhead = 20;
 
-// Share of the line a rate asks for, in its unit.
-double lineShare(quint8 unit, quint16 rate)
-{
-    switch (unit) {
-    case 0: return qBound(0.0, rate / 100.0, 1.0);
-    case 1: return qBound(0.0, rate / 1e9, 1.0);
-    case 2: return qBound(0.0, rate / 1e6, 1.0);
-    case 3: return qBound(0.0, rate / 1e3, 1.0);
-    default: return 1.0;
-    }
-}
-
 // What a flow at the given rate, in frames of the given length, has sent
 // and received after so many seconds: one frame in 100000 is lost.
 struct FlowCount
@@ -71,7 +59,7 @@ struct FlowCount
 
 FlowCount flowCount(quint8 unit, quint16 rate, quint16 packetLength, qint64 seconds)
 {
-    const double share = lineShare(unit, rate);
+    const double share = simLineShare(unit, rate);
     FlowCount c;
     c.length = qBound<quint32>(64, packetLength, 9600);
     c.txFrames = quint32(share * LineBytesPerSecond / (c.length + WireOverhead) * seconds);

@@ -21,3 +21,14 @@ const SimTestModel &simTestModel(quint8 test)
     Q_UNUSED(registered);
     return test < 32 ? models[test] : empty;
 }
+
+double simLineShare(quint8 rateUnit, double rate)
+{
+    switch (rateUnit) {
+    case 0: return qBound(0.0, rate / 100.0, 1.0);
+    case 1: return qBound(0.0, rate / 1e9, 1.0);
+    case 2: return qBound(0.0, rate / 1e6, 1.0);
+    case 3: return qBound(0.0, rate / 1e3, 1.0);
+    default: return 1.0;
+    }
+}

@@ -9,6 +9,8 @@
 // its own source file (simtest_*.cpp) with a register function that fills the
 // entries of its test ids; an id without an entry keeps the pattern blocks.
 
+#include "headersettings.h"
+
 #include <QByteArray>
 #include <QtGlobal>
 
@@ -66,6 +68,28 @@ T simRecordOf(const QByteArray &bytes)
     if (bytes.size() == int(sizeof(T)))
         std::memcpy(&record, bytes.constData(), sizeof(T));
     return record;
+}
+
+// The share (0 to 1) of a 1 Gbit/s line that a rate in a settings record's
+// unit asks for: unit 0 percent, 1 bps, 2 kbps, 3 Mbps; any other unit asks
+// for the whole line.
+double simLineShare(quint8 rateUnit, double rate);
+
+// The frame header of a fresh tester's test settings: IPv4 and UDP
+// (5000 -> 5001, TTL 64) towards the other port's factory address
+// (192.168.0.2 from Port A, 192.168.0.1 from Port B), MAC by ARP.
+inline header_settings_t simDefaultHeader(quint32 port)
+{
+    header_settings_t h;
+    std::memset(&h, 0, sizeof h);
+    h.ipDest = port == 0 ? 0xC0A80002u : 0xC0A80001u;
+    h.arp = 1;
+    h.ttl = 64;
+    h.udpSrc = 5000;
+    h.udpDst = 5001;
+    h.level3 = 1;
+    h.level4 = 1;
+    return h;
 }
 
 // The model of a test id; an empty model for ids nobody registered.

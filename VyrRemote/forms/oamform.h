@@ -1,0 +1,37 @@
+#pragma once
+
+#include "testform.h"
+
+namespace Ui {
+class OamForm;
+}
+
+// Form of the link OAM test (test id 14): sets the OAM mode of the current
+// port (oam_settings_t), starts and stops the test and shows what the link
+// partner reports (oam_results_t). Start, Stop and Reset stay usable
+// whatever the polled status says.
+class OamForm : public TestForm
+{
+    Q_OBJECT
+public:
+    explicit OamForm(Device *device, QWidget *parent = nullptr);
+    ~OamForm() override;
+
+    void retranslate() override;
+
+public slots:
+    void cbModeIndexChanged(int index);
+    void gotApplied();
+    void fillFormFromSettings() override;
+    void fillFormFromResults() override;
+    void fillSettingsFromForm() override;
+    void setButtonsEnabled() override;
+    void disableApply();
+
+private:
+    // Minimum widths of the mode list and the result fields for their
+    // longest texts in the language in force.
+    void fitResultFields();
+
+    Ui::OamForm *ui;
+};

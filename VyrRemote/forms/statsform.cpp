@@ -1,0 +1,243 @@
+#include "statsform.h"
+#include "ui_statsform.h"
+
+#include "device.h"
+#include "fieldwidths.h"
+#include "filenamedialog.h"
+#include "statsformat.h"
+#include "testinfo.h"
+#include "textfunctions.h"
+
+#include <QDebug>
+#include <QSignalBlocker>
+
+#include <limits>
+
+static_assert(sizeof(stats_settings_t) == testSettingsSize(TestStatistics), "statistics settings size");
+static_assert(sizeof(stats_results_t) == testResultsSize(TestStatistics), "statistics results size");
+
+namespace {
+
+constexpr int RowHeight = 20;   // as designed; more when the font needs it
+constexpr int RxColumn = 0;
+constexpr int TxColumn = 1;
+// Rows of one port in each table; Port B's follow Port A's.
+constexpr int CommonRowsPerPort = 2;
+constexpr int TypeRowsPerPort = 4;
+constexpr int SpeedRowsPerPort = 3;
+constexpr int ErrorRowsPerPort = 3;
+
+void setCell(QTableWidget *table, int row, int column, const QString &text)
+{
+    if (QTableWidgetItem *item = tableItem(table, row, column))
+        item->setData(Qt::DisplayRole, text);
+}
+
+void setRow(QTableWidget *table, int row, const QString &rx, const QString &tx)
+{
+    setCell(table, row, RxColumn, rx);
+    setCell(table, row, TxColumn, tx);
+}
+
+void showRows(QTableWidget *table, int first, int count, bool show)
+{
+    for (int row = first; row < first + count; ++row)
+        table->setRowHidden(row, !show);
+}
+
+} // namespace
+
+StatsForm::StatsForm(Device *device, QWidget *parent)
+    : IRetranslatable(parent)
+    , ui(new Ui::StatsForm)
+    , device(device)
+    , statsInfo(device->getStatsInfo())
+{
+    ui->setupUi(this);
+
+    const auto q = Qt::QueuedConnection;
+    connect(ui->bApply, &QPushButton::clicked, this, &StatsForm::bApplyClicked);
+    connect(ui->bReset, &QPushButton::clicked, this, &StatsForm::bResetClicked);
+    connect(ui->cRst, &QCheckBox::toggled, this, &StatsForm::cRstToggled);
+    connect(ui->bResetStats, &QPushButton::clicked, device, &Device::resetStatistics, q);
+    connect(ui->saveReportButton, &QPushButton::clicked, this, &StatsForm::bSaveReportClicked);
+    connect(this, &StatsForm::receiveSettings, statsInfo, &TestInfo::receiveSettings, q);
+    connect(this, &StatsForm::sendSettings, statsInfo, &TestInfo::sendSettings, q);
+    connect(this, &StatsForm::receiveResults, statsInfo, &TestInfo::receiveResults, q);
+    connect(statsInfo, &TestInfo::settingsReceived, this, &StatsForm::settingsReceived, q);
+    connect(statsInfo, &TestInfo::resultsReceived, this, &StatsForm::resultsReceived, q);
+    connect(device, &Device::deviceStatusUpdated, this, &StatsForm::deviceStatusUpdated, q);
+    connect(this, &StatsForm::saveReportToFile, device, &Device::saveReportToFile, q);
+
+    fitTables();
+    ui->bApply->setEnabled(false);
+}
+
+StatsForm::~StatsForm()
+{
+    delete ui;
+}
+
+void StatsForm::retranslate()
+{
+    ui->retranslateUi(this);
+    // Rates carry translated unit words: redraw what is held.
+    fitTables();
+    resultsReceived();
+}
+
+void StatsForm::changeEvent(QEvent *event)
+{
+    IRetranslatable::changeEvent(event);
+    refitAfterFontChange(this, event, [this] { fitTables(); });
+}
+
+void StatsForm::fitTables()
+{
+    const QString counter = statsCounterText(std::numeric_limits<uint64_t>::max());
+    for (QTableWidget *t : {ui->tCommon, ui->tFrameTypes, ui->tFrameSizesA, ui->tFrameSizesB, ui->tFrameErrors})
+        fitTableTo(t, counter, RowHeight);
+    fitTableTo(ui->tSpeed, rateToString(std::numeric_limits<uint32_t>::max()), RowHeight);
+}
+
+// ---- requests ---------------------------------------------------------------
+
+void StatsForm::activate()
+{
+    emit receiveSettings(PortA);
+    const bool twoPorts = device->getPortsCount() > 1;
+    showPortBRows(twoPorts);
+    requestResults();
+    show();
+}
+
+void StatsForm::showPortBRows(bool show)
+{
+    showRows(ui->tCommon, CommonRowsPerPort, CommonRowsPerPort, show);
+    showRows(ui->tFrameTypes, TypeRowsPerPort, TypeRowsPerPort, show);
+    showRows(ui->tSpeed, SpeedRowsPerPort, SpeedRowsPerPort, show);
+    showRows(ui->tFrameErrors, ErrorRowsPerPort, ErrorRowsPerPort, show);
+    ui->gPortB->setVisible(show);
+}
+
+void StatsForm::requestResults()
+{
+    emit receiveResults(PortA);
+    if (device->getPortsCount() > 1)
+        emit receiveResults(PortB);
+}
+
+void StatsForm::deviceStatusUpdated()
+{
+    // The only periodic refresh of the counters, and only for the shown window.
+    if (!isHidden())
+        requestResults();
+}
+
+// ---- the automatic reset flag -------------------------------------------------
+
+void StatsForm::markAutoReset()
+{
+    const std::optional<stats_settings_t> s = statsInfo->getSettingsAs<stats_settings_t>(PortA);
+    if (!s) {
+        // No record of the tester holds this edit.
+        setFieldColour(ui->cRst, fieldColourChanged());
+        return;
+    }
+    // Any non-zero byte means on, as the box shows it.
+    markChangedBool(ui->cRst, ui->cRst->isChecked() ? 1 : 0, s->autoReset != 0 ? 1 : 0);
+}
+
+void StatsForm::settingsReceived()
+{
+    // Whichever port was read, the box shows Port A's flag.
+    const std::optional<stats_settings_t> s = statsInfo->getSettingsAs<stats_settings_t>(PortA);
+    if (!s)
+        return;
+    {
+        const QSignalBlocker quiet(ui->cRst);
+        ui->cRst->setChecked(s->autoReset != 0);
+    }
+    markAutoReset();
+}
+
+void StatsForm::cRstToggled()
+{
+    ui->bApply->setEnabled(true);
+    markAutoReset();
+}
+
+void StatsForm::bApplyClicked()
+{
+    std::optional<stats_settings_t> s = statsInfo->getSettingsAs<stats_settings_t>(PortA);
+    if (!s) {
+        // No record of the tester to write the flag into: nothing is sent and
+        // the edit stays marked for another try.
+        qDebug() << __FILE__ << __LINE__ << Q_FUNC_INFO << "no statistics settings of Port A: nothing applied";
+        return;
+    }
+    ui->bApply->setEnabled(false);
+    setFieldColour(ui->cRst, fieldColourEqual());
+    s->autoReset = ui->cRst->isChecked() ? 1 : 0;
+    emit sendSettings(PortA, QByteArray(reinterpret_cast<const char *>(&*s), int(sizeof *s)));
+}
+
+void StatsForm::bResetClicked()
+{
+    emit receiveSettings(PortA);
+}
+
+void StatsForm::disableApply()
+{
+    ui->bApply->setEnabled(false);
+}
+
+void StatsForm::bSaveReportClicked()
+{
+    FileNameDialog dialog(device, TestStatistics, nullptr);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const QString name = dialog.fileName().trimmed();
+    if (!name.isEmpty())
+        emit saveReportToFile(PortA, TestStatistics, name);
+}
+
+// ---- counters -----------------------------------------------------------------
+
+void StatsForm::resultsReceived()
+{
+    // Each reply redraws every port that holds a record; a port without one
+    // keeps the texts it had.
+    const int ports = device->getPortsCount();
+    for (int p = 0; p < ports && p <= int(PortB); ++p) {
+        const std::optional<stats_results_t> r = statsInfo->getResultsAs<stats_results_t>(port_t(p));
+        if (r)
+            drawPort(p, statsPortView(*r));
+    }
+}
+
+void StatsForm::drawPort(int p, const StatsPortView &v)
+{
+    setRow(ui->tCommon, CommonRowsPerPort * p, v.rx.frames, v.tx.frames);
+    setRow(ui->tCommon, CommonRowsPerPort * p + 1, v.rx.bytes, v.tx.bytes);
+
+    const int types = TypeRowsPerPort * p;
+    setRow(ui->tFrameTypes, types, v.rx.broadcast, v.tx.broadcast);
+    setRow(ui->tFrameTypes, types + 1, v.rx.multicast, v.tx.multicast);
+    setRow(ui->tFrameTypes, types + 2, v.rx.unicast, v.tx.unicast);
+    setRow(ui->tFrameTypes, types + 3, v.rx.pause, v.tx.pause);
+
+    const int speed = SpeedRowsPerPort * p;
+    setRow(ui->tSpeed, speed, v.rx.rateL1, v.tx.rateL1);
+    setRow(ui->tSpeed, speed + 1, v.rx.rateL2, v.tx.rateL2);
+    setRow(ui->tSpeed, speed + 2, v.rx.rateL3, v.tx.rateL3);
+
+    QTableWidget *sizes = p == PortA ? ui->tFrameSizesA : ui->tFrameSizesB;
+    for (int bin = 0; bin < StatsFrameSizeBins; ++bin)
+        setRow(sizes, bin, v.rx.sizes[bin], v.tx.sizes[bin]);
+
+    const int errors = ErrorRowsPerPort * p;
+    setCell(ui->tFrameErrors, errors, RxColumn, v.crcErrors);
+    setCell(ui->tFrameErrors, errors + 1, RxColumn, v.runts);
+    setCell(ui->tFrameErrors, errors + 2, RxColumn, v.jabber);
+}
