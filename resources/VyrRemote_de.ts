@@ -1529,6 +1529,154 @@ Geben Sie vier Zahlen von 0 bis 255 ein, durch Punkte getrennt.</translation>
         <source>Fiber</source>
         <translation>Glasfaser</translation>
     </message>
+    <message>
+        <source>Pattern type</source>
+        <translation>Mustertyp</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>Benutzer</translation>
+    </message>
+    <message>
+        <source>User pattern</source>
+        <translation>Benutzermuster</translation>
+    </message>
+    <message>
+        <source>Offset, bytes</source>
+        <translation>Offset, Bytes</translation>
+    </message>
+    <message>
+        <source>Wait synchro, ms</source>
+        <translation>Sync-Wartezeit, ms</translation>
+    </message>
+    <message>
+        <source>Rx bit</source>
+        <translation>Rx-Bits</translation>
+    </message>
+    <message>
+        <source>Port A</source>
+        <translation>Port A</translation>
+    </message>
+    <message>
+        <source>Port B</source>
+        <translation>Port B</translation>
+    </message>
+    <message>
+        <source>Good</source>
+        <translation>Gut</translation>
+    </message>
+    <message>
+        <source>Short</source>
+        <translation>Kurzschluss</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Offen</translation>
+    </message>
+    <message>
+        <source>Fault</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Fair</source>
+        <translation>Mäßig</translation>
+    </message>
+    <message>
+        <source>Length, m</source>
+        <translation>Länge, m</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Kanal</translation>
+    </message>
+    <message>
+        <source>Polarity</source>
+        <translation>Polarität</translation>
+    </message>
+    <message>
+        <source>Latency, ns</source>
+        <translation>Latenz, ns</translation>
+    </message>
+    <message>
+        <source>Pair</source>
+        <translation>Paar</translation>
+    </message>
+    <message>
+        <source>Statistics report</source>
+        <translation>Statistikbericht</translation>
+    </message>
+    <message>
+        <source>Cable test report</source>
+        <translation>Bericht Kabeltest</translation>
+    </message>
+    <message>
+        <source>MDI test report</source>
+        <translation>Bericht MDI-Test</translation>
+    </message>
+    <message>
+        <source>BERT report</source>
+        <translation>BERT-Bericht</translation>
+    </message>
+    <message>
+        <source>Load L4</source>
+        <translation>Last L4</translation>
+    </message>
+    <message>
+        <source>Threshold MLR</source>
+        <translation>MLR-Schwelle</translation>
+    </message>
+    <message>
+        <source>Learning Interval, ms</source>
+        <translation>Lernintervall, ms</translation>
+    </message>
+    <message>
+        <source>DF</source>
+        <translation>DF</translation>
+    </message>
+    <message>
+        <source>MLR</source>
+        <translation>MLR</translation>
+    </message>
+    <message>
+        <source>Vrx</source>
+        <translation>Vrx</translation>
+    </message>
+    <message>
+        <source>Common data</source>
+        <translation>Allgemeine Daten</translation>
+    </message>
+    <message>
+        <source>Quant. frames</source>
+        <translation>Anz. Frames</translation>
+    </message>
+    <message>
+        <source>Quant. bytes</source>
+        <translation>Anz. Bytes</translation>
+    </message>
+    <message>
+        <source>Frame types</source>
+        <translation>Frame-Typen</translation>
+    </message>
+    <message>
+        <source>Layer 1</source>
+        <translation>Schicht 1</translation>
+    </message>
+    <message>
+        <source>Layer 2</source>
+        <translation>Schicht 2</translation>
+    </message>
+    <message>
+        <source>Layer 3</source>
+        <translation>Schicht 3</translation>
+    </message>
+    <message>
+        <source>Frame errors</source>
+        <translation>Frame-Fehler</translation>
+    </message>
+    <message>
+        <source>Quantity</source>
+        <translation>Anzahl</translation>
+    </message>
 </context>
 <context>
     <name>PassForm</name>

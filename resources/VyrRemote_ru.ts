@@ -1529,6 +1529,154 @@ Enter four numbers from 0 to 255 separated by dots.</source>
         <source>Fiber</source>
         <translation>Оптика</translation>
     </message>
+    <message>
+        <source>Pattern type</source>
+        <translation>Тип шаблона</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>Пользовательский</translation>
+    </message>
+    <message>
+        <source>User pattern</source>
+        <translation>Шаблон пользователя</translation>
+    </message>
+    <message>
+        <source>Offset, bytes</source>
+        <translation>Смещение, байт</translation>
+    </message>
+    <message>
+        <source>Wait synchro, ms</source>
+        <translation>Ожидание синхр., мс</translation>
+    </message>
+    <message>
+        <source>Rx bit</source>
+        <translation>Прин. биты</translation>
+    </message>
+    <message>
+        <source>Port A</source>
+        <translation>Порт A</translation>
+    </message>
+    <message>
+        <source>Port B</source>
+        <translation>Порт B</translation>
+    </message>
+    <message>
+        <source>Good</source>
+        <translation>Норма</translation>
+    </message>
+    <message>
+        <source>Short</source>
+        <translation>Замыкание</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Обрыв</translation>
+    </message>
+    <message>
+        <source>Fault</source>
+        <translation>Неисправность</translation>
+    </message>
+    <message>
+        <source>Fair</source>
+        <translation>Удовлетв.</translation>
+    </message>
+    <message>
+        <source>Length, m</source>
+        <translation>Длина, м</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Канал</translation>
+    </message>
+    <message>
+        <source>Polarity</source>
+        <translation>Полярность</translation>
+    </message>
+    <message>
+        <source>Latency, ns</source>
+        <translation>Задержка, нс</translation>
+    </message>
+    <message>
+        <source>Pair</source>
+        <translation>Пара</translation>
+    </message>
+    <message>
+        <source>Statistics report</source>
+        <translation>Отчёт статистики</translation>
+    </message>
+    <message>
+        <source>Cable test report</source>
+        <translation>Отчёт о тесте кабеля</translation>
+    </message>
+    <message>
+        <source>MDI test report</source>
+        <translation>Отчёт о тесте MDI</translation>
+    </message>
+    <message>
+        <source>BERT report</source>
+        <translation>Отчёт BERT</translation>
+    </message>
+    <message>
+        <source>Load L4</source>
+        <translation>Нагрузка L4</translation>
+    </message>
+    <message>
+        <source>Threshold MLR</source>
+        <translation>Порог MLR</translation>
+    </message>
+    <message>
+        <source>Learning Interval, ms</source>
+        <translation>Интервал обучения, мс</translation>
+    </message>
+    <message>
+        <source>DF</source>
+        <translation>DF</translation>
+    </message>
+    <message>
+        <source>MLR</source>
+        <translation>MLR</translation>
+    </message>
+    <message>
+        <source>Vrx</source>
+        <translation>Vrx</translation>
+    </message>
+    <message>
+        <source>Common data</source>
+        <translation>Общие данные</translation>
+    </message>
+    <message>
+        <source>Quant. frames</source>
+        <translation>Кол-во кадров</translation>
+    </message>
+    <message>
+        <source>Quant. bytes</source>
+        <translation>Кол-во байт</translation>
+    </message>
+    <message>
+        <source>Frame types</source>
+        <translation>Типы кадров</translation>
+    </message>
+    <message>
+        <source>Layer 1</source>
+        <translation>Уровень 1</translation>
+    </message>
+    <message>
+        <source>Layer 2</source>
+        <translation>Уровень 2</translation>
+    </message>
+    <message>
+        <source>Layer 3</source>
+        <translation>Уровень 3</translation>
+    </message>
+    <message>
+        <source>Frame errors</source>
+        <translation>Ошибки кадров</translation>
+    </message>
+    <message>
+        <source>Quantity</source>
+        <translation>Количество</translation>
+    </message>
 </context>
 <context>
     <name>PassForm</name>

@@ -5,6 +5,7 @@
 
 #include "deviceworker.h"
 #include "reportfixture.h"
+#include "statsrecords.h"
 #include "trafficrecords.h"
 
 #include <QtTest>
@@ -85,6 +86,16 @@ void TestPdfDevice::savedReportIsReadableAsPdf()
     QVERIFY(QRegularExpression(QStringLiteral("Loss frames\\s+10\\s+0\\.00500")).match(text).hasMatch());
     // Both interface columns: a two-port tester.
     QVERIFY(text.contains(QLatin1String("(Port B)")));
+
+    // A statistics report (712 bytes) comes in two chunks; Port B's counters
+    // lie in the second.
+    stats_results_t b{};
+    b.tx.bytes = 5000000000ull;
+    const QString stats = dir.filePath(QStringLiteral("statistics.pdf"));
+    QVERIFY(rig.save(QStringLiteral("STATS1"), ReportFixture(TestStatistics).results(b, PortB).bytes(), stats));
+    const QString statsText = pdfText(stats);
+    QVERIFY(statsText.contains(QLatin1String("Statistics report")));
+    QVERIFY(QRegularExpression(QStringLiteral("Quant. bytes\\s+0\\s+5000000000")).match(statsText).hasMatch());
 }
 
 void TestPdfDevice::reportThatDoesNotMatchItsLayoutGivesNoPdf()

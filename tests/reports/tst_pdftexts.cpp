@@ -2,9 +2,13 @@
 // values its fields can hold: no text runs into the next cell's text or off
 // the sheet. (VYR_REPORT_PDFS=<folder> keeps the PDFs for a person to look at.)
 
+#include "bertrecords.h"
+#include "cablerecords.h"
 #include "jitterrecords.h"
+#include "mdirecords.h"
 #include "rateunits.h"
 #include "reportfixture.h"
+#include "statsrecords.h"
 #include "trafficrecords.h"
 
 #include <QTranslator>
@@ -93,6 +97,62 @@ QByteArray longJitter()
     return withLongHeading(ReportFixture(TestJitter)).settings(s).results(r).bytes();
 }
 
+QByteArray longStatistics()
+{
+    stats_results_t r;
+    std::memset(&r, 0xFF, sizeof r);   // every counter and rate at its largest
+    return ReportFixture(TestStatistics).results(r, PortA).results(r, PortB).bytes();
+}
+
+QByteArray longBert()
+{
+    bert_settings_t s{};
+    s.pattern = BertPatternCrtp;
+    s.frameSize = 65535;
+    s.rate = 65535;
+    s.rateUnit = RateUnitMbps;
+    s.duration = 0xFFFFFFFF;
+    s.userPattern = 0xFFFFFFFF;
+    s.syncWait = 0xFFFFFFFF;
+    s.patternOffset = 255;
+    bert_results_t r{};
+    r.bits = std::numeric_limits<uint64_t>::max();
+    r.errorBits = r.bits - 1;
+    r.lss = r.los = 0xFFFFFFFF;
+    r.elapsed = 1;
+    return withLongHeading(ReportFixture(TestBert)).settings(s).results(r).bytes();
+}
+
+QByteArray longCable()
+{
+    cable_results_t r{};
+    r.detailsValid = 1;
+    for (int k = 0; k < CablePairCount; ++k) {
+        r.detail[k] = cable_pair_detail_t{1, 255};
+        r.pair[k] = cable_pair_status_t{uint8_t(k == 0 ? CablePairFault : 200), 0, 255};
+    }
+    return ReportFixture(TestCable).results(r, PortA).results(r, PortB).bytes();
+}
+
+QByteArray longMdi()
+{
+    mdi_settings_t s{};
+    s.unit = RateUnitKbps;
+    s.rate = 65535;
+    s.packetLength = 65535;
+    s.learningInterval = 65535;
+    s.mlrThreshold = 0.99999f;
+    s.header = longHeader();
+    mdi_results_t r{};
+    r.status = StatusIncompatibleFw;
+    r.currentTime = r.estimate = 0xFFFFFFFF;
+    r.delayFactor = -1.23456e-30f;
+    r.lostFrames = 1;
+    r.expectedFrames = 3;
+    r.rxRate = 0xFFFFFFFF;
+    return withLongHeading(ReportFixture(TestMdi)).settings(s).results(r).bytes();
+}
+
 } // namespace
 
 class TestPdfTexts : public QObject
@@ -103,6 +163,7 @@ private slots:
     void initTestCase();
     void textsStayInTheirCells_data();
     void textsStayInTheirCells();
+    void longCountShrinksIntoItsCell();
 };
 
 void TestPdfTexts::initTestCase()
@@ -117,6 +178,10 @@ void TestPdfTexts::textsStayInTheirCells_data()
     for (const char *language : {"en", "ru", "de"}) {
         QTest::addRow("%s traffic", language) << QString::fromLatin1(language) << longTraffic();
         QTest::addRow("%s jitter", language) << QString::fromLatin1(language) << longJitter();
+        QTest::addRow("%s statistics", language) << QString::fromLatin1(language) << longStatistics();
+        QTest::addRow("%s BERT", language) << QString::fromLatin1(language) << longBert();
+        QTest::addRow("%s cable", language) << QString::fromLatin1(language) << longCable();
+        QTest::addRow("%s MDI", language) << QString::fromLatin1(language) << longMdi();
     }
 }
 
@@ -137,14 +202,7 @@ void TestPdfTexts::textsStayInTheirCells()
 
     const QList<PdfWord> words = pdfWords(pdf);
     QVERIFY(!words.isEmpty());
-    // The largest 64-bit count stays inside the middle of three columns
-    // (from x + 1666 to x + 3333), drawn smaller than the rows around it.
-    for (const PdfWord &w : words) {
-        if (w.text == QLatin1String("18446744073709551615")) {
-            QVERIFY2(w.left > Left + 1666 && w.right < Left + 3333, qPrintable(QString::number(w.right)));
-            QVERIFY(w.bottom - w.top < 180);
-        }
-    }
+
     for (const QList<PdfWord> &line : pdfLines(words)) {
         for (int i = 0; i < line.size(); ++i) {
             const PdfWord &w = line.at(i);
@@ -156,6 +214,21 @@ void TestPdfTexts::textsStayInTheirCells()
             }
         }
     }
+}
+
+void TestPdfTexts::longCountShrinksIntoItsCell()
+{
+    // The traffic report's "Tx bytes" at its largest, a 20-digit count, stays
+    // inside the middle of three columns (x + 1666 to x + 3333), smaller
+    // than the rows around it.
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("report.pdf"));
+    QVERIFY(renderReport(longTraffic(), pdf));
+    const QList<PdfWord> count = findPhrase(pdfWords(pdf), QStringLiteral("18446744073709551615"));
+    QCOMPARE(count.size(), 1);
+    const PdfWord &w = count.first();
+    QVERIFY2(w.left > Left + 1666 && w.right < Left + 3333, qPrintable(QString::number(w.right)));
+    QVERIFY(w.bottom - w.top < 180);
 }
 
 QTEST_MAIN(TestPdfTexts)

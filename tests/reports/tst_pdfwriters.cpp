@@ -3,9 +3,13 @@
 // pdftotext. One strong fixture per writer, and the cases where its numbers
 // could go wrong.
 
+#include "bertrecords.h"
+#include "cablerecords.h"
 #include "jitterrecords.h"
+#include "mdirecords.h"
 #include "rateunits.h"
 #include "reportfixture.h"
+#include "statsrecords.h"
 #include "trafficrecords.h"
 
 #include <QtTest>
@@ -99,6 +103,89 @@ jitter_results_t jitterResults()
     return r;
 }
 
+stats_results_t statsResults(uint64_t base)
+{
+    stats_results_t r{};
+    stats_counters_t *directions[] = {&r.rx, &r.tx};
+    for (int d = 0; d < 2; ++d) {
+        stats_counters_t &c = *directions[d];
+        const uint64_t b = base + uint64_t(d) * 1000;
+        c.bytes = b + 1;
+        c.frames = b + 2;
+        c.broadcast = b + 3;
+        c.multicast = b + 4;
+        c.unicast = b + 5;
+        c.crcErrors = b + 6;
+        c.unused1 = 999999;   // never shown
+        c.jabber = b + 7;
+        for (int i = 0; i < StatsFrameSizeBins; ++i)
+            c.sizes[i] = b + 10 + uint64_t(i);
+        c.pause = b + 8;
+    }
+    return r;
+}
+
+bert_settings_t bertSettings()
+{
+    bert_settings_t s{};
+    s.pattern = BertPattern2e15;
+    s.frameSize = 1024;
+    s.rate = 500;
+    s.rateUnit = 6;   // only the two low bits count: kbps
+    s.duration = 3600;
+    s.userPattern = 0x1A2B;
+    s.syncWait = 250;
+    s.patternOffset = 12;
+    return s;
+}
+
+bert_results_t bertResults()
+{
+    bert_results_t r{};
+    r.bits = 5000000000ull;
+    r.errorBits = 5;
+    r.lss = 3;
+    r.los = 6;
+    r.elapsed = 60;
+    return r;
+}
+
+mdi_settings_t mdiSettings()
+{
+    mdi_settings_t s{};
+    s.unit = 7;   // only the two low bits count: Mbps
+    s.rate = 80;
+    s.packetLength = 1316;
+    s.learningInterval = 500;
+    s.duration = 4242;   // not shown
+    s.mlrThreshold = 0.00001f;
+    s.header = udpHeader();
+    return s;
+}
+
+mdi_results_t mdiResults()
+{
+    mdi_results_t r{};
+    r.status = StatusOk;
+    r.startTime = 100;
+    r.currentTime = 175;
+    r.estimate = 60;
+    r.delayFactor = 0.00001f;
+    r.lostFrames = 10;
+    r.expectedFrames = 1000;
+    r.rxRate = 1562500;
+    return r;
+}
+
+// The lines of a text that hold exactly these cells.
+int linesWith(const QString &text, const QStringList &cells)
+{
+    int n = 0;
+    for (const QString &line : text.split(QLatin1Char('\n')))
+        n += line.simplified() == cells.join(QLatin1Char(' '));
+    return n;
+}
+
 } // namespace
 
 class TestPdfWriters : public QObject
@@ -111,6 +198,12 @@ private slots:
     void traffic();
     void jitter_data();
     void jitter();
+    void statistics();
+    void bert_data();
+    void bert();
+    void cable();
+    void mdi_data();
+    void mdi();
 
 private:
     // Renders the report and checks its rows; the rows of absent must not be there.
@@ -249,6 +342,173 @@ void TestPdfWriters::jitter_data()
 }
 
 void TestPdfWriters::jitter()
+{
+    QFETCH(QByteArray, report);
+    QFETCH(Rows, rows);
+    QFETCH(Rows, absent);
+    check(report, rows, absent);
+}
+
+void TestPdfWriters::statistics()
+{
+    // Of the header only the test id counts: a port byte of 9 is no reason
+    // to refuse, and there are no interface columns.
+    ReportFixture report(TestStatistics);
+    report.topology(9, true).results(statsResults(5000000000ull - 1), PortA).results(statsResults(100), PortB);
+    stats_results_t b = statsResults(100);
+    b.rx.rateL1.bytesPerSecond = 125001;
+    b.rx.rateL2.bytesPerSecond = 125;
+    b.tx.rateL3.bytesPerSecond = 126;
+    std::memset(b.rx.rateL1.unused, 0xFF, sizeof b.rx.rateL1.unused);   // the slot's other half is not the rate
+    report.results(b, PortB);
+    check(report.bytes(),
+          Rows{{"Statistics report"}, {"Common data"}, {"Frame types"},
+               {"Port A", "Rx", "Tx"}, {"Port B", "Rx", "Tx"},
+               {"Quant. frames", "5000000001", "5000001001"}, {"Quant. bytes", "5000000000", "5000001000"},
+               {"Quant. frames", "102", "1102"}, {"Quant. bytes", "101", "1101"},
+               {"Broadcast", "5000000002", "5000001002"}, {"Multicast", "104", "1104"},
+               {"Unicast", "105", "1105"}, {"Pause", "108", "1108"},
+               {"Layer 1", "0bps", "0bps"}, {"Layer 1", "1.00Mbps", "0bps"}, {"Layer 2", "1000bps", "0bps"},
+               {"Layer 3", "0bps", "1.01Kbps"},
+               {"<64", "110", "1110"}, {"64", "111", "1111"}, {"1024-1518", "116", "1116"}, {">1518", "117", "1117"},
+               {"Frame errors"}, {"Port A", "Quantity"}, {"CRC", "5000000005"}, {"Jabber", "5000000006"},
+               // Runts: CRC errors plus frames below 64 bytes, both received.
+               {"Runts", "10000000014"}, {"Runts", "216"}},
+          Rows{{"Interface"}, {"999999"}, {"Topology"}});
+
+    // Fits on one page, numbered 1 in the last page's place.
+    const QList<PdfWord> words = pdfWords(m_pdf);
+    const QList<PdfWord> number = findPhrase(words, QStringLiteral("1"));
+    int pages = 0;
+    for (const PdfWord &w : words)
+        pages = qMax(pages, w.page);
+    QCOMPARE(pages, 1);
+    bool numbered = false;
+    for (const PdfWord &w : number)
+        numbered = numbered || (qAbs(w.left - (9917 - 1000)) < 8 && w.top > 14033 - 800);
+    QVERIFY(numbered);
+}
+
+void TestPdfWriters::bert_data()
+{
+    QTest::addColumn<QByteArray>("report");
+    QTest::addColumn<Rows>("rows");
+    QTest::addColumn<Rows>("absent");
+
+    QTest::newRow("fixture") << ReportFixture(TestBert).settings(bertSettings()).results(bertResults()).bytes()
+                             << Rows{{"BERT report"}, {"Topology", "A >> B"}, {"Pattern type", "2e15-1"},
+                                     {"User pattern", "00001a2b"}, {"Frame size", "1024"}, {"Units", "kbps"},
+                                     {"Rate", "500"}, {"Duration", "01:00:00"}, {"Offset, bytes", "12"},
+                                     {"Wait synchro, ms", "250"}, {"Elapsed time", "00:01:00"},
+                                     {"Estimate time", "00:59:00"}, {"Rx bit", "5000000000"}, {"Rx Ebit", "5"},
+                                     {"BER", "1.00000e-09"}, {"LSS", "3"}, {"LOS", "6"}, {"LSS, %", "0.050"},
+                                     {"LOS, %", "0.100"}}
+                             << Rows{{"Pattern type", "User"}};
+
+    bert_settings_t user = bertSettings();
+    user.pattern = BertPatternUser;
+    bert_results_t idle{};
+    QTest::newRow("user pattern, nothing received yet")
+        << ReportFixture(TestBert).settings(user).results(idle).bytes()
+        << Rows{{"Pattern type", "User"}, {"BER", "0.00000e+00"}, {"LSS, %", "0.000"}, {"LOS, %", "0.000"},
+                {"Estimate time", "01:00:00"}}
+        << Rows{};
+
+    bert_settings_t unknown = bertSettings();
+    unknown.pattern = 9;
+    bert_results_t over = bertResults();
+    over.elapsed = 3601;
+    QTest::newRow("pattern 9, run past its duration")
+        << ReportFixture(TestBert).settings(unknown).results(over).bytes()
+        << Rows{{"Pattern type", "User"}, {"Estimate time", "00:00:00"}, {"Elapsed time", "01:00:01"}} << Rows{};
+}
+
+void TestPdfWriters::bert()
+{
+    QFETCH(QByteArray, report);
+    QFETCH(Rows, rows);
+    QFETCH(Rows, absent);
+    check(report, rows, absent);
+}
+
+void TestPdfWriters::cable()
+{
+    cable_results_t a{};
+    a.detailsValid = 1;
+    a.abStraight = 1;
+    a.cdStraight = 0;
+    const uint8_t polarity[] = {0, 1, 0, 1};
+    const uint8_t latency[] = {2, 3, 4, 5};
+    const uint8_t status[] = {CablePairGood, CablePairOpen, CablePairShort, CablePairImmi};
+    const uint8_t raw[] = {50, 100, 200, 255};
+    for (int k = 0; k < CablePairCount; ++k) {
+        a.detail[k] = cable_pair_detail_t{polarity[k], latency[k]};
+        a.pair[k] = cable_pair_status_t{status[k], 0, raw[k]};
+    }
+    cable_results_t b{};
+    b.detailsValid = 0;
+    b.abStraight = 0;
+    b.cdStraight = 1;
+    b.detail[0].latency = 9;
+    b.pair[0] = cable_pair_status_t{CablePairFault, 0, 37};
+    b.pair[1] = cable_pair_status_t{9, 0, 36};   // a status without a name
+    // A one-port tester's report still shows Port B's record.
+    QVERIFY(renderReport(ReportFixture(TestCable).topology(7, true).results(a, PortA).results(b, PortB).bytes(), m_pdf,
+                         1));
+    const QString text = pdfText(m_pdf);
+    for (const QStringList &row : Rows{{"Cable test report"}, {"Port A"}, {"Port B"},
+                                       {"Status", "Good", "Open", "Short", "Fair"},
+                                       {"Length, m", "51", "132", "176"}, {"Channel", "A", "B", "D", "C"},
+                                       {"Polarity", "+", "-", "+", "-"}, {"Latency, ns", "16", "24", "32", "40"},
+                                       {"Status", "Fault", "Unknown", "Good", "Good"}, {"Length, m", "1", "0"}})
+        QVERIFY2(linesWith(text, row) == 1, qPrintable(row.join(QLatin1Char('|')) + QStringLiteral(" not in:\n") + text));
+    // Without valid details Port B's last three rows keep their labels only.
+    for (const char *label : {"Channel", "Polarity", "Latency, ns"})
+        QCOMPARE(linesWith(text, {QLatin1String(label)}), 1);
+    QCOMPARE(linesWith(text, {QStringLiteral("Pair"), QStringLiteral("1-2"), QStringLiteral("3-6"),
+                              QStringLiteral("4-5"), QStringLiteral("7-8")}),
+             2);
+    QVERIFY(!text.contains(QLatin1String("Interface")));
+}
+
+void TestPdfWriters::mdi_data()
+{
+    QTest::addColumn<QByteArray>("report");
+    QTest::addColumn<Rows>("rows");
+    QTest::addColumn<Rows>("absent");
+
+    QTest::newRow("fixture") << ReportFixture(TestMdi).settings(mdiSettings()).results(mdiResults()).bytes()
+                             << Rows{{"MDI test report"}, {"Topology", "A >> B"}, {"EF", "( 101110 )"},
+                                     {"Units", "Mbps"}, {"Load L4", "80"}, {"Threshold MLR", "0.00001"},
+                                     {"Frame size", "1316"}, {"Learning Interval, ms", "500"},
+                                     {"Status", "OK"}, {"Elapsed time", "00:01:15"}, {"Estimate time", "00:00:00"},
+                                     {"DF", "1e-05"}, {"MLR", "0.01"}, {"Rx frames", "990"}, {"Vrx", "12.50Mbps"}}
+                             << Rows{{"4242"}, {"01:10:42"}};
+
+    mdi_settings_t half = mdiSettings();
+    half.unit = 4;
+    half.mlrThreshold = 0.5f;
+    mdi_results_t none = mdiResults();
+    none.expectedFrames = 0;
+    none.status = 13;
+    none.delayFactor = std::numeric_limits<float>::quiet_NaN();
+    QTest::newRow("nothing expected, unknown status, NaN delay factor")
+        << ReportFixture(TestMdi).settings(half).results(none).bytes()
+        << Rows{{"Units", "%"}, {"Threshold MLR", "0.50000"}, {"MLR", "-"}, {"Rx frames", "0"},
+                {"Status", "Unknown status"}, {"DF", "nan"}}
+        << Rows{};
+
+    mdi_results_t running = mdiResults();
+    running.estimate = 600;
+    running.delayFactor = 0.0025f;
+    running.lostFrames = 1;
+    running.expectedFrames = 3;
+    QTest::newRow("running, a third lost")
+        << ReportFixture(TestMdi).settings(mdiSettings()).results(running).bytes()
+        << Rows{{"Estimate time", "00:08:45"}, {"DF", "0.0025"}, {"MLR", "0.333333"}, {"Rx frames", "2"}} << Rows{};
+}
+
+void TestPdfWriters::mdi()
 {
     QFETCH(QByteArray, report);
     QFETCH(Rows, rows);

@@ -43,10 +43,18 @@ struct PDFCreator::Frame
 // One row per test id that has a writer; the layout of its file is in
 // reportlayout.h.
 const PDFCreator::Frame PDFCreator::Frames[] = {
+    {TestStatistics, QT_TRANSLATE_NOOP("PDFCreator", "Statistics report"), FirstPage::Shared,
+     {&PDFCreator::drawStatisticsResults}},
     {TestTraffic, QT_TRANSLATE_NOOP("PDFCreator", "Trafic test report"), FirstPage::Shared,
      {&PDFCreator::drawTrafficSettings, &PDFCreator::drawTrafficResults}},
     {TestJitter, QT_TRANSLATE_NOOP("PDFCreator", "Jitter test report"), FirstPage::Shared,
      {&PDFCreator::drawJitterSettings, &PDFCreator::drawJitterResults}},
+    {TestCable, QT_TRANSLATE_NOOP("PDFCreator", "Cable test report"), FirstPage::Shared,
+     {&PDFCreator::drawCableResults}},
+    {TestMdi, QT_TRANSLATE_NOOP("PDFCreator", "MDI test report"), FirstPage::Shared,
+     {&PDFCreator::drawMdiSettings, &PDFCreator::drawMdiResults}},
+    {TestBert, QT_TRANSLATE_NOOP("PDFCreator", "BERT report"), FirstPage::Shared,
+     {&PDFCreator::drawBertSettings, &PDFCreator::drawBertResults}},
 };
 
 PDFCreator::PDFCreator(QObject *parent)

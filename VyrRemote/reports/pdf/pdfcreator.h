@@ -13,6 +13,7 @@
 
 #include <memory>
 
+struct cable_results_t;
 struct header_settings_t;
 class QPainter;
 class QPdfWriter;
@@ -117,13 +118,24 @@ private:
     void drawInterfaceStatus(int x, int &y, const ReportFile &report, port_t port);
     void drawHeaderSettings(int x, int &y, const header_settings_t &header, bool showMac);
     void drawTopology(int x, int &y, const ReportFile &report);
+    // "Settings" (keeping keepRows), the topology, the frame header and the
+    // grey "Advanced" title the test's own settings rows follow.
+    void drawSettingsWithHeader(int x, int &y, const ReportFile &report, int keepRows,
+                                const header_settings_t &header);
     void drawPort(int x, int &y, const ReportFile &report);
 
     // ---- body writers, one file each ---------------------------------------
+    void drawStatisticsResults(int x, int &y, const ReportFile &report);
     void drawTrafficSettings(int x, int &y, const ReportFile &report);
     void drawTrafficResults(int x, int &y, const ReportFile &report);
     void drawJitterSettings(int x, int &y, const ReportFile &report);
     void drawJitterResults(int x, int &y, const ReportFile &report);
+    void drawCableResults(int x, int &y, const ReportFile &report);
+    void drawCablePairTable(int x, int &y, const cable_results_t &cable);
+    void drawMdiSettings(int x, int &y, const ReportFile &report);
+    void drawMdiResults(int x, int &y, const ReportFile &report);
+    void drawBertSettings(int x, int &y, const ReportFile &report);
+    void drawBertResults(int x, int &y, const ReportFile &report);
 
     std::unique_ptr<QSaveFile> m_file;      // exist only between beginDocument
     std::unique_ptr<QPdfWriter> m_writer;   // and endDocument

@@ -141,6 +141,15 @@ void PDFCreator::drawHeaderSettings(int x, int &y, const header_settings_t &head
     drawTextRow(x, y, tr("UDP destination"), number(header.udpDst));
 }
 
+void PDFCreator::drawSettingsWithHeader(int x, int &y, const ReportFile &report, int keepRows,
+                                        const header_settings_t &header)
+{
+    drawSectionTitle(x, y, tr("Settings"), keepRows, SectionFill);
+    drawTopology(x, y, report);
+    drawHeaderSettings(x, y, header, true);
+    drawSectionTitle(x, y, tr("Advanced"), 0, GreyFill);
+}
+
 void PDFCreator::drawTopology(int x, int &y, const ReportFile &report)
 {
     const port_t port = report.port();

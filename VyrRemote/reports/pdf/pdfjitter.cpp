@@ -24,10 +24,7 @@ QString percentOf(uint64_t part, uint64_t all)
 void PDFCreator::drawJitterSettings(int x, int &y, const ReportFile &report)
 {
     const jitter_settings_t s = report.settings<jitter_settings_t>();
-    drawSectionTitle(x, y, tr("Settings"), 19, SectionFill);
-    drawTopology(x, y, report);
-    drawHeaderSettings(x, y, s.header, true);
-    drawSectionTitle(x, y, tr("Advanced"), 0, GreyFill);
+    drawSettingsWithHeader(x, y, report, 19, s.header);
     // The jitter test offers no bps: a rate in any other unit has no row.
     QString rateLabel;
     switch (s.rateUnit) {

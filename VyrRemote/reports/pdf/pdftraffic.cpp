@@ -15,10 +15,7 @@ static_assert(sizeof(traffic_results_t) == testResultsSize(TestTraffic), "traffi
 void PDFCreator::drawTrafficSettings(int x, int &y, const ReportFile &report)
 {
     const traffic_settings_t s = report.settings<traffic_settings_t>();
-    drawSectionTitle(x, y, tr("Settings"), 22, SectionFill);
-    drawTopology(x, y, report);
-    drawHeaderSettings(x, y, s.header, true);
-    drawSectionTitle(x, y, tr("Advanced"), 0, GreyFill);
+    drawSettingsWithHeader(x, y, report, 22, s.header);
     drawTextRow(x, y, tr("Units"), reportUnitText(s.rateUnit));
     drawTextRow(x, y, tr("Rate"), QString::number(s.rate));
     drawTextRow(x, y, tr("Threshold FLR"), QString::number(double(s.flrThreshold), 'f', 5));
