@@ -313,6 +313,138 @@ Ethernet-Tester %1.</translation>
     </message>
 </context>
 <context>
+    <name>DateTimeDialog</name>
+    <message>
+        <source>Clock</source>
+        <translation>Uhr</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+</context>
+<context>
+    <name>DevSettingsForm</name>
+    <message>
+        <source>Checking</source>
+        <translation>Prüfung</translation>
+    </message>
+    <message>
+        <source>Swich Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>Clock frequency</source>
+        <translation>Taktfrequenz</translation>
+    </message>
+    <message>
+        <source>Velocities</source>
+        <translation>Geschwindigkeiten</translation>
+    </message>
+    <message>
+        <source>Output 1PPS GNSS</source>
+        <translation>Ausgang 1PPS GNSS</translation>
+    </message>
+    <message>
+        <source>PPS difference check</source>
+        <translation>PPS-Differenzprüfung</translation>
+    </message>
+    <message>
+        <source>Output 1PPS PTP</source>
+        <translation>Ausgang 1PPS PTP</translation>
+    </message>
+    <message>
+        <source>Output 2048 kHz</source>
+        <translation>Ausgang 2048 kHz</translation>
+    </message>
+    <message>
+        <source>Output 1PPS NTP1</source>
+        <translation>Ausgang 1PPS NTP1</translation>
+    </message>
+    <message>
+        <source>Output 1PPS NTP2</source>
+        <translation>Ausgang 1PPS NTP2</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <source>Watch-dog</source>
+        <translation>Watchdog</translation>
+    </message>
+    <message>
+        <source>Set WD</source>
+        <translation>WD setzen</translation>
+    </message>
+    <message>
+        <source>Synchr 1PPS or NTP</source>
+        <translation>Synchr. 1PPS oder NTP</translation>
+    </message>
+    <message>
+        <source>Synchr 1PPS</source>
+        <translation>Synchr. 1PPS</translation>
+    </message>
+    <message>
+        <source>Synchr NTP</source>
+        <translation>Synchr. NTP</translation>
+    </message>
+    <message>
+        <source>Synchr 1PPS/NTP</source>
+        <translation>Synchr. 1PPS/NTP</translation>
+    </message>
+    <message>
+        <source>Device Settings</source>
+        <translation>Geräteeinstellungen</translation>
+    </message>
+    <message>
+        <source>Reset to default settings</source>
+        <translation>Werkseinstellungen</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>Uhr</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Change date and time</source>
+        <translation>Datum und Uhrzeit ändern</translation>
+    </message>
+    <message>
+        <source>Set from computer</source>
+        <translation>Vom Computer übernehmen</translation>
+    </message>
+    <message>
+        <source>The device settings have not been read from the tester yet.
+Nothing was sent.</source>
+        <translation>Die Geräteeinstellungen wurden noch nicht vom Tester gelesen.
+Es wurde nichts gesendet.</translation>
+    </message>
+    <message>
+        <source>Reset device settings</source>
+        <translation>Geräteeinstellungen zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to reset all device settings?</source>
+        <translation>Wollen Sie wirklich alle Geräteeinstellungen zurücksetzen?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to set date and time from computer?</source>
+        <translation>Wollen Sie Datum und Uhrzeit wirklich vom Computer übernehmen?</translation>
+    </message>
+</context>
+<context>
     <name>Device</name>
     <message>
         <source>Can not start the test</source>
@@ -511,6 +643,152 @@ Rate &gt; 100% nicht möglich</translation>
     <message>
         <source>UDP source</source>
         <translation>UDP-Quelle</translation>
+    </message>
+</context>
+<context>
+    <name>IFaceForm</name>
+    <message>
+        <source>Common settings</source>
+        <translation>Allgemeine Einstellungen</translation>
+    </message>
+    <message>
+        <source>Link speed</source>
+        <translation>Verbindungsgeschwindigkeit</translation>
+    </message>
+    <message>
+        <source>Duplex </source>
+        <translation>Duplex </translation>
+    </message>
+    <message>
+        <source>MAC address</source>
+        <translation>MAC-Adresse</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>IP-Adresse</translation>
+    </message>
+    <message>
+        <source>Subnet mask</source>
+        <translation>Subnetzmaske</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Gateway</translation>
+    </message>
+    <message>
+        <source>VLAN settings</source>
+        <translation>VLAN-Einstellungen</translation>
+    </message>
+    <message>
+        <source>VLAN counts</source>
+        <translation>Anzahl VLAN-Tags</translation>
+    </message>
+    <message>
+        <source>MPLS settings</source>
+        <translation>MPLS-Einstellungen</translation>
+    </message>
+    <message>
+        <source>MPLS counts</source>
+        <translation>Anzahl MPLS-Labels</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>Filter settings</source>
+        <translation>Filtereinstellungen</translation>
+    </message>
+    <message>
+        <source>MAC Dest.</source>
+        <translation>Ziel-MAC</translation>
+    </message>
+    <message>
+        <source>MAC Source = MAC Dest.</source>
+        <translation>Quell-MAC = Ziel-MAC</translation>
+    </message>
+    <message>
+        <source>IP Dest.</source>
+        <translation>Ziel-IP</translation>
+    </message>
+    <message>
+        <source>IP Source = IP Dest.</source>
+        <translation>Quell-IP = Ziel-IP</translation>
+    </message>
+    <message>
+        <source>VLAN ID 1</source>
+        <translation>VLAN-ID 1</translation>
+    </message>
+    <message>
+        <source>VLAN ID 2</source>
+        <translation>VLAN-ID 2</translation>
+    </message>
+</context>
+<context>
+    <name>IfsetForm</name>
+    <message>
+        <source>Interface settings (Port A)</source>
+        <translation>Schnittstelleneinstellungen (Port A)</translation>
+    </message>
+    <message>
+        <source>Interface settings (Port B)</source>
+        <translation>Schnittstelleneinstellungen (Port B)</translation>
+    </message>
+    <message>
+        <source>Interface settings (Port RC)</source>
+        <translation>Schnittstelleneinstellungen (Port RC)</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Port A is busy.</source>
+        <translation>Port A ist belegt.</translation>
+    </message>
+    <message>
+        <source>Port B is busy.</source>
+        <translation>Port B ist belegt.</translation>
+    </message>
+    <message>
+        <source>Port RC is busy with remote control.</source>
+        <translation>Port RC ist durch die Fernsteuerung belegt.</translation>
+    </message>
+    <message>
+        <source>The settings of Port A have not been read.</source>
+        <translation>Die Einstellungen von Port A wurden nicht gelesen.</translation>
+    </message>
+    <message>
+        <source>The settings of Port B have not been read.</source>
+        <translation>Die Einstellungen von Port B wurden nicht gelesen.</translation>
+    </message>
+    <message>
+        <source>The settings of Port RC have not been read.</source>
+        <translation>Die Einstellungen von Port RC wurden nicht gelesen.</translation>
+    </message>
+    <message>
+        <source>Settings was not sent.</source>
+        <translation>Die Einstellungen wurden nicht gesendet.</translation>
+    </message>
+    <message>
+        <source>Interface settings</source>
+        <translation>Schnittstelleneinstellungen</translation>
+    </message>
+    <message>
+        <source>MAC Change</source>
+        <translation>MAC-Änderung</translation>
+    </message>
+    <message>
+        <source>New MAC will be applid after reboot. Reboot now?</source>
+        <translation>Die neue MAC-Adresse gilt nach einem Neustart. Jetzt neu starten?</translation>
     </message>
 </context>
 <context>
@@ -1208,7 +1486,130 @@ Geben Sie vier Zahlen von 0 bis 255 ein, durch Punkte getrennt.</translation>
     </message>
 </context>
 <context>
+    <name>OptTestForm</name>
+    <message>
+        <source>Save Report</source>
+        <translation>Bericht speichern</translation>
+    </message>
+</context>
+<context>
     <name>PDFCreator</name>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Pattern type</source>
+        <translation>Mustertyp</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>Benutzer</translation>
+    </message>
+    <message>
+        <source>User pattern</source>
+        <translation>Benutzermuster</translation>
+    </message>
+    <message>
+        <source>Frame size</source>
+        <translation>Framegröße</translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation>Einheit</translation>
+    </message>
+    <message>
+        <source>Rate</source>
+        <translation>Rate</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Dauer</translation>
+    </message>
+    <message>
+        <source>Offset, bytes</source>
+        <translation>Offset, Bytes</translation>
+    </message>
+    <message>
+        <source>Wait synchro, ms</source>
+        <translation>Sync-Wartezeit, ms</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Ergebnisse</translation>
+    </message>
+    <message>
+        <source>Elapsed time</source>
+        <translation>Verstrichene Zeit</translation>
+    </message>
+    <message>
+        <source>Estimate time</source>
+        <translation>Restzeit</translation>
+    </message>
+    <message>
+        <source>Rx bit</source>
+        <translation>Rx-Bits</translation>
+    </message>
+    <message>
+        <source>Port A</source>
+        <translation>Port A</translation>
+    </message>
+    <message>
+        <source>Port B</source>
+        <translation>Port B</translation>
+    </message>
+    <message>
+        <source>Good</source>
+        <translation>Gut</translation>
+    </message>
+    <message>
+        <source>Short</source>
+        <translation>Kurzschluss</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Offen</translation>
+    </message>
+    <message>
+        <source>Fault</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Fair</source>
+        <translation>Mäßig</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Length, m</source>
+        <translation>Länge, m</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Kanal</translation>
+    </message>
+    <message>
+        <source>Polarity</source>
+        <translation>Polarität</translation>
+    </message>
+    <message>
+        <source>Latency, ns</source>
+        <translation>Latenz, ns</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Unbekannt</translation>
+    </message>
+    <message>
+        <source>Pair</source>
+        <translation>Paar</translation>
+    </message>
+    <message>
+        <source>Statistics report</source>
+        <translation>Statistikbericht</translation>
+    </message>
     <message>
         <source>Trafic test report</source>
         <translation>Bericht Verkehrstest</translation>
@@ -1216,6 +1617,18 @@ Geben Sie vier Zahlen von 0 bis 255 ein, durch Punkte getrennt.</translation>
     <message>
         <source>Jitter test report</source>
         <translation>Bericht Jittertest</translation>
+    </message>
+    <message>
+        <source>Cable test report</source>
+        <translation>Bericht Kabeltest</translation>
+    </message>
+    <message>
+        <source>MDI test report</source>
+        <translation>Bericht MDI-Test</translation>
+    </message>
+    <message>
+        <source>BERT report</source>
+        <translation>BERT-Bericht</translation>
     </message>
     <message>
         <source>(Port A)</source>
@@ -1314,20 +1727,16 @@ Geben Sie vier Zahlen von 0 bis 255 ein, durch Punkte getrennt.</translation>
         <translation>UDP-Zielport</translation>
     </message>
     <message>
+        <source>Advanced</source>
+        <translation>Erweitert</translation>
+    </message>
+    <message>
         <source>Topology</source>
         <translation>Topologie</translation>
     </message>
     <message>
         <source>Port</source>
         <translation>Port</translation>
-    </message>
-    <message>
-        <source>Settings</source>
-        <translation>Einstellungen</translation>
-    </message>
-    <message>
-        <source>Advanced</source>
-        <translation>Erweitert</translation>
     </message>
     <message>
         <source>Rate, %</source>
@@ -1342,32 +1751,12 @@ Geben Sie vier Zahlen von 0 bis 255 ein, durch Punkte getrennt.</translation>
         <translation>Rate, Mbit/s</translation>
     </message>
     <message>
-        <source>Frame size</source>
-        <translation>Framegröße</translation>
-    </message>
-    <message>
-        <source>Duration</source>
-        <translation>Dauer</translation>
-    </message>
-    <message>
         <source>Threshold</source>
         <translation>Schwelle</translation>
     </message>
     <message>
         <source>ms</source>
         <translation>ms</translation>
-    </message>
-    <message>
-        <source>Results</source>
-        <translation>Ergebnisse</translation>
-    </message>
-    <message>
-        <source>Elapsed time</source>
-        <translation>Verstrichene Zeit</translation>
-    </message>
-    <message>
-        <source>Estimate time</source>
-        <translation>Restzeit</translation>
     </message>
     <message>
         <source>Rx frames</source>
@@ -1406,12 +1795,64 @@ Geben Sie vier Zahlen von 0 bis 255 ein, durch Punkte getrennt.</translation>
         <translation> % </translation>
     </message>
     <message>
-        <source>Units</source>
-        <translation>Einheit</translation>
+        <source>Load L4</source>
+        <translation>Last L4</translation>
     </message>
     <message>
-        <source>Rate</source>
-        <translation>Rate</translation>
+        <source>Threshold MLR</source>
+        <translation>MLR-Schwelle</translation>
+    </message>
+    <message>
+        <source>Learning Interval, ms</source>
+        <translation>Lernintervall, ms</translation>
+    </message>
+    <message>
+        <source>DF</source>
+        <translation>DF</translation>
+    </message>
+    <message>
+        <source>MLR</source>
+        <translation>MLR</translation>
+    </message>
+    <message>
+        <source>Vrx</source>
+        <translation>Vrx</translation>
+    </message>
+    <message>
+        <source>Common data</source>
+        <translation>Allgemeine Daten</translation>
+    </message>
+    <message>
+        <source>Quant. frames</source>
+        <translation>Anz. Frames</translation>
+    </message>
+    <message>
+        <source>Quant. bytes</source>
+        <translation>Anz. Bytes</translation>
+    </message>
+    <message>
+        <source>Frame types</source>
+        <translation>Frame-Typen</translation>
+    </message>
+    <message>
+        <source>Layer 1</source>
+        <translation>Schicht 1</translation>
+    </message>
+    <message>
+        <source>Layer 2</source>
+        <translation>Schicht 2</translation>
+    </message>
+    <message>
+        <source>Layer 3</source>
+        <translation>Schicht 3</translation>
+    </message>
+    <message>
+        <source>Frame errors</source>
+        <translation>Frame-Fehler</translation>
+    </message>
+    <message>
+        <source>Quantity</source>
+        <translation>Anzahl</translation>
     </message>
     <message>
         <source>Threshold FLR</source>
@@ -1428,10 +1869,6 @@ Geben Sie vier Zahlen von 0 bis 255 ein, durch Punkte getrennt.</translation>
     <message>
         <source>Wait Interval, ms</source>
         <translation>Warteintervall, ms</translation>
-    </message>
-    <message>
-        <source>Status</source>
-        <translation>Status</translation>
     </message>
     <message>
         <source>Coef</source>
@@ -1506,10 +1943,6 @@ Geben Sie vier Zahlen von 0 bis 255 ein, durch Punkte getrennt.</translation>
         <translation>Mbit/s</translation>
     </message>
     <message>
-        <source>Unknown</source>
-        <translation>Unbekannt</translation>
-    </message>
-    <message>
         <source>Bps</source>
         <translation>B/s</translation>
     </message>
@@ -1530,152 +1963,64 @@ Geben Sie vier Zahlen von 0 bis 255 ein, durch Punkte getrennt.</translation>
         <translation>Glasfaser</translation>
     </message>
     <message>
-        <source>Pattern type</source>
-        <translation>Mustertyp</translation>
+        <source>Optical test report</source>
+        <translation>Bericht optischer Test</translation>
     </message>
     <message>
-        <source>User</source>
-        <translation>Benutzer</translation>
+        <source>nm</source>
+        <translation>nm</translation>
     </message>
     <message>
-        <source>User pattern</source>
-        <translation>Benutzermuster</translation>
+        <source>mW</source>
+        <translation>mW</translation>
     </message>
     <message>
-        <source>Offset, bytes</source>
-        <translation>Offset, Bytes</translation>
+        <source>dBm</source>
+        <translation>dBm</translation>
     </message>
     <message>
-        <source>Wait synchro, ms</source>
-        <translation>Sync-Wartezeit, ms</translation>
+        <source>SFP module</source>
+        <translation>SFP-Modul</translation>
     </message>
     <message>
-        <source>Rx bit</source>
-        <translation>Rx-Bits</translation>
+        <source>no SFP module</source>
+        <translation>kein SFP-Modul</translation>
     </message>
     <message>
-        <source>Port A</source>
-        <translation>Port A</translation>
+        <source>Vendor</source>
+        <translation>Hersteller</translation>
     </message>
     <message>
-        <source>Port B</source>
-        <translation>Port B</translation>
+        <source>Revision</source>
+        <translation>Revision</translation>
     </message>
     <message>
-        <source>Good</source>
-        <translation>Gut</translation>
+        <source>Date</source>
+        <translation>Datum</translation>
     </message>
     <message>
-        <source>Short</source>
-        <translation>Kurzschluss</translation>
+        <source>Part number</source>
+        <translation>Teilenummer</translation>
     </message>
     <message>
-        <source>Open</source>
-        <translation>Offen</translation>
+        <source>Wavelength</source>
+        <translation>Wellenlänge</translation>
     </message>
     <message>
-        <source>Fault</source>
-        <translation>Fehler</translation>
+        <source>Monitoring (DDM)</source>
+        <translation>Überwachung (DDM)</translation>
     </message>
     <message>
-        <source>Fair</source>
-        <translation>Mäßig</translation>
+        <source>Temperature</source>
+        <translation>Temperatur</translation>
     </message>
     <message>
-        <source>Length, m</source>
-        <translation>Länge, m</translation>
+        <source>RX power</source>
+        <translation>RX-Leistung</translation>
     </message>
     <message>
-        <source>Channel</source>
-        <translation>Kanal</translation>
-    </message>
-    <message>
-        <source>Polarity</source>
-        <translation>Polarität</translation>
-    </message>
-    <message>
-        <source>Latency, ns</source>
-        <translation>Latenz, ns</translation>
-    </message>
-    <message>
-        <source>Pair</source>
-        <translation>Paar</translation>
-    </message>
-    <message>
-        <source>Statistics report</source>
-        <translation>Statistikbericht</translation>
-    </message>
-    <message>
-        <source>Cable test report</source>
-        <translation>Bericht Kabeltest</translation>
-    </message>
-    <message>
-        <source>MDI test report</source>
-        <translation>Bericht MDI-Test</translation>
-    </message>
-    <message>
-        <source>BERT report</source>
-        <translation>BERT-Bericht</translation>
-    </message>
-    <message>
-        <source>Load L4</source>
-        <translation>Last L4</translation>
-    </message>
-    <message>
-        <source>Threshold MLR</source>
-        <translation>MLR-Schwelle</translation>
-    </message>
-    <message>
-        <source>Learning Interval, ms</source>
-        <translation>Lernintervall, ms</translation>
-    </message>
-    <message>
-        <source>DF</source>
-        <translation>DF</translation>
-    </message>
-    <message>
-        <source>MLR</source>
-        <translation>MLR</translation>
-    </message>
-    <message>
-        <source>Vrx</source>
-        <translation>Vrx</translation>
-    </message>
-    <message>
-        <source>Common data</source>
-        <translation>Allgemeine Daten</translation>
-    </message>
-    <message>
-        <source>Quant. frames</source>
-        <translation>Anz. Frames</translation>
-    </message>
-    <message>
-        <source>Quant. bytes</source>
-        <translation>Anz. Bytes</translation>
-    </message>
-    <message>
-        <source>Frame types</source>
-        <translation>Frame-Typen</translation>
-    </message>
-    <message>
-        <source>Layer 1</source>
-        <translation>Schicht 1</translation>
-    </message>
-    <message>
-        <source>Layer 2</source>
-        <translation>Schicht 2</translation>
-    </message>
-    <message>
-        <source>Layer 3</source>
-        <translation>Schicht 3</translation>
-    </message>
-    <message>
-        <source>Frame errors</source>
-        <translation>Frame-Fehler</translation>
-    </message>
-    <message>
-        <source>Quantity</source>
-        <translation>Anzahl</translation>
+        <source>TX power</source>
+        <translation>TX-Leistung</translation>
     </message>
 </context>
 <context>
@@ -1981,6 +2326,73 @@ Das Programm wird beendet.</translation>
     <message>
         <source>s</source>
         <translation>s</translation>
+    </message>
+</context>
+<context>
+    <name>SFPInfoWidget</name>
+    <message>
+        <source>Vendor</source>
+        <translation>Hersteller</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>Seriennummer</translation>
+    </message>
+    <message>
+        <source>Revision</source>
+        <translation>Revision</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Part number</source>
+        <translation>Teilenummer</translation>
+    </message>
+    <message>
+        <source>Wavelength</source>
+        <translation>Wellenlänge</translation>
+    </message>
+    <message>
+        <source>Monitoring (DDM)</source>
+        <translation>Überwachung (DDM)</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Temperatur</translation>
+    </message>
+    <message>
+        <source>RX power</source>
+        <translation>RX-Leistung</translation>
+    </message>
+    <message>
+        <source>TX power</source>
+        <translation>TX-Leistung</translation>
+    </message>
+    <message>
+        <source>SFP module</source>
+        <translation>SFP-Modul</translation>
+    </message>
+    <message>
+        <source>nm</source>
+        <translation>nm</translation>
+    </message>
+    <message>
+        <source>mW</source>
+        <translation>mW</translation>
+    </message>
+    <message>
+        <source>dBm</source>
+        <translation>dBm</translation>
+    </message>
+    <message>
+        <source>no SFP module</source>
+        <translation>kein SFP-Modul</translation>
+    </message>
+    <message>
+        <source>not available</source>
+        <translation>nicht verfügbar</translation>
     </message>
 </context>
 <context>

@@ -313,6 +313,138 @@ Ethernet tester %1.</source>
     </message>
 </context>
 <context>
+    <name>DateTimeDialog</name>
+    <message>
+        <source>Clock</source>
+        <translation>Часы</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Дата</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Время</translation>
+    </message>
+</context>
+<context>
+    <name>DevSettingsForm</name>
+    <message>
+        <source>Checking</source>
+        <translation>Проверка</translation>
+    </message>
+    <message>
+        <source>Swich Off</source>
+        <translation>Выключено</translation>
+    </message>
+    <message>
+        <source>Clock frequency</source>
+        <translation>Тактовая частота</translation>
+    </message>
+    <message>
+        <source>Velocities</source>
+        <translation>Скорости</translation>
+    </message>
+    <message>
+        <source>Output 1PPS GNSS</source>
+        <translation>Выход 1PPS ГНСС</translation>
+    </message>
+    <message>
+        <source>PPS difference check</source>
+        <translation>Разность PPS</translation>
+    </message>
+    <message>
+        <source>Output 1PPS PTP</source>
+        <translation>Выход 1PPS PTP</translation>
+    </message>
+    <message>
+        <source>Output 2048 kHz</source>
+        <translation>Выход 2048 кГц</translation>
+    </message>
+    <message>
+        <source>Output 1PPS NTP1</source>
+        <translation>Выход 1PPS NTP1</translation>
+    </message>
+    <message>
+        <source>Output 1PPS NTP2</source>
+        <translation>Выход 1PPS NTP2</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Применить</translation>
+    </message>
+    <message>
+        <source>Watch-dog</source>
+        <translation>Сторожевой таймер</translation>
+    </message>
+    <message>
+        <source>Set WD</source>
+        <translation>Задать WD</translation>
+    </message>
+    <message>
+        <source>Synchr 1PPS or NTP</source>
+        <translation>Синхр. 1PPS или NTP</translation>
+    </message>
+    <message>
+        <source>Synchr 1PPS</source>
+        <translation>Синхр. 1PPS</translation>
+    </message>
+    <message>
+        <source>Synchr NTP</source>
+        <translation>Синхр. NTP</translation>
+    </message>
+    <message>
+        <source>Synchr 1PPS/NTP</source>
+        <translation>Синхр. 1PPS/NTP</translation>
+    </message>
+    <message>
+        <source>Device Settings</source>
+        <translation>Настройки прибора</translation>
+    </message>
+    <message>
+        <source>Reset to default settings</source>
+        <translation>Заводские настройки</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>Часы</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Дата</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Время</translation>
+    </message>
+    <message>
+        <source>Change date and time</source>
+        <translation>Изменить дату и время</translation>
+    </message>
+    <message>
+        <source>Set from computer</source>
+        <translation>Установить с компьютера</translation>
+    </message>
+    <message>
+        <source>The device settings have not been read from the tester yet.
+Nothing was sent.</source>
+        <translation>Настройки прибора ещё не прочитаны с тестера.
+Ничего не отправлено.</translation>
+    </message>
+    <message>
+        <source>Reset device settings</source>
+        <translation>Сброс настроек прибора</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to reset all device settings?</source>
+        <translation>Вы действительно хотите сбросить все настройки прибора?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to set date and time from computer?</source>
+        <translation>Вы действительно хотите установить дату и время с компьютера?</translation>
+    </message>
+</context>
+<context>
     <name>Device</name>
     <message>
         <source>Can not start the test</source>
@@ -511,6 +643,152 @@ rate &gt; 100%</source>
     <message>
         <source>UDP source</source>
         <translation>UDP источника</translation>
+    </message>
+</context>
+<context>
+    <name>IFaceForm</name>
+    <message>
+        <source>Common settings</source>
+        <translation>Общие настройки</translation>
+    </message>
+    <message>
+        <source>Link speed</source>
+        <translation>Скорость</translation>
+    </message>
+    <message>
+        <source>Duplex </source>
+        <translation>Дуплекс </translation>
+    </message>
+    <message>
+        <source>MAC address</source>
+        <translation>MAC-адрес</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>По умолчанию</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>IP-адрес</translation>
+    </message>
+    <message>
+        <source>Subnet mask</source>
+        <translation>Маска подсети</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Шлюз</translation>
+    </message>
+    <message>
+        <source>VLAN settings</source>
+        <translation>Настройки VLAN</translation>
+    </message>
+    <message>
+        <source>VLAN counts</source>
+        <translation>Число меток VLAN</translation>
+    </message>
+    <message>
+        <source>MPLS settings</source>
+        <translation>Настройки MPLS</translation>
+    </message>
+    <message>
+        <source>MPLS counts</source>
+        <translation>Число меток MPLS</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Значение</translation>
+    </message>
+    <message>
+        <source>Filter settings</source>
+        <translation>Настройки фильтра</translation>
+    </message>
+    <message>
+        <source>MAC Dest.</source>
+        <translation>MAC назнач.</translation>
+    </message>
+    <message>
+        <source>MAC Source = MAC Dest.</source>
+        <translation>MAC источника = MAC назнач.</translation>
+    </message>
+    <message>
+        <source>IP Dest.</source>
+        <translation>IP назнач.</translation>
+    </message>
+    <message>
+        <source>IP Source = IP Dest.</source>
+        <translation>IP источника = IP назнач.</translation>
+    </message>
+    <message>
+        <source>VLAN ID 1</source>
+        <translation>VLAN ID 1</translation>
+    </message>
+    <message>
+        <source>VLAN ID 2</source>
+        <translation>VLAN ID 2</translation>
+    </message>
+</context>
+<context>
+    <name>IfsetForm</name>
+    <message>
+        <source>Interface settings (Port A)</source>
+        <translation>Настройки интерфейса (порт A)</translation>
+    </message>
+    <message>
+        <source>Interface settings (Port B)</source>
+        <translation>Настройки интерфейса (порт B)</translation>
+    </message>
+    <message>
+        <source>Interface settings (Port RC)</source>
+        <translation>Настройки интерфейса (порт RC)</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Применить</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Сброс</translation>
+    </message>
+    <message>
+        <source>Port A is busy.</source>
+        <translation>Порт A занят.</translation>
+    </message>
+    <message>
+        <source>Port B is busy.</source>
+        <translation>Порт B занят.</translation>
+    </message>
+    <message>
+        <source>Port RC is busy with remote control.</source>
+        <translation>Порт RC занят удалённым управлением.</translation>
+    </message>
+    <message>
+        <source>The settings of Port A have not been read.</source>
+        <translation>Настройки порта A не прочитаны.</translation>
+    </message>
+    <message>
+        <source>The settings of Port B have not been read.</source>
+        <translation>Настройки порта B не прочитаны.</translation>
+    </message>
+    <message>
+        <source>The settings of Port RC have not been read.</source>
+        <translation>Настройки порта RC не прочитаны.</translation>
+    </message>
+    <message>
+        <source>Settings was not sent.</source>
+        <translation>Настройки не отправлены.</translation>
+    </message>
+    <message>
+        <source>Interface settings</source>
+        <translation>Настройки интерфейса</translation>
+    </message>
+    <message>
+        <source>MAC Change</source>
+        <translation>Смена MAC</translation>
+    </message>
+    <message>
+        <source>New MAC will be applid after reboot. Reboot now?</source>
+        <translation>Новый MAC-адрес вступит в силу после перезагрузки. Перезагрузить сейчас?</translation>
     </message>
 </context>
 <context>
@@ -1208,7 +1486,130 @@ Enter four numbers from 0 to 255 separated by dots.</source>
     </message>
 </context>
 <context>
+    <name>OptTestForm</name>
+    <message>
+        <source>Save Report</source>
+        <translation>Сохранить отчёт</translation>
+    </message>
+</context>
+<context>
     <name>PDFCreator</name>
+    <message>
+        <source>Settings</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>Pattern type</source>
+        <translation>Тип шаблона</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>Пользовательский</translation>
+    </message>
+    <message>
+        <source>User pattern</source>
+        <translation>Шаблон пользователя</translation>
+    </message>
+    <message>
+        <source>Frame size</source>
+        <translation>Размер кадра</translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation>Единицы</translation>
+    </message>
+    <message>
+        <source>Rate</source>
+        <translation>Скорость</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Длительность</translation>
+    </message>
+    <message>
+        <source>Offset, bytes</source>
+        <translation>Смещение, байт</translation>
+    </message>
+    <message>
+        <source>Wait synchro, ms</source>
+        <translation>Ожидание синхр., мс</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Результаты</translation>
+    </message>
+    <message>
+        <source>Elapsed time</source>
+        <translation>Прошло времени</translation>
+    </message>
+    <message>
+        <source>Estimate time</source>
+        <translation>Осталось времени</translation>
+    </message>
+    <message>
+        <source>Rx bit</source>
+        <translation>Прин. биты</translation>
+    </message>
+    <message>
+        <source>Port A</source>
+        <translation>Порт A</translation>
+    </message>
+    <message>
+        <source>Port B</source>
+        <translation>Порт B</translation>
+    </message>
+    <message>
+        <source>Good</source>
+        <translation>Норма</translation>
+    </message>
+    <message>
+        <source>Short</source>
+        <translation>Замыкание</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Обрыв</translation>
+    </message>
+    <message>
+        <source>Fault</source>
+        <translation>Неисправность</translation>
+    </message>
+    <message>
+        <source>Fair</source>
+        <translation>Удовлетв.</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Статус</translation>
+    </message>
+    <message>
+        <source>Length, m</source>
+        <translation>Длина, м</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Канал</translation>
+    </message>
+    <message>
+        <source>Polarity</source>
+        <translation>Полярность</translation>
+    </message>
+    <message>
+        <source>Latency, ns</source>
+        <translation>Задержка, нс</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Неизвестно</translation>
+    </message>
+    <message>
+        <source>Pair</source>
+        <translation>Пара</translation>
+    </message>
+    <message>
+        <source>Statistics report</source>
+        <translation>Отчёт статистики</translation>
+    </message>
     <message>
         <source>Trafic test report</source>
         <translation>Отчёт о тесте трафика</translation>
@@ -1216,6 +1617,18 @@ Enter four numbers from 0 to 255 separated by dots.</source>
     <message>
         <source>Jitter test report</source>
         <translation>Отчёт о тесте джиттера</translation>
+    </message>
+    <message>
+        <source>Cable test report</source>
+        <translation>Отчёт о тесте кабеля</translation>
+    </message>
+    <message>
+        <source>MDI test report</source>
+        <translation>Отчёт о тесте MDI</translation>
+    </message>
+    <message>
+        <source>BERT report</source>
+        <translation>Отчёт BERT</translation>
     </message>
     <message>
         <source>(Port A)</source>
@@ -1314,20 +1727,16 @@ Enter four numbers from 0 to 255 separated by dots.</source>
         <translation>UDP назначения</translation>
     </message>
     <message>
+        <source>Advanced</source>
+        <translation>Дополнительно</translation>
+    </message>
+    <message>
         <source>Topology</source>
         <translation>Топология</translation>
     </message>
     <message>
         <source>Port</source>
         <translation>Порт</translation>
-    </message>
-    <message>
-        <source>Settings</source>
-        <translation>Настройки</translation>
-    </message>
-    <message>
-        <source>Advanced</source>
-        <translation>Дополнительно</translation>
     </message>
     <message>
         <source>Rate, %</source>
@@ -1342,32 +1751,12 @@ Enter four numbers from 0 to 255 separated by dots.</source>
         <translation>Скорость, Мбит/с</translation>
     </message>
     <message>
-        <source>Frame size</source>
-        <translation>Размер кадра</translation>
-    </message>
-    <message>
-        <source>Duration</source>
-        <translation>Длительность</translation>
-    </message>
-    <message>
         <source>Threshold</source>
         <translation>Порог</translation>
     </message>
     <message>
         <source>ms</source>
         <translation>мс</translation>
-    </message>
-    <message>
-        <source>Results</source>
-        <translation>Результаты</translation>
-    </message>
-    <message>
-        <source>Elapsed time</source>
-        <translation>Прошло времени</translation>
-    </message>
-    <message>
-        <source>Estimate time</source>
-        <translation>Осталось времени</translation>
     </message>
     <message>
         <source>Rx frames</source>
@@ -1406,12 +1795,64 @@ Enter four numbers from 0 to 255 separated by dots.</source>
         <translation> % </translation>
     </message>
     <message>
-        <source>Units</source>
-        <translation>Единицы</translation>
+        <source>Load L4</source>
+        <translation>Нагрузка L4</translation>
     </message>
     <message>
-        <source>Rate</source>
-        <translation>Скорость</translation>
+        <source>Threshold MLR</source>
+        <translation>Порог MLR</translation>
+    </message>
+    <message>
+        <source>Learning Interval, ms</source>
+        <translation>Интервал обучения, мс</translation>
+    </message>
+    <message>
+        <source>DF</source>
+        <translation>DF</translation>
+    </message>
+    <message>
+        <source>MLR</source>
+        <translation>MLR</translation>
+    </message>
+    <message>
+        <source>Vrx</source>
+        <translation>Vrx</translation>
+    </message>
+    <message>
+        <source>Common data</source>
+        <translation>Общие данные</translation>
+    </message>
+    <message>
+        <source>Quant. frames</source>
+        <translation>Кол-во кадров</translation>
+    </message>
+    <message>
+        <source>Quant. bytes</source>
+        <translation>Кол-во байт</translation>
+    </message>
+    <message>
+        <source>Frame types</source>
+        <translation>Типы кадров</translation>
+    </message>
+    <message>
+        <source>Layer 1</source>
+        <translation>Уровень 1</translation>
+    </message>
+    <message>
+        <source>Layer 2</source>
+        <translation>Уровень 2</translation>
+    </message>
+    <message>
+        <source>Layer 3</source>
+        <translation>Уровень 3</translation>
+    </message>
+    <message>
+        <source>Frame errors</source>
+        <translation>Ошибки кадров</translation>
+    </message>
+    <message>
+        <source>Quantity</source>
+        <translation>Количество</translation>
     </message>
     <message>
         <source>Threshold FLR</source>
@@ -1428,10 +1869,6 @@ Enter four numbers from 0 to 255 separated by dots.</source>
     <message>
         <source>Wait Interval, ms</source>
         <translation>Инт. ожидания, мс</translation>
-    </message>
-    <message>
-        <source>Status</source>
-        <translation>Статус</translation>
     </message>
     <message>
         <source>Coef</source>
@@ -1506,10 +1943,6 @@ Enter four numbers from 0 to 255 separated by dots.</source>
         <translation>Мбит/с</translation>
     </message>
     <message>
-        <source>Unknown</source>
-        <translation>Неизвестно</translation>
-    </message>
-    <message>
         <source>Bps</source>
         <translation>Б/с</translation>
     </message>
@@ -1530,152 +1963,64 @@ Enter four numbers from 0 to 255 separated by dots.</source>
         <translation>Оптика</translation>
     </message>
     <message>
-        <source>Pattern type</source>
-        <translation>Тип шаблона</translation>
+        <source>Optical test report</source>
+        <translation>Отчёт об оптическом тесте</translation>
     </message>
     <message>
-        <source>User</source>
-        <translation>Пользовательский</translation>
+        <source>nm</source>
+        <translation>нм</translation>
     </message>
     <message>
-        <source>User pattern</source>
-        <translation>Шаблон пользователя</translation>
+        <source>mW</source>
+        <translation>мВт</translation>
     </message>
     <message>
-        <source>Offset, bytes</source>
-        <translation>Смещение, байт</translation>
+        <source>dBm</source>
+        <translation>дБм</translation>
     </message>
     <message>
-        <source>Wait synchro, ms</source>
-        <translation>Ожидание синхр., мс</translation>
+        <source>SFP module</source>
+        <translation>Модуль SFP</translation>
     </message>
     <message>
-        <source>Rx bit</source>
-        <translation>Прин. биты</translation>
+        <source>no SFP module</source>
+        <translation>нет модуля SFP</translation>
     </message>
     <message>
-        <source>Port A</source>
-        <translation>Порт A</translation>
+        <source>Vendor</source>
+        <translation>Производитель</translation>
     </message>
     <message>
-        <source>Port B</source>
-        <translation>Порт B</translation>
+        <source>Revision</source>
+        <translation>Ревизия</translation>
     </message>
     <message>
-        <source>Good</source>
-        <translation>Норма</translation>
+        <source>Date</source>
+        <translation>Дата</translation>
     </message>
     <message>
-        <source>Short</source>
-        <translation>Замыкание</translation>
+        <source>Part number</source>
+        <translation>Номер изделия</translation>
     </message>
     <message>
-        <source>Open</source>
-        <translation>Обрыв</translation>
+        <source>Wavelength</source>
+        <translation>Длина волны</translation>
     </message>
     <message>
-        <source>Fault</source>
-        <translation>Неисправность</translation>
+        <source>Monitoring (DDM)</source>
+        <translation>Мониторинг (DDM)</translation>
     </message>
     <message>
-        <source>Fair</source>
-        <translation>Удовлетв.</translation>
+        <source>Temperature</source>
+        <translation>Температура</translation>
     </message>
     <message>
-        <source>Length, m</source>
-        <translation>Длина, м</translation>
+        <source>RX power</source>
+        <translation>Мощность RX</translation>
     </message>
     <message>
-        <source>Channel</source>
-        <translation>Канал</translation>
-    </message>
-    <message>
-        <source>Polarity</source>
-        <translation>Полярность</translation>
-    </message>
-    <message>
-        <source>Latency, ns</source>
-        <translation>Задержка, нс</translation>
-    </message>
-    <message>
-        <source>Pair</source>
-        <translation>Пара</translation>
-    </message>
-    <message>
-        <source>Statistics report</source>
-        <translation>Отчёт статистики</translation>
-    </message>
-    <message>
-        <source>Cable test report</source>
-        <translation>Отчёт о тесте кабеля</translation>
-    </message>
-    <message>
-        <source>MDI test report</source>
-        <translation>Отчёт о тесте MDI</translation>
-    </message>
-    <message>
-        <source>BERT report</source>
-        <translation>Отчёт BERT</translation>
-    </message>
-    <message>
-        <source>Load L4</source>
-        <translation>Нагрузка L4</translation>
-    </message>
-    <message>
-        <source>Threshold MLR</source>
-        <translation>Порог MLR</translation>
-    </message>
-    <message>
-        <source>Learning Interval, ms</source>
-        <translation>Интервал обучения, мс</translation>
-    </message>
-    <message>
-        <source>DF</source>
-        <translation>DF</translation>
-    </message>
-    <message>
-        <source>MLR</source>
-        <translation>MLR</translation>
-    </message>
-    <message>
-        <source>Vrx</source>
-        <translation>Vrx</translation>
-    </message>
-    <message>
-        <source>Common data</source>
-        <translation>Общие данные</translation>
-    </message>
-    <message>
-        <source>Quant. frames</source>
-        <translation>Кол-во кадров</translation>
-    </message>
-    <message>
-        <source>Quant. bytes</source>
-        <translation>Кол-во байт</translation>
-    </message>
-    <message>
-        <source>Frame types</source>
-        <translation>Типы кадров</translation>
-    </message>
-    <message>
-        <source>Layer 1</source>
-        <translation>Уровень 1</translation>
-    </message>
-    <message>
-        <source>Layer 2</source>
-        <translation>Уровень 2</translation>
-    </message>
-    <message>
-        <source>Layer 3</source>
-        <translation>Уровень 3</translation>
-    </message>
-    <message>
-        <source>Frame errors</source>
-        <translation>Ошибки кадров</translation>
-    </message>
-    <message>
-        <source>Quantity</source>
-        <translation>Количество</translation>
+        <source>TX power</source>
+        <translation>Мощность TX</translation>
     </message>
 </context>
 <context>
@@ -1981,6 +2326,73 @@ Program is now closed.</source>
     <message>
         <source>s</source>
         <translation>с</translation>
+    </message>
+</context>
+<context>
+    <name>SFPInfoWidget</name>
+    <message>
+        <source>Vendor</source>
+        <translation>Производитель</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>Серийный номер</translation>
+    </message>
+    <message>
+        <source>Revision</source>
+        <translation>Ревизия</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Дата</translation>
+    </message>
+    <message>
+        <source>Part number</source>
+        <translation>Номер модели</translation>
+    </message>
+    <message>
+        <source>Wavelength</source>
+        <translation>Длина волны</translation>
+    </message>
+    <message>
+        <source>Monitoring (DDM)</source>
+        <translation>Мониторинг (DDM)</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Температура</translation>
+    </message>
+    <message>
+        <source>RX power</source>
+        <translation>Мощность RX</translation>
+    </message>
+    <message>
+        <source>TX power</source>
+        <translation>Мощность TX</translation>
+    </message>
+    <message>
+        <source>SFP module</source>
+        <translation>SFP-модуль</translation>
+    </message>
+    <message>
+        <source>nm</source>
+        <translation>нм</translation>
+    </message>
+    <message>
+        <source>mW</source>
+        <translation>мВт</translation>
+    </message>
+    <message>
+        <source>dBm</source>
+        <translation>дБм</translation>
+    </message>
+    <message>
+        <source>no SFP module</source>
+        <translation>нет SFP-модуля</translation>
+    </message>
+    <message>
+        <source>not available</source>
+        <translation>нет данных</translation>
     </message>
 </context>
 <context>

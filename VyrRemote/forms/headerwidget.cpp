@@ -13,15 +13,13 @@ namespace {
 
 const QRegExp &macPattern()
 {
-    static const QRegExp re(QStringLiteral("^([0-9A-Fa-f]{2}[:-]){5}([0-9A-Fa-f]{2})$"));
+    static const QRegExp re(macAddressPattern());
     return re;
 }
 
 const QRegExp &ipPattern()
 {
-    static const QRegExp re(QStringLiteral(
-        "^(?:[0-1]?[0-9]?[0-9]|2[0-4][0-9]|25[0-5])\\.(?:[0-1]?[0-9]?[0-9]|2[0-4][0-9]|25[0-5])"
-        "\\.(?:[0-1]?[0-9]?[0-9]|2[0-4][0-9]|25[0-5])\\.(?:[0-1]?[0-9]?[0-9]|2[0-4][0-9]|25[0-5])$"));
+    static const QRegExp re(ipAddressPattern());
     return re;
 }
 

@@ -84,6 +84,8 @@ QString ipAddressPattern();
 // Whether a text is a complete address by those patterns.
 bool isMacText(const QString &text);
 bool isIpText(const QString &text);
+// Subnet masks with contiguous ones only, 0.0.0.0 and 255.255.255.255 included.
+QString subnetMaskPattern();
 
 // PTP clock identity, "00-1A-2B-FF-FE-3C-4D-5E".
 QString clockIdToString(const uint8_t *clockId);

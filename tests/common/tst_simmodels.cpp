@@ -8,6 +8,7 @@
 #include "rfcrecords.h"
 #include "trafficrecords.h"
 
+#include <QSet>
 #include <QtEndian>
 #include <QtTest>
 
@@ -91,6 +92,37 @@ private slots:
         QCOMPARE(fromModel.size(), int(sizeof s));
         std::memcpy(&s, fromModel.constData(), sizeof s);
         QCOMPARE(int(s.packetLength), 1518);
+    }
+
+    // Each port index holds interface settings of its own, which a write
+    // replaces as it came.
+    void interfaceSettingsPerPort()
+    {
+        SimRemoteResponder r(0);
+        r.realistic = true;
+        QSet<quint32> addresses;
+        for (quint32 port : {0u, 1u, 2u}) {
+            const QByteArray read = request(0x11, le32(port) + QByteArray(1, char(TestInterfaceSettings)));
+            const QByteArray block = answer(r, read);
+            QCOMPARE(block.size(), 76);
+            eth_settings_t s;
+            std::memcpy(&s, block.constData(), sizeof s);
+            QCOMPARE(int(s.dhcp), 0);
+            QCOMPARE(int(s.linkModes), 0x3F);
+            QCOMPARE(s.mask, 0xFFFFFF00u);
+            QCOMPARE(int(s.vlanCount), 0);
+            QCOMPARE(int(s.mplsCount), 0);
+            QCOMPARE(int(s.tpid[0]), 0x8100);
+            addresses.insert(s.ip);
+
+            s.vlanCount = 2;
+            s.reserved1[0] = 0x5A;
+            const QByteArray written(reinterpret_cast<const char *>(&s), sizeof s);
+            answer(r, request(0x12, le32(port) + QByteArray(1, char(TestInterfaceSettings)) + written));
+            QCOMPARE(answer(r, read), written);
+        }
+        QCOMPARE(addresses.size(), 3);
+        QVERIFY(addresses.contains(0xC0A80001u));   // Port A, where the traffic defaults of Port B aim
     }
 
     void trafficRunsAndEnds()

@@ -8,6 +8,7 @@
 #include "../support/widgetlookup.h"
 #include "headersettings.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
 #include <QElapsedTimer>
@@ -16,6 +17,10 @@
 #include <QPushButton>
 #include <QtTest>
 #include <QTimer>
+#include <QVBoxLayout>
+#include <QWidget>
+
+#include <memory>
 
 // Field colours of the forms as their style sheets read.
 namespace fieldstyle {
@@ -296,6 +301,49 @@ private:
     QTimer m_timer;
 };
 
+// A shown window holding the form in a layout, as the main window's form
+// area does; the form itself starts hidden, as until its activate(). The
+// window owns the form.
+inline std::unique_ptr<QWidget> formHost(QWidget *form, const QSize &size)
+{
+    auto host = std::make_unique<QWidget>();
+    auto *layout = new QVBoxLayout(host.get());
+    layout->addWidget(form);
+    host->resize(size);
+    host->show();
+    form->hide();
+    return host;
+}
+
+// Clicks the button and answers the file-name dialog it opens, once the
+// tester's proposal is in: with the typed text (a null text cancels, an
+// empty one keeps the proposal; the text is not checked, so blanks go
+// through). True when the dialog came up and was answered.
+inline bool answerFileNameDialog(QAbstractButton *button, const QString &typed)
+{
+    bool answered = false;
+    QTimer answer;
+    answer.setInterval(20);
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        auto *edit = dialog->findChild<QLineEdit *>();
+        if (!edit || edit->text().isEmpty())
+            return;   // the proposal has not arrived yet
+        answered = true;
+        if (typed.isNull()) {
+            dialog->reject();
+            return;
+        }
+        if (!typed.isEmpty())
+            edit->setText(typed);
+        dialog->accept();
+    });
+    answer.start();
+    button->click();
+    return answered;
+}
 // Answers the file name dialogs that come up while it lives: once the
 // tester's proposal is in the name field, types `name` over it (an empty
 // name keeps the proposal) and accepts, or cancels when `name` is null.

@@ -1,6 +1,7 @@
 #include "textfunctions.h"
 
 #include <QLabel>
+#include <QRegExp>
 #include <QTableWidget>
 #include <QtTest>
 
@@ -38,6 +39,9 @@ private slots:
     void ipText();
     void ipParse_data();
     void ipParse();
+    void addressPatterns_data();
+    void addressPatterns();
+    void maskPatternTakesContiguousMasksOnly();
 
     void dscpTable();
     void tosTable_data();
@@ -309,6 +313,43 @@ void TextFunctionsTest::ipParse()
     QFETCH(QString, text);
     QFETCH(uint, address);
     QCOMPARE(uint(stringToIp(text)), address);
+}
+
+void TextFunctionsTest::addressPatterns_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("mac");
+    QTest::addColumn<bool>("ipv4");
+    QTest::newRow("MAC with ':'") << "02:3a:91:6D:4b:f2" << true << false;
+    QTest::newRow("MAC with '-'") << "02-3A-91-6d-4b-f2" << true << false;
+    QTest::newRow("MAC of five pairs") << "02:3a:91:6d:4b" << false << false;
+    QTest::newRow("MAC with a blank") << "02:3a:91:6d:4b:f2 " << false << false;
+    QTest::newRow("address") << "192.168.1.10" << false << true;
+    QTest::newRow("address with leading zeros") << "010.001.000.255" << false << true;
+    QTest::newRow("octet above 255") << "192.168.1.256" << false << false;
+    QTest::newRow("three parts") << "192.168.1" << false << false;
+    QTest::newRow("empty") << "" << false << false;
+}
+
+void TextFunctionsTest::addressPatterns()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, mac);
+    QFETCH(bool, ipv4);
+    QCOMPARE(QRegExp(macAddressPattern(), Qt::CaseSensitive).exactMatch(text), mac);
+    QCOMPARE(QRegExp(ipAddressPattern(), Qt::CaseSensitive).exactMatch(text), ipv4);
+}
+
+// All 33 prefix masks pass; a mask with a hole does not.
+void TextFunctionsTest::maskPatternTakesContiguousMasksOnly()
+{
+    const QRegExp mask(subnetMaskPattern(), Qt::CaseSensitive);
+    for (int prefix = 0; prefix <= 32; ++prefix) {
+        const uint32_t m = prefix == 0 ? 0 : ~uint32_t(0) << (32 - prefix);
+        QVERIFY2(mask.exactMatch(ipToString(m)), qPrintable(ipToString(m)));
+    }
+    for (const char *holed : {"255.0.255.0", "255.255.255.1", "0.255.255.255", "255.254.255.0", "128.128.0.0"})
+        QVERIFY2(!mask.exactMatch(QLatin1String(holed)), holed);
 }
 
 // ---- code tables -----------------------------------------------------------
