@@ -8,6 +8,7 @@
 #include "mdirecords.h"
 #include "rateunits.h"
 #include "reportfixture.h"
+#include "sfprecords.h"
 #include "statsrecords.h"
 #include "trafficrecords.h"
 
@@ -153,6 +154,18 @@ QByteArray longMdi()
     return withLongHeading(ReportFixture(TestMdi)).settings(s).results(r).bytes();
 }
 
+QByteArray longOptical()
+{
+    sfp_info_t s;
+    std::memset(&s, 'W', sizeof s);   // every text field full, without a NUL
+    s.wavelength = 65535;
+    s.year = s.month = s.day = 255;
+    s.ddmAvailable = 1;
+    s.temperature = -12345.6f;
+    s.rxPower = s.txPower = 99999.9999f;
+    return withLongHeading(ReportFixture(TestOptical)).results(s, PortA).results(s, PortB).bytes();
+}
+
 } // namespace
 
 class TestPdfTexts : public QObject
@@ -182,6 +195,7 @@ void TestPdfTexts::textsStayInTheirCells_data()
         QTest::addRow("%s BERT", language) << QString::fromLatin1(language) << longBert();
         QTest::addRow("%s cable", language) << QString::fromLatin1(language) << longCable();
         QTest::addRow("%s MDI", language) << QString::fromLatin1(language) << longMdi();
+        QTest::addRow("%s optical", language) << QString::fromLatin1(language) << longOptical();
     }
 }
 

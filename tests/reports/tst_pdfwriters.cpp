@@ -9,6 +9,7 @@
 #include "mdirecords.h"
 #include "rateunits.h"
 #include "reportfixture.h"
+#include "sfprecords.h"
 #include "statsrecords.h"
 #include "trafficrecords.h"
 
@@ -204,6 +205,8 @@ private slots:
     void cable();
     void mdi_data();
     void mdi();
+    void optical_data();
+    void optical();
 
 private:
     // Renders the report and checks its rows; the rows of absent must not be there.
@@ -514,6 +517,70 @@ void TestPdfWriters::mdi()
     QFETCH(Rows, rows);
     QFETCH(Rows, absent);
     check(report, rows, absent);
+}
+
+void TestPdfWriters::optical_data()
+{
+    QTest::addColumn<int>("deviceType");
+    QTest::addColumn<Rows>("rows");
+    QTest::addColumn<Rows>("absent");
+    QTest::newRow("two ports") << 8
+                               << Rows{{"SFP module A"}, {"Vendor", "FINISAR CORP"}, {"Serial number", "ABC123"},
+                                       {"Revision", "A"}, {"Date", "05.03.2015"}, {"Part number", "FTLF8519P2BNL"},
+                                       {"Wavelength", "850 nm"}, {"Monitoring (DDM)"}, {"Temperature", "40.0 °C"},
+                                       {"RX power", "0.5000 mW", "-3.01 dBm"}, {"TX power", "1.0000 mW", "0.00 dBm"},
+                                       {"SFP module B"}, {"no SFP module"}}
+                               << Rows{{"NOT SHOWN"}};
+    // A one-port model: Port B's bytes are in the file but not shown.
+    QTest::newRow("one port") << 1 << Rows{{"SFP module A"}, {"Vendor", "FINISAR CORP"}}
+                              << Rows{{"SFP module B"}, {"no SFP module"}};
+}
+
+void TestPdfWriters::optical()
+{
+    QFETCH(int, deviceType);
+    QFETCH(Rows, rows);
+    QFETCH(Rows, absent);
+    sfp_info_t a{};
+    std::strcpy(a.vendorName, "FINISAR CORP");
+    std::strcpy(a.partNumber, "FTLF8519P2BNL");
+    std::strcpy(a.revision, "A");
+    std::strcpy(a.serialNumber, "ABC123");
+    a.wavelength = 850;
+    a.year = 15;
+    a.month = 3;
+    a.day = 5;
+    a.ddmAvailable = 1;
+    a.temperature = 40;
+    a.txPower = 1;
+    a.rxPower = 0.5f;
+    sfp_info_t b{};
+    std::strcpy(b.partNumber, "NOT SHOWN");   // no vendor: no module
+    QVERIFY(renderReport(ReportFixture(TestOptical).results(a, PortA).results(b, PortB).bytes(), m_pdf,
+                         uint8_t(deviceType)));
+    const QString text = pdfText(m_pdf);
+    for (const QStringList &row : rows)
+        QVERIFY2(hasRow(text, row), qPrintable(row.join(QLatin1Char('|')) + QStringLiteral(" not in:\n") + text));
+    for (const QStringList &row : absent)
+        QVERIFY2(!hasRow(text, row), qPrintable(row.join(QLatin1Char('|'))));
+    // Receive power before transmit power, though the record has them the other way.
+    QVERIFY(text.indexOf(QLatin1String("RX power")) < text.indexOf(QLatin1String("TX power")));
+
+    // The heading page carries no number; the body starts page 2, numbered 1.
+    const QList<PdfWord> words = pdfWords(m_pdf);
+    int pages = 0;
+    for (const PdfWord &w : words)
+        pages = qMax(pages, w.page);
+    QCOMPARE(pages, 2);
+    for (const PdfWord &w : words) {
+        if (w.top < 14033 - 800)
+            continue;
+        QCOMPARE(w.page, 2);
+        QCOMPARE(w.text, QStringLiteral("1"));
+    }
+    const QList<PdfWord> title = findPhrase(words, QStringLiteral("SFP module A"));
+    QCOMPARE(title.size(), 1);
+    QCOMPARE(title.first().page, 2);
 }
 
 QTEST_MAIN(TestPdfWriters)

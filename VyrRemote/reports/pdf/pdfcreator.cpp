@@ -51,6 +51,8 @@ const PDFCreator::Frame PDFCreator::Frames[] = {
      {&PDFCreator::drawJitterSettings, &PDFCreator::drawJitterResults}},
     {TestCable, QT_TRANSLATE_NOOP("PDFCreator", "Cable test report"), FirstPage::Shared,
      {&PDFCreator::drawCableResults}},
+    {TestOptical, QT_TRANSLATE_NOOP("PDFCreator", "Optical test report"), FirstPage::UnnumberedBreak,
+     {&PDFCreator::drawOpticalReport}},
     {TestMdi, QT_TRANSLATE_NOOP("PDFCreator", "MDI test report"), FirstPage::Shared,
      {&PDFCreator::drawMdiSettings, &PDFCreator::drawMdiResults}},
     {TestBert, QT_TRANSLATE_NOOP("PDFCreator", "BERT report"), FirstPage::Shared,

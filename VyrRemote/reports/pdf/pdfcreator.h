@@ -15,6 +15,7 @@
 
 struct cable_results_t;
 struct header_settings_t;
+struct sfp_info_t;
 class QPainter;
 class QPdfWriter;
 class QSaveFile;
@@ -136,6 +137,8 @@ private:
     void drawMdiResults(int x, int &y, const ReportFile &report);
     void drawBertSettings(int x, int &y, const ReportFile &report);
     void drawBertResults(int x, int &y, const ReportFile &report);
+    void drawOpticalReport(int x, int &y, const ReportFile &report);
+    void drawOpticalResults(int x, int &y, const sfp_info_t &info, port_t port);
 
     std::unique_ptr<QSaveFile> m_file;      // exist only between beginDocument
     std::unique_ptr<QPdfWriter> m_writer;   // and endDocument
