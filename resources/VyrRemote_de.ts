@@ -1629,6 +1629,537 @@ Geben Sie vier Zahlen von 0 bis 255 ein, durch Punkte getrennt.</translation>
     </message>
 </context>
 <context>
+    <name>PDFCreator</name>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Pattern type</source>
+        <translation>Mustertyp</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>Benutzer</translation>
+    </message>
+    <message>
+        <source>User pattern</source>
+        <translation>Benutzermuster</translation>
+    </message>
+    <message>
+        <source>Frame size</source>
+        <translation>Framegröße</translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation>Einheit</translation>
+    </message>
+    <message>
+        <source>Rate</source>
+        <translation>Rate</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Dauer</translation>
+    </message>
+    <message>
+        <source>Offset, bytes</source>
+        <translation>Offset, Bytes</translation>
+    </message>
+    <message>
+        <source>Wait synchro, ms</source>
+        <translation>Sync-Wartezeit, ms</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Ergebnisse</translation>
+    </message>
+    <message>
+        <source>Elapsed time</source>
+        <translation>Verstrichene Zeit</translation>
+    </message>
+    <message>
+        <source>Estimate time</source>
+        <translation>Restzeit</translation>
+    </message>
+    <message>
+        <source>Rx bit</source>
+        <translation>Rx-Bits</translation>
+    </message>
+    <message>
+        <source>Port A</source>
+        <translation>Port A</translation>
+    </message>
+    <message>
+        <source>Port B</source>
+        <translation>Port B</translation>
+    </message>
+    <message>
+        <source>Good</source>
+        <translation>Gut</translation>
+    </message>
+    <message>
+        <source>Short</source>
+        <translation>Kurzschluss</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Offen</translation>
+    </message>
+    <message>
+        <source>Fault</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Fair</source>
+        <translation>Mäßig</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Length, m</source>
+        <translation>Länge, m</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Kanal</translation>
+    </message>
+    <message>
+        <source>Polarity</source>
+        <translation>Polarität</translation>
+    </message>
+    <message>
+        <source>Latency, ns</source>
+        <translation>Latenz, ns</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Unbekannt</translation>
+    </message>
+    <message>
+        <source>Pair</source>
+        <translation>Paar</translation>
+    </message>
+    <message>
+        <source>Statistics report</source>
+        <translation>Statistikbericht</translation>
+    </message>
+    <message>
+        <source>Trafic test report</source>
+        <translation>Bericht Verkehrstest</translation>
+    </message>
+    <message>
+        <source>Jitter test report</source>
+        <translation>Bericht Jittertest</translation>
+    </message>
+    <message>
+        <source>Cable test report</source>
+        <translation>Bericht Kabeltest</translation>
+    </message>
+    <message>
+        <source>Optical test report</source>
+        <translation>Bericht optischer Test</translation>
+    </message>
+    <message>
+        <source>MDI test report</source>
+        <translation>Bericht MDI-Test</translation>
+    </message>
+    <message>
+        <source>BERT report</source>
+        <translation>BERT-Bericht</translation>
+    </message>
+    <message>
+        <source>(Port A)</source>
+        <translation>(Port A)</translation>
+    </message>
+    <message>
+        <source>(Port B)</source>
+        <translation>(Port B)</translation>
+    </message>
+    <message>
+        <source>(Remote control port)</source>
+        <translation>(Fernsteuerungsport)</translation>
+    </message>
+    <message>
+        <source>Device information</source>
+        <translation>Geräteinformationen</translation>
+    </message>
+    <message>
+        <source>Manufactured by</source>
+        <translation>Hersteller</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Gerät</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>Seriennummer</translation>
+    </message>
+    <message>
+        <source>Interface settings</source>
+        <translation>Schnittstelleneinstellungen</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>IP-Adresse</translation>
+    </message>
+    <message>
+        <source>Subnet mask</source>
+        <translation>Subnetzmaske</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Gateway</translation>
+    </message>
+    <message>
+        <source>VLAN counts</source>
+        <translation>Anzahl VLAN</translation>
+    </message>
+    <message>
+        <source>MPLS counts</source>
+        <translation>Anzahl MPLS</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>Interface status</source>
+        <translation>Schnittstellenstatus</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Geschwindigkeit</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Duplex</source>
+        <translation>Duplex</translation>
+    </message>
+    <message>
+        <source>Header level</source>
+        <translation>Header-Ebene</translation>
+    </message>
+    <message>
+        <source>ARP enable</source>
+        <translation>ARP aktiv</translation>
+    </message>
+    <message>
+        <source>MAC destination</source>
+        <translation>Ziel-MAC</translation>
+    </message>
+    <message>
+        <source>IP destination</source>
+        <translation>Ziel-IP</translation>
+    </message>
+    <message>
+        <source>UDP source</source>
+        <translation>UDP-Quellport</translation>
+    </message>
+    <message>
+        <source>UDP destination</source>
+        <translation>UDP-Zielport</translation>
+    </message>
+    <message>
+        <source>Advanced</source>
+        <translation>Erweitert</translation>
+    </message>
+    <message>
+        <source>Topology</source>
+        <translation>Topologie</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Rate, %</source>
+        <translation>Rate, %</translation>
+    </message>
+    <message>
+        <source>Rate, kbps</source>
+        <translation>Rate, kbit/s</translation>
+    </message>
+    <message>
+        <source>Rate, Mbps</source>
+        <translation>Rate, Mbit/s</translation>
+    </message>
+    <message>
+        <source>Threshold</source>
+        <translation>Schwelle</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>Rx frames</source>
+        <translation>Rx-Frames</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Anzahl</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Alle</translation>
+    </message>
+    <message>
+        <source>In order</source>
+        <translation>In Reihenfolge</translation>
+    </message>
+    <message>
+        <source>Not in order</source>
+        <translation>Nicht in Reihenfolge</translation>
+    </message>
+    <message>
+        <source>Jitter</source>
+        <translation>Jitter</translation>
+    </message>
+    <message>
+        <source>distribution</source>
+        <translation>Verteilung</translation>
+    </message>
+    <message>
+        <source>Jitter, ms</source>
+        <translation>Jitter, ms</translation>
+    </message>
+    <message>
+        <source> % </source>
+        <translation> % </translation>
+    </message>
+    <message>
+        <source>Load L4</source>
+        <translation>Last L4</translation>
+    </message>
+    <message>
+        <source>Threshold MLR</source>
+        <translation>MLR-Schwelle</translation>
+    </message>
+    <message>
+        <source>Learning Interval, ms</source>
+        <translation>Lernintervall, ms</translation>
+    </message>
+    <message>
+        <source>DF</source>
+        <translation>DF</translation>
+    </message>
+    <message>
+        <source>MLR</source>
+        <translation>MLR</translation>
+    </message>
+    <message>
+        <source>Vrx</source>
+        <translation>Vrx</translation>
+    </message>
+    <message>
+        <source>nm</source>
+        <translation>nm</translation>
+    </message>
+    <message>
+        <source>mW</source>
+        <translation>mW</translation>
+    </message>
+    <message>
+        <source>dBm</source>
+        <translation>dBm</translation>
+    </message>
+    <message>
+        <source>SFP module</source>
+        <translation>SFP-Modul</translation>
+    </message>
+    <message>
+        <source>no SFP module</source>
+        <translation>kein SFP-Modul</translation>
+    </message>
+    <message>
+        <source>Vendor</source>
+        <translation>Hersteller</translation>
+    </message>
+    <message>
+        <source>Revision</source>
+        <translation>Revision</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Part number</source>
+        <translation>Teilenummer</translation>
+    </message>
+    <message>
+        <source>Wavelength</source>
+        <translation>Wellenlänge</translation>
+    </message>
+    <message>
+        <source>Monitoring (DDM)</source>
+        <translation>Überwachung (DDM)</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Temperatur</translation>
+    </message>
+    <message>
+        <source>RX power</source>
+        <translation>RX-Leistung</translation>
+    </message>
+    <message>
+        <source>TX power</source>
+        <translation>TX-Leistung</translation>
+    </message>
+    <message>
+        <source>Common data</source>
+        <translation>Allgemeine Daten</translation>
+    </message>
+    <message>
+        <source>Quant. frames</source>
+        <translation>Anz. Frames</translation>
+    </message>
+    <message>
+        <source>Quant. bytes</source>
+        <translation>Anz. Bytes</translation>
+    </message>
+    <message>
+        <source>Frame types</source>
+        <translation>Frame-Typen</translation>
+    </message>
+    <message>
+        <source>Layer 1</source>
+        <translation>Schicht 1</translation>
+    </message>
+    <message>
+        <source>Layer 2</source>
+        <translation>Schicht 2</translation>
+    </message>
+    <message>
+        <source>Layer 3</source>
+        <translation>Schicht 3</translation>
+    </message>
+    <message>
+        <source>Frame errors</source>
+        <translation>Frame-Fehler</translation>
+    </message>
+    <message>
+        <source>Quantity</source>
+        <translation>Anzahl</translation>
+    </message>
+    <message>
+        <source>Threshold FLR</source>
+        <translation>FLR-Schwelle</translation>
+    </message>
+    <message>
+        <source>Packet length, b</source>
+        <translation>Paketlänge, B</translation>
+    </message>
+    <message>
+        <source>Learning Int., ms</source>
+        <translation>Lernintervall, ms</translation>
+    </message>
+    <message>
+        <source>Wait Interval, ms</source>
+        <translation>Warteintervall, ms</translation>
+    </message>
+    <message>
+        <source>Coef</source>
+        <translation>Koeff.</translation>
+    </message>
+    <message>
+        <source>Tx frames</source>
+        <translation>Tx-Frames</translation>
+    </message>
+    <message>
+        <source>Tx bytes</source>
+        <translation>Tx-Bytes</translation>
+    </message>
+    <message>
+        <source>Vrt</source>
+        <translation>Vrt</translation>
+    </message>
+    <message>
+        <source>PDV</source>
+        <translation>PDV</translation>
+    </message>
+    <message>
+        <source>Latency</source>
+        <translation>Latenz</translation>
+    </message>
+    <message>
+        <source>Loss frames</source>
+        <translation>Verlorene Frames</translation>
+    </message>
+    <message>
+        <source>Runts</source>
+        <translation>Runts</translation>
+    </message>
+    <message>
+        <source>Jabber</source>
+        <translation>Jabber</translation>
+    </message>
+    <message>
+        <source>CRC</source>
+        <translation>CRC</translation>
+    </message>
+    <message>
+        <source>Error frames</source>
+        <translation>Fehlerhafte Frames</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>us</source>
+        <translation>µs</translation>
+    </message>
+    <message>
+        <source>ns</source>
+        <translation>ns</translation>
+    </message>
+    <message>
+        <source>bps</source>
+        <translation>bit/s</translation>
+    </message>
+    <message>
+        <source>kbps</source>
+        <translation>kbit/s</translation>
+    </message>
+    <message>
+        <source>Mbps</source>
+        <translation>Mbit/s</translation>
+    </message>
+    <message>
+        <source>Bps</source>
+        <translation>B/s</translation>
+    </message>
+    <message>
+        <source>Kbps</source>
+        <translation>KB/s</translation>
+    </message>
+    <message>
+        <source>No sync</source>
+        <translation>Keine Sync.</translation>
+    </message>
+    <message>
+        <source>Copper</source>
+        <translation>Kupfer</translation>
+    </message>
+    <message>
+        <source>Fiber</source>
+        <translation>Glasfaser</translation>
+    </message>
+</context>
+<context>
     <name>PTPForm</name>
     <message>
         <source>PTP (Port A)</source>

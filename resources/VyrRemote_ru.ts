@@ -1629,6 +1629,537 @@ Enter four numbers from 0 to 255 separated by dots.</source>
     </message>
 </context>
 <context>
+    <name>PDFCreator</name>
+    <message>
+        <source>Settings</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>Pattern type</source>
+        <translation>Тип шаблона</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>Пользовательский</translation>
+    </message>
+    <message>
+        <source>User pattern</source>
+        <translation>Шаблон пользователя</translation>
+    </message>
+    <message>
+        <source>Frame size</source>
+        <translation>Размер кадра</translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation>Единицы</translation>
+    </message>
+    <message>
+        <source>Rate</source>
+        <translation>Скорость</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Длительность</translation>
+    </message>
+    <message>
+        <source>Offset, bytes</source>
+        <translation>Смещение, байт</translation>
+    </message>
+    <message>
+        <source>Wait synchro, ms</source>
+        <translation>Ожидание синхр., мс</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Результаты</translation>
+    </message>
+    <message>
+        <source>Elapsed time</source>
+        <translation>Прошло времени</translation>
+    </message>
+    <message>
+        <source>Estimate time</source>
+        <translation>Осталось времени</translation>
+    </message>
+    <message>
+        <source>Rx bit</source>
+        <translation>Прин. биты</translation>
+    </message>
+    <message>
+        <source>Port A</source>
+        <translation>Порт A</translation>
+    </message>
+    <message>
+        <source>Port B</source>
+        <translation>Порт B</translation>
+    </message>
+    <message>
+        <source>Good</source>
+        <translation>Норма</translation>
+    </message>
+    <message>
+        <source>Short</source>
+        <translation>Замыкание</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Обрыв</translation>
+    </message>
+    <message>
+        <source>Fault</source>
+        <translation>Неисправность</translation>
+    </message>
+    <message>
+        <source>Fair</source>
+        <translation>Удовлетв.</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Статус</translation>
+    </message>
+    <message>
+        <source>Length, m</source>
+        <translation>Длина, м</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Канал</translation>
+    </message>
+    <message>
+        <source>Polarity</source>
+        <translation>Полярность</translation>
+    </message>
+    <message>
+        <source>Latency, ns</source>
+        <translation>Задержка, нс</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Неизвестно</translation>
+    </message>
+    <message>
+        <source>Pair</source>
+        <translation>Пара</translation>
+    </message>
+    <message>
+        <source>Statistics report</source>
+        <translation>Отчёт статистики</translation>
+    </message>
+    <message>
+        <source>Trafic test report</source>
+        <translation>Отчёт о тесте трафика</translation>
+    </message>
+    <message>
+        <source>Jitter test report</source>
+        <translation>Отчёт о тесте джиттера</translation>
+    </message>
+    <message>
+        <source>Cable test report</source>
+        <translation>Отчёт о тесте кабеля</translation>
+    </message>
+    <message>
+        <source>Optical test report</source>
+        <translation>Отчёт об оптическом тесте</translation>
+    </message>
+    <message>
+        <source>MDI test report</source>
+        <translation>Отчёт о тесте MDI</translation>
+    </message>
+    <message>
+        <source>BERT report</source>
+        <translation>Отчёт BERT</translation>
+    </message>
+    <message>
+        <source>(Port A)</source>
+        <translation>(Порт A)</translation>
+    </message>
+    <message>
+        <source>(Port B)</source>
+        <translation>(Порт B)</translation>
+    </message>
+    <message>
+        <source>(Remote control port)</source>
+        <translation>(Порт управления)</translation>
+    </message>
+    <message>
+        <source>Device information</source>
+        <translation>Информация о приборе</translation>
+    </message>
+    <message>
+        <source>Manufactured by</source>
+        <translation>Изготовитель</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Прибор</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>Серийный номер</translation>
+    </message>
+    <message>
+        <source>Interface settings</source>
+        <translation>Настройки интерфейса</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>IP-адрес</translation>
+    </message>
+    <message>
+        <source>Subnet mask</source>
+        <translation>Маска подсети</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Шлюз</translation>
+    </message>
+    <message>
+        <source>VLAN counts</source>
+        <translation>Число VLAN</translation>
+    </message>
+    <message>
+        <source>MPLS counts</source>
+        <translation>Число MPLS</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Значение</translation>
+    </message>
+    <message>
+        <source>Interface status</source>
+        <translation>Состояние интерфейса</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Скорость</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Тип</translation>
+    </message>
+    <message>
+        <source>Duplex</source>
+        <translation>Дуплекс</translation>
+    </message>
+    <message>
+        <source>Header level</source>
+        <translation>Заголовок уровня</translation>
+    </message>
+    <message>
+        <source>ARP enable</source>
+        <translation>Включить ARP</translation>
+    </message>
+    <message>
+        <source>MAC destination</source>
+        <translation>MAC назначения</translation>
+    </message>
+    <message>
+        <source>IP destination</source>
+        <translation>IP назначения</translation>
+    </message>
+    <message>
+        <source>UDP source</source>
+        <translation>UDP источника</translation>
+    </message>
+    <message>
+        <source>UDP destination</source>
+        <translation>UDP назначения</translation>
+    </message>
+    <message>
+        <source>Advanced</source>
+        <translation>Дополнительно</translation>
+    </message>
+    <message>
+        <source>Topology</source>
+        <translation>Топология</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Порт</translation>
+    </message>
+    <message>
+        <source>Rate, %</source>
+        <translation>Скорость, %</translation>
+    </message>
+    <message>
+        <source>Rate, kbps</source>
+        <translation>Скорость, кбит/с</translation>
+    </message>
+    <message>
+        <source>Rate, Mbps</source>
+        <translation>Скорость, Мбит/с</translation>
+    </message>
+    <message>
+        <source>Threshold</source>
+        <translation>Порог</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>мс</translation>
+    </message>
+    <message>
+        <source>Rx frames</source>
+        <translation>Прин. кадры</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Кол-во</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Все</translation>
+    </message>
+    <message>
+        <source>In order</source>
+        <translation>По порядку</translation>
+    </message>
+    <message>
+        <source>Not in order</source>
+        <translation>Не по порядку</translation>
+    </message>
+    <message>
+        <source>Jitter</source>
+        <translation>Распределение</translation>
+    </message>
+    <message>
+        <source>distribution</source>
+        <translation>джиттера</translation>
+    </message>
+    <message>
+        <source>Jitter, ms</source>
+        <translation>Джиттер, мс</translation>
+    </message>
+    <message>
+        <source> % </source>
+        <translation> % </translation>
+    </message>
+    <message>
+        <source>Load L4</source>
+        <translation>Нагрузка L4</translation>
+    </message>
+    <message>
+        <source>Threshold MLR</source>
+        <translation>Порог MLR</translation>
+    </message>
+    <message>
+        <source>Learning Interval, ms</source>
+        <translation>Интервал обучения, мс</translation>
+    </message>
+    <message>
+        <source>DF</source>
+        <translation>DF</translation>
+    </message>
+    <message>
+        <source>MLR</source>
+        <translation>MLR</translation>
+    </message>
+    <message>
+        <source>Vrx</source>
+        <translation>Vrx</translation>
+    </message>
+    <message>
+        <source>nm</source>
+        <translation>нм</translation>
+    </message>
+    <message>
+        <source>mW</source>
+        <translation>мВт</translation>
+    </message>
+    <message>
+        <source>dBm</source>
+        <translation>дБм</translation>
+    </message>
+    <message>
+        <source>SFP module</source>
+        <translation>Модуль SFP</translation>
+    </message>
+    <message>
+        <source>no SFP module</source>
+        <translation>нет модуля SFP</translation>
+    </message>
+    <message>
+        <source>Vendor</source>
+        <translation>Производитель</translation>
+    </message>
+    <message>
+        <source>Revision</source>
+        <translation>Ревизия</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Дата</translation>
+    </message>
+    <message>
+        <source>Part number</source>
+        <translation>Номер изделия</translation>
+    </message>
+    <message>
+        <source>Wavelength</source>
+        <translation>Длина волны</translation>
+    </message>
+    <message>
+        <source>Monitoring (DDM)</source>
+        <translation>Мониторинг (DDM)</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Температура</translation>
+    </message>
+    <message>
+        <source>RX power</source>
+        <translation>Мощность RX</translation>
+    </message>
+    <message>
+        <source>TX power</source>
+        <translation>Мощность TX</translation>
+    </message>
+    <message>
+        <source>Common data</source>
+        <translation>Общие данные</translation>
+    </message>
+    <message>
+        <source>Quant. frames</source>
+        <translation>Кол-во кадров</translation>
+    </message>
+    <message>
+        <source>Quant. bytes</source>
+        <translation>Кол-во байт</translation>
+    </message>
+    <message>
+        <source>Frame types</source>
+        <translation>Типы кадров</translation>
+    </message>
+    <message>
+        <source>Layer 1</source>
+        <translation>Уровень 1</translation>
+    </message>
+    <message>
+        <source>Layer 2</source>
+        <translation>Уровень 2</translation>
+    </message>
+    <message>
+        <source>Layer 3</source>
+        <translation>Уровень 3</translation>
+    </message>
+    <message>
+        <source>Frame errors</source>
+        <translation>Ошибки кадров</translation>
+    </message>
+    <message>
+        <source>Quantity</source>
+        <translation>Количество</translation>
+    </message>
+    <message>
+        <source>Threshold FLR</source>
+        <translation>Порог FLR</translation>
+    </message>
+    <message>
+        <source>Packet length, b</source>
+        <translation>Длина пакета, байт</translation>
+    </message>
+    <message>
+        <source>Learning Int., ms</source>
+        <translation>Инт. обучения, мс</translation>
+    </message>
+    <message>
+        <source>Wait Interval, ms</source>
+        <translation>Инт. ожидания, мс</translation>
+    </message>
+    <message>
+        <source>Coef</source>
+        <translation>Коэф</translation>
+    </message>
+    <message>
+        <source>Tx frames</source>
+        <translation>Перед. кадры</translation>
+    </message>
+    <message>
+        <source>Tx bytes</source>
+        <translation>Перед. байты</translation>
+    </message>
+    <message>
+        <source>Vrt</source>
+        <translation>Vrt</translation>
+    </message>
+    <message>
+        <source>PDV</source>
+        <translation>PDV</translation>
+    </message>
+    <message>
+        <source>Latency</source>
+        <translation>Задержка</translation>
+    </message>
+    <message>
+        <source>Loss frames</source>
+        <translation>Потер. кадры</translation>
+    </message>
+    <message>
+        <source>Runts</source>
+        <translation>Короткие</translation>
+    </message>
+    <message>
+        <source>Jabber</source>
+        <translation>Длинные</translation>
+    </message>
+    <message>
+        <source>CRC</source>
+        <translation>CRC</translation>
+    </message>
+    <message>
+        <source>Error frames</source>
+        <translation>Ошиб. кадры</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Пауза</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>с</translation>
+    </message>
+    <message>
+        <source>us</source>
+        <translation>мкс</translation>
+    </message>
+    <message>
+        <source>ns</source>
+        <translation>нс</translation>
+    </message>
+    <message>
+        <source>bps</source>
+        <translation>бит/с</translation>
+    </message>
+    <message>
+        <source>kbps</source>
+        <translation>кбит/с</translation>
+    </message>
+    <message>
+        <source>Mbps</source>
+        <translation>Мбит/с</translation>
+    </message>
+    <message>
+        <source>Bps</source>
+        <translation>Б/с</translation>
+    </message>
+    <message>
+        <source>Kbps</source>
+        <translation>КБ/с</translation>
+    </message>
+    <message>
+        <source>No sync</source>
+        <translation>Нет синхр.</translation>
+    </message>
+    <message>
+        <source>Copper</source>
+        <translation>Медь</translation>
+    </message>
+    <message>
+        <source>Fiber</source>
+        <translation>Оптика</translation>
+    </message>
+</context>
+<context>
     <name>PTPForm</name>
     <message>
         <source>PTP (Port A)</source>
