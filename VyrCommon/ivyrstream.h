@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDeadlineTimer>
 #include <QString>
 
 // A blocking byte stream to the tester: a serial port or a TCP connection.
@@ -21,7 +22,19 @@ public:
     // Blocks until len bytes are there or the stream's deadline passes;
     // returns what arrived (possibly fewer, 0, or negative on an error).
     virtual int read(char *buffer, int len) = 0;
+    // False once closed, and also once the stream has found its line gone
+    // (a serial line that hung up, a TCP peer that closed): callers end
+    // their waits on it at once.
     virtual bool isOpen() const = 0;
     // Drops bytes already received but not read (where the stream does so).
     virtual void clearInput() = 0;
+    // read(), but never waiting past `deadline` either: a reply that
+    // trickles in cannot hold the caller longer than the deadline it set for
+    // the whole reply. Streams whose reads never wait (in memory) need not
+    // override it. (Last, so the slots above keep their order.)
+    virtual int readBefore(char *buffer, int len, const QDeadlineTimer &deadline)
+    {
+        Q_UNUSED(deadline)
+        return read(buffer, len);
+    }
 };

@@ -56,14 +56,29 @@ bool PacketLink::sendPackage(const void *payload, int length)
 
 bool PacketLink::receivePackage(void *buffer, int capacity, quint16 *length)
 {
+    return receiveFrame(buffer, capacity, length) == Receive::Frame;
+}
+
+bool PacketLink::receivePackage(void *buffer, int capacity)
+{
+    return receiveFrame(buffer, capacity, nullptr) == Receive::Frame;
+}
+
+PacketLink::Receive PacketLink::receiveFrame(void *buffer, int capacity, quint16 *length,
+                                             const QDeadlineTimer &deadline)
+{
     if (!isOpen())
-        return false;
+        return Receive::Closed;
 
     m_stream->clearInput();
+    // A read that comes back short on a stream that is now closed found the
+    // line gone; that is no silence worth waiting on.
+    auto shortRead = [this](Receive otherwise) { return m_stream->isOpen() ? otherwise : Receive::Closed; };
 
     char lengthField[LengthFieldSize];
-    if (m_stream->read(lengthField, LengthFieldSize) < LengthFieldSize)
-        return false;
+    const int got = m_stream->readBefore(lengthField, LengthFieldSize, deadline);
+    if (got < LengthFieldSize)
+        return shortRead(got > 0 ? Receive::Truncated : Receive::Silence);
 
     const quint16 n = quint16(quint8(lengthField[0]) | (quint8(lengthField[1]) << 8));
     if (length)
@@ -73,22 +88,21 @@ bool PacketLink::receivePackage(void *buffer, int capacity, quint16 *length)
     // large enough; it is clamped rather than cut to 16 bits.
     const int usable = qBound(0, capacity, 0xFFFF);
     if (n > usable || (n > 0 && !buffer))
-        return false;   // the payload and CRC stay unread in the stream
+        return Receive::TooLong;   // the payload and CRC stay unread in the stream
 
     char *payload = static_cast<char *>(buffer);
-    if (n > 0 && m_stream->read(payload, n) < n)
-        return false;
+    if (n > 0) {
+        const int read = m_stream->readBefore(payload, n, deadline);
+        if (read < n)
+            return shortRead(Receive::Truncated);
+    }
 
     char received = 0;
-    if (m_stream->read(&received, CrcSize) < CrcSize)
-        return false;
+    const int crcRead = m_stream->readBefore(&received, CrcSize, deadline);
+    if (crcRead < CrcSize)
+        return shortRead(Receive::Truncated);
 
     quint8 crc = crc8(lengthField, LengthFieldSize, 0);
     crc = crc8(payload, n, crc);
-    return crc == quint8(received);
-}
-
-bool PacketLink::receivePackage(void *buffer, int capacity)
-{
-    return receivePackage(buffer, capacity, nullptr);
+    return crc == quint8(received) ? Receive::Frame : Receive::BadCrc;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDeadlineTimer>
 #include <QString>
 #include <QtGlobal>
 
@@ -50,6 +51,16 @@ public:
     // stream accepts fewer bytes than the frame holds.
     bool sendPackage(const void *payload, int length);
 
+    // How one receive ended.
+    enum class Receive {
+        Frame,       // a whole frame with the right CRC
+        Silence,     // not one byte arrived before the stream gave up
+        Truncated,   // a frame began but its bytes stopped coming
+        TooLong,     // the length field exceeds the capacity; the rest is unread
+        BadCrc,      // a whole frame with a wrong CRC (its payload was copied)
+        Closed,      // no stream, or it is closed (or found its line gone)
+    };
+
     // Receives one frame into `buffer`. The length field is reported through
     // `length` (when given) as soon as it is read, also when the frame is then
     // refused. A frame longer than `capacity` is refused before its payload is
@@ -57,6 +68,10 @@ public:
     // been copied into `buffer`.
     bool receivePackage(void *buffer, int capacity, quint16 *length);
     bool receivePackage(void *buffer, int capacity);
+    // The same, telling how it ended, and giving up at `deadline` whatever
+    // trickles in: the deadline covers the whole frame, not each read.
+    Receive receiveFrame(void *buffer, int capacity, quint16 *length,
+                         const QDeadlineTimer &deadline = QDeadlineTimer(QDeadlineTimer::Forever));
 
 private:
     IVyrStream *m_stream = nullptr;

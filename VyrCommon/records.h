@@ -269,24 +269,29 @@ struct error_t
 };
 static_assert(sizeof(error_t) == 16, "error_t");
 
-// Interface settings of one port index (settings block id 20).
-// IPv4 values: first octet in bits 24-31. MAC addresses in transmission order.
+// Interface settings of one port index (settings block id 20; 0 Port A,
+// 1 Port B, 2 Port RC). IPv4 values: first octet in bits 24-31 (192.168.1.10
+// travels as 0A 01 A8 C0). MAC addresses in transmission order, first octet
+// of the text form first. The reserved bytes are sent back as they came:
+// an edited record is always the received one with its fields replaced.
 struct eth_settings_t
 {
-    uint8_t dhcp;             //  0 1 DHCP, 0 static address
-    uint8_t linkModes;        //  1 bit 0 10H, 1 10F, 2 100H, 3 100F, 4 1000H, 5 1000F
-    uint8_t mac[6];           //  2
-    uint32_t ip;              //  8 static address
-    uint32_t mask;            // 12
+    uint8_t dhcp;             //  0 1 DHCP, 0 static address (any non-zero reads as on)
+    uint8_t linkModes;        //  1 bit 0 10H, 1 10F, 2 100H, 3 100F, 4 1000H, 5 1000F;
+                              //    bits 6-7 written 0
+    uint8_t mac[6];           //  2 the port's own address
+    uint32_t ip;              //  8 static address, used while dhcp is 0
+    uint32_t mask;            // 12 contiguous mask
     uint32_t gateway;         // 16
     uint8_t reserved1[2];     // 20
     uint8_t vlanCount;        // 22 0-3 tags in use, tag 1 outermost
     uint8_t reserved2;        // 23
-    uint16_t tpid[3];         // 24, 26, 28
-    uint16_t tagControl[3];   // 30, 32, 34 PCP bits 13-15, VLAN ID bits 0-11
-    uint8_t mplsCount;        // 36 0-3 label stack entries in use
+    uint16_t tpid[3];         // 24, 26, 28 tag protocol identifiers (0x8100, 0x9100 ...)
+    uint16_t tagControl[3];   // 30, 32, 34 PCP bits 13-15, bit 12 0, VLAN ID bits 0-11
+    uint8_t mplsCount;        // 36 0-3 label stack entries in use, entry 1 outermost
     uint8_t reserved3[3];     // 37
-    uint32_t mpls[3];         // 40, 44, 48 label 12-31, TC 9-11, S 8, TTL 0-7
+    uint32_t mpls[3];         // 40, 44, 48 label 12-31, TC 9-11, S 8, TTL 0-7 (the
+                              //    first byte of an entry on the wire is its TTL)
     uint8_t filterMacDest;    // 52 "MAC Dest."
     uint8_t filterIpDest;     // 53 "IP Dest."
     uint8_t filterMacSrcEqDest; // 54 "MAC Source = MAC Dest."
@@ -294,18 +299,39 @@ struct eth_settings_t
     uint8_t filterVlan1;      // 56 "VLAN ID 1"
     uint8_t filterVlan2;      // 57 "VLAN ID 2"
     uint8_t reserved4;        // 58
-    uint8_t filterMac[6];     // 59
+    uint8_t filterMac[6];     // 59 unaligned
     uint8_t reserved5[3];     // 65
-    uint32_t filterIp;        // 68
-    uint16_t filterVlanId1;   // 72 0-9999
+    uint32_t filterIp;        // 68 IPv4
+    uint16_t filterVlanId1;   // 72 0-9999 (not limited to 4095)
     uint16_t filterVlanId2;   // 74 0-9999
 };
 static_assert(sizeof(eth_settings_t) == 76, "eth_settings_t");
+static_assert(offsetof(eth_settings_t, dhcp) == 0, "dhcp");
+static_assert(offsetof(eth_settings_t, linkModes) == 1, "linkModes");
+static_assert(offsetof(eth_settings_t, mac) == 2, "mac");
+static_assert(offsetof(eth_settings_t, ip) == 8, "ip");
+static_assert(offsetof(eth_settings_t, mask) == 12, "mask");
+static_assert(offsetof(eth_settings_t, gateway) == 16, "gateway");
+static_assert(offsetof(eth_settings_t, reserved1) == 20, "reserved1");
 static_assert(offsetof(eth_settings_t, vlanCount) == 22, "vlanCount");
+static_assert(offsetof(eth_settings_t, reserved2) == 23, "reserved2");
+static_assert(offsetof(eth_settings_t, tpid) == 24, "tpid");
+static_assert(offsetof(eth_settings_t, tagControl) == 30, "tagControl");
 static_assert(offsetof(eth_settings_t, mplsCount) == 36, "mplsCount");
+static_assert(offsetof(eth_settings_t, reserved3) == 37, "reserved3");
 static_assert(offsetof(eth_settings_t, mpls) == 40, "mpls");
+static_assert(offsetof(eth_settings_t, filterMacDest) == 52, "filterMacDest");
+static_assert(offsetof(eth_settings_t, filterIpDest) == 53, "filterIpDest");
+static_assert(offsetof(eth_settings_t, filterMacSrcEqDest) == 54, "filterMacSrcEqDest");
+static_assert(offsetof(eth_settings_t, filterIpSrcEqDest) == 55, "filterIpSrcEqDest");
+static_assert(offsetof(eth_settings_t, filterVlan1) == 56, "filterVlan1");
+static_assert(offsetof(eth_settings_t, filterVlan2) == 57, "filterVlan2");
+static_assert(offsetof(eth_settings_t, reserved4) == 58, "reserved4");
 static_assert(offsetof(eth_settings_t, filterMac) == 59, "filterMac");
+static_assert(offsetof(eth_settings_t, reserved5) == 65, "reserved5");
 static_assert(offsetof(eth_settings_t, filterIp) == 68, "filterIp");
+static_assert(offsetof(eth_settings_t, filterVlanId1) == 72, "filterVlanId1");
+static_assert(offsetof(eth_settings_t, filterVlanId2) == 74, "filterVlanId2");
 
 // Reply to the sync status request (0x1C).
 struct get_sync_status_resp_t

@@ -4,6 +4,7 @@
 #include "tcpstream.h"
 #include "updatepackage.h"
 
+#include <QDeadlineTimer>
 #include <QDebug>
 #include <QElapsedTimer>
 #include <QRegularExpression>
@@ -105,10 +106,24 @@ RemoteControl::~RemoteControl() = default;
 
 // --- connection -----------------------------------------------------------
 
+void RemoteControl::setStreamFactory(StreamFactory factory)
+{
+    m_streamFactory = std::move(factory);
+}
+
+IVyrStream *RemoteControl::makeStream(ConnectionType type) const
+{
+    if (m_streamFactory)
+        return m_streamFactory(type);
+    if (type == TcpIpConnection)
+        return new TCPStream;
+    return new SerialPort;
+}
+
 bool RemoteControl::connectBySerial(const QString &portName)
 {
     m_portName = portName;
-    m_link.setStream(new SerialPort);
+    m_link.setStream(makeStream(SerialConnection));
     if (!m_link.open(portName))
         return false;
     m_connectionType = SerialConnection;
@@ -118,7 +133,7 @@ bool RemoteControl::connectBySerial(const QString &portName)
 bool RemoteControl::connectByTcpIp(const QString &portName)
 {
     m_portName = portName;
-    m_link.setStream(new TCPStream);
+    m_link.setStream(makeStream(TcpIpConnection));
     if (!m_link.open(portName))
         return false;
     m_connectionType = TcpIpConnection;
@@ -195,6 +210,11 @@ bool RemoteControl::exchange(const void *request, int requestLength, void *reply
     const int frameLength = requestLength & 0xFFFF;
 
     for (int attempt = 1; attempt <= Attempts; ++attempt) {
+        // The attempt's deadline covers the send and the whole reply, so a
+        // tester that trickles bytes cannot stretch one attempt.
+        QElapsedTimer clock;
+        clock.start();
+        const QDeadlineTimer deadline(ReplyTimeoutMs, Qt::PreciseTimer);
         if (!m_link.sendPackage(request, frameLength)) {
             qDebug() << "sendPackage fail" << attempt;
             continue;
@@ -202,23 +222,21 @@ bool RemoteControl::exchange(const void *request, int requestLength, void *reply
         if (replySize <= 0)
             return true;
 
-        QElapsedTimer clock;
-        clock.start();
         for (;;) {
             const qint64 elapsed = clock.elapsed();
-            if (elapsed > ReplyTimeoutMs - 1) {
+            if (elapsed > ReplyTimeoutMs - 1 || deadline.hasExpired()) {
                 qDebug() << "receivePackage fail" << attempt << "; Latency =" << elapsed;
                 break;
             }
             quint16 received = 0;
-            if (!m_link.receivePackage(scratch.data(), replySize, &received)) {
+            const PacketLink::Receive got = m_link.receiveFrame(scratch.data(), replySize, &received, deadline);
+            if (got == PacketLink::Receive::Closed) {
                 // A dead link fails every receive at once; do not spin on it.
-                if (!m_link.isOpen()) {
-                    qDebug() << "receivePackage fail" << attempt << "; Latency =" << clock.elapsed();
-                    break;
-                }
-                continue;
+                qDebug() << "receivePackage fail" << attempt << "; Latency =" << clock.elapsed();
+                break;
             }
+            if (got != PacketLink::Receive::Frame)
+                continue;
             if (exactSize && int(received) != replySize)
                 continue;
             if (reply && received > 0)

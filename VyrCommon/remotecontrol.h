@@ -9,6 +9,10 @@
 #include <QRect>
 #include <QString>
 
+#include <functional>
+
+class IVyrStream;
+
 // Commands of the tester's remote-control protocol.
 //
 // Every request and every reply is one frame of the packet link (see
@@ -160,6 +164,13 @@ public:
     explicit RemoteControl(QObject *parent = nullptr);
     ~RemoteControl() override;
 
+    // Makes the stream of every new connection attempt (the link takes it
+    // over). Without a factory: a SerialPort for a serial connection, a
+    // TCPStream for TCP/IP. Tests and fuzz targets hand in streams that live
+    // in memory; the connect, reconnect and request rules stay the same.
+    using StreamFactory = std::function<IVyrStream *(ConnectionType type)>;
+    void setStreamFactory(StreamFactory factory);
+
     // --- connection ---------------------------------------------------
     // Each connect stores the target, gives the link a new stream and opens
     // it; a failed connect leaves the connection type as it was.
@@ -183,8 +194,10 @@ public:
 
     // Sends the request and waits for its reply: up to three attempts, each
     // one send and then receives until a frame is accepted or more than
-    // 1999 ms have passed. A frame is accepted when its CRC is right and,
-    // with exactSize, its length equals replySize; a shorter reply is
+    // 1999 ms have passed since the attempt began; that limit covers the
+    // whole reply, however slowly its bytes arrive, and a link found gone
+    // ends the attempt at once. A frame is accepted when its CRC is right
+    // and, with exactSize, its length equals replySize; a shorter reply is
     // accepted otherwise and writes only its own bytes into reply. A frame
     // that is not accepted writes nothing into reply. replySize 0: no reply
     // awaited. After the third failed attempt the link is closed,
@@ -277,7 +290,10 @@ private:
     // cancel is answered, UpdateFailed when it is not.
     int cancelUpdate(quint32 cpuLength, quint32 fpgaLength, int failedCode);
 
+    IVyrStream *makeStream(ConnectionType type) const;
+
     QString m_portName;
     PacketLink m_link;
+    StreamFactory m_streamFactory;
     ConnectionType m_connectionType = NoConnection;
 };

@@ -1,5 +1,6 @@
 #include "serialport.h"
 
+#include <QDebug>
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QSerialPort>
@@ -102,51 +103,122 @@ void SerialPort::close()
 
 int SerialPort::write(const char *data, int len)
 {
-    if (!m_port || !m_port->isOpen() || len <= 0)
+    if (!m_port || !m_open || len <= 0)
         return 0;
+    clearError();
     const qint64 queued = m_port->write(data, len);
-    if (queued <= 0)
+    if (queued <= 0) {
+        if (lineLost())
+            dropLine();
         return 0;
+    }
 
-    // QSerialPort queues the bytes and hands them to the driver from its
-    // wait calls; never wait without a deadline.
+    // QSerialPort queues the bytes; hand what the driver takes now to it at
+    // once (waiting first would cost a poll per frame for nothing), then
+    // wait for the rest, never without a deadline.
+    m_port->flush();
     QDeadlineTimer deadline(writeTimeoutMs(len, m_baudRate));
     while (m_port->bytesToWrite() > 0) {
         const qint64 remaining = deadline.remainingTime();
-        if (remaining <= 0 || !m_port->waitForBytesWritten(int(remaining)))
+        if (remaining <= 0)
             break;
+        if (!m_port->waitForBytesWritten(int(remaining))) {
+            if (lineLost()) {
+                const int written = int(queued - m_port->bytesToWrite());
+                dropLine();
+                return written;
+            }
+            break;
+        }
     }
-    return int(queued - m_port->bytesToWrite());
+    const qint64 unsent = m_port->bytesToWrite();
+    if (unsent > 0) {
+        // The frame failed. Its queued rest must not go out later in front
+        // of the next frame (the tester would take the two for one), so it
+        // is dropped here and in the driver.
+        m_port->clear(QSerialPort::Output);
+    }
+    return int(queued - unsent);
 }
 
 int SerialPort::read(char *buffer, int len)
 {
-    if (!m_port || !m_port->isOpen() || len <= 0)
+    return readBefore(buffer, len, QDeadlineTimer(QDeadlineTimer::Forever));
+}
+
+int SerialPort::readBefore(char *buffer, int len, const QDeadlineTimer &limit)
+{
+    if (!m_port || !m_open || len <= 0)
         return 0;
 
-    QDeadlineTimer deadline(qint64(ReadTimeoutBaseMs) + qint64(ReadTimeoutPerByteMs) * len);
+    const QDeadlineTimer own(qint64(ReadTimeoutBaseMs) + qint64(ReadTimeoutPerByteMs) * len);
+    const QDeadlineTimer deadline = std::min(own, limit);
+    clearError();
     int got = 0;
     for (;;) {
         const qint64 n = m_port->read(buffer + got, len - got);
-        if (n < 0)
+        if (n < 0) {
+            if (lineLost())
+                dropLine();
             return got > 0 ? got : -1;
+        }
         got += int(n);
         if (got >= len)
             break;
         const qint64 remaining = deadline.remainingTime();
-        if (remaining <= 0)
+        if (remaining <= 0) {
+            // Out of time, but what the driver already holds has arrived.
+            if (m_port->waitForReadyRead(0)) {
+                const qint64 more = m_port->read(buffer + got, len - got);
+                if (more > 0)
+                    got += int(more);
+            } else if (lineLost()) {
+                dropLine();
+            }
             break;
-        // False on time-out and on a line error (a hung-up terminal): either
-        // way the read ends with what it has.
+        }
+        // False on time-out and on a line error (a hung-up terminal, an
+        // adapter pulled out): either way the read ends with what it has.
         if (!m_port->waitForReadyRead(int(qMin<qint64>(remaining, INT_MAX)))) {
             // Bytes that arrived with the error are still delivered.
             const qint64 tail = m_port->read(buffer + got, len - got);
             if (tail > 0)
                 got += int(tail);
+            if (lineLost())
+                dropLine();
             break;
         }
     }
     return got;
+}
+
+void SerialPort::clearError()
+{
+    // QSerialPort's own clearError() re-translates its error text and emits
+    // a signal on every call; on the hot path there is nothing to clear.
+    if (m_port->error() != QSerialPort::NoError)
+        m_port->clearError();
+}
+
+bool SerialPort::lineLost() const
+{
+    // A line that hung up wakes every wait at once and then reads nothing
+    // (QSerialPort calls that a read error); an unplugged adapter is a
+    // resource error. A plain time-out is neither.
+    switch (m_port->error()) {
+    case QSerialPort::ResourceError:
+    case QSerialPort::ReadError:
+    case QSerialPort::WriteError:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void SerialPort::dropLine()
+{
+    qDebug() << "serial line lost:" << m_port->errorString();
+    close();
 }
 
 bool SerialPort::naturalLess(const QString &a, const QString &b)

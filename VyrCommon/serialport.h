@@ -39,10 +39,17 @@ public:
     // port first; purges both directions after opening.
     bool open(const QString &target) override;
     void close() override;
+    // Returns the count that left within the limit (WriteTimeoutBaseMs plus
+    // twice the line time). What is still queued then is dropped, so no part
+    // of a failed frame goes out later in front of the next one.
     int write(const char *data, int len) override;
     // Waits until len bytes are there or 100 + 100 * len ms have passed on a
     // monotonic clock; returns the count read (0 on a silent line).
     int read(char *buffer, int len) override;
+    // The same, ending at `deadline` if that comes first.
+    int readBefore(char *buffer, int len, const QDeadlineTimer &deadline) override;
+    // False after close() and after the line was found hung up or gone
+    // (the port is then closed here; open() may be tried again).
     bool isOpen() const override { return m_open; }
     // Does nothing: bytes already received stay for the next read.
     void clearInput() override {}
@@ -59,6 +66,13 @@ public:
     static bool naturalLess(const QString &a, const QString &b);
 
 private:
+    // The last wait or transfer failed because the line is gone, not
+    // because it was silent.
+    bool lineLost() const;
+    void dropLine();
+    // Forgets the error of an earlier call, so that lineLost() sees this one's.
+    void clearError();
+
     QSerialPort *m_port = nullptr;
     int m_baudRate = DefaultBaudRate;
     bool m_open = false;

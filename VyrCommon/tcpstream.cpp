@@ -66,6 +66,9 @@ int TCPStream::write(const char *data, int len)
     const qint64 accepted = m_socket.write(data, len);
     if (accepted < 0)
         return 0;
+    // Hand the bytes to the system at once; waitForBytesWritten would first
+    // poll for room, one system call more per request for nothing.
+    m_socket.flush();
     if (m_socket.bytesToWrite() > 0 && !m_socket.waitForBytesWritten(WriteTimeoutMs))
         return 0;
     return int(accepted);
@@ -73,10 +76,19 @@ int TCPStream::write(const char *data, int len)
 
 int TCPStream::read(char *buffer, int len)
 {
+    return readBefore(buffer, len, QDeadlineTimer(QDeadlineTimer::Forever));
+}
+
+int TCPStream::readBefore(char *buffer, int len, const QDeadlineTimer &deadline)
+{
     if (len <= 0)
         return 0;
     while (m_socket.bytesAvailable() < len) {
-        if (!m_socket.waitForReadyRead(ReadWaitMs))
+        const qint64 remaining = deadline.remainingTime();   // -1: no deadline
+        if (remaining == 0)
+            break;
+        const int wait = remaining < 0 ? ReadWaitMs : int(qMin<qint64>(ReadWaitMs, remaining));
+        if (!m_socket.waitForReadyRead(wait))
             break;
     }
     if (!m_socket.isOpen())

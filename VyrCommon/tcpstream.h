@@ -39,6 +39,8 @@ public:
     // wait passes without any; returns what it then reads (negative on a
     // socket error).
     int read(char *buffer, int len) override;
+    // The same, never waiting past `deadline`.
+    int readBefore(char *buffer, int len, const QDeadlineTimer &deadline) override;
     bool isOpen() const override;
     // Discards nothing.
     void clearInput() override {}

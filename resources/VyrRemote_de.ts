@@ -313,6 +313,138 @@ Ethernet-Tester %1.</translation>
     </message>
 </context>
 <context>
+    <name>DateTimeDialog</name>
+    <message>
+        <source>Clock</source>
+        <translation>Uhr</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+</context>
+<context>
+    <name>DevSettingsForm</name>
+    <message>
+        <source>Checking</source>
+        <translation>Prüfung</translation>
+    </message>
+    <message>
+        <source>Swich Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>Clock frequency</source>
+        <translation>Taktfrequenz</translation>
+    </message>
+    <message>
+        <source>Velocities</source>
+        <translation>Geschwindigkeiten</translation>
+    </message>
+    <message>
+        <source>Output 1PPS GNSS</source>
+        <translation>Ausgang 1PPS GNSS</translation>
+    </message>
+    <message>
+        <source>PPS difference check</source>
+        <translation>PPS-Differenzprüfung</translation>
+    </message>
+    <message>
+        <source>Output 1PPS PTP</source>
+        <translation>Ausgang 1PPS PTP</translation>
+    </message>
+    <message>
+        <source>Output 2048 kHz</source>
+        <translation>Ausgang 2048 kHz</translation>
+    </message>
+    <message>
+        <source>Output 1PPS NTP1</source>
+        <translation>Ausgang 1PPS NTP1</translation>
+    </message>
+    <message>
+        <source>Output 1PPS NTP2</source>
+        <translation>Ausgang 1PPS NTP2</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <source>Watch-dog</source>
+        <translation>Watchdog</translation>
+    </message>
+    <message>
+        <source>Set WD</source>
+        <translation>WD setzen</translation>
+    </message>
+    <message>
+        <source>Synchr 1PPS or NTP</source>
+        <translation>Synchr. 1PPS oder NTP</translation>
+    </message>
+    <message>
+        <source>Synchr 1PPS</source>
+        <translation>Synchr. 1PPS</translation>
+    </message>
+    <message>
+        <source>Synchr NTP</source>
+        <translation>Synchr. NTP</translation>
+    </message>
+    <message>
+        <source>Synchr 1PPS/NTP</source>
+        <translation>Synchr. 1PPS/NTP</translation>
+    </message>
+    <message>
+        <source>Device Settings</source>
+        <translation>Geräteeinstellungen</translation>
+    </message>
+    <message>
+        <source>Reset to default settings</source>
+        <translation>Werkseinstellungen</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>Uhr</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Change date and time</source>
+        <translation>Datum und Uhrzeit ändern</translation>
+    </message>
+    <message>
+        <source>Set from computer</source>
+        <translation>Vom Computer übernehmen</translation>
+    </message>
+    <message>
+        <source>The device settings have not been read from the tester yet.
+Nothing was sent.</source>
+        <translation>Die Geräteeinstellungen wurden noch nicht vom Tester gelesen.
+Es wurde nichts gesendet.</translation>
+    </message>
+    <message>
+        <source>Reset device settings</source>
+        <translation>Geräteeinstellungen zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to reset all device settings?</source>
+        <translation>Wollen Sie wirklich alle Geräteeinstellungen zurücksetzen?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to set date and time from computer?</source>
+        <translation>Wollen Sie Datum und Uhrzeit wirklich vom Computer übernehmen?</translation>
+    </message>
+</context>
+<context>
     <name>Device</name>
     <message>
         <source>Can not start the test</source>
@@ -448,6 +580,79 @@ Rate &gt; 100% nicht möglich</translation>
     </message>
 </context>
 <context>
+    <name>DnsForm</name>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Host name</source>
+        <translation>Hostname</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Ergebnisse</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation>Bericht speichern</translation>
+    </message>
+    <message>
+        <source>Wrong host name</source>
+        <translation>Ungültiger Hostname</translation>
+    </message>
+    <message>
+        <source>The host name takes %1 bytes; the tester holds at most %2.
+Nothing was sent.</source>
+        <translation>Der Hostname belegt %1 Bytes; der Tester speichert höchstens %2.
+Es wurde nichts gesendet.</translation>
+    </message>
+    <message>
+        <source>Passed</source>
+        <translation>Erfolgreich</translation>
+    </message>
+    <message>
+        <source>In progress</source>
+        <translation>Läuft</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Timeout</source>
+        <translation>Zeitüberschreitung</translation>
+    </message>
+    <message>
+        <source>Not connected</source>
+        <translation>Nicht verbunden</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Unbekannter Fehler</translation>
+    </message>
+</context>
+<context>
     <name>FileNameDialog</name>
     <message>
         <source>Enter file name</source>
@@ -511,6 +716,215 @@ Rate &gt; 100% nicht möglich</translation>
     <message>
         <source>UDP source</source>
         <translation>UDP-Quelle</translation>
+    </message>
+</context>
+<context>
+    <name>IFaceForm</name>
+    <message>
+        <source>Common settings</source>
+        <translation>Allgemeine Einstellungen</translation>
+    </message>
+    <message>
+        <source>Link speed</source>
+        <translation>Verbindungsgeschwindigkeit</translation>
+    </message>
+    <message>
+        <source>Duplex </source>
+        <translation>Duplex </translation>
+    </message>
+    <message>
+        <source>MAC address</source>
+        <translation>MAC-Adresse</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>IP-Adresse</translation>
+    </message>
+    <message>
+        <source>Subnet mask</source>
+        <translation>Subnetzmaske</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Gateway</translation>
+    </message>
+    <message>
+        <source>VLAN settings</source>
+        <translation>VLAN-Einstellungen</translation>
+    </message>
+    <message>
+        <source>VLAN counts</source>
+        <translation>Anzahl VLAN-Tags</translation>
+    </message>
+    <message>
+        <source>MPLS settings</source>
+        <translation>MPLS-Einstellungen</translation>
+    </message>
+    <message>
+        <source>MPLS counts</source>
+        <translation>Anzahl MPLS-Labels</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>Filter settings</source>
+        <translation>Filtereinstellungen</translation>
+    </message>
+    <message>
+        <source>MAC Dest.</source>
+        <translation>Ziel-MAC</translation>
+    </message>
+    <message>
+        <source>MAC Source = MAC Dest.</source>
+        <translation>Quell-MAC = Ziel-MAC</translation>
+    </message>
+    <message>
+        <source>IP Dest.</source>
+        <translation>Ziel-IP</translation>
+    </message>
+    <message>
+        <source>IP Source = IP Dest.</source>
+        <translation>Quell-IP = Ziel-IP</translation>
+    </message>
+    <message>
+        <source>VLAN ID 1</source>
+        <translation>VLAN-ID 1</translation>
+    </message>
+    <message>
+        <source>VLAN ID 2</source>
+        <translation>VLAN-ID 2</translation>
+    </message>
+</context>
+<context>
+    <name>IfsetForm</name>
+    <message>
+        <source>Interface settings (Port A)</source>
+        <translation>Schnittstelleneinstellungen (Port A)</translation>
+    </message>
+    <message>
+        <source>Interface settings (Port B)</source>
+        <translation>Schnittstelleneinstellungen (Port B)</translation>
+    </message>
+    <message>
+        <source>Interface settings (Port RC)</source>
+        <translation>Schnittstelleneinstellungen (Port RC)</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Port A is busy.</source>
+        <translation>Port A ist belegt.</translation>
+    </message>
+    <message>
+        <source>Port B is busy.</source>
+        <translation>Port B ist belegt.</translation>
+    </message>
+    <message>
+        <source>Port RC is busy with remote control.</source>
+        <translation>Port RC ist durch die Fernsteuerung belegt.</translation>
+    </message>
+    <message>
+        <source>The settings of Port A have not been read.</source>
+        <translation>Die Einstellungen von Port A wurden nicht gelesen.</translation>
+    </message>
+    <message>
+        <source>The settings of Port B have not been read.</source>
+        <translation>Die Einstellungen von Port B wurden nicht gelesen.</translation>
+    </message>
+    <message>
+        <source>The settings of Port RC have not been read.</source>
+        <translation>Die Einstellungen von Port RC wurden nicht gelesen.</translation>
+    </message>
+    <message>
+        <source>Settings was not sent.</source>
+        <translation>Die Einstellungen wurden nicht gesendet.</translation>
+    </message>
+    <message>
+        <source>Interface settings</source>
+        <translation>Schnittstelleneinstellungen</translation>
+    </message>
+    <message>
+        <source>MAC Change</source>
+        <translation>MAC-Änderung</translation>
+    </message>
+    <message>
+        <source>New MAC will be applid after reboot. Reboot now?</source>
+        <translation>Die neue MAC-Adresse gilt nach einem Neustart. Jetzt neu starten?</translation>
+    </message>
+</context>
+<context>
+    <name>IpScannerForm</name>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>First address</source>
+        <translation>Erste Adresse</translation>
+    </message>
+    <message>
+        <source>Last address</source>
+        <translation>Letzte Adresse</translation>
+    </message>
+    <message>
+        <source>Wait time, ms</source>
+        <translation>Wartezeit, ms</translation>
+    </message>
+    <message>
+        <source>Iteration</source>
+        <translation>Wiederholungen</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Ergebnisse</translation>
+    </message>
+    <message>
+        <source>Elapsed time</source>
+        <translation>Verstrichene Zeit</translation>
+    </message>
+    <message>
+        <source>Estimated time</source>
+        <translation>Restzeit</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>IP-Adresse</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation>Bericht speichern</translation>
+    </message>
+    <message>
+        <source>No connection</source>
+        <translation>Keine Verbindung</translation>
     </message>
 </context>
 <context>
@@ -1208,6 +1622,717 @@ Geben Sie vier Zahlen von 0 bis 255 ein, durch Punkte getrennt.</translation>
     </message>
 </context>
 <context>
+    <name>OptTestForm</name>
+    <message>
+        <source>Save Report</source>
+        <translation>Bericht speichern</translation>
+    </message>
+</context>
+<context>
+    <name>PDFCreator</name>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Pattern type</source>
+        <translation>Mustertyp</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>Benutzer</translation>
+    </message>
+    <message>
+        <source>User pattern</source>
+        <translation>Benutzermuster</translation>
+    </message>
+    <message>
+        <source>Frame size</source>
+        <translation>Framegröße</translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation>Einheit</translation>
+    </message>
+    <message>
+        <source>Rate</source>
+        <translation>Rate</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Dauer</translation>
+    </message>
+    <message>
+        <source>Offset, bytes</source>
+        <translation>Offset, Bytes</translation>
+    </message>
+    <message>
+        <source>Wait synchro, ms</source>
+        <translation>Sync-Wartezeit, ms</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Ergebnisse</translation>
+    </message>
+    <message>
+        <source>Elapsed time</source>
+        <translation>Verstrichene Zeit</translation>
+    </message>
+    <message>
+        <source>Estimate time</source>
+        <translation>Restzeit</translation>
+    </message>
+    <message>
+        <source>Rx bit</source>
+        <translation>Rx-Bits</translation>
+    </message>
+    <message>
+        <source>Port A</source>
+        <translation>Port A</translation>
+    </message>
+    <message>
+        <source>Port B</source>
+        <translation>Port B</translation>
+    </message>
+    <message>
+        <source>Good</source>
+        <translation>Gut</translation>
+    </message>
+    <message>
+        <source>Short</source>
+        <translation>Kurzschluss</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Offen</translation>
+    </message>
+    <message>
+        <source>Fault</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Fair</source>
+        <translation>Mäßig</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Length, m</source>
+        <translation>Länge, m</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Kanal</translation>
+    </message>
+    <message>
+        <source>Polarity</source>
+        <translation>Polarität</translation>
+    </message>
+    <message>
+        <source>Latency, ns</source>
+        <translation>Latenz, ns</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Unbekannt</translation>
+    </message>
+    <message>
+        <source>Pair</source>
+        <translation>Paar</translation>
+    </message>
+    <message>
+        <source>Statistics report</source>
+        <translation>Statistikbericht</translation>
+    </message>
+    <message>
+        <source>Trafic test report</source>
+        <translation>Bericht Verkehrstest</translation>
+    </message>
+    <message>
+        <source>Jitter test report</source>
+        <translation>Bericht Jittertest</translation>
+    </message>
+    <message>
+        <source>Cable test report</source>
+        <translation>Bericht Kabeltest</translation>
+    </message>
+    <message>
+        <source>Optical test report</source>
+        <translation>Bericht optischer Test</translation>
+    </message>
+    <message>
+        <source>MDI test report</source>
+        <translation>Bericht MDI-Test</translation>
+    </message>
+    <message>
+        <source>BERT report</source>
+        <translation>BERT-Bericht</translation>
+    </message>
+    <message>
+        <source>(Port A)</source>
+        <translation>(Port A)</translation>
+    </message>
+    <message>
+        <source>(Port B)</source>
+        <translation>(Port B)</translation>
+    </message>
+    <message>
+        <source>(Remote control port)</source>
+        <translation>(Fernsteuerungsport)</translation>
+    </message>
+    <message>
+        <source>Device information</source>
+        <translation>Geräteinformationen</translation>
+    </message>
+    <message>
+        <source>Manufactured by</source>
+        <translation>Hersteller</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Gerät</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>Seriennummer</translation>
+    </message>
+    <message>
+        <source>Interface settings</source>
+        <translation>Schnittstelleneinstellungen</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>IP-Adresse</translation>
+    </message>
+    <message>
+        <source>Subnet mask</source>
+        <translation>Subnetzmaske</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Gateway</translation>
+    </message>
+    <message>
+        <source>VLAN counts</source>
+        <translation>Anzahl VLAN</translation>
+    </message>
+    <message>
+        <source>MPLS counts</source>
+        <translation>Anzahl MPLS</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>Interface status</source>
+        <translation>Schnittstellenstatus</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Geschwindigkeit</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Duplex</source>
+        <translation>Duplex</translation>
+    </message>
+    <message>
+        <source>Header level</source>
+        <translation>Header-Ebene</translation>
+    </message>
+    <message>
+        <source>ARP enable</source>
+        <translation>ARP aktiv</translation>
+    </message>
+    <message>
+        <source>MAC destination</source>
+        <translation>Ziel-MAC</translation>
+    </message>
+    <message>
+        <source>IP destination</source>
+        <translation>Ziel-IP</translation>
+    </message>
+    <message>
+        <source>UDP source</source>
+        <translation>UDP-Quellport</translation>
+    </message>
+    <message>
+        <source>UDP destination</source>
+        <translation>UDP-Zielport</translation>
+    </message>
+    <message>
+        <source>Advanced</source>
+        <translation>Erweitert</translation>
+    </message>
+    <message>
+        <source>Topology</source>
+        <translation>Topologie</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Rate, %</source>
+        <translation>Rate, %</translation>
+    </message>
+    <message>
+        <source>Rate, kbps</source>
+        <translation>Rate, kbit/s</translation>
+    </message>
+    <message>
+        <source>Rate, Mbps</source>
+        <translation>Rate, Mbit/s</translation>
+    </message>
+    <message>
+        <source>Threshold</source>
+        <translation>Schwelle</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>Rx frames</source>
+        <translation>Rx-Frames</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Anzahl</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Alle</translation>
+    </message>
+    <message>
+        <source>In order</source>
+        <translation>In Reihenfolge</translation>
+    </message>
+    <message>
+        <source>Not in order</source>
+        <translation>Nicht in Reihenfolge</translation>
+    </message>
+    <message>
+        <source>Jitter</source>
+        <translation>Jitter</translation>
+    </message>
+    <message>
+        <source>distribution</source>
+        <translation>Verteilung</translation>
+    </message>
+    <message>
+        <source>Jitter, ms</source>
+        <translation>Jitter, ms</translation>
+    </message>
+    <message>
+        <source> % </source>
+        <translation> % </translation>
+    </message>
+    <message>
+        <source>Load L4</source>
+        <translation>Last L4</translation>
+    </message>
+    <message>
+        <source>Threshold MLR</source>
+        <translation>MLR-Schwelle</translation>
+    </message>
+    <message>
+        <source>Learning Interval, ms</source>
+        <translation>Lernintervall, ms</translation>
+    </message>
+    <message>
+        <source>DF</source>
+        <translation>DF</translation>
+    </message>
+    <message>
+        <source>MLR</source>
+        <translation>MLR</translation>
+    </message>
+    <message>
+        <source>Vrx</source>
+        <translation>Vrx</translation>
+    </message>
+    <message>
+        <source>nm</source>
+        <translation>nm</translation>
+    </message>
+    <message>
+        <source>mW</source>
+        <translation>mW</translation>
+    </message>
+    <message>
+        <source>dBm</source>
+        <translation>dBm</translation>
+    </message>
+    <message>
+        <source>SFP module</source>
+        <translation>SFP-Modul</translation>
+    </message>
+    <message>
+        <source>no SFP module</source>
+        <translation>kein SFP-Modul</translation>
+    </message>
+    <message>
+        <source>Vendor</source>
+        <translation>Hersteller</translation>
+    </message>
+    <message>
+        <source>Revision</source>
+        <translation>Revision</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Part number</source>
+        <translation>Teilenummer</translation>
+    </message>
+    <message>
+        <source>Wavelength</source>
+        <translation>Wellenlänge</translation>
+    </message>
+    <message>
+        <source>Monitoring (DDM)</source>
+        <translation>Überwachung (DDM)</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Temperatur</translation>
+    </message>
+    <message>
+        <source>RX power</source>
+        <translation>RX-Leistung</translation>
+    </message>
+    <message>
+        <source>TX power</source>
+        <translation>TX-Leistung</translation>
+    </message>
+    <message>
+        <source>Common data</source>
+        <translation>Allgemeine Daten</translation>
+    </message>
+    <message>
+        <source>Quant. frames</source>
+        <translation>Anz. Frames</translation>
+    </message>
+    <message>
+        <source>Quant. bytes</source>
+        <translation>Anz. Bytes</translation>
+    </message>
+    <message>
+        <source>Frame types</source>
+        <translation>Frame-Typen</translation>
+    </message>
+    <message>
+        <source>Layer 1</source>
+        <translation>Schicht 1</translation>
+    </message>
+    <message>
+        <source>Layer 2</source>
+        <translation>Schicht 2</translation>
+    </message>
+    <message>
+        <source>Layer 3</source>
+        <translation>Schicht 3</translation>
+    </message>
+    <message>
+        <source>Frame errors</source>
+        <translation>Frame-Fehler</translation>
+    </message>
+    <message>
+        <source>Quantity</source>
+        <translation>Anzahl</translation>
+    </message>
+    <message>
+        <source>Threshold FLR</source>
+        <translation>FLR-Schwelle</translation>
+    </message>
+    <message>
+        <source>Packet length, b</source>
+        <translation>Paketlänge, B</translation>
+    </message>
+    <message>
+        <source>Learning Int., ms</source>
+        <translation>Lernintervall, ms</translation>
+    </message>
+    <message>
+        <source>Wait Interval, ms</source>
+        <translation>Warteintervall, ms</translation>
+    </message>
+    <message>
+        <source>Coef</source>
+        <translation>Koeff.</translation>
+    </message>
+    <message>
+        <source>Tx frames</source>
+        <translation>Tx-Frames</translation>
+    </message>
+    <message>
+        <source>Tx bytes</source>
+        <translation>Tx-Bytes</translation>
+    </message>
+    <message>
+        <source>Vrt</source>
+        <translation>Vrt</translation>
+    </message>
+    <message>
+        <source>PDV</source>
+        <translation>PDV</translation>
+    </message>
+    <message>
+        <source>Latency</source>
+        <translation>Latenz</translation>
+    </message>
+    <message>
+        <source>Loss frames</source>
+        <translation>Verlorene Frames</translation>
+    </message>
+    <message>
+        <source>Runts</source>
+        <translation>Runts</translation>
+    </message>
+    <message>
+        <source>Jabber</source>
+        <translation>Jabber</translation>
+    </message>
+    <message>
+        <source>CRC</source>
+        <translation>CRC</translation>
+    </message>
+    <message>
+        <source>Error frames</source>
+        <translation>Fehlerhafte Frames</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>us</source>
+        <translation>µs</translation>
+    </message>
+    <message>
+        <source>ns</source>
+        <translation>ns</translation>
+    </message>
+    <message>
+        <source>bps</source>
+        <translation>bit/s</translation>
+    </message>
+    <message>
+        <source>kbps</source>
+        <translation>kbit/s</translation>
+    </message>
+    <message>
+        <source>Mbps</source>
+        <translation>Mbit/s</translation>
+    </message>
+    <message>
+        <source>Bps</source>
+        <translation>B/s</translation>
+    </message>
+    <message>
+        <source>Kbps</source>
+        <translation>KB/s</translation>
+    </message>
+    <message>
+        <source>No sync</source>
+        <translation>Keine Sync.</translation>
+    </message>
+    <message>
+        <source>Copper</source>
+        <translation>Kupfer</translation>
+    </message>
+    <message>
+        <source>Fiber</source>
+        <translation>Glasfaser</translation>
+    </message>
+</context>
+<context>
+    <name>PTPForm</name>
+    <message>
+        <source>PTP (Port A)</source>
+        <translation>PTP (Port A)</translation>
+    </message>
+    <message>
+        <source>Test settings</source>
+        <translation>Testeinstellungen</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Dauer</translation>
+    </message>
+    <message>
+        <source>Domain auto detection</source>
+        <translation>Domäne automatisch erkennen</translation>
+    </message>
+    <message>
+        <source>Domain</source>
+        <translation>Domäne</translation>
+    </message>
+    <message>
+        <source>IP PTP Master</source>
+        <translation>IP des PTP-Masters</translation>
+    </message>
+    <message>
+        <source>Announce interval</source>
+        <translation>Announce-Intervall</translation>
+    </message>
+    <message>
+        <source>Sync interval</source>
+        <translation>Sync-Intervall</translation>
+    </message>
+    <message>
+        <source>Servers list</source>
+        <translation>Serverliste</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>IP-Adresse</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Port number</source>
+        <translation>Portnummer</translation>
+    </message>
+    <message>
+        <source>PTP version</source>
+        <translation>PTP-Version</translation>
+    </message>
+    <message>
+        <source>UTC offset</source>
+        <translation>UTC-Offset</translation>
+    </message>
+    <message>
+        <source>Clock class</source>
+        <translation>Uhrenklasse</translation>
+    </message>
+    <message>
+        <source>Clock accuracy</source>
+        <translation>Uhrengenauigkeit</translation>
+    </message>
+    <message>
+        <source>Time source</source>
+        <translation>Zeitquelle</translation>
+    </message>
+    <message>
+        <source>Priority 1</source>
+        <translation>Priorität 1</translation>
+    </message>
+    <message>
+        <source>Priority 2</source>
+        <translation>Priorität 2</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistik</translation>
+    </message>
+    <message>
+        <source>Rx Frames</source>
+        <translation>Rx-Frames</translation>
+    </message>
+    <message>
+        <source>Announce</source>
+        <translation>Announce</translation>
+    </message>
+    <message>
+        <source>Sync</source>
+        <translation>Sync</translation>
+    </message>
+    <message>
+        <source>Follow Up</source>
+        <translation>Follow Up</translation>
+    </message>
+    <message>
+        <source>Delay Response</source>
+        <translation>Delay Response</translation>
+    </message>
+    <message>
+        <source>Quantity</source>
+        <translation>Anzahl</translation>
+    </message>
+    <message>
+        <source>Tx Frames</source>
+        <translation>Tx-Frames</translation>
+    </message>
+    <message>
+        <source>Delay Request</source>
+        <translation>Delay Request</translation>
+    </message>
+    <message>
+        <source>Measuring</source>
+        <translation>Messung</translation>
+    </message>
+    <message>
+        <source>Elapsed time</source>
+        <translation>Verstrichene Zeit</translation>
+    </message>
+    <message>
+        <source>Estimate time</source>
+        <translation>Restzeit</translation>
+    </message>
+    <message>
+        <source>T average</source>
+        <translation>T Mittelwert</translation>
+    </message>
+    <message>
+        <source>Offset</source>
+        <translation>Offset</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation>Bericht speichern</translation>
+    </message>
+    <message>
+        <source>The test settings have not been read from the tester yet.
+Nothing was sent and the test was not started.</source>
+        <translation>Die Testeinstellungen wurden noch nicht vom Gerät gelesen.
+Es wurde nichts gesendet und der Test nicht gestartet.</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keiner</translation>
+    </message>
+    <message>
+        <source>Server</source>
+        <translation>Server</translation>
+    </message>
+</context>
+<context>
     <name>PassForm</name>
     <message>
         <source>Thru</source>
@@ -1220,6 +2345,121 @@ Geben Sie vier Zahlen von 0 bis 255 ein, durch Punkte getrennt.</translation>
     <message>
         <source>Stop</source>
         <translation>Stopp</translation>
+    </message>
+</context>
+<context>
+    <name>PingForm</name>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>IP destination</source>
+        <translation>Ziel-IP</translation>
+    </message>
+    <message>
+        <source>Packet size, b</source>
+        <translation>Paketgröße, B</translation>
+    </message>
+    <message>
+        <source>Wait time, ms</source>
+        <translation>Wartezeit, ms</translation>
+    </message>
+    <message>
+        <source>Measuring</source>
+        <translation>Messung</translation>
+    </message>
+    <message>
+        <source>Ping result</source>
+        <translation>Ping-Ergebnis</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Frame, b</source>
+        <translation>Frame, B</translation>
+    </message>
+    <message>
+        <source>Latency, ms</source>
+        <translation>Latenz, ms</translation>
+    </message>
+    <message>
+        <source>Ping statistics</source>
+        <translation>Ping-Statistik</translation>
+    </message>
+    <message>
+        <source>Sent</source>
+        <translation>Gesendet</translation>
+    </message>
+    <message>
+        <source>Received</source>
+        <translation>Empfangen</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Verloren</translation>
+    </message>
+    <message>
+        <source>Latency</source>
+        <translation>Latenz</translation>
+    </message>
+    <message>
+        <source>Average</source>
+        <translation>Mittelwert</translation>
+    </message>
+    <message>
+        <source>Minimum</source>
+        <translation>Minimum</translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation>Maximum</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation>Bericht speichern</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>Request</source>
+        <translation>Anfrage</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Timeout</source>
+        <translation>Zeitüberschreitung</translation>
+    </message>
+    <message>
+        <source>Interrupted</source>
+        <translation>Abgebrochen</translation>
+    </message>
+    <message>
+        <source>No conn.</source>
+        <translation>Keine Verb.</translation>
     </message>
 </context>
 <context>
@@ -1513,6 +2753,73 @@ Das Programm wird beendet.</translation>
     </message>
 </context>
 <context>
+    <name>SFPInfoWidget</name>
+    <message>
+        <source>Vendor</source>
+        <translation>Hersteller</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>Seriennummer</translation>
+    </message>
+    <message>
+        <source>Revision</source>
+        <translation>Revision</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Part number</source>
+        <translation>Teilenummer</translation>
+    </message>
+    <message>
+        <source>Wavelength</source>
+        <translation>Wellenlänge</translation>
+    </message>
+    <message>
+        <source>Monitoring (DDM)</source>
+        <translation>Überwachung (DDM)</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Temperatur</translation>
+    </message>
+    <message>
+        <source>RX power</source>
+        <translation>RX-Leistung</translation>
+    </message>
+    <message>
+        <source>TX power</source>
+        <translation>TX-Leistung</translation>
+    </message>
+    <message>
+        <source>SFP module</source>
+        <translation>SFP-Modul</translation>
+    </message>
+    <message>
+        <source>nm</source>
+        <translation>nm</translation>
+    </message>
+    <message>
+        <source>mW</source>
+        <translation>mW</translation>
+    </message>
+    <message>
+        <source>dBm</source>
+        <translation>dBm</translation>
+    </message>
+    <message>
+        <source>no SFP module</source>
+        <translation>kein SFP-Modul</translation>
+    </message>
+    <message>
+        <source>not available</source>
+        <translation>nicht verfügbar</translation>
+    </message>
+</context>
+<context>
     <name>StatsForm</name>
     <message>
         <source>Statistics</source>
@@ -1664,6 +2971,21 @@ Das Programm wird beendet.</translation>
     </message>
 </context>
 <context>
+    <name>TCPIPForm</name>
+    <message>
+        <source>Ping</source>
+        <translation>Ping</translation>
+    </message>
+    <message>
+        <source>Trace</source>
+        <translation>Trace</translation>
+    </message>
+    <message>
+        <source>IP scanner</source>
+        <translation>IP-Scanner</translation>
+    </message>
+</context>
+<context>
     <name>TestForm</name>
     <message>
         <source>Traffic test</source>
@@ -1771,6 +3093,12 @@ because &quot;Auto IP destination&quot; flag is set.</source>
         <translation>Der Test für die Topologie %1 kann nicht gestartet werden,
 weil &quot;Auto-IP-Ziel&quot; gesetzt ist.</translation>
     </message>
+    <message>
+        <source>The settings of this test have not been read from the tester, so nothing was sent.
+Press Reset to read them again.</source>
+        <translation>Die Einstellungen dieses Tests wurden nicht vom Tester gelesen, daher wurde nichts gesendet.
+Drücken Sie „Zurücksetzen“, um sie erneut zu lesen.</translation>
+    </message>
 </context>
 <context>
     <name>TestTabForm</name>
@@ -1781,6 +3109,69 @@ weil &quot;Auto-IP-Ziel&quot; gesetzt ist.</translation>
     <message>
         <source>Asymmetric</source>
         <translation>Asymmetrisch</translation>
+    </message>
+</context>
+<context>
+    <name>TraceForm</name>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>IP-Adresse</translation>
+    </message>
+    <message>
+        <source>Packet size, b</source>
+        <translation>Paketgröße, B</translation>
+    </message>
+    <message>
+        <source>Wait time, ms</source>
+        <translation>Wartezeit, ms</translation>
+    </message>
+    <message>
+        <source>Measuring</source>
+        <translation>Messung</translation>
+    </message>
+    <message>
+        <source>Trace results</source>
+        <translation>Trace-Ergebnisse</translation>
+    </message>
+    <message>
+        <source>Latency, ms</source>
+        <translation>Latenz, ms</translation>
+    </message>
+    <message>
+        <source>page #</source>
+        <translation>Seite #</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation>Bericht speichern</translation>
+    </message>
+    <message>
+        <source>timeout</source>
+        <translation>Zeitüberschr.</translation>
+    </message>
+    <message>
+        <source>No conn.</source>
+        <translation>Keine Verb.</translation>
     </message>
 </context>
 <context>

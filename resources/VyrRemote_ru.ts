@@ -313,6 +313,138 @@ Ethernet tester %1.</source>
     </message>
 </context>
 <context>
+    <name>DateTimeDialog</name>
+    <message>
+        <source>Clock</source>
+        <translation>Часы</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Дата</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Время</translation>
+    </message>
+</context>
+<context>
+    <name>DevSettingsForm</name>
+    <message>
+        <source>Checking</source>
+        <translation>Проверка</translation>
+    </message>
+    <message>
+        <source>Swich Off</source>
+        <translation>Выключено</translation>
+    </message>
+    <message>
+        <source>Clock frequency</source>
+        <translation>Тактовая частота</translation>
+    </message>
+    <message>
+        <source>Velocities</source>
+        <translation>Скорости</translation>
+    </message>
+    <message>
+        <source>Output 1PPS GNSS</source>
+        <translation>Выход 1PPS ГНСС</translation>
+    </message>
+    <message>
+        <source>PPS difference check</source>
+        <translation>Разность PPS</translation>
+    </message>
+    <message>
+        <source>Output 1PPS PTP</source>
+        <translation>Выход 1PPS PTP</translation>
+    </message>
+    <message>
+        <source>Output 2048 kHz</source>
+        <translation>Выход 2048 кГц</translation>
+    </message>
+    <message>
+        <source>Output 1PPS NTP1</source>
+        <translation>Выход 1PPS NTP1</translation>
+    </message>
+    <message>
+        <source>Output 1PPS NTP2</source>
+        <translation>Выход 1PPS NTP2</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Применить</translation>
+    </message>
+    <message>
+        <source>Watch-dog</source>
+        <translation>Сторожевой таймер</translation>
+    </message>
+    <message>
+        <source>Set WD</source>
+        <translation>Задать WD</translation>
+    </message>
+    <message>
+        <source>Synchr 1PPS or NTP</source>
+        <translation>Синхр. 1PPS или NTP</translation>
+    </message>
+    <message>
+        <source>Synchr 1PPS</source>
+        <translation>Синхр. 1PPS</translation>
+    </message>
+    <message>
+        <source>Synchr NTP</source>
+        <translation>Синхр. NTP</translation>
+    </message>
+    <message>
+        <source>Synchr 1PPS/NTP</source>
+        <translation>Синхр. 1PPS/NTP</translation>
+    </message>
+    <message>
+        <source>Device Settings</source>
+        <translation>Настройки прибора</translation>
+    </message>
+    <message>
+        <source>Reset to default settings</source>
+        <translation>Заводские настройки</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>Часы</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Дата</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Время</translation>
+    </message>
+    <message>
+        <source>Change date and time</source>
+        <translation>Изменить дату и время</translation>
+    </message>
+    <message>
+        <source>Set from computer</source>
+        <translation>Установить с компьютера</translation>
+    </message>
+    <message>
+        <source>The device settings have not been read from the tester yet.
+Nothing was sent.</source>
+        <translation>Настройки прибора ещё не прочитаны с тестера.
+Ничего не отправлено.</translation>
+    </message>
+    <message>
+        <source>Reset device settings</source>
+        <translation>Сброс настроек прибора</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to reset all device settings?</source>
+        <translation>Вы действительно хотите сбросить все настройки прибора?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to set date and time from computer?</source>
+        <translation>Вы действительно хотите установить дату и время с компьютера?</translation>
+    </message>
+</context>
+<context>
     <name>Device</name>
     <message>
         <source>Can not start the test</source>
@@ -448,6 +580,79 @@ rate &gt; 100%</source>
     </message>
 </context>
 <context>
+    <name>DnsForm</name>
+    <message>
+        <source>Settings</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>Host name</source>
+        <translation>Имя хоста</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Результаты</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Статус</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Старт</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Стоп</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Применить</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Сброс</translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation>Сохранить отчёт</translation>
+    </message>
+    <message>
+        <source>Wrong host name</source>
+        <translation>Неверное имя хоста</translation>
+    </message>
+    <message>
+        <source>The host name takes %1 bytes; the tester holds at most %2.
+Nothing was sent.</source>
+        <translation>Имя хоста занимает %1 байт; тестер хранит не более %2.
+Ничего не отправлено.</translation>
+    </message>
+    <message>
+        <source>Passed</source>
+        <translation>Успешно</translation>
+    </message>
+    <message>
+        <source>In progress</source>
+        <translation>Выполняется</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>Timeout</source>
+        <translation>Тайм-аут</translation>
+    </message>
+    <message>
+        <source>Not connected</source>
+        <translation>Нет соединения</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Неизвестная ошибка</translation>
+    </message>
+</context>
+<context>
     <name>FileNameDialog</name>
     <message>
         <source>Enter file name</source>
@@ -511,6 +716,215 @@ rate &gt; 100%</source>
     <message>
         <source>UDP source</source>
         <translation>UDP источника</translation>
+    </message>
+</context>
+<context>
+    <name>IFaceForm</name>
+    <message>
+        <source>Common settings</source>
+        <translation>Общие настройки</translation>
+    </message>
+    <message>
+        <source>Link speed</source>
+        <translation>Скорость</translation>
+    </message>
+    <message>
+        <source>Duplex </source>
+        <translation>Дуплекс </translation>
+    </message>
+    <message>
+        <source>MAC address</source>
+        <translation>MAC-адрес</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>По умолчанию</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>IP-адрес</translation>
+    </message>
+    <message>
+        <source>Subnet mask</source>
+        <translation>Маска подсети</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Шлюз</translation>
+    </message>
+    <message>
+        <source>VLAN settings</source>
+        <translation>Настройки VLAN</translation>
+    </message>
+    <message>
+        <source>VLAN counts</source>
+        <translation>Число меток VLAN</translation>
+    </message>
+    <message>
+        <source>MPLS settings</source>
+        <translation>Настройки MPLS</translation>
+    </message>
+    <message>
+        <source>MPLS counts</source>
+        <translation>Число меток MPLS</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Значение</translation>
+    </message>
+    <message>
+        <source>Filter settings</source>
+        <translation>Настройки фильтра</translation>
+    </message>
+    <message>
+        <source>MAC Dest.</source>
+        <translation>MAC назнач.</translation>
+    </message>
+    <message>
+        <source>MAC Source = MAC Dest.</source>
+        <translation>MAC источника = MAC назнач.</translation>
+    </message>
+    <message>
+        <source>IP Dest.</source>
+        <translation>IP назнач.</translation>
+    </message>
+    <message>
+        <source>IP Source = IP Dest.</source>
+        <translation>IP источника = IP назнач.</translation>
+    </message>
+    <message>
+        <source>VLAN ID 1</source>
+        <translation>VLAN ID 1</translation>
+    </message>
+    <message>
+        <source>VLAN ID 2</source>
+        <translation>VLAN ID 2</translation>
+    </message>
+</context>
+<context>
+    <name>IfsetForm</name>
+    <message>
+        <source>Interface settings (Port A)</source>
+        <translation>Настройки интерфейса (порт A)</translation>
+    </message>
+    <message>
+        <source>Interface settings (Port B)</source>
+        <translation>Настройки интерфейса (порт B)</translation>
+    </message>
+    <message>
+        <source>Interface settings (Port RC)</source>
+        <translation>Настройки интерфейса (порт RC)</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Применить</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Сброс</translation>
+    </message>
+    <message>
+        <source>Port A is busy.</source>
+        <translation>Порт A занят.</translation>
+    </message>
+    <message>
+        <source>Port B is busy.</source>
+        <translation>Порт B занят.</translation>
+    </message>
+    <message>
+        <source>Port RC is busy with remote control.</source>
+        <translation>Порт RC занят удалённым управлением.</translation>
+    </message>
+    <message>
+        <source>The settings of Port A have not been read.</source>
+        <translation>Настройки порта A не прочитаны.</translation>
+    </message>
+    <message>
+        <source>The settings of Port B have not been read.</source>
+        <translation>Настройки порта B не прочитаны.</translation>
+    </message>
+    <message>
+        <source>The settings of Port RC have not been read.</source>
+        <translation>Настройки порта RC не прочитаны.</translation>
+    </message>
+    <message>
+        <source>Settings was not sent.</source>
+        <translation>Настройки не отправлены.</translation>
+    </message>
+    <message>
+        <source>Interface settings</source>
+        <translation>Настройки интерфейса</translation>
+    </message>
+    <message>
+        <source>MAC Change</source>
+        <translation>Смена MAC</translation>
+    </message>
+    <message>
+        <source>New MAC will be applid after reboot. Reboot now?</source>
+        <translation>Новый MAC-адрес вступит в силу после перезагрузки. Перезагрузить сейчас?</translation>
+    </message>
+</context>
+<context>
+    <name>IpScannerForm</name>
+    <message>
+        <source>Settings</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>First address</source>
+        <translation>Начальный адрес</translation>
+    </message>
+    <message>
+        <source>Last address</source>
+        <translation>Конечный адрес</translation>
+    </message>
+    <message>
+        <source>Wait time, ms</source>
+        <translation>Время ожидания, мс</translation>
+    </message>
+    <message>
+        <source>Iteration</source>
+        <translation>Повторения</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Результаты</translation>
+    </message>
+    <message>
+        <source>Elapsed time</source>
+        <translation>Прошло времени</translation>
+    </message>
+    <message>
+        <source>Estimated time</source>
+        <translation>Осталось времени</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>IP-адрес</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Старт</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Стоп</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Применить</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Сброс</translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation>Сохранить отчёт</translation>
+    </message>
+    <message>
+        <source>No connection</source>
+        <translation>Нет соединения</translation>
     </message>
 </context>
 <context>
@@ -1208,6 +1622,717 @@ Enter four numbers from 0 to 255 separated by dots.</source>
     </message>
 </context>
 <context>
+    <name>OptTestForm</name>
+    <message>
+        <source>Save Report</source>
+        <translation>Сохранить отчёт</translation>
+    </message>
+</context>
+<context>
+    <name>PDFCreator</name>
+    <message>
+        <source>Settings</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>Pattern type</source>
+        <translation>Тип шаблона</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>Пользовательский</translation>
+    </message>
+    <message>
+        <source>User pattern</source>
+        <translation>Шаблон пользователя</translation>
+    </message>
+    <message>
+        <source>Frame size</source>
+        <translation>Размер кадра</translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation>Единицы</translation>
+    </message>
+    <message>
+        <source>Rate</source>
+        <translation>Скорость</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Длительность</translation>
+    </message>
+    <message>
+        <source>Offset, bytes</source>
+        <translation>Смещение, байт</translation>
+    </message>
+    <message>
+        <source>Wait synchro, ms</source>
+        <translation>Ожидание синхр., мс</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Результаты</translation>
+    </message>
+    <message>
+        <source>Elapsed time</source>
+        <translation>Прошло времени</translation>
+    </message>
+    <message>
+        <source>Estimate time</source>
+        <translation>Осталось времени</translation>
+    </message>
+    <message>
+        <source>Rx bit</source>
+        <translation>Прин. биты</translation>
+    </message>
+    <message>
+        <source>Port A</source>
+        <translation>Порт A</translation>
+    </message>
+    <message>
+        <source>Port B</source>
+        <translation>Порт B</translation>
+    </message>
+    <message>
+        <source>Good</source>
+        <translation>Норма</translation>
+    </message>
+    <message>
+        <source>Short</source>
+        <translation>Замыкание</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Обрыв</translation>
+    </message>
+    <message>
+        <source>Fault</source>
+        <translation>Неисправность</translation>
+    </message>
+    <message>
+        <source>Fair</source>
+        <translation>Удовлетв.</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Статус</translation>
+    </message>
+    <message>
+        <source>Length, m</source>
+        <translation>Длина, м</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Канал</translation>
+    </message>
+    <message>
+        <source>Polarity</source>
+        <translation>Полярность</translation>
+    </message>
+    <message>
+        <source>Latency, ns</source>
+        <translation>Задержка, нс</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Неизвестно</translation>
+    </message>
+    <message>
+        <source>Pair</source>
+        <translation>Пара</translation>
+    </message>
+    <message>
+        <source>Statistics report</source>
+        <translation>Отчёт статистики</translation>
+    </message>
+    <message>
+        <source>Trafic test report</source>
+        <translation>Отчёт о тесте трафика</translation>
+    </message>
+    <message>
+        <source>Jitter test report</source>
+        <translation>Отчёт о тесте джиттера</translation>
+    </message>
+    <message>
+        <source>Cable test report</source>
+        <translation>Отчёт о тесте кабеля</translation>
+    </message>
+    <message>
+        <source>Optical test report</source>
+        <translation>Отчёт об оптическом тесте</translation>
+    </message>
+    <message>
+        <source>MDI test report</source>
+        <translation>Отчёт о тесте MDI</translation>
+    </message>
+    <message>
+        <source>BERT report</source>
+        <translation>Отчёт BERT</translation>
+    </message>
+    <message>
+        <source>(Port A)</source>
+        <translation>(Порт A)</translation>
+    </message>
+    <message>
+        <source>(Port B)</source>
+        <translation>(Порт B)</translation>
+    </message>
+    <message>
+        <source>(Remote control port)</source>
+        <translation>(Порт управления)</translation>
+    </message>
+    <message>
+        <source>Device information</source>
+        <translation>Информация о приборе</translation>
+    </message>
+    <message>
+        <source>Manufactured by</source>
+        <translation>Изготовитель</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Прибор</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>Серийный номер</translation>
+    </message>
+    <message>
+        <source>Interface settings</source>
+        <translation>Настройки интерфейса</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>IP-адрес</translation>
+    </message>
+    <message>
+        <source>Subnet mask</source>
+        <translation>Маска подсети</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Шлюз</translation>
+    </message>
+    <message>
+        <source>VLAN counts</source>
+        <translation>Число VLAN</translation>
+    </message>
+    <message>
+        <source>MPLS counts</source>
+        <translation>Число MPLS</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Значение</translation>
+    </message>
+    <message>
+        <source>Interface status</source>
+        <translation>Состояние интерфейса</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Скорость</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Тип</translation>
+    </message>
+    <message>
+        <source>Duplex</source>
+        <translation>Дуплекс</translation>
+    </message>
+    <message>
+        <source>Header level</source>
+        <translation>Заголовок уровня</translation>
+    </message>
+    <message>
+        <source>ARP enable</source>
+        <translation>Включить ARP</translation>
+    </message>
+    <message>
+        <source>MAC destination</source>
+        <translation>MAC назначения</translation>
+    </message>
+    <message>
+        <source>IP destination</source>
+        <translation>IP назначения</translation>
+    </message>
+    <message>
+        <source>UDP source</source>
+        <translation>UDP источника</translation>
+    </message>
+    <message>
+        <source>UDP destination</source>
+        <translation>UDP назначения</translation>
+    </message>
+    <message>
+        <source>Advanced</source>
+        <translation>Дополнительно</translation>
+    </message>
+    <message>
+        <source>Topology</source>
+        <translation>Топология</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Порт</translation>
+    </message>
+    <message>
+        <source>Rate, %</source>
+        <translation>Скорость, %</translation>
+    </message>
+    <message>
+        <source>Rate, kbps</source>
+        <translation>Скорость, кбит/с</translation>
+    </message>
+    <message>
+        <source>Rate, Mbps</source>
+        <translation>Скорость, Мбит/с</translation>
+    </message>
+    <message>
+        <source>Threshold</source>
+        <translation>Порог</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>мс</translation>
+    </message>
+    <message>
+        <source>Rx frames</source>
+        <translation>Прин. кадры</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Кол-во</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Все</translation>
+    </message>
+    <message>
+        <source>In order</source>
+        <translation>По порядку</translation>
+    </message>
+    <message>
+        <source>Not in order</source>
+        <translation>Не по порядку</translation>
+    </message>
+    <message>
+        <source>Jitter</source>
+        <translation>Распределение</translation>
+    </message>
+    <message>
+        <source>distribution</source>
+        <translation>джиттера</translation>
+    </message>
+    <message>
+        <source>Jitter, ms</source>
+        <translation>Джиттер, мс</translation>
+    </message>
+    <message>
+        <source> % </source>
+        <translation> % </translation>
+    </message>
+    <message>
+        <source>Load L4</source>
+        <translation>Нагрузка L4</translation>
+    </message>
+    <message>
+        <source>Threshold MLR</source>
+        <translation>Порог MLR</translation>
+    </message>
+    <message>
+        <source>Learning Interval, ms</source>
+        <translation>Интервал обучения, мс</translation>
+    </message>
+    <message>
+        <source>DF</source>
+        <translation>DF</translation>
+    </message>
+    <message>
+        <source>MLR</source>
+        <translation>MLR</translation>
+    </message>
+    <message>
+        <source>Vrx</source>
+        <translation>Vrx</translation>
+    </message>
+    <message>
+        <source>nm</source>
+        <translation>нм</translation>
+    </message>
+    <message>
+        <source>mW</source>
+        <translation>мВт</translation>
+    </message>
+    <message>
+        <source>dBm</source>
+        <translation>дБм</translation>
+    </message>
+    <message>
+        <source>SFP module</source>
+        <translation>Модуль SFP</translation>
+    </message>
+    <message>
+        <source>no SFP module</source>
+        <translation>нет модуля SFP</translation>
+    </message>
+    <message>
+        <source>Vendor</source>
+        <translation>Производитель</translation>
+    </message>
+    <message>
+        <source>Revision</source>
+        <translation>Ревизия</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Дата</translation>
+    </message>
+    <message>
+        <source>Part number</source>
+        <translation>Номер изделия</translation>
+    </message>
+    <message>
+        <source>Wavelength</source>
+        <translation>Длина волны</translation>
+    </message>
+    <message>
+        <source>Monitoring (DDM)</source>
+        <translation>Мониторинг (DDM)</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Температура</translation>
+    </message>
+    <message>
+        <source>RX power</source>
+        <translation>Мощность RX</translation>
+    </message>
+    <message>
+        <source>TX power</source>
+        <translation>Мощность TX</translation>
+    </message>
+    <message>
+        <source>Common data</source>
+        <translation>Общие данные</translation>
+    </message>
+    <message>
+        <source>Quant. frames</source>
+        <translation>Кол-во кадров</translation>
+    </message>
+    <message>
+        <source>Quant. bytes</source>
+        <translation>Кол-во байт</translation>
+    </message>
+    <message>
+        <source>Frame types</source>
+        <translation>Типы кадров</translation>
+    </message>
+    <message>
+        <source>Layer 1</source>
+        <translation>Уровень 1</translation>
+    </message>
+    <message>
+        <source>Layer 2</source>
+        <translation>Уровень 2</translation>
+    </message>
+    <message>
+        <source>Layer 3</source>
+        <translation>Уровень 3</translation>
+    </message>
+    <message>
+        <source>Frame errors</source>
+        <translation>Ошибки кадров</translation>
+    </message>
+    <message>
+        <source>Quantity</source>
+        <translation>Количество</translation>
+    </message>
+    <message>
+        <source>Threshold FLR</source>
+        <translation>Порог FLR</translation>
+    </message>
+    <message>
+        <source>Packet length, b</source>
+        <translation>Длина пакета, байт</translation>
+    </message>
+    <message>
+        <source>Learning Int., ms</source>
+        <translation>Инт. обучения, мс</translation>
+    </message>
+    <message>
+        <source>Wait Interval, ms</source>
+        <translation>Инт. ожидания, мс</translation>
+    </message>
+    <message>
+        <source>Coef</source>
+        <translation>Коэф</translation>
+    </message>
+    <message>
+        <source>Tx frames</source>
+        <translation>Перед. кадры</translation>
+    </message>
+    <message>
+        <source>Tx bytes</source>
+        <translation>Перед. байты</translation>
+    </message>
+    <message>
+        <source>Vrt</source>
+        <translation>Vrt</translation>
+    </message>
+    <message>
+        <source>PDV</source>
+        <translation>PDV</translation>
+    </message>
+    <message>
+        <source>Latency</source>
+        <translation>Задержка</translation>
+    </message>
+    <message>
+        <source>Loss frames</source>
+        <translation>Потер. кадры</translation>
+    </message>
+    <message>
+        <source>Runts</source>
+        <translation>Короткие</translation>
+    </message>
+    <message>
+        <source>Jabber</source>
+        <translation>Длинные</translation>
+    </message>
+    <message>
+        <source>CRC</source>
+        <translation>CRC</translation>
+    </message>
+    <message>
+        <source>Error frames</source>
+        <translation>Ошиб. кадры</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Пауза</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>с</translation>
+    </message>
+    <message>
+        <source>us</source>
+        <translation>мкс</translation>
+    </message>
+    <message>
+        <source>ns</source>
+        <translation>нс</translation>
+    </message>
+    <message>
+        <source>bps</source>
+        <translation>бит/с</translation>
+    </message>
+    <message>
+        <source>kbps</source>
+        <translation>кбит/с</translation>
+    </message>
+    <message>
+        <source>Mbps</source>
+        <translation>Мбит/с</translation>
+    </message>
+    <message>
+        <source>Bps</source>
+        <translation>Б/с</translation>
+    </message>
+    <message>
+        <source>Kbps</source>
+        <translation>КБ/с</translation>
+    </message>
+    <message>
+        <source>No sync</source>
+        <translation>Нет синхр.</translation>
+    </message>
+    <message>
+        <source>Copper</source>
+        <translation>Медь</translation>
+    </message>
+    <message>
+        <source>Fiber</source>
+        <translation>Оптика</translation>
+    </message>
+</context>
+<context>
+    <name>PTPForm</name>
+    <message>
+        <source>PTP (Port A)</source>
+        <translation>PTP (Порт A)</translation>
+    </message>
+    <message>
+        <source>Test settings</source>
+        <translation>Параметры теста</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Длительность</translation>
+    </message>
+    <message>
+        <source>Domain auto detection</source>
+        <translation>Автоопределение домена</translation>
+    </message>
+    <message>
+        <source>Domain</source>
+        <translation>Домен</translation>
+    </message>
+    <message>
+        <source>IP PTP Master</source>
+        <translation>IP PTP-мастера</translation>
+    </message>
+    <message>
+        <source>Announce interval</source>
+        <translation>Интервал Announce</translation>
+    </message>
+    <message>
+        <source>Sync interval</source>
+        <translation>Интервал Sync</translation>
+    </message>
+    <message>
+        <source>Servers list</source>
+        <translation>Список серверов</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Имя</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>IP-адрес</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Информация</translation>
+    </message>
+    <message>
+        <source>Port number</source>
+        <translation>Номер порта</translation>
+    </message>
+    <message>
+        <source>PTP version</source>
+        <translation>Версия PTP</translation>
+    </message>
+    <message>
+        <source>UTC offset</source>
+        <translation>Смещение UTC</translation>
+    </message>
+    <message>
+        <source>Clock class</source>
+        <translation>Класс часов</translation>
+    </message>
+    <message>
+        <source>Clock accuracy</source>
+        <translation>Точность часов</translation>
+    </message>
+    <message>
+        <source>Time source</source>
+        <translation>Источник времени</translation>
+    </message>
+    <message>
+        <source>Priority 1</source>
+        <translation>Приоритет 1</translation>
+    </message>
+    <message>
+        <source>Priority 2</source>
+        <translation>Приоритет 2</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Статистика</translation>
+    </message>
+    <message>
+        <source>Rx Frames</source>
+        <translation>Прин. кадры</translation>
+    </message>
+    <message>
+        <source>Announce</source>
+        <translation>Announce</translation>
+    </message>
+    <message>
+        <source>Sync</source>
+        <translation>Sync</translation>
+    </message>
+    <message>
+        <source>Follow Up</source>
+        <translation>Follow Up</translation>
+    </message>
+    <message>
+        <source>Delay Response</source>
+        <translation>Delay Response</translation>
+    </message>
+    <message>
+        <source>Quantity</source>
+        <translation>Количество</translation>
+    </message>
+    <message>
+        <source>Tx Frames</source>
+        <translation>Перед. кадры</translation>
+    </message>
+    <message>
+        <source>Delay Request</source>
+        <translation>Delay Request</translation>
+    </message>
+    <message>
+        <source>Measuring</source>
+        <translation>Измерение</translation>
+    </message>
+    <message>
+        <source>Elapsed time</source>
+        <translation>Прошло времени</translation>
+    </message>
+    <message>
+        <source>Estimate time</source>
+        <translation>Осталось времени</translation>
+    </message>
+    <message>
+        <source>T average</source>
+        <translation>T среднее</translation>
+    </message>
+    <message>
+        <source>Offset</source>
+        <translation>Смещение</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Старт</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Стоп</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Применить</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Сброс</translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation>Сохранить отчёт</translation>
+    </message>
+    <message>
+        <source>The test settings have not been read from the tester yet.
+Nothing was sent and the test was not started.</source>
+        <translation>Параметры теста ещё не прочитаны из прибора.
+Ничего не отправлено, тест не запущен.</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>Server</source>
+        <translation>Сервер</translation>
+    </message>
+</context>
+<context>
     <name>PassForm</name>
     <message>
         <source>Thru</source>
@@ -1220,6 +2345,121 @@ Enter four numbers from 0 to 255 separated by dots.</source>
     <message>
         <source>Stop</source>
         <translation>Стоп</translation>
+    </message>
+</context>
+<context>
+    <name>PingForm</name>
+    <message>
+        <source>Settings</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>IP destination</source>
+        <translation>IP назначения</translation>
+    </message>
+    <message>
+        <source>Packet size, b</source>
+        <translation>Размер пакета, байт</translation>
+    </message>
+    <message>
+        <source>Wait time, ms</source>
+        <translation>Время ожидания, мс</translation>
+    </message>
+    <message>
+        <source>Measuring</source>
+        <translation>Измерение</translation>
+    </message>
+    <message>
+        <source>Ping result</source>
+        <translation>Результаты ping</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Статус</translation>
+    </message>
+    <message>
+        <source>Frame, b</source>
+        <translation>Кадр, байт</translation>
+    </message>
+    <message>
+        <source>Latency, ms</source>
+        <translation>Задержка, мс</translation>
+    </message>
+    <message>
+        <source>Ping statistics</source>
+        <translation>Статистика ping</translation>
+    </message>
+    <message>
+        <source>Sent</source>
+        <translation>Отправлено</translation>
+    </message>
+    <message>
+        <source>Received</source>
+        <translation>Получено</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Потеряно</translation>
+    </message>
+    <message>
+        <source>Latency</source>
+        <translation>Задержка</translation>
+    </message>
+    <message>
+        <source>Average</source>
+        <translation>Средняя</translation>
+    </message>
+    <message>
+        <source>Minimum</source>
+        <translation>Минимальная</translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation>Максимальная</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Старт</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Стоп</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Применить</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Сброс</translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation>Сохранить отчёт</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>мс</translation>
+    </message>
+    <message>
+        <source>Request</source>
+        <translation>Запрос</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Ответ</translation>
+    </message>
+    <message>
+        <source>Timeout</source>
+        <translation>Тайм-аут</translation>
+    </message>
+    <message>
+        <source>Interrupted</source>
+        <translation>Прерван</translation>
+    </message>
+    <message>
+        <source>No conn.</source>
+        <translation>Нет соед.</translation>
     </message>
 </context>
 <context>
@@ -1513,6 +2753,73 @@ Program is now closed.</source>
     </message>
 </context>
 <context>
+    <name>SFPInfoWidget</name>
+    <message>
+        <source>Vendor</source>
+        <translation>Производитель</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>Серийный номер</translation>
+    </message>
+    <message>
+        <source>Revision</source>
+        <translation>Ревизия</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Дата</translation>
+    </message>
+    <message>
+        <source>Part number</source>
+        <translation>Номер модели</translation>
+    </message>
+    <message>
+        <source>Wavelength</source>
+        <translation>Длина волны</translation>
+    </message>
+    <message>
+        <source>Monitoring (DDM)</source>
+        <translation>Мониторинг (DDM)</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Температура</translation>
+    </message>
+    <message>
+        <source>RX power</source>
+        <translation>Мощность RX</translation>
+    </message>
+    <message>
+        <source>TX power</source>
+        <translation>Мощность TX</translation>
+    </message>
+    <message>
+        <source>SFP module</source>
+        <translation>SFP-модуль</translation>
+    </message>
+    <message>
+        <source>nm</source>
+        <translation>нм</translation>
+    </message>
+    <message>
+        <source>mW</source>
+        <translation>мВт</translation>
+    </message>
+    <message>
+        <source>dBm</source>
+        <translation>дБм</translation>
+    </message>
+    <message>
+        <source>no SFP module</source>
+        <translation>нет SFP-модуля</translation>
+    </message>
+    <message>
+        <source>not available</source>
+        <translation>нет данных</translation>
+    </message>
+</context>
+<context>
     <name>StatsForm</name>
     <message>
         <source>Statistics</source>
@@ -1664,6 +2971,21 @@ Program is now closed.</source>
     </message>
 </context>
 <context>
+    <name>TCPIPForm</name>
+    <message>
+        <source>Ping</source>
+        <translation>Пинг</translation>
+    </message>
+    <message>
+        <source>Trace</source>
+        <translation>Трассировка</translation>
+    </message>
+    <message>
+        <source>IP scanner</source>
+        <translation>IP-сканер</translation>
+    </message>
+</context>
+<context>
     <name>TestForm</name>
     <message>
         <source>Traffic test</source>
@@ -1771,6 +3093,12 @@ because &quot;Auto IP destination&quot; flag is set.</source>
         <translation>Невозможно запустить тест для топологии %1,
 так как установлен флаг &quot;Авто IP назначения&quot;.</translation>
     </message>
+    <message>
+        <source>The settings of this test have not been read from the tester, so nothing was sent.
+Press Reset to read them again.</source>
+        <translation>Настройки этого теста не прочитаны из тестера, поэтому ничего не отправлено.
+Нажмите «Сброс», чтобы прочитать их снова.</translation>
+    </message>
 </context>
 <context>
     <name>TestTabForm</name>
@@ -1781,6 +3109,69 @@ because &quot;Auto IP destination&quot; flag is set.</source>
     <message>
         <source>Asymmetric</source>
         <translation>Асимметричный</translation>
+    </message>
+</context>
+<context>
+    <name>TraceForm</name>
+    <message>
+        <source>Settings</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>IP-адрес</translation>
+    </message>
+    <message>
+        <source>Packet size, b</source>
+        <translation>Размер пакета, байт</translation>
+    </message>
+    <message>
+        <source>Wait time, ms</source>
+        <translation>Время ожидания, мс</translation>
+    </message>
+    <message>
+        <source>Measuring</source>
+        <translation>Измерение</translation>
+    </message>
+    <message>
+        <source>Trace results</source>
+        <translation>Результаты трассировки</translation>
+    </message>
+    <message>
+        <source>Latency, ms</source>
+        <translation>Задержка, мс</translation>
+    </message>
+    <message>
+        <source>page #</source>
+        <translation>стр. №</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Старт</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Стоп</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Применить</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Сброс</translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation>Сохранить отчёт</translation>
+    </message>
+    <message>
+        <source>timeout</source>
+        <translation>тайм-аут</translation>
+    </message>
+    <message>
+        <source>No conn.</source>
+        <translation>Нет соед.</translation>
     </message>
 </context>
 <context>

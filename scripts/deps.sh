@@ -8,10 +8,21 @@ VYR_PACKAGES=(
   fonts-dejavu-core fonts-liberation poppler-utils xvfb xauth
 )
 
+# Only ./fuzz.sh needs these: clang and its libFuzzer runtime.
+VYR_FUZZ_PACKAGES=(clang libclang-rt-14-dev)
+
 vyr_install_deps() {
+  vyr_install_packages "${VYR_PACKAGES[@]}"
+}
+
+vyr_install_fuzz_deps() {
+  vyr_install_packages "${VYR_PACKAGES[@]}" "${VYR_FUZZ_PACKAGES[@]}"
+}
+
+vyr_install_packages() {
   local missing=()
   local p
-  for p in "${VYR_PACKAGES[@]}"; do
+  for p in "$@"; do
     if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
       missing+=("$p")
     fi

@@ -9,6 +9,8 @@
 #include <QDebug>
 #include <QMutexLocker>
 #include <QRect>
+#include <QSet>
+#include <QThread>
 
 #include <cstring>
 
@@ -451,8 +453,20 @@ void Device::resetStatistics()
 
 void Device::receiveFilesNames(int file_type, QStringList &list)
 {
+    // The tester ends its list with a reply whose "more" flag is clear. A
+    // tester that never does (or repeats itself) must not hold the worker:
+    // the list ends at a name already listed, after MaxListedFiles names, or
+    // when the worker thread is asked to stop (the program is closing).
+    QSet<QString> seen;
+    for (const QString &name : qAsConst(list))
+        seen.insert(name);
     bool first = true;
+    int listed = 0;
     for (;;) {
+        if (QThread::currentThread()->isInterruptionRequested()) {
+            qDebug() << "file list: stopped after" << listed << "names, the program is closing";
+            return;
+        }
         QString name;
         bool notLast = false;
         if (!m_remote.getFile(first, name, file_type, notLast))
@@ -460,7 +474,16 @@ void Device::receiveFilesNames(int file_type, QStringList &list)
         first = false;
         if (!notLast)
             return;   // the closing reply carries no name
+        if (seen.contains(name)) {
+            qDebug() << "file list: the tester repeats" << name << "after" << listed << "names; list ended";
+            return;
+        }
+        seen.insert(name);
         list.append(name);
+        if (++listed >= MaxListedFiles) {
+            qDebug() << "file list: ended after" << listed << "names, the most a tester holds";
+            return;
+        }
     }
 }
 

@@ -59,6 +59,10 @@ public:
     static constexpr int ScreenHeight = 240;
     static constexpr int TestInfoCount = 19;
     static constexpr int InterfaceCount = 3;
+    // Names a file listing takes at most. A tester stores far fewer files
+    // of one type; the margin keeps every real list whole while a tester
+    // that never ends its list cannot hold the worker.
+    static constexpr int MaxListedFiles = 1000;
 
     explicit Device(QObject *parent = nullptr);
     ~Device() override;
@@ -119,6 +123,10 @@ public:
     QString startTestErrorText(const error_t &error) const;
 
     // Lists the tester's files of one type into list (worker thread only).
+    // Ends at the tester's last reply, at a failed request, at a name the
+    // list already holds, after MaxListedFiles names, or when the worker
+    // thread has been asked to stop (QThread::requestInterruption: the
+    // program is closing); list keeps what came until then.
     void receiveFilesNames(int file_type, QStringList &list);
 
 public slots:

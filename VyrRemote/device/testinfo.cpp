@@ -40,14 +40,12 @@ std::optional<QByteArray> TestInfo::getResults(port_t port) const
 
 void TestInfo::setResultsParam(int param)
 {
-    QMutexLocker lock(&m_lock);
-    m_resultsParam = param;
+    m_resultsParam.store(param);
 }
 
 int TestInfo::getResultsParam() const
 {
-    QMutexLocker lock(&m_lock);
-    return m_resultsParam;
+    return m_resultsParam.load();
 }
 
 void TestInfo::receiveSettings(port_t port)
@@ -114,14 +112,13 @@ void TestInfo::receiveResults(port_t port)
 
     // Take the buffer out: while the request runs the record shows no results.
     QByteArray buffer;
-    int param;
+    const int param = m_resultsParam.load();
     {
         QMutexLocker lock(&m_lock);
         if (m_results[port]) {
             buffer = std::move(*m_results[port]);
             m_results[port].reset();
         }
-        param = m_resultsParam;
     }
     if (buffer.size() != m_resultsSize)
         buffer = QByteArray(m_resultsSize, '\0');

@@ -6,6 +6,7 @@
 #include <QMutex>
 #include <QObject>
 
+#include <atomic>
 #include <cstring>
 #include <optional>
 
@@ -51,6 +52,9 @@ public:
     std::optional<T> getResultsAs(port_t port) const { return asRecord<T>(getResults(port)); }
 
     // Sent with every results request (the trace route window pages with it).
+    // Written by the GUI thread, read by the worker when it sends a request:
+    // an atomic, so each request carries one whole value, the latest stored
+    // before the request was queued.
     void setResultsParam(int param);
     int getResultsParam() const;
 
@@ -93,9 +97,9 @@ private:
     const int m_settingsSize;
     const int m_resultsSize;
     const int m_testId;
-    int m_resultsParam = 0;    // guarded by m_lock
+    std::atomic<int> m_resultsParam{0};
 
-    mutable QMutex m_lock;     // guards the buffers and the results parameter
+    mutable QMutex m_lock;     // guards the buffers
     std::optional<QByteArray> m_settings[2];
     std::optional<QByteArray> m_results[2];
 };

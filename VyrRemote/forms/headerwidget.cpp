@@ -13,15 +13,7 @@ namespace {
 
 const QRegExp &macPattern()
 {
-    static const QRegExp re(QStringLiteral("^([0-9A-Fa-f]{2}[:-]){5}([0-9A-Fa-f]{2})$"));
-    return re;
-}
-
-const QRegExp &ipPattern()
-{
-    static const QRegExp re(QStringLiteral(
-        "^(?:[0-1]?[0-9]?[0-9]|2[0-4][0-9]|25[0-5])\\.(?:[0-1]?[0-9]?[0-9]|2[0-4][0-9]|25[0-5])"
-        "\\.(?:[0-1]?[0-9]?[0-9]|2[0-4][0-9]|25[0-5])\\.(?:[0-1]?[0-9]?[0-9]|2[0-4][0-9]|25[0-5])$"));
+    static const QRegExp re(macAddressPattern());
     return re;
 }
 
@@ -50,7 +42,7 @@ HeaderWidget::HeaderWidget(QWidget *parent)
 {
     ui->setupUi(this);
     ui->lMACdst->setValidator(new QRegExpValidator(macPattern(), ui->lMACdst));
-    ui->lIPdst->setValidator(new QRegExpValidator(ipPattern(), ui->lIPdst));
+    setIpv4Validator(ui->lIPdst);
 
     connect(ui->cMacAuto, &QCheckBox::toggled, this, &HeaderWidget::cMacAutoToggled);
     connect(ui->cIPAuto, &QCheckBox::toggled, this, &HeaderWidget::cIPAutoToggled);

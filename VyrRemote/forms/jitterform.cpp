@@ -68,10 +68,8 @@ void JitterForm::retranslate()
 
 void JitterForm::fitTables()
 {
-    fitColumnsToContents(ui->tRes, ResultColumnWidths);
-    fitTableToContents(ui->tRes, ResultTableMinimum);
-    fitColumnsToContents(ui->tDist, BinColumnWidths);
-    fitTableToContents(ui->tDist, BinTableMinimum);
+    fitColumnsToContents(ui->tRes, ResultColumnWidths, ResultTableMinimum);
+    fitColumnsToContents(ui->tDist, BinColumnWidths, BinTableMinimum);
 }
 
 // ---- settings ---------------------------------------------------------------

@@ -20,12 +20,6 @@ constexpr int CoefColumn = 1;
 const QVector<int> ResultColumnWidths = {100, 55};
 const QSize ResultTableMinimum(250, 160);
 
-// Columns as wide as their counts and headers, the table as large as they are.
-void fitResults(QTableWidget *table)
-{
-    fitColumnsToContents(table, ResultColumnWidths);
-    fitTableToContents(table, ResultTableMinimum);
-}
 } // namespace
 
 MultiForm::MultiForm(Device *device, QWidget *parent)
@@ -33,7 +27,7 @@ MultiForm::MultiForm(Device *device, QWidget *parent)
     , ui(new Ui::MultiForm)
 {
     ui->setupUi(this);
-    fitResults(ui->tRes);
+    fitColumnsToContents(ui->tRes, ResultColumnWidths, ResultTableMinimum);
 
     connect(ui->cUnits, qOverload<int>(&QComboBox::currentIndexChanged), this,
             &MultiForm::cUnitsCurrentIndexChanged);
@@ -72,7 +66,7 @@ void MultiForm::retranslate()
     // drawn again.
     if (!isHidden())
         fillFormFromResults();
-    fitResults(ui->tRes);
+    fitColumnsToContents(ui->tRes, ResultColumnWidths, ResultTableMinimum);
 }
 
 // ---- stream pages -----------------------------------------------------------
@@ -277,5 +271,5 @@ void MultiForm::fillStreamResults(const stream_result_t *results, const stream_s
     }
     if (QTableWidgetItem *item = tableItem(ui->tRes, MultiRowLossFrames, CoefColumn))
         item->setData(Qt::DisplayRole, v.lossCoef);
-    fitResults(ui->tRes);
+    fitColumnsToContents(ui->tRes, ResultColumnWidths, ResultTableMinimum);
 }

@@ -30,7 +30,7 @@ signals:
 public slots:
     void activate();
     void deviceStatusUpdated();
-    void disableApply();
+    void disableApply() override;
     void bStartClicked();
     void bStopClicked();
 

@@ -45,7 +45,7 @@ public slots:
     void settingsReceived();
     void resultsReceived();
     void deviceStatusUpdated();
-    void disableApply();
+    void disableApply() override;
     void bApplyClicked();
     void bResetClicked();
     void bSaveReportClicked();

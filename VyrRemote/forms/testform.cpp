@@ -239,6 +239,11 @@ bool TestForm::canStartXX()
     return true;
 }
 
+bool TestForm::canWriteSettings()
+{
+    return true;
+}
+
 // ---- titles and buttons -----------------------------------------------------
 
 void TestForm::setTitles()
@@ -308,8 +313,15 @@ bool TestForm::applySettings()
                  << "for test" << getTestId() << ": nothing applied";
         if (bApply && edited)
             bApply->setEnabled(true);
+        if (warnWhenNothingApplied)
+            QMessageBox::warning(this, tr("Error"),
+                                 tr("The settings of this test have not been read from the tester, "
+                                    "so nothing was sent.\nPress Reset to read them again."),
+                                 QMessageBox::Ok);
         return false;
     }
+    if (!canWriteSettings())
+        return false;
     edited = false;
     fillSettingsFromForm();
     setButtonsEnabled();

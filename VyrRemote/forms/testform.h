@@ -67,7 +67,7 @@ public slots:
     virtual void enableApply();
     // Apply may not be clicked (the main window switched the port); the
     // edits stay marked.
-    virtual void disableApply();
+    void disableApply() override;
     // The settings were handed to the tester (connected to settingsApplied()):
     // nothing is edited and Apply is off. A form that marks fields returns
     // them to their colours against the applied record after calling this.
@@ -136,8 +136,17 @@ protected:
         storeSettingsBytes(QByteArray(reinterpret_cast<const char *>(&record), int(sizeof(T))));
     }
 
+    // Called by Apply and by the starts before the form is written into its
+    // copy of the record: false when a value cannot be written (the form
+    // has told the operator why); then nothing is sent or started and the
+    // edits stay marked. The base accepts every form.
+    virtual bool canWriteSettings();
+
     // Some field differs from the held record and has not been applied.
     bool edited = false;
+    // Apply or a start that finds no settings record of the current port
+    // sends nothing; with this set the operator is told so in a box.
+    bool warnWhenNothingApplied = false;
     Device *device;        // not owned
     TestInfo *testInfo;    // not owned
     QPushButton *bStartXX = nullptr;

@@ -44,7 +44,7 @@ public slots:
     // Test 2 selects the symmetric tab, 16 the asymmetric one, any other
     // id keeps the current tab; then activate().
     void activate(uint test);
-    void disableApply();
+    void disableApply() override;
     void on_tabWidget_currentChanged(int index);
 
 private:

@@ -21,7 +21,7 @@ QString count(uint64_t value)
 
 } // namespace
 
-QString trafficCoefficient(uint32_t part, uint32_t txFrames)
+QString trafficCoefficient(uint64_t part, uint32_t txFrames)
 {
     if (txFrames == 0)
         return QStringLiteral("0");

@@ -40,7 +40,8 @@ TrafficResultsView trafficResultsView(const traffic_settings_t *settings,
                                       const traffic_results_t *results);
 
 // part / txFrames with five decimals ("0.00200"); "0" when nothing was sent.
-QString trafficCoefficient(uint32_t part, uint32_t txFrames);
+// The part is 64-bit so that a sum of 32-bit counters never wraps.
+QString trafficCoefficient(uint64_t part, uint32_t txFrames);
 
 // A duration in seconds as the time of day a time edit shows; invalid for
 // 86400 s and above, which no time of day can show.

@@ -67,6 +67,14 @@ QString FileNameDialog::fileName() const
     return ui->lFileName->text().trimmed();
 }
 
+QString FileNameDialog::askFileName(QObject *remote, uint test)
+{
+    FileNameDialog dialog(remote, test, nullptr);
+    if (dialog.exec() != QDialog::Accepted)
+        return QString();
+    return dialog.fileName();
+}
+
 void FileNameDialog::lFileNameTextEdited(const QString &text)
 {
     m_operatorTyped = true;

@@ -27,6 +27,11 @@ public:
     // The edited name without white space at either end.
     QString fileName() const;
 
+    // Runs the dialog modally, without a parent, for a report or
+    // configuration file of the test: the name taken, or an empty text when
+    // the operator cancelled.
+    static QString askFileName(QObject *remote, uint test);
+
 signals:
     void getNewFileName(uint test);
 

@@ -2,6 +2,8 @@
 #include "ui_mainform.h"
 
 #include "asymtrafficform.h"
+#include "devsettingsform.h"
+#include "opttestform.h"
 #include "bertform.h"
 #include "cableform.h"
 #include "lbform.h"
@@ -13,13 +15,16 @@
 #include "trafficform.h"
 
 #include "deviceidentity.h"
+#include "ifsetform.h"
 #include "iretranslatable.h"
 #include "jitterform.h"
 #include "mainmenu.h"
 #include "multiform.h"
 #include "portstatus.h"
+#include "ptpform.h"
 #include "rfcform.h"
 #include "serialport.h"
+#include "tcpipform.h"
 #include "testform.h"
 #include "textfunctions.h"
 #include "vyrupdialog.h"
@@ -35,12 +40,6 @@
 #include <QVariant>
 
 namespace {
-
-// Dotted IPv4 address, four numbers 0-255; the field's validator and the
-// Connect check use the same pattern.
-const char *const IpPattern =
-    "^(?:[0-1]?[0-9]?[0-9]|2[0-4][0-9]|25[0-5])\\.(?:[0-1]?[0-9]?[0-9]|2[0-4][0-9]|25[0-5])"
-    "\\.(?:[0-1]?[0-9]?[0-9]|2[0-4][0-9]|25[0-5])\\.(?:[0-1]?[0-9]?[0-9]|2[0-4][0-9]|25[0-5])$";
 
 const char *const InitialAddress = "192.168.0.202";
 constexpr int AddressMaxLength = 15;
@@ -92,7 +91,8 @@ MainForm::MainForm(QWidget *parent)
 
     ui->setupUi(this);
 
-    ui->iIP->setValidator(new QRegExpValidator(QRegExp(QLatin1String(IpPattern), Qt::CaseSensitive), this));
+    // The field's validator and the Connect check use the same pattern.
+    ui->iIP->setValidator(new QRegExpValidator(QRegExp(ipAddressPattern(), Qt::CaseSensitive), this));
     ui->iIP->setText(QLatin1String(InitialAddress));
 
     setWindowState(windowState() | Qt::WindowMaximized);
@@ -203,7 +203,9 @@ MainForm::~MainForm()
     delete translatorRu;
     delete ui;
     // The worker may be inside an exchange with the tester: let it finish
-    // before Device (a member, destroyed after this body) goes away.
+    // before Device (a member, destroyed after this body) goes away. Asked
+    // to stop, a file listing ends after its current request.
+    thread.requestInterruption();
     thread.quit();
     thread.wait();
 }
@@ -225,6 +227,8 @@ void MainForm::createForms()
     formList[FormJitter] = new JitterForm(&device);
     formList[FormY1564] = new Y1564Form(&device);
     formList[FormRfc] = new RfcForm(&device);
+    formList[FormOptTest] = new OptTestForm(&device);
+    formList[FormDevSettings] = new DevSettingsForm(&device);
     formList[FormBert] = new BertForm(&device);
     formList[FormPass] = new PassForm(&device);
     formList[FormStats] = new StatsForm(&device);
@@ -232,6 +236,9 @@ void MainForm::createForms()
     formList[FormLoopback] = new LbForm(&device);
     formList[FormOam] = new OamForm(&device);
     formList[FormMdi] = new MdiForm(&device);
+    formList[FormIfset] = new IfsetForm(&device);
+    formList[FormTcpIp] = new TCPIPForm(&device);
+    formList[FormPtp] = new PTPForm(&device);
 }
 
 bool MainForm::checkUser(const QString &login, const QString &password)
@@ -316,7 +323,7 @@ void MainForm::bEthConnectClicked()
         ui->fMain->setEnabled(true);
     if (!ipFromCommandLine) {
         const QString text = ui->iIP->text();
-        if (!QRegExp(QLatin1String(IpPattern), Qt::CaseSensitive).exactMatch(text)) {
+        if (!isIpText(text)) {
             // The operator's text stays in the field to be corrected.
             QMessageBox::warning(this, windowTitle(),
                                  tr("The address \"%1\" is not a valid IP address.\n"

@@ -1,6 +1,9 @@
 #include "textfunctions.h"
 
 #include <QDebug>
+#include <QLineEdit>
+#include <QRegExp>
+#include <QRegExpValidator>
 #include <QTableWidget>
 #include <QTableWidgetItem>
 #include <QWidget>
@@ -95,4 +98,10 @@ QTableWidgetItem *tableItem(QTableWidget *table, int row, int column)
         return item;
     table->setItem(row, column, new QTableWidgetItem);
     return table->item(row, column);
+}
+
+void setIpv4Validator(QLineEdit *edit)
+{
+    if (edit)
+        edit->setValidator(new QRegExpValidator(QRegExp(ipAddressPattern()), edit));
 }

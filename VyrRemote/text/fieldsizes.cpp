@@ -55,10 +55,19 @@ int columnHint(const QTableView *table, int column)
     return qMax(view->sizeHintForColumn(column), table->horizontalHeader()->sectionSizeHint(column));
 }
 
-bool stretchedLast(const QTableView *table, int column)
+// Gives every column the width width(c), the stretched last one too (a
+// stretched section keeps no width of its own), and the table the size of
+// all of them; the last column stretches again afterwards.
+void fitColumnsAndTable(QTableView *table, int columns, const std::function<int(int column)> &width,
+                        const QSize &minimum)
 {
-    const QHeaderView *top = table->horizontalHeader();
-    return top->stretchLastSection() && column == top->count() - 1;
+    QHeaderView *top = table->horizontalHeader();
+    const bool stretch = top->stretchLastSection();
+    top->setStretchLastSection(false);
+    for (int c = 0; c < columns; ++c)
+        table->setColumnWidth(c, width(c));
+    fitTableToContents(table, minimum);
+    top->setStretchLastSection(stretch);
 }
 
 } // namespace
@@ -125,19 +134,26 @@ void fitColumnTo(QTableView *table, int column, int minimumWidth, const QStringL
     table->setColumnWidth(column, qMax(width, minimumWidth));
 }
 
-void fitColumnsToContents(QTableView *table, const QVector<int> &minimumWidths)
+void fitColumnsTo(QTableView *table, const QVector<int> &minimumWidths, const QVector<QStringList> &texts,
+                  const QSize &minimum)
 {
     if (!table)
         return;
-    QHeaderView *top = table->horizontalHeader();
-    for (int c = 0; c < top->count(); ++c) {
-        if (stretchedLast(table, c))
-            continue;
-        const int minimum = c < minimumWidths.size() ? minimumWidths.at(c) : top->defaultSectionSize();
-        table->setColumnWidth(c, qMax(minimum, columnHint(table, c)));
-    }
+    fitColumnsAndTable(table, texts.size(), [&](int c) {
+        const int width = qMax(columnWidthFor(table, texts.at(c)), table->horizontalHeader()->sectionSizeHint(c));
+        return qMax(width, minimumWidths.value(c));
+    }, minimum);
 }
 
+void fitColumnsToContents(QTableView *table, const QVector<int> &minimumWidths, const QSize &minimum)
+{
+    if (!table)
+        return;
+    const QHeaderView *top = table->horizontalHeader();
+    fitColumnsAndTable(table, top->count(), [&](int c) {
+        return qMax(minimumWidths.value(c, top->defaultSectionSize()), columnHint(table, c));
+    }, minimum);
+}
 void stretchColumnsFor(QTableView *table, const QStringList &texts)
 {
     if (!table)
@@ -174,23 +190,10 @@ void fitTableToContents(QTableView *table, const QSize &minimum)
     QHeaderView *top = table->horizontalHeader();
     QHeaderView *side = table->verticalHeader();
     const int frame = 2 * table->frameWidth();
-    // A stretched last column counts what its cells and header need, and at
-    // least the header's default size, not the room it has taken (which
-    // would keep the table from ever shrinking).
-    int columns = 0;
-    for (int c = 0; c < top->count(); ++c) {
-        if (top->isSectionHidden(c))
-            continue;
-        columns += stretchedLast(table, c) ? qMax(top->defaultSectionSize(), columnHint(table, c))
-                                           : top->sectionSize(c);
-    }
-    // The grid line that closes the last row and column.
-    const int grid = table->showGrid() ? 1 : 0;
-    const int width = frame + (side->isHidden() ? 0 : side->sizeHint().width()) + columns + grid;
-    const int height = frame + (top->isHidden() ? 0 : top->sizeHint().height()) + side->length() + grid;
+    const int width = frame + (side->isHidden() ? 0 : side->sizeHint().width()) + top->length();
+    const int height = frame + (top->isHidden() ? 0 : top->sizeHint().height()) + side->length();
     table->setMinimumSize(minimum.expandedTo(QSize(width, height)));
 }
-
 void refitAfterFontChange(QWidget *form, QEvent *event, std::function<void()> fit)
 {
     if (form && event && event->type() == QEvent::FontChange)

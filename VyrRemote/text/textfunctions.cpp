@@ -230,6 +230,15 @@ bool isIpText(const QString &text)
     return re.match(text).hasMatch();
 }
 
+QString subnetMaskPattern()
+{
+    return QStringLiteral(
+        "^255\\.255\\.255\\.(?:255|254|252|248|240|224|192|128|0)$"
+        "|^255\\.255\\.(?:254|252|248|240|224|192|128|0)\\.0$"
+        "|^255\\.(?:254|252|248|240|224|192|128|0)\\.0\\.0$"
+        "|^(?:254|252|248|240|224|192|128|0)\\.0\\.0\\.0$");
+}
+
 QString clockIdToString(const uint8_t *clockId)
 {
     QStringList parts;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QList>
 #include <QSize>
 #include <QString>
 #include <QTime>
@@ -13,6 +14,7 @@
 class QComboBox;
 class QEvent;
 class QLineEdit;
+class QRegExp;
 class QStringList;
 class QTableView;
 class QTableWidget;
@@ -88,6 +90,11 @@ QString ipAddressPattern();
 // Whether a text is a complete address by those patterns.
 bool isMacText(const QString &text);
 bool isIpText(const QString &text);
+// Subnet masks with contiguous ones only, 0.0.0.0 and 255.255.255.255 included.
+QString subnetMaskPattern();
+// Lets the edit take only what can still become an IPv4 address (GUI
+// thread only).
+void setIpv4Validator(QLineEdit *edit);
 
 // PTP clock identity, "00-1A-2B-FF-FE-3C-4D-5E".
 QString clockIdToString(const uint8_t *clockId);
@@ -183,11 +190,7 @@ void showText(QLineEdit *field, const QString &text);
 // Column width: what the widest of texts and the column's header need, and
 // never less than minimumWidth.
 void fitColumnTo(QTableView *table, int column, int minimumWidth, const QStringList &texts);
-// Every column as wide as its cells and header need, never less than
-// minimumWidths[column] (the header's default size for a column without an
-// entry). A stretched last column keeps its stretch. Called after the cells
-// change.
-void fitColumnsToContents(QTableView *table, const QVector<int> &minimumWidths);
+
 // Columns that share the table's width, none narrower than the widest of
 // texts needs; the table asks its layout for room for all rows and columns.
 void stretchColumnsFor(QTableView *table, const QStringList &texts);
@@ -196,9 +199,31 @@ void stretchColumnsFor(QTableView *table, const QStringList &texts);
 void fitRowsTo(QTableView *table, int rowHeight);
 // Makes a table at least as large as its headers, rows and columns, so that
 // it shows them all without scroll bars; never smaller than minimum. Called
-// after the column widths or header texts change.
+// after the column widths or header texts change. (A stretched last column
+// counts the room it has taken; for such a table use the two below.)
 void fitTableToContents(QTableView *table, const QSize &minimum);
+// fitColumnTo for the columns of a table (column c: minimumWidths[c] and
+// texts[c]), its stretched last column included, then fitTableToContents:
+// a table whose last column stretches shows that column's texts whole too.
+void fitColumnsTo(QTableView *table, const QVector<int> &minimumWidths,
+                  const QVector<QStringList> &texts, const QSize &minimum);
+// The same with each column as wide as its cells and header need, never
+// less than minimumWidths[column] (the header's default size for a column
+// without an entry). Called after the cells change.
+void fitColumnsToContents(QTableView *table, const QVector<int> &minimumWidths, const QSize &minimum);
 // The sizes above depend on the font, and a window's children take a new
 // font after the window does. Called from a form's changeEvent: on a font
 // change runs fit once the children have theirs.
 void refitAfterFontChange(QWidget *form, QEvent *event, std::function<void()> fit);
+
+// The names these helpers had in some forms; kept for forms written against
+// them.
+inline void setMinimumTextWidth(const QList<QLineEdit *> &edits, const QStringList &texts)
+{
+    for (QLineEdit *edit : edits)
+        reserveWidthFor(edit, texts);
+}
+inline void setMinimumTextWidth(QComboBox *combo)
+{
+    reserveWidthFor(combo);
+}

@@ -518,6 +518,30 @@ int main(int argc, char **argv)
         text(p, QRectF(3, 15, 22, 10), QStringLiteral("PDF"), 8, Qt::white);
     });
 
+    // ---- hop states of the trace route table -------------------------------
+    save("ok-icon.png", 32, 32, [](QPainter &p) {
+        p.setPen(QPen(Green.darker(140), 1.5));
+        p.setBrush(Green);
+        p.drawEllipse(QPointF(16, 16), 13, 13);
+        p.setPen(QPen(Qt::white, 4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.drawPolyline(poly({QPointF(9, 16), QPointF(14, 21), QPointF(23, 11)}));
+    });
+    save("info-icon.png", 32, 32, [](QPainter &p) {
+        p.setPen(QPen(Orange.darker(140), 1.5));
+        p.setBrush(Orange);
+        p.drawEllipse(QPointF(16, 16), 13, 13);
+        text(p, QRectF(3, 3, 26, 26), QStringLiteral("!"), 20, Qt::white);
+    });
+    save("proc-icon.png", 32, 32, [](QPainter &p) {
+        p.setPen(QPen(Blue.darker(140), 1.5));
+        p.setBrush(Blue);
+        p.drawEllipse(QPointF(16, 16), 13, 13);
+        p.setPen(Qt::NoPen);
+        p.setBrush(Qt::white);
+        for (qreal x : {9.0, 16.0, 23.0})
+            p.drawEllipse(QPointF(x, 16), 2.5, 2.5);
+    });
+
     // ---- report check boxes (drawn into the PDF reports) --------------------
     save("check.png", 26, 26, [](QPainter &p) {
         p.setRenderHint(QPainter::Antialiasing, false);

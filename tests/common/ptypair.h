@@ -47,6 +47,17 @@ public:
 
     bool isValid() const { return master >= 0 && keep >= 0; }
 
+    // The far end goes away as a pulled cable or a closed terminal does:
+    // the port under test sees its line hung up.
+    void hangUp()
+    {
+        if (keep >= 0)
+            ::close(keep);
+        if (master >= 0)
+            ::close(master);
+        keep = master = -1;
+    }
+
     bool send(const QByteArray &bytes) const
     {
         return ::write(master, bytes.constData(), size_t(bytes.size())) == bytes.size();

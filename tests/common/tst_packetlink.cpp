@@ -2,10 +2,14 @@
 #include "ivyrstream.h"
 #include "packetlink.h"
 #include "ptypair.h"
+#include "../support/memorystream.h"
 #include "serialport.h"
 
 #include <QElapsedTimer>
+#include <QThread>
 #include <QtTest>
+
+#include <thread>
 
 namespace {
 
@@ -64,15 +68,6 @@ public:
     bool *destroyedFlag = nullptr;
 };
 
-QByteArray frameOf(const QByteArray &payload)
-{
-    QByteArray f;
-    f.append(char(payload.size() & 0xFF));
-    f.append(char((payload.size() >> 8) & 0xFF));
-    f.append(payload);
-    f.append(char(crc8(f.constData(), f.size())));
-    return f;
-}
 
 } // namespace
 
@@ -93,6 +88,8 @@ private slots:
     void badCrcCopiesPayload();
     void shortReadsFail_data();
     void shortReadsFail();
+    void receiveTellsHowItEnded_data();
+    void receiveTellsHowItEnded();
     void largeCapacityIsNotTruncated();
     void withoutStream();
     void ownsItsStream();
@@ -102,6 +99,8 @@ private slots:
     void pty_receivesFrame();
     void pty_silenceEndsAfterDeadline();
     void pty_shortPayloadFails();
+    void pty_deadlineCoversWholeFrame();
+    void pty_hungUpLineIsClosed();
 };
 
 void TestPacketLink::sendsExactBytes_data()
@@ -113,7 +112,7 @@ void TestPacketLink::sendsExactBytes_data()
     QTest::newRow("device info") << QByteArray::fromHex("0f") << QByteArray::fromHex("01000fea");
     QTest::newRow("status") << QByteArray::fromHex("00") << QByteArray::fromHex("010000ab");
     QByteArray big(300, '\x5a');
-    QTest::newRow("length above 255 is little-endian") << big << frameOf(big);
+    QTest::newRow("length above 255 is little-endian") << big << MemoryPeer::frame(big);
 }
 
 void TestPacketLink::sendsExactBytes()
@@ -171,7 +170,7 @@ void TestPacketLink::sendsLargestPayload()
         payload[i] = char(i * 7);
     QVERIFY(link.sendPackage(payload.constData(), payload.size()));
     QCOMPARE(s->output.size(), 0xFFFF);
-    QCOMPARE(s->output, frameOf(payload));
+    QCOMPARE(s->output, MemoryPeer::frame(payload));
 }
 
 void TestPacketLink::receivesFrames_data()
@@ -190,7 +189,7 @@ void TestPacketLink::receivesFrames()
 
     PacketLink link;
     auto *s = new FakeStream;
-    s->input = frameOf(payload) + QByteArray::fromHex("ee");   // next frame's first byte stays
+    s->input = MemoryPeer::frame(payload) + QByteArray::fromHex("ee");   // next frame's first byte stays
     link.setStream(s);
     QByteArray buffer(1024, '\x77');
     quint16 length = 0xFFFF;
@@ -212,11 +211,11 @@ void TestPacketLink::capacityEdge()
     link.setStream(s);
     QByteArray buffer(32, '\0');
 
-    s->input = frameOf(payload);
+    s->input = MemoryPeer::frame(payload);
     QVERIFY(link.receivePackage(buffer.data(), 16));
     QCOMPARE(buffer.left(16), payload);
 
-    s->input = frameOf(payload);
+    s->input = MemoryPeer::frame(payload);
     quint16 length = 0;
     QVERIFY(!link.receivePackage(buffer.data(), 15, &length));
     QCOMPARE(int(length), 16);
@@ -227,21 +226,21 @@ void TestPacketLink::oversizeLeavesPayloadUnread()
     const QByteArray payload = QByteArray::fromHex("0102030405060708");
     PacketLink link;
     auto *s = new FakeStream;
-    s->input = frameOf(payload);
+    s->input = MemoryPeer::frame(payload);
     link.setStream(s);
     QByteArray buffer(4, '\x33');
     quint16 length = 0;
     QVERIFY(!link.receivePackage(buffer.data(), buffer.size(), &length));
     QCOMPARE(int(length), payload.size());
     QCOMPARE(buffer, QByteArray(4, '\x33'));          // nothing written into the buffer
-    QCOMPARE(s->input, frameOf(payload).mid(2));      // payload and CRC still in the stream
+    QCOMPARE(s->input, MemoryPeer::frame(payload).mid(2));      // payload and CRC still in the stream
     QCOMPARE(s->readSizes, QList<int>{2});
 }
 
 void TestPacketLink::badCrcCopiesPayload()
 {
     const QByteArray payload = QByteArray::fromHex("0a0b0c");
-    QByteArray frame = frameOf(payload);
+    QByteArray frame = MemoryPeer::frame(payload);
     frame[frame.size() - 1] = char(frame.at(frame.size() - 1) ^ 0x01);
 
     PacketLink link;
@@ -260,7 +259,7 @@ void TestPacketLink::shortReadsFail_data()
 {
     QTest::addColumn<QByteArray>("input");
 
-    const QByteArray full = frameOf(QByteArray::fromHex("112233"));
+    const QByteArray full = MemoryPeer::frame(QByteArray::fromHex("112233"));
     QTest::newRow("nothing") << QByteArray();
     QTest::newRow("half a length field") << full.left(1);
     QTest::newRow("payload cut") << full.left(4);
@@ -279,6 +278,42 @@ void TestPacketLink::shortReadsFail()
     QVERIFY(!link.receivePackage(buffer.data(), buffer.size()));
 }
 
+void TestPacketLink::receiveTellsHowItEnded_data()
+{
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<bool>("open");
+    QTest::addColumn<int>("expected");
+
+    using R = PacketLink::Receive;
+    const QByteArray full = MemoryPeer::frame(QByteArray::fromHex("112233"));
+    QByteArray badCrc = full;
+    badCrc[badCrc.size() - 1] = char(badCrc.at(badCrc.size() - 1) ^ 0x80);
+    QTest::newRow("frame") << full << true << int(R::Frame);
+    QTest::newRow("nothing") << QByteArray() << true << int(R::Silence);
+    QTest::newRow("half a length field") << full.left(1) << true << int(R::Truncated);
+    QTest::newRow("payload cut") << full.left(4) << true << int(R::Truncated);
+    QTest::newRow("CRC missing") << full.left(full.size() - 1) << true << int(R::Truncated);
+    QTest::newRow("longer than the buffer") << MemoryPeer::frame(QByteArray(17, 'x')) << true << int(R::TooLong);
+    QTest::newRow("wrong CRC") << badCrc << true << int(R::BadCrc);
+    QTest::newRow("stream closed") << full << false << int(R::Closed);
+}
+
+void TestPacketLink::receiveTellsHowItEnded()
+{
+    QFETCH(QByteArray, input);
+    QFETCH(bool, open);
+    QFETCH(int, expected);
+
+    PacketLink link;
+    auto *s = new FakeStream;
+    s->input = input;
+    s->opened = open;
+    link.setStream(s);
+    QByteArray buffer(16, '\0');
+    quint16 length = 0;
+    QCOMPARE(int(link.receiveFrame(buffer.data(), buffer.size(), &length)), expected);
+}
+
 void TestPacketLink::largeCapacityIsNotTruncated()
 {
     // A buffer of 65536 bytes or more can hold any frame; cutting its size
@@ -286,7 +321,7 @@ void TestPacketLink::largeCapacityIsNotTruncated()
     const QByteArray payload(300, '\x01');
     PacketLink link;
     auto *s = new FakeStream;
-    s->input = frameOf(payload);
+    s->input = MemoryPeer::frame(payload);
     link.setStream(s);
     QByteArray buffer(0x10000, '\0');
     QVERIFY(link.receivePackage(buffer.data(), buffer.size()));
@@ -305,7 +340,7 @@ void TestPacketLink::withoutStream()
 
     auto *s = new FakeStream;
     s->opened = false;
-    s->input = frameOf(QByteArray("x"));
+    s->input = MemoryPeer::frame(QByteArray("x"));
     link.setStream(s);
     QVERIFY(!link.receivePackage(b, sizeof b));
     QCOMPARE(s->readSizes.size(), 0);
@@ -384,7 +419,7 @@ void TestPacketLink::pty_receivesFrame()
 
     // Bytes a terminal would treat specially must come through unchanged.
     const QByteArray payload = QByteArray::fromHex("000a0d11130304ff7f");
-    QVERIFY(pty.send(frameOf(payload)));
+    QVERIFY(pty.send(MemoryPeer::frame(payload)));
     QByteArray buffer(64, '\0');
     quint16 length = 0;
     QVERIFY(link.receivePackage(buffer.data(), buffer.size(), &length));
@@ -422,10 +457,53 @@ void TestPacketLink::pty_shortPayloadFails()
     QVERIFY(!link.receivePackage(buffer.data(), buffer.size()));
 
     // The line is usable afterwards for a whole frame.
-    QVERIFY(pty.send(frameOf("ok")));
+    QVERIFY(pty.send(MemoryPeer::frame("ok")));
     quint16 length = 0;
     QVERIFY(link.receivePackage(buffer.data(), buffer.size(), &length));
     QCOMPARE(buffer.left(length), QByteArray("ok"));
+}
+
+void TestPacketLink::pty_deadlineCoversWholeFrame()
+{
+    PtyPair pty;
+    QVERIFY(pty.isValid());
+    PacketLink link;
+    link.setStream(new SerialPort);
+    QVERIFY(link.open(pty.path));
+
+    // Every byte comes well inside the serial read's own per-byte limit, so
+    // only a deadline over the whole frame can end this receive early.
+    const QByteArray frame = MemoryPeer::frame(QByteArray(8, 'p'));
+    std::thread trickle([&pty, frame] {
+        for (char c : frame) {
+            pty.send(QByteArray(1, c));
+            QThread::msleep(120);
+        }
+    });
+    QByteArray buffer(16, '\0');
+    QElapsedTimer clock;
+    clock.start();
+    const PacketLink::Receive got =
+        link.receiveFrame(buffer.data(), buffer.size(), nullptr, QDeadlineTimer(500, Qt::PreciseTimer));
+    const qint64 elapsed = clock.elapsed();
+    trickle.join();
+    QCOMPARE(int(got), int(PacketLink::Receive::Truncated));
+    QVERIFY2(elapsed >= 490 && elapsed < 1200, qPrintable(QString::number(elapsed)));   // the frame takes 1300 ms
+}
+
+void TestPacketLink::pty_hungUpLineIsClosed()
+{
+    PtyPair pty;
+    QVERIFY(pty.isValid());
+    PacketLink link;
+    link.setStream(new SerialPort);
+    QVERIFY(link.open(pty.path));
+    pty.hangUp();
+
+    QByteArray buffer(16, '\0');
+    QCOMPARE(int(link.receiveFrame(buffer.data(), buffer.size(), nullptr)), int(PacketLink::Receive::Closed));
+    QVERIFY(!link.isOpen());
+    QVERIFY(!link.sendPackage("x", 1));
 }
 
 QTEST_GUILESS_MAIN(TestPacketLink)

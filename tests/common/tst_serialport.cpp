@@ -39,6 +39,10 @@ private slots:
     void reopenClosesFirst();
     void failedOpenLeavesPortClosed();
     void closedPortRefusesIo();
+    void timedOutWriteDropsTheRest();
+    void hungUpLineClosesPort_data();
+    void hungUpLineClosesPort();
+    void readBeforeEndsAtEarlierDeadline();
     void openedInAnotherThread();
     void baudRate();
     void naturalOrder_data();
@@ -211,6 +215,83 @@ void TestSerialPort::closedPortRefusesIo()
     QCOMPARE(port.read(buffer, 4), 0);
     port.close();   // closing a closed port is harmless
     QVERIFY(!port.isOpen());
+}
+
+void TestSerialPort::timedOutWriteDropsTheRest()
+{
+    // The far end reads nothing, so the terminal's buffer fills and the
+    // write runs into its limit with most of the block still queued.
+    PtyPair pty;
+    QVERIFY(pty.isValid());
+    SerialPort port;
+    QVERIFY(port.open(pty.path));
+    const QByteArray block(32 * 1024, 'A');
+    const int written = port.write(block.constData(), block.size());
+    QVERIFY2(written > 0 && written < block.size(), qPrintable(QString::number(written)));
+
+    // Whatever went out before the limit arrives; the rest was dropped, so
+    // the next frame is the next thing on the line.
+    const QByteArray before = pty.drain(200);
+    QVERIFY(before.size() <= written);
+    QCOMPARE(before.count('A'), before.size());
+    QCOMPARE(port.write("next", 4), 4);
+    QCOMPARE(pty.receive(4), QByteArray("next"));
+    QVERIFY(pty.drain().isEmpty());
+}
+
+void TestSerialPort::hungUpLineClosesPort_data()
+{
+    QTest::addColumn<bool>("writeFirst");
+    QTest::newRow("found by a read") << false;
+    QTest::newRow("found by a write") << true;
+}
+
+void TestSerialPort::hungUpLineClosesPort()
+{
+    QFETCH(bool, writeFirst);
+    PtyPair pty;
+    QVERIFY(pty.isValid());
+    SerialPort port;
+    QVERIFY(port.open(pty.path));
+    pty.hangUp();
+
+    // A read of 50 bytes would wait 5100 ms on a silent line; a line that is
+    // gone ends it at once and closes the port, so no caller waits on it.
+    QElapsedTimer clock;
+    clock.start();
+    char buffer[50];
+    if (writeFirst)
+        QVERIFY(port.write("abc", 3) < 3);
+    else
+        QVERIFY(port.read(buffer, sizeof buffer) <= 0);
+    QVERIFY2(clock.elapsed() < 2000, qPrintable(QString::number(clock.elapsed())));
+    QVERIFY(!port.isOpen());
+    QCOMPARE(port.read(buffer, sizeof buffer), 0);
+    QCOMPARE(port.write("abc", 3), 0);
+}
+
+void TestSerialPort::readBeforeEndsAtEarlierDeadline()
+{
+    PtyPair pty;
+    QVERIFY(pty.isValid());
+    SerialPort port;
+    QVERIFY(port.open(pty.path));
+    QVERIFY(pty.send("ab"));
+
+    // Ten bytes would be given 1100 ms; the caller's deadline ends it sooner
+    // with what came.
+    char buffer[10];
+    QElapsedTimer clock;
+    clock.start();
+    QCOMPARE(port.readBefore(buffer, sizeof buffer, QDeadlineTimer(300)), 2);
+    QVERIFY2(clock.elapsed() >= 290 && clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
+    QCOMPARE(QByteArray(buffer, 2), QByteArray("ab"));
+
+    // An expired deadline still hands over what is already there.
+    QVERIFY(pty.send("cd"));
+    QThread::msleep(50);
+    QCOMPARE(port.readBefore(buffer, 2, QDeadlineTimer(0)), 2);
+    QVERIFY(port.isOpen());
 }
 
 void TestSerialPort::openedInAnotherThread()

@@ -6,6 +6,7 @@
 #include "rfcrecords.h"
 #include "trafficrecords.h"
 
+#include <QSet>
 #include <QtTest>
 
 namespace {
@@ -60,6 +61,34 @@ private slots:
         QCOMPARE(answer(plain, settingsRequest(0, TestTraffic)),
                  SimRemoteResponder::patternBlock(0, TestTraffic, 48, false));
         QCOMPARE(int(readSettings<traffic_settings_t>(real, 0, TestTraffic).packetLength), 1518);
+    }
+
+    // Each port index holds interface settings of its own, which a write
+    // replaces as it came.
+    void interfaceSettingsPerPort()
+    {
+        SimRemoteResponder r(0);
+        r.realistic = true;
+        QSet<quint32> addresses;
+        for (quint32 port : {0u, 1u, 2u}) {
+            const QByteArray block = answer(r, settingsRequest(port, TestInterfaceSettings));
+            QCOMPARE(block.size(), 76);
+            eth_settings_t s = simRecordOf<eth_settings_t>(block);
+            QCOMPARE(int(s.dhcp), 0);
+            QCOMPARE(int(s.linkModes), 0x3F);
+            QCOMPARE(s.mask, 0xFFFFFF00u);
+            QCOMPARE(int(s.vlanCount), 0);
+            QCOMPARE(int(s.mplsCount), 0);
+            QCOMPARE(int(s.tpid[0]), 0x8100);
+            addresses.insert(s.ip);
+
+            s.vlanCount = 2;
+            s.reserved1[0] = 0x5A;
+            writeSettings(r, port, TestInterfaceSettings, s);
+            QCOMPARE(answer(r, settingsRequest(port, TestInterfaceSettings)), simBytesOf(s));
+        }
+        QCOMPARE(addresses.size(), 3);
+        QVERIFY(addresses.contains(0xC0A80001u));   // Port A, where the traffic defaults of Port B aim
     }
 
     void trafficRunsAndEnds()

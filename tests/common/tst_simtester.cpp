@@ -105,6 +105,8 @@ private slots:
     void severalFramesInOrder();
     void replyDelay_data() { transports(); }
     void replyDelay();
+    void pacedAndTrickledRepliesKeepTheirBytes_data() { transports(); }
+    void pacedAndTrickledRepliesKeepTheirBytes();
     void partialFrameDropped();
     void largeFrames_data() { transports(); }
     void largeFrames();
@@ -319,6 +321,33 @@ void TestSimTester::replyDelay()
         QVERIFY(c.send("late"));
         QVERIFY(!c.receive());
     }
+}
+
+// The two ways of slowing a link change when bytes come, never which.
+void TestSimTester::pacedAndTrickledRepliesKeepTheirBytes()
+{
+    QFETCH(QString, transport);
+    Client c;
+    QVERIFY(c.connectTo(transport, *sim));
+
+    sim->setTrickle(5);
+    QVERIFY(c.send("trickled"));
+    QVERIFY(c.receive());
+    QCOMPARE(c.payload, QByteArray("trickled"));
+    sim->setTrickle(0);
+
+    sim->setLineRate(50000);
+    const QByteArray block(300, '\x5A');
+    QVERIFY(c.send(block));
+    QVERIFY(c.receive());
+    QCOMPARE(c.payload, block);
+    QVERIFY(c.send("M"));
+    for (const char *expected : {"1", "2", "3"}) {
+        QVERIFY(c.receive());
+        QCOMPARE(c.payload, QByteArray(expected));
+    }
+    sim->setLineRate(0);
+    QCOMPARE(sim->requests(), (QList<QByteArray>{"trickled", block, "M"}));
 }
 
 void TestSimTester::partialFrameDropped()

@@ -9,6 +9,7 @@
 #include "../support/widgetlookup.h"
 #include "headersettings.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
 #include <QElapsedTimer>
@@ -17,6 +18,10 @@
 #include <QPushButton>
 #include <QtTest>
 #include <QTimer>
+#include <QVBoxLayout>
+#include <QWidget>
+
+#include <memory>
 
 // An IPv4 address with the first octet in the most significant byte.
 constexpr uint32_t ipv4(int a, int b, int c, int d)
@@ -94,6 +99,16 @@ public:
     // Lets count more polls reach the GUI thread.
     bool waitForPolls(int count) { return waitForStatusRequests(count) && drain(); }
 
+    // No test runs on either port, and results replies are valid.
+    void allIdle()
+    {
+        tester([](SimRemoteResponder &r) {
+            for (auto &p : r.status.process)
+                p.tx = p.rx = 0;
+            r.resultsValid = 1;
+        });
+    }
+
     // The tester's settings or results record of a test on a port.
     void storeSettings(port_t port, quint8 test, const QByteArray &record)
     {
@@ -116,11 +131,18 @@ public:
 
     // A start went out since the last clearRequests(): the settings record,
     // the topology, the start and the results request, in this order, all
-    // for the port. Fails the running test otherwise.
-    void expectStart(port_t port, quint8 test, quint8 topology, const QByteArray &settings)
+    // for the port. Fails the running test otherwise. A form that re-reads
+    // its settings while idle may have settings reads (0x11) anywhere in the
+    // sequence: ignoreSettingsReads leaves them out.
+    void expectStart(port_t port, quint8 test, quint8 topology, const QByteArray &settings,
+                     bool ignoreSettingsReads = false)
     {
         QVERIFY(waitForRequest([](const QByteArray &r) { return command(r) == 0x13; }));
-        const QList<QByteArray> seq = requests();
+        QList<QByteArray> seq;
+        for (const QByteArray &r : requests()) {
+            if (!ignoreSettingsReads || command(r) != 0x11)
+                seq << r;
+        }
         QVERIFY(seq.size() >= 4);
         QCOMPARE(command(seq.at(0)), quint8(0x12));
         QCOMPARE(u32At(seq.at(0), 1), quint32(port));
@@ -290,6 +312,49 @@ private:
     QTimer m_timer;
 };
 
+// A shown window holding the form in a layout, as the main window's form
+// area does; the form itself starts hidden, as until its activate(). The
+// window owns the form.
+inline std::unique_ptr<QWidget> formHost(QWidget *form, const QSize &size)
+{
+    auto host = std::make_unique<QWidget>();
+    auto *layout = new QVBoxLayout(host.get());
+    layout->addWidget(form);
+    host->resize(size);
+    host->show();
+    form->hide();
+    return host;
+}
+
+// Clicks the button and answers the file-name dialog it opens, once the
+// tester's proposal is in: with the typed text (a null text cancels, an
+// empty one keeps the proposal; the text is not checked, so blanks go
+// through). True when the dialog came up and was answered.
+inline bool answerFileNameDialog(QAbstractButton *button, const QString &typed)
+{
+    bool answered = false;
+    QTimer answer;
+    answer.setInterval(20);
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        auto *edit = dialog->findChild<QLineEdit *>();
+        if (!edit || edit->text().isEmpty())
+            return;   // the proposal has not arrived yet
+        answered = true;
+        if (typed.isNull()) {
+            dialog->reject();
+            return;
+        }
+        if (!typed.isEmpty())
+            edit->setText(typed);
+        dialog->accept();
+    });
+    answer.start();
+    button->click();
+    return answered;
+}
 // Answers the file name dialogs that come up while it lives: once the
 // tester's proposal is in the name field, types `name` over it (an empty
 // name keeps the proposal) and accepts, or cancels when `name` is null.

@@ -2,10 +2,13 @@
 // the disconnect after three failed attempts, and the serial path over a
 // pseudo-terminal.
 
+#include "../support/memorystream.h"
 #include "remoterig.h"
 
+#include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QtTest>
+
 
 class TestRemoteLink : public QObject
 {
@@ -20,6 +23,11 @@ private slots:
     void connectToChoosesStream();
     void failedConnectKeepsType();
     void commandsOverPseudoTerminal();
+    void tricklingReplyEndsEachAttemptAt2000Ms_data();
+    void tricklingReplyEndsEachAttemptAt2000Ms();
+    void slowReplyWithinTheAttemptIsTaken();
+    void hungUpSerialLineFailsWithinOneTry();
+    void drivenThroughMemoryStream();
 };
 
 void TestRemoteLink::threeUnansweredAttemptsDisconnectOnce()
@@ -175,6 +183,114 @@ void TestRemoteLink::commandsOverPseudoTerminal()
     rig.sim.wrongLength(1);
     QVERIFY(rig.rc.getDeviceStatus(st));
     QCOMPARE(rig.requestsWith(0x00).size(), 2);
+}
+
+void TestRemoteLink::tricklingReplyEndsEachAttemptAt2000Ms_data()
+{
+    QTest::addColumn<bool>("serial");
+    QTest::newRow("TCP") << false;
+    QTest::newRow("serial") << true;
+}
+
+// A byte every 500 ms keeps every single read of both streams alive (TCP
+// waits 2000 ms per wait for more, serial 100 ms per byte asked for), so
+// only a limit over the whole reply ends an attempt: three attempts of
+// 2000 ms, then the disconnect, rather than nearly a minute per attempt.
+void TestRemoteLink::tricklingReplyEndsEachAttemptAt2000Ms()
+{
+    QFETCH(bool, serial);
+    RemoteRig rig;
+    QVERIFY(serial ? rig.connectPty() : rig.connectTcp());
+    QSignalSpy lost(&rig.rc, &RemoteControl::disconnected);
+    rig.sim.setTrickle(500);
+
+    get_device_status_resp_t st{};
+    QElapsedTimer clock;
+    clock.start();
+    QVERIFY(!rig.rc.getDeviceStatus(st));
+    const qint64 elapsed = clock.elapsed();
+    QVERIFY2(elapsed >= 3 * (RemoteControl::ReplyTimeoutMs - 1) && elapsed < 3 * RemoteControl::ReplyTimeoutMs + 1500,
+             qPrintable(QString::number(elapsed)));
+    QCOMPARE(rig.requestsWith(0x00).size(), 3);
+    QCOMPARE(lost.count(), 1);
+    QCOMPARE(rig.rc.getConnectionType(), RemoteControl::NoConnection);
+}
+
+void TestRemoteLink::slowReplyWithinTheAttemptIsTaken()
+{
+    RemoteRig rig;
+    QVERIFY(rig.connectTcp());
+    QSignalSpy lost(&rig.rc, &RemoteControl::disconnected);
+    rig.with([](SimRemoteResponder &r) { r.status.clock = 0x0A0B0C0Du; });
+    rig.sim.setTrickle(4);   // 110 bytes in about half a second
+
+    get_device_status_resp_t st{};
+    QVERIFY(rig.rc.getDeviceStatus(st));
+    QCOMPARE(quint32(st.clock), 0x0A0B0C0Du);
+    QCOMPARE(rig.requestsWith(0x00).size(), 1);
+    QCOMPARE(lost.count(), 0);
+}
+
+void TestRemoteLink::hungUpSerialLineFailsWithinOneTry()
+{
+    RemoteRig rig;
+    QVERIFY(rig.connectPty());
+    QSignalSpy lost(&rig.rc, &RemoteControl::disconnected);
+    rig.sim.dropAfter(0);   // the next request hangs the line up
+
+    get_device_status_resp_t st{};
+    QElapsedTimer clock;
+    clock.start();
+    QVERIFY(!rig.rc.getDeviceStatus(st));
+    // No attempt waits out its 2000 ms on a line that is gone.
+    QVERIFY2(clock.elapsed() < RemoteControl::ReplyTimeoutMs, qPrintable(QString::number(clock.elapsed())));
+    QCOMPARE(rig.requestsWith(0x00).size(), 1);
+    QCOMPARE(lost.count(), 1);
+    QCOMPARE(rig.rc.getConnectionType(), RemoteControl::NoConnection);
+}
+
+void TestRemoteLink::drivenThroughMemoryStream()
+{
+    get_device_info_resp_t info{};
+    info.deviceType = 4;
+    const QByteArray infoBytes(reinterpret_cast<const char *>(&info), int(sizeof info));
+    auto peer = std::make_shared<MemoryPeer>();
+    peer->answer = [&](const QByteArray &written) {
+        return written == hexBytes("01000fea") ? MemoryPeer::frame(infoBytes) : QByteArray();
+    };
+    QList<RemoteControl::ConnectionType> made;
+    RemoteControl rc;
+    rc.setStreamFactory([&](RemoteControl::ConnectionType type) {
+        made << type;
+        return new MemoryStream(peer);
+    });
+    QSignalSpy lost(&rc, &RemoteControl::disconnected);
+
+    QVERIFY(rc.connectTo(QStringLiteral("COM3")));
+    QCOMPARE(rc.getConnectionType(), RemoteControl::SerialConnection);
+    get_device_info_resp_t got{};
+    QVERIFY(rc.getDeviceInfo(got));
+    QCOMPARE(int(got.deviceType), 4);
+    QCOMPARE(peer->output, hexBytes("01000fea"));
+
+    // The far end has nothing more to say and is gone: the request fails at
+    // once instead of waiting out three attempts.
+    peer->answer = nullptr;
+    peer->hangUpWhenDrained = true;
+    peer->output.clear();
+    QElapsedTimer clock;
+    clock.start();
+    get_device_status_resp_t st{};
+    QVERIFY(!rc.getDeviceStatus(st));
+    QVERIFY2(clock.elapsed() < RemoteControl::ReplyTimeoutMs, qPrintable(QString::number(clock.elapsed())));
+    QCOMPARE(peer->output, hexBytes("010000ab"));
+    QCOMPARE(lost.count(), 1);
+
+    // A reconnect makes a new stream of the same kind on the same far end.
+    QVERIFY(rc.reconnect(0));
+    QCOMPARE(made, (QList<RemoteControl::ConnectionType>{RemoteControl::SerialConnection,
+                                                         RemoteControl::SerialConnection}));
+    QCOMPARE(peer->opens, 2);
 }
 
 QTEST_GUILESS_MAIN(TestRemoteLink)

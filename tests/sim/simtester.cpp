@@ -14,9 +14,13 @@
 #include <QWaitCondition>
 #include <QtDebug>
 
+#include <QElapsedTimer>
+
 #include <cerrno>
+#include <thread>
 #include <fcntl.h>
 #include <stdlib.h>
+#include <sys/prctl.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -122,7 +126,9 @@ public:
     int wrongLengthCount = 0;
     int dropAfter = -1;   // -1: off
     int replyDelayMs = 0;
+    int trickleMs = 0;
     bool verbose = false;
+    int lineRate = 0;     // bytes per second each way; 0: unpaced
 
     // Written in the simulator's thread, read by callers: under logMutex.
     quint16 tcpPortValue = 0;
@@ -158,6 +164,18 @@ public:
     };
     QList<Pending> sendQueue;
     QTimer *sendTimer = nullptr;
+
+    // Line pacing (lineRate): when the receive and transmit sides of the
+    // line are free again, in nanoseconds of lineClock.
+    QElapsedTimer lineClock;
+    qint64 rxFreeNs = 0;
+    qint64 txFreeNs = 0;
+
+    int currentLineRate();
+    // When n more bytes, starting no earlier than now, have crossed a line
+    // side that is busy until freeNs; advances freeNs.
+    qint64 lineTime(qint64 &freeNs, int n, int rate);
+    void sleepUntil(qint64 ns);
 
     void init();
     void shutdown();
@@ -200,8 +218,37 @@ public:
     }
 };
 
+int SimTesterPrivate::currentLineRate()
+{
+    QMutexLocker l(&faultMutex);
+    return lineRate;
+}
+
+qint64 SimTesterPrivate::lineTime(qint64 &freeNs, int n, int rate)
+{
+    freeNs = qMax(freeNs, lineClock.nsecsElapsed()) + qint64(n) * 1000000000 / rate;
+    return freeNs;
+}
+
+void SimTesterPrivate::sleepUntil(qint64 ns)
+{
+    // At 50000 bytes/s a byte takes 20 us: the sleep must end within a few
+    // microseconds of the mark. The thread's timer slack (50 us by default)
+    // is set to 1 ns in init(); what the scheduler still adds is spun off
+    // without yielding, which on a busy machine could give the CPU away for
+    // a whole time slice.
+    constexpr qint64 SpinNs = 20000;
+    const qint64 left = ns - lineClock.nsecsElapsed();
+    if (left > SpinNs)
+        std::this_thread::sleep_for(std::chrono::nanoseconds(left - SpinNs));
+    while (lineClock.nsecsElapsed() < ns) {
+    }
+}
+
 void SimTesterPrivate::init()
 {
+    lineClock.start();
+    ::prctl(PR_SET_TIMERSLACK, 1UL, 0UL, 0UL, 0UL);
     sendTimer = new QTimer(ctx);
     sendTimer->setSingleShot(true);
     QObject::connect(sendTimer, &QTimer::timeout, ctx, [this] { sendHead(); });
@@ -411,6 +458,8 @@ void SimTesterPrivate::resetLinkState(Link link)
 
 void SimTesterPrivate::received(Link link, const QByteArray &bytes)
 {
+    if (const int rate = currentLineRate())
+        sleepUntil(lineTime(rxFreeNs, bytes.size(), rate));
     rx[link].append(bytes);
     parseFrames(link);
     if (rx[link].isEmpty())
@@ -459,8 +508,10 @@ void SimTesterPrivate::handleFrame(Link link, const QByteArray &payload)
     bool drop = false;
     bool mute = false;
     int extraDelay = 0;
+    int trickle = 0;
     {
         QMutexLocker l(&faultMutex);
+        trickle = trickleMs;
         if (dropAfter == 0) {
             drop = true;
             dropAfter = -1;
@@ -503,14 +554,26 @@ void SimTesterPrivate::handleFrame(Link link, const QByteArray &payload)
         }
         if (verbose)
             qDebug().noquote() << "sim: <-" << hex(r.payload);
-        sendQueue << Pending{makeFrame(r.payload, chop, corrupt),
-                             qMax(0, r.delayMs) + qMax(0, extraDelay), link};
+        const QByteArray frame = makeFrame(r.payload, chop, corrupt);
+        const int delay = qMax(0, r.delayMs) + qMax(0, extraDelay);
+        if (trickle > 0) {
+            for (int i = 0; i < frame.size(); ++i)
+                sendQueue << Pending{frame.mid(i, 1), i == 0 ? delay : trickle, link};
+        } else {
+            sendQueue << Pending{frame, delay, link};
+        }
     }
     scheduleNext();
 }
 
 void SimTesterPrivate::scheduleNext()
 {
+    // Frames due now go out at once: a zero timer would cost every reply a
+    // pass of the event loop, time a real tester does not take.
+    while (!sendQueue.isEmpty() && !sendTimer->isActive() && sendQueue.first().delayMs <= 0) {
+        const Pending p = sendQueue.takeFirst();
+        transmit(p.link, p.frame);
+    }
     if (!sendQueue.isEmpty() && !sendTimer->isActive())
         sendTimer->start(sendQueue.first().delayMs);
 }
@@ -526,6 +589,8 @@ void SimTesterPrivate::sendHead()
 
 void SimTesterPrivate::transmit(Link link, const QByteArray &frame)
 {
+    if (const int rate = currentLineRate())
+        sleepUntil(lineTime(txFreeNs, frame.size(), rate));
     if (link == Tcp && client) {
         client->write(frame);
     } else if (link == Pty && pty.master >= 0) {
@@ -623,6 +688,18 @@ void SimTester::setReplyDelay(int ms)
 {
     QMutexLocker l(&d->faultMutex);
     d->replyDelayMs = qMax(0, ms);
+}
+
+void SimTester::setTrickle(int msPerByte)
+{
+    QMutexLocker l(&d->faultMutex);
+    d->trickleMs = qMax(0, msPerByte);
+}
+
+void SimTester::setLineRate(int bytesPerSecond)
+{
+    QMutexLocker l(&d->faultMutex);
+    d->lineRate = qMax(0, bytesPerSecond);
 }
 
 void SimTester::setVerbose(bool verbose)

@@ -75,6 +75,14 @@ public:
                                           // disconnected while the listener stays, a pseudo-
                                           // terminal goes away as with goAway())
     void setReplyDelay(int ms);           // extra pause before every reply (0: none)
+    void setTrickle(int msPerByte);       // replies go out one byte at a time, this long
+                                          // between bytes (0: whole frames)
+    // Paces the link like a serial line carrying bytesPerSecond each way
+    // (500000 baud 8N1: 50000): a request is handled only once its last
+    // byte would have arrived, and a reply reaches the client only after
+    // its bytes' line time. The simulator's thread sleeps for these times,
+    // so this is for one client doing stop-and-wait (the benches). 0: off.
+    void setLineRate(int bytesPerSecond);
 
     // A partial request frame that gets no further byte for 1000 ms is dropped,
     // so a client that sent garbage is not stuck behind it.

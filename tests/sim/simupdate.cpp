@@ -63,6 +63,14 @@ QList<SimReply> SimUpdateResponder::ack(quint8 command)
     const AckRule rule = ackRules.value(command);
     if (rule.answered >= 0 && counts.value(command) > rule.answered)
         return {};
+    const QHash<int, QList<QByteArray>> byCount = scripted.value(command);
+    const auto script = byCount.constFind(counts.value(command));
+    if (script != byCount.constEnd()) {
+        QList<SimReply> replies;
+        for (const QByteArray &frame : *script)
+            replies.append(SimReply{frame, replies.isEmpty() ? rule.delayMs : 0});
+        return replies;
+    }
     if (replyOverride.contains(command))
         return {SimReply{replyOverride.value(command), rule.delayMs}};
     QList<SimReply> replies{SimReply{QByteArray(1, char(Ok)), rule.delayMs}};

@@ -83,6 +83,12 @@ public:
     QHash<quint8, AckRule> ackRules;
     // Per command: this payload answers instead of the normal reply.
     QHash<quint8, QByteArray> replyOverride;
+    // Per command and request number (1 = the first of that command since
+    // clearRecord()): these frames answer, in order, instead of the normal
+    // acknowledgement; the first goes out after the command's ack delay.
+    // A refusal followed by an OK is {"\x00", "\x01"}.
+    QHash<quint8, QHash<int, QList<QByteArray>>> scripted;
+    void script(quint8 command, int nth, const QList<QByteArray> &frames) { scripted[command][nth] = frames; }
 
     void setAckDelay(quint8 command, int ms) { ackRules[command].delayMs = ms; }
     // Answers the first `answered` requests of command, then nothing.

@@ -6,6 +6,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRegExp>
 #include <QTableWidget>
 #include <QtTest>
 
@@ -43,6 +44,11 @@ private slots:
     void ipText();
     void ipParse_data();
     void ipParse();
+    void addressPatterns_data();
+    void addressPatterns();
+    void maskPatternTakesContiguousMasksOnly();
+    void ipExpression_data();
+    void ipExpression();
 
     void dscpTable();
     void tosTable_data();
@@ -324,6 +330,70 @@ void TextFunctionsTest::ipParse()
     QFETCH(QString, text);
     QFETCH(uint, address);
     QCOMPARE(uint(stringToIp(text)), address);
+}
+
+void TextFunctionsTest::addressPatterns_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("mac");
+    QTest::addColumn<bool>("ipv4");
+    QTest::newRow("MAC with ':'") << "02:3a:91:6D:4b:f2" << true << false;
+    QTest::newRow("MAC with '-'") << "02-3A-91-6d-4b-f2" << true << false;
+    QTest::newRow("MAC of five pairs") << "02:3a:91:6d:4b" << false << false;
+    QTest::newRow("MAC with a blank") << "02:3a:91:6d:4b:f2 " << false << false;
+    QTest::newRow("address") << "192.168.1.10" << false << true;
+    QTest::newRow("address with leading zeros") << "010.001.000.255" << false << true;
+    QTest::newRow("octet above 255") << "192.168.1.256" << false << false;
+    QTest::newRow("three parts") << "192.168.1" << false << false;
+    QTest::newRow("empty") << "" << false << false;
+}
+
+void TextFunctionsTest::addressPatterns()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, mac);
+    QFETCH(bool, ipv4);
+    QCOMPARE(QRegExp(macAddressPattern(), Qt::CaseSensitive).exactMatch(text), mac);
+    QCOMPARE(QRegExp(ipAddressPattern(), Qt::CaseSensitive).exactMatch(text), ipv4);
+    QCOMPARE(isMacText(text), mac);
+    QCOMPARE(isIpText(text), ipv4);
+}
+
+// All 33 prefix masks pass; a mask with a hole does not.
+void TextFunctionsTest::maskPatternTakesContiguousMasksOnly()
+{
+    const QRegExp mask(subnetMaskPattern(), Qt::CaseSensitive);
+    for (int prefix = 0; prefix <= 32; ++prefix) {
+        const uint32_t m = prefix == 0 ? 0 : ~uint32_t(0) << (32 - prefix);
+        QVERIFY2(mask.exactMatch(ipToString(m)), qPrintable(ipToString(m)));
+    }
+    for (const char *holed : {"255.0.255.0", "255.255.255.1", "0.255.255.255", "255.254.255.0", "128.128.0.0"})
+        QVERIFY2(!mask.exactMatch(QLatin1String(holed)), holed);
+}
+
+// The address edits accept exactly four numbers 0-255 joined by dots.
+void TextFunctionsTest::ipExpression_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("matches");
+    QTest::newRow("quad") << "192.168.1.2" << true;
+    QTest::newRow("zeros") << "0.0.0.0" << true;
+    QTest::newRow("broadcast") << "255.255.255.255" << true;
+    QTest::newRow("leading zeros") << "010.001.1.2" << true;
+    QTest::newRow("256") << "256.1.1.1" << false;
+    QTest::newRow("three parts") << "10.1.2" << false;
+    QTest::newRow("five parts") << "1.2.3.4.5" << false;
+    QTest::newRow("empty part") << "10..3.4" << false;
+    QTest::newRow("blank") << " 1.2.3.4" << false;
+    QTest::newRow("empty") << "" << false;
+}
+
+void TextFunctionsTest::ipExpression()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, matches);
+    QCOMPARE(isIpText(text), matches);
+    QCOMPARE(QRegExp(ipAddressPattern(), Qt::CaseSensitive).exactMatch(text), matches);
 }
 
 // ---- code tables -----------------------------------------------------------
@@ -660,17 +730,19 @@ void TextFunctionsTest::listHoldsItsLongestEntry()
 }
 
 // Columns keep the designer's width unless a cell or header needs more;
-// the stretched last column keeps its stretch.
+// the stretched last column keeps its stretch, and the table holds them all.
 void TextFunctionsTest::columnsKeepTheirLeastWidth()
 {
     QTableWidget table(2, 3);
     table.horizontalHeader()->setStretchLastSection(true);
     table.setItem(0, 1, new QTableWidgetItem(QStringLiteral("18446744073709551615")));
+    table.setItem(1, 2, new QTableWidgetItem(QStringLiteral("Inkompatible Firmwareversion")));
     table.resize(900, 200);
-    fitColumnsToContents(&table, {100, 40});
+    fitColumnsToContents(&table, {100, 40}, QSize(50, 50));
     QCOMPARE(table.columnWidth(0), 100);
     QVERIFY(table.columnWidth(1) > QFontMetrics(table.font()).horizontalAdvance(table.item(0, 1)->text()));
     QVERIFY(table.horizontalHeader()->stretchLastSection());
+    table.resize(table.minimumSize());
     table.show();
     QVERIFY2(textfit::cutTexts(&table).isEmpty(), qPrintable(textfit::cutTexts(&table).join('\n')));
 }
@@ -683,14 +755,15 @@ void TextFunctionsTest::stretchedTableDoesNotLockItsSize()
     QTableWidget table(3, 2);
     table.horizontalHeader()->setStretchLastSection(true);
     table.setItem(2, 1, new QTableWidgetItem(QStringLiteral("18446744073709551615")));
-    fitTableToContents(&table, QSize(100, 50));
+    fitColumnsToContents(&table, {}, QSize(100, 50));
     const QSize least = table.minimumSize();
     table.resize(1200, 600);
     table.show();
     textfit::settle(&table);
     QVERIFY(table.horizontalHeader()->sectionSize(1) > 500);
-    fitTableToContents(&table, QSize(100, 50));
+    fitColumnsToContents(&table, {}, QSize(100, 50));
     QCOMPARE(table.minimumSize(), least);
+    QVERIFY(table.horizontalHeader()->stretchLastSection());
 
     table.resize(least);
     textfit::settle(&table);

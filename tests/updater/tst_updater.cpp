@@ -1,3 +1,4 @@
+#include "../support/memorystream.h"
 #include "crc8.h"
 #include "simtester.h"
 #include "simupdate.h"
@@ -11,6 +12,8 @@
 
 #include <algorithm>
 #include <functional>
+
+#include <time.h>
 
 using Sim = SimUpdateResponder;
 
@@ -179,6 +182,15 @@ bool allEqual(const QByteArray &b, char c)
     return b.count(c) == b.size();
 }
 
+// CPU time of the calling thread, in milliseconds.
+double threadCpuMs()
+{
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return double(t.tv_sec) * 1000.0 + double(t.tv_nsec) / 1e6;
+}
+
+
 } // namespace
 
 class TestUpdater : public QObject
@@ -203,6 +215,11 @@ private slots:
     void badAcknowledgement_data();
     void badAcknowledgement();
     void lateAcknowledgementNotTakenForLaterBlock();
+    void refusalIsFinal_data();
+    void refusalIsFinal();
+    void hungUpLineEndsTheWaitAtOnce();
+    void silentWaitDoesNotSpin();
+    void drivenThroughMemoryStream();
     void acknowledgementLimits_data();
     void acknowledgementLimits();
     void logonChange();
@@ -563,6 +580,152 @@ void TestUpdater::lateAcknowledgementNotTakenForLaterBlock()
     QCOMPARE(rig.rec.states, (QList<int>{0, 2}));
 }
 
+// A reply other than the single byte 0x01 ends the step at once; an OK
+// that follows it in the same wait must not pass for the acknowledgement.
+// The erase has 41 s for its OK, so a refusal that were waited past would
+// show in the time too.
+void TestUpdater::refusalIsFinal_data()
+{
+    QTest::addColumn<int>("part");          // 0 CPU, 1 FPGA, 2 FS, 3 GPS, 4 reset into update mode
+    QTest::addColumn<int>("command");
+    QTest::addColumn<int>("nth");           // which request of the command is refused
+    QTest::addColumn<QByteArray>("refusal");
+    QTest::addColumn<QList<int>>("states");
+
+    const QByteArray zero("\x00", 1);
+    QTest::newRow("second CPU block") << 0 << int(Sim::CmdCpuBlock) << 2 << zero << QList<int>{0, 2};
+    QTest::newRow("first CPU block, 02") << 0 << int(Sim::CmdCpuBlock) << 1 << QByteArray("\x02") << QList<int>{0, 2};
+    QTest::newRow("FPGA erase") << 1 << int(Sim::CmdFpgaErase) << 1 << zero << QList<int>{3, 5};
+    QTest::newRow("FPGA erase, 01 01") << 1 << int(Sim::CmdFpgaErase) << 1 << QByteArray("\x01\x01") << QList<int>{3, 5};
+    QTest::newRow("FPGA erase, empty frame") << 1 << int(Sim::CmdFpgaErase) << 1 << QByteArray() << QList<int>{3, 5};
+    QTest::newRow("second FPGA block") << 1 << int(Sim::CmdFpgaBlock) << 2 << zero << QList<int>{3, 4, 6, 8};
+    QTest::newRow("second FS slice") << 2 << int(Sim::CmdFsSlice) << 2 << zero << QList<int>{12, 14};
+    QTest::newRow("GPS block") << 3 << int(Sim::CmdGpsBlock) << 1 << zero << QList<int>{15, 17};
+    QTest::newRow("reset") << 4 << int(Sim::CmdReset) << 1 << zero << QList<int>{9, 11};
+}
+
+void TestUpdater::refusalIsFinal()
+{
+    QFETCH(int, part);
+    QFETCH(int, command);
+    QFETCH(int, nth);
+    QFETCH(QByteArray, refusal);
+    QFETCH(QList<int>, states);
+
+    Rig rig;
+    QVERIFY(rig.connectAndReset());
+    rig.config([&](Sim &s) {
+        s.script(quint8(command), nth, {refusal, QByteArray("\x01")});
+        s.okAfterRestart = false;   // a tester that refused the reset does not restart
+    });
+    const QByteArray image = randomBytes(700, 31);
+    QElapsedTimer clock;
+    clock.start();
+    bool ok = true;
+    switch (part) {
+    case 0: ok = rig.updater.updateCPU(image); break;
+    case 1: ok = rig.updater.updateFPGA(image); break;
+    case 2: ok = rig.updater.updateFS(image); break;
+    case 3: ok = rig.updater.updateGPS(image); break;
+    default: ok = rig.updater.reset(true); break;
+    }
+    QVERIFY(!ok);
+    QCOMPARE(rig.rec.states, states);
+    QVERIFY2(clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
+    QVERIFY(rig.updater.isConnected());
+    // The refused request was the last one sent.
+    QCOMPARE(rig.read<int>([&](Sim &s) { return s.counts.value(quint8(command)); }), nth);
+
+    // The OK behind the refusal, once it has arrived, does not meet the next
+    // request either (one that came only after the next request went out
+    // could not be told from its answer).
+    QThread::msleep(300);
+    rig.rec.clear();
+    rig.config([](Sim &s) { s.silenceAfter(Sim::CmdFsSlice, 0); });
+    QVERIFY(!rig.updater.updateFS(QByteArray(10, 'n')));
+    QCOMPARE(rig.rec.states, (QList<int>{12, 14}));
+}
+
+// The tester hangs up (cable pulled, adapter gone) while the client waits
+// for the FPGA erase, which may take 41 s: the wait ends within its one
+// try, without spinning, and the window hears that the link is gone.
+void TestUpdater::hungUpLineEndsTheWaitAtOnce()
+{
+    Rig rig;
+    QVERIFY(rig.connectAndReset());
+    rig.sim.dropAfter(0);
+
+    QElapsedTimer clock;
+    clock.start();
+    QVERIFY(!rig.updater.updateFPGA(QByteArray(10, 'f')));
+    QVERIFY2(clock.elapsed() < 2000, qPrintable(QString::number(clock.elapsed())));
+    QCOMPARE(rig.rec.events, (QStringList{"state 3", "state 5", "disconnected"}));
+    QVERIFY(!rig.updater.isConnected());
+
+    // Everything after that fails at its first send, and says nothing more
+    // about the link.
+    rig.rec.clear();
+    QVERIFY(!rig.updater.updateCPU(QByteArray(10, 'c')));
+    QCOMPARE(rig.rec.events, (QStringList{"state 0", "state 2"}));
+}
+
+void TestUpdater::silentWaitDoesNotSpin()
+{
+    Rig rig;
+    QVERIFY(rig.connectAndReset());
+    rig.sim.setSilent(true);
+
+    // The first CPU block is given 2010 ms for its OK; waiting them out
+    // costs the waiting thread next to no CPU time.
+    QElapsedTimer clock;
+    clock.start();
+    const double cpuBefore = threadCpuMs();
+    QVERIFY(!rig.updater.updateCPU(QByteArray(10, 'c')));
+    const double cpu = threadCpuMs() - cpuBefore;
+    const qint64 wall = clock.elapsed();
+    QVERIFY2(wall >= Updater::FirstCpuBlockOkMs - 10, qPrintable(QString::number(wall)));
+    QVERIFY2(cpu < wall / 4.0, qPrintable(QStringLiteral("cpu %1 ms of %2 ms").arg(cpu).arg(wall)));
+    QCOMPARE(rig.rec.states, (QList<int>{0, 2}));
+    QVERIFY(rig.updater.isConnected());
+}
+
+void TestUpdater::drivenThroughMemoryStream()
+{
+    auto peer = std::make_shared<MemoryPeer>();
+    int slices = 0;
+    peer->answer = [&](const QByteArray &written) {
+        const quint8 command = written.size() > 2 ? quint8(written.at(2)) : 0;
+        if (command == Sim::CmdLogon)
+            return MemoryPeer::frame(QByteArray(1, char(Sim::Ok)));
+        if (command == Sim::CmdIdentify) {
+            QByteArray id(13, '\0');
+            id[0] = char(6);
+            id.replace(1, 4, "R1.2");
+            return MemoryPeer::frame(id);
+        }
+        if (command == Sim::CmdFsSlice)
+            return MemoryPeer::frame(QByteArray(1, char(++slices == 2 ? Sim::Refused : Sim::Ok)));
+        return QByteArray();
+    };
+    Updater updater(new MemoryStream(peer));
+    Recorder rec;
+    rec.attach(&updater, Qt::DirectConnection);
+
+    updater.connect(QStringLiteral("memory"), Logon, Password, false);
+    QCOMPARE(rec.events, QStringList{"connected"});
+    QCOMPARE(int(rec.type), 6);
+    QCOMPARE(rec.release, QStringLiteral("R1.2"));
+    QVERIFY(updater.isConnected());
+
+    rec.clear();
+    peer->output.clear();
+    QVERIFY(updater.updateFS(QByteArray(260, 'a')));
+    QCOMPARE(peer->output.size(), 264);
+    QCOMPARE(peer->output.mid(3, 260), QByteArray(260, 'a'));
+    QVERIFY(!updater.updateFS(QByteArray(10, 'b')));
+    QCOMPARE(rec.states, (QList<int>{12, 13, 12, 14}));
+}
+
 // Each request waits for its OK as long as its own limit allows: an OK that
 // comes 1100 ms late passes the first CPU block (2010 ms), every GPS block
 // (5000 ms) and the FPGA erase (41000 ms), and fails the later CPU blocks and
@@ -736,6 +899,10 @@ enum Fault {
     SecondFsSliceSilent,
     GpsSilent,
     FinalResetSilent,
+    SecondCpuBlockRefusedThenOk,
+    EraseRefused,
+    LastFsSliceRefusedThenOk,
+    FinalResetRefusedThenOk,
 };
 
 void TestUpdater::fullUpdateOutcomes_data()
@@ -783,6 +950,15 @@ void TestUpdater::fullUpdateOutcomes_data()
                                       << false;
     QTest::newRow("final reset unanswered") << good << int(FinalResetSilent)
                                             << (throughFs + QList<int>{15, 16, 9, 11}) << false << true;
+    // A refusal is final even when an OK follows it at once: the package
+    // never ends as finished with a block missing.
+    QTest::newRow("cpu block refused, then OK") << good << int(SecondCpuBlockRefusedThenOk) << QList<int>{0, 2} << false
+                                                << true;
+    QTest::newRow("erase refused") << good << int(EraseRefused) << QList<int>{0, 1, 9, 10, 3, 5} << false << true;
+    QTest::newRow("last fs slice refused, then OK") << good << int(LastFsSliceRefusedThenOk)
+                                                    << QList<int>{0, 1, 9, 10, 3, 4, 6, 7, 12, 14} << false << true;
+    QTest::newRow("final reset refused, then OK") << good << int(FinalResetRefusedThenOk)
+                                                  << (throughFs + QList<int>{15, 16, 9, 11}) << false << true;
     PackageParts keepGps = full;
     keepGps.gpsFlag = 1;
     QTest::newRow("gps flag set") << makePackage(keepGps) << int(NoFault) << (throughFs + finish) << true << false;
@@ -816,6 +992,10 @@ void TestUpdater::fullUpdateOutcomes()
         case SecondFsSliceSilent: s.silenceAfter(Sim::CmdFsSlice, 1); break;
         case GpsSilent: s.silenceAfter(Sim::CmdGpsBlock, 0); break;
         case FinalResetSilent: s.silenceAfter(Sim::CmdReset, 1); break;
+        case SecondCpuBlockRefusedThenOk: s.script(Sim::CmdCpuBlock, 2, {QByteArray(1, '\0'), "\x01"}); break;
+        case EraseRefused: s.replyOverride[Sim::CmdFpgaErase] = QByteArray(1, '\0'); break;
+        case LastFsSliceRefusedThenOk: s.script(Sim::CmdFsSlice, 3, {QByteArray(1, '\0'), "\x01"}); break;
+        case FinalResetRefusedThenOk: s.script(Sim::CmdReset, 2, {QByteArray(1, '\0'), "\x01"}); break;
         }
     });
 

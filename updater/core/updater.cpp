@@ -24,13 +24,17 @@ void putLe32(QByteArray &buf, int at, quint32 value)
 } // namespace
 
 Updater::Updater(QObject *parent)
-    : QObject(parent)
-    , m_port(new SerialPort)
-    , m_rx(MaxShortReplySize, '\0')
-{
     // The SerialPort creates its Qt port object only when it is opened, so
     // nothing thread-bound exists before the window moves us to the worker.
-    m_link.setStream(m_port);
+    : Updater(new SerialPort, parent)
+{
+}
+
+Updater::Updater(IVyrStream *stream, QObject *parent)
+    : QObject(parent)
+    , m_rx(MaxShortReplySize, '\0')
+{
+    m_link.setStream(stream);
     registerMetaType();
 }
 
@@ -117,24 +121,30 @@ bool Updater::sendRequest(const QByteArray &payload)
     return true;
 }
 
-bool Updater::receiveFrame(int capacity, int &len)
+PacketLink::Receive Updater::receiveFrame(int capacity, int &len)
 {
     quint16 length = 0;
     len = -1;
-    if (!m_link.receivePackage(m_rx.data(), capacity, &length)) {
+    const PacketLink::Receive got = m_link.receiveFrame(m_rx.data(), capacity, &length);
+    if (got != PacketLink::Receive::Frame) {
         // Silence, a broken frame or one too long to take: whatever of it is
         // left must be dropped before the next request.
         m_dirty = true;
-        return false;
+        return got;
     }
     len = length;
-    return true;
+    return got;
+}
+
+bool Updater::isOk(int len) const
+{
+    return len == 1 && quint8(m_rx.at(0)) == ReplyOk;
 }
 
 bool Updater::readOk()
 {
     int len = 0;
-    return receiveFrame(1, len) && len == 1 && quint8(m_rx.at(0)) == ReplyOk;
+    return receiveFrame(1, len) == PacketLink::Receive::Frame && isOk(len);
 }
 
 bool Updater::waitForOkMs(int time)
@@ -142,11 +152,54 @@ bool Updater::waitForOkMs(int time)
     QElapsedTimer timer;
     timer.start();
     for (;;) {
-        if (readOk())
+        int len = 0;
+        const PacketLink::Receive got = receiveFrame(1, len);
+        if (got == PacketLink::Receive::Frame && isOk(len))
             return true;
-        if (timer.elapsed() >= time)
+        if (got == PacketLink::Receive::Closed || timer.elapsed() >= time)
             return false;
     }
+}
+
+Updater::Ack Updater::awaitAck(int limitMs)
+{
+    QElapsedTimer timer;
+    timer.start();
+    for (;;) {
+        int len = 0;
+        switch (receiveFrame(1, len)) {
+        case PacketLink::Receive::Frame:
+            return isOk(len) ? Ack::Ok : Ack::Refused;
+        case PacketLink::Receive::Closed:
+            return Ack::Lost;
+        case PacketLink::Receive::Silence:
+            // Each try blocks for the stream's own read time-out, so this
+            // loop waits rather than spins.
+            if (timer.elapsed() >= limitMs)
+                return Ack::Silent;
+            break;
+        case PacketLink::Receive::Truncated:
+        case PacketLink::Receive::TooLong:
+        case PacketLink::Receive::BadCrc:
+            // Something other than an intact OK came: that is the answer.
+            return Ack::Refused;
+        }
+    }
+}
+
+void Updater::noticeLinkLoss()
+{
+    if (m_open.load(std::memory_order_acquire) && !m_link.isOpen()) {
+        qDebug() << "update link lost";
+        closeLink();
+        emit disconnected();
+    }
+}
+
+void Updater::stepFailed(UpdaterState failed)
+{
+    emitState(failed);
+    noticeLinkLoss();
 }
 
 void Updater::putText(QByteArray &request, int at, const QString &text)
@@ -200,7 +253,7 @@ void Updater::connect(QString portName, QString logon, QString passw, bool fromR
     if (!sendLogon(CmdLogon))
         return failConnection();
     int len = 0;
-    if (!receiveFrame(MaxShortReplySize, len))
+    if (receiveFrame(MaxShortReplySize, len) != PacketLink::Receive::Frame)
         return failConnection();
     if (len == 1) {
         if (quint8(m_rx.at(0)) == ReplyLogonRefused)
@@ -213,7 +266,7 @@ void Updater::connect(QString portName, QString logon, QString passw, bool fromR
 
     if (!sendRequest(QByteArray(1, char(CmdIdentify))))
         return failConnection();
-    if (!receiveFrame(MaxShortReplySize, len))
+    if (receiveFrame(MaxShortReplySize, len) != PacketLink::Receive::Frame)
         return failConnection();
     if (len != IdentifyReplySize) {
         if (len > 0 && quint8(m_rx.at(0)) == ReplyNormalFirmware)
@@ -253,8 +306,8 @@ bool Updater::writeBlocks(const QByteArray &image, const BlockKind &kind)
         if (take < BlockSize)
             std::memset(request.data() + 5 + take, ImagePadByte, size_t(BlockSize - take));
         putLe32(request, 1, quint32(offset));
-        if (!sendRequest(request) || !waitForOkMs(offset == 0 ? kind.firstOkMs : kind.laterOkMs)) {
-            emitState(kind.failed);
+        if (!sendRequest(request) || awaitAck(offset == 0 ? kind.firstOkMs : kind.laterOkMs) != Ack::Ok) {
+            stepFailed(kind.failed);
             return false;
         }
         emit(this->*kind.progress)(float(qMin<qint64>(offset + BlockSize, n)) / float(n));
@@ -273,8 +326,8 @@ bool Updater::updateCPU(QByteArray data)
 bool Updater::updateFPGA(QByteArray data)
 {
     emitState(UpdaterState::FpgaErasing);
-    if (!sendRequest(QByteArray(1, char(CmdFpgaErase))) || !waitForOkMs(FpgaEraseOkMs)) {
-        emitState(UpdaterState::FpgaEraseFailed);
+    if (!sendRequest(QByteArray(1, char(CmdFpgaErase))) || awaitAck(FpgaEraseOkMs) != Ack::Ok) {
+        stepFailed(UpdaterState::FpgaEraseFailed);
         return false;
     }
     emitState(UpdaterState::FpgaErased);
@@ -301,8 +354,8 @@ bool Updater::updateFS(QByteArray data)
         std::memcpy(request.data() + 1, data.constData() + sent, size_t(take));
         if (take < SliceSize)
             std::memset(request.data() + 1 + take, ImagePadByte, size_t(SliceSize - take));
-        if (!sendRequest(request) || !waitForOkMs(FsSliceOkMs)) {
-            emitState(UpdaterState::FsUpdateFailed);
+        if (!sendRequest(request) || awaitAck(FsSliceOkMs) != Ack::Ok) {
+            stepFailed(UpdaterState::FsUpdateFailed);
             return false;
         }
         sent += take;
@@ -318,8 +371,9 @@ bool Updater::reset(bool toUpdate)
     QByteArray request(2, '\0');
     request[0] = char(CmdReset);
     request[1] = char(toUpdate ? ResetToUpdate : ResetToNormal);
-    if (!sendRequest(request) || !readOk()) {
-        emitState(UpdaterState::ResetFailed);
+    // One receive try: the limit 0 ends the wait after the first silence.
+    if (!sendRequest(request) || awaitAck(0) != Ack::Ok) {
+        stepFailed(UpdaterState::ResetFailed);
         return false;
     }
     emitState(UpdaterState::ResetDone);
@@ -350,7 +404,7 @@ bool Updater::fullUpdate(QByteArray data)
     if (!reset(true))
         return false;
     if (!waitForOkMs(AfterResetOkMs)) {
-        emitState(UpdaterState::WaitAfterResetFailed);
+        stepFailed(UpdaterState::WaitAfterResetFailed);
         return false;
     }
     if (!updateFPGA(package.fpga))
@@ -377,6 +431,8 @@ bool Updater::logonUpdate(QString logon, QString passw)
     // No reply is awaited; should the tester answer anyway, that answer must
     // not meet the next request.
     m_dirty = true;
+    if (!sent)
+        noticeLinkLoss();
     return sent;
 }
 
@@ -393,5 +449,7 @@ bool Updater::IPsetUpdate(bool dhcp, QString ip, QString mask, QString gateway)
     putLe32(request, 10, parseIpAddress(gateway));
     const bool sent = sendRequest(request);
     m_dirty = true;
+    if (!sent)
+        noticeLinkLoss();
     return sent;
 }

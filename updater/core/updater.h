@@ -10,7 +10,7 @@
 
 #include <atomic>
 
-class SerialPort;
+class IVyrStream;
 
 // Steps and outcomes of the update client, in the order of their values.
 // The windows log a text per value and decide by them when an operation has
@@ -69,6 +69,17 @@ Q_DECLARE_METATYPE(UpdaterState)
 // Text fields are Latin-1, NUL-padded to 20 bytes, cut at 20 without a
 // terminator. The last block or slice of an image is padded with 0xFF.
 //
+// Acknowledgements: a block, slice, erase or reset step passes only on an
+// intact reply that is exactly 0x01. Silence is waited out up to the step's
+// limit; anything else that arrives (another byte, a longer frame, a broken
+// frame) ends the step as failed at once, even if an OK follows. Input left
+// over from earlier (a duplicate or late OK) is dropped before every
+// request, so it never passes for the reply to the next one.
+//
+// A line that is gone (a serial line that hung up, an adapter pulled out)
+// ends every wait at once: the step fails, the link is closed and
+// disconnected() follows the failure state.
+//
 // Threading: constructed in the GUI thread and moved to a worker thread
 // before any slot runs; every slot blocks that thread until it ends. The
 // serial port object is created here, but its Qt port object only inside
@@ -116,7 +127,11 @@ public:
     static constexpr int GpsBlockOkMs = 5000;
     static constexpr int AfterResetOkMs = 2000;  // update firmware reporting after a restart
 
+    // Talks over a SerialPort.
     explicit Updater(QObject *parent = nullptr);
+    // Talks over `stream` (taken over; opened by connect() with the port
+    // name as its target): tests and fuzz targets drive the client in memory.
+    explicit Updater(IVyrStream *stream, QObject *parent = nullptr);
     ~Updater() override;
 
     // Registers UpdaterState under the name "UpdaterState" for queued signals.
@@ -147,7 +162,9 @@ public:
     bool readOk();
 
 public slots:
-    // Waits for an OK; at least one receive try is always made.
+    // Waits for an OK; at least one receive try is always made. Replies
+    // other than an OK are passed over until the time is up (the update
+    // firmware announcing itself after a restart); a lost line ends it.
     bool waitForOkMs(int time);
 
     void connect(QString portName, QString logon, QString passw, bool fromRcMode, bool waitForOK);
@@ -188,15 +205,26 @@ private:
         void (Updater::*progress)(float);
     };
 
+    enum class Ack { Ok, Refused, Silent, Lost };
+
     bool writeBlocks(const QByteArray &image, const BlockKind &kind);
+    // Waits up to limitMs for the acknowledgement of the request just sent.
+    // Only silence is waited out; any other reply is final.
+    Ack awaitAck(int limitMs);
+    // Emits the failure state of a step; a line found gone is then closed
+    // and disconnected() emitted.
+    void stepFailed(UpdaterState failed);
+    void noticeLinkLoss();
     // Sends one request after dropping unread input (on a serial port always;
     // on other streams when earlier input may still be unread: a reply that
     // did not arrive in time, a refused frame, a request that awaits no
     // reply), so a late or stray reply is never read as the answer to it.
     bool sendRequest(const QByteArray &payload);
     // Receives one frame of at most capacity (<= MaxShortReplySize) bytes
-    // into m_rx; len gets the payload length. A failure marks the input dirty.
-    bool receiveFrame(int capacity, int &len);
+    // into m_rx; len gets the payload length (-1 unless a frame came).
+    // Anything but a whole frame marks the input dirty.
+    PacketLink::Receive receiveFrame(int capacity, int &len);
+    bool isOk(int len) const;
     void discardStaleInput();
     void openLink(const QString &portName);
     void closeLink();
@@ -205,7 +233,6 @@ private:
     void emitState(UpdaterState s) { emit stateChanged(s); }
 
     PacketLink m_link;
-    SerialPort *m_port = nullptr;  // owned by m_link
     std::atomic<bool> m_open{false};
     QByteArray m_rx;               // reply payload, MaxShortReplySize bytes
     bool m_dirty = false;          // unread input may be waiting; drop it before sending

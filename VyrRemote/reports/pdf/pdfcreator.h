@@ -1,29 +1,151 @@
 #pragma once
 
 #include "records.h"
+#include "reportlayout.h"
 
 #include <QByteArray>
+#include <QColor>
+#include <QImage>
+#include <QList>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
-// Renders a report file stored by the tester as an A4 PDF document, one
-// writer per test id. Device owns one by value and calls it only from its
-// worker thread, one report at a time.
+#include <memory>
+
+struct cable_results_t;
+struct header_settings_t;
+struct sfp_info_t;
+class QPainter;
+class QPdfWriter;
+class QSaveFile;
+
+// Renders a report file stored by the tester as an A4 portrait PDF document,
+// one writer per test id. Device owns one by value and calls it only from its
+// worker thread, one report at a time (one document, one painter, one page
+// counter: not re-entrant).
 //
-// This build carries no writers yet: a test id that has a report is answered
-// with false (nothing written, never claimed as written); every other test
-// id, and an empty report, is answered with true without touching any file.
+// A report is a column of section titles and table rows, 200 units high, in
+// the device units of a 1200 dpi A4 page without margins (9917 x 14033). Every
+// drawing operation takes the left edge x and the running y (the top of the
+// next row) and advances y below what it drew. Only section titles break
+// pages: a title starts a new page when the rows it keeps together would pass
+// 28/30 of the page height. A text wider than its cell is drawn in a smaller
+// font, never across the next cell.
+//
+// Adding a report: a row in the frame table (pdfcreator.cpp) naming its title
+// and body writers, and the writers in a file of their own (pdftraffic.cpp is
+// the one to copy). Writers read their records only through ReportFile, whose
+// length and port were checked before the document was opened.
 class PDFCreator : public QObject
 {
     Q_OBJECT
 public:
     explicit PDFCreator(QObject *parent = nullptr);
+    ~PDFCreator() override;
 
     // report: the whole file as stored by the tester (byte 0 is the test id;
     // an empty array reads as test id 0). info: the connected tester.
+    // True when the PDF was written, or when the test id has no report (then
+    // no file is touched). False, with no file left behind, when the report
+    // is shorter than its layout or names a port other than A or B, when no
+    // writer exists for it yet, or when the PDF could not be created or
+    // finished (unwritable folder, disk full).
     bool createReport(const QString &pdfFileName, const QByteArray &report,
                       const get_device_info_resp_t *info);
 
-    // Whether a writer exists for the test id: 1 to 13, 15, 16, 17 and 19.
+    // Whether a writer exists for the test id.
     static bool hasWriter(unsigned testId);
+
+    // Page geometry, in device units.
+    static constexpr int Resolution = 1200;       // dots per inch
+    static constexpr int RowHeight = 200;
+    static constexpr int DefaultTableWidth = 5000;
+    static constexpr int TextInset = 30;          // from a cell's left edge
+    static constexpr int TextBaseline = 170;      // below a row's top
+    static constexpr int PageNumberRise = 500;    // page number baseline above the sheet's foot
+    // Section titles are cyan, sub-sections and label cells grey.
+    static inline const QColor SectionFill{102, 255, 255};
+    static inline const QColor GreyFill{217, 217, 217};
+
+    // A section title at y that keeps keepRows rows (counted from its top) on
+    // the page starts a new page when they would end below 28/30 of the page
+    // height; keepRows 0 never breaks.
+    static bool breaksPage(int y, int keepRows, int pageHeight);
+
+    // "(Port A)", "(Port B)", "(Remote control port)"; any other index is
+    // named as invalid with its number.
+    static QString portName(unsigned port);
+
+private:
+    struct Frame;
+    static const Frame Frames[];
+    static const Frame *frameFor(unsigned testId);
+
+    // ---- document ----------------------------------------------------------
+    bool beginDocument(const QString &pdfFileName);
+    // Numbers the last page and closes the document; false when the file could
+    // not be finished, and then no file is left.
+    bool endDocument();
+    void newPage();
+    int pageWidth() const;
+    int pageHeight() const;
+
+    // ---- rows --------------------------------------------------------------
+    struct Cell
+    {
+        int left;
+        int width;
+        QString text;
+        const QImage *image;
+    };
+    void drawCells(int &y, const QList<Cell> &cells, bool greyed = false);
+    void drawCellText(int left, int width, int top, const QString &text);
+
+    void drawSectionTitle(int x, int &y, const QString &title, int keepRows, const QColor &fill);
+    void drawTextRow(int x, int &y, const QString &label, const QString &value, bool greyed = false);
+    void drawRatioTextRow(int x, int &y, const QString &label, const QString &value, float ratio);
+    void drawCheckRow(int x, int &y, const QString &label, bool flag);
+    void drawRatioCheckRow(int x, int &y, const QString &label, bool flag, float ratio);
+    void drawThreeColumnRow(int x, int &y, const QString &a, const QString &b, const QString &c);
+    void drawFourColumnRow(int x, int &y, const QString &a, const QString &b, const QString &c,
+                           const QString &d);
+    void drawColumnsRow(int x, int &y, const QStringList &texts);
+    void drawSizedColumnsRow(int x, int &y, const QStringList &texts, const QList<int> &widths);
+
+    // ---- heading and common sections (pdfheading.cpp) ----------------------
+    void drawReportHeader(int x, int &y, const QString &title, const ReportFile &report);
+    void drawInterfaceSettings(int x, int &y, const ReportFile &report, port_t port);
+    void drawInterfaceStatus(int x, int &y, const ReportFile &report, port_t port);
+    void drawHeaderSettings(int x, int &y, const header_settings_t &header, bool showMac);
+    void drawTopology(int x, int &y, const ReportFile &report);
+    // "Settings" (keeping keepRows), the topology, the frame header and the
+    // grey "Advanced" title the test's own settings rows follow.
+    void drawSettingsWithHeader(int x, int &y, const ReportFile &report, int keepRows,
+                                const header_settings_t &header);
+    void drawPort(int x, int &y, const ReportFile &report);
+
+    // ---- body writers, one file each ---------------------------------------
+    void drawStatisticsResults(int x, int &y, const ReportFile &report);
+    void drawTrafficSettings(int x, int &y, const ReportFile &report);
+    void drawTrafficResults(int x, int &y, const ReportFile &report);
+    void drawJitterSettings(int x, int &y, const ReportFile &report);
+    void drawJitterResults(int x, int &y, const ReportFile &report);
+    void drawCableResults(int x, int &y, const ReportFile &report);
+    void drawCablePairTable(int x, int &y, const cable_results_t &cable);
+    void drawMdiSettings(int x, int &y, const ReportFile &report);
+    void drawMdiResults(int x, int &y, const ReportFile &report);
+    void drawBertSettings(int x, int &y, const ReportFile &report);
+    void drawBertResults(int x, int &y, const ReportFile &report);
+    void drawOpticalReport(int x, int &y, const ReportFile &report);
+    void drawOpticalResults(int x, int &y, const sfp_info_t &info, port_t port);
+
+    std::unique_ptr<QSaveFile> m_file;      // exist only between beginDocument
+    std::unique_ptr<QPdfWriter> m_writer;   // and endDocument
+    std::unique_ptr<QPainter> m_painter;
+    get_device_info_resp_t m_device{};      // the tester the report is rendered for
+    int m_tableWidth = DefaultTableWidth;   // writers that change it put it back
+    int m_pageNumber = 1;                   // printed on the page being left
+    QImage m_checkImage;                    // drawn for a true flag
+    QImage m_uncheckImage;                  // drawn for a false flag
 };

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "reportlayout.h"
+
+#include <QList>
+#include <QString>
+
+#include <cstdint>
+
+// Texts that several PDF report writers show, computed from the values
+// alone. Translated words use the context "PDFCreator". Stateless: they run
+// in the worker thread. Floats that are NaN or infinite are written as
+// QString writes them ("nan", "inf", "-inf"), never converted to an integer.
+
+// Rate unit of a settings record by its two low bits: "%", "bps", "kbps",
+// "Mbps" (a code above 3 shows the unit of its low bits).
+QString reportUnitText(uint8_t code);
+
+// The set bit of a one-hot ToS value as four digits ("0100" for 4); any
+// other value "Unknown".
+QString tosToBinaryText(int tos);
+
+// Name of a DSCP code point ("EF   ( 101110 )"); a code not in the forms'
+// table is shown as "default ( 000000 )".
+QString dscpReportName(uint8_t code);
+
+// Nanoseconds scaled to s, ms, us or ns with four decimals ("1.5000 us");
+// below 1 ns in magnitude "0"; nanoseconds are whole ("999.0000 ns").
+QString nanosecondsToReportText(float nanoseconds);
+// The same scaling without a unit, for chart axes: no decimals above 1000,
+// else two ("1.50").
+QString nanosecondsToAxisText(float nanoseconds);
+// ", us" and the like for the mean of a list of nanosecond values (summed in
+// single precision, in list order); empty below 1 ns and for an empty list.
+QString latencyUnitSuffix(const QList<double> &nanoseconds);
+
+// Bytes per second with five decimals and a blank before the unit:
+// "1000.00000 Bps", "1.00100 Kbps", "1.00000 Mbps"; 0 gives "0".
+QString rateToReportText(uint32_t bytesPerSecond);
+
+// The state (as Device::testStatusText) of configuration step 0-5 of
+// stream 0-3 in a Y.1564 report: 8 "Off" for a step not in the test or an
+// inactive stream, the step's own status when it has one, else decided by
+// the stream's failed criteria and the step reached. A step or stream outside
+// the table shows the state 0.
+QString y1564StepStatusText(const ReportFile &report, int step, int stream);
+
+// Interface status rows of one port from the report header: "No sync", "-",
+// "-" without link; a speed, medium or duplex code without a name shows "-".
+struct InterfaceStatusTexts
+{
+    QString speed;
+    QString type;
+    QString duplex;
+};
+InterfaceStatusTexts interfaceStatusTexts(const port_link_t &link);

@@ -1,0 +1,128 @@
+// The tester's file list against a tester that never ends it: the list is
+// bounded, the worker comes free again, and closing the program does not
+// wait for the list.
+
+#include "devicerig.h"
+
+#include <QElapsedTimer>
+#include <QtTest>
+
+namespace {
+
+constexpr quint8 GetFile = 0x07;
+
+// The reply of command 0x07 that says "more" and names `name`.
+QByteArray moreReply(const QByteArray &name)
+{
+    QByteArray reply(1 + 21, '\0');
+    reply[0] = 1;
+    reply.replace(1, name.size(), name);
+    return reply;
+}
+
+QStringList configNames(int count)
+{
+    QStringList names;
+    for (int i = 0; i < count; ++i)
+        names << QStringLiteral("CFG%1").arg(i, 4, 10, QLatin1Char('0'));
+    return names;
+}
+
+} // namespace
+
+class TestDeviceFileList : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void endlessListIsBounded_data();
+    void endlessListIsBounded();
+    void closingEndsTheListAfterItsCurrentRequest();
+};
+
+void TestDeviceFileList::endlessListIsBounded_data()
+{
+    QTest::addColumn<int>("files");          // configuration files the tester holds
+    QTest::addColumn<QByteArray>("endless"); // else: this name, with "more", to every request
+    QTest::addColumn<int>("listed");
+    QTest::addColumn<int>("requests");
+
+    QTest::newRow("one name, always more") << 0 << QByteArray("LOOP") << 1 << 2;
+    QTest::newRow("a full tester") << Device::MaxListedFiles << QByteArray() << Device::MaxListedFiles
+                                   << Device::MaxListedFiles;
+    QTest::newRow("more names than a tester holds") << Device::MaxListedFiles + 150 << QByteArray()
+                                                    << Device::MaxListedFiles << Device::MaxListedFiles;
+    QTest::newRow("one short of the limit") << Device::MaxListedFiles - 1 << QByteArray()
+                                            << Device::MaxListedFiles - 1 << Device::MaxListedFiles;
+}
+
+void TestDeviceFileList::endlessListIsBounded()
+{
+    QFETCH(int, files);
+    QFETCH(QByteArray, endless);
+    QFETCH(int, listed);
+    QFETCH(int, requests);
+
+    DeviceRig rig(0);
+    const QStringList names = configNames(files);
+    rig.tester([&](SimRemoteResponder &r) {
+        for (const QString &name : names)
+            r.files << SimRemoteResponder::File{name, FileTypeConfig, "c", 0, 0};
+        if (!endless.isEmpty())
+            r.replyOverride[GetFile] = moreReply(endless);
+    });
+    QVERIFY(rig.connectDevice());
+    rig.sim.clearRequests();
+
+    rig.inWorker([&] { rig.device->receiveSettingsFilesNames(); });
+    QVERIFY(rig.drain());
+    QCOMPARE(rig.log.count("settingsFilesNamesReceived"), 1);
+    const QStringList got = rig.log.lastArgs("settingsFilesNamesReceived").value(0).toStringList();
+    const QStringList expected = endless.isEmpty() ? names.mid(0, listed) : QStringList{QString::fromLatin1(endless)};
+    QCOMPARE(got.size(), listed);
+    QCOMPARE(got, expected);
+    QCOMPARE(rig.device->getSettingsFilesNames(), expected);
+    QCOMPARE(rig.requestsOf(GetFile).size(), requests);
+
+    // The worker is free: the next request is served and the link is up.
+    const int polls = rig.log.count("deviceStatusUpdated");
+    rig.inWorker([&] { rig.device->updateDeviceStatus(); });
+    QVERIFY(rig.drain());
+    QVERIFY(rig.log.count("deviceStatusUpdated") > polls);
+    QCOMPARE(rig.device->getConnectionType(), RemoteControl::TcpIpConnection);
+}
+
+// The main window asks its worker to stop before it waits for it: a list
+// that would take minutes ends after the request it is in.
+void TestDeviceFileList::closingEndsTheListAfterItsCurrentRequest()
+{
+    DeviceRig rig(0);
+    const QStringList names = configNames(Device::MaxListedFiles);
+    rig.tester([&](SimRemoteResponder &r) {
+        for (const QString &name : names)
+            r.files << SimRemoteResponder::File{name, FileTypeConfig, "c", 0, 0};
+    });
+    QVERIFY(rig.connectDevice());
+    rig.sim.clearRequests();
+    rig.sim.setReplyDelay(100);   // the whole list would take 100 s
+
+    rig.inWorker([&] { rig.device->receiveSettingsFilesNames(); });
+    QVERIFY(QTest::qWaitFor([&] { return rig.requestsOf(GetFile).size() >= 3; }, EventuallyMs));
+
+    QElapsedTimer clock;
+    clock.start();
+    rig.worker.requestInterruption();
+    rig.worker.quit();
+    QVERIFY(rig.worker.wait(EventuallyMs));
+    // At most one request with its three attempts of 2000 ms.
+    QVERIFY2(clock.elapsed() < 3 * RemoteControl::ReplyTimeoutMs, qPrintable(QString::number(clock.elapsed())));
+
+    QCoreApplication::processEvents();
+    QCOMPARE(rig.log.count("settingsFilesNamesReceived"), 1);
+    const QStringList got = rig.log.lastArgs("settingsFilesNamesReceived").value(0).toStringList();
+    QVERIFY(got.size() >= 2 && got.size() < 100);
+    QCOMPARE(got, names.mid(0, got.size()));
+}
+
+QTEST_MAIN(TestDeviceFileList)
+#include "tst_devicefilelist.moc"

@@ -1,0 +1,195 @@
+#pragma once
+
+// Report files built in the test from the layout table and the records, the
+// PDF writer run on them, and the rendered text read back with poppler's
+// pdftotext (plain text in layout mode, or words with their boxes).
+
+#include "pdfcreator.h"
+#include "reportlayout.h"
+
+#include <QByteArray>
+#include <QFile>
+#include <QList>
+#include <QMap>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QString>
+#include <QStringList>
+#include <QTest>
+
+#include <algorithm>
+#include <cstring>
+
+// A report file of a test id, as long as its layout, all zero but the test id.
+class ReportFixture
+{
+public:
+    explicit ReportFixture(test_id_t test)
+        : m_layout(reportLayout(test))
+    {
+        m_bytes = QByteArray(m_layout ? m_layout->end : 1, '\0');
+        m_bytes[0] = char(test);
+    }
+
+    // The whole header but the test id, which stays the fixture's.
+    ReportFixture &header(report_header_t header)
+    {
+        header.test = uint8_t(m_bytes.at(0));
+        return put(0, header);
+    }
+    ReportFixture &interfaceSettings(port_t port, const eth_settings_t &settings)
+    {
+        return put(ReportInterfaceBlockAt + int(port) * int(sizeof(eth_settings_t)), settings);
+    }
+    template <class T>
+    ReportFixture &settings(const T &record)
+    {
+        Q_ASSERT(int(sizeof(T)) == testSettingsSize(m_layout->test));
+        return put(m_layout->settingsAt, record);
+    }
+    template <class T>
+    ReportFixture &results(const T &record, port_t port = PortA)
+    {
+        Q_ASSERT(int(sizeof(T)) == testResultsSize(m_layout->test));
+        return put(m_layout->resultsAt[port], record);
+    }
+    // The header's port and loop flag, keeping the rest.
+    ReportFixture &topology(port_t port, bool looped)
+    {
+        m_bytes[1] = char(port);
+        m_bytes[2] = char(looped ? 1 : 0);
+        return *this;
+    }
+
+    QByteArray bytes() const { return m_bytes; }
+
+private:
+    template <class T>
+    ReportFixture &put(int offset, const T &record)
+    {
+        Q_ASSERT(offset >= 0 && offset + int(sizeof(T)) <= m_bytes.size());
+        std::memcpy(m_bytes.data() + offset, &record, sizeof(T));
+        return *this;
+    }
+
+    const ReportLayout *m_layout;
+    QByteArray m_bytes;
+};
+
+// The tester a report is rendered for.
+inline get_device_info_resp_t testerInfo(uint8_t deviceType = 8, uint16_t serial = 4321)
+{
+    get_device_info_resp_t info{};
+    info.deviceType = deviceType;
+    info.serialNumber = serial;
+    return info;
+}
+
+inline QString runPoppler(const QStringList &arguments)
+{
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), arguments);
+    if (!p.waitForFinished(30000) || p.exitCode() != 0)
+        return QString();
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+// The text of a PDF in layout mode (columns kept apart by blanks); pages are
+// separated by a form feed.
+inline QString pdfText(const QString &pdf)
+{
+    return runPoppler({QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+}
+
+inline QStringList pdfPages(const QString &pdf)
+{
+    QStringList pages = pdfText(pdf).split(QLatin1Char('\f'));
+    if (!pages.isEmpty() && pages.last().trimmed().isEmpty())
+        pages.removeLast();
+    return pages;
+}
+
+// One word on a page, its box in device units of the report (1200 dpi).
+struct PdfWord
+{
+    int page;   // from 1
+    QString text;
+    double left;
+    double right;
+    double top;
+    double bottom;
+};
+
+inline QList<PdfWord> pdfWords(const QString &pdf)
+{
+    constexpr double UnitsPerPoint = PDFCreator::Resolution / 72.0;
+    QList<PdfWord> words;
+    const QString html = runPoppler({QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+    static const QRegularExpression tag(
+        QStringLiteral("<page |<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">([^<]*)</word>"));
+    int page = 0;
+    auto it = tag.globalMatch(html);
+    while (it.hasNext()) {
+        const QRegularExpressionMatch m = it.next();
+        if (m.captured(0) == QLatin1String("<page ")) {
+            ++page;
+            continue;
+        }
+        QString text = m.captured(5);
+        text.replace(QLatin1String("&gt;"), QLatin1String(">")).replace(QLatin1String("&lt;"), QLatin1String("<"));
+        text.replace(QLatin1String("&amp;"), QLatin1String("&"));
+        words << PdfWord{page, text, m.captured(1).toDouble() * UnitsPerPoint, m.captured(3).toDouble() * UnitsPerPoint,
+                         m.captured(2).toDouble() * UnitsPerPoint, m.captured(4).toDouble() * UnitsPerPoint};
+    }
+    return words;
+}
+
+// The words of each line of each page, left to right (the cells of a table
+// row are one line).
+inline QList<QList<PdfWord>> pdfLines(const QList<PdfWord> &words)
+{
+    QMap<QPair<int, long>, QList<PdfWord>> lines;
+    for (const PdfWord &w : words)
+        lines[qMakePair(w.page, qRound64(w.top))] << w;
+    QList<QList<PdfWord>> out;
+    for (QList<PdfWord> line : lines) {
+        std::sort(line.begin(), line.end(), [](const PdfWord &a, const PdfWord &b) { return a.left < b.left; });
+        out << line;
+    }
+    return out;
+}
+
+// The first word of each place where the phrase's words follow one another
+// on one line.
+inline QList<PdfWord> findPhrase(const QList<PdfWord> &words, const QString &phrase)
+{
+    const QStringList parts = phrase.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    QList<PdfWord> found;
+    for (const QList<PdfWord> &line : pdfLines(words)) {
+        for (int i = 0; i + parts.size() <= line.size(); ++i) {
+            bool match = true;
+            for (int k = 0; k < parts.size() && match; ++k)
+                match = line.at(i + k).text == parts.at(k);
+            if (match)
+                found << line.at(i);
+        }
+    }
+    return found;
+}
+
+// Renders a report through the real writer. With VYR_REPORT_PDFS set to a
+// folder, a copy of each PDF written is kept there for a person to look at.
+inline bool renderReport(const QByteArray &report, const QString &pdf, uint8_t deviceType = 8)
+{
+    PDFCreator creator;
+    const get_device_info_resp_t info = testerInfo(deviceType);
+    const bool written = creator.createReport(pdf, report, &info);
+    const QString keep = qEnvironmentVariable("VYR_REPORT_PDFS");
+    if (written && !keep.isEmpty() && QFile::exists(pdf)) {
+        QString name = QStringLiteral("%1 %2.pdf").arg(QTest::currentTestFunction(), QTest::currentDataTag());
+        name.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9.,-]+")), QStringLiteral("_"));
+        QFile::remove(keep + QLatin1Char('/') + name);
+        QFile::copy(pdf, keep + QLatin1Char('/') + name);
+    }
+    return written;
+}

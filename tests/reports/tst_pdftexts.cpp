@@ -1,0 +1,249 @@
+// Every report in English, Russian and German, filled with the longest
+// values its fields can hold: no text runs into the next cell's text or off
+// the sheet. (VYR_REPORT_PDFS=<folder> keeps the PDFs for a person to look at.)
+
+#include "bertrecords.h"
+#include "cablerecords.h"
+#include "jitterrecords.h"
+#include "mdirecords.h"
+#include "rateunits.h"
+#include "reportfixture.h"
+#include "sfprecords.h"
+#include "statsrecords.h"
+#include "trafficrecords.h"
+
+#include <QTranslator>
+#include <QtTest>
+
+#include <limits>
+
+namespace {
+
+constexpr int PageWidth = 9917;
+constexpr int Left = PageWidth * 2 / 21;
+
+header_settings_t longHeader()
+{
+    header_settings_t h{};
+    h.level3 = 1;
+    h.level4 = 1;
+    h.qosMode = QosDscp;
+    h.dscp = 0;   // "default ( 000000 )", the longest name
+    h.ipDest = 0xFFFFFFFF;
+    std::memset(h.macDest, 0xEE, sizeof h.macDest);
+    h.ttl = 255;
+    h.udpSrc = 65535;
+    h.udpDst = 65535;
+    return h;
+}
+
+// Both ports with every address at its longest, and both interface columns.
+ReportFixture withLongHeading(ReportFixture f)
+{
+    eth_settings_t e{};
+    e.linkModes = 0x3F;
+    std::memset(e.mac, 0xEE, sizeof e.mac);
+    e.ip = e.mask = e.gateway = 0xFFFFFFFF;
+    e.vlanCount = 255;
+    e.mplsCount = 255;
+    for (int i = 0; i < 3; ++i) {
+        e.tpid[i] = 0xFFFF;
+        e.tagControl[i] = 0xFFFF;
+        e.mpls[i] = 0xFFFFFFFF;
+    }
+    report_header_t h{};
+    h.link[0] = port_link_t{1, 1, 2, 1};
+    h.link[1] = port_link_t{0, 0, 0, 0};
+    return f.header(h).topology(PortA, false).interfaceSettings(PortA, e).interfaceSettings(PortB, e);
+}
+
+QByteArray longTraffic()
+{
+    traffic_settings_t s{};
+    s.header = longHeader();
+    s.rateUnit = 3;
+    s.rate = 65535;
+    s.flrThreshold = 0.99999f;
+    s.packetLength = 65535;
+    s.duration = 0xFFFFFFFF;
+    s.learningInterval = 65535;
+    s.waitInterval = 65535;
+    traffic_results_t r{};
+    r.currentTime = 0xFFFFFFFF;
+    r.estimatedTime = 0xFFFFFFFF;
+    r.status = StatusIncompatibleFw;
+    r.txFrames = r.rxFrames = 0xFFFFFFFF;
+    r.txBytes = std::numeric_limits<uint64_t>::max();
+    r.rate = 0xFFFFFFFF;
+    r.pdv = r.latency = 999999999;
+    r.runts = r.jabber = r.crcErrors = r.pause = 0xFFFFFFFF;
+    return withLongHeading(ReportFixture(TestTraffic)).settings(s).results(r).bytes();
+}
+
+QByteArray longJitter()
+{
+    jitter_settings_t s{};
+    s.header = longHeader();
+    s.rateUnit = RateUnitMbps;
+    s.rate = 0xFFFFFFFF;
+    s.packetLength = 65535;
+    s.duration = 0xFFFFFFFF;
+    s.threshold = 65535;
+    jitter_results_t r{};
+    r.passedTime = 0xFFFFFFFF;
+    r.rxAll = std::numeric_limits<uint64_t>::max();
+    r.rxInOrder = 1;
+    for (uint64_t &bin : r.bins)
+        bin = std::numeric_limits<uint64_t>::max();
+    return withLongHeading(ReportFixture(TestJitter)).settings(s).results(r).bytes();
+}
+
+QByteArray longStatistics()
+{
+    stats_results_t r;
+    std::memset(&r, 0xFF, sizeof r);   // every counter and rate at its largest
+    return ReportFixture(TestStatistics).results(r, PortA).results(r, PortB).bytes();
+}
+
+QByteArray longBert()
+{
+    bert_settings_t s{};
+    s.pattern = BertPatternCrtp;
+    s.frameSize = 65535;
+    s.rate = 65535;
+    s.rateUnit = RateUnitMbps;
+    s.duration = 0xFFFFFFFF;
+    s.userPattern = 0xFFFFFFFF;
+    s.syncWait = 0xFFFFFFFF;
+    s.patternOffset = 255;
+    bert_results_t r{};
+    r.bits = std::numeric_limits<uint64_t>::max();
+    r.errorBits = r.bits - 1;
+    r.lss = r.los = 0xFFFFFFFF;
+    r.elapsed = 1;
+    return withLongHeading(ReportFixture(TestBert)).settings(s).results(r).bytes();
+}
+
+QByteArray longCable()
+{
+    cable_results_t r{};
+    r.detailsValid = 1;
+    for (int k = 0; k < CablePairCount; ++k) {
+        r.detail[k] = cable_pair_detail_t{1, 255};
+        r.pair[k] = cable_pair_status_t{uint8_t(k == 0 ? CablePairFault : 200), 0, 255};
+    }
+    return ReportFixture(TestCable).results(r, PortA).results(r, PortB).bytes();
+}
+
+QByteArray longMdi()
+{
+    mdi_settings_t s{};
+    s.unit = RateUnitKbps;
+    s.rate = 65535;
+    s.packetLength = 65535;
+    s.learningInterval = 65535;
+    s.mlrThreshold = 0.99999f;
+    s.header = longHeader();
+    mdi_results_t r{};
+    r.status = StatusIncompatibleFw;
+    r.currentTime = r.estimate = 0xFFFFFFFF;
+    r.delayFactor = -1.23456e-30f;
+    r.lostFrames = 1;
+    r.expectedFrames = 3;
+    r.rxRate = 0xFFFFFFFF;
+    return withLongHeading(ReportFixture(TestMdi)).settings(s).results(r).bytes();
+}
+
+QByteArray longOptical()
+{
+    sfp_info_t s;
+    std::memset(&s, 'W', sizeof s);   // every text field full, without a NUL
+    s.wavelength = 65535;
+    s.year = s.month = s.day = 255;
+    s.ddmAvailable = 1;
+    s.temperature = -12345.6f;
+    s.rxPower = s.txPower = 99999.9999f;
+    return withLongHeading(ReportFixture(TestOptical)).results(s, PortA).results(s, PortB).bytes();
+}
+
+} // namespace
+
+class TestPdfTexts : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void textsStayInTheirCells_data();
+    void textsStayInTheirCells();
+    void longCountShrinksIntoItsCell();
+};
+
+void TestPdfTexts::initTestCase()
+{
+    Q_INIT_RESOURCE(vyrremote_translations);
+}
+
+void TestPdfTexts::textsStayInTheirCells_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QByteArray>("report");
+    for (const char *language : {"en", "ru", "de"}) {
+        QTest::addRow("%s traffic", language) << QString::fromLatin1(language) << longTraffic();
+        QTest::addRow("%s jitter", language) << QString::fromLatin1(language) << longJitter();
+        QTest::addRow("%s statistics", language) << QString::fromLatin1(language) << longStatistics();
+        QTest::addRow("%s BERT", language) << QString::fromLatin1(language) << longBert();
+        QTest::addRow("%s cable", language) << QString::fromLatin1(language) << longCable();
+        QTest::addRow("%s MDI", language) << QString::fromLatin1(language) << longMdi();
+        QTest::addRow("%s optical", language) << QString::fromLatin1(language) << longOptical();
+    }
+}
+
+void TestPdfTexts::textsStayInTheirCells()
+{
+    QFETCH(QString, language);
+    QFETCH(QByteArray, report);
+    QTranslator translator;
+    if (language != QLatin1String("en")) {
+        QVERIFY(translator.load(QStringLiteral("VyrRemote_") + language, QStringLiteral(":/")));
+        QCoreApplication::installTranslator(&translator);
+    }
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("report.pdf"));
+    const bool written = renderReport(report, pdf);
+    QCoreApplication::removeTranslator(&translator);
+    QVERIFY(written);
+
+    const QList<PdfWord> words = pdfWords(pdf);
+    QVERIFY(!words.isEmpty());
+
+    for (const QList<PdfWord> &line : pdfLines(words)) {
+        for (int i = 0; i < line.size(); ++i) {
+            const PdfWord &w = line.at(i);
+            QVERIFY2(w.right <= PageWidth, qPrintable(w.text));
+            if (i + 1 < line.size()) {
+                const PdfWord &next = line.at(i + 1);
+                QVERIFY2(w.right <= next.left + 1, qPrintable(QStringLiteral("\"%1\" runs into \"%2\" on page %3")
+                                                                  .arg(w.text, next.text).arg(w.page)));
+            }
+        }
+    }
+}
+
+void TestPdfTexts::longCountShrinksIntoItsCell()
+{
+    // The traffic report's "Tx bytes" at its largest, a 20-digit count, stays
+    // inside the middle of three columns (x + 1666 to x + 3333), smaller
+    // than the rows around it.
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("report.pdf"));
+    QVERIFY(renderReport(longTraffic(), pdf));
+    const QList<PdfWord> count = findPhrase(pdfWords(pdf), QStringLiteral("18446744073709551615"));
+    QCOMPARE(count.size(), 1);
+    const PdfWord &w = count.first();
+    QVERIFY2(w.left > Left + 1666 && w.right < Left + 3333, qPrintable(QString::number(w.right)));
+    QVERIFY(w.bottom - w.top < 180);
+}
+
+QTEST_MAIN(TestPdfTexts)
+#include "tst_pdftexts.moc"
