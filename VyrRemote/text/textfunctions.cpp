@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QRegExp>
 #include <QStringList>
 #include <QtEndian>
 
@@ -196,6 +197,14 @@ uint32_t stringToIp(const QString &text)
             address |= uint32_t(v & 0xFF) << (24 - 8 * i);
     }
     return address;
+}
+
+QRegExp ipv4Expression()
+{
+    return QRegExp(QStringLiteral(
+        "^(?:[0-1]?[0-9]?[0-9]|2[0-4][0-9]|25[0-5])\\.(?:[0-1]?[0-9]?[0-9]|2[0-4][0-9]|25[0-5])"
+        "\\.(?:[0-1]?[0-9]?[0-9]|2[0-4][0-9]|25[0-5])\\.(?:[0-1]?[0-9]?[0-9]|2[0-4][0-9]|25[0-5])$"),
+        Qt::CaseSensitive);
 }
 
 QString clockIdToString(const uint8_t *clockId)

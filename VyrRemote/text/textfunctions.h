@@ -7,6 +7,7 @@
 #include <cstdint>
 
 class QLineEdit;
+class QRegExp;
 class QStringList;
 class QTableView;
 class QTableWidget;
@@ -74,6 +75,12 @@ QString ipToString(uint32_t address, bool leastSignificantFirst = false);
 // byte; "" gives 0, "10.1" gives 10.1.0.0. Parts past the fourth are ignored
 // and each part keeps its low 8 bits (callers validate the text first).
 uint32_t stringToIp(const QString &text);
+
+// The pattern of the address edits: four decimal numbers 0-255 joined by
+// dots and nothing else (QRegExp syntax, case-sensitive); for a
+// QRegExpValidator and for exact-match checks. A copy per caller: QRegExp
+// keeps match state and is not shared between threads.
+QRegExp ipv4Expression();
 
 // PTP clock identity, "00-1A-2B-FF-FE-3C-4D-5E".
 QString clockIdToString(const uint8_t *clockId);
