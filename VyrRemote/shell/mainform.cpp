@@ -12,6 +12,7 @@
 #include "multiform.h"
 #include "portstatus.h"
 #include "rfcform.h"
+#include "scaleadjform.h"
 #include "serialport.h"
 #include "testform.h"
 #include "textfunctions.h"
@@ -218,6 +219,7 @@ void MainForm::createForms()
     formList[FormJitter] = new JitterForm(&device);
     formList[FormY1564] = new Y1564Form(&device);
     formList[FormRfc] = new RfcForm(&device);
+    formList[FormScaleAdj] = new ScaleAdjForm(&device);
 }
 
 bool MainForm::checkUser(const QString &login, const QString &password)
