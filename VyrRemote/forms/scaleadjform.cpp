@@ -29,6 +29,7 @@ constexpr int GpsValueWidth = 200;
 constexpr int ResultsValueWidth = 200;
 constexpr int SatelliteWidths[SatelliteColumns] = {50, 100, 100, 50, 50};
 constexpr int AddressFieldWidth = 110;
+constexpr int SourceBoxWidth = 100;
 const QSize ServerTableMinimum(240, 260);
 const QSize PtpTableMinimum(300, 300);
 const QSize GpsTableMinimum(300, 240);
@@ -228,35 +229,31 @@ bool ScaleAdjForm::selectAvailableSources(uint8_t &reference, uint8_t &measured)
 
 void ScaleAdjForm::fillBaseSources()
 {
-    QComboBox *box = ui->cbBase;
-    box->clear();
-    if (baseSource == SyncSourceNone) {
-        box->addItem(syncSourceName(SyncSourceNone));
-        box->setCurrentIndex(0);
-        box->setEnabled(false);
-        return;
-    }
-    for (uint8_t n : syncSourceChoices(sourceMask()))
-        box->addItem(syncSourceName(n));
-    box->setCurrentIndex(qMax(0, box->findText(syncSourceName(baseSource))));
-    box->setEnabled(true);
+    fillSourceBox(ui->cbBase, baseSource, SyncSourceNone);
 }
 
 void ScaleAdjForm::fillMeasSources()
 {
-    QComboBox *box = ui->cbMeas;
+    // The measured list never offers the reference source.
+    fillSourceBox(ui->cbMeas, measSource, baseSource);
+}
+
+void ScaleAdjForm::fillSourceBox(QComboBox *box, uint8_t source, uint8_t leaveOut)
+{
     box->clear();
-    if (measSource == SyncSourceNone) {
+    if (source == SyncSourceNone) {
         box->addItem(syncSourceName(SyncSourceNone));
         box->setCurrentIndex(0);
         box->setEnabled(false);
-        return;
+    } else {
+        for (uint8_t n : syncSourceChoices(sourceMask(), leaveOut))
+            box->addItem(syncSourceName(n));
+        box->setCurrentIndex(qMax(0, box->findText(syncSourceName(source))));
+        box->setEnabled(true);
     }
-    // The measured list never offers the reference source.
-    for (uint8_t n : syncSourceChoices(sourceMask(), baseSource))
-        box->addItem(syncSourceName(n));
-    box->setCurrentIndex(qMax(0, box->findText(syncSourceName(measSource))));
-    box->setEnabled(true);
+    // The page's layout gives the box its minimum width: room for the
+    // longest entry in the language in force.
+    box->setMinimumWidth(qMax(SourceBoxWidth, box->sizeHint().width()));
 }
 
 void ScaleAdjForm::baseFreqActivated()

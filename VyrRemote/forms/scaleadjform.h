@@ -11,6 +11,7 @@ namespace Ui {
 class ScaleAdjForm;
 }
 
+class QComboBox;
 struct gps_info_t;
 struct sync_settings_t;
 
@@ -70,6 +71,9 @@ private:
     bool selectAvailableSources(uint8_t &reference, uint8_t &measured) const;
     void fillBaseSources();
     void fillMeasSources();
+    // A source list: "No source" alone (disabled) for source 0, else the
+    // usable sources without leaveOut, with `source` current.
+    void fillSourceBox(QComboBox *box, uint8_t source, uint8_t leaveOut);
     void fillServerTable(const uint32_t *servers);
     void fillServerTableEmpty();
     void fillGpsInfo(const gps_info_t &gps);
