@@ -626,6 +626,15 @@ void ScaleAdjForm::activate()
     TestForm::activate();
 }
 
+void ScaleAdjForm::currentProcessChanged(port_t port)
+{
+    // Another port's record: every field from it, not only the parts the
+    // tester fills.
+    if (!isHidden())
+        refillAll = true;
+    TestForm::currentProcessChanged(port);
+}
+
 void ScaleAdjForm::deviceStatusUpdated()
 {
     TestForm::deviceStatusUpdated();

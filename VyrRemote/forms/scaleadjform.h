@@ -58,6 +58,7 @@ public slots:
     void sNTP2portChanged(int value);
     void runNTP_NTP();
     void activate() override;
+    void currentProcessChanged(port_t port) override;
     void fillFormFromSettings() override;
     void fillFormFromResults() override;
     void fillSettingsFromForm() override;

@@ -728,6 +728,35 @@ private slots:
         QCOMPARE(address->styleSheet(), Black);
     }
 
+    // Shown for Port B (a loaded report of that port), the form reads, shows,
+    // applies and starts on Port B alone: never Port A's record sent to
+    // Port B or the other way round.
+    void onePortThroughout()
+    {
+        sync_settings_t b = fixture();
+        b.duration = 7322;
+        b.ntp1_port = 4123;
+        rig->storeSettings(PortB, TestSync, recordBytes(b));
+        rig->device->setCurrentProcess(PortB);
+        QVERIFY(rig->drain());
+        QVERIFY(rig->drain());
+        QCOMPARE(child<QGroupBox>("gScaleMeas")->title(), QString("Synchronization (Port B)"));
+        QTRY_COMPARE_WITH_TIMEOUT(child<QTimeEdit>("tDur")->time(), QTime(2, 2, 2), EventuallyMs);
+        QCOMPARE(child<QSpinBox>("sNTP1port")->value(), 4123);
+        child<QSpinBox>("sNTP2port")->setValue(2000);
+        rig->sim.clearRequests();
+        auto *start = child<QPushButton>("bStartXX");
+        QTRY_VERIFY_WITH_TIMEOUT(start->isEnabled(), EventuallyMs);
+        start->click();
+        b.ntp2_port = 2000;
+        rig->expectStart(PortB, TestSync, TopologySamePort, recordBytes(b));
+        QVERIFY(rig->sentSettings(PortA, TestSync).isEmpty());
+        rig->expectStop(child<QPushButton>("bStop"), PortB, TestSync);
+        rig->device->setCurrentProcess(PortA);
+        QVERIFY(rig->drain());
+        QTRY_COMPARE_WITH_TIMEOUT(child<QTimeEdit>("tDur")->time(), QTime(1, 1, 1), EventuallyMs);
+    }
+
     // ---- GPS pages ------------------------------------------------------------
 
     void gpsPagesShowTheReceiver()
