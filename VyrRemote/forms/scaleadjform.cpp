@@ -95,10 +95,6 @@ ScaleAdjForm::ScaleAdjForm(Device *device, QWidget *parent)
     initGui(ui->bStartXX, nullptr, ui->bStop, ui->bApply, ui->bReset, ui->gScaleMeas, nullptr,
             ui->saveReportButton);
 
-    // Fields return to black once the settings have really been handed over
-    // (Apply or a start), not on a click that applied nothing.
-    connect(this, &TestForm::settingsApplied, this, &ScaleAdjForm::gotApplied);
-
     // activated() comes only from the operator's choice, never from a refill.
     connect(ui->cbBase, qOverload<int>(&QComboBox::activated), this, &ScaleAdjForm::baseFreqActivated);
     connect(ui->cbMeas, qOverload<int>(&QComboBox::activated), this, &ScaleAdjForm::measFreqActivated);
@@ -118,7 +114,6 @@ ScaleAdjForm::ScaleAdjForm(Device *device, QWidget *parent)
     connect(ui->sNTP1port, qOverload<int>(&QSpinBox::valueChanged), this, &ScaleAdjForm::sNTP1portChanged);
     connect(ui->sNTP2port, qOverload<int>(&QSpinBox::valueChanged), this, &ScaleAdjForm::sNTP2portChanged);
 
-    ui->bApply->setEnabled(false);
     connect(ui->cbRTI, &QCheckBox::toggled, this, &ScaleAdjForm::changecbRTI);
 
     ui->tScaleSettings->setTabEnabled(PageGpsData, false);
@@ -453,8 +448,7 @@ void ScaleAdjForm::changeUnicast(bool unicast)
     if (!r)
         return;
     const bool differs = unicast == syncIsMulticast(r->ptp.mode);
-    for (QWidget *w : {static_cast<QWidget *>(ui->rMulticast), static_cast<QWidget *>(ui->rUnicast)})
-        setFieldColour(w, differs ? fieldColourChanged() : fieldColourEqual());
+    setFieldColour({ui->rMulticast, ui->rUnicast}, differs ? fieldColourChanged() : fieldColourEqual());
     markField(differs);
 }
 
@@ -499,19 +493,8 @@ void ScaleAdjForm::markAgainstRecord(const std::function<bool(const sync_setting
 
 void ScaleAdjForm::markField(bool differs)
 {
-    if (differs && !filling)
-        enableApply();
-}
-
-void ScaleAdjForm::enableApply()
-{
-    edited = true;
-    ui->bApply->setEnabled(true);
-}
-
-void ScaleAdjForm::disableApply()
-{
-    ui->bApply->setEnabled(false);
+    if (!filling)
+        TestForm::markField(differs);
 }
 
 void ScaleAdjForm::tDurChanged(const QTime &time)
@@ -586,21 +569,19 @@ void ScaleAdjForm::sNTP2portChanged(int value)
 
 void ScaleAdjForm::gotApplied()
 {
-    ui->bApply->setEnabled(false);
-    for (QWidget *w : std::initializer_list<QWidget *>{
-             ui->rMulticast, ui->rUnicast, ui->cbBase, ui->cbMeas, ui->cAutoDomain, ui->cUnicastNeg, ui->sDomain,
-             ui->sAnnInt, ui->sSyncInt, ui->lIPMaster, ui->tDur})
-        setFieldColour(w, fieldColourEqual());
+    TestForm::gotApplied();
+    setFieldColour({ui->rMulticast, ui->rUnicast, ui->cbBase, ui->cbMeas, ui->cAutoDomain, ui->cUnicastNeg, ui->sDomain,
+                    ui->sAnnInt, ui->sSyncInt, ui->lIPMaster, ui->tDur},
+                   fieldColourEqual());
     if (ui->cAutoDomain->isChecked())
         setFieldColour(ui->sDomain, fieldColourUnused());
     if (!ui->cUnicastNeg->isChecked()) {
         setFieldColour(ui->sAnnInt, fieldColourUnused());
         setFieldColour(ui->sSyncInt, fieldColourUnused());
     }
-    for (QWidget *w : std::initializer_list<QWidget *>{
-             ui->NTP1IPaddr, ui->NTP2IPaddr, ui->sNTP1interval, ui->sNTP1port, ui->sNTP2interval, ui->sNTP2port,
-             ui->cbRTI})
-        setFieldColour(w, fieldColourEqual());
+    setFieldColour({ui->NTP1IPaddr, ui->NTP2IPaddr, ui->sNTP1interval, ui->sNTP1port, ui->sNTP2interval,
+                    ui->sNTP2port, ui->cbRTI},
+                   fieldColourEqual());
 }
 
 // ---- buttons and refresh ----------------------------------------------------------

@@ -43,13 +43,12 @@ public slots:
     void changeAutoDomain(bool on);
     void changeUnicastNeg(bool on);
     void changecbRTI(bool on);
-    void gotApplied();
+    void gotApplied() override;
     void tDurChanged(const QTime &time);
     void sDomainChanged(int value);
     void sSyncIntChanged(int value);
     void sAnnIntChanged(int value);
     void lIPMasterChanged(const QString &s);
-    void disableApply();
     void NTP1IPaddrChanged(const QString &s);
     void NTP2IPaddrChanged(const QString &s);
     void sNTP1intervalChanged(int value);
@@ -90,7 +89,6 @@ private:
     void markField(bool differs);
     // Runs a change marker against the held record; nothing without one.
     void markAgainstRecord(const std::function<bool(const sync_settings_t &)> &differs);
-    void enableApply();
     // Room for the longest texts of the results and GPS pages in the
     // language in force.
     void fitPages();
