@@ -33,14 +33,20 @@ bool PDFCreator::hasWriter(unsigned testId)
     }
 }
 
-bool PDFCreator::createReport(const QString &pdfFileName, const QByteArray &report,
-                              const get_device_info_resp_t *info)
+PDFCreator::Outcome PDFCreator::render(const QString &pdfFileName, const QByteArray &report,
+                                       const get_device_info_resp_t *info)
 {
     Q_UNUSED(info)
     const unsigned testId = report.isEmpty() ? 0u : uchar(report.at(0));
     if (!hasWriter(testId))
-        return true;   // no report for this test: nothing to write
+        return Outcome::NoReport;
     qDebug() << __FILE__ << __LINE__ << Q_FUNC_INFO << "no writer built for test" << testId
              << "; not written:" << pdfFileName;
-    return false;
+    return Outcome::Failed;
+}
+
+bool PDFCreator::createReport(const QString &pdfFileName, const QByteArray &report,
+                              const get_device_info_resp_t *info)
+{
+    return render(pdfFileName, report, info) != Outcome::Failed;
 }
