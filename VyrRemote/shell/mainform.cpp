@@ -6,6 +6,7 @@
 #include "trafficform.h"
 
 #include "deviceidentity.h"
+#include "ftransferform.h"
 #include "iretranslatable.h"
 #include "jitterform.h"
 #include "mainmenu.h"
@@ -218,6 +219,7 @@ void MainForm::createForms()
     formList[FormJitter] = new JitterForm(&device);
     formList[FormY1564] = new Y1564Form(&device);
     formList[FormRfc] = new RfcForm(&device);
+    formList[FormFTransfer] = new FTransferForm(&device);
 }
 
 bool MainForm::checkUser(const QString &login, const QString &password)

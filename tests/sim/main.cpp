@@ -5,6 +5,7 @@
 
 #include "simdefaults.h"
 #include "simremote.h"
+#include "simtests.h"
 #include "simtester.h"
 #include "simupdate.h"
 
@@ -59,8 +60,11 @@ int main(int argc, char *argv[])
     SimResponder *responder = parser.isSet(updateOption)
             ? static_cast<SimResponder *>(new SimUpdateResponder(quint8(type)))
             : static_cast<SimResponder *>(new SimRemoteResponder(quint8(type)));
-    if (!parser.isSet(updateOption))
-        static_cast<SimRemoteResponder *>(responder)->realistic = true;
+    if (!parser.isSet(updateOption)) {
+        auto *remote = static_cast<SimRemoteResponder *>(responder);
+        remote->realistic = true;
+        simDrawScreen(*remote);
+    }
     SimTester sim(responder);
     sim.setVerbose(parser.isSet(verboseOption));
 
