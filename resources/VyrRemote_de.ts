@@ -653,6 +653,21 @@ Es wurde nichts gesendet.</translation>
     </message>
 </context>
 <context>
+    <name>FTransferForm</name>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Reports</source>
+        <translation>Berichte</translation>
+    </message>
+    <message>
+        <source>Screenshot</source>
+        <translation>Bildschirmfoto</translation>
+    </message>
+</context>
+<context>
     <name>FileNameDialog</name>
     <message>
         <source>Enter file name</source>
@@ -2554,6 +2569,65 @@ Das Programm wird beendet.</translation>
     </message>
 </context>
 <context>
+    <name>ReportFilesForm</name>
+    <message>
+        <source>Files:</source>
+        <translation>Dateien:</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Laden</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Delete All</source>
+        <translation>Alle löschen</translation>
+    </message>
+    <message>
+        <source>Save pdf report</source>
+        <translation>PDF-Bericht speichern</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Aktualisieren</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>It is impossible to load several files at the same time.</source>
+        <translation>Mehrere Dateien können nicht gleichzeitig geladen werden.</translation>
+    </message>
+    <message>
+        <source>Stop all processes to be able to load file.</source>
+        <translation>Beenden Sie alle Prozesse, um die Datei zu laden.</translation>
+    </message>
+    <message>
+        <source>Delete all files</source>
+        <translation>Alle Dateien löschen</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete all files?</source>
+        <translation>Möchten Sie wirklich alle Dateien löschen?</translation>
+    </message>
+    <message>
+        <source>PDF-report is successfully saved.</source>
+        <translation>Der PDF-Bericht wurde erfolgreich gespeichert.</translation>
+    </message>
+    <message>
+        <source>PDF-report is not saved: no report for this test.</source>
+        <translation>PDF-Bericht nicht gespeichert: Für diesen Test gibt es keinen Bericht.</translation>
+    </message>
+    <message>
+        <source>Can not open file for writing.</source>
+        <translation>Die Datei kann nicht zum Schreiben geöffnet werden.</translation>
+    </message>
+</context>
+<context>
     <name>RfcForm</name>
     <message>
         <source>Frame settings</source>
@@ -3132,6 +3206,68 @@ Das Programm wird beendet.</translation>
     <message>
         <source>None</source>
         <translation>Keiner</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenshotForm</name>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Receive</source>
+        <translation>Abrufen</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Can not open file for writing.</source>
+        <translation>Die Datei kann nicht zum Schreiben geöffnet werden.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsFilesForm</name>
+    <message>
+        <source>Files:</source>
+        <translation>Dateien:</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Laden</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Delete All</source>
+        <translation>Alle löschen</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Aktualisieren</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Stop all processes to be able to load file.</source>
+        <translation>Beenden Sie alle Prozesse, um die Datei zu laden.</translation>
+    </message>
+    <message>
+        <source>Delete all files</source>
+        <translation>Alle Dateien löschen</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete all files?</source>
+        <translation>Möchten Sie wirklich alle Dateien löschen?</translation>
     </message>
 </context>
 <context>

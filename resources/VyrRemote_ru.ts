@@ -653,6 +653,21 @@ Nothing was sent.</source>
     </message>
 </context>
 <context>
+    <name>FTransferForm</name>
+    <message>
+        <source>Settings</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>Reports</source>
+        <translation>Отчёты</translation>
+    </message>
+    <message>
+        <source>Screenshot</source>
+        <translation>Снимок экрана</translation>
+    </message>
+</context>
+<context>
     <name>FileNameDialog</name>
     <message>
         <source>Enter file name</source>
@@ -2554,6 +2569,65 @@ Program is now closed.</source>
     </message>
 </context>
 <context>
+    <name>ReportFilesForm</name>
+    <message>
+        <source>Files:</source>
+        <translation>Файлы:</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Загрузить</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Delete All</source>
+        <translation>Удалить все</translation>
+    </message>
+    <message>
+        <source>Save pdf report</source>
+        <translation>Сохранить отчёт в PDF</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Обновить</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>It is impossible to load several files at the same time.</source>
+        <translation>Невозможно загрузить несколько файлов одновременно.</translation>
+    </message>
+    <message>
+        <source>Stop all processes to be able to load file.</source>
+        <translation>Остановите все процессы, чтобы загрузить файл.</translation>
+    </message>
+    <message>
+        <source>Delete all files</source>
+        <translation>Удаление всех файлов</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete all files?</source>
+        <translation>Вы уверены, что хотите удалить все файлы?</translation>
+    </message>
+    <message>
+        <source>PDF-report is successfully saved.</source>
+        <translation>PDF-отчёт успешно сохранён.</translation>
+    </message>
+    <message>
+        <source>PDF-report is not saved: no report for this test.</source>
+        <translation>PDF-отчёт не сохранён: для этого теста нет отчёта.</translation>
+    </message>
+    <message>
+        <source>Can not open file for writing.</source>
+        <translation>Не удаётся открыть файл для записи.</translation>
+    </message>
+</context>
+<context>
     <name>RfcForm</name>
     <message>
         <source>Frame settings</source>
@@ -3132,6 +3206,68 @@ Program is now closed.</source>
     <message>
         <source>None</source>
         <translation>Нет</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenshotForm</name>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Receive</source>
+        <translation>Получить</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>Can not open file for writing.</source>
+        <translation>Не удаётся открыть файл для записи.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsFilesForm</name>
+    <message>
+        <source>Files:</source>
+        <translation>Файлы:</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Загрузить</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Delete All</source>
+        <translation>Удалить все</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Обновить</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>Stop all processes to be able to load file.</source>
+        <translation>Остановите все процессы, чтобы загрузить файл.</translation>
+    </message>
+    <message>
+        <source>Delete all files</source>
+        <translation>Удаление всех файлов</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete all files?</source>
+        <translation>Вы уверены, что хотите удалить все файлы?</translation>
     </message>
 </context>
 <context>

@@ -41,6 +41,7 @@ Device::Device(QObject *parent)
     qRegisterMetaType<eth_settings_t>("eth_settings_t");
     qRegisterMetaType<device_time_t>("device_time_t");
     qRegisterMetaType<device_time_t>("time_t");
+    qRegisterMetaType<PDFCreator::Outcome>();
 
     std::memset(&m_deviceInfo, 0, sizeof m_deviceInfo);
     std::memset(&m_status, 0, sizeof m_status);
@@ -594,14 +595,16 @@ void Device::createPdfReport(QString reportFileName, QString pdfFileName)
     // a PDF drawn from part of a file would show wrong values as a report.
     QByteArray report;
     unsigned char error = 0;
-    if (!m_remote.getFileData(reportFileName, report, error)) {
+    PDFCreator::Outcome outcome = PDFCreator::Outcome::Failed;
+    if (m_remote.getFileData(reportFileName, report, error)) {
+        const get_device_info_resp_t info = getDeviceInfo();
+        outcome = m_pdfCreator.render(pdfFileName, report, &info);
+    } else {
         qDebug() << __FILE__ << __LINE__ << Q_FUNC_INFO << "report not read:" << reportFileName
                  << "error" << error;
-        emit pdfReportCreated(false);
-        return;
     }
-    const get_device_info_resp_t info = getDeviceInfo();
-    emit pdfReportCreated(m_pdfCreator.createReport(pdfFileName, report, &info));
+    emit pdfReportFinished(outcome);
+    emit pdfReportCreated(outcome != PDFCreator::Outcome::Failed);
 }
 
 // --- Screen and FPGA registers ---

@@ -198,6 +198,9 @@ signals:
     void fpgaValueReaded(uchar value);
     void reportLoaded(port_t port, int test);
     void pdfReportCreated(bool result);
+    // Emitted with every pdfReportCreated, just before it, with the outcome
+    // the bool cannot tell: a test without a report is no PDF written.
+    void pdfReportFinished(PDFCreator::Outcome outcome);
     void startTestError(error_t error);
     void newFileNameReceived(QString fileName);
     void syncStatusUpdated(uchar status, uchar active, uchar correct);

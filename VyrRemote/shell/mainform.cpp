@@ -16,6 +16,7 @@
 
 #include "deviceidentity.h"
 #include "ifsetform.h"
+#include "ftransferform.h"
 #include "iretranslatable.h"
 #include "jitterform.h"
 #include "mainmenu.h"
@@ -241,6 +242,7 @@ void MainForm::createForms()
     formList[FormTcpIp] = new TCPIPForm(&device);
     formList[FormPtp] = new PTPForm(&device);
     formList[FormScaleAdj] = new ScaleAdjForm(&device);
+    formList[FormFTransfer] = new FTransferForm(&device);
 }
 
 bool MainForm::checkUser(const QString &login, const QString &password)

@@ -5,6 +5,7 @@
 
 #include "simdefaults.h"
 #include "simremote.h"
+#include "simtests.h"
 #include "simtester.h"
 #include "simupdate.h"
 
@@ -63,6 +64,7 @@ int main(int argc, char *argv[])
         auto *remote = static_cast<SimRemoteResponder *>(responder);
         remote->realistic = true;
         remote->status.syncSources = SimSyncSources;
+        simDrawScreen(*remote);
     }
     SimTester sim(responder);
     sim.setVerbose(parser.isSet(verboseOption));

@@ -116,3 +116,7 @@ void simRegisterDeviceOptical(SimTestModels &models);    // 0, 13
 void simRegisterPtp(SimTestModels &models);              // 7
 void simRegisterSync(SimTestModels &models);             // 17
 void simRegisterIpTools(SimTestModels &models);          // 8-11
+
+// A picture such as the tester's display shows, drawn into its screen
+// (simtest_files.cpp): bars, panels, all 64 colours, short runs.
+void simDrawScreen(SimRemoteResponder &tester);

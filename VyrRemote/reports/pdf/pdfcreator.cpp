@@ -99,22 +99,22 @@ QString PDFCreator::portName(unsigned port)
     }
 }
 
-bool PDFCreator::createReport(const QString &pdfFileName, const QByteArray &report,
-                              const get_device_info_resp_t *info)
+PDFCreator::Outcome PDFCreator::render(const QString &pdfFileName, const QByteArray &report,
+                                       const get_device_info_resp_t *info)
 {
     const ReportFile file(report);
     if (!file.layout())
-        return true;   // no report for this test: nothing to write
+        return Outcome::NoReport;   // no report for this test: nothing to write
     const Frame *frame = frameFor(file.testId());
     if (!frame || !file.readable()) {
         qDebug() << __FILE__ << __LINE__ << Q_FUNC_INFO << "report of test" << file.testId() << "("
                  << report.size() << "bytes, port" << file.header().port << ")"
                  << (frame ? "does not match its layout" : "has no writer") << "; not written:" << pdfFileName;
-        return false;
+        return Outcome::Failed;
     }
     m_device = info ? *info : get_device_info_resp_t{};
     if (!beginDocument(pdfFileName))
-        return false;
+        return Outcome::Failed;
 
     const int x = pageWidth() * 2 / 21;
     int y = pageHeight() / 15;
@@ -138,7 +138,13 @@ bool PDFCreator::createReport(const QString &pdfFileName, const QByteArray &repo
         if (writer)
             (this->*writer)(x, y, file);
     }
-    return endDocument();
+    return endDocument() ? Outcome::Written : Outcome::Failed;
+}
+
+bool PDFCreator::createReport(const QString &pdfFileName, const QByteArray &report,
+                              const get_device_info_resp_t *info)
+{
+    return render(pdfFileName, report, info) != Outcome::Failed;
 }
 
 // ---- document --------------------------------------------------------------

@@ -7,6 +7,7 @@
 #include <QColor>
 #include <QImage>
 #include <QList>
+#include <QMetaType>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -41,16 +42,30 @@ class PDFCreator : public QObject
 {
     Q_OBJECT
 public:
+    // What became of one report. A window tells the operator apart "saved",
+    // "this test has no report" and "could not be saved"; createReport()
+    // folds the first two into true.
+    enum class Outcome {
+        Written,    // the PDF file holds the report
+        NoReport,   // the test id has no report: no file written or touched
+        Failed,     // nothing usable written (no file left behind)
+    };
+    Q_ENUM(Outcome)
+
     explicit PDFCreator(QObject *parent = nullptr);
     ~PDFCreator() override;
 
     // report: the whole file as stored by the tester (byte 0 is the test id;
     // an empty array reads as test id 0). info: the connected tester.
-    // True when the PDF was written, or when the test id has no report (then
-    // no file is touched). False, with no file left behind, when the report
-    // is shorter than its layout or names a port other than A or B, when no
-    // writer exists for it yet, or when the PDF could not be created or
-    // finished (unwritable folder, disk full).
+    // What became of the report: Written (the PDF holds it), NoReport (the
+    // test id has no report; no file is touched), Failed (no file left behind:
+    // the report is shorter than its layout or names a port other than A or B,
+    // no writer exists for it yet, or the PDF could not be created or finished,
+    // e.g. an unwritable folder or a full disk).
+    Outcome render(const QString &pdfFileName, const QByteArray &report,
+                   const get_device_info_resp_t *info);
+
+    // render() as a yes/no: false only for Failed.
     bool createReport(const QString &pdfFileName, const QByteArray &report,
                       const get_device_info_resp_t *info);
 
@@ -149,3 +164,5 @@ private:
     QImage m_checkImage;                    // drawn for a true flag
     QImage m_uncheckImage;                  // drawn for a false flag
 };
+
+Q_DECLARE_METATYPE(PDFCreator::Outcome)

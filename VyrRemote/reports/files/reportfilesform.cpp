@@ -1,0 +1,166 @@
+#include "reportfilesform.h"
+#include "ui_reportfilesform.h"
+
+#include "device.h"
+#include "filelist.h"
+#include "localfiles.h"
+
+#include <QListWidgetItem>
+#include <QMessageBox>
+
+const char *const ReportFilesForm::PdfPathKey = "Paths/PDF";
+
+namespace {
+const QString PdfSuffix = QStringLiteral("pdf");
+} // namespace
+
+ReportFilesForm::ReportFilesForm(Device *device, QWidget *parent)
+    : IRetranslatable(parent)
+    , ui(new Ui::ReportFilesForm)
+    , device(device)
+{
+    ui->setupUi(this);
+
+    connect(this, &ReportFilesForm::receiveReportsFilesNames, device,
+            &Device::receiveReportsFilesNames, Qt::QueuedConnection);
+    connect(this, &ReportFilesForm::loadReportFromFile, device, &Device::loadReportFromFile,
+            Qt::QueuedConnection);
+    connect(this, &ReportFilesForm::deleteReportFile, device, &Device::deleteFile, Qt::QueuedConnection);
+    connect(this, &ReportFilesForm::deleteAllReportFiles, device, &Device::deleteAllReportFiles,
+            Qt::QueuedConnection);
+    connect(this, &ReportFilesForm::createPdfReport, device, &Device::createPdfReport,
+            Qt::QueuedConnection);
+
+    connect(device, &Device::reportsFilesNamesReceived, this, &ReportFilesForm::reportsFilesNamesReceived,
+            Qt::QueuedConnection);
+    // The outcome rather than pdfReportCreated(bool): a test without a
+    // report is not a PDF written.
+    connect(device, &Device::pdfReportFinished, this, &ReportFilesForm::pdfReportFinished,
+            Qt::QueuedConnection);
+
+    connect(ui->listWidget, &QListWidget::clicked, this, &ReportFilesForm::listWidgetClicked);
+}
+
+ReportFilesForm::~ReportFilesForm()
+{
+    delete ui;
+}
+
+void ReportFilesForm::retranslate()
+{
+    ui->retranslateUi(this);
+}
+
+void ReportFilesForm::activate()
+{
+    emit receiveReportsFilesNames();
+}
+
+QStringList ReportFilesForm::selectedNames() const
+{
+    QStringList names;
+    for (const QListWidgetItem *item : ui->listWidget->selectedItems())
+        names << item->text();
+    return names;
+}
+
+void ReportFilesForm::dropSelection()
+{
+    ui->listWidget->clearSelection();
+    ui->listWidget->setCurrentRow(-1);
+}
+
+void ReportFilesForm::reportsFilesNamesReceived()
+{
+    // No current item after the refill: Load, Delete and "Save pdf report"
+    // end disabled.
+    showFileNames(ui->listWidget, device->getReportsFilesNames(), ui->bRefresh, ui->bDeleteAll);
+}
+
+void ReportFilesForm::on_listWidget_currentRowChanged(int)
+{
+    const bool current = ui->listWidget->currentItem() != nullptr;
+    ui->bLoad->setEnabled(current);
+    ui->bDelete->setEnabled(current);
+    ui->bDown->setEnabled(current);
+}
+
+void ReportFilesForm::listWidgetClicked()
+{
+    // A click that deselected the last selected item leaves nothing to act on.
+    if (ui->listWidget->selectedItems().isEmpty())
+        dropSelection();
+}
+
+void ReportFilesForm::on_bRefresh_clicked()
+{
+    ui->bRefresh->setEnabled(false);
+    emit receiveReportsFilesNames();
+}
+
+void ReportFilesForm::on_bLoad_clicked()
+{
+    if (!ui->listWidget->currentItem())
+        return;
+    const QStringList names = selectedNames();
+    if (names.size() != 1) {
+        QMessageBox::critical(this, tr("Error"), tr("It is impossible to load several files at the same time."),
+                              QMessageBox::Ok);
+    } else if (device->anyTestInProcess()) {
+        QMessageBox::critical(this, tr("Error"), tr("Stop all processes to be able to load file."),
+                              QMessageBox::Ok);
+    } else {
+        emit loadReportFromFile(names.first());
+    }
+    dropSelection();
+}
+
+void ReportFilesForm::on_bDelete_clicked()
+{
+    if (!ui->listWidget->currentItem())
+        return;
+    for (const QString &name : selectedNames()) {
+        emit deleteReportFile(name);
+        emit receiveReportsFilesNames();
+    }
+}
+
+void ReportFilesForm::on_bDeleteAll_clicked()
+{
+    if (!confirmDeleteAll(this, tr("Delete all files"), tr("Are you sure you want to delete all files?")))
+        return;
+    emit deleteAllReportFiles();
+    emit receiveReportsFilesNames();
+}
+
+void ReportFilesForm::on_bDown_clicked()
+{
+    if (!ui->listWidget->currentItem())
+        return;
+    // Each dialog runs an event loop, in which a new list may replace the
+    // items and an earlier report's message may come up.
+    const QStringList names = selectedNames();
+    for (const QString &name : names) {
+        const QString pdfFileName =
+            askSaveFileName(this, settings, QLatin1String(PdfPathKey), PdfSuffix, proposedPdfFileName(name));
+        if (!pdfFileName.isEmpty())
+            emit createPdfReport(name, pdfFileName);
+    }
+    dropSelection();
+}
+
+void ReportFilesForm::pdfReportFinished(PDFCreator::Outcome outcome)
+{
+    switch (outcome) {
+    case PDFCreator::Outcome::Written:
+        QMessageBox::information(this, QString(), tr("PDF-report is successfully saved."), QMessageBox::Ok);
+        break;
+    case PDFCreator::Outcome::NoReport:
+        QMessageBox::warning(this, tr("Error"), tr("PDF-report is not saved: no report for this test."),
+                             QMessageBox::Ok);
+        break;
+    case PDFCreator::Outcome::Failed:
+        QMessageBox::critical(this, tr("Error"), tr("Can not open file for writing."), QMessageBox::Ok);
+        break;
+    }
+}

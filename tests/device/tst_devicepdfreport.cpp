@@ -1,0 +1,79 @@
+// The outcome of a PDF report request as Device announces it: a report
+// written, a test without a report, or a failure (report not read whole, or
+// not rendered), each with the yes/no of pdfReportCreated beside it.
+
+#include "devicerig.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class TestDevicePdfReport : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void outcomeOfOneRequest_data()
+    {
+        QTest::addColumn<QByteArray>("contents");       // null: no such file
+        QTest::addColumn<QByteArray>("readOverride");   // empty: none
+        QTest::addColumn<int>("outcome");
+        QTest::addColumn<bool>("created");
+        const int noReport = int(PDFCreator::Outcome::NoReport);
+        const int failed = int(PDFCreator::Outcome::Failed);
+        for (int id : {0, 14, 18, 20, 21, 99}) {
+            QByteArray report(600, '\x11');
+            report[0] = char(id);
+            QTest::addRow("test %d has no report", id) << report << QByteArray() << noReport << true;
+        }
+        QTest::newRow("file of no bytes") << QByteArray("") << QByteArray() << noReport << true;
+        QByteArray traffic(600, '\x11');
+        traffic[0] = char(TestTraffic);
+        QTest::newRow("traffic, no writer built") << traffic << QByteArray() << failed << false;
+        QTest::newRow("no such file") << QByteArray() << QByteArray() << failed << false;
+        QByteArray oam(1200, '\x01');
+        oam[0] = char(TestOam);
+        // A test without a report still needs the whole file read: 10 of
+        // the 512 bytes asked for.
+        QTest::newRow("OAM, a chunk cut short") << oam << QByteArray(11, '\0') << failed << false;
+    }
+    void outcomeOfOneRequest()
+    {
+        QFETCH(QByteArray, contents);
+        QFETCH(QByteArray, readOverride);
+        QFETCH(int, outcome);
+        QFETCH(bool, created);
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString pdf = dir.filePath(QStringLiteral("out.pdf"));
+
+        DeviceRig rig(0);
+        rig.tester([&](SimRemoteResponder &r) {
+            if (!contents.isNull())
+                r.files << SimRemoteResponder::File{QStringLiteral("REP"), FileTypeReport, contents, 0, 0};
+        });
+        QVERIFY(rig.connectDevice());
+        // Both signals of the request, as the GUI thread receives them.
+        QList<QPair<QString, QVariant>> order;
+        QObject::connect(rig.device, &Device::pdfReportFinished, &rig.log, [&](PDFCreator::Outcome o) {
+            order << qMakePair(QStringLiteral("finished"), QVariant(int(o)));
+        }, Qt::QueuedConnection);
+        QObject::connect(rig.device, &Device::pdfReportCreated, &rig.log,
+                         [&](bool ok) { order << qMakePair(QStringLiteral("created"), QVariant(ok)); },
+                         Qt::QueuedConnection);
+        if (!readOverride.isEmpty())
+            rig.tester([&](SimRemoteResponder &r) { r.replyOverride[0x06] = readOverride; });
+        rig.inWorker([&] { rig.device->createPdfReport(QStringLiteral("REP"), pdf); });
+        QVERIFY(rig.drain());
+        QCOMPARE(order.size(), 2);
+        QCOMPARE(order.at(0).first, QString("finished"));
+        QCOMPARE(order.at(0).second.toInt(), outcome);
+        QCOMPARE(order.at(1).first, QString("created"));
+        QCOMPARE(order.at(1).second.toBool(), created);
+        QVERIFY(!QFile::exists(pdf));
+        QCOMPARE(rig.log.count("disconnected"), 0);
+    }
+};
+
+QTEST_MAIN(TestDevicePdfReport)
+#include "tst_devicepdfreport.moc"
