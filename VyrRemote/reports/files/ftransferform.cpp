@@ -69,10 +69,6 @@ void FTransferForm::activateReportsTab()
     ui->tabWidget->setCurrentIndex(ReportsTab);
 }
 
-void FTransferForm::disableApply()
-{
-}
-
 void FTransferForm::on_tabWidget_currentChanged(int)
 {
     activateCurrentForm();

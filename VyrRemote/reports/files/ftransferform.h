@@ -39,8 +39,6 @@ public:
 public slots:
     void activate();
     void activateReportsTab();
-    // Nothing to disable here; the main window calls it on every form.
-    void disableApply();
     void on_tabWidget_currentChanged(int index);
 
 private:
