@@ -2158,6 +2158,342 @@ Enter four numbers from 0 to 255 separated by dots.</source>
         <source>Fiber</source>
         <translation>Оптика</translation>
     </message>
+    <message>
+        <source>Output stream settings</source>
+        <translation>Настройки исходящего потока</translation>
+    </message>
+    <message>
+        <source>Input stream settings</source>
+        <translation>Настройки входящего потока</translation>
+    </message>
+    <message>
+        <source>Common settings</source>
+        <translation>Общие настройки</translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <translation>Направление</translation>
+    </message>
+    <message>
+        <source>Rate </source>
+        <translation>Скорость </translation>
+    </message>
+    <message>
+        <source>Packet size, b</source>
+        <translation>Размер пакета, байт</translation>
+    </message>
+    <message>
+        <source>Output stream statistics</source>
+        <translation>Статистика исходящего потока</translation>
+    </message>
+    <message>
+        <source>Input stream statistics</source>
+        <translation>Статистика входящего потока</translation>
+    </message>
+    <message>
+        <source>Tx byte</source>
+        <translation>Перед. байты</translation>
+    </message>
+    <message>
+        <source>Multistream test report</source>
+        <translation>Отчёт о тесте нескольких потоков</translation>
+    </message>
+    <message>
+        <source>Asymetric trafic test report</source>
+        <translation>Отчёт о тесте асимметричного трафика</translation>
+    </message>
+    <message>
+        <source>Ping test report</source>
+        <translation>Отчёт о тесте Ping</translation>
+    </message>
+    <message>
+        <source>Trace test report</source>
+        <translation>Отчёт о трассировке маршрута</translation>
+    </message>
+    <message>
+        <source>DNS test report</source>
+        <translation>Отчёт о тесте DNS</translation>
+    </message>
+    <message>
+        <source>Test IP scanner report</source>
+        <translation>Отчёт IP-сканера</translation>
+    </message>
+    <message>
+        <source>PTP test report</source>
+        <translation>Отчёт о тесте PTP</translation>
+    </message>
+    <message>
+        <source>Pause, ms</source>
+        <translation>Пауза, мс</translation>
+    </message>
+    <message>
+        <source>Frame</source>
+        <translation>Кадр</translation>
+    </message>
+    <message>
+        <source>b</source>
+        <translation>б</translation>
+    </message>
+    <message>
+        <source>Lat</source>
+        <translation>Задерж.</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Статистика</translation>
+    </message>
+    <message>
+        <source>Sent</source>
+        <translation>Отправлено</translation>
+    </message>
+    <message>
+        <source>Recieved</source>
+        <translation>Получено</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Потеряно</translation>
+    </message>
+    <message>
+        <source>Average</source>
+        <translation>Средняя</translation>
+    </message>
+    <message>
+        <source>Minimum</source>
+        <translation>Минимальная</translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation>Максимальная</translation>
+    </message>
+    <message>
+        <source>Wait time, ms</source>
+        <translation>Время ожидания, мс</translation>
+    </message>
+    <message>
+        <source>Domain name</source>
+        <translation>Доменное имя</translation>
+    </message>
+    <message>
+        <source>Domain IP</source>
+        <translation>IP домена</translation>
+    </message>
+    <message>
+        <source>First address</source>
+        <translation>Начальный адрес</translation>
+    </message>
+    <message>
+        <source>Last address</source>
+        <translation>Конечный адрес</translation>
+    </message>
+    <message>
+        <source>Iteration</source>
+        <translation>Повторения</translation>
+    </message>
+    <message>
+        <source>Elapsed</source>
+        <translation>Прошло</translation>
+    </message>
+    <message>
+        <source>Estimated</source>
+        <translation>Осталось</translation>
+    </message>
+    <message>
+        <source>No active addresses</source>
+        <translation>Нет активных адресов</translation>
+    </message>
+    <message>
+        <source>No connection</source>
+        <translation>Нет соединения</translation>
+    </message>
+    <message>
+        <source>Stream #</source>
+        <translation>Поток №</translation>
+    </message>
+    <message>
+        <source>Active</source>
+        <translation>Активен</translation>
+    </message>
+    <message>
+        <source>Study, ms</source>
+        <translation>Обучение, мс</translation>
+    </message>
+    <message>
+        <source>Interval, ms</source>
+        <translation>Интервал, мс</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Загрузка</translation>
+    </message>
+    <message>
+        <source>Unicast</source>
+        <translation>Unicast</translation>
+    </message>
+    <message>
+        <source>Multicast</source>
+        <translation>Multicast</translation>
+    </message>
+    <message>
+        <source>Domain auto detection</source>
+        <translation>Автоопределение домена</translation>
+    </message>
+    <message>
+        <source>Domain</source>
+        <translation>Домен</translation>
+    </message>
+    <message>
+        <source>IP PTP Master</source>
+        <translation>IP PTP-мастера</translation>
+    </message>
+    <message>
+        <source>Unicast negotiation</source>
+        <translation>Согласование unicast</translation>
+    </message>
+    <message>
+        <source>Announce interval</source>
+        <translation>Интервал Announce</translation>
+    </message>
+    <message>
+        <source>Sync interval</source>
+        <translation>Интервал Sync</translation>
+    </message>
+    <message>
+        <source>Servers list</source>
+        <translation>Список серверов</translation>
+    </message>
+    <message>
+        <source>Port number</source>
+        <translation>Номер порта</translation>
+    </message>
+    <message>
+        <source>PTP version</source>
+        <translation>Версия PTP</translation>
+    </message>
+    <message>
+        <source>UTC offset</source>
+        <translation>Смещение UTC</translation>
+    </message>
+    <message>
+        <source>Clock class</source>
+        <translation>Класс часов</translation>
+    </message>
+    <message>
+        <source>Clock accuracy</source>
+        <translation>Точность часов</translation>
+    </message>
+    <message>
+        <source>Time source</source>
+        <translation>Источник времени</translation>
+    </message>
+    <message>
+        <source>Priority 1</source>
+        <translation>Приоритет 1</translation>
+    </message>
+    <message>
+        <source>Priority 2</source>
+        <translation>Приоритет 2</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Информация</translation>
+    </message>
+    <message>
+        <source>Rx Frames</source>
+        <translation>Прин. кадры</translation>
+    </message>
+    <message>
+        <source>Announce</source>
+        <translation>Announce</translation>
+    </message>
+    <message>
+        <source>Sync</source>
+        <translation>Sync</translation>
+    </message>
+    <message>
+        <source>Follow Up</source>
+        <translation>Follow Up</translation>
+    </message>
+    <message>
+        <source>Delay Response</source>
+        <translation>Delay Response</translation>
+    </message>
+    <message>
+        <source>Tx Frames</source>
+        <translation>Перед. кадры</translation>
+    </message>
+    <message>
+        <source>Delay Request</source>
+        <translation>Delay Request</translation>
+    </message>
+    <message>
+        <source>Measuring</source>
+        <translation>Измерение</translation>
+    </message>
+    <message>
+        <source>T average</source>
+        <translation>T среднее</translation>
+    </message>
+    <message>
+        <source>Offset</source>
+        <translation>Смещение</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Исходящий</translation>
+    </message>
+    <message>
+        <source>Input</source>
+        <translation>Входящий</translation>
+    </message>
+    <message>
+        <source>Both</source>
+        <translation>Оба</translation>
+    </message>
+    <message>
+        <source>Request</source>
+        <translation>Запрос</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Ответ</translation>
+    </message>
+    <message>
+        <source>Timeout</source>
+        <translation>Тайм-аут</translation>
+    </message>
+    <message>
+        <source>Interrupted</source>
+        <translation>Прерван</translation>
+    </message>
+    <message>
+        <source>No conn.</source>
+        <translation>Нет соед.</translation>
+    </message>
+    <message>
+        <source>timeout</source>
+        <translation>тайм-аут</translation>
+    </message>
+    <message>
+        <source>Passed</source>
+        <translation>Успешно</translation>
+    </message>
+    <message>
+        <source>In progress</source>
+        <translation>Выполняется</translation>
+    </message>
+    <message>
+        <source>Illegal argument</source>
+        <translation>Недопустимый аргумент</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>Not connected</source>
+        <translation>Нет соединения</translation>
+    </message>
 </context>
 <context>
     <name>PTPForm</name>
