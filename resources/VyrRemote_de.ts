@@ -3156,6 +3156,321 @@ Das Programm wird beendet.</translation>
     </message>
 </context>
 <context>
+    <name>ScaleAdjForm</name>
+    <message>
+        <source>Synchronization</source>
+        <translation>Synchronisation</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Common Settings</source>
+        <translation>Allgemeine Einstellungen</translation>
+    </message>
+    <message>
+        <source>Reference</source>
+        <translation>Referenz</translation>
+    </message>
+    <message>
+        <source>Measured</source>
+        <translation>Gemessen</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Dauer</translation>
+    </message>
+    <message>
+        <source>Relative time interval</source>
+        <translation>Relatives Zeitintervall</translation>
+    </message>
+    <message>
+        <source>Run NTP syncr</source>
+        <translation>NTP-Synchr. starten</translation>
+    </message>
+    <message>
+        <source>PTP Settings</source>
+        <translation>PTP-Einstellungen</translation>
+    </message>
+    <message>
+        <source>Domain auto detection</source>
+        <translation>Domäne automatisch erkennen</translation>
+    </message>
+    <message>
+        <source>Domain</source>
+        <translation>Domäne</translation>
+    </message>
+    <message>
+        <source>IP PTP Master</source>
+        <translation>IP des PTP-Masters</translation>
+    </message>
+    <message>
+        <source>Announce interval</source>
+        <translation>Announce-Intervall</translation>
+    </message>
+    <message>
+        <source>Sync interval</source>
+        <translation>Sync-Intervall</translation>
+    </message>
+    <message>
+        <source>Convert PTP time to UTC</source>
+        <translation>PTP-Zeit in UTC umrechnen</translation>
+    </message>
+    <message>
+        <source>PTP Servers List</source>
+        <translation>PTP-Serverliste</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>IP-Adresse</translation>
+    </message>
+    <message>
+        <source>PTP Information</source>
+        <translation>PTP-Informationen</translation>
+    </message>
+    <message>
+        <source>Port number</source>
+        <translation>Portnummer</translation>
+    </message>
+    <message>
+        <source>PTP version</source>
+        <translation>PTP-Version</translation>
+    </message>
+    <message>
+        <source>UTC offset</source>
+        <translation>UTC-Versatz</translation>
+    </message>
+    <message>
+        <source>Clock class</source>
+        <translation>Uhrenklasse</translation>
+    </message>
+    <message>
+        <source>Clock accuracy</source>
+        <translation>Uhrengenauigkeit</translation>
+    </message>
+    <message>
+        <source>Time source</source>
+        <translation>Zeitquelle</translation>
+    </message>
+    <message>
+        <source>Priority 1</source>
+        <translation>Priorität 1</translation>
+    </message>
+    <message>
+        <source>Priority 2</source>
+        <translation>Priorität 2</translation>
+    </message>
+    <message>
+        <source>GPS Data</source>
+        <translation>GPS-Daten</translation>
+    </message>
+    <message>
+        <source>GPS synchronization</source>
+        <translation>GPS-Synchronisation</translation>
+    </message>
+    <message>
+        <source>PPS synchronization</source>
+        <translation>PPS-Synchronisation</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Uhrzeit</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>Breite</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>Länge</translation>
+    </message>
+    <message>
+        <source>PDOP</source>
+        <translation>PDOP</translation>
+    </message>
+    <message>
+        <source>HDOP</source>
+        <translation>HDOP</translation>
+    </message>
+    <message>
+        <source>VDOP</source>
+        <translation>VDOP</translation>
+    </message>
+    <message>
+        <source>Satellites used</source>
+        <translation>Genutzte Satelliten</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>GPS Satellites</source>
+        <translation>GPS-Satelliten</translation>
+    </message>
+    <message>
+        <source>PRN</source>
+        <translation>PRN</translation>
+    </message>
+    <message>
+        <source>Angle</source>
+        <translation>Winkel</translation>
+    </message>
+    <message>
+        <source>Azimuth</source>
+        <translation>Azimut</translation>
+    </message>
+    <message>
+        <source>SNR</source>
+        <translation>SNR</translation>
+    </message>
+    <message>
+        <source>Use</source>
+        <translation>Genutzt</translation>
+    </message>
+    <message>
+        <source>NTP Settings</source>
+        <translation>NTP-Einstellungen</translation>
+    </message>
+    <message>
+        <source>Server 1</source>
+        <translation>Server 1</translation>
+    </message>
+    <message>
+        <source>UDP port</source>
+        <translation>UDP-Port</translation>
+    </message>
+    <message>
+        <source>Interval, s</source>
+        <translation>Intervall, s</translation>
+    </message>
+    <message>
+        <source>Server 2</source>
+        <translation>Server 2</translation>
+    </message>
+    <message>
+        <source>NTP Information</source>
+        <translation>NTP-Informationen</translation>
+    </message>
+    <message>
+        <source>NTP version</source>
+        <translation>NTP-Version</translation>
+    </message>
+    <message>
+        <source>Stratum</source>
+        <translation>Stratum</translation>
+    </message>
+    <message>
+        <source>Poll interval</source>
+        <translation>Abfrageintervall</translation>
+    </message>
+    <message>
+        <source>Precision</source>
+        <translation>Genauigkeit</translation>
+    </message>
+    <message>
+        <source>Root delay</source>
+        <translation>Root-Verzögerung</translation>
+    </message>
+    <message>
+        <source>Root dispersion</source>
+        <translation>Root-Streuung</translation>
+    </message>
+    <message>
+        <source>Ref. identifier</source>
+        <translation>Ref.-Kennung</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Ergebnisse</translation>
+    </message>
+    <message>
+        <source>Elapsed</source>
+        <translation>Vergangen</translation>
+    </message>
+    <message>
+        <source>Estimated</source>
+        <translation>Verbleibend</translation>
+    </message>
+    <message>
+        <source>∆Ph instant</source>
+        <translation>∆Ph aktuell</translation>
+    </message>
+    <message>
+        <source>∆Ph min</source>
+        <translation>∆Ph min.</translation>
+    </message>
+    <message>
+        <source>∆Ph average</source>
+        <translation>∆Ph Mittel</translation>
+    </message>
+    <message>
+        <source>∆Ph max</source>
+        <translation>∆Ph max.</translation>
+    </message>
+    <message>
+        <source>Time/Date diff.</source>
+        <translation>Differenz Zeit/Datum</translation>
+    </message>
+    <message>
+        <source>Refer. Time/Date</source>
+        <translation>Ref. Zeit/Datum</translation>
+    </message>
+    <message>
+        <source>Meas. Time/Date</source>
+        <translation>Gem. Zeit/Datum</translation>
+    </message>
+    <message>
+        <source>Start A-&gt;A</source>
+        <translation>Start A-&gt;A</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation>Bericht speichern</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>Server</source>
+        <translation>Server</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keiner</translation>
+    </message>
+</context>
+<context>
     <name>StatsForm</name>
     <message>
         <source>Statistics</source>

@@ -3156,6 +3156,321 @@ Program is now closed.</source>
     </message>
 </context>
 <context>
+    <name>ScaleAdjForm</name>
+    <message>
+        <source>Synchronization</source>
+        <translation>Синхронизация</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>Common Settings</source>
+        <translation>Общие настройки</translation>
+    </message>
+    <message>
+        <source>Reference</source>
+        <translation>Опорный</translation>
+    </message>
+    <message>
+        <source>Measured</source>
+        <translation>Измеряемый</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Длительность</translation>
+    </message>
+    <message>
+        <source>Relative time interval</source>
+        <translation>Относительный интервал времени</translation>
+    </message>
+    <message>
+        <source>Run NTP syncr</source>
+        <translation>Синхр. по NTP</translation>
+    </message>
+    <message>
+        <source>PTP Settings</source>
+        <translation>Настройки PTP</translation>
+    </message>
+    <message>
+        <source>Domain auto detection</source>
+        <translation>Автоопределение домена</translation>
+    </message>
+    <message>
+        <source>Domain</source>
+        <translation>Домен</translation>
+    </message>
+    <message>
+        <source>IP PTP Master</source>
+        <translation>IP ведущего PTP</translation>
+    </message>
+    <message>
+        <source>Announce interval</source>
+        <translation>Интервал Announce</translation>
+    </message>
+    <message>
+        <source>Sync interval</source>
+        <translation>Интервал Sync</translation>
+    </message>
+    <message>
+        <source>Convert PTP time to UTC</source>
+        <translation>Переводить время PTP в UTC</translation>
+    </message>
+    <message>
+        <source>PTP Servers List</source>
+        <translation>Список серверов PTP</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Имя</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>IP-адрес</translation>
+    </message>
+    <message>
+        <source>PTP Information</source>
+        <translation>Информация PTP</translation>
+    </message>
+    <message>
+        <source>Port number</source>
+        <translation>Номер порта</translation>
+    </message>
+    <message>
+        <source>PTP version</source>
+        <translation>Версия PTP</translation>
+    </message>
+    <message>
+        <source>UTC offset</source>
+        <translation>Смещение UTC</translation>
+    </message>
+    <message>
+        <source>Clock class</source>
+        <translation>Класс часов</translation>
+    </message>
+    <message>
+        <source>Clock accuracy</source>
+        <translation>Точность часов</translation>
+    </message>
+    <message>
+        <source>Time source</source>
+        <translation>Источник времени</translation>
+    </message>
+    <message>
+        <source>Priority 1</source>
+        <translation>Приоритет 1</translation>
+    </message>
+    <message>
+        <source>Priority 2</source>
+        <translation>Приоритет 2</translation>
+    </message>
+    <message>
+        <source>GPS Data</source>
+        <translation>Данные GPS</translation>
+    </message>
+    <message>
+        <source>GPS synchronization</source>
+        <translation>Синхронизация GPS</translation>
+    </message>
+    <message>
+        <source>PPS synchronization</source>
+        <translation>Синхронизация PPS</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Дата</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Время</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>Широта</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>Долгота</translation>
+    </message>
+    <message>
+        <source>PDOP</source>
+        <translation>PDOP</translation>
+    </message>
+    <message>
+        <source>HDOP</source>
+        <translation>HDOP</translation>
+    </message>
+    <message>
+        <source>VDOP</source>
+        <translation>VDOP</translation>
+    </message>
+    <message>
+        <source>Satellites used</source>
+        <translation>Использовано спутников</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Значение</translation>
+    </message>
+    <message>
+        <source>GPS Satellites</source>
+        <translation>Спутники GPS</translation>
+    </message>
+    <message>
+        <source>PRN</source>
+        <translation>PRN</translation>
+    </message>
+    <message>
+        <source>Angle</source>
+        <translation>Угол</translation>
+    </message>
+    <message>
+        <source>Azimuth</source>
+        <translation>Азимут</translation>
+    </message>
+    <message>
+        <source>SNR</source>
+        <translation>С/Ш</translation>
+    </message>
+    <message>
+        <source>Use</source>
+        <translation>Исп.</translation>
+    </message>
+    <message>
+        <source>NTP Settings</source>
+        <translation>Настройки NTP</translation>
+    </message>
+    <message>
+        <source>Server 1</source>
+        <translation>Сервер 1</translation>
+    </message>
+    <message>
+        <source>UDP port</source>
+        <translation>Порт UDP</translation>
+    </message>
+    <message>
+        <source>Interval, s</source>
+        <translation>Интервал, с</translation>
+    </message>
+    <message>
+        <source>Server 2</source>
+        <translation>Сервер 2</translation>
+    </message>
+    <message>
+        <source>NTP Information</source>
+        <translation>Информация NTP</translation>
+    </message>
+    <message>
+        <source>NTP version</source>
+        <translation>Версия NTP</translation>
+    </message>
+    <message>
+        <source>Stratum</source>
+        <translation>Стратум</translation>
+    </message>
+    <message>
+        <source>Poll interval</source>
+        <translation>Интервал опроса</translation>
+    </message>
+    <message>
+        <source>Precision</source>
+        <translation>Точность</translation>
+    </message>
+    <message>
+        <source>Root delay</source>
+        <translation>Корневая задержка</translation>
+    </message>
+    <message>
+        <source>Root dispersion</source>
+        <translation>Корневая дисперсия</translation>
+    </message>
+    <message>
+        <source>Ref. identifier</source>
+        <translation>Опорный идентиф.</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Результаты</translation>
+    </message>
+    <message>
+        <source>Elapsed</source>
+        <translation>Прошло</translation>
+    </message>
+    <message>
+        <source>Estimated</source>
+        <translation>Осталось</translation>
+    </message>
+    <message>
+        <source>∆Ph instant</source>
+        <translation>∆Ф текущая</translation>
+    </message>
+    <message>
+        <source>∆Ph min</source>
+        <translation>∆Ф мин.</translation>
+    </message>
+    <message>
+        <source>∆Ph average</source>
+        <translation>∆Ф средняя</translation>
+    </message>
+    <message>
+        <source>∆Ph max</source>
+        <translation>∆Ф макс.</translation>
+    </message>
+    <message>
+        <source>Time/Date diff.</source>
+        <translation>Разница времени/даты</translation>
+    </message>
+    <message>
+        <source>Refer. Time/Date</source>
+        <translation>Опорн. время/дата</translation>
+    </message>
+    <message>
+        <source>Meas. Time/Date</source>
+        <translation>Измер. время/дата</translation>
+    </message>
+    <message>
+        <source>Start A-&gt;A</source>
+        <translation>Старт A-&gt;A</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Стоп</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Применить</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Сброс</translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation>Сохранить отчёт</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>с</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Да</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>Server</source>
+        <translation>Сервер</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Нет</translation>
+    </message>
+</context>
+<context>
     <name>StatsForm</name>
     <message>
         <source>Statistics</source>

@@ -23,6 +23,7 @@
 #include "portstatus.h"
 #include "ptpform.h"
 #include "rfcform.h"
+#include "scaleadjform.h"
 #include "serialport.h"
 #include "tcpipform.h"
 #include "testform.h"
@@ -239,6 +240,7 @@ void MainForm::createForms()
     formList[FormIfset] = new IfsetForm(&device);
     formList[FormTcpIp] = new TCPIPForm(&device);
     formList[FormPtp] = new PTPForm(&device);
+    formList[FormScaleAdj] = new ScaleAdjForm(&device);
 }
 
 bool MainForm::checkUser(const QString &login, const QString &password)

@@ -59,8 +59,11 @@ int main(int argc, char *argv[])
     SimResponder *responder = parser.isSet(updateOption)
             ? static_cast<SimResponder *>(new SimUpdateResponder(quint8(type)))
             : static_cast<SimResponder *>(new SimRemoteResponder(quint8(type)));
-    if (!parser.isSet(updateOption))
-        static_cast<SimRemoteResponder *>(responder)->realistic = true;
+    if (!parser.isSet(updateOption)) {
+        auto *remote = static_cast<SimRemoteResponder *>(responder);
+        remote->realistic = true;
+        remote->status.syncSources = SimSyncSources;
+    }
     SimTester sim(responder);
     sim.setVerbose(parser.isSet(verboseOption));
 

@@ -7,3 +7,7 @@
 // release VyrRemote is built for, so that a first start shows no release
 // warning. SimRemoteResponder's own default (type 0) is the tests'.
 constexpr quint8 SimDefaultDeviceType = 8;
+
+// The time sources vyrsim reports as usable (bit n: source n): PTP, GPS and
+// both NTP servers, so that the synchronisation form offers a choice.
+constexpr quint32 SimSyncSources = (1u << 2) | (1u << 3) | (1u << 4) | (1u << 5);
