@@ -2494,6 +2494,170 @@ Geben Sie vier Zahlen von 0 bis 255 ein, durch Punkte getrennt.</translation>
         <source>Not connected</source>
         <translation>Nicht verbunden</translation>
     </message>
+    <message>
+        <source>SYNC report</source>
+        <translation>SYNC-Bericht</translation>
+    </message>
+    <message>
+        <source>Reference</source>
+        <translation>Referenz</translation>
+    </message>
+    <message>
+        <source>Measured</source>
+        <translation>Gemessen</translation>
+    </message>
+    <message>
+        <source>Relative time interval</source>
+        <translation>Relatives Zeitintervall</translation>
+    </message>
+    <message>
+        <source>PTP settings</source>
+        <translation>PTP-Einstellungen</translation>
+    </message>
+    <message>
+        <source>Convert PTP time to UTC</source>
+        <translation>PTP-Zeit in UTC umrechnen</translation>
+    </message>
+    <message>
+        <source>PTP servers list</source>
+        <translation>PTP-Serverliste</translation>
+    </message>
+    <message>
+        <source>PTP information</source>
+        <translation>PTP-Informationen</translation>
+    </message>
+    <message>
+        <source>GPS sync</source>
+        <translation>GPS-Synchr.</translation>
+    </message>
+    <message>
+        <source>PPS sync</source>
+        <translation>PPS-Synchr.</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Uhrzeit</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>Breite</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>Länge</translation>
+    </message>
+    <message>
+        <source>Used satellites</source>
+        <translation>Genutzte Satelliten</translation>
+    </message>
+    <message>
+        <source>GPS data</source>
+        <translation>GPS-Daten</translation>
+    </message>
+    <message>
+        <source>GPS satellites</source>
+        <translation>GPS-Satelliten</translation>
+    </message>
+    <message>
+        <source>PRN</source>
+        <translation>PRN</translation>
+    </message>
+    <message>
+        <source>Angle</source>
+        <translation>Winkel</translation>
+    </message>
+    <message>
+        <source>Azimuth</source>
+        <translation>Azimut</translation>
+    </message>
+    <message>
+        <source>SNR</source>
+        <translation>SNR</translation>
+    </message>
+    <message>
+        <source>Use</source>
+        <translation>Genutzt</translation>
+    </message>
+    <message>
+        <source>NTP 1 Settings</source>
+        <translation>NTP-1-Einstellungen</translation>
+    </message>
+    <message>
+        <source>NTP 2 Settings</source>
+        <translation>NTP-2-Einstellungen</translation>
+    </message>
+    <message>
+        <source>UDP port</source>
+        <translation>UDP-Port</translation>
+    </message>
+    <message>
+        <source>Interval, s</source>
+        <translation>Intervall, s</translation>
+    </message>
+    <message>
+        <source>NTP version</source>
+        <translation>NTP-Version</translation>
+    </message>
+    <message>
+        <source>Stratum</source>
+        <translation>Stratum</translation>
+    </message>
+    <message>
+        <source>Poll interval</source>
+        <translation>Abfrageintervall</translation>
+    </message>
+    <message>
+        <source>Precision</source>
+        <translation>Genauigkeit</translation>
+    </message>
+    <message>
+        <source>Root delay</source>
+        <translation>Root-Verzögerung</translation>
+    </message>
+    <message>
+        <source>Root dispersion</source>
+        <translation>Root-Streuung</translation>
+    </message>
+    <message>
+        <source>Ref. identifier</source>
+        <translation>Ref.-Kennung</translation>
+    </message>
+    <message>
+        <source>NTP 1 Information</source>
+        <translation>NTP-1-Informationen</translation>
+    </message>
+    <message>
+        <source>NTP 2 Information</source>
+        <translation>NTP-2-Informationen</translation>
+    </message>
+    <message>
+        <source>ΔPh inst.</source>
+        <translation>ΔPh aktuell</translation>
+    </message>
+    <message>
+        <source>ΔPh min</source>
+        <translation>ΔPh min.</translation>
+    </message>
+    <message>
+        <source>ΔPh aver.</source>
+        <translation>ΔPh Mittel</translation>
+    </message>
+    <message>
+        <source>ΔPh max</source>
+        <translation>ΔPh max.</translation>
+    </message>
+    <message>
+        <source>Time/Date diff.</source>
+        <translation>Differenz Zeit/Datum</translation>
+    </message>
+    <message>
+        <source>Base T/D</source>
+        <translation>Ref. Zeit/Datum</translation>
+    </message>
+    <message>
+        <source>Meas. T/D</source>
+        <translation>Gem. Zeit/Datum</translation>
+    </message>
 </context>
 <context>
     <name>PTPForm</name>

@@ -2494,6 +2494,170 @@ Enter four numbers from 0 to 255 separated by dots.</source>
         <source>Not connected</source>
         <translation>Нет соединения</translation>
     </message>
+    <message>
+        <source>SYNC report</source>
+        <translation>Отчёт о синхронизации</translation>
+    </message>
+    <message>
+        <source>Reference</source>
+        <translation>Опорный</translation>
+    </message>
+    <message>
+        <source>Measured</source>
+        <translation>Измеряемый</translation>
+    </message>
+    <message>
+        <source>Relative time interval</source>
+        <translation>Относительный интервал времени</translation>
+    </message>
+    <message>
+        <source>PTP settings</source>
+        <translation>Настройки PTP</translation>
+    </message>
+    <message>
+        <source>Convert PTP time to UTC</source>
+        <translation>Переводить время PTP в UTC</translation>
+    </message>
+    <message>
+        <source>PTP servers list</source>
+        <translation>Список серверов PTP</translation>
+    </message>
+    <message>
+        <source>PTP information</source>
+        <translation>Информация PTP</translation>
+    </message>
+    <message>
+        <source>GPS sync</source>
+        <translation>Синхр. GPS</translation>
+    </message>
+    <message>
+        <source>PPS sync</source>
+        <translation>Синхр. PPS</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Время</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>Широта</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>Долгота</translation>
+    </message>
+    <message>
+        <source>Used satellites</source>
+        <translation>Использовано спутников</translation>
+    </message>
+    <message>
+        <source>GPS data</source>
+        <translation>Данные GPS</translation>
+    </message>
+    <message>
+        <source>GPS satellites</source>
+        <translation>Спутники GPS</translation>
+    </message>
+    <message>
+        <source>PRN</source>
+        <translation>PRN</translation>
+    </message>
+    <message>
+        <source>Angle</source>
+        <translation>Угол</translation>
+    </message>
+    <message>
+        <source>Azimuth</source>
+        <translation>Азимут</translation>
+    </message>
+    <message>
+        <source>SNR</source>
+        <translation>С/Ш</translation>
+    </message>
+    <message>
+        <source>Use</source>
+        <translation>Исп.</translation>
+    </message>
+    <message>
+        <source>NTP 1 Settings</source>
+        <translation>Настройки NTP 1</translation>
+    </message>
+    <message>
+        <source>NTP 2 Settings</source>
+        <translation>Настройки NTP 2</translation>
+    </message>
+    <message>
+        <source>UDP port</source>
+        <translation>Порт UDP</translation>
+    </message>
+    <message>
+        <source>Interval, s</source>
+        <translation>Интервал, с</translation>
+    </message>
+    <message>
+        <source>NTP version</source>
+        <translation>Версия NTP</translation>
+    </message>
+    <message>
+        <source>Stratum</source>
+        <translation>Стратум</translation>
+    </message>
+    <message>
+        <source>Poll interval</source>
+        <translation>Интервал опроса</translation>
+    </message>
+    <message>
+        <source>Precision</source>
+        <translation>Точность</translation>
+    </message>
+    <message>
+        <source>Root delay</source>
+        <translation>Корневая задержка</translation>
+    </message>
+    <message>
+        <source>Root dispersion</source>
+        <translation>Корневая дисперсия</translation>
+    </message>
+    <message>
+        <source>Ref. identifier</source>
+        <translation>Опорный идентиф.</translation>
+    </message>
+    <message>
+        <source>NTP 1 Information</source>
+        <translation>Информация NTP 1</translation>
+    </message>
+    <message>
+        <source>NTP 2 Information</source>
+        <translation>Информация NTP 2</translation>
+    </message>
+    <message>
+        <source>ΔPh inst.</source>
+        <translation>ΔФ текущая</translation>
+    </message>
+    <message>
+        <source>ΔPh min</source>
+        <translation>ΔФ мин.</translation>
+    </message>
+    <message>
+        <source>ΔPh aver.</source>
+        <translation>ΔФ средняя</translation>
+    </message>
+    <message>
+        <source>ΔPh max</source>
+        <translation>ΔФ макс.</translation>
+    </message>
+    <message>
+        <source>Time/Date diff.</source>
+        <translation>Разница времени/даты</translation>
+    </message>
+    <message>
+        <source>Base T/D</source>
+        <translation>Опорн. время/дата</translation>
+    </message>
+    <message>
+        <source>Meas. T/D</source>
+        <translation>Измер. время/дата</translation>
+    </message>
 </context>
 <context>
     <name>PTPForm</name>

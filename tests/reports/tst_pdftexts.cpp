@@ -14,6 +14,7 @@
 #include "reportfixture.h"
 #include "sfprecords.h"
 #include "statsrecords.h"
+#include "syncrecords.h"
 #include "trafficrecords.h"
 
 #include <QTranslator>
@@ -277,6 +278,49 @@ QByteArray longPtp()
     return withLongHeading(ReportFixture(TestPtp)).settings(s).results(r).bytes();
 }
 
+QByteArray longSync()
+{
+    sync_settings_t s{};
+    s.reference = 9;   // "No source", the longest source text
+    s.measured = SyncSourceNtp2;
+    s.duration = 0xFFFFFFFF;
+    s.relative_time_interval = 1;
+    s.ptp.domain = 255;
+    s.ptp.master_ip = 0xFFFFFFFF;
+    s.ptp.announce_interval = s.ptp.sync_interval = -128;
+    for (uint32_t &server : s.servers)
+        server = 0xFFFFFFFF;
+    s.ntp1_ip = s.ntp2_ip = 0xFFFFFFFF;
+    s.ntp1_port = s.ntp2_port = s.ntp1_interval = s.ntp2_interval = 65535;
+    gps_info_t &g = s.gps;
+    g.gps_sync = 1;
+    g.gps_time = 0xFFFFFFFF;
+    g.latitude = g.longitude = -123456.789f;
+    g.hemisphere = 1;
+    g.pdop = g.hdop = g.vdop = -1.23457e+30f;
+    g.satellites_used = 0xFFFFFFFF;
+    for (gps_satellite_t &sat : g.satellites)
+        sat = gps_satellite_t{255, 255, 65535, 255, 0};
+    g.satellite_count = GpsSatelliteCapacity;
+    sync_results_t r{};
+    r.elapsed_time = 1;
+    r.phase_instant = r.phase_average = r.phase_min = r.phase_max = std::numeric_limits<int32_t>::min() + 1;
+    r.reference_time = 1;
+    r.measured_time = 0xFFFFFFFF;
+    r.master.master_ip = 0xFFFFFFFF;
+    r.master.port_number = 65535;
+    r.master.utc_offset = -32768;
+    r.master.announce_interval = r.master.sync_interval = -128;
+    for (ntp_server_info_t *n : {&r.ntp1, &r.ntp2}) {
+        n->server_ip = 0xFFFFFFFF;
+        n->version = n->stratum = n->poll = 255;
+        n->precision = -128;
+        n->root_delay = n->root_dispersion = 0xFFFF8000u;   // -32768 + 0.99998
+        std::memset(n->reference_id, 0xFF, sizeof n->reference_id);
+    }
+    return withLongHeading(ReportFixture(TestSync)).settings(s).results(r).bytes();
+}
+
 } // namespace
 
 class TestPdfTexts : public QObject
@@ -315,6 +359,7 @@ void TestPdfTexts::textsStayInTheirCells_data()
         QTest::addRow("%s DNS, passed", language) << QString::fromLatin1(language) << longDns(1);
         QTest::addRow("%s IP scanner", language) << QString::fromLatin1(language) << longIpScanner();
         QTest::addRow("%s PTP", language) << QString::fromLatin1(language) << longPtp();
+        QTest::addRow("%s synchronisation", language) << QString::fromLatin1(language) << longSync();
     }
 }
 

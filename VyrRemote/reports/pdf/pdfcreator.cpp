@@ -71,6 +71,8 @@ const PDFCreator::Frame PDFCreator::Frames[] = {
      {&PDFCreator::drawIpScannerSettings, &PDFCreator::drawIpScannerResults}},
     {TestPtp, QT_TRANSLATE_NOOP("PDFCreator", "PTP test report"), FirstPage::Shared,
      {&PDFCreator::drawPtpSettings, &PDFCreator::drawPtpResults}},
+    {TestSync, QT_TRANSLATE_NOOP("PDFCreator", "SYNC report"), FirstPage::Shared,
+     {&PDFCreator::drawSyncSettings, &PDFCreator::drawSyncResults}},
 };
 
 PDFCreator::PDFCreator(QObject *parent)
@@ -237,6 +239,15 @@ void PDFCreator::breakPage(int x, int &y)
     m_painter->drawText(x + PageNumberOffset, pageHeight() - PageNumberRise, QString::number(m_pageNumber++));
     newPage();
     y = pageHeight() / 15;
+}
+
+int PDFCreator::drawBlock(int x, int &y, const QString &title, int keepRows, const QColor &fill,
+                          const std::function<void(int x, int &y)> &rows)
+{
+    drawSectionTitle(x, y, title, keepRows, fill);
+    const int top = y - RowHeight;
+    rows(x, y);
+    return top;
 }
 
 void PDFCreator::drawCellText(int left, int width, int top, const QString &text)

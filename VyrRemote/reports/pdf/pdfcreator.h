@@ -20,6 +20,8 @@ struct flow_settings_t;
 struct flow_stats_t;
 struct header_settings_t;
 struct multi_settings_t;
+struct ptp_client_settings_t;
+struct ptp_master_info_t;
 struct sfp_info_t;
 class QPainter;
 class QPdfWriter;
@@ -110,6 +112,11 @@ private:
     void drawSectionTitle(int x, int &y, const QString &title, int keepRows, const QColor &fill);
     // Numbers the page being left (below x) and goes on at the top of the next.
     void breakPage(int x, int &y);
+    // A block: its title at x keeping keepRows, then rows(x, y). Returns the
+    // top of the title, below any page break the title made, where a block
+    // beside it starts.
+    int drawBlock(int x, int &y, const QString &title, int keepRows, const QColor &fill,
+                  const std::function<void(int x, int &y)> &rows);
     void drawTextRow(int x, int &y, const QString &label, const QString &value, bool greyed = false);
     void drawRatioTextRow(int x, int &y, const QString &label, const QString &value, float ratio);
     void drawCheckRow(int x, int &y, const QString &label, bool flag);
@@ -171,6 +178,16 @@ private:
     void drawIpScannerResults(int x, int &y, const ReportFile &report);
     void drawPtpSettings(int x, int &y, const ReportFile &report);
     void drawPtpResults(int x, int &y, const ReportFile &report);
+    void drawSyncSettings(int x, int &y, const ReportFile &report);
+    void drawSyncResults(int x, int &y, const ReportFile &report);
+    // What the PTP and synchronisation reports show alike: the client's
+    // mode check rows, its other settings rows (domain to sync interval),
+    // the tester's server list and the master's thirteen rows.
+    static constexpr int PtpServerListEntries = 10;
+    void drawPtpModeRows(int x, int &y, const ptp_client_settings_t &client);
+    void drawPtpClientRows(int x, int &y, const ptp_client_settings_t &client);
+    void drawPtpServerList(int x, int &y, const QString &title, const uint32_t (&servers)[PtpServerListEntries]);
+    void drawPtpMasterInfo(int x, int &y, const QString &title, const ptp_master_info_t &master);
 
     std::unique_ptr<QSaveFile> m_file;      // exist only between beginDocument
     std::unique_ptr<QPdfWriter> m_writer;   // and endDocument

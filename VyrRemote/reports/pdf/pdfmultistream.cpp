@@ -33,10 +33,8 @@ void PDFCreator::drawStreamBlocks(int x, int &y, const multi_settings_t &setting
     for (int k = 0; k < MultiStreamCount; ++k) {
         if (!settings.streams[k].active)
             continue;
-        const int column = left ? x : right;
-        drawSectionTitle(column, y, tr("Stream #") + QString::number(k + 1), keepRows, GreyFill);
-        const int top = y - RowHeight;   // below any page break the title made
-        rows(column, y, k);
+        const int top = drawBlock(left ? x : right, y, tr("Stream #") + QString::number(k + 1), keepRows, GreyFill,
+                                  [&](int column, int &row) { rows(column, row, k); });
         if (left) {
             below = y + RowHeight;
             y = top;

@@ -1,6 +1,7 @@
 // Body of the PTP test report (test id 7): the client settings and the
 // tester's server list, then what the master announced, the PTP messages
-// counted and the measured delays.
+// counted and the measured delays. The PTP sections the synchronisation
+// report shows as well are drawn here for both.
 
 #include "pdfcreator.h"
 
@@ -11,31 +12,61 @@
 static_assert(sizeof(ptp_settings_t) == testSettingsSize(TestPtp), "PTP settings in a report");
 static_assert(sizeof(ptp_results_t) == testResultsSize(TestPtp), "PTP results in a report");
 
-void PDFCreator::drawPtpSettings(int x, int &y, const ReportFile &report)
+void PDFCreator::drawPtpModeRows(int x, int &y, const ptp_client_settings_t &client)
 {
-    const ptp_settings_t s = report.settings<ptp_settings_t>();
-    const ptp_client_settings_t &c = s.client;
-    drawSectionTitle(x, y, tr("Settings"), 10, SectionFill);
     // A mode byte other than 0 or 1 checks neither.
-    drawCheckRow(x, y, tr("Unicast"), c.mode == PtpModeUnicast);
-    drawCheckRow(x, y, tr("Multicast"), c.mode == PtpModeMulticast);
-    drawTextRow(x, y, tr("Duration"), secondsToString(s.duration));
-    drawCheckRow(x, y, tr("Domain auto detection"), c.auto_domain);
-    drawTextRow(x, y, tr("Domain"), QString::number(c.domain), c.auto_domain != 0);
-    drawTextRow(x, y, tr("IP PTP Master"), ipToString(c.master_ip));
-    drawCheckRow(x, y, tr("Unicast negotiation"), c.unicast_negotiation);
-    // The intervals are the client's own only in unicast with negotiation.
-    const bool intervalsUnused = c.mode == PtpModeMulticast || c.unicast_negotiation != 1;
-    drawTextRow(x, y, tr("Announce interval"), QString::number(c.announce_interval), intervalsUnused);
-    drawTextRow(x, y, tr("Sync interval"), QString::number(c.sync_interval), intervalsUnused);
-    y += RowHeight;
+    drawCheckRow(x, y, tr("Unicast"), client.mode == PtpModeUnicast);
+    drawCheckRow(x, y, tr("Multicast"), client.mode == PtpModeMulticast);
+}
 
-    drawSectionTitle(x, y, tr("Servers list"), 11, SectionFill);
-    for (int i = 0; i < PtpServerCount; ++i) {
-        const PtpServerRow row = ptpServerRow(i, s.servers[i]);
+void PDFCreator::drawPtpClientRows(int x, int &y, const ptp_client_settings_t &client)
+{
+    drawCheckRow(x, y, tr("Domain auto detection"), client.auto_domain);
+    drawTextRow(x, y, tr("Domain"), QString::number(client.domain), client.auto_domain != 0);
+    drawTextRow(x, y, tr("IP PTP Master"), ipToString(client.master_ip));
+    drawCheckRow(x, y, tr("Unicast negotiation"), client.unicast_negotiation);
+    // The intervals are the client's own only in unicast with negotiation.
+    const bool intervalsUnused = client.mode == PtpModeMulticast || client.unicast_negotiation != 1;
+    drawTextRow(x, y, tr("Announce interval"), QString::number(client.announce_interval), intervalsUnused);
+    drawTextRow(x, y, tr("Sync interval"), QString::number(client.sync_interval), intervalsUnused);
+}
+
+void PDFCreator::drawPtpServerList(int x, int &y, const QString &title,
+                                   const uint32_t (&servers)[PtpServerListEntries])
+{
+    static_assert(PtpServerCount == PtpServerListEntries, "the PTP test's server list");
+    drawSectionTitle(x, y, title, 11, SectionFill);
+    for (int i = 0; i < PtpServerListEntries; ++i) {
+        const PtpServerRow row = ptpServerRow(i, servers[i]);
         drawThreeColumnRow(x, y, QString::number(i + 1), row.name, row.address);
     }
     y += RowHeight;
+}
+
+void PDFCreator::drawPtpMasterInfo(int x, int &y, const QString &title, const ptp_master_info_t &master)
+{
+    static const char *const labels[PtpInfoRows] = {
+        QT_TR_NOOP("Announce interval"), QT_TR_NOOP("Sync interval"), QT_TR_NOOP("IP address"), "ID",
+        QT_TR_NOOP("Port number"), QT_TR_NOOP("Domain"), QT_TR_NOOP("PTP version"), QT_TR_NOOP("UTC offset"),
+        QT_TR_NOOP("Clock class"), QT_TR_NOOP("Clock accuracy"), QT_TR_NOOP("Time source"),
+        QT_TR_NOOP("Priority 1"), QT_TR_NOOP("Priority 2"),
+    };
+    const PtpMasterInfoView v = ptpMasterInfoView(&master);
+    drawSectionTitle(x, y, title, 14, SectionFill);
+    for (int row = 0; row < PtpInfoRows; ++row)
+        drawTextRow(x, y, row == PtpRowId ? QLatin1String(labels[row]) : tr(labels[row]), v.row[row]);
+    y += RowHeight;
+}
+
+void PDFCreator::drawPtpSettings(int x, int &y, const ReportFile &report)
+{
+    const ptp_settings_t s = report.settings<ptp_settings_t>();
+    drawSectionTitle(x, y, tr("Settings"), 10, SectionFill);
+    drawPtpModeRows(x, y, s.client);
+    drawTextRow(x, y, tr("Duration"), secondsToString(s.duration));
+    drawPtpClientRows(x, y, s.client);
+    y += RowHeight;
+    drawPtpServerList(x, y, tr("Servers list"), s.servers);
 }
 
 void PDFCreator::drawPtpResults(int x, int &y, const ReportFile &report)
@@ -45,17 +76,7 @@ void PDFCreator::drawPtpResults(int x, int &y, const ReportFile &report)
     const PtpResultsView v = ptpResultsView(&s, &r);
     drawSectionTitle(x, y, tr("Results"), 31, SectionFill);
     y += RowHeight;
-
-    static const char *const infoLabels[PtpInfoRows] = {
-        QT_TR_NOOP("Announce interval"), QT_TR_NOOP("Sync interval"), QT_TR_NOOP("IP address"), "ID",
-        QT_TR_NOOP("Port number"), QT_TR_NOOP("Domain"), QT_TR_NOOP("PTP version"), QT_TR_NOOP("UTC offset"),
-        QT_TR_NOOP("Clock class"), QT_TR_NOOP("Clock accuracy"), QT_TR_NOOP("Time source"),
-        QT_TR_NOOP("Priority 1"), QT_TR_NOOP("Priority 2"),
-    };
-    drawSectionTitle(x, y, tr("Information"), 14, SectionFill);
-    for (int row = 0; row < PtpInfoRows; ++row)
-        drawTextRow(x, y, row == PtpRowId ? QLatin1String(infoLabels[row]) : tr(infoLabels[row]), v.info.row[row]);
-    y += RowHeight;
+    drawPtpMasterInfo(x, y, tr("Information"), r.master);
 
     drawSectionTitle(x, y, tr("Statistics"), 8, SectionFill);
     drawTextRow(x, y, tr("Rx Frames"), v.rx[PtpRowRxFrames]);
