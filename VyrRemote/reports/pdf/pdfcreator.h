@@ -154,7 +154,7 @@ private:
     void drawOpticalReport(int x, int &y, const ReportFile &report);
     void drawOpticalResults(int x, int &y, const sfp_info_t &info, port_t port);
 
-    // multistream, asymmetric traffic, IP tools, PTP
+    // multistream, asymmetric traffic, IP tools, PTP, synchronisation
     void drawMultistreamSettings(int x, int &y, const ReportFile &report);
     void drawMultistreamResults(int x, int &y, const ReportFile &report);
     // The active streams' blocks two to a row, each opened by its "Stream #"
