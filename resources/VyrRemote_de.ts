@@ -2173,6 +2173,506 @@ Geben Sie vier Zahlen von 0 bis 255 ein, durch Punkte getrennt.</translation>
         <source>Fiber</source>
         <translation>Glasfaser</translation>
     </message>
+    <message>
+        <source>Output stream settings</source>
+        <translation>Einstellungen Ausgangsstrom</translation>
+    </message>
+    <message>
+        <source>Input stream settings</source>
+        <translation>Einstellungen Eingangsstrom</translation>
+    </message>
+    <message>
+        <source>Common settings</source>
+        <translation>Allgemeine Einstellungen</translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <translation>Richtung</translation>
+    </message>
+    <message>
+        <source>Rate </source>
+        <translation>Rate </translation>
+    </message>
+    <message>
+        <source>Packet size, b</source>
+        <translation>Paketgröße, B</translation>
+    </message>
+    <message>
+        <source>Output stream statistics</source>
+        <translation>Statistik Ausgangsstrom</translation>
+    </message>
+    <message>
+        <source>Input stream statistics</source>
+        <translation>Statistik Eingangsstrom</translation>
+    </message>
+    <message>
+        <source>Tx byte</source>
+        <translation>Tx-Bytes</translation>
+    </message>
+    <message>
+        <source>Multistream test report</source>
+        <translation>Bericht Multistream-Test</translation>
+    </message>
+    <message>
+        <source>Asymetric trafic test report</source>
+        <translation>Bericht asymmetrischer Verkehrstest</translation>
+    </message>
+    <message>
+        <source>Ping test report</source>
+        <translation>Bericht Ping-Test</translation>
+    </message>
+    <message>
+        <source>Trace test report</source>
+        <translation>Bericht Trace-Route-Test</translation>
+    </message>
+    <message>
+        <source>DNS test report</source>
+        <translation>Bericht DNS-Test</translation>
+    </message>
+    <message>
+        <source>Test IP scanner report</source>
+        <translation>Bericht IP-Scanner</translation>
+    </message>
+    <message>
+        <source>PTP test report</source>
+        <translation>Bericht PTP-Test</translation>
+    </message>
+    <message>
+        <source>SYNC report</source>
+        <translation>SYNC-Bericht</translation>
+    </message>
+    <message>
+        <source>Pause, ms</source>
+        <translation>Pause, ms</translation>
+    </message>
+    <message>
+        <source>Frame</source>
+        <translation>Frame</translation>
+    </message>
+    <message>
+        <source>b</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>Lat</source>
+        <translation>Lat.</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistik</translation>
+    </message>
+    <message>
+        <source>Sent</source>
+        <translation>Gesendet</translation>
+    </message>
+    <message>
+        <source>Recieved</source>
+        <translation>Empfangen</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Verloren</translation>
+    </message>
+    <message>
+        <source>Average</source>
+        <translation>Mittelwert</translation>
+    </message>
+    <message>
+        <source>Minimum</source>
+        <translation>Minimum</translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation>Maximum</translation>
+    </message>
+    <message>
+        <source>Wait time, ms</source>
+        <translation>Wartezeit, ms</translation>
+    </message>
+    <message>
+        <source>Domain name</source>
+        <translation>Domänenname</translation>
+    </message>
+    <message>
+        <source>Domain IP</source>
+        <translation>Domänen-IP</translation>
+    </message>
+    <message>
+        <source>First address</source>
+        <translation>Erste Adresse</translation>
+    </message>
+    <message>
+        <source>Last address</source>
+        <translation>Letzte Adresse</translation>
+    </message>
+    <message>
+        <source>Iteration</source>
+        <translation>Wiederholungen</translation>
+    </message>
+    <message>
+        <source>Elapsed</source>
+        <translation>Verstrichen</translation>
+    </message>
+    <message>
+        <source>Estimated</source>
+        <translation>Restzeit</translation>
+    </message>
+    <message>
+        <source>No active addresses</source>
+        <translation>Keine aktiven Adressen</translation>
+    </message>
+    <message>
+        <source>No connection</source>
+        <translation>Keine Verbindung</translation>
+    </message>
+    <message>
+        <source>Stream #</source>
+        <translation>Strom Nr. </translation>
+    </message>
+    <message>
+        <source>Active</source>
+        <translation>Aktiv</translation>
+    </message>
+    <message>
+        <source>Study, ms</source>
+        <translation>Lernphase, ms</translation>
+    </message>
+    <message>
+        <source>Interval, ms</source>
+        <translation>Intervall, ms</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Last</translation>
+    </message>
+    <message>
+        <source>Unicast</source>
+        <translation>Unicast</translation>
+    </message>
+    <message>
+        <source>Multicast</source>
+        <translation>Multicast</translation>
+    </message>
+    <message>
+        <source>Domain auto detection</source>
+        <translation>Domäne automatisch erkennen</translation>
+    </message>
+    <message>
+        <source>Domain</source>
+        <translation>Domäne</translation>
+    </message>
+    <message>
+        <source>IP PTP Master</source>
+        <translation>IP des PTP-Masters</translation>
+    </message>
+    <message>
+        <source>Unicast negotiation</source>
+        <translation>Unicast-Aushandlung</translation>
+    </message>
+    <message>
+        <source>Announce interval</source>
+        <translation>Announce-Intervall</translation>
+    </message>
+    <message>
+        <source>Sync interval</source>
+        <translation>Sync-Intervall</translation>
+    </message>
+    <message>
+        <source>Port number</source>
+        <translation>Portnummer</translation>
+    </message>
+    <message>
+        <source>PTP version</source>
+        <translation>PTP-Version</translation>
+    </message>
+    <message>
+        <source>UTC offset</source>
+        <translation>UTC-Offset</translation>
+    </message>
+    <message>
+        <source>Clock class</source>
+        <translation>Uhrenklasse</translation>
+    </message>
+    <message>
+        <source>Clock accuracy</source>
+        <translation>Uhrengenauigkeit</translation>
+    </message>
+    <message>
+        <source>Time source</source>
+        <translation>Zeitquelle</translation>
+    </message>
+    <message>
+        <source>Priority 1</source>
+        <translation>Priorität 1</translation>
+    </message>
+    <message>
+        <source>Priority 2</source>
+        <translation>Priorität 2</translation>
+    </message>
+    <message>
+        <source>Servers list</source>
+        <translation>Serverliste</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Rx Frames</source>
+        <translation>Rx-Frames</translation>
+    </message>
+    <message>
+        <source>Announce</source>
+        <translation>Announce</translation>
+    </message>
+    <message>
+        <source>Sync</source>
+        <translation>Sync</translation>
+    </message>
+    <message>
+        <source>Follow Up</source>
+        <translation>Follow Up</translation>
+    </message>
+    <message>
+        <source>Delay Response</source>
+        <translation>Delay Response</translation>
+    </message>
+    <message>
+        <source>Tx Frames</source>
+        <translation>Tx-Frames</translation>
+    </message>
+    <message>
+        <source>Delay Request</source>
+        <translation>Delay Request</translation>
+    </message>
+    <message>
+        <source>Measuring</source>
+        <translation>Messung</translation>
+    </message>
+    <message>
+        <source>T average</source>
+        <translation>T Mittelwert</translation>
+    </message>
+    <message>
+        <source>Offset</source>
+        <translation>Offset</translation>
+    </message>
+    <message>
+        <source>Reference</source>
+        <translation>Referenz</translation>
+    </message>
+    <message>
+        <source>Measured</source>
+        <translation>Gemessen</translation>
+    </message>
+    <message>
+        <source>Relative time interval</source>
+        <translation>Relatives Zeitintervall</translation>
+    </message>
+    <message>
+        <source>PTP settings</source>
+        <translation>PTP-Einstellungen</translation>
+    </message>
+    <message>
+        <source>Convert PTP time to UTC</source>
+        <translation>PTP-Zeit in UTC umrechnen</translation>
+    </message>
+    <message>
+        <source>PTP servers list</source>
+        <translation>PTP-Serverliste</translation>
+    </message>
+    <message>
+        <source>PTP information</source>
+        <translation>PTP-Informationen</translation>
+    </message>
+    <message>
+        <source>GPS sync</source>
+        <translation>GPS-Synchr.</translation>
+    </message>
+    <message>
+        <source>PPS sync</source>
+        <translation>PPS-Synchr.</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Uhrzeit</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>Breite</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>Länge</translation>
+    </message>
+    <message>
+        <source>Used satellites</source>
+        <translation>Genutzte Satelliten</translation>
+    </message>
+    <message>
+        <source>GPS data</source>
+        <translation>GPS-Daten</translation>
+    </message>
+    <message>
+        <source>GPS satellites</source>
+        <translation>GPS-Satelliten</translation>
+    </message>
+    <message>
+        <source>PRN</source>
+        <translation>PRN</translation>
+    </message>
+    <message>
+        <source>Angle</source>
+        <translation>Winkel</translation>
+    </message>
+    <message>
+        <source>Azimuth</source>
+        <translation>Azimut</translation>
+    </message>
+    <message>
+        <source>SNR</source>
+        <translation>SNR</translation>
+    </message>
+    <message>
+        <source>Use</source>
+        <translation>Genutzt</translation>
+    </message>
+    <message>
+        <source>NTP 1 Settings</source>
+        <translation>NTP-1-Einstellungen</translation>
+    </message>
+    <message>
+        <source>NTP 2 Settings</source>
+        <translation>NTP-2-Einstellungen</translation>
+    </message>
+    <message>
+        <source>UDP port</source>
+        <translation>UDP-Port</translation>
+    </message>
+    <message>
+        <source>Interval, s</source>
+        <translation>Intervall, s</translation>
+    </message>
+    <message>
+        <source>NTP version</source>
+        <translation>NTP-Version</translation>
+    </message>
+    <message>
+        <source>Stratum</source>
+        <translation>Stratum</translation>
+    </message>
+    <message>
+        <source>Poll interval</source>
+        <translation>Abfrageintervall</translation>
+    </message>
+    <message>
+        <source>Precision</source>
+        <translation>Genauigkeit</translation>
+    </message>
+    <message>
+        <source>Root delay</source>
+        <translation>Root-Verzögerung</translation>
+    </message>
+    <message>
+        <source>Root dispersion</source>
+        <translation>Root-Streuung</translation>
+    </message>
+    <message>
+        <source>Ref. identifier</source>
+        <translation>Ref.-Kennung</translation>
+    </message>
+    <message>
+        <source>NTP 1 Information</source>
+        <translation>NTP-1-Informationen</translation>
+    </message>
+    <message>
+        <source>NTP 2 Information</source>
+        <translation>NTP-2-Informationen</translation>
+    </message>
+    <message>
+        <source>ΔPh inst.</source>
+        <translation>ΔPh aktuell</translation>
+    </message>
+    <message>
+        <source>ΔPh min</source>
+        <translation>ΔPh min.</translation>
+    </message>
+    <message>
+        <source>ΔPh aver.</source>
+        <translation>ΔPh Mittel</translation>
+    </message>
+    <message>
+        <source>ΔPh max</source>
+        <translation>ΔPh max.</translation>
+    </message>
+    <message>
+        <source>Time/Date diff.</source>
+        <translation>Differenz Zeit/Datum</translation>
+    </message>
+    <message>
+        <source>Base T/D</source>
+        <translation>Ref. Zeit/Datum</translation>
+    </message>
+    <message>
+        <source>Meas. T/D</source>
+        <translation>Gem. Zeit/Datum</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Ausgang</translation>
+    </message>
+    <message>
+        <source>Input</source>
+        <translation>Eingang</translation>
+    </message>
+    <message>
+        <source>Both</source>
+        <translation>Beide</translation>
+    </message>
+    <message>
+        <source>Request</source>
+        <translation>Anfrage</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Timeout</source>
+        <translation>Zeitüberschreitung</translation>
+    </message>
+    <message>
+        <source>Interrupted</source>
+        <translation>Abgebrochen</translation>
+    </message>
+    <message>
+        <source>No conn.</source>
+        <translation>Keine Verb.</translation>
+    </message>
+    <message>
+        <source>timeout</source>
+        <translation>Zeitüberschr.</translation>
+    </message>
+    <message>
+        <source>Passed</source>
+        <translation>Erfolgreich</translation>
+    </message>
+    <message>
+        <source>In progress</source>
+        <translation>Läuft</translation>
+    </message>
+    <message>
+        <source>Illegal argument</source>
+        <translation>Ungültiges Argument</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Not connected</source>
+        <translation>Nicht verbunden</translation>
+    </message>
 </context>
 <context>
     <name>PTPForm</name>

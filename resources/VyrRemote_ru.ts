@@ -2173,6 +2173,506 @@ Enter four numbers from 0 to 255 separated by dots.</source>
         <source>Fiber</source>
         <translation>Оптика</translation>
     </message>
+    <message>
+        <source>Output stream settings</source>
+        <translation>Настройки исходящего потока</translation>
+    </message>
+    <message>
+        <source>Input stream settings</source>
+        <translation>Настройки входящего потока</translation>
+    </message>
+    <message>
+        <source>Common settings</source>
+        <translation>Общие настройки</translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <translation>Направление</translation>
+    </message>
+    <message>
+        <source>Rate </source>
+        <translation>Скорость </translation>
+    </message>
+    <message>
+        <source>Packet size, b</source>
+        <translation>Размер пакета, байт</translation>
+    </message>
+    <message>
+        <source>Output stream statistics</source>
+        <translation>Статистика исходящего потока</translation>
+    </message>
+    <message>
+        <source>Input stream statistics</source>
+        <translation>Статистика входящего потока</translation>
+    </message>
+    <message>
+        <source>Tx byte</source>
+        <translation>Перед. байты</translation>
+    </message>
+    <message>
+        <source>Multistream test report</source>
+        <translation>Отчёт о тесте нескольких потоков</translation>
+    </message>
+    <message>
+        <source>Asymetric trafic test report</source>
+        <translation>Отчёт о тесте асимметричного трафика</translation>
+    </message>
+    <message>
+        <source>Ping test report</source>
+        <translation>Отчёт о тесте Ping</translation>
+    </message>
+    <message>
+        <source>Trace test report</source>
+        <translation>Отчёт о трассировке маршрута</translation>
+    </message>
+    <message>
+        <source>DNS test report</source>
+        <translation>Отчёт о тесте DNS</translation>
+    </message>
+    <message>
+        <source>Test IP scanner report</source>
+        <translation>Отчёт IP-сканера</translation>
+    </message>
+    <message>
+        <source>PTP test report</source>
+        <translation>Отчёт о тесте PTP</translation>
+    </message>
+    <message>
+        <source>SYNC report</source>
+        <translation>Отчёт о синхронизации</translation>
+    </message>
+    <message>
+        <source>Pause, ms</source>
+        <translation>Пауза, мс</translation>
+    </message>
+    <message>
+        <source>Frame</source>
+        <translation>Кадр</translation>
+    </message>
+    <message>
+        <source>b</source>
+        <translation>б</translation>
+    </message>
+    <message>
+        <source>Lat</source>
+        <translation>Задерж.</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Статистика</translation>
+    </message>
+    <message>
+        <source>Sent</source>
+        <translation>Отправлено</translation>
+    </message>
+    <message>
+        <source>Recieved</source>
+        <translation>Получено</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Потеряно</translation>
+    </message>
+    <message>
+        <source>Average</source>
+        <translation>Средняя</translation>
+    </message>
+    <message>
+        <source>Minimum</source>
+        <translation>Минимальная</translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation>Максимальная</translation>
+    </message>
+    <message>
+        <source>Wait time, ms</source>
+        <translation>Время ожидания, мс</translation>
+    </message>
+    <message>
+        <source>Domain name</source>
+        <translation>Доменное имя</translation>
+    </message>
+    <message>
+        <source>Domain IP</source>
+        <translation>IP домена</translation>
+    </message>
+    <message>
+        <source>First address</source>
+        <translation>Начальный адрес</translation>
+    </message>
+    <message>
+        <source>Last address</source>
+        <translation>Конечный адрес</translation>
+    </message>
+    <message>
+        <source>Iteration</source>
+        <translation>Повторения</translation>
+    </message>
+    <message>
+        <source>Elapsed</source>
+        <translation>Прошло</translation>
+    </message>
+    <message>
+        <source>Estimated</source>
+        <translation>Осталось</translation>
+    </message>
+    <message>
+        <source>No active addresses</source>
+        <translation>Нет активных адресов</translation>
+    </message>
+    <message>
+        <source>No connection</source>
+        <translation>Нет соединения</translation>
+    </message>
+    <message>
+        <source>Stream #</source>
+        <translation>Поток №</translation>
+    </message>
+    <message>
+        <source>Active</source>
+        <translation>Активен</translation>
+    </message>
+    <message>
+        <source>Study, ms</source>
+        <translation>Обучение, мс</translation>
+    </message>
+    <message>
+        <source>Interval, ms</source>
+        <translation>Интервал, мс</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Загрузка</translation>
+    </message>
+    <message>
+        <source>Unicast</source>
+        <translation>Unicast</translation>
+    </message>
+    <message>
+        <source>Multicast</source>
+        <translation>Multicast</translation>
+    </message>
+    <message>
+        <source>Domain auto detection</source>
+        <translation>Автоопределение домена</translation>
+    </message>
+    <message>
+        <source>Domain</source>
+        <translation>Домен</translation>
+    </message>
+    <message>
+        <source>IP PTP Master</source>
+        <translation>IP PTP-мастера</translation>
+    </message>
+    <message>
+        <source>Unicast negotiation</source>
+        <translation>Согласование unicast</translation>
+    </message>
+    <message>
+        <source>Announce interval</source>
+        <translation>Интервал Announce</translation>
+    </message>
+    <message>
+        <source>Sync interval</source>
+        <translation>Интервал Sync</translation>
+    </message>
+    <message>
+        <source>Port number</source>
+        <translation>Номер порта</translation>
+    </message>
+    <message>
+        <source>PTP version</source>
+        <translation>Версия PTP</translation>
+    </message>
+    <message>
+        <source>UTC offset</source>
+        <translation>Смещение UTC</translation>
+    </message>
+    <message>
+        <source>Clock class</source>
+        <translation>Класс часов</translation>
+    </message>
+    <message>
+        <source>Clock accuracy</source>
+        <translation>Точность часов</translation>
+    </message>
+    <message>
+        <source>Time source</source>
+        <translation>Источник времени</translation>
+    </message>
+    <message>
+        <source>Priority 1</source>
+        <translation>Приоритет 1</translation>
+    </message>
+    <message>
+        <source>Priority 2</source>
+        <translation>Приоритет 2</translation>
+    </message>
+    <message>
+        <source>Servers list</source>
+        <translation>Список серверов</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Информация</translation>
+    </message>
+    <message>
+        <source>Rx Frames</source>
+        <translation>Прин. кадры</translation>
+    </message>
+    <message>
+        <source>Announce</source>
+        <translation>Announce</translation>
+    </message>
+    <message>
+        <source>Sync</source>
+        <translation>Sync</translation>
+    </message>
+    <message>
+        <source>Follow Up</source>
+        <translation>Follow Up</translation>
+    </message>
+    <message>
+        <source>Delay Response</source>
+        <translation>Delay Response</translation>
+    </message>
+    <message>
+        <source>Tx Frames</source>
+        <translation>Перед. кадры</translation>
+    </message>
+    <message>
+        <source>Delay Request</source>
+        <translation>Delay Request</translation>
+    </message>
+    <message>
+        <source>Measuring</source>
+        <translation>Измерение</translation>
+    </message>
+    <message>
+        <source>T average</source>
+        <translation>T среднее</translation>
+    </message>
+    <message>
+        <source>Offset</source>
+        <translation>Смещение</translation>
+    </message>
+    <message>
+        <source>Reference</source>
+        <translation>Опорный</translation>
+    </message>
+    <message>
+        <source>Measured</source>
+        <translation>Измеряемый</translation>
+    </message>
+    <message>
+        <source>Relative time interval</source>
+        <translation>Относительный интервал времени</translation>
+    </message>
+    <message>
+        <source>PTP settings</source>
+        <translation>Настройки PTP</translation>
+    </message>
+    <message>
+        <source>Convert PTP time to UTC</source>
+        <translation>Переводить время PTP в UTC</translation>
+    </message>
+    <message>
+        <source>PTP servers list</source>
+        <translation>Список серверов PTP</translation>
+    </message>
+    <message>
+        <source>PTP information</source>
+        <translation>Информация PTP</translation>
+    </message>
+    <message>
+        <source>GPS sync</source>
+        <translation>Синхр. GPS</translation>
+    </message>
+    <message>
+        <source>PPS sync</source>
+        <translation>Синхр. PPS</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Время</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>Широта</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>Долгота</translation>
+    </message>
+    <message>
+        <source>Used satellites</source>
+        <translation>Использовано спутников</translation>
+    </message>
+    <message>
+        <source>GPS data</source>
+        <translation>Данные GPS</translation>
+    </message>
+    <message>
+        <source>GPS satellites</source>
+        <translation>Спутники GPS</translation>
+    </message>
+    <message>
+        <source>PRN</source>
+        <translation>PRN</translation>
+    </message>
+    <message>
+        <source>Angle</source>
+        <translation>Угол</translation>
+    </message>
+    <message>
+        <source>Azimuth</source>
+        <translation>Азимут</translation>
+    </message>
+    <message>
+        <source>SNR</source>
+        <translation>С/Ш</translation>
+    </message>
+    <message>
+        <source>Use</source>
+        <translation>Исп.</translation>
+    </message>
+    <message>
+        <source>NTP 1 Settings</source>
+        <translation>Настройки NTP 1</translation>
+    </message>
+    <message>
+        <source>NTP 2 Settings</source>
+        <translation>Настройки NTP 2</translation>
+    </message>
+    <message>
+        <source>UDP port</source>
+        <translation>Порт UDP</translation>
+    </message>
+    <message>
+        <source>Interval, s</source>
+        <translation>Интервал, с</translation>
+    </message>
+    <message>
+        <source>NTP version</source>
+        <translation>Версия NTP</translation>
+    </message>
+    <message>
+        <source>Stratum</source>
+        <translation>Стратум</translation>
+    </message>
+    <message>
+        <source>Poll interval</source>
+        <translation>Интервал опроса</translation>
+    </message>
+    <message>
+        <source>Precision</source>
+        <translation>Точность</translation>
+    </message>
+    <message>
+        <source>Root delay</source>
+        <translation>Корневая задержка</translation>
+    </message>
+    <message>
+        <source>Root dispersion</source>
+        <translation>Корневая дисперсия</translation>
+    </message>
+    <message>
+        <source>Ref. identifier</source>
+        <translation>Опорный идентиф.</translation>
+    </message>
+    <message>
+        <source>NTP 1 Information</source>
+        <translation>Информация NTP 1</translation>
+    </message>
+    <message>
+        <source>NTP 2 Information</source>
+        <translation>Информация NTP 2</translation>
+    </message>
+    <message>
+        <source>ΔPh inst.</source>
+        <translation>ΔФ текущая</translation>
+    </message>
+    <message>
+        <source>ΔPh min</source>
+        <translation>ΔФ мин.</translation>
+    </message>
+    <message>
+        <source>ΔPh aver.</source>
+        <translation>ΔФ средняя</translation>
+    </message>
+    <message>
+        <source>ΔPh max</source>
+        <translation>ΔФ макс.</translation>
+    </message>
+    <message>
+        <source>Time/Date diff.</source>
+        <translation>Разница времени/даты</translation>
+    </message>
+    <message>
+        <source>Base T/D</source>
+        <translation>Опорн. время/дата</translation>
+    </message>
+    <message>
+        <source>Meas. T/D</source>
+        <translation>Измер. время/дата</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Исходящий</translation>
+    </message>
+    <message>
+        <source>Input</source>
+        <translation>Входящий</translation>
+    </message>
+    <message>
+        <source>Both</source>
+        <translation>Оба</translation>
+    </message>
+    <message>
+        <source>Request</source>
+        <translation>Запрос</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Ответ</translation>
+    </message>
+    <message>
+        <source>Timeout</source>
+        <translation>Тайм-аут</translation>
+    </message>
+    <message>
+        <source>Interrupted</source>
+        <translation>Прерван</translation>
+    </message>
+    <message>
+        <source>No conn.</source>
+        <translation>Нет соед.</translation>
+    </message>
+    <message>
+        <source>timeout</source>
+        <translation>тайм-аут</translation>
+    </message>
+    <message>
+        <source>Passed</source>
+        <translation>Успешно</translation>
+    </message>
+    <message>
+        <source>In progress</source>
+        <translation>Выполняется</translation>
+    </message>
+    <message>
+        <source>Illegal argument</source>
+        <translation>Недопустимый аргумент</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>Not connected</source>
+        <translation>Нет соединения</translation>
+    </message>
 </context>
 <context>
     <name>PTPForm</name>

@@ -193,3 +193,94 @@ inline bool renderReport(const QByteArray &report, const QString &pdf, uint8_t d
     }
     return written;
 }
+
+// A table row as pdftotext lays it out: its cells in order on one line.
+inline bool hasRow(const QString &text, const QStringList &cells)
+{
+    QStringList parts;
+    for (const QString &cell : cells)
+        parts << QRegularExpression::escape(cell);
+    const QRegularExpression row(QStringLiteral("(^|\\s)") + parts.join(QStringLiteral("\\s+")) + QStringLiteral("(\\s|$)"),
+                                 QRegularExpression::MultilineOption);
+    return row.match(text).hasMatch();
+}
+
+using Rows = QList<QStringList>;
+
+// The rows a report's text lacks and the absent ones it holds, one a line;
+// empty when the text is as expected.
+inline QString unexpectedRows(const QString &text, const Rows &rows, const Rows &absent = {})
+{
+    QString faults;
+    for (const QStringList &row : rows) {
+        if (!hasRow(text, row))
+            faults += QStringLiteral("missing: ") + row.join(QLatin1Char('|')) + QLatin1Char('\n');
+    }
+    for (const QStringList &row : absent) {
+        if (hasRow(text, row))
+            faults += QStringLiteral("not expected: ") + row.join(QLatin1Char('|')) + QLatin1Char('\n');
+    }
+    return faults;
+}
+
+inline int pdfPageCount(const QList<PdfWord> &words)
+{
+    int pages = 0;
+    for (const PdfWord &w : words)
+        pages = qMax(pages, w.page);
+    return pages;
+}
+
+// Page p carries the number p at its foot and nothing else there; every
+// other word ends above lowest (device units). Empty when all is well.
+inline QString pageFaults(const QList<PdfWord> &words, double lowest)
+{
+    constexpr double Foot = 14033 - 800;   // the page number's line and below
+    QString faults;
+    const int pages = pdfPageCount(words);
+    for (int p = 1; p <= pages; ++p) {
+        QStringList numbers;
+        for (const PdfWord &w : words) {
+            if (w.page != p)
+                continue;
+            if (w.top > Foot)
+                numbers << w.text;
+            else if (w.bottom > lowest)
+                faults += QStringLiteral("page %1: \"%2\" ends at %3\n").arg(p).arg(w.text).arg(w.bottom);
+        }
+        if (numbers != QStringList{QString::number(p)})
+            faults += QStringLiteral("page %1 numbered \"%2\"\n").arg(p).arg(numbers.join(QLatin1Char(' ')));
+    }
+    return faults;
+}
+
+// The columns of a table of fixtures: the report bytes, the rows its text
+// must hold and the rows it must not.
+inline void addFixtureColumns()
+{
+    QTest::addColumn<QByteArray>("report");
+    QTest::addColumn<Rows>("rows");
+    QTest::addColumn<Rows>("absent");
+}
+
+// Renders a fixture report through the real writer into pdf and says what
+// is wrong (empty when nothing): rows its text lacks, absent rows it holds,
+// a word in a page's foot or a page without its number; and the same
+// report cut by one byte must be refused and leave no file.
+inline QString fixtureFaults(const QByteArray &report, const QString &pdf, const Rows &rows, const Rows &absent)
+{
+    constexpr double Lowest = 14033 - 500 - 200;   // above the page number's row
+    QFile::remove(pdf);
+    if (!renderReport(report, pdf))
+        return QStringLiteral("not rendered\n");
+    const QString text = pdfText(pdf);
+    if (text.isEmpty())
+        return QStringLiteral("pdftotext read nothing\n");
+    const QString faults = unexpectedRows(text, rows, absent) + pageFaults(pdfWords(pdf), Lowest);
+    if (!faults.isEmpty())
+        return faults + text;
+    QFile::remove(pdf);
+    if (renderReport(report.left(report.size() - 1), pdf) || QFile::exists(pdf))
+        return QStringLiteral("rendered though cut by one byte\n");
+    return QString();
+}

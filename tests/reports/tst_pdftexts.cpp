@@ -2,14 +2,19 @@
 // values its fields can hold: no text runs into the next cell's text or off
 // the sheet. (VYR_REPORT_PDFS=<folder> keeps the PDFs for a person to look at.)
 
+#include "asymrecords.h"
 #include "bertrecords.h"
 #include "cablerecords.h"
+#include "iptoolsrecords.h"
 #include "jitterrecords.h"
 #include "mdirecords.h"
+#include "multirecords.h"
+#include "ptprecords.h"
 #include "rateunits.h"
 #include "reportfixture.h"
 #include "sfprecords.h"
 #include "statsrecords.h"
+#include "syncrecords.h"
 #include "trafficrecords.h"
 
 #include <QTranslator>
@@ -166,6 +171,156 @@ QByteArray longOptical()
     return withLongHeading(ReportFixture(TestOptical)).results(s, PortA).results(s, PortB).bytes();
 }
 
+QByteArray longMultistream()
+{
+    multi_settings_t s{};
+    s.duration = 0xFFFFFFFF;
+    s.learningTime = 65535;
+    s.waitInterval = 65535;
+    multi_results_t r{};
+    r.elapsed = 0xFFFFFFFF;
+    for (int k = 0; k < MultiStreamCount; ++k) {
+        stream_settings_t &st = s.streams[k];
+        st.active = 1;
+        st.rate = 65535;
+        st.rateUnit = RateUnitMbps;
+        st.packetLength = 65535;
+        st.header = longHeader();
+        r.streams[k] = stream_result_t{100.0f, 0xFFFFFFFF, 1, 999999999};
+    }
+    return withLongHeading(ReportFixture(TestMultistream)).settings(s).results(r).bytes();
+}
+
+QByteArray longAsymTraffic()
+{
+    asym_settings_t s{};
+    s.direction = DirectionBoth;
+    s.duration = 0xFFFFFFFF;
+    s.learningInterval = s.waitInterval = 65535;
+    for (flow_settings_t *f : {&s.output, &s.input}) {
+        f->header = longHeader();
+        f->rateUnit = RateUnitKbps;
+        f->rate = 65535;
+        f->packetLength = 65535;
+        f->maxFlr = 0.99999f;
+    }
+    asym_results_t r{};
+    r.currentTime = r.duration = 0xFFFFFFFF;
+    r.status = StatusIncompatibleFw;
+    r.output = r.input = flow_stats_t{0xFFFFFFFF, 1, 0xFFFFFFFF, 999999999, 0xFFFFFFFF, 0xFFFFFFFF, 0xFFFFFFFF,
+                                      0xFFFFFFFF};
+    r.input.txFrames = 3;   // coefficients with six digits and an exponent
+    return withLongHeading(ReportFixture(TestAsymTraffic)).settings(s).results(r).bytes();
+}
+
+QByteArray longPing()
+{
+    ping_settings_t s{0xFFFFFFFF, 65535, 65535};
+    ping_results_t r{};
+    r.sent = r.received = 0xFFFFFFFF;
+    r.avg_latency = 4294967295.0f;
+    r.min_latency = r.max_latency = 4294967294u;
+    for (int i = 0; i < PingRequestEntries; ++i)
+        r.requests[i] = ping_request_t{uint8_t(i % 2 ? PingTimedOut : PingInterrupted), uint16_t(65535 - i), 0xFFFFFFFF};
+    return withLongHeading(ReportFixture(TestPing)).settings(s).results(r).bytes();
+}
+
+QByteArray longTrace()
+{
+    trace_settings_t s{0xFFFFFFFF, 65535, 65535};
+    trace_results_t r{};
+    r.hop_count = TraceHopsPerPage;
+    for (int i = 0; i < TraceHopsPerPage; ++i)
+        r.hops[i] = trace_hop_t{uint8_t(i % 2 ? TraceHopNoConnection : TraceHopReplied), 0xFFFFFFFF, 0xFFFFFFFF, 255};
+    return withLongHeading(ReportFixture(TestTraceRoute)).settings(s).results(r).bytes();
+}
+
+QByteArray longDns(uint8_t outcome)
+{
+    dns_settings_t s;
+    std::memset(&s, 'W', sizeof s);   // the whole field, without a NUL
+    dns_results_t r{outcome, {}, 0xFFFFFFFF};
+    return withLongHeading(ReportFixture(TestDns)).settings(s).results(r).bytes();
+}
+
+QByteArray longIpScanner()
+{
+    ipscan_settings_t s{0xFFFFFF00, 0xFFFFFFFF, 65535, 65535};
+    ipscan_results_t r{};
+    r.status = IpScanNoConnection;
+    r.current_time = r.estimated_duration = 0xFFFFFFFF;
+    std::memset(r.answered, 0xFF, sizeof r.answered);
+    return withLongHeading(ReportFixture(TestIpScanner)).settings(s).results(r).bytes();
+}
+
+QByteArray longPtp()
+{
+    ptp_settings_t s{};
+    s.client.domain = 255;
+    s.client.master_ip = 0xFFFFFFFF;
+    s.client.unicast_negotiation = 1;
+    s.client.announce_interval = s.client.sync_interval = -128;
+    s.duration = 0xFFFFFFFF;
+    for (uint32_t &server : s.servers)
+        server = 0xFFFFFFFF;
+    ptp_results_t r{};
+    r.current_time = r.test_duration = 0xFFFFFFFF;
+    ptp_master_info_t &m = r.master;
+    m.master_ip = 0xFFFFFFFF;
+    std::memset(m.clock_identity, 0xEE, sizeof m.clock_identity);
+    m.port_number = 65535;
+    m.domain = m.clock_class = m.clock_accuracy = m.time_source = m.priority1 = m.priority2 = 255;
+    m.announce_interval = m.sync_interval = -128;
+    m.utc_offset = -32768;
+    r.rx_announce = r.rx_sync = r.rx_follow_up = r.rx_delay_resp = r.tx_delay_req = 0xFFFFFFFF;
+    r.measure_valid = 1;
+    r.tms = r.tsm = r.t_average = r.offset = r.sync_pdv = std::numeric_limits<int32_t>::min() + 1;
+    return withLongHeading(ReportFixture(TestPtp)).settings(s).results(r).bytes();
+}
+
+QByteArray longSync()
+{
+    sync_settings_t s{};
+    s.reference = 9;   // "No source", the longest source text
+    s.measured = SyncSourceNtp2;
+    s.duration = 0xFFFFFFFF;
+    s.relative_time_interval = 1;
+    s.ptp.domain = 255;
+    s.ptp.master_ip = 0xFFFFFFFF;
+    s.ptp.announce_interval = s.ptp.sync_interval = -128;
+    for (uint32_t &server : s.servers)
+        server = 0xFFFFFFFF;
+    s.ntp1_ip = s.ntp2_ip = 0xFFFFFFFF;
+    s.ntp1_port = s.ntp2_port = s.ntp1_interval = s.ntp2_interval = 65535;
+    gps_info_t &g = s.gps;
+    g.gps_sync = 1;
+    g.gps_time = 0xFFFFFFFF;
+    g.latitude = g.longitude = -123456.789f;
+    g.hemisphere = 1;
+    g.pdop = g.hdop = g.vdop = -1.23457e+30f;
+    g.satellites_used = 0xFFFFFFFF;
+    for (gps_satellite_t &sat : g.satellites)
+        sat = gps_satellite_t{255, 255, 65535, 255, 0};
+    g.satellite_count = GpsSatelliteCapacity;
+    sync_results_t r{};
+    r.elapsed_time = 1;
+    r.phase_instant = r.phase_average = r.phase_min = r.phase_max = std::numeric_limits<int32_t>::min() + 1;
+    r.reference_time = 1;
+    r.measured_time = 0xFFFFFFFF;
+    r.master.master_ip = 0xFFFFFFFF;
+    r.master.port_number = 65535;
+    r.master.utc_offset = -32768;
+    r.master.announce_interval = r.master.sync_interval = -128;
+    for (ntp_server_info_t *n : {&r.ntp1, &r.ntp2}) {
+        n->server_ip = 0xFFFFFFFF;
+        n->version = n->stratum = n->poll = 255;
+        n->precision = -128;
+        n->root_delay = n->root_dispersion = 0xFFFF8000u;   // -32768 + 0.99998
+        std::memset(n->reference_id, 0xFF, sizeof n->reference_id);
+    }
+    return withLongHeading(ReportFixture(TestSync)).settings(s).results(r).bytes();
+}
+
 } // namespace
 
 class TestPdfTexts : public QObject
@@ -196,6 +351,15 @@ void TestPdfTexts::textsStayInTheirCells_data()
         QTest::addRow("%s cable", language) << QString::fromLatin1(language) << longCable();
         QTest::addRow("%s MDI", language) << QString::fromLatin1(language) << longMdi();
         QTest::addRow("%s optical", language) << QString::fromLatin1(language) << longOptical();
+        QTest::addRow("%s multistream", language) << QString::fromLatin1(language) << longMultistream();
+        QTest::addRow("%s asymmetric traffic", language) << QString::fromLatin1(language) << longAsymTraffic();
+        QTest::addRow("%s ping", language) << QString::fromLatin1(language) << longPing();
+        QTest::addRow("%s trace route", language) << QString::fromLatin1(language) << longTrace();
+        QTest::addRow("%s DNS, illegal argument", language) << QString::fromLatin1(language) << longDns(3);
+        QTest::addRow("%s DNS, passed", language) << QString::fromLatin1(language) << longDns(1);
+        QTest::addRow("%s IP scanner", language) << QString::fromLatin1(language) << longIpScanner();
+        QTest::addRow("%s PTP", language) << QString::fromLatin1(language) << longPtp();
+        QTest::addRow("%s synchronisation", language) << QString::fromLatin1(language) << longSync();
     }
 }
 

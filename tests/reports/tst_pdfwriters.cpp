@@ -19,19 +19,6 @@
 
 namespace {
 
-// A table row as pdftotext lays it out: its cells in order on one line.
-bool hasRow(const QString &text, const QStringList &cells)
-{
-    QStringList parts;
-    for (const QString &cell : cells)
-        parts << QRegularExpression::escape(cell);
-    const QRegularExpression row(QStringLiteral("(^|\\s)") + parts.join(QStringLiteral("\\s+")) + QStringLiteral("(\\s|$)"),
-                                 QRegularExpression::MultilineOption);
-    return row.match(text).hasMatch();
-}
-
-using Rows = QList<QStringList>;
-
 header_settings_t udpHeader()
 {
     header_settings_t h{};

@@ -57,6 +57,22 @@ const PDFCreator::Frame PDFCreator::Frames[] = {
      {&PDFCreator::drawMdiSettings, &PDFCreator::drawMdiResults}},
     {TestBert, QT_TRANSLATE_NOOP("PDFCreator", "BERT report"), FirstPage::Shared,
      {&PDFCreator::drawBertSettings, &PDFCreator::drawBertResults}},
+    {TestMultistream, QT_TRANSLATE_NOOP("PDFCreator", "Multistream test report"), FirstPage::Shared,
+     {&PDFCreator::drawMultistreamSettings, &PDFCreator::drawMultistreamResults}},
+    {TestAsymTraffic, QT_TRANSLATE_NOOP("PDFCreator", "Asymetric trafic test report"), FirstPage::Shared,
+     {&PDFCreator::drawAsymTrafficSettings, &PDFCreator::drawAsymTrafficResults}},
+    {TestPing, QT_TRANSLATE_NOOP("PDFCreator", "Ping test report"), FirstPage::Shared,
+     {&PDFCreator::drawPingSettings, &PDFCreator::drawPingResults}},
+    {TestTraceRoute, QT_TRANSLATE_NOOP("PDFCreator", "Trace test report"), FirstPage::Shared,
+     {&PDFCreator::drawTraceSettings, &PDFCreator::drawTraceResults}},
+    {TestDns, QT_TRANSLATE_NOOP("PDFCreator", "DNS test report"), FirstPage::Shared,
+     {&PDFCreator::drawDnsSettingsAndResults}},
+    {TestIpScanner, QT_TRANSLATE_NOOP("PDFCreator", "Test IP scanner report"), FirstPage::NumberedBreak,
+     {&PDFCreator::drawIpScannerSettings, &PDFCreator::drawIpScannerResults}},
+    {TestPtp, QT_TRANSLATE_NOOP("PDFCreator", "PTP test report"), FirstPage::Shared,
+     {&PDFCreator::drawPtpSettings, &PDFCreator::drawPtpResults}},
+    {TestSync, QT_TRANSLATE_NOOP("PDFCreator", "SYNC report"), FirstPage::Shared,
+     {&PDFCreator::drawSyncSettings, &PDFCreator::drawSyncResults}},
 };
 
 PDFCreator::PDFCreator(QObject *parent)
@@ -125,9 +141,7 @@ PDFCreator::Outcome PDFCreator::render(const QString &pdfFileName, const QByteAr
         y += RowHeight;
         break;
     case FirstPage::NumberedBreak:
-        m_painter->drawText(x + PageNumberOffset, pageHeight() - PageNumberRise, QString::number(m_pageNumber++));
-        newPage();
-        y = pageHeight() / 15;
+        breakPage(x, y);
         break;
     case FirstPage::UnnumberedBreak:
         newPage();
@@ -217,16 +231,29 @@ int PDFCreator::pageHeight() const
 
 void PDFCreator::drawSectionTitle(int x, int &y, const QString &title, int keepRows, const QColor &fill)
 {
-    if (breaksPage(y, keepRows, pageHeight())) {
-        m_painter->drawText(x + PageNumberOffset, pageHeight() - PageNumberRise, QString::number(m_pageNumber++));
-        newPage();
-        y = pageHeight() / 15;
-    }
+    if (breaksPage(y, keepRows, pageHeight()))
+        breakPage(x, y);
     const QRect box(x, y, m_tableWidth, RowHeight);
     m_painter->fillRect(box, fill);
     m_painter->drawRect(box);
     drawCellText(x, m_tableWidth, y, title);
     y += RowHeight;
+}
+
+void PDFCreator::breakPage(int x, int &y)
+{
+    m_painter->drawText(x + PageNumberOffset, pageHeight() - PageNumberRise, QString::number(m_pageNumber++));
+    newPage();
+    y = pageHeight() / 15;
+}
+
+int PDFCreator::drawBlock(int x, int &y, const QString &title, int keepRows, const QColor &fill,
+                          const std::function<void(int x, int &y)> &rows)
+{
+    drawSectionTitle(x, y, title, keepRows, fill);
+    const int top = y - RowHeight;
+    rows(x, y);
+    return top;
 }
 
 void PDFCreator::drawCellText(int left, int width, int top, const QString &text)

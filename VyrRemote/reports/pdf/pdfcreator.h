@@ -12,10 +12,17 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
+#include <functional>
 #include <memory>
 
 struct cable_results_t;
+struct flow_settings_t;
+struct flow_stats_t;
 struct header_settings_t;
+struct multi_settings_t;
+struct ptp_client_settings_t;
+struct ptp_master_info_t;
 struct sfp_info_t;
 class QPainter;
 class QPdfWriter;
@@ -118,6 +125,13 @@ private:
     void drawCellText(int left, int width, int top, const QString &text);
 
     void drawSectionTitle(int x, int &y, const QString &title, int keepRows, const QColor &fill);
+    // Numbers the page being left (below x) and goes on at the top of the next.
+    void breakPage(int x, int &y);
+    // A block: its title at x keeping keepRows, then rows(x, y). Returns the
+    // top of the title, below any page break the title made, where a block
+    // beside it starts.
+    int drawBlock(int x, int &y, const QString &title, int keepRows, const QColor &fill,
+                  const std::function<void(int x, int &y)> &rows);
     void drawTextRow(int x, int &y, const QString &label, const QString &value, bool greyed = false);
     void drawRatioTextRow(int x, int &y, const QString &label, const QString &value, float ratio);
     void drawCheckRow(int x, int &y, const QString &label, bool flag);
@@ -154,6 +168,41 @@ private:
     void drawBertResults(int x, int &y, const ReportFile &report);
     void drawOpticalReport(int x, int &y, const ReportFile &report);
     void drawOpticalResults(int x, int &y, const sfp_info_t &info, port_t port);
+
+    // multistream, asymmetric traffic, IP tools, PTP, synchronisation
+    void drawMultistreamSettings(int x, int &y, const ReportFile &report);
+    void drawMultistreamResults(int x, int &y, const ReportFile &report);
+    // The active streams' blocks two to a row, each opened by its "Stream #"
+    // title keeping keepRows; rows(x, y, k) draws the rows under stream k's title.
+    void drawStreamBlocks(int x, int &y, const multi_settings_t &settings, int keepRows,
+                          const std::function<void(int x, int &y, int stream)> &rows);
+    void drawAsymTrafficSettings(int x, int &y, const ReportFile &report);
+    void drawFlowSettings(int x, int &y, const flow_settings_t &flow);
+    void drawAsymTrafficResults(int x, int &y, const ReportFile &report);
+    void drawFlowStatistics(int x, int &y, const flow_stats_t &stats, uint16_t packetSize);
+    // Ping and trace route settings, one layout: the port, then the
+    // destination, the frame size and the wait time under these labels.
+    void drawProbeSettings(int x, int &y, const ReportFile &report, int keepRows,
+                           const std::array<QString, 3> &labels);
+    void drawPingSettings(int x, int &y, const ReportFile &report);
+    void drawPingResults(int x, int &y, const ReportFile &report);
+    void drawTraceSettings(int x, int &y, const ReportFile &report);
+    void drawTraceResults(int x, int &y, const ReportFile &report);
+    void drawDnsSettingsAndResults(int x, int &y, const ReportFile &report);
+    void drawIpScannerSettings(int x, int &y, const ReportFile &report);
+    void drawIpScannerResults(int x, int &y, const ReportFile &report);
+    void drawPtpSettings(int x, int &y, const ReportFile &report);
+    void drawPtpResults(int x, int &y, const ReportFile &report);
+    void drawSyncSettings(int x, int &y, const ReportFile &report);
+    void drawSyncResults(int x, int &y, const ReportFile &report);
+    // What the PTP and synchronisation reports show alike: the client's
+    // mode check rows, its other settings rows (domain to sync interval),
+    // the tester's server list and the master's thirteen rows.
+    static constexpr int PtpServerListEntries = 10;
+    void drawPtpModeRows(int x, int &y, const ptp_client_settings_t &client);
+    void drawPtpClientRows(int x, int &y, const ptp_client_settings_t &client);
+    void drawPtpServerList(int x, int &y, const QString &title, const uint32_t (&servers)[PtpServerListEntries]);
+    void drawPtpMasterInfo(int x, int &y, const QString &title, const ptp_master_info_t &master);
 
     std::unique_ptr<QSaveFile> m_file;      // exist only between beginDocument
     std::unique_ptr<QPdfWriter> m_writer;   // and endDocument
