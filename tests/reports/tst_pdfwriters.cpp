@@ -19,19 +19,6 @@
 
 namespace {
 
-// A table row as pdftotext lays it out: its cells in order on one line.
-bool hasRow(const QString &text, const QStringList &cells)
-{
-    QStringList parts;
-    for (const QString &cell : cells)
-        parts << QRegularExpression::escape(cell);
-    const QRegularExpression row(QStringLiteral("(^|\\s)") + parts.join(QStringLiteral("\\s+")) + QStringLiteral("(\\s|$)"),
-                                 QRegularExpression::MultilineOption);
-    return row.match(text).hasMatch();
-}
-
-using Rows = QList<QStringList>;
-
 header_settings_t udpHeader()
 {
     header_settings_t h{};
@@ -176,15 +163,6 @@ mdi_results_t mdiResults()
     r.expectedFrames = 1000;
     r.rxRate = 1562500;
     return r;
-}
-
-// The lines of a text that hold exactly these cells.
-int linesWith(const QString &text, const QStringList &cells)
-{
-    int n = 0;
-    for (const QString &line : text.split(QLatin1Char('\n')))
-        n += line.simplified() == cells.join(QLatin1Char(' '));
-    return n;
 }
 
 } // namespace
