@@ -2673,6 +2673,190 @@ Geben Sie vier Zahlen von 0 bis 255 ein, durch Punkte getrennt.</translation>
         <source>Not connected</source>
         <translation>Nicht verbunden</translation>
     </message>
+    <message>
+        <source>RFC 2544 test report</source>
+        <translation>Testbericht RFC 2544</translation>
+    </message>
+    <message>
+        <source>Y1564 test report</source>
+        <translation>Testbericht Y1564</translation>
+    </message>
+    <message>
+        <source>Header settings</source>
+        <translation>Header-Einstellungen</translation>
+    </message>
+    <message>
+        <source>Throughput</source>
+        <translation>Durchsatz</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>Aktiviert</translation>
+    </message>
+    <message>
+        <source>Rate Max</source>
+        <translation>Max. Rate</translation>
+    </message>
+    <message>
+        <source>Rate Min</source>
+        <translation>Min. Rate</translation>
+    </message>
+    <message>
+        <source>Frame, b</source>
+        <translation>Frame, B</translation>
+    </message>
+    <message>
+        <source>Load, %</source>
+        <translation>Last, %</translation>
+    </message>
+    <message>
+        <source>Thr L1</source>
+        <translation>Durchs. L1</translation>
+    </message>
+    <message>
+        <source>Thr L2</source>
+        <translation>Durchs. L2</translation>
+    </message>
+    <message>
+        <source>User loading</source>
+        <translation>Benutzerlast</translation>
+    </message>
+    <message>
+        <source>Back to back</source>
+        <translation>Back-to-Back</translation>
+    </message>
+    <message>
+        <source>Min interval</source>
+        <translation>Min. Intervall</translation>
+    </message>
+    <message>
+        <source>Max interval</source>
+        <translation>Max. Intervall</translation>
+    </message>
+    <message>
+        <source>T, s</source>
+        <translation>T, s</translation>
+    </message>
+    <message>
+        <source>T</source>
+        <translation>T</translation>
+    </message>
+    <message>
+        <source>Frameloss</source>
+        <translation>Frameverlust</translation>
+    </message>
+    <message>
+        <source>Loading step</source>
+        <translation>Laststufe</translation>
+    </message>
+    <message>
+        <source>Starting load</source>
+        <translation>Anfangslast</translation>
+    </message>
+    <message>
+        <source>Ending load</source>
+        <translation>Endlast</translation>
+    </message>
+    <message>
+        <source>frame</source>
+        <translation>Frame</translation>
+    </message>
+    <message>
+        <source>Wait interval, ms</source>
+        <translation>Warteintervall, ms</translation>
+    </message>
+    <message>
+        <source>Configuration test</source>
+        <translation>Konfigurationstest</translation>
+    </message>
+    <message>
+        <source>Test step</source>
+        <translation>Testschritt</translation>
+    </message>
+    <message>
+        <source>Step load</source>
+        <translation>Stufenlast</translation>
+    </message>
+    <message>
+        <source>Performance test</source>
+        <translation>Leistungstest</translation>
+    </message>
+    <message>
+        <source>SLA</source>
+        <translation>SLA</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
+        <source>Test criteria</source>
+        <translation>Testkriterien</translation>
+    </message>
+    <message>
+        <source>FTD, ms</source>
+        <translation>FTD, ms</translation>
+    </message>
+    <message>
+        <source>FDV, ms</source>
+        <translation>FDV, ms</translation>
+    </message>
+    <message>
+        <source>VLAN count</source>
+        <translation>VLAN-Anzahl</translation>
+    </message>
+    <message>
+        <source>Stream header #</source>
+        <translation>Strom-Header #</translation>
+    </message>
+    <message>
+        <source>Rate IR</source>
+        <translation>Rate IR</translation>
+    </message>
+    <message>
+        <source>Frame Delay FTD</source>
+        <translation>Frame-Verzögerung FTD</translation>
+    </message>
+    <message>
+        <source>Jitter FDV</source>
+        <translation>Jitter FDV</translation>
+    </message>
+    <message>
+        <source>Subtest</source>
+        <translation>Teiltest</translation>
+    </message>
+    <message>
+        <source>Parameter</source>
+        <translation>Parameter</translation>
+    </message>
+    <message>
+        <source>Min.</source>
+        <translation>Min.</translation>
+    </message>
+    <message>
+        <source>Avr.</source>
+        <translation>Mittel</translation>
+    </message>
+    <message>
+        <source>Max.</source>
+        <translation>Max.</translation>
+    </message>
+    <message>
+        <source>Frame Loss FL</source>
+        <translation>Frame-Verlust FL</translation>
+    </message>
+    <message>
+        <source>Quantity, fr</source>
+        <translation>Anzahl, Frames</translation>
+    </message>
+    <message>
+        <source>Common Status</source>
+        <translation>Gesamtzustand</translation>
+    </message>
+    <message>
+        <source>Fail</source>
+        <translation>Fehler</translation>
+    </message>
 </context>
 <context>
     <name>PTPForm</name>

@@ -2673,6 +2673,190 @@ Enter four numbers from 0 to 255 separated by dots.</source>
         <source>Not connected</source>
         <translation>Нет соединения</translation>
     </message>
+    <message>
+        <source>RFC 2544 test report</source>
+        <translation>Отчёт о тесте RFC 2544</translation>
+    </message>
+    <message>
+        <source>Y1564 test report</source>
+        <translation>Отчёт о тесте Y1564</translation>
+    </message>
+    <message>
+        <source>Header settings</source>
+        <translation>Настройки заголовка</translation>
+    </message>
+    <message>
+        <source>Throughput</source>
+        <translation>Пропускная способность</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>Включено</translation>
+    </message>
+    <message>
+        <source>Rate Max</source>
+        <translation>Макс. скорость</translation>
+    </message>
+    <message>
+        <source>Rate Min</source>
+        <translation>Мин. скорость</translation>
+    </message>
+    <message>
+        <source>Frame, b</source>
+        <translation>Кадр, байт</translation>
+    </message>
+    <message>
+        <source>Load, %</source>
+        <translation>Загрузка, %</translation>
+    </message>
+    <message>
+        <source>Thr L1</source>
+        <translation>Скор. L1</translation>
+    </message>
+    <message>
+        <source>Thr L2</source>
+        <translation>Скор. L2</translation>
+    </message>
+    <message>
+        <source>User loading</source>
+        <translation>Загрузка пользователя</translation>
+    </message>
+    <message>
+        <source>Back to back</source>
+        <translation>Пачки кадров</translation>
+    </message>
+    <message>
+        <source>Min interval</source>
+        <translation>Мин. интервал</translation>
+    </message>
+    <message>
+        <source>Max interval</source>
+        <translation>Макс. интервал</translation>
+    </message>
+    <message>
+        <source>T, s</source>
+        <translation>T, с</translation>
+    </message>
+    <message>
+        <source>T</source>
+        <translation>T</translation>
+    </message>
+    <message>
+        <source>Frameloss</source>
+        <translation>Потери кадров</translation>
+    </message>
+    <message>
+        <source>Loading step</source>
+        <translation>Шаг загрузки</translation>
+    </message>
+    <message>
+        <source>Starting load</source>
+        <translation>Начальная загрузка</translation>
+    </message>
+    <message>
+        <source>Ending load</source>
+        <translation>Конечная загрузка</translation>
+    </message>
+    <message>
+        <source>frame</source>
+        <translation>кадр</translation>
+    </message>
+    <message>
+        <source>Wait interval, ms</source>
+        <translation>Инт. ожидания, мс</translation>
+    </message>
+    <message>
+        <source>Configuration test</source>
+        <translation>Тест конфигурации</translation>
+    </message>
+    <message>
+        <source>Test step</source>
+        <translation>Шаг теста</translation>
+    </message>
+    <message>
+        <source>Step load</source>
+        <translation>Ступенчатая нагрузка</translation>
+    </message>
+    <message>
+        <source>Performance test</source>
+        <translation>Тест производительности</translation>
+    </message>
+    <message>
+        <source>SLA</source>
+        <translation>SLA</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>КБ</translation>
+    </message>
+    <message>
+        <source>Test criteria</source>
+        <translation>Критерии теста</translation>
+    </message>
+    <message>
+        <source>FTD, ms</source>
+        <translation>FTD, мс</translation>
+    </message>
+    <message>
+        <source>FDV, ms</source>
+        <translation>FDV, мс</translation>
+    </message>
+    <message>
+        <source>VLAN count</source>
+        <translation>Число VLAN</translation>
+    </message>
+    <message>
+        <source>Stream header #</source>
+        <translation>Заголовок потока №</translation>
+    </message>
+    <message>
+        <source>Rate IR</source>
+        <translation>Скорость IR</translation>
+    </message>
+    <message>
+        <source>Frame Delay FTD</source>
+        <translation>Задержка кадров FTD</translation>
+    </message>
+    <message>
+        <source>Jitter FDV</source>
+        <translation>Джиттер FDV</translation>
+    </message>
+    <message>
+        <source>Subtest</source>
+        <translation>Подтест</translation>
+    </message>
+    <message>
+        <source>Parameter</source>
+        <translation>Параметр</translation>
+    </message>
+    <message>
+        <source>Min.</source>
+        <translation>Мин.</translation>
+    </message>
+    <message>
+        <source>Avr.</source>
+        <translation>Сред.</translation>
+    </message>
+    <message>
+        <source>Max.</source>
+        <translation>Макс.</translation>
+    </message>
+    <message>
+        <source>Frame Loss FL</source>
+        <translation>Потери кадров FL</translation>
+    </message>
+    <message>
+        <source>Quantity, fr</source>
+        <translation>Количество, кадр</translation>
+    </message>
+    <message>
+        <source>Common Status</source>
+        <translation>Общее состояние</translation>
+    </message>
+    <message>
+        <source>Fail</source>
+        <translation>Отказ</translation>
+    </message>
 </context>
 <context>
     <name>PTPForm</name>

@@ -16,6 +16,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTest>
+#include <QVector>
 
 #include <algorithm>
 #include <cstring>
@@ -177,6 +178,65 @@ inline QList<PdfWord> findPhrase(const QList<PdfWord> &words, const QString &phr
     return found;
 }
 
+// A table row as pdftotext lays it out: its cells in order on one line.
+inline bool hasRow(const QString &text, const QStringList &cells)
+{
+    QStringList parts;
+    for (const QString &cell : cells)
+        parts << QRegularExpression::escape(cell);
+    const QRegularExpression row(QStringLiteral("(^|\\s)") + parts.join(QStringLiteral("\\s+")) + QStringLiteral("(\\s|$)"),
+                                 QRegularExpression::MultilineOption);
+    return row.match(text).hasMatch();
+}
+
+using Rows = QList<QStringList>;
+
+// The lines of a text that hold exactly these cells.
+inline int linesWith(const QString &text, const QStringList &cells)
+{
+    int n = 0;
+    for (const QString &line : text.split(QLatin1Char('\n')))
+        n += line.simplified() == cells.join(QLatin1Char(' '));
+    return n;
+}
+
+inline int pdfPageCount(const QList<PdfWord> &words)
+{
+    int pages = 0;
+    for (const PdfWord &w : words)
+        pages = qMax(pages, w.page);
+    return pages;
+}
+
+// Every page carries its number 500 units above the sheet's foot (8000
+// right of the left margin on a page left by a break, 1000 from the right
+// edge on the last page), and no other word reaches down to it. Empty when
+// so, else what is wrong.
+inline QString pageNumbersWrong(const QList<PdfWord> &words)
+{
+    constexpr int PageWidth = 9917;
+    constexpr int PageHeight = 14033;
+    constexpr int Left = PageWidth * 2 / 21;
+    constexpr double NumberTop = PageHeight - 500 - 200;
+    const int pages = pdfPageCount(words);
+    QVector<int> numbers(pages + 1);
+    for (const PdfWord &w : words) {
+        if (w.bottom < NumberTop)
+            continue;
+        if (w.top < NumberTop)
+            return QStringLiteral("\"%1\" on page %2 reaches the page number").arg(w.text).arg(w.page);
+        const double left = w.page == pages ? PageWidth - 1000 : Left + 8000;
+        if (w.text != QString::number(w.page) || qAbs(w.left - left) > 8)
+            return QStringLiteral("\"%1\" at %2 at the foot of page %3").arg(w.text).arg(w.left).arg(w.page);
+        ++numbers[w.page];
+    }
+    for (int page = 1; page <= pages; ++page) {
+        if (numbers.at(page) != 1)
+            return QStringLiteral("page %1 carries %2 numbers").arg(page).arg(numbers.at(page));
+    }
+    return QString();
+}
+
 // Renders a report through the real writer. With VYR_REPORT_PDFS set to a
 // folder, a copy of each PDF written is kept there for a person to look at.
 inline bool renderReport(const QByteArray &report, const QString &pdf, uint8_t deviceType = 8)
@@ -194,19 +254,6 @@ inline bool renderReport(const QByteArray &report, const QString &pdf, uint8_t d
     return written;
 }
 
-// A table row as pdftotext lays it out: its cells in order on one line.
-inline bool hasRow(const QString &text, const QStringList &cells)
-{
-    QStringList parts;
-    for (const QString &cell : cells)
-        parts << QRegularExpression::escape(cell);
-    const QRegularExpression row(QStringLiteral("(^|\\s)") + parts.join(QStringLiteral("\\s+")) + QStringLiteral("(\\s|$)"),
-                                 QRegularExpression::MultilineOption);
-    return row.match(text).hasMatch();
-}
-
-using Rows = QList<QStringList>;
-
 // The rows a report's text lacks and the absent ones it holds, one a line;
 // empty when the text is as expected.
 inline QString unexpectedRows(const QString &text, const Rows &rows, const Rows &absent = {})
@@ -221,14 +268,6 @@ inline QString unexpectedRows(const QString &text, const Rows &rows, const Rows 
             faults += QStringLiteral("not expected: ") + row.join(QLatin1Char('|')) + QLatin1Char('\n');
     }
     return faults;
-}
-
-inline int pdfPageCount(const QList<PdfWord> &words)
-{
-    int pages = 0;
-    for (const PdfWord &w : words)
-        pages = qMax(pages, w.page);
-    return pages;
 }
 
 // Page p carries the number p at its foot and nothing else there; every

@@ -12,10 +12,12 @@
 #include "ptprecords.h"
 #include "rateunits.h"
 #include "reportfixture.h"
+#include "rfcrecords.h"
 #include "sfprecords.h"
 #include "statsrecords.h"
 #include "syncrecords.h"
 #include "trafficrecords.h"
+#include "y1564records.h"
 
 #include <QTranslator>
 #include <QtTest>
@@ -321,6 +323,83 @@ QByteArray longSync()
     return withLongHeading(ReportFixture(TestSync)).settings(s).results(r).bytes();
 }
 
+// Every frame size at its largest and taking part, and numbers that fill
+// every cell and every chart (equal bars put their texts side by side).
+QByteArray longRfc()
+{
+    rfc_settings_t s{};
+    s.header = longHeader();
+    s.throughputOn = s.latencyOn = s.frameLossOn = s.backToBackOn = 1;
+    s.throughputTime = s.latencyTime = s.latencyCount = s.frameLossTime = 0xFFFFFFFF;
+    s.throughputMax = s.throughputMin = 255;
+    s.frameLossMax = s.frameLossMin = s.frameLossStep = 255;
+    s.backToBackMin = s.backToBackMax = s.backToBackCount = 65535;
+    s.userLoading = 1;
+    for (int i = 0; i < RfcFrameRows; ++i) {
+        s.userLoad[i] = 255;
+        s.frame[i].enabled = 1;
+        s.frame[i].size = 65535;
+    }
+    rfc_results_t r{};
+    for (int i = 0; i < RfcFrameRows; ++i) {
+        r.throughput[i] = rfc_throughput_row_t{StatusIncompatibleFw, {}, 99.99998f, 3.4e38f, -3.4e38f};
+        r.latency[i].latency = 999999.0;
+        r.latency[i].status = StatusIncompatibleFw;
+        r.backToBack[i] = rfc_back_to_back_row_t{StatusIncompatibleFw, {}, -3.4e38f, 65535, {}};
+        r.frameLoss[i].status = StatusIncompatibleFw;
+        for (int j = 0; j < RfcLossSteps; ++j) {
+            r.frameLoss[i].load[j] = 255;
+            r.frameLoss[i].loss[j] = 99999.9999f;
+        }
+    }
+    return withLongHeading(ReportFixture(TestRfc2544)).settings(s).results(r).bytes();
+}
+
+QByteArray longY1564()
+{
+    y1564_settings_t s{};
+    s.flags = 0xFF;
+    s.duration = 0xFFFFFFFF;
+    s.testStep = 255;
+    s.learningInterval = s.waitInterval = 65535;
+    for (y1564_stream_settings_t &st : s.streams) {
+        st.active = 1;
+        st.packetLength = 65535;
+        st.header = longHeader();
+        st.vlanOn = 1;
+        st.vlanCount = 255;
+        for (int j = 0; j < Y1564VlanTags; ++j) {
+            st.tpid[j] = 0xFFFF;
+            st.tagControl[j] = 0xFFFF;
+        }
+        st.cir = st.eir = st.m = -3.4e38f;
+        st.rateUnit = 3;
+        st.flr = -3.4e38f;
+        st.ftd = st.fdv = 0xFFFFFFFF;
+        st.avail = -3.4e38f;
+    }
+    y1564_results_t r{};
+    r.currentTime = 0xFFFFFFFF;
+    r.plannedDuration = 0xFFFFFFFF;
+    r.currentStep = 2;
+    r.performanceStatus = 1;
+    for (uint8_t &status : r.stepStatus)
+        status = StatusIncompatibleFw;
+    y1564_result_entry_t e{};
+    e.failures = 0xFF;
+    e.irMin = e.irMax = e.irAvg = 0xFFFFFFFF;
+    e.ftdMin = e.ftdMax = e.ftdAvg = e.fdvMin = e.fdvMax = e.fdvAvg = -2147483647 - 1;
+    e.frameLoss = e.frames = e.available = e.unavailable = 0xFFFFFFFF;
+    e.frames = 1;
+    for (auto &step : r.config) {
+        for (y1564_result_entry_t &entry : step)
+            entry = e;
+    }
+    for (y1564_result_entry_t &entry : r.performance)
+        entry = e;
+    return withLongHeading(ReportFixture(TestY1564)).settings(s).results(r).bytes();
+}
+
 } // namespace
 
 class TestPdfTexts : public QObject
@@ -360,6 +439,8 @@ void TestPdfTexts::textsStayInTheirCells_data()
         QTest::addRow("%s IP scanner", language) << QString::fromLatin1(language) << longIpScanner();
         QTest::addRow("%s PTP", language) << QString::fromLatin1(language) << longPtp();
         QTest::addRow("%s synchronisation", language) << QString::fromLatin1(language) << longSync();
+        QTest::addRow("%s RFC 2544", language) << QString::fromLatin1(language) << longRfc();
+        QTest::addRow("%s Y.1564", language) << QString::fromLatin1(language) << longY1564();
     }
 }
 

@@ -165,15 +165,6 @@ mdi_results_t mdiResults()
     return r;
 }
 
-// The lines of a text that hold exactly these cells.
-int linesWith(const QString &text, const QStringList &cells)
-{
-    int n = 0;
-    for (const QString &line : text.split(QLatin1Char('\n')))
-        n += line.simplified() == cells.join(QLatin1Char(' '));
-    return n;
-}
-
 } // namespace
 
 class TestPdfWriters : public QObject

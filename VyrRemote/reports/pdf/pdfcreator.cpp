@@ -47,6 +47,11 @@ const PDFCreator::Frame PDFCreator::Frames[] = {
      {&PDFCreator::drawStatisticsResults}},
     {TestTraffic, QT_TRANSLATE_NOOP("PDFCreator", "Trafic test report"), FirstPage::Shared,
      {&PDFCreator::drawTrafficSettings, &PDFCreator::drawTrafficResults}},
+    {TestRfc2544, QT_TRANSLATE_NOOP("PDFCreator", "RFC 2544 test report"), FirstPage::NumberedBreak,
+     {&PDFCreator::drawRfcCommonSettings, &PDFCreator::drawRfcThroughput, &PDFCreator::drawRfcLatency,
+      &PDFCreator::drawRfcBackToBack, &PDFCreator::drawRfcFrameLoss}},
+    {TestY1564, QT_TRANSLATE_NOOP("PDFCreator", "Y1564 test report"), FirstPage::Shared,
+     {&PDFCreator::drawY1564Settings, &PDFCreator::drawY1564Results}},
     {TestJitter, QT_TRANSLATE_NOOP("PDFCreator", "Jitter test report"), FirstPage::Shared,
      {&PDFCreator::drawJitterSettings, &PDFCreator::drawJitterResults}},
     {TestCable, QT_TRANSLATE_NOOP("PDFCreator", "Cable test report"), FirstPage::Shared,
@@ -141,7 +146,7 @@ PDFCreator::Outcome PDFCreator::render(const QString &pdfFileName, const QByteAr
         y += RowHeight;
         break;
     case FirstPage::NumberedBreak:
-        breakPage(x, y);
+        breakPage(y);
         break;
     case FirstPage::UnnumberedBreak:
         newPage();
@@ -217,6 +222,16 @@ void PDFCreator::newPage()
     m_writer->newPage();
 }
 
+void PDFCreator::breakPage(int &y)
+{
+    // From the left margin whichever column broke the page, so that the
+    // number stays on the sheet.
+    const int x = pageWidth() * 2 / 21;
+    m_painter->drawText(x + PageNumberOffset, pageHeight() - PageNumberRise, QString::number(m_pageNumber++));
+    newPage();
+    y = pageHeight() / 15;
+}
+
 int PDFCreator::pageWidth() const
 {
     return m_painter->viewport().width();
@@ -232,19 +247,12 @@ int PDFCreator::pageHeight() const
 void PDFCreator::drawSectionTitle(int x, int &y, const QString &title, int keepRows, const QColor &fill)
 {
     if (breaksPage(y, keepRows, pageHeight()))
-        breakPage(x, y);
+        breakPage(y);
     const QRect box(x, y, m_tableWidth, RowHeight);
     m_painter->fillRect(box, fill);
     m_painter->drawRect(box);
     drawCellText(x, m_tableWidth, y, title);
     y += RowHeight;
-}
-
-void PDFCreator::breakPage(int x, int &y)
-{
-    m_painter->drawText(x + PageNumberOffset, pageHeight() - PageNumberRise, QString::number(m_pageNumber++));
-    newPage();
-    y = pageHeight() / 15;
 }
 
 int PDFCreator::drawBlock(int x, int &y, const QString &title, int keepRows, const QColor &fill,
@@ -260,19 +268,23 @@ void PDFCreator::drawCellText(int left, int width, int top, const QString &text)
 {
     // A text wider than its cell (a long translation, a 20-digit counter) is
     // drawn smaller rather than across the next cell.
-    const int room = width - 2 * TextInset;
     const QFont font = m_painter->font();
-    qreal advance = QFontMetricsF(font, m_writer.get()).horizontalAdvance(text);
-    if (advance > room && room > 0) {
-        QFont smaller = font;
-        for (int step = 0; step < 20 && advance > room; ++step) {
-            smaller.setPointSizeF(smaller.pointSizeF() * room / advance * 0.99);
-            advance = QFontMetricsF(smaller, m_writer.get()).horizontalAdvance(text);
-        }
-        m_painter->setFont(smaller);
-    }
+    m_painter->setFont(fontToFit(font, text, width - 2 * TextInset));
     m_painter->drawText(left + TextInset, top + TextBaseline, text);
     m_painter->setFont(font);
+}
+
+QFont PDFCreator::fontToFit(const QFont &font, const QString &text, qreal room) const
+{
+    qreal advance = QFontMetricsF(font, m_writer.get()).horizontalAdvance(text);
+    if (advance <= room || room <= 0)
+        return font;
+    QFont smaller = font;
+    for (int step = 0; step < 20 && advance > room; ++step) {
+        smaller.setPointSizeF(smaller.pointSizeF() * room / advance * 0.99);
+        advance = QFontMetricsF(smaller, m_writer.get()).horizontalAdvance(text);
+    }
+    return smaller;
 }
 
 void PDFCreator::drawCells(int &y, const QList<Cell> &cells, bool greyed)

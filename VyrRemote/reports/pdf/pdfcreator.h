@@ -5,10 +5,12 @@
 
 #include <QByteArray>
 #include <QColor>
+#include <QFont>
 #include <QImage>
 #include <QList>
 #include <QMetaType>
 #include <QObject>
+#include <QPointF>
 #include <QString>
 #include <QStringList>
 
@@ -23,6 +25,7 @@ struct header_settings_t;
 struct multi_settings_t;
 struct ptp_client_settings_t;
 struct ptp_master_info_t;
+struct ReportChart;
 struct sfp_info_t;
 class QPainter;
 class QPdfWriter;
@@ -110,6 +113,9 @@ private:
     // not be finished, and then no file is left.
     bool endDocument();
     void newPage();
+    // Ends the page as a section title that breaks does: its number 8000
+    // right of the left margin, a new page, y at the top of it.
+    void breakPage(int &y);
     int pageWidth() const;
     int pageHeight() const;
 
@@ -123,10 +129,10 @@ private:
     };
     void drawCells(int &y, const QList<Cell> &cells, bool greyed = false);
     void drawCellText(int left, int width, int top, const QString &text);
+    // The font, made smaller when the text would be wider than room.
+    QFont fontToFit(const QFont &font, const QString &text, qreal room) const;
 
     void drawSectionTitle(int x, int &y, const QString &title, int keepRows, const QColor &fill);
-    // Numbers the page being left (below x) and goes on at the top of the next.
-    void breakPage(int x, int &y);
     // A block: its title at x keeping keepRows, then rows(x, y). Returns the
     // top of the title, below any page break the title made, where a block
     // beside it starts.
@@ -166,6 +172,26 @@ private:
     void drawMdiResults(int x, int &y, const ReportFile &report);
     void drawBertSettings(int x, int &y, const ReportFile &report);
     void drawBertResults(int x, int &y, const ReportFile &report);
+    // RFC 2544 (pdfrfc.cpp)
+    void drawRfcCommonSettings(int x, int &y, const ReportFile &report);
+    void drawRfcThroughput(int x, int &y, const ReportFile &report);
+    void drawRfcLatency(int x, int &y, const ReportFile &report);
+    void drawRfcBackToBack(int x, int &y, const ReportFile &report);
+    void drawRfcFrameLoss(int x, int &y, const ReportFile &report);
+    void drawRfcSectionCaption(int x, int &y, int keepRows, const QString &caption);
+    int drawRfcResultsTable(int x, int &y, const QStringList &header, const QList<int> &widths,
+                            const QList<QStringList> &rows);
+    void drawRfcChart(int x, int &y, const QString &title, const QStringList &labels, const QList<double> &values,
+                      int width, int height);
+    void drawRfcLatencyChart(int x, int &y, const QString &title, const QStringList &labels,
+                             const QList<double> &values, int width, int height);
+    void drawRfcFrameLossChart(int x, int &y, const QString &title, const QList<QPointF> &points, int width,
+                               int height);
+    void keepChartOnPage(int &y, int height);
+    void drawChart(const ReportChart &chart);
+    // Y.1564 (pdfy1564.cpp)
+    void drawY1564Settings(int x, int &y, const ReportFile &report);
+    void drawY1564Results(int x, int &y, const ReportFile &report);
     void drawOpticalReport(int x, int &y, const ReportFile &report);
     void drawOpticalResults(int x, int &y, const sfp_info_t &info, port_t port);
 

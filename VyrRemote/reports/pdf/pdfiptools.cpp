@@ -104,7 +104,7 @@ void PDFCreator::drawTraceResults(int x, int &y, const ReportFile &report)
         if (hop.status == TraceHopEmpty)
             break;
         if (pageHeight() - y < pageHeight() / 15)
-            breakPage(x, y);
+            breakPage(y);
     }
     y += RowHeight;
 }
@@ -166,7 +166,7 @@ void PDFCreator::drawIpScannerResults(int x, int &y, const ReportFile &report)
 
     auto listRow = [&](int n, const QString &value) {
         if (breaksPage(y, 1, pageHeight()))
-            breakPage(x, y);
+            breakPage(y);
         drawTextRow(x, y, number(n), value);
     };
     if (answered == 0) {

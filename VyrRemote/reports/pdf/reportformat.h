@@ -34,8 +34,10 @@ QString nanosecondsToAxisText(float nanoseconds);
 // single precision, in list order); empty below 1 ns and for an empty list.
 QString latencyUnitSuffix(const QList<double> &nanoseconds);
 
-// Bytes per second with five decimals and a blank before the unit:
-// "1000.00000 Bps", "1.00100 Kbps", "1.00000 Mbps"; 0 gives "0".
+// A rate scaled by thousands with five decimals and a blank before the
+// unit: "1000.00000 Bps", "1.00100 Kbps", "1.00000 Mbps"; 0 gives "0". The
+// Y.1564 report shows its information rates (bit/s) with it: the unit words
+// are the report's and are translated as bit rates.
 QString rateToReportText(uint32_t bytesPerSecond);
 
 // The state (as Device::testStatusText) of configuration step 0-5 of
