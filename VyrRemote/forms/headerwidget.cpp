@@ -5,6 +5,7 @@
 #include "interfaceinfo.h"
 #include "textfunctions.h"
 
+#include <QComboBox>
 #include <QRegExp>
 #include <QSignalBlocker>
 #include <QRegExpValidator>
@@ -22,11 +23,46 @@ const QRegExp &macPattern()
 // as its text, so that it is shown as it is and saved back unchanged.
 constexpr int ListedTosEntries = 5;
 constexpr int UnlistedTosIndex = ListedTosEntries;
+// Likewise the DSCP box: a code point outside its table gets an extra
+// entry, "( bits )" as the listed ones spell them without a name.
+constexpr int UnlistedDscpIndex = DscpTableSize;
 
 bool tosListed(int bits)
 {
     const int index = tosToIndex(uint8_t(bits));
     return index < ListedTosEntries && indexToTos(index) == bits;
+}
+
+bool dscpListed(int code)
+{
+    return indexToDscp(dscpToIndex(uint8_t(code))) == code;
+}
+
+// The extra entry carries true as its data; the listed ones carry none.
+bool showsUnlistedEntry(const QComboBox *box)
+{
+    return box->currentData().toBool();
+}
+
+// Adds, updates or removes the extra entry after the listed ones of box (an
+// empty text: none); true when the entries changed. The operator's choice
+// does not change with it: the caller sets the current entry right after.
+bool showUnlistedEntry(QComboBox *box, int listed, const QString &text)
+{
+    const QSignalBlocker quiet(box);
+    if (text.isEmpty()) {
+        if (box->count() == listed)
+            return false;
+        while (box->count() > listed)
+            box->removeItem(box->count() - 1);
+        return true;
+    }
+    if (box->count() > listed) {
+        box->setItemText(listed, text);
+        return false;
+    }
+    box->addItem(text, true);
+    return true;
 }
 
 void black(QWidget *w) { setFieldColour(w, fieldColourEqual()); }
@@ -130,32 +166,17 @@ int HeaderWidget::storedTosIndex() const
 
 bool HeaderWidget::showStoredTosEntry()
 {
-    // The entry list changes without a change of the operator's choice;
-    // load() sets the current entry right after.
-    const QSignalBlocker quiet(ui->cbToS);
     const int bits = storedTosBits();
-    if (tosListed(bits)) {
-        if (ui->cbToS->count() == ListedTosEntries)
-            return false;
-        while (ui->cbToS->count() > ListedTosEntries)
-            ui->cbToS->removeItem(ui->cbToS->count() - 1);
-        return true;
-    }
-    const QString text = QStringLiteral("%1").arg(bits, 4, 2, QLatin1Char('0'));
-    if (ui->cbToS->count() > ListedTosEntries) {
-        ui->cbToS->setItemText(UnlistedTosIndex, text);
-        return false;
-    }
-    ui->cbToS->addItem(text);
-    return true;
+    return showUnlistedEntry(ui->cbToS, ListedTosEntries,
+                             tosListed(bits) ? QString() : QStringLiteral("%1").arg(bits, 4, 2, QLatin1Char('0')));
 }
 
-void HeaderWidget::paintTosBox(bool groupOn)
+void HeaderWidget::paintQosBox(QComboBox *box, bool groupOn)
 {
-    if (ui->cbToS->currentIndex() == UnlistedTosIndex)
-        blue(ui->cbToS);
+    if (showsUnlistedEntry(box))
+        blue(box);
     else
-        blackOrGrey(ui->cbToS, groupOn);
+        blackOrGrey(box, groupOn);
 }
 
 int HeaderWidget::storedPrecedence() const
@@ -163,9 +184,23 @@ int HeaderWidget::storedPrecedence() const
     return (m_settings->tos >> TosPrecedenceShift) & TosPrecedenceMask;
 }
 
+int HeaderWidget::storedDscpCode() const
+{
+    return m_settings->dscp >> DscpShift;
+}
+
 int HeaderWidget::storedDscpIndex() const
 {
-    return dscpToIndex(m_settings->dscp >> DscpShift);
+    const int code = storedDscpCode();
+    return dscpListed(code) ? dscpToIndex(uint8_t(code)) : UnlistedDscpIndex;
+}
+
+bool HeaderWidget::showStoredDscpEntry()
+{
+    const int code = storedDscpCode();
+    return showUnlistedEntry(ui->cbDSCP, DscpTableSize,
+                             dscpListed(code) ? QString()
+                                              : QStringLiteral("( %1 )").arg(code, 6, 2, QLatin1Char('0')));
 }
 
 void HeaderWidget::setUdpRowsVisible(bool visible)
@@ -219,7 +254,10 @@ void HeaderWidget::load(Device *device)
         cbToSChanged(ui->cbToS->currentIndex());   // its colour follows the new entries
     ui->cbPrec->setCurrentIndex(storedPrecedence());
     ui->gDSCP->setChecked(s.qosMode == QosDscp);
+    const bool dscpEntriesChanged = showStoredDscpEntry();
     ui->cbDSCP->setCurrentIndex(storedDscpIndex());
+    if (dscpEntriesChanged)
+        cbDSCPChanged(ui->cbDSCP->currentIndex());
 
     ui->cLvl4->setChecked(s.level4 != 0);
     ui->sUDPdst->setValue(s.udpDst);
@@ -265,7 +303,10 @@ void HeaderWidget::save()
     s.tos = uint8_t((s.tos & TosKeptBit)
                     | ((tosBits & TosBitsMask) << TosBitsShift)
                     | ((ui->cbPrec->currentIndex() & TosPrecedenceMask) << TosPrecedenceShift));
-    s.dscp = uint8_t(indexToDscp(ui->cbDSCP->currentIndex()) << DscpShift);
+    // The DS octet goes back whole (bits 1-0 and a code point outside the
+    // list included) unless another entry was chosen.
+    if (ui->cbDSCP->currentIndex() != storedDscpIndex())
+        s.dscp = uint8_t(indexToDscp(ui->cbDSCP->currentIndex()) << DscpShift);
 
     s.level4 = ui->cLvl4->isChecked() ? 1 : 0;
     s.udpDst = uint16_t(ui->sUDPdst->value());
@@ -282,8 +323,8 @@ void HeaderWidget::gotApplied()
                        static_cast<QWidget *>(ui->gToS), static_cast<QWidget *>(ui->gDSCP)})
         black(w);
     blackOrGrey(ui->lIPdst, !ui->cIPAuto->isChecked());
-    blackOrGrey(ui->cbDSCP, ui->gDSCP->isChecked());
-    paintTosBox(ui->gToS->isChecked());
+    paintQosBox(ui->cbDSCP, ui->gDSCP->isChecked());
+    paintQosBox(ui->cbToS, ui->gToS->isChecked());
     blackOrGrey(ui->cbPrec, ui->gToS->isChecked());
 }
 
@@ -387,10 +428,11 @@ void HeaderWidget::lIPchanged(const QString &s)
 
 // ---- QoS --------------------------------------------------------------------
 
-void HeaderWidget::markCombo(QWidget *combo, int index, int stored, bool groupOn)
+void HeaderWidget::markCombo(QComboBox *combo, int index, int stored, bool groupOn)
 {
     if (index == stored) {
-        blackOrGrey(combo, groupOn);
+        // An extra entry is the record's own value, which the list lacks.
+        paintQosBox(combo, groupOn);
         return;
     }
     blue(combo);
@@ -399,14 +441,8 @@ void HeaderWidget::markCombo(QWidget *combo, int index, int stored, bool groupOn
 
 void HeaderWidget::cbToSChanged(int index)
 {
-    if (!m_settings)
-        return;
-    if (index == UnlistedTosIndex) {
-        // The record's own value, which the list has no entry for.
-        paintTosBox(ui->gToS->isChecked());
-        return;
-    }
-    markCombo(ui->cbToS, index, storedTosIndex(), ui->gToS->isChecked());
+    if (m_settings)
+        markCombo(ui->cbToS, index, storedTosIndex(), ui->gToS->isChecked());
 }
 
 void HeaderWidget::cbPrecChanged(int index)
@@ -431,7 +467,7 @@ void HeaderWidget::gTosToggled(bool checked)
     blackOrGrey(ui->label_6, checked);
     blackOrGrey(ui->label_7, checked);
     if (ui->cbToS->currentIndex() == storedTosIndex())
-        paintTosBox(checked);
+        paintQosBox(ui->cbToS, checked);
     if (ui->cbPrec->currentIndex() == storedPrecedence())
         blackOrGrey(ui->cbPrec, checked);
 }
@@ -444,5 +480,5 @@ void HeaderWidget::gDSCPToggled(bool checked)
     setFieldColour(ui->gDSCP, checked == (m_settings->qosMode == QosDscp) ? fieldColourEqual()
                                                                            : fieldColourChanged());
     if (ui->cbDSCP->currentIndex() == storedDscpIndex())
-        blackOrGrey(ui->cbDSCP, checked);
+        paintQosBox(ui->cbDSCP, checked);
 }

@@ -8,6 +8,7 @@
 #include <optional>
 
 class Device;
+class QComboBox;
 
 namespace Ui {
 class HeaderWidget;
@@ -82,12 +83,16 @@ private:
     int storedTosIndex() const;
     // Adds, updates or removes the extra entry; true when the entries changed.
     bool showStoredTosEntry();
-    // ToS box colour: blue while it shows a value outside the list,
-    // otherwise black or grey with its group.
-    void paintTosBox(bool groupOn);
-    int storedPrecedence() const;
+    // The same for the DSCP code point (bits 7-2 of the DS octet): one of
+    // the listed entries, or UnlistedDscpIndex for a code the table lacks.
+    int storedDscpCode() const;
     int storedDscpIndex() const;
-    void markCombo(QWidget *combo, int index, int stored, bool groupOn);
+    bool showStoredDscpEntry();
+    // QoS box colour: blue while it shows a value outside the list,
+    // otherwise black or grey with its group.
+    void paintQosBox(QComboBox *box, bool groupOn);
+    int storedPrecedence() const;
+    void markCombo(QComboBox *combo, int index, int stored, bool groupOn);
     void setUdpRowsVisible(bool visible);
 
     uint32_t sourceIpOverride = 0;

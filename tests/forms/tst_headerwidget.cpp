@@ -2,6 +2,7 @@
 // widgets, the change markers and the automatic destination address.
 
 #include "formrig.h"
+#include "../support/textfit.h"
 #include "../support/widgetlookup.h"
 #include "headerwidget.h"
 #include "textfunctions.h"
@@ -96,6 +97,7 @@ private:
 private slots:
     void initTestCase()
     {
+        Q_INIT_RESOURCE(vyrremote_translations);
         rig.reset(new FormRig(0));
         QVERIFY(rig->connectDevice());
     }
@@ -451,18 +453,111 @@ private slots:
         QCOMPARE(int(w.settings()->autoIpDest), 0);
     }
 
-    void unknownDscpShowsDefault()
+    // The DS octet goes back as the record holds it (a code point the box
+    // does not list, bits 1-0) unless the operator picks another entry; a
+    // code point outside the list is shown as its bits in an extra entry,
+    // marked blue.
+    void dscpOutsideTheListShowsItsBits_data()
     {
+        QTest::addColumn<int>("dscp");
+        QTest::addColumn<int>("qosMode");
+        QTest::addColumn<int>("pick");        // entry the operator picks; -1 none
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("style");
+        QTest::addColumn<int>("sent");
+        QTest::newRow("unknown code 33, untouched") << (33 << 2) << int(QosDscp) << -1 << "( 100001 )" << Blue
+                                                    << (33 << 2);
+        QTest::newRow("unknown code, ToS in use") << (63 << 2 | 1) << int(QosTos) << -1 << "( 111111 )" << Blue
+                                                  << (63 << 2 | 1);
+        QTest::newRow("EF, bits 1-0 set, untouched") << (46 << 2 | 3) << int(QosDscp) << -1 << "EF   ( 101110 )"
+                                                     << Black << (46 << 2 | 3);
+        QTest::newRow("default, bit 0 set, ToS in use") << 1 << int(QosTos) << -1 << "default ( 000000 )" << Grey
+                                                        << 1;
+        QTest::newRow("unknown code, AF11 picked") << (33 << 2 | 2) << int(QosDscp) << 0 << "AF11 ( 001010 )" << Blue
+                                                   << (10 << 2);
+        QTest::newRow("EF with bits 1-0, CS1 picked") << (46 << 2 | 3) << int(QosDscp) << 12 << "CS1  ( 001000 )"
+                                                      << Blue << (8 << 2);
+    }
+    void dscpOutsideTheListShowsItsBits()
+    {
+        QFETCH(int, dscp);
+        QFETCH(int, qosMode);
+        QFETCH(int, pick);
+        QFETCH(QString, shown);
+        QFETCH(QString, style);
+        QFETCH(int, sent);
         header_settings_t h = fixture();
-        h.qosMode = QosDscp;
-        h.dscp = uint8_t(33 << 2);
+        h.qosMode = uint8_t(qosMode);
+        h.dscp = uint8_t(dscp);
         HeaderWidget w;
         w.setSettings(&h);
         w.load(rig->device);
-        QCOMPARE(child<QComboBox>(w, "cbDSCP")->currentText(), QString("default ( 000000 )"));
+        auto *box = child<QComboBox>(w, "cbDSCP");
+        QSignalSpy enable(&w, &HeaderWidget::enableApply);
+        if (pick >= 0)
+            box->setCurrentIndex(pick);
+        QCOMPARE(enable.count(), pick >= 0 ? 1 : 0);
+        QCOMPARE(box->currentText(), shown);
+        QCOMPARE(box->styleSheet(), style);
+        // Apply twice, as the form does: the record each time is the one
+        // the last Apply left.
+        for (int apply = 0; apply < 2; ++apply) {
+            w.setSettings(&h);
+            w.save();
+            QCOMPARE(int(w.settings()->dscp), sent);
+            QCOMPARE(int(w.settings()->qosMode), qosMode);
+            h = *w.settings();
+        }
+    }
+
+    // A record with a listed code point after one outside the list takes the
+    // extra entry away; the extra entry of the next unknown code is updated.
+    void dscpExtraEntryFollowsEachLoad()
+    {
+        header_settings_t h = fixture();
+        h.qosMode = QosDscp;
+        HeaderWidget w;
+        auto *box = child<QComboBox>(w, "cbDSCP");
+        h.dscp = uint8_t(33 << 2);
         w.setSettings(&h);
-        w.save();
-        QCOMPARE(int(w.settings()->dscp), 0);
+        w.load(rig->device);
+        QCOMPARE(box->count(), DscpTableSize + 1);
+        h.dscp = uint8_t(1 << 2);
+        w.setSettings(&h);
+        w.load(rig->device);
+        QCOMPARE(box->count(), DscpTableSize + 1);
+        QCOMPARE(box->currentText(), QStringLiteral("( 000001 )"));
+        QCOMPARE(box->styleSheet(), Blue);
+        w.gotApplied();
+        QCOMPARE(box->styleSheet(), Blue);
+        h.dscp = uint8_t(46 << 2);
+        w.setSettings(&h);
+        w.load(rig->device);
+        QCOMPARE(box->count(), DscpTableSize);
+        QCOMPARE(box->currentText(), QStringLiteral("EF   ( 101110 )"));
+        QCOMPARE(box->styleSheet(), Black);
+    }
+
+    // The extra entries are no wider than the listed ones: every entry shows
+    // whole in each language.
+    void extraEntriesFit()
+    {
+        header_settings_t h = fixture();
+        h.tos = uint8_t(7 << 5 | 15 << 1 | 1);
+        h.dscp = uint8_t(63 << 2 | 3);
+        HeaderWidget w;
+        w.setSettings(&h);
+        w.load(rig->device);
+        w.show();
+        QCOMPARE(child<QComboBox>(w, "cbDSCP")->count(), DscpTableSize + 1);
+        QStringList reports;
+        {
+            TextFitLanguages languages({QStringLiteral(":/VyrRemote"), QStringLiteral(":/qt")});
+            reports = textFitInAllLanguages(&w, languages, [&w] { w.retranslate(); });
+        }
+        w.retranslate();
+        textfit::savePicture(&w, QStringLiteral("headerwidget_extra_entries.png"));
+        QVERIFY2(reports.isEmpty(), qPrintable(textfit::logged(reports)));
     }
 };
 
