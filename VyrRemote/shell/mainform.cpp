@@ -626,7 +626,8 @@ void MainForm::reportLoaded(port_t port, int test)
         device.setCurrentProcess(port);
         return;
     }
-    ui->bFTransfer->setChecked(false);
+    // One selector button checked at a time, whatever was checked before.
+    uncheckTestButtons();
     buttonsByTest.at(test)->setChecked(true);
     device.setCurrentProcess(port);
 
@@ -759,6 +760,10 @@ void MainForm::retranslateAll()
     for (IRetranslatable *form : qAsConst(formList))
         if (form)
             form->retranslate();
+    updateDialog->retranslate();
+    // The port panels in the new language now, from the status already held
+    // (no request); the next poll would leave the old unit words until then.
+    updateDeviceStatus();
 }
 
 QString MainForm::fontStyleSheet(const QFont &f)

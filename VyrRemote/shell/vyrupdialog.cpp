@@ -63,6 +63,11 @@ vyrupDialog::~vyrupDialog()
     delete ui;
 }
 
+void vyrupDialog::retranslate()
+{
+    ui->retranslateUi(this);
+}
+
 QString vyrupDialog::resultText(int code)
 {
     if (code >= 0 && code < ResultTextCount && ResultTexts[code])

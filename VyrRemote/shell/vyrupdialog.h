@@ -28,6 +28,10 @@ public:
     // The log line shown for a result code of the update steps.
     static QString resultText(int code);
 
+    // Texts of the buttons in the installed language; the path and the log
+    // keep what they show.
+    void retranslate();
+
 signals:
     void writeVYRUP(QByteArray data);
     void closeUpdate();

@@ -6,6 +6,7 @@
 #include "modalanswerer.h"
 #include "simremote.h"
 #include "startremote.h"
+#include "vyrupdialog.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -14,6 +15,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTextEdit>
 #include <QtTest>
 
 #include <atomic>
@@ -79,6 +81,7 @@ private slots:
     void addressCheck_data();
     void addressCheck();
     void languageSwitch();
+    void languageSwitchRedrawsPortPanels();
     void portButtons();
     void trafficSelectorShowsTrafficForm();
     void reportLoaded_data();
@@ -88,6 +91,7 @@ private slots:
     void saveErrors();
     void fpgaValue();
     void updateModeAndClose();
+    void updateModeLanguageSwitch();
     void closeWhileWorkerBusy();
     void picture();
 };
@@ -408,6 +412,36 @@ void TestMainWin::languageSwitch()
     QCOMPARE(f.get<QPushButton>("bRFC")->text(), QStringLiteral("RFC2544"));
 }
 
+// The port panels take the new language's unit words at the switch, from the
+// status already held, not only with the next poll.
+void TestMainWin::languageSwitchRedrawsPortPanels()
+{
+    Fixture f(6);
+    ModalAnswerer answerer;
+    f.setStatus([](get_device_status_resp_t &s) {
+        s.txRate[0] = 125000000;
+        s.rxRate[0] = 1000;
+    });
+    f.w->show();
+    f.connectToSim();
+    QVERIFY(f.waitConnected());
+    auto *rates = f.get<QLabel>("lARxTxSpeed");
+    QVERIFY(mw("Mbps") != QLatin1String("Mbps"));
+    QTRY_COMPARE_WITH_TIMEOUT(rates->text(),
+                              QStringLiteral("Tx: 1000.000 ") + mw("Mbps") + QStringLiteral("\nRx: 8.000 ")
+                                  + mw("Kbps"),
+                              LinkDeadlineMs);
+
+    // Replies now come late: no poll lands between the click and the look.
+    f.sim->setReplyDelay(1500);
+    f.get<QPushButton>("bEng")->click();
+    QCOMPARE(rates->text(), QStringLiteral("Tx: 1000.000 Mbps\nRx: 8.000 Kbps"));
+    f.get<QPushButton>("bRus")->click();
+    QCOMPARE(rates->text(),
+             QStringLiteral("Tx: 1000.000 ") + mw("Mbps") + QStringLiteral("\nRx: 8.000 ") + mw("Kbps"));
+    f.sim->setReplyDelay(0);
+}
+
 void TestMainWin::portButtons()
 {
     Fixture f(0);
@@ -606,6 +640,46 @@ void TestMainWin::updateModeAndClose()
     QVERIFY(f.waitUnconnected());
     QVERIFY(fMain->isEnabled());
     QVERIFY(f.get<QWidget>("bProcB")->isVisible());
+}
+
+// The update dialog follows the flags like the rest of the window; the path
+// chosen and the log already written stay as they are.
+void TestMainWin::updateModeLanguageSwitch()
+{
+    Fixture f(6);
+    ModalAnswerer answerer;
+    f.w->enterUpdateMode();
+    f.showAtTestSize();
+    f.connectToSim();
+    QVERIFY(f.waitConnected());
+    auto *dialog = f.w->findChild<vyrupDialog *>(QStringLiteral("vyrupDialog"));
+    QVERIFY(dialog);
+    auto *accept = f.get<QPushButton>("bAccept");
+    const QString russianAccept = QCoreApplication::translate("vyrupDialog", "Accept");
+    QVERIFY(russianAccept != QLatin1String("Accept"));
+    QCOMPARE(accept->text(), russianAccept);
+    const QString path = QStringLiteral("/media/usb/tarnek_2_7_13.vyrup");
+    f.get<QLineEdit>("lROMpath")->setText(path);
+    dialog->corrResult(0);
+    const QString log = f.get<QTextEdit>("teStatus")->toPlainText();
+    QVERIFY(!log.isEmpty());
+
+    f.get<QPushButton>("bEng")->click();
+    QCOMPARE(accept->text(), QStringLiteral("Accept"));
+    QCOMPARE(f.get<QPushButton>("bOpen")->text(), QStringLiteral("Open"));
+    QCOMPARE(f.get<QPushButton>("bCancel")->text(), QStringLiteral("Cancel"));
+    QCOMPARE(f.get<QLineEdit>("lROMpath")->text(), path);
+    QCOMPARE(f.get<QTextEdit>("teStatus")->toPlainText(), log);
+
+    f.get<QPushButton>("bRus")->click();
+    QCOMPARE(accept->text(), russianAccept);
+    QCOMPARE(f.get<QLineEdit>("lROMpath")->text(), path);
+
+    QVERIFY(f.drain());
+    const QStringList reports = f.cutTexts();
+    QVERIFY2(reports.isEmpty(), qPrintable(textfit::logged(reports)));
+    QCOMPARE(accept->text(), russianAccept);
+    textfit::savePicture(f.w.get(), QStringLiteral("mainwin_update_mode_ru.png"));
 }
 
 // The window goes while the worker waits for a reply: its destructor returns

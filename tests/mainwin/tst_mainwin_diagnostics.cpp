@@ -164,6 +164,29 @@ private slots:
         QVERIFY2(title.endsWith(testFormText(port ? "Port B" : "Port A") + ')'), qPrintable(title));
     }
 
+    // Reports loaded one after another: each leaves its own selector button
+    // checked and no other; a report without a selector button of its own
+    // (loopback) leaves the one before it.
+    void reportsInARowLeaveOneSelectorChecked()
+    {
+        Window win;
+        QVERIFY(win.connected());
+        win.get<QPushButton>("bCable")->click();
+        const QList<QPair<int, const char *>> reports = {
+            {TestOam, "bOAM"},  {TestMdi, "bMDI"},   {TestTraffic, "bTraffic"},
+            {TestCable, "bCable"}, {TestLoopback, "bCable"}, {TestStatistics, "bStats"},
+        };
+        for (const auto &report : reports) {
+            win.w->reportLoaded(PortA, report.first);
+            QStringList checked;
+            for (QPushButton *b : win.w->selectorButtons()) {
+                if (b->isChecked())
+                    checked << b->objectName();
+            }
+            QCOMPARE(checked, QStringList{QLatin1String(report.second)});
+        }
+    }
+
     // A port switch disables Apply on every form that has one.
     void portSwitchDisablesApply()
     {
