@@ -77,6 +77,7 @@ void MdiForm::fillFormFromSettings()
     const std::optional<mdi_settings_t> r = settingsAs<mdi_settings_t>();
     if (!r)
         return;
+    durationEdited = false;
 
     {
         // Showing the record is no edit: the header's own marks stay, but
@@ -121,7 +122,8 @@ void MdiForm::fillSettingsFromForm()
         r->mlrThreshold = float(ui->dsMLR->value());
     r->packetLength = uint16_t(ui->sLen->value());
     r->learningInterval = uint16_t(ui->sLearningInt->value());
-    r->duration = timeToDuration(ui->tDur->time());
+    if (durationEdited || durationToTime(r->duration).isValid())
+        r->duration = timeToDuration(ui->tDur->time());
     storeSettings(*r);
 }
 
@@ -165,8 +167,12 @@ void MdiForm::sLenChanged(int value)
 
 void MdiForm::tDurChanged(const QTime &time)
 {
-    if (const std::optional<mdi_settings_t> r = settingsAs<mdi_settings_t>())
-        markField(markChangedDuration(ui->tDur, time, r->duration));
+    const std::optional<mdi_settings_t> r = settingsAs<mdi_settings_t>();
+    if (!r)
+        return;
+    durationEdited = true;
+    // A stored duration of a day or more has no time of day and stays marked.
+    markField(markChangedDuration(ui->tDur, time, r->duration));
 }
 
 void MdiForm::sLearnIntChanged(int value)
@@ -184,7 +190,9 @@ void MdiForm::markAllFields()
     else
         dsMLRChanged(ui->dsMLR->value());
     sLenChanged(ui->sLen->value());
+    const bool wasEdited = durationEdited;
     tDurChanged(ui->tDur->time());
+    durationEdited = wasEdited;
     sLearnIntChanged(ui->sLearningInt->value());
 }
 
@@ -193,6 +201,10 @@ void MdiForm::gotApplied()
     TestForm::gotApplied();
     setFieldColour({ui->cUnits, ui->sRate, ui->sLen, ui->tDur, ui->sLearningInt}, fieldColourEqual());
     setFieldColour(ui->dsMLR, mlrKept ? fieldColourUnused() : fieldColourEqual());
+    // A kept duration of a day or more is still not what the edit shows.
+    const std::optional<mdi_settings_t> r = settingsAs<mdi_settings_t>();
+    if (r && !durationToTime(r->duration).isValid())
+        setFieldColour(ui->tDur, fieldColourChanged());
 }
 
 // ---- results ----------------------------------------------------------------

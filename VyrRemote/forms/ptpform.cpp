@@ -126,6 +126,14 @@ void PTPForm::activate()
     TestForm::activate();
 }
 
+void PTPForm::currentProcessChanged(port_t port)
+{
+    // Another port's record: every field from it, not only the server list.
+    if (!isHidden())
+        refillAll = true;
+    TestForm::currentProcessChanged(port);
+}
+
 void PTPForm::bResetClicked()
 {
     refillAll = true;

@@ -21,7 +21,8 @@ struct ptp_settings_t;
 // read again at every status update (once a second) so that the server list
 // follows the tester. Such a re-read replaces the record the edits are
 // compared with but redraws only the server list: the fields are refilled
-// only on activation and on Reset, so an edit in progress stays as typed, and
+// only on activation, on Reset and when the current port changes (the
+// other port's record), so an edit in progress stays as typed, and
 // Apply hands the tester a copy of the form's record taken at that moment.
 class PTPForm : public TestForm
 {
@@ -43,6 +44,7 @@ public slots:
     void lIPMasterChanged(const QString &text);
     void tDurChanged(const QTime &time);
     void activate() override;
+    void currentProcessChanged(port_t port) override;
     void fillFormFromSettings() override;
     void fillFormFromResults() override;
     void fillSettingsFromForm() override;
@@ -67,7 +69,7 @@ private:
     void fitPages();
 
     Ui::PTPForm *ui;
-    // The next settings that arrive refill every field (activation, Reset);
-    // otherwise they redraw only the server list.
+    // The next settings that arrive refill every field (activation, Reset,
+    // another port); otherwise they redraw only the server list.
     bool refillAll = true;
 };

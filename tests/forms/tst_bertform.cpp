@@ -163,6 +163,54 @@ private slots:
         QCOMPARE(child<QComboBox>("cUnits")->itemText(1), QString("kbps"));
     }
 
+    // A language switch between the operator's pick and Apply: the list is
+    // re-texted, the choice on show and its mark stay, and Apply writes it
+    // (a stored code the list lacks goes back as stored).
+    void unappliedUnitAcrossALanguageSwitch_data()
+    {
+        QTest::addColumn<int>("storedUnit");
+        QTest::addColumn<int>("picked");   // list index the operator picks; -1: none
+        QTest::addColumn<int>("shownIndex");
+        QTest::addColumn<bool>("marked");
+        QTest::addColumn<int>("sentUnit");
+        QTest::newRow("kbps, Mbps picked") << int(RateUnitKbps) << 2 << 2 << true << int(RateUnitMbps);
+        QTest::newRow("unknown code, no pick") << 7 << -1 << -1 << false << 7;
+        QTest::newRow("unknown code, kbps picked") << 7 << 1 << 1 << true << int(RateUnitKbps);
+    }
+    void unappliedUnitAcrossALanguageSwitch()
+    {
+        QFETCH(int, storedUnit);
+        QFETCH(int, picked);
+        QFETCH(int, shownIndex);
+        QFETCH(bool, marked);
+        QFETCH(int, sentUnit);
+        bert_settings_t s = fixture();
+        s.rateUnit = uint8_t(storedUnit);
+        storeOnTester(s);
+        reload();
+        auto *units = child<QComboBox>("cUnits");
+        if (picked >= 0)
+            units->setCurrentIndex(picked);
+        QCOMPARE(units->currentIndex(), shownIndex);
+        QCOMPARE(units->styleSheet(), marked ? Blue : Black);
+
+        TextFitLanguages languages({":/VyrRemote", ":/qt"});
+        QVERIFY(languages.use(QStringLiteral("ru")));
+        form->retranslate();
+        QCOMPARE(units->itemText(2), QCoreApplication::translate("BertForm", "Mbps"));
+        QVERIFY(units->itemText(2) != QLatin1String("Mbps"));
+        QCOMPARE(units->currentIndex(), shownIndex);
+        QCOMPARE(units->styleSheet(), marked ? Blue : Black);
+        QCOMPARE(child<QPushButton>("bApply")->isEnabled(), marked);
+
+        bert_settings_t expected = s;
+        expected.rateUnit = uint8_t(sentUnit);
+        QCOMPARE(applied().toHex(' '), recordBytes(expected).toHex(' '));
+        QCOMPARE(units->styleSheet(), Black);
+        languages.removeAll();
+        form->retranslate();
+    }
+
     void startOnBothRoads_data()
     {
         QTest::addColumn<QString>("button");

@@ -234,6 +234,16 @@ private slots:
         QCOMPARE(child<QTimeEdit>("tDur")->time(), QTime(1, 1, 1));
         QCOMPARE(child<QTimeEdit>("tDur")->styleSheet(), Blue);
         QVERIFY(child<QPushButton>("bApply")->isEnabled());
+        // Applied untouched: the stored duration goes back, still marked.
+        mdi_settings_t sent = applyAndRead();
+        QCOMPARE(sent.duration, 86400u);
+        QCOMPARE(recordBytes(sent).toHex(' '), recordBytes(s).toHex(' '));
+        QCOMPARE(child<QTimeEdit>("tDur")->styleSheet(), Blue);
+        // Edited: the operator's time is written.
+        child<QTimeEdit>("tDur")->setTime(QTime(0, 10, 0));
+        sent = applyAndRead();
+        QCOMPARE(sent.duration, 600u);
+        QCOMPARE(child<QTimeEdit>("tDur")->styleSheet(), Black);
     }
 
     // A threshold that is no number is shown as not in use and kept, until
@@ -278,10 +288,23 @@ private slots:
             QCOMPARE(cell(row), QString("-"));
     }
 
-    void startTowardsOtherPort()
+    void startOnBothRoads_data()
     {
-        QPushButton *start = child<QPushButton>("bStartXY");
-        QCOMPARE(start->text(), QString("Start A->B"));
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("topology");
+        QTest::newRow("same port") << "bStartXX" << "Start A->A" << int(TopologySamePort);
+        QTest::newRow("other port") << "bStartXY" << "Start A->B" << int(TopologyToOtherPort);
+    }
+    void startOnBothRoads()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, text);
+        QFETCH(int, topology);
+        QPushButton *start = child<QPushButton>(button.toLatin1().constData());
+        QCOMPARE(start->text(), text);
+        QTRY_VERIFY_WITH_TIMEOUT(start->isEnabled(), EventuallyMs);
+        rig->sim.clearRequests();
         start->click();
         QVERIFY(rig->waitForRequest([](const QByteArray &r) { return command(r) == 0x13; }));
         const QList<QByteArray> seq = rig->requests();
@@ -290,7 +313,7 @@ private slots:
         QCOMPARE(quint8(seq.at(0).at(5)), quint8(TestMdi));
         QCOMPARE(seq.at(0).mid(6).toHex(' '), recordBytes(fixture()).toHex(' '));
         QCOMPARE(command(seq.at(1)), quint8(0x0A));
-        QCOMPARE(quint8(seq.at(1).at(5)), quint8(TopologyToOtherPort));
+        QCOMPARE(quint8(seq.at(1).at(5)), quint8(topology));
         QCOMPARE(command(seq.at(2)), quint8(0x09));
         QCOMPARE(quint8(seq.at(2).at(1)), quint8(1));
         QCOMPARE(u32At(seq.at(2), 2), quint32(PortA));

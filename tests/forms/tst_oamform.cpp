@@ -184,6 +184,36 @@ private slots:
         QCOMPARE(quint8(stop.at(6)), quint8(TestOam));
     }
 
+    // The simulated tester runs the test from its own record: Port A is
+    // active, and its link partner answers discovery once the test runs.
+    void simulatedTesterRunsTheTest()
+    {
+        rig->tester([](SimRemoteResponder &r) {
+            r.realistic = true;
+            r.settings.remove(SimRemoteResponder::key(PortA, TestOam));
+            r.results.remove(SimRemoteResponder::key(PortA, TestOam));
+            // No run left by an earlier test: no partner before Start.
+            r.runs.remove(SimRemoteResponder::key(PortA, TestOam));
+        });
+        child<QPushButton>("bReset")->click();
+        reload();
+        QCOMPARE(child<QComboBox>("cbMode")->currentIndex(), int(OamModeActive));
+        QCOMPARE(child<QComboBox>("cbMode")->styleSheet(), Black);
+        QCOMPARE(resultTexts(), QVector<QString>(6, "-").toList());
+
+        rig->sim.clearRequests();
+        child<QPushButton>("bStart")->click();
+        QTRY_COMPARE_WITH_TIMEOUT(resultTexts(),
+                                  QStringList({"00:1b:2c:3d:4e:50", "00 1b 2c 3d ", "Supported", "Active",
+                                               "Unsupported", "Supported"}),
+                                  EventuallyMs);
+        QCOMPARE(rig->sentSettings(PortA, TestOam).first().toHex(' '),
+                 recordBytes(settingsOf(OamModeActive)).toHex(' '));
+        child<QPushButton>("bStop")->click();
+        QVERIFY(rig->waitForRequest([](const QByteArray &r) { return command(r) == 0x09 && r.at(1) == 0; }));
+        rig->tester([](SimRemoteResponder &r) { r.realistic = false; });
+    }
+
     // The status never disables this form's buttons.
     void buttonsStayUsableWhateverTheStatus()
     {

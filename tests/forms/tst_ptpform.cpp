@@ -675,6 +675,43 @@ private slots:
         QCOMPARE(style("sDomain"), fieldstyle::Blue);
     }
 
+    // Shown for Port B (a loaded report of that port), the form reads, shows,
+    // applies and starts on Port B alone: an edit left on Port A does not
+    // reach Port B, and back on Port A the fields are Port A's again.
+    void onePortThroughout()
+    {
+        ptp_settings_t b = fixture();
+        b.duration = 7322;
+        b.client.domain = 31;
+        rig->storeSettings(PortB, TestPtp, recordBytes(b));
+        child<QSpinBox>("sDomain")->setValue(40);
+        rig->device->setCurrentProcess(PortB);
+        QVERIFY(rig->drain());
+        QVERIFY(rig->drain());
+        QCOMPARE(child<QGroupBox>("gPTP")->title(), QStringLiteral("PTP test (Port B)"));
+        QTRY_COMPARE_WITH_TIMEOUT(child<QTimeEdit>("tDur")->time(), QTime(2, 2, 2), EventuallyMs);
+        QCOMPARE(child<QSpinBox>("sDomain")->value(), 31);
+        QCOMPARE(style("sDomain"), fieldstyle::Black);
+        QCOMPARE(style("tDur"), fieldstyle::Black);
+
+        child<QSpinBox>("sDomain")->setValue(33);
+        rig->sim.clearRequests();
+        auto *start = child<QPushButton>("bStartXX");
+        QTRY_VERIFY_WITH_TIMEOUT(start->isEnabled(), EventuallyMs);
+        start->click();
+        b.client.domain = 33;
+        rig->expectStart(PortB, TestPtp, TopologySamePort, recordBytes(b), true);
+        QVERIFY(rig->sentSettings(PortA, TestPtp).isEmpty());
+        rig->expectStop(child<QPushButton>("bStop"), PortB, TestPtp);
+
+        rig->device->setCurrentProcess(PortA);
+        QVERIFY(rig->drain());
+        QTRY_COMPARE_WITH_TIMEOUT(child<QTimeEdit>("tDur")->time(), QTime(1, 1, 1), EventuallyMs);
+        QCOMPARE(child<QSpinBox>("sDomain")->value(), 24);
+        QCOMPARE(style("sDomain"), fieldstyle::Black);
+        QVERIFY(rig->sentSettings(PortA, TestPtp).isEmpty());
+    }
+
     // After a language switch the titles, the server names and the results on
     // show are in the new language at once, from the records already held.
     void languageSwitchRetextsEverything()

@@ -11,7 +11,9 @@
 #include "tcpipform.h"
 #include "traceform.h"
 
+#include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -207,6 +209,58 @@ private slots:
         window->disableApply();
         for (QWidget *f : forms())
             QVERIFY(!findWidget<QPushButton>(f, "bApply")->isEnabledTo(f));
+    }
+
+    // The link came back after the page was shown, so the window's forms
+    // hold no settings record until activated or reset: Start on any page
+    // sends nothing and says so. The destination is typed first, so that no
+    // refusal of an empty name comes before.
+    void startWithoutRecordSendsNothingAndSaysSo_data()
+    {
+        QTest::addColumn<int>("test");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("ping") << int(TestPing) << "lIP" << "10.0.0.7";
+        QTest::newRow("trace") << int(TestTraceRoute) << "lIPdst" << "10.0.0.7";
+        QTest::newRow("DNS") << int(TestDns) << "lHost" << "ntp.example.org";
+        QTest::newRow("IP scanner") << int(TestIpScanner) << QString() << QString();
+    }
+    void startWithoutRecordSendsNothingAndSaysSo()
+    {
+        QFETCH(int, test);
+        QFETCH(QString, field);
+        QFETCH(QString, typed);
+        window->activate(test);
+        QVERIFY(rig->drain());
+        rig->disconnectDevice();
+        QVERIFY(rig->connectDevice());
+        QVERIFY(rig->drain());
+        for (TestInfo *info : {rig->device->getPingInfo(), rig->device->getTraceInfo(), rig->device->getDnsInfo(),
+                               rig->device->getIpScannerInfo()})
+            QVERIFY(!info->getSettings(PortA));
+        rig->sim.clearRequests();
+
+        auto *form = qobject_cast<TestForm *>(forms().at(tabs()->currentIndex()));
+        QVERIFY(form && form->isVisible());
+        QCOMPARE(form->getTestId(), test);
+        if (!field.isEmpty())
+            typeInto(findWidget<QLineEdit>(form, field.toLatin1().constData()), typed);
+        QSignalSpy sent(form, &TestForm::sendSettings);
+        QSignalSpy started(form, &TestForm::startTest);
+        auto *start = findWidget<QPushButton>(form, "bStart");
+        QTRY_VERIFY_WITH_TIMEOUT(start->isEnabled(), EventuallyMs);
+        {
+            MessageBoxCloser closer;
+            start->click();
+            QCOMPARE(closer.seen.size(), 1);
+            QCOMPARE(closer.seen.at(0).title, QString("Error"));
+            QVERIFY2(closer.seen.at(0).text.contains("nothing was sent"), qPrintable(closer.seen.at(0).text));
+        }
+        QVERIFY(rig->drain());
+        QCOMPARE(sent.count(), 0);
+        QCOMPARE(started.count(), 0);
+        for (int code : {0x12, 0x0A, 0x09})
+            QVERIFY2(rig->requestsOf(quint8(code)).isEmpty(), qPrintable(QString::number(code, 16)));
     }
 
     // In Russian every page shows whole; a picture of each page.
