@@ -87,7 +87,7 @@ void AsymTrafficForm::fillFormFromSettings()
         ui->timeAfterSpinBox->setValue(r->waitInterval);
         ui->dirComboBox->setCurrentIndex(direction);
     }
-    m_keepDuration = !duration.isValid();
+    m_keptDuration.fill(r->duration);
     m_keepDirection = direction < 0;
 
     const bool differs = int(markDuration()) | int(markBefore()) | int(markAfter()) | int(markDirection());
@@ -101,8 +101,7 @@ void AsymTrafficForm::fillSettingsFromForm()
         return;
     ui->outputSettingsWidget->saveFlow(&r->output);
     ui->inputSettingsWidget->saveFlow(&r->input);
-    if (!m_keepDuration)
-        r->duration = timeToDuration(ui->tDur->time());
+    r->duration = m_keptDuration.toWrite(ui->tDur->time(), r->duration);
     r->learningInterval = uint16_t(ui->timeBeforeSpinBox->value());
     r->waitInterval = uint16_t(ui->timeAfterSpinBox->value());
     r->statsBlank = 0;
@@ -172,7 +171,7 @@ void AsymTrafficForm::tDurChanged(const QTime &)
 {
     if (!hasSettings())
         return;
-    m_keepDuration = false;
+    m_keptDuration.edited();
     markField(markDuration());
 }
 

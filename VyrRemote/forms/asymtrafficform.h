@@ -1,5 +1,6 @@
 #pragma once
 
+#include "keptvalues.h"
 #include "testform.h"
 
 #include <QTime>
@@ -52,5 +53,5 @@ private:
     // The stored value could not be shown and the operator has not edited
     // the field since the fill: it is written back as stored.
     bool m_keepDirection = false;
-    bool m_keepDuration = false;
+    KeptDuration m_keptDuration;
 };

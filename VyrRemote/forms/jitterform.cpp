@@ -117,6 +117,8 @@ void JitterForm::fillFormFromSettings()
             ui->tDur->setTime(time);
         ui->sThre->setValue(r->threshold);
     }
+    keptRate.fill(r->rateUnit);
+    keptDuration.fill(r->duration);
     // The bins follow a threshold that changed; an unchanged one keeps the
     // labels on show.
     if (ui->sThre->value() != shownThreshold)
@@ -133,10 +135,10 @@ void JitterForm::fillSettingsFromForm()
 
     ui->headerWidget->saveInto(r->header);
 
-    r->rateUnit = unitIndexToCode(ui->cUnits->currentIndex());
-    r->rate = uint32_t(ui->sRate->value());
+    r->rateUnit = keptRate.unitToWrite(ui->cUnits->currentIndex(), r->rateUnit);
+    r->rate = keptRate.rateToWrite(ui->sRate->value(), r->rate);
     r->packetLength = uint16_t(ui->sLen->value());
-    r->duration = timeToDuration(ui->tDur->time());
+    r->duration = keptDuration.toWrite(ui->tDur->time(), r->duration);
     r->threshold = uint16_t(ui->sThre->value());
     storeSettings(*r);
     followAutoIp(*r);
@@ -144,9 +146,21 @@ void JitterForm::fillSettingsFromForm()
 
 // ---- edited fields ----------------------------------------------------------
 
-void JitterForm::markUnit(const jitter_settings_t &r)
+bool JitterForm::markUnit(const jitter_settings_t &r)
 {
-    markField(markChangedInt(ui->cUnits, unitIndexToCode(ui->cUnits->currentIndex()), r.rateUnit));
+    return markChangedInt(ui->cUnits, unitIndexToCode(ui->cUnits->currentIndex()), r.rateUnit);
+}
+
+bool JitterForm::markRate(const jitter_settings_t &r)
+{
+    // In 64 bits: the record's rate is a 32-bit field.
+    return markChanged(ui->sRate, qint64(ui->sRate->value()) != qint64(r.rate));
+}
+
+bool JitterForm::markDuration(const jitter_settings_t &r)
+{
+    // A stored duration of a day or more has no time of day and stays marked.
+    return markChangedDuration(ui->tDur, ui->tDur->time(), r.duration);
 }
 
 void JitterForm::markThreshold(const jitter_settings_t &r)
@@ -156,8 +170,10 @@ void JitterForm::markThreshold(const jitter_settings_t &r)
 
 void JitterForm::cUnitsCurrentIndexChanged(int index)
 {
-    if (const std::optional<jitter_settings_t> r = settingsAs<jitter_settings_t>())
-        markUnit(*r);
+    if (const std::optional<jitter_settings_t> r = settingsAs<jitter_settings_t>()) {
+        keptRate.unitEdited();
+        markField(markUnit(*r));
+    }
     setRateMaximum(index);
 }
 
@@ -170,13 +186,13 @@ void JitterForm::sThreValueChanged(int value)
     relabelBins(value);
 }
 
-void JitterForm::sRateChanged(int value)
+void JitterForm::sRateChanged(int)
 {
     const std::optional<jitter_settings_t> r = settingsAs<jitter_settings_t>();
     if (!r)
         return;
-    // In 64 bits: the record's rate is a 32-bit field.
-    markField(markChanged(ui->sRate, qint64(value) != qint64(r->rate)));
+    keptRate.rateEdited();
+    markField(markRate(*r));
 }
 
 void JitterForm::sLenChanged(int value)
@@ -186,19 +202,21 @@ void JitterForm::sLenChanged(int value)
         markField(markChangedInt(ui->sLen, value, r->packetLength));
 }
 
-void JitterForm::tDurChanged(const QTime &time)
+void JitterForm::tDurChanged(const QTime &)
 {
     const std::optional<jitter_settings_t> r = settingsAs<jitter_settings_t>();
-    if (r)
-        markField(markChangedDuration(ui->tDur, time, r->duration));
+    if (!r)
+        return;
+    keptDuration.edited();
+    markField(markDuration(*r));
 }
 
 void JitterForm::markAllFields(const jitter_settings_t &r)
 {
-    markUnit(r);
-    sRateChanged(ui->sRate->value());
+    markField(markUnit(r));
+    markField(markRate(r));
     sLenChanged(ui->sLen->value());
-    tDurChanged(ui->tDur->time());
+    markField(markDuration(r));
     markThreshold(r);
 }
 
@@ -206,6 +224,13 @@ void JitterForm::gotApplied()
 {
     TestForm::gotApplied();
     setFieldColour({ui->cUnits, ui->sRate, ui->sLen, ui->tDur, ui->sThre}, fieldColourEqual());
+    // A value kept as stored because its field cannot show it stays marked
+    // against the record just applied.
+    if (const std::optional<jitter_settings_t> r = settingsAs<jitter_settings_t>()) {
+        markUnit(*r);
+        markRate(*r);
+        markDuration(*r);
+    }
 }
 
 // ---- results ----------------------------------------------------------------

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "keptvalues.h"
 #include "testform.h"
 
 #include <QTime>
@@ -19,6 +20,10 @@ struct jitter_settings_t;
 // of the record (not the header editor's announcement): each fill and each
 // write of the settings disables it while that byte is set, and
 // canStartXX() refuses the looped start.
+//
+// A stored unit code beyond the list (with its rate) or a duration of a day
+// or more is shown marked and written back as stored until the operator
+// edits that field.
 class JitterForm : public TestForm
 {
     Q_OBJECT
@@ -41,7 +46,11 @@ public slots:
     void tDurChanged(const QTime &time);
 
 private:
-    void markUnit(const jitter_settings_t &r);
+    // Each colours its field against the record and tells whether it
+    // differs.
+    bool markUnit(const jitter_settings_t &r);
+    bool markRate(const jitter_settings_t &r);
+    bool markDuration(const jitter_settings_t &r);
     void markThreshold(const jitter_settings_t &r);
     // Runs every compare once more after a fill, so that a field whose
     // shown value could not follow the record (a duration of a day or more,
@@ -55,4 +64,6 @@ private:
     void fitTables();
 
     Ui::JitterForm *ui;
+    KeptRate keptRate;
+    KeptDuration keptDuration;
 };

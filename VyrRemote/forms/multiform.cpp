@@ -142,6 +142,8 @@ void MultiForm::fillFormFromSettings()
         ui->sStudy->setValue(r->learningTime);
         ui->sInterval->setValue(r->waitInterval);
     }
+    keptRate.fill(s.rateUnit);
+    keptDuration.fill(r->duration);
     markAllFields(*r);
 }
 
@@ -159,10 +161,10 @@ void MultiForm::fillSettingsFromForm()
         s.active = 0;
     else if (!s.active)
         s.active = 1;
-    s.rateUnit = unitIndexToCode(ui->cUnits->currentIndex());
-    s.rate = uint16_t(ui->sRate->value());
+    s.rateUnit = keptRate.unitToWrite(ui->cUnits->currentIndex(), s.rateUnit);
+    s.rate = keptRate.rateToWrite(ui->sRate->value(), s.rate);
     s.packetLength = uint16_t(ui->sLen->value());
-    r->duration = timeToDuration(ui->tDur->time());
+    r->duration = keptDuration.toWrite(ui->tDur->time(), r->duration);
     r->learningTime = uint16_t(ui->sStudy->value());
     r->waitInterval = uint16_t(ui->sInterval->value());
     storeSettings(*r);
@@ -187,19 +189,39 @@ void MultiForm::cActiveToggled(bool)
     markActive(r->streams[multiStreamIndex(settingsPage)]);
 }
 
+bool MultiForm::markUnit(const multi_settings_t &r)
+{
+    return markChangedInt(ui->cUnits, unitIndexToCode(ui->cUnits->currentIndex()),
+                          r.streams[multiStreamIndex(settingsPage)].rateUnit);
+}
+
+bool MultiForm::markRate(const multi_settings_t &r)
+{
+    return markChangedInt(ui->sRate, ui->sRate->value(), r.streams[multiStreamIndex(settingsPage)].rate);
+}
+
+bool MultiForm::markDuration(const multi_settings_t &r)
+{
+    // A stored duration of a day or more has no time of day and stays marked.
+    return markChangedDuration(ui->tDur, ui->tDur->time(), r.duration);
+}
+
 void MultiForm::cUnitsChanged()
 {
     const std::optional<multi_settings_t> r = settingsAs<multi_settings_t>();
-    if (r)
-        markField(markChangedInt(ui->cUnits, unitIndexToCode(ui->cUnits->currentIndex()),
-                                 r->streams[multiStreamIndex(settingsPage)].rateUnit));
+    if (!r)
+        return;
+    keptRate.unitEdited();
+    markField(markUnit(*r));
 }
 
-void MultiForm::sRateChanged(int value)
+void MultiForm::sRateChanged(int)
 {
     const std::optional<multi_settings_t> r = settingsAs<multi_settings_t>();
-    if (r)
-        markField(markChangedInt(ui->sRate, value, r->streams[multiStreamIndex(settingsPage)].rate));
+    if (!r)
+        return;
+    keptRate.rateEdited();
+    markField(markRate(*r));
 }
 
 void MultiForm::sLenChanged(int value)
@@ -209,11 +231,13 @@ void MultiForm::sLenChanged(int value)
         markField(markChangedInt(ui->sLen, value, r->streams[multiStreamIndex(settingsPage)].packetLength));
 }
 
-void MultiForm::tDurChanged(const QTime &time)
+void MultiForm::tDurChanged(const QTime &)
 {
     const std::optional<multi_settings_t> r = settingsAs<multi_settings_t>();
-    if (r)
-        markField(markChangedDuration(ui->tDur, time, r->duration));
+    if (!r)
+        return;
+    keptDuration.edited();
+    markField(markDuration(*r));
 }
 
 void MultiForm::sStudyChanged(int value)
@@ -233,10 +257,10 @@ void MultiForm::sIntervalChanged(int value)
 void MultiForm::markAllFields(const multi_settings_t &r)
 {
     markActive(r.streams[multiStreamIndex(settingsPage)]);
-    cUnitsChanged();
-    sRateChanged(ui->sRate->value());
+    markField(markUnit(r));
+    markField(markRate(r));
     sLenChanged(ui->sLen->value());
-    tDurChanged(ui->tDur->time());
+    markField(markDuration(r));
     sStudyChanged(ui->sStudy->value());
     sIntervalChanged(ui->sInterval->value());
 }
@@ -246,6 +270,13 @@ void MultiForm::gotApplied()
     TestForm::gotApplied();
     setFieldColour({ui->cActive, ui->cUnits, ui->sRate, ui->sLen, ui->tDur, ui->sStudy, ui->sInterval},
                    fieldColourEqual());
+    // A value kept as stored because its field cannot show it stays marked
+    // against the record just applied.
+    if (const std::optional<multi_settings_t> r = settingsAs<multi_settings_t>()) {
+        markUnit(*r);
+        markRate(*r);
+        markDuration(*r);
+    }
 }
 
 // ---- results ----------------------------------------------------------------

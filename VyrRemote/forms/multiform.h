@@ -1,5 +1,6 @@
 #pragma once
 
+#include "keptvalues.h"
 #include "testform.h"
 
 #include <QTime>
@@ -22,6 +23,11 @@ struct stream_settings_t;
 // edits of the stream left that were not applied leave the screen. Apply
 // writes the stream on show and the common fields; the other nine streams
 // keep their values.
+//
+// A stored unit code beyond the list (with its rate) or a duration of a day
+// or more is shown marked and written back as stored until the operator
+// edits that field; what is kept is worked out again for the stream on show
+// at each fill, so every stream's stored values survive switching streams.
 class MultiForm : public TestForm
 {
     Q_OBJECT
@@ -52,6 +58,11 @@ public slots:
 
 private:
     void markActive(const stream_settings_t &s);
+    // Each colours its field against the record and tells whether it
+    // differs.
+    bool markUnit(const multi_settings_t &r);
+    bool markRate(const multi_settings_t &r);
+    bool markDuration(const multi_settings_t &r);
     // Runs every compare once more after a fill, so that a field whose
     // shown value could not follow the record (a duration of a day or more,
     // a unit the list does not have) stays marked.
@@ -64,4 +75,7 @@ private:
     // Armed at construction: the first toggle of "Active" that finds a
     // settings record is not marked (the tester's own form behaves so).
     bool swallowActiveToggle = false;
+    // Of the stream on show and the common duration.
+    KeptRate keptRate;
+    KeptDuration keptDuration;
 };

@@ -82,8 +82,7 @@ void TrafficFlowSettingsWidget::loadFlow(const flow_settings_t *flow)
         ui->sLen->setValue(f.packetLength);
         ui->sFlr->setValue(std::isfinite(f.maxFlr) ? double(f.maxFlr) : ui->sFlr->minimum());
     }
-    m_keepUnit = !rateUnitKnown(f.rateUnit);
-    m_keepRate = m_keepUnit;   // a rate means nothing without its unit
+    m_keptRate.fill(f.rateUnit);
     m_keepFlr = !std::isfinite(f.maxFlr);
     m_loading = false;
     markAll();
@@ -101,10 +100,8 @@ void TrafficFlowSettingsWidget::saveFlow(flow_settings_t *flow)
     if (!flow)
         return;
     ui->headerWidget->saveInto(flow->header);
-    if (!m_keepUnit)
-        flow->rateUnit = unitIndexToCode(ui->cUnits->currentIndex());
-    if (!m_keepRate)
-        flow->rate = uint16_t(ui->sRate->value());
+    flow->rateUnit = m_keptRate.unitToWrite(ui->cUnits->currentIndex(), flow->rateUnit);
+    flow->rate = m_keptRate.rateToWrite(ui->sRate->value(), flow->rate);
     flow->packetLength = uint16_t(ui->sLen->value());
     if (!m_keepFlr)
         flow->maxFlr = float(ui->sFlr->value());
@@ -145,8 +142,7 @@ void TrafficFlowSettingsWidget::cUnitsChanged()
 {
     if (!m_flow || m_loading)
         return;
-    m_keepUnit = false;
-    m_keepRate = false;
+    m_keptRate.unitEdited();
     if (markUnit())
         emit enableApply();
 }
@@ -155,7 +151,7 @@ void TrafficFlowSettingsWidget::sRateChanged(int)
 {
     if (!m_flow || m_loading)
         return;
-    m_keepRate = false;
+    m_keptRate.rateEdited();
     if (markRate())
         emit enableApply();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "asymrecords.h"
+#include "keptvalues.h"
 
 #include <QWidget>
 
@@ -82,7 +83,6 @@ private:
     bool m_loading = false;
     // The stored value could not be shown and the operator has not edited
     // the field since: saveFlow() leaves it as stored.
-    bool m_keepUnit = false;
-    bool m_keepRate = false;
+    KeptRate m_keptRate;
     bool m_keepFlr = false;
 };

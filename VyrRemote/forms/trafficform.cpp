@@ -6,6 +6,8 @@
 #include "textfunctions.h"
 #include "trafficformat.h"
 
+#include <QSignalBlocker>
+
 static_assert(sizeof(traffic_settings_t) == testSettingsSize(TestTraffic), "traffic settings size");
 static_assert(sizeof(traffic_results_t) == testResultsSize(TestTraffic), "traffic results size");
 
@@ -129,22 +131,29 @@ void TrafficForm::fillFormFromSettings()
 
     ui->headerWidget->loadFrom(r->header, device);
 
-    // Unit and its maximum before the rate, so that a rate within the
-    // unit's limits is not clamped on the way in.
-    const int unitIndex = unitCodeToIndex(r->rateUnit);
-    ui->cUnits->setCurrentIndex(unitIndex);
-    cUnitsCurrentIndexChanged(unitIndex);
+    {
+        // Filling is no edit: the compares run once, below, on the result.
+        const QSignalBlocker units(ui->cUnits), rate(ui->sRate), length(ui->sLen), flr(ui->dsFLR),
+            duration(ui->tDur), study(ui->sStudy), interval(ui->sInterval);
+        // Unit and its maximum before the rate, so that a rate within the
+        // unit's limits is not clamped on the way in.
+        const int unitIndex = unitCodeToIndex(r->rateUnit);
+        ui->cUnits->setCurrentIndex(unitIndex);
+        cUnitsCurrentIndexChanged(unitIndex);
 
-    ui->sRate->setValue(r->rate);
-    ui->sLen->setValue(r->packetLength);
-    ui->dsFLR->setValue(double(r->flrThreshold));
-    const QTime duration = durationToTime(r->duration);
-    if (duration.isValid())
-        ui->tDur->setTime(duration);
-    ui->sStudy->setValue(r->learningInterval);
-    ui->sInterval->setValue(r->waitInterval);
+        ui->sRate->setValue(r->rate);
+        ui->sLen->setValue(r->packetLength);
+        ui->dsFLR->setValue(double(r->flrThreshold));
+        const QTime time = durationToTime(r->duration);
+        if (time.isValid())
+            ui->tDur->setTime(time);
+        ui->sStudy->setValue(r->learningInterval);
+        ui->sInterval->setValue(r->waitInterval);
+    }
+    keptRate.fill(r->rateUnit);
+    keptDuration.fill(r->duration);
 
-    markAllFields();
+    markAllFields(*r);
 }
 
 void TrafficForm::fillSettingsFromForm()
@@ -155,10 +164,10 @@ void TrafficForm::fillSettingsFromForm()
 
     ui->headerWidget->saveInto(r->header);
 
-    r->rateUnit = unitIndexToCode(ui->cUnits->currentIndex());
-    r->rate = uint16_t(ui->sRate->value());
+    r->rateUnit = keptRate.unitToWrite(ui->cUnits->currentIndex(), r->rateUnit);
+    r->rate = keptRate.rateToWrite(ui->sRate->value(), r->rate);
     r->packetLength = uint16_t(ui->sLen->value());
-    r->duration = timeToDuration(ui->tDur->time());
+    r->duration = keptDuration.toWrite(ui->tDur->time(), r->duration);
     r->flrThreshold = float(ui->dsFLR->value());
     r->learningInterval = uint16_t(ui->sStudy->value());
     r->waitInterval = uint16_t(ui->sInterval->value());
@@ -167,18 +176,38 @@ void TrafficForm::fillSettingsFromForm()
 
 // ---- edited fields ----------------------------------------------------------
 
+bool TrafficForm::markUnit(const traffic_settings_t &r)
+{
+    return markChangedInt(ui->cUnits, unitIndexToCode(ui->cUnits->currentIndex()), r.rateUnit);
+}
+
+bool TrafficForm::markRate(const traffic_settings_t &r)
+{
+    return markChangedInt(ui->sRate, ui->sRate->value(), r.rate);
+}
+
+bool TrafficForm::markDuration(const traffic_settings_t &r)
+{
+    // A stored duration of a day or more has no time of day and stays marked.
+    return markChangedDuration(ui->tDur, ui->tDur->time(), r.duration);
+}
+
 void TrafficForm::cUnitsChanged(int)
 {
     const std::optional<traffic_settings_t> r = settingsAs<traffic_settings_t>();
-    if (r)
-        markField(markChangedInt(ui->cUnits, unitIndexToCode(ui->cUnits->currentIndex()), r->rateUnit));
+    if (!r)
+        return;
+    keptRate.unitEdited();
+    markField(markUnit(*r));
 }
 
-void TrafficForm::sRateChanged(int value)
+void TrafficForm::sRateChanged(int)
 {
     const std::optional<traffic_settings_t> r = settingsAs<traffic_settings_t>();
-    if (r)
-        markField(markChangedInt(ui->sRate, value, r->rate));
+    if (!r)
+        return;
+    keptRate.rateEdited();
+    markField(markRate(*r));
 }
 
 void TrafficForm::dsFLRChanged(double value)
@@ -195,12 +224,13 @@ void TrafficForm::sLenChanged(int value)
         markField(markChangedInt(ui->sLen, value, r->packetLength));
 }
 
-void TrafficForm::tDurChanged(const QTime &time)
+void TrafficForm::tDurChanged(const QTime &)
 {
-    // A stored duration of a day or more has no time of day and stays marked.
     const std::optional<traffic_settings_t> r = settingsAs<traffic_settings_t>();
-    if (r)
-        markField(markChangedDuration(ui->tDur, time, r->duration));
+    if (!r)
+        return;
+    keptDuration.edited();
+    markField(markDuration(*r));
 }
 
 void TrafficForm::sStudyChanged(int value)
@@ -217,13 +247,13 @@ void TrafficForm::sIntervalChanged(int value)
         markField(markChangedInt(ui->sInterval, value, r->waitInterval));
 }
 
-void TrafficForm::markAllFields()
+void TrafficForm::markAllFields(const traffic_settings_t &r)
 {
-    cUnitsChanged(ui->cUnits->currentIndex());
-    sRateChanged(ui->sRate->value());
+    markField(markUnit(r));
+    markField(markRate(r));
     dsFLRChanged(ui->dsFLR->value());
     sLenChanged(ui->sLen->value());
-    tDurChanged(ui->tDur->time());
+    markField(markDuration(r));
     sStudyChanged(ui->sStudy->value());
     sIntervalChanged(ui->sInterval->value());
 }
@@ -233,6 +263,13 @@ void TrafficForm::gotApplied()
     TestForm::gotApplied();
     setFieldColour({ui->cUnits, ui->sRate, ui->dsFLR, ui->sLen, ui->tDur, ui->sStudy, ui->sInterval},
                    fieldColourEqual());
+    // A value kept as stored because its field cannot show it stays marked
+    // against the record just applied.
+    if (const std::optional<traffic_settings_t> r = settingsAs<traffic_settings_t>()) {
+        markUnit(*r);
+        markRate(*r);
+        markDuration(*r);
+    }
 }
 
 // ---- results ----------------------------------------------------------------

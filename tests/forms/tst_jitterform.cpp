@@ -380,7 +380,8 @@ private slots:
     }
 
     // How stored units and rates that the list cannot show are shown, marked
-    // and written back.
+    // and written back: a unit code beyond the list goes back as stored with
+    // its rate until the operator picks a unit (pick, -1 for none).
     void unitsAndRatesOnFill_data()
     {
         QTest::addColumn<int>("code");
@@ -389,14 +390,21 @@ private slots:
         QTest::addColumn<int>("shownRate");
         QTest::addColumn<bool>("unitMarked");
         QTest::addColumn<bool>("rateMarked");
+        QTest::addColumn<int>("pick");
         QTest::addColumn<int>("writtenCode");
-        QTest::newRow("kbps 5000") << 2 << 5000u << 1 << 5000 << false << false << 2;
-        QTest::newRow("Mbps 800") << 3 << 800u << 2 << 800 << false << false << 3;
-        QTest::newRow("percent 150 is clamped") << 0 << 150u << 0 << 100 << false << true << 0;
-        QTest::newRow("bps shows as percent") << 1 << 50u << 0 << 50 << true << false << 0;
-        QTest::newRow("unknown unit, rate fits Mbps") << 7 << 500u << 2 << 500 << true << false << 3;
-        QTest::newRow("rate beyond int") << 3 << 3000000000u << 2 << 1000 << false << true << 3;
-        QTest::newRow("largest rate") << 2 << 0xFFFFFFFFu << 1 << 9999 << false << true << 2;
+        QTest::addColumn<uint>("writtenRate");
+        QTest::newRow("kbps 5000") << 2 << 5000u << 1 << 5000 << false << false << -1 << 2 << 5000u;
+        QTest::newRow("Mbps 800") << 3 << 800u << 2 << 800 << false << false << -1 << 3 << 800u;
+        QTest::newRow("percent 150 is clamped") << 0 << 150u << 0 << 100 << false << true << -1 << 0 << 100u;
+        QTest::newRow("bps shows as percent") << 1 << 50u << 0 << 50 << true << false << -1 << 0 << 50u;
+        QTest::newRow("unknown unit, rate fits Mbps") << 7 << 500u << 2 << 500 << true << false << -1 << 7 << 500u;
+        QTest::newRow("unknown unit, rate beyond Mbps") << 7 << 5000u << 2 << 1000 << true << true << -1 << 7 << 5000u;
+        QTest::newRow("unknown unit 255, rate beyond int")
+            << 255 << 3000000000u << 2 << 1000 << true << true << -1 << 255 << 3000000000u;
+        QTest::newRow("unknown unit, kbps picked") << 7 << 5000u << 2 << 1000 << true << true << 1 << 2 << 1000u;
+        QTest::newRow("unknown unit, percent picked") << 7 << 500u << 2 << 500 << true << false << 0 << 0 << 100u;
+        QTest::newRow("rate beyond int") << 3 << 3000000000u << 2 << 1000 << false << true << -1 << 3 << 1000u;
+        QTest::newRow("largest rate") << 2 << 0xFFFFFFFFu << 1 << 9999 << false << true << -1 << 2 << 9999u;
     }
     void unitsAndRatesOnFill()
     {
@@ -406,7 +414,9 @@ private slots:
         QFETCH(int, shownRate);
         QFETCH(bool, unitMarked);
         QFETCH(bool, rateMarked);
+        QFETCH(int, pick);
         QFETCH(int, writtenCode);
+        QFETCH(uint, writtenRate);
         jitter_settings_t s = fixture();
         s.rateUnit = uint8_t(code);
         s.rate = rate;
@@ -420,14 +430,23 @@ private slots:
         QCOMPARE(rateBox->styleSheet(), rateMarked ? Blue : Black);
         if (unitMarked || rateMarked)
             QVERIFY(child<QPushButton>("bApply")->isEnabled());
+        if (pick >= 0)
+            units->setCurrentIndex(pick);
 
+        rig->sim.clearRequests();
         form->bApplyClicked();
         QVERIFY(waitForSettingsSent());
         const jitter_settings_t sent = lastSent();
         QCOMPARE(int(sent.rateUnit), writtenCode);
-        QCOMPARE(int(sent.rate), shownRate);
+        QCOMPARE(uint(sent.rate), writtenRate);
+        if (writtenCode == code && writtenRate == rate)
+            QCOMPARE(recordBytes(sent).toHex(' '), recordBytes(s).toHex(' '));
+        // A unit kept as stored stays marked against the applied record.
+        QCOMPARE(units->styleSheet(), writtenCode == unitIndexToCode(units->currentIndex()) ? Black : Blue);
     }
 
+    // A duration of a day or more has no time of day: marked, and written
+    // back as stored until the operator sets a time.
     void durationOfADayOrMoreStaysMarked()
     {
         auto *duration = child<QTimeEdit>("tDur");
@@ -440,6 +459,23 @@ private slots:
         QCOMPARE(duration->time(), QTime(1, 1, 1));   // no time of day for it
         QCOMPARE(duration->styleSheet(), Blue);
         QVERIFY(child<QPushButton>("bApply")->isEnabled());
+
+        // Untouched: the stored record goes back unchanged, still marked.
+        rig->sim.clearRequests();
+        form->bApplyClicked();
+        QVERIFY(waitForSettingsSent());
+        QCOMPARE(sentSettings().last().toHex(' '), recordBytes(s).toHex(' '));
+        QCOMPARE(duration->styleSheet(), Blue);
+
+        // Edited: the operator's time goes out.
+        duration->setTime(QTime(0, 10, 0));
+        rig->sim.clearRequests();
+        form->bApplyClicked();
+        QVERIFY(waitForSettingsSent());
+        jitter_settings_t expected = s;
+        expected.duration = 600;
+        QCOMPARE(sentSettings().last().toHex(' '), recordBytes(expected).toHex(' '));
+        QCOMPARE(duration->styleSheet(), Black);
 
         s.duration = 7322;
         storeOnTester(s);

@@ -348,7 +348,8 @@ private slots:
     }
 
     // How stored units and rates that the list cannot show are shown, marked
-    // and written back.
+    // and written back: a unit code beyond the list goes back as stored with
+    // its rate until the operator picks a unit (pick, -1 for none).
     void unitsAndRatesOnFill_data()
     {
         QTest::addColumn<int>("code");
@@ -357,12 +358,16 @@ private slots:
         QTest::addColumn<int>("shownRate");
         QTest::addColumn<bool>("unitMarked");
         QTest::addColumn<bool>("rateMarked");
+        QTest::addColumn<int>("pick");
         QTest::addColumn<int>("writtenCode");
-        QTest::newRow("kbps 5000") << 2 << 5000 << 1 << 5000 << false << false << 2;
-        QTest::newRow("Mbps 1000") << 3 << 1000 << 2 << 1000 << false << false << 3;
-        QTest::newRow("bps shows as percent") << 1 << 50 << 0 << 50 << true << false << 0;
-        QTest::newRow("percent 150 is clamped") << 0 << 150 << 0 << 100 << false << true << 0;
-        QTest::newRow("unknown unit") << 9 << 700 << 2 << 700 << true << false << 3;
+        QTest::addColumn<int>("writtenRate");
+        QTest::newRow("kbps 5000") << 2 << 5000 << 1 << 5000 << false << false << -1 << 2 << 5000;
+        QTest::newRow("Mbps 1000") << 3 << 1000 << 2 << 1000 << false << false << -1 << 3 << 1000;
+        QTest::newRow("bps shows as percent") << 1 << 50 << 0 << 50 << true << false << -1 << 0 << 50;
+        QTest::newRow("percent 150 is clamped") << 0 << 150 << 0 << 100 << false << true << -1 << 0 << 100;
+        QTest::newRow("unknown unit") << 9 << 700 << 2 << 700 << true << false << -1 << 9 << 700;
+        QTest::newRow("unknown unit, rate beyond Mbps") << 9 << 5000 << 2 << 1000 << true << true << -1 << 9 << 5000;
+        QTest::newRow("unknown unit, kbps picked") << 9 << 5000 << 2 << 1000 << true << true << 1 << 2 << 1000;
     }
     void unitsAndRatesOnFill()
     {
@@ -372,7 +377,9 @@ private slots:
         QFETCH(int, shownRate);
         QFETCH(bool, unitMarked);
         QFETCH(bool, rateMarked);
+        QFETCH(int, pick);
         QFETCH(int, writtenCode);
+        QFETCH(int, writtenRate);
         multi_settings_t s = fixture();
         s.streams[8].rateUnit = uint8_t(code);
         s.streams[8].rate = uint16_t(rate);
@@ -387,9 +394,62 @@ private slots:
         QCOMPARE(rateBox->styleSheet(), rateMarked ? Blue : Black);
         if (unitMarked || rateMarked)
             QVERIFY(child<QPushButton>("bApply")->isEnabled());
+        if (pick >= 0)
+            units->setCurrentIndex(pick);
         const multi_settings_t sent = applyAndSend();
         QCOMPARE(int(sent.streams[8].rateUnit), writtenCode);
-        QCOMPARE(int(sent.streams[8].rate), shownRate);
+        QCOMPARE(int(sent.streams[8].rate), writtenRate);
+        if (writtenCode == code && writtenRate == rate)
+            QCOMPARE(recordBytes(sent).toHex(' '), recordBytes(s).toHex(' '));
+        // A unit kept as stored stays marked against the applied record.
+        QCOMPARE(units->styleSheet(), writtenCode == unitIndexToCode(units->currentIndex()) ? Black : Blue);
+    }
+
+    // What is kept belongs to the stream on show: values the fields cannot
+    // show survive applying other streams, switching back and forth, and an
+    // unapplied edit that left the screen with its stream.
+    void unshowableValuesSurviveStreamSwitches()
+    {
+        multi_settings_t s = fixture();
+        s.duration = 90000;
+        s.streams[2].rateUnit = 9;
+        s.streams[2].rate = 5000;
+        s.streams[4].rateUnit = 255;
+        s.streams[4].rate = 65535;
+        storeOnTester(s);
+        reload();
+        auto *units = child<QComboBox>("cUnits");
+        auto *rate = child<QSpinBox>("sRate");
+        showStream(3);
+        QCOMPARE(units->styleSheet(), Blue);
+        QCOMPARE(rate->styleSheet(), Blue);
+        QCOMPARE(child<QTimeEdit>("tDur")->styleSheet(), Blue);
+
+        // Another stream applied untouched: every stream and the duration
+        // go back as stored.
+        showStream(4);
+        QCOMPARE(units->styleSheet(), Black);
+        QCOMPARE(recordBytes(applyAndSend()).toHex(' '), recordBytes(s).toHex(' '));
+        showStream(3);
+        QCOMPARE(units->styleSheet(), Blue);
+        QCOMPARE(recordBytes(applyAndSend()).toHex(' '), recordBytes(s).toHex(' '));
+
+        // A unit picked on stream 5 and dropped by a switch is kept again.
+        showStream(5);
+        units->setCurrentIndex(UnitIndexKbps);
+        showStream(1);
+        showStream(5);
+        QCOMPARE(units->styleSheet(), Blue);
+        QCOMPARE(recordBytes(applyAndSend()).toHex(' '), recordBytes(s).toHex(' '));
+
+        // An applied pick replaces only that stream's unit and rate.
+        units->setCurrentIndex(UnitIndexKbps);
+        multi_settings_t expected = s;
+        expected.streams[4].rateUnit = RateUnitKbps;
+        expected.streams[4].rate = 1000;
+        QCOMPARE(recordBytes(applyAndSend()).toHex(' '), recordBytes(expected).toHex(' '));
+        showStream(3);
+        QCOMPARE(recordBytes(applyAndSend()).toHex(' '), recordBytes(expected).toHex(' '));
     }
 
     void autoDestinationOfAnActiveStreamRefusesLoopedStart_data()
@@ -468,6 +528,8 @@ private slots:
         QVERIFY(findWidget<QPushButton>(fresh.get(), "bApply")->isEnabled());
     }
 
+    // A duration of a day or more has no time of day: marked, and written
+    // back as stored until the operator sets a time.
     void durationOfADayOrMoreStaysMarked()
     {
         auto *duration = child<QTimeEdit>("tDur");
@@ -480,6 +542,17 @@ private slots:
         QCOMPARE(duration->time(), QTime(1, 1, 1));   // no time of day for it
         QCOMPARE(duration->styleSheet(), Blue);
         QVERIFY(child<QPushButton>("bApply")->isEnabled());
+
+        // Untouched: the stored record goes back unchanged, still marked.
+        QCOMPARE(recordBytes(applyAndSend()).toHex(' '), recordBytes(s).toHex(' '));
+        QCOMPARE(duration->styleSheet(), Blue);
+
+        // Edited: the operator's time goes out.
+        duration->setTime(QTime(0, 10, 0));
+        multi_settings_t expected = s;
+        expected.duration = 600;
+        QCOMPARE(recordBytes(applyAndSend()).toHex(' '), recordBytes(expected).toHex(' '));
+        QCOMPARE(duration->styleSheet(), Black);
 
         s.duration = 7322;
         storeOnTester(s);

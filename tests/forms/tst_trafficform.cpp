@@ -290,7 +290,8 @@ private slots:
     }
 
     // How stored units and rates that the list cannot show are shown, marked
-    // and written back.
+    // and written back: a unit code beyond the list goes back as stored with
+    // its rate until the operator picks a unit (pick, -1 for none).
     void unitsAndRatesOnFill_data()
     {
         QTest::addColumn<int>("code");
@@ -299,14 +300,19 @@ private slots:
         QTest::addColumn<int>("shownRate");
         QTest::addColumn<bool>("unitMarked");
         QTest::addColumn<bool>("rateMarked");
+        QTest::addColumn<int>("pick");
         QTest::addColumn<int>("writtenCode");
-        QTest::newRow("kbps 5000") << 2 << 5000 << 1 << 5000 << false << false << 2;
-        QTest::newRow("percent 100") << 0 << 100 << 0 << 100 << false << false << 0;
-        QTest::newRow("Mbps 1000") << 3 << 1000 << 2 << 1000 << false << false << 3;
-        QTest::newRow("bps shows as percent") << 1 << 50 << 0 << 50 << true << false << 0;
-        QTest::newRow("bps above 100") << 1 << 5000 << 0 << 100 << true << true << 0;
-        QTest::newRow("unknown unit, rate fits Mbps") << 7 << 500 << 2 << 500 << true << false << 3;
-        QTest::newRow("unknown unit, rate beyond Mbps") << 200 << 5000 << 2 << 1000 << true << true << 3;
+        QTest::addColumn<int>("writtenRate");
+        QTest::newRow("kbps 5000") << 2 << 5000 << 1 << 5000 << false << false << -1 << 2 << 5000;
+        QTest::newRow("percent 100") << 0 << 100 << 0 << 100 << false << false << -1 << 0 << 100;
+        QTest::newRow("Mbps 1000") << 3 << 1000 << 2 << 1000 << false << false << -1 << 3 << 1000;
+        QTest::newRow("bps shows as percent") << 1 << 50 << 0 << 50 << true << false << -1 << 0 << 50;
+        QTest::newRow("bps above 100") << 1 << 5000 << 0 << 100 << true << true << -1 << 0 << 100;
+        QTest::newRow("unknown unit, rate fits Mbps") << 7 << 500 << 2 << 500 << true << false << -1 << 7 << 500;
+        QTest::newRow("unknown unit, rate beyond Mbps")
+            << 200 << 5000 << 2 << 1000 << true << true << -1 << 200 << 5000;
+        QTest::newRow("unknown unit, kbps picked") << 200 << 5000 << 2 << 1000 << true << true << 1 << 2 << 1000;
+        QTest::newRow("unknown unit, percent picked") << 7 << 500 << 2 << 500 << true << false << 0 << 0 << 100;
     }
     void unitsAndRatesOnFill()
     {
@@ -316,7 +322,9 @@ private slots:
         QFETCH(int, shownRate);
         QFETCH(bool, unitMarked);
         QFETCH(bool, rateMarked);
+        QFETCH(int, pick);
         QFETCH(int, writtenCode);
+        QFETCH(int, writtenRate);
         traffic_settings_t s = fixture();
         s.rateUnit = uint8_t(code);
         s.rate = uint16_t(rate);
@@ -330,15 +338,26 @@ private slots:
         QCOMPARE(rateBox->styleSheet(), rateMarked ? Blue : Black);
         if (unitMarked || rateMarked)
             QVERIFY(child<QPushButton>("bApply")->isEnabled());
+        if (pick >= 0)
+            units->setCurrentIndex(pick);
 
+        rig->sim.clearRequests();
         form->bApplyClicked();
         QVERIFY(waitForSettingsSent());
         const traffic_settings_t sent = lastSent();
         QCOMPARE(int(sent.rateUnit), writtenCode);
-        QCOMPARE(int(sent.rate), shownRate);
-        QVERIFY(int(sent.rate) <= rateMaximumForIndex(unitCodeToIndex(sent.rateUnit)));
+        QCOMPARE(int(sent.rate), writtenRate);
+        if (writtenCode == code && writtenRate == rate)
+            QCOMPARE(sentSettings().last().toHex(' '), recordBytes(s).toHex(' '));
+        // A unit the operator's list has goes out with a rate within its
+        // limits; a kept unit stays marked against the applied record.
+        if (rateUnitKnown(sent.rateUnit))
+            QVERIFY(int(sent.rate) <= rateMaximumForIndex(unitCodeToIndex(sent.rateUnit)));
+        QCOMPARE(units->styleSheet(), writtenCode == unitIndexToCode(units->currentIndex()) ? Black : Blue);
     }
 
+    // A duration of a day or more has no time of day: marked, and written
+    // back as stored until the operator sets a time.
     void durationOfADayOrMoreStaysMarked()
     {
         auto *duration = child<QTimeEdit>("tDur");
@@ -351,6 +370,23 @@ private slots:
         QCOMPARE(duration->time(), QTime(1, 1, 1));   // no time of day for it
         QCOMPARE(duration->styleSheet(), Blue);
         QVERIFY(child<QPushButton>("bApply")->isEnabled());
+
+        // Untouched: the stored record goes back unchanged, still marked.
+        rig->sim.clearRequests();
+        form->bApplyClicked();
+        QVERIFY(waitForSettingsSent());
+        QCOMPARE(sentSettings().last().toHex(' '), recordBytes(s).toHex(' '));
+        QCOMPARE(duration->styleSheet(), Blue);
+
+        // Edited: the operator's time goes out.
+        duration->setTime(QTime(0, 10, 0));
+        rig->sim.clearRequests();
+        form->bApplyClicked();
+        QVERIFY(waitForSettingsSent());
+        traffic_settings_t expected = s;
+        expected.duration = 600;
+        QCOMPARE(sentSettings().last().toHex(' '), recordBytes(expected).toHex(' '));
+        QCOMPARE(duration->styleSheet(), Black);
 
         s.duration = 7322;
         storeOnTester(s);
