@@ -39,14 +39,16 @@ inline void printSummary(const char *label, const RoundFigures &f, const char *f
     std::printf("\n");
 }
 
-// Rounds from the first argument that is a number (default when none).
+// Rounds from the first argument that is a number (default when none), at
+// least 5: fewer leave the median and the spread to a single slow round.
 inline int roundsFrom(int argc, char **argv, int fallback)
 {
+    constexpr int MinRounds = 5;
     for (int i = 1; i < argc; ++i) {
         bool ok = false;
         const int n = QString::fromLocal8Bit(argv[i]).toInt(&ok);
         if (ok && n > 0)
-            return n;
+            return qMax(MinRounds, n);
     }
-    return fallback;
+    return qMax(MinRounds, fallback);
 }

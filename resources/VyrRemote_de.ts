@@ -2155,11 +2155,11 @@ Geben Sie vier Zahlen von 0 bis 255 ein, durch Punkte getrennt.</translation>
     </message>
     <message>
         <source>Bps</source>
-        <translation>B/s</translation>
+        <translation>bit/s</translation>
     </message>
     <message>
         <source>Kbps</source>
-        <translation>KB/s</translation>
+        <translation>kbit/s</translation>
     </message>
     <message>
         <source>No sync</source>

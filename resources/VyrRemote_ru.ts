@@ -2155,11 +2155,11 @@ Enter four numbers from 0 to 255 separated by dots.</source>
     </message>
     <message>
         <source>Bps</source>
-        <translation>Б/с</translation>
+        <translation>бит/с</translation>
     </message>
     <message>
         <source>Kbps</source>
-        <translation>КБ/с</translation>
+        <translation>кбит/с</translation>
     </message>
     <message>
         <source>No sync</source>

@@ -8,15 +8,37 @@ VYR_PACKAGES=(
   fonts-dejavu-core fonts-liberation poppler-utils xvfb xauth
 )
 
-# Only ./fuzz.sh needs these: clang and its libFuzzer runtime.
-VYR_FUZZ_PACKAGES=(clang libclang-rt-14-dev)
-
 vyr_install_deps() {
   vyr_install_packages "${VYR_PACKAGES[@]}"
 }
 
+# Only ./fuzz.sh needs these: clang and the libFuzzer runtime of the same
+# major version (libclang-rt-N-dev). A clang already on PATH is kept and its
+# version decides; without one, Debian's default clang is installed first and
+# then its runtime.
 vyr_install_fuzz_deps() {
-  vyr_install_packages "${VYR_PACKAGES[@]}" "${VYR_FUZZ_PACKAGES[@]}"
+  if command -v clang >/dev/null 2>&1; then
+    vyr_install_packages "${VYR_PACKAGES[@]}" || return 1
+  else
+    vyr_install_packages "${VYR_PACKAGES[@]}" clang || return 1
+  fi
+  local major
+  major=$(vyr_clang_major)
+  if [ -z "$major" ]; then
+    echo "cannot tell the version of clang from 'clang --version'" >&2
+    return 1
+  fi
+  vyr_install_packages "libclang-rt-${major}-dev"
+}
+
+# The major version of the clang on PATH ("Debian clang version 14.0.6" gives
+# 14); empty when there is none or its banner is not understood.
+vyr_clang_major() {
+  local banner
+  banner=$(clang --version 2>/dev/null) || return 0
+  if [[ $banner =~ clang\ version\ ([0-9]+) ]]; then
+    echo "${BASH_REMATCH[1]}"
+  fi
 }
 
 vyr_install_packages() {

@@ -6,6 +6,7 @@
 #include "testinfo.h"
 
 #include <QDateTime>
+#include <QDeadlineTimer>
 #include <QDebug>
 #include <QMutexLocker>
 #include <QRect>
@@ -456,8 +457,10 @@ void Device::receiveFilesNames(int file_type, QStringList &list)
 {
     // The tester ends its list with a reply whose "more" flag is clear. A
     // tester that never does (or repeats itself) must not hold the worker:
-    // the list ends at a name already listed, after MaxListedFiles names, or
-    // when the worker thread is asked to stop (the program is closing).
+    // the list ends at a name already listed, after MaxListedFiles names or
+    // MaxListingMs, or when the worker thread is asked to stop (the program
+    // is closing).
+    const QDeadlineTimer deadline(MaxListingMs);
     QSet<QString> seen;
     for (const QString &name : qAsConst(list))
         seen.insert(name);
@@ -483,6 +486,10 @@ void Device::receiveFilesNames(int file_type, QStringList &list)
         list.append(name);
         if (++listed >= MaxListedFiles) {
             qDebug() << "file list: ended after" << listed << "names, the most a tester holds";
+            return;
+        }
+        if (deadline.hasExpired()) {
+            qDebug() << "file list: ended after" << listed << "names and" << MaxListingMs << "ms";
             return;
         }
     }

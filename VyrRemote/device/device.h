@@ -63,6 +63,12 @@ public:
     // of one type; the margin keeps every real list whole while a tester
     // that never ends its list cannot hold the worker.
     static constexpr int MaxListedFiles = 1000;
+    // Time a file listing takes at most. A tester answers each name within
+    // milliseconds, so even MaxListedFiles names come well inside this
+    // limit. A peer that answers every request just inside the reply timeout
+    // with a new name would otherwise hold the worker (and a Disconnect
+    // queued behind it) for MaxListedFiles such replies, over half an hour.
+    static constexpr int MaxListingMs = 60000;
 
     explicit Device(QObject *parent = nullptr);
     ~Device() override;
@@ -124,9 +130,10 @@ public:
 
     // Lists the tester's files of one type into list (worker thread only).
     // Ends at the tester's last reply, at a failed request, at a name the
-    // list already holds, after MaxListedFiles names, or when the worker
-    // thread has been asked to stop (QThread::requestInterruption: the
-    // program is closing); list keeps what came until then.
+    // list already holds, after MaxListedFiles names or MaxListingMs, or
+    // when the worker thread has been asked to stop
+    // (QThread::requestInterruption: the program is closing); list keeps
+    // what came until then.
     void receiveFilesNames(int file_type, QStringList &list);
 
 public slots:

@@ -46,14 +46,18 @@ void TestDeviceFileList::endlessListIsBounded_data()
     QTest::addColumn<QByteArray>("endless"); // else: this name, with "more", to every request
     QTest::addColumn<int>("listed");
     QTest::addColumn<int>("requests");
+    QTest::addColumn<int>("replyDelay");     // ms before every reply of the listing
 
-    QTest::newRow("one name, always more") << 0 << QByteArray("LOOP") << 1 << 2;
+    QTest::newRow("one name, always more") << 0 << QByteArray("LOOP") << 1 << 2 << 0;
     QTest::newRow("a full tester") << Device::MaxListedFiles << QByteArray() << Device::MaxListedFiles
-                                   << Device::MaxListedFiles;
+                                   << Device::MaxListedFiles << 0;
     QTest::newRow("more names than a tester holds") << Device::MaxListedFiles + 150 << QByteArray()
-                                                    << Device::MaxListedFiles << Device::MaxListedFiles;
+                                                    << Device::MaxListedFiles << Device::MaxListedFiles << 0;
     QTest::newRow("one short of the limit") << Device::MaxListedFiles - 1 << QByteArray()
-                                            << Device::MaxListedFiles - 1 << Device::MaxListedFiles;
+                                            << Device::MaxListedFiles - 1 << Device::MaxListedFiles << 0;
+    // A slow link, several seconds for a few names, keeps far inside the
+    // listing's time limit: every name comes.
+    QTest::newRow("a slow tester") << 20 << QByteArray() << 20 << 21 << 250;
 }
 
 void TestDeviceFileList::endlessListIsBounded()
@@ -62,6 +66,7 @@ void TestDeviceFileList::endlessListIsBounded()
     QFETCH(QByteArray, endless);
     QFETCH(int, listed);
     QFETCH(int, requests);
+    QFETCH(int, replyDelay);
 
     DeviceRig rig(0);
     const QStringList names = configNames(files);
@@ -73,9 +78,11 @@ void TestDeviceFileList::endlessListIsBounded()
     });
     QVERIFY(rig.connectDevice());
     rig.sim.clearRequests();
+    rig.sim.setReplyDelay(replyDelay);
 
     rig.inWorker([&] { rig.device->receiveSettingsFilesNames(); });
     QVERIFY(rig.drain());
+    rig.sim.setReplyDelay(0);
     QCOMPARE(rig.log.count("settingsFilesNamesReceived"), 1);
     const QStringList got = rig.log.lastArgs("settingsFilesNamesReceived").value(0).toStringList();
     const QStringList expected = endless.isEmpty() ? names.mid(0, listed) : QStringList{QString::fromLatin1(endless)};

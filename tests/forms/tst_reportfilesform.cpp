@@ -4,6 +4,7 @@
 
 #include "filesrig.h"
 #include "modalscript.h"
+#include "../reports/reportfixture.h"
 #include "../support/widgetlookup.h"
 #include "reportfilesform.h"
 
@@ -269,26 +270,32 @@ private slots:
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("icon");
+        QTest::addColumn<QString>("pdfTitle");          // empty: no file left
         const QString noReport = QStringLiteral("PDF-report is not saved: no report for this test.");
         const QString failed = QStringLiteral("Can not open file for writing.");
         const int warning = QMessageBox::Warning;
         const int critical = QMessageBox::Critical;
+        QTest::newRow("traffic report written") << ReportFixture(TestTraffic).bytes() << QByteArray() << ""
+                                                << "PDF-report is successfully saved."
+                                                << int(QMessageBox::Information) << "Trafic test report";
         for (quint8 id : {quint8(TestDeviceSettings), quint8(TestOam), quint8(18), quint8(TestInterfaceSettings),
                           quint8(TestLoopback)}) {
             QTest::addRow("test %d without a report", id) << reportOf(id) << QByteArray() << "Error" << noReport
-                                                          << warning;
+                                                          << warning << QString();
         }
-        QTest::newRow("empty report file") << QByteArray(1, '\0').left(0) << QByteArray() << "Error" << failed
-                                           << critical;
-        // Writers land later; until then a report that has one is not claimed as saved.
-        QTest::newRow("traffic report, no writer built") << reportOf(TestTraffic) << QByteArray() << "Error"
-                                                         << failed << critical;
-        QTest::newRow("deleted on the tester") << QByteArray() << QByteArray() << "Error" << failed << critical;
+        // A file of no bytes reads whole and holds no test.
+        QTest::newRow("empty report file") << QByteArray(1, '\0').left(0) << QByteArray() << "Error" << noReport
+                                           << warning << QString();
+        // Long enough for its layout, but the header's port byte is 0x5A.
+        QTest::newRow("traffic report, port byte 90") << reportOf(TestTraffic) << QByteArray() << "Error" << failed
+                                                      << critical << QString();
+        QTest::newRow("deleted on the tester") << QByteArray() << QByteArray() << "Error" << failed << critical
+                                               << QString();
         // 10 of the 512 bytes asked for.
         QTest::newRow("read cut short") << reportOf(TestOam, 1200) << QByteArray(11, '\0') << "Error" << failed
-                                        << critical;
+                                        << critical << QString();
         QTest::newRow("read error byte") << reportOf(TestOam, 1200) << QByteArray(513, '\x03') << "Error"
-                                         << failed << critical;
+                                         << failed << critical << QString();
     }
     void pdfOutcomeIsShownAndAFailureLeavesNoFile()
     {
@@ -297,11 +304,7 @@ private slots:
         QFETCH(QString, title);
         QFETCH(QString, text);
         QFETCH(int, icon);
-        if (QTest::currentDataTag() == QByteArray("empty report file")) {
-            // A file of no bytes reads whole and holds no test: no report.
-            text = QStringLiteral("PDF-report is not saved: no report for this test.");
-            icon = QMessageBox::Warning;
-        }
+        QFETCH(QString, pdfTitle);
         // The list was read while the file was still there.
         rig->tester([&](SimRemoteResponder &r) {
             r.files = {simFile("REP", FileTypeReport, contents, 0, 0)};
@@ -322,7 +325,13 @@ private slots:
         QCOMPARE(script.seen.at(1).title, title);
         QCOMPARE(script.seen.at(1).text, text);
         QCOMPARE(script.seen.at(1).icon, icon);
-        QCOMPARE(filesIn(folder.path()), QStringList());
+        if (pdfTitle.isEmpty()) {
+            QCOMPARE(filesIn(folder.path()), QStringList());
+            return;
+        }
+        QCOMPARE(filesIn(folder.path()), QStringList{"out.pdf"});
+        const QString rendered = pdfText(QDir(folder.path()).filePath(QStringLiteral("out.pdf")));
+        QVERIFY2(rendered.contains(pdfTitle), qPrintable(rendered));
     }
 
     void anExistingFileIsReplacedOnlyAfterConfirmation_data()

@@ -11,7 +11,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -1018,8 +1017,6 @@ private slots:
             if (pictures) {
                 QVERIFY(languages.use(QStringLiteral("ru")));
                 form->retranslate();
-                const QString dir = QStringLiteral("/tmp/shots/26");
-                QDir().mkpath(dir);
                 auto *outer = child<QTabWidget>("tScaleAdj");
                 auto *pages = child<QTabWidget>("tScaleSettings");
                 const char *names[] = {"common", "ptp_settings", "ptp_information", "gps_data", "gps_satellites",
@@ -1027,13 +1024,10 @@ private slots:
                 outer->setCurrentIndex(0);
                 for (int page = 0; page < pages->count(); ++page) {
                     pages->setCurrentIndex(page);
-                    textfit::settle(form);
-                    const QString file = QStringLiteral("%1/sync_%2_%3_ru.png").arg(dir).arg(page).arg(names[page]);
-                    QVERIFY(form->grab().save(file));
+                    QVERIFY(textfit::savePicture(form, QStringLiteral("sync_%1_%2_ru.png").arg(page).arg(names[page])));
                 }
                 outer->setCurrentIndex(1);
-                textfit::settle(form);
-                QVERIFY(form->grab().save(dir + QStringLiteral("/sync_results_ru.png")));
+                QVERIFY(textfit::savePicture(form, QStringLiteral("sync_results_ru.png")));
                 outer->setCurrentIndex(0);
                 pages->setCurrentIndex(5);
             }

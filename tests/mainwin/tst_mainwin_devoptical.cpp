@@ -179,21 +179,18 @@ private slots:
     void textsFitInTheWindow()
     {
         start(0);
-        const QString dir = qEnvironmentVariable("VYR_SHOTS");
         QStringList cut;
         widget<QPushButton>("bOptTest")->click();
         QTRY_COMPARE_WITH_TIMEOUT(panelField("sfp1", "vendor"), QString("OEM"), DeadlineMs);
         textfit::settle(window.get());
         cut += textfit::cutTexts(optical());
-        if (!dir.isEmpty())
-            QVERIFY(window->grab().save(QDir(dir).filePath(QStringLiteral("mainwin_optical.png"))));
+        QVERIFY(textfit::savePicture(window.get(), QStringLiteral("mainwin_optical.png")));
         widget<QPushButton>("bDevSettings")->click();
         QTRY_VERIFY_WITH_TIMEOUT(findWidget<QRadioButton>(devSettings(), "radioButton_7")->isChecked(),
                                  DeadlineMs);
         textfit::settle(window.get());
         cut += textfit::cutTexts(devSettings());
-        if (!dir.isEmpty())
-            QVERIFY(window->grab().save(QDir(dir).filePath(QStringLiteral("mainwin_devsettings.png"))));
+        QVERIFY(textfit::savePicture(window.get(), QStringLiteral("mainwin_devsettings.png")));
         QVERIFY2(cut.isEmpty(), qPrintable(textfit::report(QStringLiteral("ru"), cut)));
     }
 };

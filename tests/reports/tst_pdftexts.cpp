@@ -12,12 +12,14 @@
 #include "ptprecords.h"
 #include "rateunits.h"
 #include "reportfixture.h"
+#include "reportformat.h"
 #include "rfcrecords.h"
 #include "sfprecords.h"
 #include "statsrecords.h"
 #include "syncrecords.h"
 #include "trafficrecords.h"
 #include "y1564records.h"
+#include "y1564report.h"
 
 #include <QTranslator>
 #include <QtTest>
@@ -411,6 +413,8 @@ private slots:
     void textsStayInTheirCells_data();
     void textsStayInTheirCells();
     void longCountShrinksIntoItsCell();
+    void rateUnitsAreBitRates_data();
+    void rateUnitsAreBitRates();
 };
 
 void TestPdfTexts::initTestCase()
@@ -488,6 +492,48 @@ void TestPdfTexts::longCountShrinksIntoItsCell()
     const PdfWord &w = count.first();
     QVERIFY2(w.left > Left + 1666 && w.right < Left + 3333, qPrintable(QString::number(w.right)));
     QVERIFY(w.bottom - w.top < 180);
+}
+
+void TestPdfTexts::rateUnitsAreBitRates_data()
+{
+    // The Y.1564 information rates and stream units and the RFC 2544
+    // throughput are bit rates: a translation as bytes would misstate them
+    // eightfold.
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<bool>("unitCode");  // y1564ReportUnitText, else rateToReportText
+    QTest::addColumn<uint>("value");
+    QTest::addColumn<QString>("unit");
+    const struct {
+        const char *language;
+        const char *bits;
+        const char *kilobits;
+    } words[] = {{"ru", "бит/с", "кбит/с"}, {"de", "bit/s", "kbit/s"}};
+    for (const auto &w : words) {
+        const QString language = QString::fromLatin1(w.language);
+        const QString bits = QString::fromUtf8(w.bits);
+        const QString kilobits = QString::fromUtf8(w.kilobits);
+        QTest::addRow("%s rate 1000", w.language) << language << false << 1000u << bits;
+        QTest::addRow("%s rate 1001", w.language) << language << false << 1001u << kilobits;
+        QTest::addRow("%s Y.1564 unit 1", w.language) << language << true << 1u << bits;
+        QTest::addRow("%s Y.1564 unit 2", w.language) << language << true << 2u << kilobits;
+    }
+}
+
+void TestPdfTexts::rateUnitsAreBitRates()
+{
+    QFETCH(QString, language);
+    QFETCH(bool, unitCode);
+    QFETCH(uint, value);
+    QFETCH(QString, unit);
+    QTranslator translator;
+    QVERIFY(translator.load(QStringLiteral("VyrRemote_") + language, QStringLiteral(":/")));
+    QCoreApplication::installTranslator(&translator);
+    const QString shown = unitCode ? y1564ReportUnitText(uint8_t(value)) : rateToReportText(value);
+    QCoreApplication::removeTranslator(&translator);
+    if (unitCode)
+        QCOMPARE(shown, unit);
+    else
+        QVERIFY2(shown.endsWith(QLatin1Char(' ') + unit), qPrintable(shown));
 }
 
 QTEST_MAIN(TestPdfTexts)

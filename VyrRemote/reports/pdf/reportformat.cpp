@@ -123,16 +123,16 @@ QString latencyUnitSuffix(const QList<double> &nanoseconds)
     return unit ? QStringLiteral(", ") + word(unit) : QString();
 }
 
-QString rateToReportText(uint32_t bytesPerSecond)
+QString rateToReportText(uint32_t bitsPerSecond)
 {
-    if (bytesPerSecond == 0)
+    if (bitsPerSecond == 0)
         return QStringLiteral("0");
-    double value = bytesPerSecond;
+    double value = bitsPerSecond;
     const char *unit = QT_TRANSLATE_NOOP("PDFCreator", "Bps");
-    if (bytesPerSecond > 1000000) {
+    if (bitsPerSecond > 1000000) {
         value /= 1e6;
         unit = QT_TRANSLATE_NOOP("PDFCreator", "Mbps");
-    } else if (bytesPerSecond > 1000) {
+    } else if (bitsPerSecond > 1000) {
         value /= 1e3;
         unit = QT_TRANSLATE_NOOP("PDFCreator", "Kbps");
     }

@@ -38,7 +38,7 @@ QString latencyUnitSuffix(const QList<double> &nanoseconds);
 // unit: "1000.00000 Bps", "1.00100 Kbps", "1.00000 Mbps"; 0 gives "0". The
 // Y.1564 report shows its information rates (bit/s) with it: the unit words
 // are the report's and are translated as bit rates.
-QString rateToReportText(uint32_t bytesPerSecond);
+QString rateToReportText(uint32_t bitsPerSecond);
 
 // The state (as Device::testStatusText) of configuration step 0-5 of
 // stream 0-3 in a Y.1564 report: 8 "Off" for a step not in the test or an
