@@ -460,7 +460,7 @@ void Device::receiveFilesNames(int file_type, QStringList &list)
     // the list ends at a name already listed, after MaxListedFiles names or
     // MaxListingMs, or when the worker thread is asked to stop (the program
     // is closing).
-    const QDeadlineTimer deadline(MaxListingMs);
+    const QDeadlineTimer deadline(m_listingLimitMs.load());
     QSet<QString> seen;
     for (const QString &name : qAsConst(list))
         seen.insert(name);
@@ -489,7 +489,7 @@ void Device::receiveFilesNames(int file_type, QStringList &list)
             return;
         }
         if (deadline.hasExpired()) {
-            qDebug() << "file list: ended after" << listed << "names and" << MaxListingMs << "ms";
+            qDebug() << "file list: ended after" << listed << "names and" << m_listingLimitMs.load() << "ms";
             return;
         }
     }

@@ -69,6 +69,9 @@ public:
     // with a new name would otherwise hold the worker (and a Disconnect
     // queued behind it) for MaxListedFiles such replies, over half an hour.
     static constexpr int MaxListingMs = 60000;
+    // A shorter limit for the file listings that follow (tests only: there
+    // a whole minute of trickling replies is too long to wait for).
+    void setListingTimeLimit(int ms) { m_listingLimitMs = ms; }
 
     explicit Device(QObject *parent = nullptr);
     ~Device() override;
@@ -236,6 +239,7 @@ private:
     std::atomic<port_t> m_currentPort{PortA};
     // Mirror of RemoteControl's connection type, which the worker changes.
     std::atomic<int> m_connectionType{RemoteControl::NoConnection};
+    std::atomic<int> m_listingLimitMs{MaxListingMs};   // set from the GUI thread, read by the worker
 
     TestInfo *m_statsInfo;
     TestInfo *m_multiInfo;
