@@ -344,7 +344,12 @@ void Y1564Form::fillSettingsFromForm()
     s.vlanCount = ui->sVLAN->value() == y1564VlanRows(was.vlanCount) ? was.vlanCount : uint8_t(ui->sVLAN->value());
     for (int k = 0; k < Y1564VlanTags; ++k) {
         s.tpid[k] = y1564TpidFromText(tpidEdits.at(k)->text());
-        s.tagControl[k] = y1564TagControl(pcpBoxes.at(k)->value(), vidBoxes.at(k)->value());
+        // A tag whose PCP and VID are as stored keeps its whole word (the
+        // DEI bit included).
+        const int pcp = pcpBoxes.at(k)->value();
+        const int vid = vidBoxes.at(k)->value();
+        if (pcp != y1564TagPcp(was.tagControl[k]) || vid != y1564TagVid(was.tagControl[k]))
+            s.tagControl[k] = y1564TagControl(pcp, vid);
     }
     storeSettings(*r);
 }

@@ -31,7 +31,8 @@ class Y1564Form;
 // since the fill is written back with the record's own bytes where the
 // widget cannot show the stored value exactly (decimals, a value out of
 // range, not a number, a unit, direction or VLAN count outside the lists, a
-// duration of a day or more).
+// duration of a day or more, the DEI bit of a VLAN tag whose PCP and VID are
+// unchanged).
 //
 // GUI thread only.
 class Y1564Form : public TestForm
