@@ -127,9 +127,9 @@ private:
     QList<QLineEdit *> tpidEdits;
     QList<QSpinBox *> pcpBoxes;
     QList<QSpinBox *> vidBoxes;
-    // What the last fill left in the two editors that keep their previous
-    // state for a value they cannot show (a duration of a day or more, an
-    // unknown direction).
+    // What the last fill or apply left in the two editors that keep their
+    // previous state for a value they cannot show (a duration of a day or
+    // more, an unknown direction).
     QTime durationAtFill;
     Y1564DirectionChoice directionAtFill = Y1564DirectionChoice::None;
     // The last synchronisation answer, shown again after a language switch.

@@ -88,6 +88,23 @@ rfc_settings_t fixture()
     return s;
 }
 
+// The fixture with values no widget can show: below or beyond a box's
+// range, durations of a day or more.
+rfc_settings_t outsideTheWidgets()
+{
+    rfc_settings_t s = fixture();
+    s.frameLossStep = 0;
+    s.throughputMax = 0;
+    s.frame[0].size = 10000;
+    s.latencyCount = 100000;
+    s.throughputTime = 86400;
+    s.userLoading = 1;
+    s.userLoad[0] = 200;
+    s.study = 5;
+    s.frameLossTime = 0xFFFFFFFFu;
+    return s;
+}
+
 // Values in every row, also in the rows the settings switch off.
 rfc_results_t resultsFixture()
 {
@@ -634,12 +651,7 @@ private slots:
     // and the list of frame-loss loads built without looping for a step of 0.
     void valuesOutsideTheWidgets()
     {
-        rfc_settings_t s = fixture();
-        s.frameLossStep = 0;
-        s.throughputMax = 0;
-        s.frame[0].size = 10000;
-        s.latencyCount = 100000;
-        s.throughputTime = 86400;
+        rfc_settings_t s = outsideTheWidgets();
         storeOnTester(s);
         reload();
         QCOMPARE(rateList(), (QStringList{"100 %", "10 %"}));
@@ -650,9 +662,36 @@ private slots:
         QCOMPARE(child<QSpinBox>("sf1")->styleSheet(), Blue);
         QCOMPARE(child<QSpinBox>("sLatCount")->value(), 999);
         QCOMPARE(child<QSpinBox>("sLatCount")->styleSheet(), Blue);
+        QCOMPARE(child<QSpinBox>("spinBox")->value(), 100);
+        QCOMPARE(child<QSpinBox>("spinBox")->styleSheet(), Blue);
+        QCOMPARE(child<QSpinBox>("sStudy")->value(), 10);
+        QCOMPARE(child<QSpinBox>("sStudy")->styleSheet(), Blue);
+        QCOMPARE(child<QTimeEdit>("tThrDur")->time(), QTime(1, 1, 1));   // kept from the last fill
         QCOMPARE(child<QTimeEdit>("tThrDur")->styleSheet(), Blue);
+        QCOMPARE(child<QTimeEdit>("tFrlDur")->styleSheet(), Blue);
         QCOMPARE(child<QSpinBox>("sFrlMaxrate")->styleSheet(), Black);
         QVERIFY(child<QPushButton>("bApply")->isEnabled());
+
+        // Untouched, every value goes back as the tester sent it.
+        rig->sim.clearRequests();
+        form->bApplyClicked();
+        QVERIFY(waitForSettingsSent());
+        QCOMPARE(sentSettings().last().toHex(' '), recordBytes(s).toHex(' '));
+
+        // Once applied, an edit of the time is the reference: the time the
+        // fill had left is an edit now.
+        child<QTimeEdit>("tThrDur")->setTime(QTime(0, 0, 30));
+        rig->sim.clearRequests();
+        form->bApplyClicked();
+        QVERIFY(waitForSettingsSent());
+        QCOMPARE(lastSent().throughputTime, 30u);
+        child<QTimeEdit>("tThrDur")->setTime(QTime(1, 1, 1));
+        QCOMPARE(child<QTimeEdit>("tThrDur")->styleSheet(), Blue);
+        rig->sim.clearRequests();
+        form->bApplyClicked();
+        QVERIFY(waitForSettingsSent());
+        QCOMPARE(lastSent().throughputTime, 3661u);
+        QCOMPARE(lastSent().frameLossTime, 0xFFFFFFFFu);
 
         // A step list longer than the results hold: steps from 100 on have
         // no value and are shown as such.
@@ -667,6 +706,52 @@ private slots:
         QCOMPARE(form->selectedLossStep(), 150);
         QCOMPARE(cell("tFrlRes", 0, 2), QString("-"));
         QCOMPARE(cell("tFrlRes", 0, 0), QString("OK"));
+    }
+
+    // A value no widget can show goes out as the operator edits its field;
+    // the other such values stay as stored.
+    void editedValueOutsideTheWidgetsGoesOut_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<int>("value");   // seconds for a time edit
+        QTest::addColumn<QByteArray>("expected");
+        const auto row = [](const char *field, int value, void (*edit)(rfc_settings_t &)) {
+            rfc_settings_t expected = outsideTheWidgets();
+            edit(expected);
+            QTest::newRow(field) << QString(field) << value << recordBytes(expected);
+        };
+        row("sFrlStep", 5, [](rfc_settings_t &r) { r.frameLossStep = 5; });
+        row("sThrMaxrate", 90, [](rfc_settings_t &r) { r.throughputMax = 90; });
+        row("sf1", 1500, [](rfc_settings_t &r) { r.frame[0].size = 1500; });
+        row("sLatCount", 500, [](rfc_settings_t &r) { r.latencyCount = 500; });
+        row("spinBox", 50, [](rfc_settings_t &r) { r.userLoad[0] = 50; });
+        row("sStudy", 20, [](rfc_settings_t &r) { r.study = 20; });
+        row("tThrDur", 30, [](rfc_settings_t &r) { r.throughputTime = 30; });
+        row("tFrlDur", 7200, [](rfc_settings_t &r) { r.frameLossTime = 7200; });
+    }
+    void editedValueOutsideTheWidgetsGoesOut()
+    {
+        QFETCH(QString, field);
+        QFETCH(int, value);
+        QFETCH(QByteArray, expected);
+        storeOnTester(outsideTheWidgets());
+        reload();
+        QWidget *w = form->findChild<QWidget *>(field);
+        QVERIFY(w);
+        QVERIFY(w->isEnabled());
+        if (auto *time = qobject_cast<QTimeEdit *>(w)) {
+            time->setTime(QTime(0, 0).addSecs(value));
+        } else {
+            auto *box = qobject_cast<QSpinBox *>(w);
+            QVERIFY(box);
+            box->setValue(value);
+        }
+        QCOMPARE(w->styleSheet(), Blue);
+        rig->sim.clearRequests();
+        form->bApplyClicked();
+        QVERIFY(waitForSettingsSent());
+        QCOMPARE(sentSettings().last().toHex(' '), expected.toHex(' '));
+        QCOMPARE(w->styleSheet(), Black);
     }
 
     void portBTitles()

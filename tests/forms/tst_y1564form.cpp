@@ -681,6 +681,16 @@ private slots:
         QCOMPARE(edited.streams[0].cir, 50.0f);
         QCOMPARE(edited.duration, 30u);
         QCOMPARE(int(edited.streams[0].rateUnit), 7);
+
+        // After that apply the editors compare with the applied record: the
+        // time and the direction the fill had left are edits now.
+        child<QTimeEdit>("tDur")->setTime(QTime(1, 1, 1));
+        child<QRadioButton>("rbBoth")->setChecked(true);
+        QCOMPARE(int(applied().direction), int(Y1564DirectionBoth));
+        child<QRadioButton>("rbOutput")->setChecked(true);
+        const y1564_settings_t back = applied();
+        QCOMPARE(back.duration, 3661u);
+        QCOMPARE(int(back.direction), int(Y1564DirectionOutput));
     }
 
     void resultsFillBothTables()
