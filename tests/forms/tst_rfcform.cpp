@@ -183,6 +183,26 @@ QMultiMap<QString, QPointF> textsOf(QGraphicsScene *scene)
     return out;
 }
 
+// The graphs are laid out for texts of at most 11 pixels.
+constexpr int ChartTextPixels = 11;
+
+// The texts of a scene drawn larger than that, with their sizes; texts the
+// scene holds go to *count.
+QStringList oversizedTexts(QGraphicsScene *scene, int *count)
+{
+    QStringList out;
+    *count = 0;
+    for (QGraphicsItem *item : scene->items()) {
+        if (auto *text = qgraphicsitem_cast<QGraphicsTextItem *>(item)) {
+            ++*count;
+            const int pixels = QFontInfo(text->font()).pixelSize();
+            if (pixels > ChartTextPixels)
+                out << QStringLiteral("\"%1\": %2 px").arg(text->toPlainText()).arg(pixels);
+        }
+    }
+    return out;
+}
+
 } // namespace
 
 class TestRfcForm : public QObject, private FormUnderTest<RfcForm>
@@ -193,6 +213,37 @@ private:
     QGraphicsScene *scene(const char *view)
     {
         return child<QGraphicsView>(view)->scene();
+    }
+
+    // Every graph holds texts, none larger than the graphs are laid out for.
+    void verifyChartTextSizes()
+    {
+        for (const char *view : {"grapThr", "grapLat", "grapFrl", "graphBtb"}) {
+            int count = 0;
+            const QStringList large = oversizedTexts(scene(view), &count);
+            QVERIFY2(count > 0, view);
+            QVERIFY2(large.isEmpty(), qPrintable(QString::fromLatin1(view) + ": " + large.join(", ")));
+        }
+    }
+
+    // Each graph as a whole within its 310 x 310 view, which has no scroll
+    // bars. (A text item's bounds include an empty margin of a few pixels
+    // around the text.)
+    void verifyChartsFit(const QString &language)
+    {
+        for (const char *name : {"grapThr", "grapLat", "grapFrl", "graphBtb"}) {
+            auto *view = child<QGraphicsView>(name);
+            QCOMPARE(view->size(), QSize(310, 310));
+            const QRectF bounds = view->scene()->itemsBoundingRect();
+            const QSize room = view->size();
+            QVERIFY2(bounds.width() <= room.width() && bounds.height() <= room.height(),
+                     qPrintable(QStringLiteral("%1 in %2: %3 x %4 in %5 x %6")
+                                    .arg(QLatin1String(name), language)
+                                    .arg(bounds.width())
+                                    .arg(bounds.height())
+                                    .arg(room.width())
+                                    .arg(room.height())));
+        }
     }
 
     QString cell(const char *table, int row, int column)
@@ -507,6 +558,21 @@ private slots:
                  (QList<QLineF>{QLineF(140, -21, 117, -20), QLineF(117, -20, 94, -20), QLineF(94, -20, 71, -20)}));
         QCOMPARE(colour, QColor(0, 255, 255));
         QVERIFY(!child<QRadioButton>("fr1")->isEnabled());
+
+        // Graph texts stay within 11 pixels, also in a larger form font.
+        verifyChartTextSizes();
+        if (QTest::currentTestFailed())
+            return;
+        QFont large = form->font();
+        large.setPixelSize(16);
+        form->setFont(large);
+        QCOMPARE(QFontInfo(child<QGraphicsView>("grapThr")->font()).pixelSize(), 16);
+        refreshResults();
+        verifyChartTextSizes();
+        form->setFont(QFont());
+        if (QTest::currentTestFailed())
+            return;
+        QCOMPARE(form->font(), QApplication::font());
     }
 
     // A row that is off is not drawn even when it is the selected loss frame;
@@ -825,6 +891,13 @@ private slots:
         TextFitLanguages languages({":/VyrRemote", ":/qt"});
         const QStringList cut = textFitInAllLanguages(form, languages, [this] { form->retranslate(); });
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join('\n')));
+        for (const QString &language : TextFitLanguages::all()) {
+            QVERIFY(languages.use(language));
+            form->retranslate();
+            verifyChartsFit(language);
+            if (QTest::currentTestFailed())
+                return;
+        }
 
         // In Russian: the results were redrawn in the new language, the
         // user-load labels keep their frame sizes.
