@@ -2,6 +2,7 @@
 #include "ui_rfcform.h"
 
 #include "device.h"
+#include "keptvalues.h"
 #include "rfcformat.h"
 #include "textfunctions.h"
 #include "trafficformat.h"
@@ -24,14 +25,6 @@ namespace {
 constexpr int ThroughputColumnWidth = 140;
 constexpr int TableRowHeight = 17;
 constexpr int ChartTextPixels = 11;
-
-void setDuration(QTimeEdit *edit, uint32_t seconds)
-{
-    // A duration of a day or more leaves the edit as it was (and marked).
-    const QTime time = durationToTime(seconds);
-    if (time.isValid())
-        edit->setTime(time);
-}
 
 // The plain settings in the order of compareSetting's lists.
 enum Setting {
@@ -57,21 +50,22 @@ int storedSetting(const rfc_settings_t &r, int index)
     }
 }
 
-// value comes from a spin box whose range fits the field.
-void writeSetting(rfc_settings_t &r, int index, int value)
+// r holds the stored record; a value the box had to clamp stays while the
+// box shows it as filled. The box's range fits the field.
+void writeSetting(rfc_settings_t &r, int index, const QSpinBox *box)
 {
     switch (index) {
-    case SetThrMin: r.throughputMin = uint8_t(value); break;
-    case SetThrMax: r.throughputMax = uint8_t(value); break;
-    case SetFrlMin: r.frameLossMin = uint8_t(value); break;
-    case SetFrlMax: r.frameLossMax = uint8_t(value); break;
-    case SetFrlStep: r.frameLossStep = uint8_t(value); break;
-    case SetLatCount: r.latencyCount = uint32_t(value); break;
-    case SetStudy: r.study = uint16_t(value); break;
-    case SetInterval: r.interval = uint16_t(value); break;
-    case SetBtbCount: r.backToBackCount = uint16_t(value); break;
-    case SetBtbMin: r.backToBackMin = uint16_t(value); break;
-    case SetBtbMax: r.backToBackMax = uint16_t(value); break;
+    case SetThrMin: r.throughputMin = keptInt(r.throughputMin, box); break;
+    case SetThrMax: r.throughputMax = keptInt(r.throughputMax, box); break;
+    case SetFrlMin: r.frameLossMin = keptInt(r.frameLossMin, box); break;
+    case SetFrlMax: r.frameLossMax = keptInt(r.frameLossMax, box); break;
+    case SetFrlStep: r.frameLossStep = keptInt(r.frameLossStep, box); break;
+    case SetLatCount: r.latencyCount = keptInt(r.latencyCount, box); break;
+    case SetStudy: r.study = keptInt(r.study, box); break;
+    case SetInterval: r.interval = keptInt(r.interval, box); break;
+    case SetBtbCount: r.backToBackCount = keptInt(r.backToBackCount, box); break;
+    case SetBtbMin: r.backToBackMin = keptInt(r.backToBackMin, box); break;
+    case SetBtbMax: r.backToBackMax = keptInt(r.backToBackMax, box); break;
     default: break;
     }
 }
@@ -259,12 +253,12 @@ void RfcForm::fillFormFromSettings()
             frameSizes[i]->setValue(r->frame[i].size);
         }
         ui->cThr->setChecked(r->throughputOn != 0);
-        setDuration(ui->tThrDur, r->throughputTime);
+        thrTimeAtFill = showDuration(ui->tThrDur, r->throughputTime);
         ui->cLat->setChecked(r->latencyOn != 0);
-        setDuration(ui->tLatDur, r->latencyTime);
+        latTimeAtFill = showDuration(ui->tLatDur, r->latencyTime);
         ui->cLatRateman->setChecked(r->userLoading != 0);
         ui->cFrl->setChecked(r->frameLossOn != 0);
-        setDuration(ui->tFrlDur, r->frameLossTime);
+        frlTimeAtFill = showDuration(ui->tFrlDur, r->frameLossTime);
         ui->cBtb->setChecked(r->backToBackOn != 0);
         for (int k = 0; k < SettingCount; ++k)
             settingBoxes[k]->setValue(storedSetting(*r, k));
@@ -285,23 +279,29 @@ void RfcForm::fillSettingsFromForm()
 
     ui->headerWidget->saveInto(r->header);
 
+    // A value no widget can show (a size or count beyond the box's range, a
+    // duration of a day or more) goes back as stored until its field is edited.
     for (int i = 0; i < RfcFrameRows; ++i) {
         r->frame[i].enabled = frameChecks[i]->isChecked() ? 1 : 0;
-        r->frame[i].size = uint16_t(frameSizes[i]->value());
+        r->frame[i].size = keptInt(r->frame[i].size, frameSizes[i]);
     }
     r->throughputOn = ui->cThr->isChecked() ? 1 : 0;
-    r->throughputTime = timeToDuration(ui->tThrDur->time());
+    r->throughputTime = keptDuration(r->throughputTime, ui->tThrDur, thrTimeAtFill);
     r->latencyOn = ui->cLat->isChecked() ? 1 : 0;
-    r->latencyTime = timeToDuration(ui->tLatDur->time());
+    r->latencyTime = keptDuration(r->latencyTime, ui->tLatDur, latTimeAtFill);
     r->userLoading = ui->cLatRateman->isChecked() ? 1 : 0;
     for (int k = 0; k < RfcFrameRows; ++k)
-        r->userLoad[k] = uint8_t(userLoads[k]->value());
+        r->userLoad[k] = keptInt(r->userLoad[k], userLoads[k]);
     r->frameLossOn = ui->cFrl->isChecked() ? 1 : 0;
-    r->frameLossTime = timeToDuration(ui->tFrlDur->time());
+    r->frameLossTime = keptDuration(r->frameLossTime, ui->tFrlDur, frlTimeAtFill);
     r->backToBackOn = ui->cBtb->isChecked() ? 1 : 0;
     for (int k = 0; k < SettingCount; ++k)
-        writeSetting(*r, k, settingBoxes[k]->value());
+        writeSetting(*r, k, settingBoxes[k]);
     storeSettings(*r);
+    // The edits now show the applied record.
+    thrTimeAtFill = ui->tThrDur->time();
+    latTimeAtFill = ui->tLatDur->time();
+    frlTimeAtFill = ui->tFrlDur->time();
 
     const bool stepMoved = fillRateList();
     fillUserLoading(*r);

@@ -160,4 +160,9 @@ private:
     QSpinBox *userLoads[RfcFrameRows] = {};
     QRadioButton *lossButtons[RfcFrameRows] = {};
     QSpinBox *settingBoxes[SettingCount] = {};
+    // What the last fill or apply left in the three duration edits (an edit
+    // keeps its previous time for a duration of a day or more).
+    QTime thrTimeAtFill;
+    QTime latTimeAtFill;
+    QTime frlTimeAtFill;
 };

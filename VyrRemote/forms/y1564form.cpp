@@ -3,6 +3,7 @@
 
 #include "device.h"
 #include "devicetexts.h"
+#include "keptvalues.h"
 #include "textfunctions.h"
 #include "trafficformat.h"
 
@@ -35,15 +36,6 @@ bool markGroupBool(QGroupBox *group, bool value, int stored)
     const bool differs = uint8_t(value ? 1 : 0) != uint8_t(stored ? 1 : 0);
     markGroupTitle(group, differs ? fieldColourChanged() : fieldColourEqual());
     return differs;
-}
-
-// A stored integer the box had to clamp is kept while the box still shows
-// the clamped value.
-template <class T>
-T keptInt(T stored, const QSpinBox *box)
-{
-    const int shown = int(qBound<qint64>(box->minimum(), qint64(stored), box->maximum()));
-    return box->value() == shown ? stored : T(box->value());
 }
 
 void setTableCells(QTableWidget *table, const QString *cells, int rows, int columns)
@@ -250,12 +242,7 @@ void Y1564Form::fillFormFromSettings()
 
         ui->cActiveStream->setChecked(s.active != 0);
 
-        // A duration of a day or more has no time of day: the editor keeps
-        // what it showed.
-        const QTime duration = durationToTime(r->duration);
-        if (duration.isValid())
-            ui->tDur->setTime(duration);
-        durationAtFill = ui->tDur->time();
+        durationAtFill = showDuration(ui->tDur, r->duration);
 
         switch (y1564DirectionChoice(r->direction)) {
         case Y1564DirectionChoice::Both: ui->rbBoth->setChecked(true); break;
@@ -311,8 +298,7 @@ void Y1564Form::fillSettingsFromForm()
 
     // Untouched since the fill: the stored bytes stay (a duration of a day
     // or more, a direction code outside the three buttons).
-    if (ui->tDur->time() != durationAtFill)
-        r->duration = timeToDuration(ui->tDur->time());
+    r->duration = keptDuration(stored.duration, ui->tDur, durationAtFill);
     if (directionShown() != directionAtFill)
         r->direction = y1564DirectionCode(directionShown());
 
@@ -344,9 +330,17 @@ void Y1564Form::fillSettingsFromForm()
     s.vlanCount = ui->sVLAN->value() == y1564VlanRows(was.vlanCount) ? was.vlanCount : uint8_t(ui->sVLAN->value());
     for (int k = 0; k < Y1564VlanTags; ++k) {
         s.tpid[k] = y1564TpidFromText(tpidEdits.at(k)->text());
-        s.tagControl[k] = y1564TagControl(pcpBoxes.at(k)->value(), vidBoxes.at(k)->value());
+        // A tag whose PCP and VID are as stored keeps its whole word (the
+        // DEI bit included).
+        const int pcp = pcpBoxes.at(k)->value();
+        const int vid = vidBoxes.at(k)->value();
+        if (pcp != y1564TagPcp(was.tagControl[k]) || vid != y1564TagVid(was.tagControl[k]))
+            s.tagControl[k] = y1564TagControl(pcp, vid);
     }
     storeSettings(*r);
+    // The two editors now show the applied record.
+    durationAtFill = ui->tDur->time();
+    directionAtFill = directionShown();
 }
 
 Y1564DirectionChoice Y1564Form::directionShown() const

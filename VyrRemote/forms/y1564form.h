@@ -31,7 +31,8 @@ class Y1564Form;
 // since the fill is written back with the record's own bytes where the
 // widget cannot show the stored value exactly (decimals, a value out of
 // range, not a number, a unit, direction or VLAN count outside the lists, a
-// duration of a day or more).
+// duration of a day or more, the DEI bit of a VLAN tag whose PCP and VID are
+// unchanged).
 //
 // GUI thread only.
 class Y1564Form : public TestForm
@@ -126,9 +127,9 @@ private:
     QList<QLineEdit *> tpidEdits;
     QList<QSpinBox *> pcpBoxes;
     QList<QSpinBox *> vidBoxes;
-    // What the last fill left in the two editors that keep their previous
-    // state for a value they cannot show (a duration of a day or more, an
-    // unknown direction).
+    // What the last fill or apply left in the two editors that keep their
+    // previous state for a value they cannot show (a duration of a day or
+    // more, an unknown direction).
     QTime durationAtFill;
     Y1564DirectionChoice directionAtFill = Y1564DirectionChoice::None;
     // The last synchronisation answer, shown again after a language switch.

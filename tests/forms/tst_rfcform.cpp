@@ -88,6 +88,23 @@ rfc_settings_t fixture()
     return s;
 }
 
+// The fixture with values no widget can show: below or beyond a box's
+// range, durations of a day or more.
+rfc_settings_t outsideTheWidgets()
+{
+    rfc_settings_t s = fixture();
+    s.frameLossStep = 0;
+    s.throughputMax = 0;
+    s.frame[0].size = 10000;
+    s.latencyCount = 100000;
+    s.throughputTime = 86400;
+    s.userLoading = 1;
+    s.userLoad[0] = 200;
+    s.study = 5;
+    s.frameLossTime = 0xFFFFFFFFu;
+    return s;
+}
+
 // Values in every row, also in the rows the settings switch off.
 rfc_results_t resultsFixture()
 {
@@ -166,6 +183,26 @@ QMultiMap<QString, QPointF> textsOf(QGraphicsScene *scene)
     return out;
 }
 
+// The graphs are laid out for texts of at most 11 pixels.
+constexpr int ChartTextPixels = 11;
+
+// The texts of a scene drawn larger than that, with their sizes; texts the
+// scene holds go to *count.
+QStringList oversizedTexts(QGraphicsScene *scene, int *count)
+{
+    QStringList out;
+    *count = 0;
+    for (QGraphicsItem *item : scene->items()) {
+        if (auto *text = qgraphicsitem_cast<QGraphicsTextItem *>(item)) {
+            ++*count;
+            const int pixels = QFontInfo(text->font()).pixelSize();
+            if (pixels > ChartTextPixels)
+                out << QStringLiteral("\"%1\": %2 px").arg(text->toPlainText()).arg(pixels);
+        }
+    }
+    return out;
+}
+
 } // namespace
 
 class TestRfcForm : public QObject, private FormUnderTest<RfcForm>
@@ -176,6 +213,37 @@ private:
     QGraphicsScene *scene(const char *view)
     {
         return child<QGraphicsView>(view)->scene();
+    }
+
+    // Every graph holds texts, none larger than the graphs are laid out for.
+    void verifyChartTextSizes()
+    {
+        for (const char *view : {"grapThr", "grapLat", "grapFrl", "graphBtb"}) {
+            int count = 0;
+            const QStringList large = oversizedTexts(scene(view), &count);
+            QVERIFY2(count > 0, view);
+            QVERIFY2(large.isEmpty(), qPrintable(QString::fromLatin1(view) + ": " + large.join(", ")));
+        }
+    }
+
+    // Each graph as a whole within its 310 x 310 view, which has no scroll
+    // bars. (A text item's bounds include an empty margin of a few pixels
+    // around the text.)
+    void verifyChartsFit(const QString &language)
+    {
+        for (const char *name : {"grapThr", "grapLat", "grapFrl", "graphBtb"}) {
+            auto *view = child<QGraphicsView>(name);
+            QCOMPARE(view->size(), QSize(310, 310));
+            const QRectF bounds = view->scene()->itemsBoundingRect();
+            const QSize room = view->size();
+            QVERIFY2(bounds.width() <= room.width() && bounds.height() <= room.height(),
+                     qPrintable(QStringLiteral("%1 in %2: %3 x %4 in %5 x %6")
+                                    .arg(QLatin1String(name), language)
+                                    .arg(bounds.width())
+                                    .arg(bounds.height())
+                                    .arg(room.width())
+                                    .arg(room.height())));
+        }
     }
 
     QString cell(const char *table, int row, int column)
@@ -490,6 +558,21 @@ private slots:
                  (QList<QLineF>{QLineF(140, -21, 117, -20), QLineF(117, -20, 94, -20), QLineF(94, -20, 71, -20)}));
         QCOMPARE(colour, QColor(0, 255, 255));
         QVERIFY(!child<QRadioButton>("fr1")->isEnabled());
+
+        // Graph texts stay within 11 pixels, also in a larger form font.
+        verifyChartTextSizes();
+        if (QTest::currentTestFailed())
+            return;
+        QFont large = form->font();
+        large.setPixelSize(16);
+        form->setFont(large);
+        QCOMPARE(QFontInfo(child<QGraphicsView>("grapThr")->font()).pixelSize(), 16);
+        refreshResults();
+        verifyChartTextSizes();
+        form->setFont(QFont());
+        if (QTest::currentTestFailed())
+            return;
+        QCOMPARE(form->font(), QApplication::font());
     }
 
     // A row that is off is not drawn even when it is the selected loss frame;
@@ -634,12 +717,7 @@ private slots:
     // and the list of frame-loss loads built without looping for a step of 0.
     void valuesOutsideTheWidgets()
     {
-        rfc_settings_t s = fixture();
-        s.frameLossStep = 0;
-        s.throughputMax = 0;
-        s.frame[0].size = 10000;
-        s.latencyCount = 100000;
-        s.throughputTime = 86400;
+        rfc_settings_t s = outsideTheWidgets();
         storeOnTester(s);
         reload();
         QCOMPARE(rateList(), (QStringList{"100 %", "10 %"}));
@@ -650,9 +728,36 @@ private slots:
         QCOMPARE(child<QSpinBox>("sf1")->styleSheet(), Blue);
         QCOMPARE(child<QSpinBox>("sLatCount")->value(), 999);
         QCOMPARE(child<QSpinBox>("sLatCount")->styleSheet(), Blue);
+        QCOMPARE(child<QSpinBox>("spinBox")->value(), 100);
+        QCOMPARE(child<QSpinBox>("spinBox")->styleSheet(), Blue);
+        QCOMPARE(child<QSpinBox>("sStudy")->value(), 10);
+        QCOMPARE(child<QSpinBox>("sStudy")->styleSheet(), Blue);
+        QCOMPARE(child<QTimeEdit>("tThrDur")->time(), QTime(1, 1, 1));   // kept from the last fill
         QCOMPARE(child<QTimeEdit>("tThrDur")->styleSheet(), Blue);
+        QCOMPARE(child<QTimeEdit>("tFrlDur")->styleSheet(), Blue);
         QCOMPARE(child<QSpinBox>("sFrlMaxrate")->styleSheet(), Black);
         QVERIFY(child<QPushButton>("bApply")->isEnabled());
+
+        // Untouched, every value goes back as the tester sent it.
+        rig->sim.clearRequests();
+        form->bApplyClicked();
+        QVERIFY(waitForSettingsSent());
+        QCOMPARE(sentSettings().last().toHex(' '), recordBytes(s).toHex(' '));
+
+        // Once applied, an edit of the time is the reference: the time the
+        // fill had left is an edit now.
+        child<QTimeEdit>("tThrDur")->setTime(QTime(0, 0, 30));
+        rig->sim.clearRequests();
+        form->bApplyClicked();
+        QVERIFY(waitForSettingsSent());
+        QCOMPARE(lastSent().throughputTime, 30u);
+        child<QTimeEdit>("tThrDur")->setTime(QTime(1, 1, 1));
+        QCOMPARE(child<QTimeEdit>("tThrDur")->styleSheet(), Blue);
+        rig->sim.clearRequests();
+        form->bApplyClicked();
+        QVERIFY(waitForSettingsSent());
+        QCOMPARE(lastSent().throughputTime, 3661u);
+        QCOMPARE(lastSent().frameLossTime, 0xFFFFFFFFu);
 
         // A step list longer than the results hold: steps from 100 on have
         // no value and are shown as such.
@@ -667,6 +772,52 @@ private slots:
         QCOMPARE(form->selectedLossStep(), 150);
         QCOMPARE(cell("tFrlRes", 0, 2), QString("-"));
         QCOMPARE(cell("tFrlRes", 0, 0), QString("OK"));
+    }
+
+    // A value no widget can show goes out as the operator edits its field;
+    // the other such values stay as stored.
+    void editedValueOutsideTheWidgetsGoesOut_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<int>("value");   // seconds for a time edit
+        QTest::addColumn<QByteArray>("expected");
+        const auto row = [](const char *field, int value, void (*edit)(rfc_settings_t &)) {
+            rfc_settings_t expected = outsideTheWidgets();
+            edit(expected);
+            QTest::newRow(field) << QString(field) << value << recordBytes(expected);
+        };
+        row("sFrlStep", 5, [](rfc_settings_t &r) { r.frameLossStep = 5; });
+        row("sThrMaxrate", 90, [](rfc_settings_t &r) { r.throughputMax = 90; });
+        row("sf1", 1500, [](rfc_settings_t &r) { r.frame[0].size = 1500; });
+        row("sLatCount", 500, [](rfc_settings_t &r) { r.latencyCount = 500; });
+        row("spinBox", 50, [](rfc_settings_t &r) { r.userLoad[0] = 50; });
+        row("sStudy", 20, [](rfc_settings_t &r) { r.study = 20; });
+        row("tThrDur", 30, [](rfc_settings_t &r) { r.throughputTime = 30; });
+        row("tFrlDur", 7200, [](rfc_settings_t &r) { r.frameLossTime = 7200; });
+    }
+    void editedValueOutsideTheWidgetsGoesOut()
+    {
+        QFETCH(QString, field);
+        QFETCH(int, value);
+        QFETCH(QByteArray, expected);
+        storeOnTester(outsideTheWidgets());
+        reload();
+        QWidget *w = form->findChild<QWidget *>(field);
+        QVERIFY(w);
+        QVERIFY(w->isEnabled());
+        if (auto *time = qobject_cast<QTimeEdit *>(w)) {
+            time->setTime(QTime(0, 0).addSecs(value));
+        } else {
+            auto *box = qobject_cast<QSpinBox *>(w);
+            QVERIFY(box);
+            box->setValue(value);
+        }
+        QCOMPARE(w->styleSheet(), Blue);
+        rig->sim.clearRequests();
+        form->bApplyClicked();
+        QVERIFY(waitForSettingsSent());
+        QCOMPARE(sentSettings().last().toHex(' '), expected.toHex(' '));
+        QCOMPARE(w->styleSheet(), Black);
     }
 
     void portBTitles()
@@ -740,6 +891,13 @@ private slots:
         TextFitLanguages languages({":/VyrRemote", ":/qt"});
         const QStringList cut = textFitInAllLanguages(form, languages, [this] { form->retranslate(); });
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join('\n')));
+        for (const QString &language : TextFitLanguages::all()) {
+            QVERIFY(languages.use(language));
+            form->retranslate();
+            verifyChartsFit(language);
+            if (QTest::currentTestFailed())
+                return;
+        }
 
         // In Russian: the results were redrawn in the new language, the
         // user-load labels keep their frame sizes.

@@ -495,20 +495,68 @@ private slots:
             QCOMPARE(uint(tpid), 0x8100u);
     }
 
+    // A tag the operator did not touch keeps its whole word, bit 12 (DEI)
+    // included; an edited tag is built from PCP and VID alone.
     void vlanTagControl()
     {
         y1564_settings_t s = fixture();
-        s.streams[1].tagControl[1] = 0x1005;   // bit 12 set
+        s.streams[1].tagControl[0] = 0x1005;   // bit 12 set
+        s.streams[1].tagControl[1] = 0x1005;
         storeOnTester(s);
         reload();
         showPage(2);
         QCOMPARE(child<QSpinBox>("sPCP2")->value(), 0);
         QCOMPARE(child<QSpinBox>("sVID2")->value(), 5);
+        QCOMPARE(child<QSpinBox>("sPCP2")->styleSheet(), Black);
+        QVERIFY(!child<QPushButton>("bApply")->isEnabled());
+        QCOMPARE(bytes(applied()), bytes(s));
+
+        // The second tag edited and set back: as stored again.
+        child<QSpinBox>("sVID2")->setValue(6);
+        child<QSpinBox>("sVID2")->setValue(5);
         child<QSpinBox>("sPCP1")->setValue(7);
-        child<QSpinBox>("sVID1")->setValue(4095);
         const y1564_settings_t sent = applied();
-        QCOMPARE(uint(sent.streams[1].tagControl[0]), 0xEFFFu);
-        QCOMPARE(uint(sent.streams[1].tagControl[1]), 0x0005u);
+        QCOMPARE(uint(sent.streams[1].tagControl[0]), 0xE005u);
+        QCOMPARE(uint(sent.streams[1].tagControl[1]), 0x1005u);
+    }
+
+    // Every PCP, VID and TPID field of a stream with three tags: an edit
+    // marks it and enables Apply, the stored value again takes the mark away.
+    void vlanTagFieldsAreMarked_data()
+    {
+        QTest::addColumn<QString>("field");
+        for (const char *name : {"lTPID1", "lTPID2", "lTPID3", "sPCP1", "sPCP2", "sPCP3", "sVID1", "sVID2", "sVID3"})
+            QTest::newRow(name) << QString(name);
+    }
+    void vlanTagFieldsAreMarked()
+    {
+        QFETCH(QString, field);
+        showPage(3);
+        QCOMPARE(child<QSpinBox>("sVLAN")->value(), 3);
+        auto *apply = child<QPushButton>("bApply");
+        QVERIFY(!apply->isEnabled());
+        QWidget *w = form->findChild<QWidget *>(field);
+        QVERIFY(w);
+        QVERIFY(w->isEnabled());
+        QCOMPARE(w->styleSheet(), Black);
+        if (auto *edit = qobject_cast<QLineEdit *>(w)) {
+            const QString stored = edit->text();
+            typeInto(edit, stored == QLatin1String("88a8") ? QStringLiteral("9100") : QStringLiteral("88a8"));
+            QCOMPARE(edit->styleSheet(), Blue);
+            QVERIFY(apply->isEnabled());
+            typeInto(edit, stored);
+            QCOMPARE(edit->styleSheet(), Black);
+        } else {
+            auto *box = qobject_cast<QSpinBox *>(w);
+            QVERIFY(box);
+            const int stored = box->value();
+            box->setValue(stored == box->minimum() ? stored + 1 : stored - 1);
+            QCOMPARE(box->styleSheet(), Blue);
+            QVERIFY(apply->isEnabled());
+            box->setValue(stored);
+            QCOMPARE(box->styleSheet(), Black);
+        }
+        QCOMPARE(bytes(applied()), bytes(fixture()));
     }
 
     void specialVlanToggleIsTracked()
@@ -633,6 +681,16 @@ private slots:
         QCOMPARE(edited.streams[0].cir, 50.0f);
         QCOMPARE(edited.duration, 30u);
         QCOMPARE(int(edited.streams[0].rateUnit), 7);
+
+        // After that apply the editors compare with the applied record: the
+        // time and the direction the fill had left are edits now.
+        child<QTimeEdit>("tDur")->setTime(QTime(1, 1, 1));
+        child<QRadioButton>("rbBoth")->setChecked(true);
+        QCOMPARE(int(applied().direction), int(Y1564DirectionBoth));
+        child<QRadioButton>("rbOutput")->setChecked(true);
+        const y1564_settings_t back = applied();
+        QCOMPARE(back.duration, 3661u);
+        QCOMPARE(int(back.direction), int(Y1564DirectionOutput));
     }
 
     void resultsFillBothTables()
