@@ -117,7 +117,7 @@ void JitterForm::fillFormFromSettings()
             ui->tDur->setTime(time);
         ui->sThre->setValue(r->threshold);
     }
-    keptRate.fill(r->rateUnit);
+    keptRate.fill(r->rateUnit, r->rate, ui->sRate->value());
     keptDuration.fill(r->duration);
     // The bins follow a threshold that changed; an unchanged one keeps the
     // labels on show.

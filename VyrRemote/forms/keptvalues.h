@@ -52,7 +52,18 @@ inline uint32_t keptDuration(uint32_t stored, const QTimeEdit *edit, const QTime
 class KeptRate
 {
 public:
-    void fill(uint8_t storedUnit) { m_unit = m_rate = !rateUnitKnown(storedUnit); }
+    // A unit code beyond the table is kept with its rate. A rate the field
+    // cannot hold in a unit shown as itself (clamped to the unit's limits)
+    // is kept alone; bps, which the list shows and writes as percent, goes
+    // out converted with the rate on show. shownRate is what the field holds
+    // after the fill.
+    template <typename Rate>
+    void fill(uint8_t storedUnit, Rate storedRate, int shownRate)
+    {
+        m_unit = !rateUnitKnown(storedUnit);
+        const bool shownAsItself = unitIndexToCode(unitCodeToIndex(storedUnit)) == storedUnit;
+        m_rate = m_unit || (shownAsItself && qint64(storedRate) != qint64(shownRate));
+    }
     // A rate means nothing without its unit: a unit the operator picks
     // sends the shown rate with it.
     void unitEdited() { m_unit = m_rate = false; }

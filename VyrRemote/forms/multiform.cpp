@@ -142,7 +142,7 @@ void MultiForm::fillFormFromSettings()
         ui->sStudy->setValue(r->learningTime);
         ui->sInterval->setValue(r->waitInterval);
     }
-    keptRate.fill(s.rateUnit);
+    keptRate.fill(s.rateUnit, s.rate, ui->sRate->value());
     keptDuration.fill(r->duration);
     markAllFields(*r);
 }

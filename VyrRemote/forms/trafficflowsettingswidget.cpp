@@ -82,7 +82,7 @@ void TrafficFlowSettingsWidget::loadFlow(const flow_settings_t *flow)
         ui->sLen->setValue(f.packetLength);
         ui->sFlr->setValue(std::isfinite(f.maxFlr) ? double(f.maxFlr) : ui->sFlr->minimum());
     }
-    m_keptRate.fill(f.rateUnit);
+    m_keptRate.fill(f.rateUnit, f.rate, ui->sRate->value());
     m_keepFlr = !std::isfinite(f.maxFlr);
     m_loading = false;
     markAll();

@@ -150,7 +150,7 @@ void TrafficForm::fillFormFromSettings()
         ui->sStudy->setValue(r->learningInterval);
         ui->sInterval->setValue(r->waitInterval);
     }
-    keptRate.fill(r->rateUnit);
+    keptRate.fill(r->rateUnit, r->rate, ui->sRate->value());
     keptDuration.fill(r->duration);
 
     markAllFields(*r);

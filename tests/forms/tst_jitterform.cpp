@@ -395,7 +395,8 @@ private slots:
         QTest::addColumn<uint>("writtenRate");
         QTest::newRow("kbps 5000") << 2 << 5000u << 1 << 5000 << false << false << -1 << 2 << 5000u;
         QTest::newRow("Mbps 800") << 3 << 800u << 2 << 800 << false << false << -1 << 3 << 800u;
-        QTest::newRow("percent 150 is clamped") << 0 << 150u << 0 << 100 << false << true << -1 << 0 << 100u;
+        QTest::newRow("percent 150 is kept") << 0 << 150u << 0 << 100 << false << true << -1 << 0 << 150u;
+        QTest::newRow("percent 150, kbps picked") << 0 << 150u << 0 << 100 << false << true << 1 << 2 << 100u;
         QTest::newRow("bps shows as percent") << 1 << 50u << 0 << 50 << true << false << -1 << 0 << 50u;
         QTest::newRow("unknown unit, rate fits Mbps") << 7 << 500u << 2 << 500 << true << false << -1 << 7 << 500u;
         QTest::newRow("unknown unit, rate beyond Mbps") << 7 << 5000u << 2 << 1000 << true << true << -1 << 7 << 5000u;
@@ -403,8 +404,8 @@ private slots:
             << 255 << 3000000000u << 2 << 1000 << true << true << -1 << 255 << 3000000000u;
         QTest::newRow("unknown unit, kbps picked") << 7 << 5000u << 2 << 1000 << true << true << 1 << 2 << 1000u;
         QTest::newRow("unknown unit, percent picked") << 7 << 500u << 2 << 500 << true << false << 0 << 0 << 100u;
-        QTest::newRow("rate beyond int") << 3 << 3000000000u << 2 << 1000 << false << true << -1 << 3 << 1000u;
-        QTest::newRow("largest rate") << 2 << 0xFFFFFFFFu << 1 << 9999 << false << true << -1 << 2 << 9999u;
+        QTest::newRow("rate beyond int") << 3 << 3000000000u << 2 << 1000 << false << true << -1 << 3 << 3000000000u;
+        QTest::newRow("largest rate") << 2 << 0xFFFFFFFFu << 1 << 9999 << false << true << -1 << 2 << 0xFFFFFFFFu;
     }
     void unitsAndRatesOnFill()
     {

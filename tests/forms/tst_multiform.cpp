@@ -364,7 +364,7 @@ private slots:
         QTest::newRow("kbps 5000") << 2 << 5000 << 1 << 5000 << false << false << -1 << 2 << 5000;
         QTest::newRow("Mbps 1000") << 3 << 1000 << 2 << 1000 << false << false << -1 << 3 << 1000;
         QTest::newRow("bps shows as percent") << 1 << 50 << 0 << 50 << true << false << -1 << 0 << 50;
-        QTest::newRow("percent 150 is clamped") << 0 << 150 << 0 << 100 << false << true << -1 << 0 << 100;
+        QTest::newRow("percent 150 is kept") << 0 << 150 << 0 << 100 << false << true << -1 << 0 << 150;
         QTest::newRow("unknown unit") << 9 << 700 << 2 << 700 << true << false << -1 << 9 << 700;
         QTest::newRow("unknown unit, rate beyond Mbps") << 9 << 5000 << 2 << 1000 << true << true << -1 << 9 << 5000;
         QTest::newRow("unknown unit, kbps picked") << 9 << 5000 << 2 << 1000 << true << true << 1 << 2 << 1000;
