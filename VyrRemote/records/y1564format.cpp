@@ -1,6 +1,7 @@
 #include "y1564format.h"
 
 #include "devicetexts.h"
+#include "interfaceformat.h"
 #include "rateunits.h"
 #include "textfunctions.h"
 
@@ -176,50 +177,40 @@ void y1564WriteValue(y1564_stream_settings_t &target, const y1564_stream_setting
 
 // ---- VLAN tags ------------------------------------------------------------------
 
+// The bit layout and the defaults are the interface's VLAN tags'.
+static_assert(Y1564VlanTags == MaxVlanTags, "a Y.1564 stream's VLAN tags");
+
 QString y1564TpidText(uint16_t tpid)
 {
-    return QStringLiteral("%1").arg(uint(tpid), 4, 16, QLatin1Char('0'));
+    return tpidText(tpid);
 }
 
 uint16_t y1564TpidFromText(const QString &text)
 {
-    bool ok = false;
-    const uint value = text.toUInt(&ok, 16);
-    return ok && value <= 0xFFFF ? uint16_t(value) : 0;
+    return tpidFromText(text);
 }
 
 uint16_t y1564TagControl(int pcp, int vid)
 {
-    return uint16_t((uint(pcp) & 7u) << Y1564PcpShift | (uint(vid) & Y1564VidMask));
+    return tagControlOf(pcp, vid);
 }
 
 int y1564TagPcp(uint16_t tagControl)
 {
-    return tagControl >> Y1564PcpShift;
+    return tagPcp(tagControl);
 }
 
 int y1564TagVid(uint16_t tagControl)
 {
-    return tagControl & Y1564VidMask;
+    return tagVid(tagControl);
 }
 
 void y1564SetDefaultTpids(y1564_stream_settings_t &stream, int count)
 {
-    switch (count) {
-    case 1:
-        stream.tpid[0] = TpidCustomer;
-        break;
-    case 2:
-        stream.tpid[0] = TpidOuter;
-        stream.tpid[1] = TpidCustomer;
-        break;
-    case 3:
-        for (uint16_t &tpid : stream.tpid)
-            tpid = TpidCustomer;
-        break;
-    default:
-        break;
-    }
+    if (count < 1 || count > Y1564VlanTags)
+        return;
+    for (int tag = 0; tag < count; ++tag)
+        stream.tpid[tag] = defaultTpid(count, tag);
 }
 
 int y1564VlanRows(uint8_t vlanCount)

@@ -35,13 +35,8 @@ constexpr uint8_t Y1564FailFl = 0x08;
 constexpr uint8_t Y1564FailAvail = 0x10;       // performance entries only
 constexpr uint8_t Y1564FailConfigBits = 0x0F;  // what a configuration step can fail
 
-// Tag control word: PCP in bits 15-13, VID in bits 11-0; bit 12 is written 0.
-constexpr int Y1564PcpShift = 13;
-constexpr uint16_t Y1564VidMask = 0x0FFF;
-
-// The default tag protocol identifiers written when the VLAN count changes.
-constexpr uint16_t TpidCustomer = 0x8100;   // IEEE 802.1Q
-constexpr uint16_t TpidOuter = 0x9100;      // outer tag of a double-tagged frame
+// The tag protocol identifier of a customer VLAN tag (IEEE 802.1Q).
+constexpr uint16_t TpidCustomer = 0x8100;
 
 #pragma pack(push, 1)
 struct y1564_stream_settings_t

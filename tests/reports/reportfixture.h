@@ -102,14 +102,6 @@ inline QString pdfText(const QString &pdf)
     return runPoppler({QStringLiteral("-layout"), pdf, QStringLiteral("-")});
 }
 
-inline QStringList pdfPages(const QString &pdf)
-{
-    QStringList pages = pdfText(pdf).split(QLatin1Char('\f'));
-    if (!pages.isEmpty() && pages.last().trimmed().isEmpty())
-        pages.removeLast();
-    return pages;
-}
-
 // One word on a page, its box in device units of the report (1200 dpi).
 struct PdfWord
 {

@@ -11,7 +11,6 @@ static_assert(sizeof(cable_results_t) == testResultsSize(TestCable), "cable resu
 namespace {
 
 constexpr int CableTableWidth = 6000;
-constexpr int LatencyStepNs = 8;
 
 } // namespace
 
@@ -39,22 +38,17 @@ void PDFCreator::drawCablePairTable(int x, int &y, const cable_results_t &cable)
     QStringList channel{tr("Channel")};
     QStringList polarity{tr("Polarity")};
     QStringList latency{tr("Latency, ns")};
+    // The form's cells but for the report's own status words and the empty
+    // cells where the form shows "..." (no length for a good pair, no
+    // details while they are not valid).
+    const CableResultsView v = cableResultsView(&cable);
     for (int k = 0; k < CablePairCount; ++k) {
         const cable_pair_status_t &pair = cable.pair[k];
         status << (pair.status < CablePairStatusCount ? tr(statuses[pair.status]) : tr("Unknown"));
-        length << (pair.status == CablePairGood ? QString() : QString::number(cableDistanceMetres(pair.distance)));
-        if (!cable.detailsValid) {
-            channel << QString();
-            polarity << QString();
-            latency << QString();
-            continue;
-        }
-        // Pairs 1-2 and 3-6 carry channels A and B, straight or crossed;
-        // pairs 4-5 and 7-8 channels C and D.
-        const bool straight = k < 2 ? cable.abStraight != 0 : cable.cdStraight != 0;
-        channel << QString(QLatin1Char(straight ? "ABCD"[k] : "BADC"[k]));
-        polarity << (cable.detail[k].polarity ? QStringLiteral("-") : QStringLiteral("+"));
-        latency << QString::number(int(cable.detail[k].latency) * LatencyStepNs);
+        length << (pair.status == CablePairGood ? QString() : v.cell[CableRowLength][k]);
+        channel << (cable.detailsValid ? v.cell[CableRowChannel][k] : QString());
+        polarity << (cable.detailsValid ? v.cell[CableRowPolarity][k] : QString());
+        latency << (cable.detailsValid ? v.cell[CableRowLatency][k] : QString());
     }
     drawColumnsRow(x, y, {tr("Pair"), QStringLiteral("1-2"), QStringLiteral("3-6"), QStringLiteral("4-5"),
                           QStringLiteral("7-8")});

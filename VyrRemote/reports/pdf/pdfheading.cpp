@@ -5,6 +5,7 @@
 
 #include "deviceidentity.h"
 #include "headersettings.h"
+#include "interfaceformat.h"
 #include "reportformat.h"
 #include "textfunctions.h"
 
@@ -17,7 +18,6 @@ constexpr int TitleRise = 30;                // title baseline above the first r
 constexpr int DeviceTableWidth = 6000;
 constexpr int InterfaceColumnWidth = 4000;
 constexpr int InterfaceColumnGap = 100;
-constexpr int InterfaceTableEntries = 3;     // VLAN tags and MPLS labels: always three rows
 
 QString number(qulonglong value)
 {
@@ -71,9 +71,9 @@ void PDFCreator::drawInterfaceSettings(int x, int &y, const ReportFile &report, 
 {
     const eth_settings_t eth = report.interfaceSettings(port);
     drawSectionTitle(x, y, tr("Interface settings") + QLatin1Char(' ') + portName(port), 0, SectionFill);
-    drawCheckRow(x, y, QStringLiteral("10"), eth.linkModes & 0x03);
-    drawCheckRow(x, y, QStringLiteral("100"), eth.linkModes & 0x0C);
-    drawCheckRow(x, y, QStringLiteral("1000"), eth.linkModes & 0x30);
+    drawCheckRow(x, y, QStringLiteral("10"), eth.linkModes & LinkModes10);
+    drawCheckRow(x, y, QStringLiteral("100"), eth.linkModes & LinkModes100);
+    drawCheckRow(x, y, QStringLiteral("1000"), eth.linkModes & LinkModes1000);
     drawTextRow(x, y, QStringLiteral("MAC"), macToString(eth.mac));
     drawCheckRow(x, y, QStringLiteral("DHCP"), eth.dhcp);
     // With DHCP on the port used the addresses it obtained, kept in the header.
@@ -85,18 +85,19 @@ void PDFCreator::drawInterfaceSettings(int x, int &y, const ReportFile &report, 
 
     drawTextRow(x, y, tr("VLAN counts"), number(eth.vlanCount));
     drawFourColumnRow(x, y, QStringLiteral("#"), QStringLiteral("TPID"), QStringLiteral("PCP"), QStringLiteral("VID"));
-    for (int i = 0; i < InterfaceTableEntries; ++i) {
+    // Always every row the record holds, whatever the count.
+    for (int i = 0; i < MaxVlanTags; ++i) {
         const uint16_t tag = eth.tagControl[i];
-        drawFourColumnRow(x, y, number(i), QString::number(eth.tpid[i], 16), number(tag >> 13), number(tag & 0xFFF));
+        drawFourColumnRow(x, y, number(i), QString::number(eth.tpid[i], 16), number(tagPcp(tag)), number(tagVid(tag)));
     }
     y += RowHeight;
 
     drawTextRow(x, y, tr("MPLS counts"), number(eth.mplsCount));
     drawFourColumnRow(x, y, QStringLiteral("#"), tr("Value"), QStringLiteral("QoS"), QStringLiteral("TTL"));
-    for (int i = 0; i < InterfaceTableEntries; ++i) {
-        const uint32_t entry = eth.mpls[i];   // label 31-12, QoS 11-9, TTL 7-0
-        drawFourColumnRow(x, y, number(i), QString::number(entry >> 12, 16), number((entry >> 9) & 7),
-                          number(entry & 0xFF));
+    for (int i = 0; i < MaxMplsEntries; ++i) {
+        const uint32_t entry = eth.mpls[i];
+        drawFourColumnRow(x, y, number(i), QString::number(mplsLabel(entry), 16), number(mplsTrafficClass(entry)),
+                          number(mplsTtl(entry)));
     }
     y += RowHeight;
 }

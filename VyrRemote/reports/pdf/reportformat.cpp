@@ -21,13 +21,12 @@ const char *const NoValue = "-";
 struct Scaled
 {
     double value;
-    const char *unit;   // null: below 1 ns, shown as "0"
+    const char *unit;   // null: below 1 ns (or NaN), shown as "0"
 };
 
 // Nanoseconds to the largest unit that keeps the value above 1 (999 ns stay ns).
-Scaled scaleNanoseconds(float nanoseconds)
+Scaled scaleNanoseconds(double v)
 {
-    const double v = nanoseconds;
     const double a = std::fabs(v);
     if (a > 1e9)
         return {v / 1e9, QT_TRANSLATE_NOOP("PDFCreator", "s")};
@@ -35,8 +34,8 @@ Scaled scaleNanoseconds(float nanoseconds)
         return {v / 1e6, QT_TRANSLATE_NOOP("PDFCreator", "ms")};
     if (a > 999)
         return {v / 1e3, QT_TRANSLATE_NOOP("PDFCreator", "us")};
-    if (a < 1)
-        return {0, nullptr};
+    if (!(a >= 1))
+        return {0, nullptr};   // and NaN
     return {std::trunc(v), QT_TRANSLATE_NOOP("PDFCreator", "ns")};   // whole nanoseconds
 }
 
@@ -110,17 +109,8 @@ QString latencyUnitSuffix(const QList<double> &nanoseconds)
     float sum = 0;
     for (double v : nanoseconds)
         sum = float(double(sum) + v);
-    const double mean = std::fabs(double(sum) / nanoseconds.size());
-    const char *unit = nullptr;
-    if (mean > 1e9)
-        unit = QT_TRANSLATE_NOOP("PDFCreator", "s");
-    else if (mean > 999999)
-        unit = QT_TRANSLATE_NOOP("PDFCreator", "ms");
-    else if (mean > 999)
-        unit = QT_TRANSLATE_NOOP("PDFCreator", "us");
-    else if (mean >= 1)
-        unit = QT_TRANSLATE_NOOP("PDFCreator", "ns");
-    return unit ? QStringLiteral(", ") + word(unit) : QString();
+    const Scaled s = scaleNanoseconds(double(sum) / nanoseconds.size());
+    return s.unit ? QStringLiteral(", ") + word(s.unit) : QString();
 }
 
 QString rateToReportText(uint32_t bitsPerSecond)
