@@ -73,7 +73,6 @@ void AsymTrafficForm::fillFormFromSettings()
     ui->outputSettingsWidget->loadFlow(&r->output);
     ui->inputSettingsWidget->loadFlowWithSource(&r->input, &r->output);
 
-    const QTime duration = durationToTime(r->duration);
     const int direction = directionToIndex(r->direction);
     {
         // Filling is no edit: every field is compared once afterwards.
@@ -81,8 +80,7 @@ void AsymTrafficForm::fillFormFromSettings()
         const QSignalBlocker b(ui->timeBeforeSpinBox);
         const QSignalBlocker a(ui->timeAfterSpinBox);
         const QSignalBlocker c(ui->dirComboBox);
-        if (duration.isValid())
-            ui->tDur->setTime(duration);
+        showDuration(ui->tDur, r->duration);
         ui->timeBeforeSpinBox->setValue(r->learningInterval);
         ui->timeAfterSpinBox->setValue(r->waitInterval);
         ui->dirComboBox->setCurrentIndex(direction);

@@ -112,9 +112,7 @@ void JitterForm::fillFormFromSettings()
         setRateMaximum(unitIndex);
         ui->sRate->setValue(spinBoxValue(r->rate));
         ui->sLen->setValue(r->packetLength);
-        const QTime time = durationToTime(r->duration);
-        if (time.isValid())
-            ui->tDur->setTime(time);
+        showDuration(ui->tDur, r->duration);
         ui->sThre->setValue(r->threshold);
     }
     keptRate.fill(r->rateUnit, r->rate, ui->sRate->value());

@@ -136,9 +136,7 @@ void MultiForm::fillFormFromSettings()
         setRateMaximum(unitIndex);
         ui->sRate->setValue(s.rate);
         ui->sLen->setValue(s.packetLength);
-        const QTime time = durationToTime(r->duration);
-        if (time.isValid())
-            ui->tDur->setTime(time);
+        showDuration(ui->tDur, r->duration);
         ui->sStudy->setValue(r->learningTime);
         ui->sInterval->setValue(r->waitInterval);
     }

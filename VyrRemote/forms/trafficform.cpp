@@ -7,13 +7,12 @@
 #include "trafficformat.h"
 
 #include <QSignalBlocker>
-
-static_assert(sizeof(traffic_settings_t) == testSettingsSize(TestTraffic), "traffic settings size");
-static_assert(sizeof(traffic_results_t) == testResultsSize(TestTraffic), "traffic results size");
-
 #include <QStringList>
 
 #include <cstring>
+
+static_assert(sizeof(traffic_settings_t) == testSettingsSize(TestTraffic), "traffic settings size");
+static_assert(sizeof(traffic_results_t) == testResultsSize(TestTraffic), "traffic results size");
 
 namespace {
 constexpr int CountColumn = 0;
@@ -144,9 +143,7 @@ void TrafficForm::fillFormFromSettings()
         ui->sRate->setValue(r->rate);
         ui->sLen->setValue(r->packetLength);
         ui->dsFLR->setValue(double(r->flrThreshold));
-        const QTime time = durationToTime(r->duration);
-        if (time.isValid())
-            ui->tDur->setTime(time);
+        showDuration(ui->tDur, r->duration);
         ui->sStudy->setValue(r->learningInterval);
         ui->sInterval->setValue(r->waitInterval);
     }

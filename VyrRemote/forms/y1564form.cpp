@@ -221,12 +221,11 @@ void Y1564Form::fillFormFromSettings()
         return;
     const y1564_stream_settings_t &s = r->streams[settingsStream()];
 
-    ui->headerWidget->setSettings(&s.header);
     {
         // The header editor runs its own slots while it loads; what it
         // announces then is no edit of the operator's.
         const QSignalBlocker blockHeader(ui->headerWidget);
-        ui->headerWidget->load(device);
+        ui->headerWidget->loadFrom(s.header, device);
     }
 
     {
