@@ -98,7 +98,7 @@ void BertForm::fillFormFromSettings()
     const std::optional<bert_settings_t> r = settingsAs<bert_settings_t>();
     if (!r)
         return;
-    durationEdited = false;
+    keptDuration.fill(r->duration);
     {
         // The record is shown, not edited: no change handler runs here; the
         // fields are compared once all are set.
@@ -113,9 +113,7 @@ void BertForm::fillFormFromSettings()
         ui->cUnits->setCurrentIndex(unitIndex);
         setRateMaximum(unitIndex);
         ui->sRate->setValue(r->rate);
-        const QTime duration = durationToTime(r->duration);
-        if (duration.isValid())
-            ui->tDur->setTime(duration);
+        showDuration(ui->tDur, r->duration);
         // Range from the shown frame size before the offset itself.
         ui->sPatoff->setRange(0, bertOffsetLimit(ui->sSize->value()));
         ui->sPatoff->setValue(r->patternOffset);
@@ -136,8 +134,7 @@ void BertForm::fillSettingsFromForm()
     r->frameSize = uint16_t(ui->sSize->value());
     r->rateUnit = bertUnitCode(ui->cUnits->currentIndex(), r->rateUnit);
     r->rate = uint16_t(ui->sRate->value());
-    if (durationEdited || durationToTime(r->duration).isValid())
-        r->duration = timeToDuration(ui->tDur->time());
+    r->duration = keptDuration.toWrite(ui->tDur->time(), r->duration);
     r->patternOffset = uint8_t(ui->sPatoff->value());
     r->syncWait = uint32_t(ui->sSyncroWait->value());
     storeSettings(*r);
@@ -184,9 +181,7 @@ void BertForm::markAllFields()
     sRateChanged(ui->sRate->value());
     sPatoffChanged(ui->sPatoff->value());
     sSyncroWaitChanged(ui->sSyncroWait->value());
-    const bool wasEdited = durationEdited;
-    tDurChanged(ui->tDur->time());
-    durationEdited = wasEdited;
+    markField(markChangedDuration(ui->tDur, ui->tDur->time(), r->duration));
 }
 
 void BertForm::cPatternCurrentIndexChanged(int index)
@@ -249,7 +244,7 @@ void BertForm::tDurChanged(const QTime &time)
     const std::optional<bert_settings_t> r = settingsAs<bert_settings_t>();
     if (!r)
         return;
-    durationEdited = true;
+    keptDuration.edited();
     // A stored duration of a day or more has no time of day and stays marked.
     markField(markChangedDuration(ui->tDur, time, r->duration));
 }
@@ -262,9 +257,8 @@ void BertForm::gotApplied()
     const bool userPattern = ui->cPattern->currentIndex() == UserPatternIndex;
     setFieldColour(ui->lUserPattern, userPattern ? fieldColourEqual() : fieldColourUnused());
     // A kept duration of a day or more is still not what the edit shows.
-    const std::optional<bert_settings_t> r = settingsAs<bert_settings_t>();
-    if (r && !durationToTime(r->duration).isValid())
-        setFieldColour(ui->tDur, fieldColourChanged());
+    if (const std::optional<bert_settings_t> r = settingsAs<bert_settings_t>())
+        markChangedDuration(ui->tDur, ui->tDur->time(), r->duration);
 }
 
 // ---- results ----------------------------------------------------------------------

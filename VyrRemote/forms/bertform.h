@@ -1,5 +1,6 @@
 #pragma once
 
+#include "keptvalues.h"
 #include "testform.h"
 
 #include <QTime>
@@ -59,6 +60,5 @@ private:
 
     Ui::BertForm *ui;
     QRegExpValidator *userPatternValidator;
-    // The operator changed the duration since the record was last shown.
-    bool durationEdited = false;
+    KeptDuration keptDuration;
 };

@@ -137,10 +137,6 @@ void DevSettingsForm::bApplyClicked()
     emit receiveDeviceSettings();
 }
 
-void DevSettingsForm::disableApply()
-{
-}
-
 // ---- watch-dog and synchronisation ------------------------------------------
 
 void DevSettingsForm::onWDclicked()

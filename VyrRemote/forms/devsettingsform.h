@@ -29,7 +29,8 @@ class DevSettingsForm;
 // link goes down, and Apply without one sends nothing (Device would otherwise
 // write a record it never read over the tester's). activate() asks for the
 // record while none is held, and every Apply reads it back, so the form
-// shows the mode the tester holds.
+// shows the mode the tester holds. The mode is no port's: a port switch
+// (disableApply()) leaves Apply as it is.
 class DevSettingsForm : public IRetranslatable
 {
     Q_OBJECT
@@ -52,7 +53,6 @@ public slots:
     void activate();
     void deviceStatusUpdated();
     void deviceSettingsReceived();
-    void disableApply() override;
     void onResetClicked();
     void onChangeDateTimeClicked();
     void onSetFromComputerClicked();

@@ -4,6 +4,7 @@
 #include "device.h"
 #include "interfaceformat.h"
 #include "interfaceinfo.h"
+#include "keptvalues.h"
 #include "textfunctions.h"
 
 #include <QRegExp>
@@ -21,18 +22,11 @@ void black(QWidget *w) { setFieldColour(w, fieldColourEqual()); }
 void blue(QWidget *w) { setFieldColour(w, fieldColourChanged()); }
 void grey(QWidget *w) { setFieldColour(w, fieldColourUnused()); }
 
-// What a spin box shows for a stored value (cut to its range), and what
-// goes back: the stored value itself while the box still shows it, so that
-// a value beyond the box's range is not rewritten unless the operator
-// changes it.
+// What a spin box shows for a stored value (cut to its range); keptInt()
+// writes the stored value back while the box still shows it.
 int shownValue(const QSpinBox *box, int stored)
 {
     return qBound(box->minimum(), stored, box->maximum());
-}
-
-int writtenValue(const QSpinBox *box, int stored)
-{
-    return box->value() == shownValue(box, stored) ? stored : box->value();
 }
 
 // The addresses a port index uses now, from the status record (obtained by
@@ -381,13 +375,13 @@ bool IFaceForm::fillAndSendSettings()
     f.ip = ui->lIP->text();
     f.mask = ui->lMask->text();
     f.gateway = ui->lGate->text();
-    f.vlanCount = writtenValue(ui->sVLAN, r.vlanCount);
+    f.vlanCount = keptInt(r.vlanCount, ui->sVLAN);
     for (int i = 0; i < MaxVlanTags; ++i) {
         f.tpid[i] = tpidEdits.at(i)->text();
         f.pcp[i] = pcpBoxes.at(i)->value();
         f.vid[i] = vidBoxes.at(i)->value();
     }
-    f.mplsCount = writtenValue(ui->sMPLS, r.mplsCount);
+    f.mplsCount = keptInt(r.mplsCount, ui->sMPLS);
     for (int i = 0; i < MaxMplsEntries; ++i) {
         f.label[i] = labelEdits.at(i)->text();
         f.trafficClass[i] = qosBoxes.at(i)->value();
@@ -401,8 +395,8 @@ bool IFaceForm::fillAndSendSettings()
     f.filterVlan2 = ui->cbVlan2->isChecked();
     f.filterMac = ui->leMacDest->text();
     f.filterIp = ui->leIpDest->text();
-    f.filterVlanId1 = writtenValue(ui->sbVlan1, r.filterVlanId1);
-    f.filterVlanId2 = writtenValue(ui->sbVlan2, r.filterVlanId2);
+    f.filterVlanId1 = keptInt(r.filterVlanId1, ui->sbVlan1);
+    f.filterVlanId2 = keptInt(r.filterVlanId2, ui->sbVlan2);
 
     macChanged = writeInterfaceFields(r, f);
 

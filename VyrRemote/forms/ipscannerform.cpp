@@ -10,13 +10,10 @@
 #include <QSignalBlocker>
 #include <QStringList>
 
+#include <cstdint>
+
 static_assert(sizeof(ipscan_settings_t) == testSettingsSize(TestIpScanner), "IP scanner settings size");
 static_assert(sizeof(ipscan_results_t) == testResultsSize(TestIpScanner), "IP scanner results size");
-
-namespace {
-// The longest run time: 2^32 - 1 seconds.
-const char *const LongestTime = "1193046:28:15";
-} // namespace
 
 IpScannerForm::IpScannerForm(Device *device, QWidget *parent)
     : TestForm(device, device->getIpScannerInfo(), parent)
@@ -54,8 +51,10 @@ void IpScannerForm::fitTexts()
 {
     reserveWidthFor(ui->leFirstAddress, {widestAddressText()});
     reserveWidthFor(ui->leLastAddress, {widestAddressText()});
-    reserveWidthFor(ui->leElapsedTime, {QString::fromLatin1(LongestTime)});
-    reserveWidthFor(ui->leEstimatedTime, {QString::fromLatin1(LongestTime)});
+    // The longest run time: 2^32 - 1 seconds.
+    const QString longestTime = secondsToString(UINT32_MAX);
+    reserveWidthFor(ui->leElapsedTime, {longestTime});
+    reserveWidthFor(ui->leEstimatedTime, {longestTime});
 
     // The list scrolls through its 256 rows; its width holds the longest
     // entry beside the row numbers and the scroll bar.

@@ -77,7 +77,7 @@ void MdiForm::fillFormFromSettings()
     const std::optional<mdi_settings_t> r = settingsAs<mdi_settings_t>();
     if (!r)
         return;
-    durationEdited = false;
+    keptDuration.fill(r->duration);
 
     {
         // Showing the record is no edit: the header's own marks stay, but
@@ -101,9 +101,7 @@ void MdiForm::fillFormFromSettings()
         ui->dsMLR->setValue(double(r->mlrThreshold));
     ui->sLen->setValue(r->packetLength);
     ui->sLearningInt->setValue(r->learningInterval);
-    const QTime time = durationToTime(r->duration);
-    if (time.isValid())
-        ui->tDur->setTime(time);
+    showDuration(ui->tDur, r->duration);
 
     markAllFields();
 }
@@ -122,8 +120,7 @@ void MdiForm::fillSettingsFromForm()
         r->mlrThreshold = float(ui->dsMLR->value());
     r->packetLength = uint16_t(ui->sLen->value());
     r->learningInterval = uint16_t(ui->sLearningInt->value());
-    if (durationEdited || durationToTime(r->duration).isValid())
-        r->duration = timeToDuration(ui->tDur->time());
+    r->duration = keptDuration.toWrite(ui->tDur->time(), r->duration);
     storeSettings(*r);
 }
 
@@ -170,7 +167,7 @@ void MdiForm::tDurChanged(const QTime &time)
     const std::optional<mdi_settings_t> r = settingsAs<mdi_settings_t>();
     if (!r)
         return;
-    durationEdited = true;
+    keptDuration.edited();
     // A stored duration of a day or more has no time of day and stays marked.
     markField(markChangedDuration(ui->tDur, time, r->duration));
 }
@@ -190,9 +187,8 @@ void MdiForm::markAllFields()
     else
         dsMLRChanged(ui->dsMLR->value());
     sLenChanged(ui->sLen->value());
-    const bool wasEdited = durationEdited;
-    tDurChanged(ui->tDur->time());
-    durationEdited = wasEdited;
+    if (const std::optional<mdi_settings_t> r = settingsAs<mdi_settings_t>())
+        markField(markChangedDuration(ui->tDur, ui->tDur->time(), r->duration));
     sLearnIntChanged(ui->sLearningInt->value());
 }
 
@@ -202,9 +198,8 @@ void MdiForm::gotApplied()
     setFieldColour({ui->cUnits, ui->sRate, ui->sLen, ui->tDur, ui->sLearningInt}, fieldColourEqual());
     setFieldColour(ui->dsMLR, mlrKept ? fieldColourUnused() : fieldColourEqual());
     // A kept duration of a day or more is still not what the edit shows.
-    const std::optional<mdi_settings_t> r = settingsAs<mdi_settings_t>();
-    if (r && !durationToTime(r->duration).isValid())
-        setFieldColour(ui->tDur, fieldColourChanged());
+    if (const std::optional<mdi_settings_t> r = settingsAs<mdi_settings_t>())
+        markChangedDuration(ui->tDur, ui->tDur->time(), r->duration);
 }
 
 // ---- results ----------------------------------------------------------------

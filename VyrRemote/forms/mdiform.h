@@ -1,5 +1,6 @@
 #pragma once
 
+#include "keptvalues.h"
 #include "testform.h"
 
 #include <QTime>
@@ -47,8 +48,7 @@ private:
     // The record's threshold is no number (NaN or infinite): the field
     // cannot show it, and Apply keeps it until the operator edits the field.
     bool mlrKept = false;
-    // The operator changed the duration since the record was last shown; a
-    // stored duration of a day or more (no time of day) is written back as
-    // stored until then.
-    bool durationEdited = false;
+    // A stored duration of a day or more (no time of day) is written back
+    // as stored until the operator edits the time.
+    KeptDuration keptDuration;
 };

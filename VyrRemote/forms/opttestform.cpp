@@ -42,14 +42,11 @@ void OptTestForm::retranslate()
 void OptTestForm::activate()
 {
     ui->sfp0->setDdmVisible(true);
-    if (device->getPortsCount() == 1) {
-        ui->sfp1->hide();
-        emit receiveResults(PortA);
-    } else {
-        ui->sfp1->show();
-        emit receiveResults(PortA);
+    const bool twoPorts = device->getPortsCount() > 1;
+    ui->sfp1->setVisible(twoPorts);
+    emit receiveResults(PortA);
+    if (twoPorts)
         emit receiveResults(PortB);
-    }
     show();
 }
 

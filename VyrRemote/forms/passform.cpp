@@ -41,8 +41,6 @@ void PassForm::deviceStatusUpdated()
     ui->bStop->setEnabled((words.tx >> ProcessBitPassThrough) & 1u);
 }
 
-void PassForm::disableApply() {}
-
 void PassForm::bStartClicked()
 {
     emit setThruMode(true);

@@ -30,7 +30,6 @@ signals:
 public slots:
     void activate();
     void deviceStatusUpdated();
-    void disableApply() override;
     void bStartClicked();
     void bStopClicked();
 

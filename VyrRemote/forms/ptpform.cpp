@@ -2,6 +2,7 @@
 #include "ui_ptpform.h"
 
 #include "device.h"
+#include "keptvalues.h"
 #include "ptpformat.h"
 #include "textfunctions.h"
 #include "trafficformat.h"
@@ -190,9 +191,7 @@ void PTPForm::fillAllFields(const ptp_settings_t &r)
         (ptpIsMulticast(c.mode) ? ui->rMulticast : ui->rUnicast)->setChecked(true);
         // A duration of a day or more is no time of day: the editor keeps
         // its time, and the mark below shows that it differs.
-        const QTime time = durationToTime(r.duration);
-        if (time.isValid())
-            ui->tDur->setTime(time);
+        showDuration(ui->tDur, r.duration);
         ui->cAutoDomain->setChecked(c.auto_domain != 0);
         ui->sDomain->setValue(c.domain);
         ui->lIPMaster->setText(ipToString(c.master_ip));

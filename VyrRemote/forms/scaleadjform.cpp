@@ -2,6 +2,7 @@
 #include "ui_scaleadjform.h"
 
 #include "device.h"
+#include "keptvalues.h"
 #include "syncformat.h"
 #include "textfunctions.h"
 #include "trafficformat.h"
@@ -314,9 +315,7 @@ void ScaleAdjForm::fillFormFromSettings()
 void ScaleAdjForm::refillFields(const sync_settings_t &r)
 {
     filling = true;
-    const QTime duration = durationToTime(r.duration);
-    if (duration.isValid())
-        ui->tDur->setTime(duration);
+    showDuration(ui->tDur, r.duration);
     ui->cbRTI->setChecked(r.relative_time_interval != 0);
 
     if (syncIsMulticast(r.ptp.mode)) {

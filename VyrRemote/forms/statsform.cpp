@@ -196,10 +196,7 @@ void StatsForm::disableApply()
 
 void StatsForm::bSaveReportClicked()
 {
-    FileNameDialog dialog(device, TestStatistics, nullptr);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    const QString name = dialog.fileName().trimmed();
+    const QString name = FileNameDialog::askFileName(device, TestStatistics);
     if (!name.isEmpty())
         emit saveReportToFile(PortA, TestStatistics, name);
 }

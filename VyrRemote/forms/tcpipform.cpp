@@ -5,11 +5,11 @@
 #include "ipscannerform.h"
 #include "pingform.h"
 #include "records.h"
+#include "testform.h"
 #include "traceform.h"
 
 #include <QHideEvent>
 #include <QLayout>
-#include <QMetaObject>
 
 TCPIPForm::TCPIPForm(Device *device, QWidget *parent)
     : IRetranslatable(parent)
@@ -27,21 +27,22 @@ TCPIPForm::TCPIPForm(Device *device, QWidget *parent)
     ui->dnsTab->layout()->addWidget(dns);
     ui->IPScannerTab->layout()->addWidget(ipScanner);
 
-    connect(this, &TCPIPForm::disableApplyTCP, ping, &PingForm::disableApply);
-    connect(this, &TCPIPForm::disableApplyTCP, trace, &TraceForm::disableApply);
-    connect(this, &TCPIPForm::disableApplyTCP, dns, &DnsForm::disableApply);
-    connect(this, &TCPIPForm::disableApplyTCP, ipScanner, &IpScannerForm::disableApply);
-
-    // Hidden until their page is activated: no form asks for records before.
-    ping->hide();
-    trace->hide();
-    dns->hide();
-    ipScanner->hide();
+    // Each takes the port switch; hidden until its page is activated, so
+    // that no form asks for records before.
+    for (TestForm *form : tools()) {
+        connect(this, &TCPIPForm::disableApplyTCP, form, &TestForm::disableApply);
+        form->hide();
+    }
 }
 
 TCPIPForm::~TCPIPForm()
 {
     delete ui;
+}
+
+QList<TestForm *> TCPIPForm::tools() const
+{
+    return {ping, trace, dns, ipScanner};
 }
 
 QWidget *TCPIPForm::formOnPage(int index) const
@@ -54,9 +55,8 @@ QWidget *TCPIPForm::formOnPage(int index) const
 
 void TCPIPForm::activateCurrentForm()
 {
-    // Reached through the base every form shares: by name.
-    if (QWidget *form = formOnPage(ui->tabWidget->currentIndex()))
-        QMetaObject::invokeMethod(form, "activate");
+    if (auto *form = qobject_cast<TestForm *>(formOnPage(ui->tabWidget->currentIndex())))
+        form->activate();
 }
 
 void TCPIPForm::activate()
@@ -95,18 +95,14 @@ void TCPIPForm::hideEvent(QHideEvent *event)
     // be there again when it comes back.
     if (!isHidden())
         return;
-    ping->hide();
-    trace->hide();
-    dns->hide();
-    ipScanner->hide();
+    for (TestForm *form : tools())
+        form->hide();
 }
 
 void TCPIPForm::retranslate()
 {
     // The "DNS" page keeps its text in every language.
     ui->retranslateUi(this);
-    for (int i = 0; i < ui->tabWidget->count(); ++i) {
-        if (auto *form = qobject_cast<IRetranslatable *>(formOnPage(i)))
-            form->retranslate();
-    }
+    for (TestForm *form : tools())
+        form->retranslate();
 }

@@ -7,6 +7,7 @@ class DnsForm;
 class IpScannerForm;
 class PingForm;
 class QHideEvent;
+class TestForm;
 class TraceForm;
 
 namespace Ui {
@@ -48,6 +49,8 @@ public slots:
 private:
     // The form on a page: the only item of the page's layout.
     QWidget *formOnPage(int index) const;
+    // The four forms, in page order.
+    QList<TestForm *> tools() const;
     void activateCurrentForm();
 
     Ui::TCPIPForm *ui;

@@ -81,10 +81,8 @@ void SettingsFilesForm::on_bSave_clicked()
     // Save stays disabled from here until the tester answers the save (or
     // the operator gives no name).
     ui->bSave->setEnabled(false);
-    FileNameDialog dialog(device, uint(TestDeviceSettings), nullptr);
-    const bool accepted = dialog.exec() == QDialog::Accepted;
-    const QString name = dialog.fileName();
-    if (accepted && !name.isEmpty())
+    const QString name = FileNameDialog::askFileName(device, uint(TestDeviceSettings));
+    if (!name.isEmpty())
         emit saveConfigToFile(name);
     else
         ui->bSave->setEnabled(true);
