@@ -222,19 +222,12 @@ bool RemoteControl::exchange(const void *request, int requestLength, void *reply
         if (replySize <= 0)
             return true;
 
-        for (;;) {
-            const qint64 elapsed = clock.elapsed();
-            if (elapsed > ReplyTimeoutMs - 1 || deadline.hasExpired()) {
-                qDebug() << "receivePackage fail" << attempt << "; Latency =" << elapsed;
-                break;
-            }
+        while (!deadline.hasExpired()) {
             quint16 received = 0;
             const PacketLink::Receive got = m_link.receiveFrame(scratch.data(), replySize, &received, deadline);
-            if (got == PacketLink::Receive::Closed) {
-                // A dead link fails every receive at once; do not spin on it.
-                qDebug() << "receivePackage fail" << attempt << "; Latency =" << clock.elapsed();
+            // A dead link fails every receive at once; do not spin on it.
+            if (got == PacketLink::Receive::Closed)
                 break;
-            }
             if (got != PacketLink::Receive::Frame)
                 continue;
             if (exactSize && int(received) != replySize)
@@ -245,6 +238,7 @@ bool RemoteControl::exchange(const void *request, int requestLength, void *reply
                 *receivedLength = received;
             return true;
         }
+        qDebug() << "receivePackage fail" << attempt << "; Latency =" << clock.elapsed();
     }
 
     qDebug() << "sendReceive fail. Disconnect";

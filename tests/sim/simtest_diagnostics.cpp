@@ -109,21 +109,19 @@ SimResultsAnswer mdiResults(const SimRun &run)
         r.status = StatusWait;
         return {simBytesOf(r), false};
     }
-    const quint32 duration = s.duration ? s.duration : 1;
-    const qint64 seconds = qMin<qint64>(run.elapsedMs / 1000, duration);
-    const bool done = run.elapsedMs / 1000 >= duration;
+    const SimRunTime t = simRunTime(run, s.duration);
     const double bitsPerSecond = s.rate * (s.unit == 3 ? 1e6 : s.unit == 2 ? 1e3 : 0.0);
     const double bytesPerSecond = qMin(bitsPerSecond, 1e9) / 8;
     const quint32 length = qBound<quint32>(64, s.packetLength, 9600);
-    r.status = done || !run.running ? StatusOk : StatusRunning;
+    r.status = t.done || !run.running ? StatusOk : StatusRunning;
     r.startTime = run.startClock;
-    r.currentTime = run.startClock + quint32(seconds);
-    r.estimate = duration;
-    r.delayFactor = 0.0025f + 0.0001f * float(seconds % 5);
-    r.expectedFrames = quint32(bytesPerSecond / length * seconds);
+    r.currentTime = run.startClock + quint32(t.seconds);
+    r.estimate = t.duration;
+    r.delayFactor = 0.0025f + 0.0001f * float(t.seconds % 5);
+    r.expectedFrames = quint32(bytesPerSecond / length * t.seconds);
     r.lostFrames = r.expectedFrames / 200000;
     r.rxRate = quint32(bytesPerSecond * (r.expectedFrames ? 1.0 - double(r.lostFrames) / r.expectedFrames : 1.0));
-    return {simBytesOf(r), done};
+    return {simBytesOf(r), t.done};
 }
 
 // ---- loopback -----------------------------------------------------------------

@@ -14,38 +14,17 @@ namespace {
 constexpr double LineBytesPerSecond = 125000000.0;   // 1 Gbit/s
 constexpr quint32 FrameOverhead = 20;                // preamble and gap
 
-// The share of the line a rate takes in its unit.
+// The share of the line a rate takes in its unit; an unknown unit sends
+// nothing.
 double lineShare(quint8 unit, quint32 rate)
 {
-    switch (unit) {
-    case 0: return qBound(0.0, rate / 100.0, 1.0);
-    case 1: return qBound(0.0, rate / 1e9, 1.0);
-    case 2: return qBound(0.0, rate / 1e6, 1.0);
-    case 3: return qBound(0.0, rate / 1e3, 1.0);
-    default: return 0.0;
-    }
+    return unit <= 3 ? simLineShare(unit, rate) : 0.0;
 }
 
 double framesPerSecond(quint8 unit, quint32 rate, quint32 packetLength)
 {
     const quint32 length = qBound<quint32>(64, packetLength, 9600);
     return lineShare(unit, rate) * LineBytesPerSecond / (length + FrameOverhead);
-}
-
-// Seconds a run has taken, bounded by its duration, and whether it is over.
-struct RunTime
-{
-    quint32 seconds = 0;
-    bool done = false;
-};
-
-RunTime runTime(const SimRun &run, quint32 duration)
-{
-    const quint32 planned = duration ? duration : 1;
-    RunTime t;
-    t.seconds = quint32(qMin<qint64>(run.elapsedMs / 1000, planned));
-    t.done = run.elapsedMs / 1000 >= planned;
-    return t;
 }
 
 // ---- jitter ------------------------------------------------------------------
@@ -77,8 +56,8 @@ SimResultsAnswer jitterResults(const SimRun &run)
     std::memset(&r, 0, sizeof r);
     if (!run.started)
         return {simBytesOf(r), false};
-    const RunTime t = runTime(run, s.duration);
-    r.passedTime = t.seconds;
+    const SimRunTime t = simRunTime(run, s.duration);
+    r.passedTime = quint32(t.seconds);
     r.rxAll = quint64(framesPerSecond(s.rateUnit, s.rate, s.packetLength) * t.seconds);
     r.rxInOrder = r.rxAll - r.rxAll / OutOfOrderPer;
     quint64 binned = 0;
@@ -128,8 +107,8 @@ SimResultsAnswer multiResults(const SimRun &run)
     std::memset(&r, 0, sizeof r);
     if (!run.started)
         return {simBytesOf(r), false};
-    const RunTime t = runTime(run, s.duration);
-    r.elapsed = t.seconds;
+    const SimRunTime t = simRunTime(run, s.duration);
+    r.elapsed = quint32(t.seconds);
     for (int i = 0; i < MultiStreamCount; ++i) {
         const stream_settings_t &st = s.streams[i];
         if (!st.active)

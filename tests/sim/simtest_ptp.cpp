@@ -61,9 +61,9 @@ SimResultsAnswer ptpResults(const SimRun &run)
         return {simBytesOf(r), false};
 
     // A duration of 0 runs until stopped.
-    const qint64 elapsed = run.elapsedMs / 1000;
-    const bool done = s.duration != 0 && elapsed >= qint64(s.duration);
-    const qint64 seconds = done ? qint64(s.duration) : elapsed;
+    const SimRunTime t = simOpenRunTime(run, s.duration);
+    const qint64 seconds = t.seconds;
+    const bool done = t.done;
     r.start_time = run.startClock;
     r.current_time = run.startClock + quint32(seconds);
     r.test_duration = s.duration;

@@ -182,9 +182,8 @@ SimResultsAnswer bertResults(const SimRun &run)
     if (!run.started)
         return {simBytesOf(r), false};
     const double share = simLineShare(s.rateUnit, s.rate);
-    const qint64 ran = run.elapsedMs / 1000;
-    const bool done = s.duration != 0 && ran >= qint64(s.duration);
-    const quint32 seconds = quint32(s.duration != 0 ? qMin<qint64>(ran, s.duration) : ran);
+    const SimRunTime t = simOpenRunTime(run, s.duration);
+    const quint32 seconds = quint32(t.seconds);
     const double size = qBound(64, int(s.frameSize), 9600);
     const double payloadShare = (size - s.patternOffset) / (size + PreambleAndGap);
     r.bits = quint64(share * 8 * LineBytesPerSecond * payloadShare * seconds);
@@ -192,7 +191,7 @@ SimResultsAnswer bertResults(const SimRun &run)
     r.lss = seconds / SecondsPerLss;
     r.los = 0;
     r.elapsed = seconds;
-    return {simBytesOf(r), done};
+    return {simBytesOf(r), t.done};
 }
 
 } // namespace

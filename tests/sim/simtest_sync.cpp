@@ -145,10 +145,9 @@ SimResultsAnswer syncResults(const SimRun &run)
     if (!run.started)
         return {simBytesOf(r), false};
 
-    qint64 seconds = run.elapsedMs / 1000;
-    const bool done = s.duration != 0 && seconds >= qint64(s.duration);
-    if (done)
-        seconds = s.duration;
+    const SimRunTime t = simOpenRunTime(run, s.duration);
+    const qint64 seconds = t.seconds;
+    const bool done = t.done;
     r.elapsed_time = quint32(seconds);
     r.phase_min = std::numeric_limits<qint32>::max();
     r.phase_max = std::numeric_limits<qint32>::min();

@@ -52,21 +52,6 @@ FlowCount flowCount(quint8 unit, quint16 rate, quint16 packetLength, qint64 seco
     return c;
 }
 
-// Seconds run so far (at most the duration, taken as 1 when 0) and whether
-// the run has reached its end.
-struct RunTime
-{
-    quint32 duration;
-    qint64 seconds;
-    bool done;
-};
-
-RunTime runTime(const SimRun &run, quint32 setDuration)
-{
-    const quint32 duration = setDuration ? setDuration : 1;
-    return {duration, qMin<qint64>(run.elapsedMs / 1000, duration), run.elapsedMs / 1000 >= duration};
-}
-
 // Results of a timed run: "Wait" before any start; afterwards the run's
 // clock and status, and what fill() counts for the seconds run so far.
 // The run ends when its set duration has passed.
@@ -80,7 +65,7 @@ SimResultsAnswer timedRun(const SimRun &run, uint32_t Settings::*duration, Fill 
         r.status = StatusWait;
         return {simBytesOf(r), false};
     }
-    const RunTime t = runTime(run, s.*duration);
+    const SimRunTime t = simRunTime(run, s.*duration);
     r.startTime = run.startClock;
     r.currentTime = run.startClock + quint32(t.seconds);
     r.status = t.done || !run.running ? StatusOk : StatusRunning;
@@ -93,7 +78,7 @@ SimResultsAnswer trafficResults(const SimRun &run)
 {
     return timedRun<traffic_settings_t, traffic_results_t>(
         run, &traffic_settings_t::duration,
-        [](const traffic_settings_t &s, const RunTime &t, traffic_results_t &r) {
+        [](const traffic_settings_t &s, const SimRunTime &t, traffic_results_t &r) {
             const FlowCount c = flowCount(s.rateUnit, s.rate, s.packetLength, t.seconds);
             r.estimatedTime = t.duration;
             r.txFrames = c.txFrames;
@@ -151,7 +136,7 @@ flow_stats_t flowStats(const flow_settings_t &f, bool runs, qint64 seconds)
 SimResultsAnswer asymResults(const SimRun &run)
 {
     return timedRun<asym_settings_t, asym_results_t>(
-        run, &asym_settings_t::duration, [](const asym_settings_t &s, const RunTime &t, asym_results_t &r) {
+        run, &asym_settings_t::duration, [](const asym_settings_t &s, const SimRunTime &t, asym_results_t &r) {
             r.duration = t.duration;
             r.output = flowStats(s.output, s.direction != DirectionInput, t.seconds);
             r.input = flowStats(s.input, s.direction != DirectionOutput, t.seconds);

@@ -32,3 +32,17 @@ double simLineShare(quint8 rateUnit, double rate)
     default: return 1.0;
     }
 }
+
+SimRunTime simRunTime(const SimRun &run, quint32 duration)
+{
+    const quint32 counted = duration ? duration : 1;
+    const qint64 ran = run.elapsedMs / 1000;
+    return {counted, qMin<qint64>(ran, counted), ran >= counted};
+}
+
+SimRunTime simOpenRunTime(const SimRun &run, quint32 duration)
+{
+    const qint64 ran = run.elapsedMs / 1000;
+    const bool done = duration != 0 && ran >= qint64(duration);
+    return {duration, done ? qint64(duration) : ran, done};
+}

@@ -75,6 +75,20 @@ T simRecordOf(const QByteArray &bytes)
 // for the whole line.
 double simLineShare(quint8 rateUnit, double rate);
 
+// How far a run has come: the seconds it has taken (at most its duration)
+// and whether it has reached its end.
+struct SimRunTime
+{
+    quint32 duration;            // the duration the run counts with
+    qint64 seconds;
+    bool done;
+};
+
+// A set duration of 0 is taken as one second.
+SimRunTime simRunTime(const SimRun &run, quint32 duration);
+// A set duration of 0 runs until stopped (never done).
+SimRunTime simOpenRunTime(const SimRun &run, quint32 duration);
+
 // The factory addresses of the ports: 192.168.0.1 (Port A), 192.168.0.2
 // (Port B).
 inline quint32 simPortAddress(quint32 port)
