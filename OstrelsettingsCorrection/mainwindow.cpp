@@ -223,13 +223,13 @@ void MainWindow::updaterConnected(uchar deviceType, QString releaseName, ushort 
 void MainWindow::updaterConnectionFailed()
 {
     ui->bConnect->setEnabled(true);
-    appendLog(tr("Connect to device failed."));
+    appendLog(tr("Connecting to the device failed."));
     setConnectedState(false);
 }
 
 void MainWindow::updaterDisconnected()
 {
-    appendLog(tr("Disonnected from device."));
+    appendLog(tr("Disconnected from the device."));
     ui->bDisconnect->hide();
     ui->bConnect->setEnabled(true);
     ui->bConnect->show();

@@ -661,12 +661,12 @@ int RemoteControl::updateImage(const QByteArray &image, quint8 kind, int doneCod
 
 int RemoteControl::updateCPU(const QByteArray &image)
 {
-    return updateImage(image, RemoteCommand::ImageCpu, CpuDone, CpuFailed, QT_TR_NOOP("cpu updated %1 %"));
+    return updateImage(image, RemoteCommand::ImageCpu, CpuDone, CpuFailed, QT_TR_NOOP("CPU updated %1 %"));
 }
 
 int RemoteControl::updateFPGA(const QByteArray &image)
 {
-    return updateImage(image, RemoteCommand::ImageFpga, FpgaDone, FpgaFailed, QT_TR_NOOP("fpga updated %1 %"));
+    return updateImage(image, RemoteCommand::ImageFpga, FpgaDone, FpgaFailed, QT_TR_NOOP("FPGA updated %1 %"));
 }
 
 bool RemoteControl::sendPhase(quint8 phase, quint32 cpuLength, quint32 fpgaLength, quint8 &reply)
@@ -715,27 +715,27 @@ int RemoteControl::writeVYRUP(const QByteArray &package)
     }
 
     if (updateCPU(pkg.cpu) != CpuDone) {
-        emit vyrupInfo(tr("cpu update failed"));
+        emit vyrupInfo(tr("CPU update failed"));
         return cancelUpdate(cpuLength, fpgaLength, CpuFailed);
     }
-    emit vyrupInfo(tr("cpu update complete"));
+    emit vyrupInfo(tr("CPU update complete"));
 
     if (updateFPGA(pkg.fpga) != FpgaDone) {
-        emit vyrupInfo(tr("fpga update failed"));
+        emit vyrupInfo(tr("FPGA update failed"));
         return cancelUpdate(cpuLength, fpgaLength, FpgaFailed);
     }
-    emit vyrupInfo(tr("fpga update complete"));
-    emit vyrupInfo(tr("full update complete"));
+    emit vyrupInfo(tr("FPGA update complete"));
+    emit vyrupInfo(tr("Full update complete"));
 
     const bool answered = sendPhase(RemoteCommand::PhaseFinish, cpuLength, fpgaLength, reply);
     if (!answered || reply != RemoteCommand::Accepted) {
         // A refused finish leaves the tester without a complete update.
         if (answered)
             qDebug() << "response error";
-        emit vyrupInfo(tr("finish update failed"));
+        emit vyrupInfo(tr("Finishing the update failed"));
         cancelUpdate(cpuLength, fpgaLength, UpdateFailed);
         return UpdateFailed;
     }
-    emit vyrupInfo(tr("finish update complete"));
+    emit vyrupInfo(tr("Update finished"));
     return UpdateComplete;
 }

@@ -302,13 +302,13 @@ void MainForm::updaterConnected(uchar deviceType, QString releaseName, ushort de
 void MainForm::updaterConnectionFailed()
 {
     ui->bConnect->setEnabled(true);
-    appendLog(tr("Connect to device failed."));
+    appendLog(tr("Connecting to the device failed."));
     setConnectedState(false);
 }
 
 void MainForm::updaterDisconnected()
 {
-    appendLog(tr("Disonnected from device."));
+    appendLog(tr("Disconnected from the device."));
     ui->bDisconnect->hide();
     ui->bConnect->setEnabled(true);
     ui->bConnect->show();
@@ -318,7 +318,7 @@ void MainForm::updaterDisconnected()
 void MainForm::notInUpdateMode()
 {
     const auto answer = QMessageBox::question(
-        nullptr, QString(), tr("Can not update device in remote control mode.\nGo to the upgrade mode?"),
+        nullptr, QString(), tr("Cannot update the device in remote control mode.\nSwitch to update mode?"),
         QMessageBox::Yes | QMessageBox::No);
     if (answer == QMessageBox::Yes)
         emit connectUpdater(ui->cbCOM->currentText(), ui->lLogonId->text(), ui->lPsw->text(), true);
@@ -371,27 +371,27 @@ void MainForm::pickFile(const char *key, const QString &caption, const QString &
 
 void MainForm::bOpenROMClicked()
 {
-    pickFile(KeyPathPackage, tr("Select ROM file"), tr("Update file(*.vyrup)"), ui->lROMpath, ui->bUpdate);
+    pickFile(KeyPathPackage, tr("Select ROM file"), tr("Update file (*.vyrup)"), ui->lROMpath, ui->bUpdate);
 }
 
 void MainForm::bOpenBINClicked()
 {
-    pickFile(KeyPathCpu, tr("Select BIN file."), tr("CPU update file(*.bin)"), ui->lBINpath, ui->bUpdateBIN);
+    pickFile(KeyPathCpu, tr("Select BIN file."), tr("CPU update file (*.bin)"), ui->lBINpath, ui->bUpdateBIN);
 }
 
 void MainForm::bOpenRPDClicked()
 {
-    pickFile(KeyPathFpga, tr("Select RPD file."), tr("FPGA update file(*.rpd)"), ui->lRPDpath, ui->bUpdateRPD);
+    pickFile(KeyPathFpga, tr("Select RPD file."), tr("FPGA update file (*.rpd)"), ui->lRPDpath, ui->bUpdateRPD);
 }
 
 void MainForm::bOpenFSClicked()
 {
-    pickFile(KeyPathFs, tr("Select IMG file."), tr("Image file(*.img)"), ui->lFSpath, ui->bUpdateFS);
+    pickFile(KeyPathFs, tr("Select IMG file."), tr("Image file (*.img)"), ui->lFSpath, ui->bUpdateFS);
 }
 
 void MainForm::on_bOpenGPS_clicked()
 {
-    pickFile(KeyPathGps, tr("Select BIN file."), tr("GPS module update file(*.bin)"), ui->lGPSpath, ui->bUpdateGPS);
+    pickFile(KeyPathGps, tr("Select BIN file."), tr("GPS module update file (*.bin)"), ui->lGPSpath, ui->bUpdateGPS);
 }
 
 // ---- flash buttons ----
@@ -501,23 +501,23 @@ QString MainForm::stateText(UpdaterState state)
 {
     switch (state) {
     case UpdaterState::CpuUpdating: return tr("Updating CPU memory.");
-    case UpdaterState::CpuUpdated: return tr("CPU updating finished.");
-    case UpdaterState::CpuUpdateFailed: return tr("CPU updating failed.");
-    case UpdaterState::FpgaErasing: return tr("Cleaning FPGA flash memory.");
-    case UpdaterState::FpgaErased: return tr("Cleaning FPGA flash memory finished.");
-    case UpdaterState::FpgaEraseFailed: return tr("Cleaning FPGA flash memory failed.");
+    case UpdaterState::CpuUpdated: return tr("CPU update finished.");
+    case UpdaterState::CpuUpdateFailed: return tr("CPU update failed.");
+    case UpdaterState::FpgaErasing: return tr("Erasing FPGA flash memory.");
+    case UpdaterState::FpgaErased: return tr("Erasing FPGA flash memory finished.");
+    case UpdaterState::FpgaEraseFailed: return tr("Erasing FPGA flash memory failed.");
     case UpdaterState::FpgaUpdating: return tr("Updating FPGA flash memory.");
-    case UpdaterState::FpgaUpdated: return tr("FPGA updating finished.");
-    case UpdaterState::FpgaUpdateFailed: return tr("FPGA updating failed.");
-    case UpdaterState::Resetting: return tr("Reset device.");
-    case UpdaterState::ResetDone: return tr("Reset device finished.");
-    case UpdaterState::ResetFailed: return tr("Reset device failed.");
+    case UpdaterState::FpgaUpdated: return tr("FPGA update finished.");
+    case UpdaterState::FpgaUpdateFailed: return tr("FPGA update failed.");
+    case UpdaterState::Resetting: return tr("Resetting the device.");
+    case UpdaterState::ResetDone: return tr("Device reset finished.");
+    case UpdaterState::ResetFailed: return tr("Device reset failed.");
     case UpdaterState::FsUpdating: return tr("Updating FS.");
-    case UpdaterState::FsUpdated: return tr("FS updating finished.");
-    case UpdaterState::FsUpdateFailed: return tr("FS updating failed.");
+    case UpdaterState::FsUpdated: return tr("FS update finished.");
+    case UpdaterState::FsUpdateFailed: return tr("FS update failed.");
     case UpdaterState::GpsUpdating: return tr("Updating GPS module.");
-    case UpdaterState::GpsUpdated: return tr("GPS module updating finished.");
-    case UpdaterState::GpsUpdateFailed: return tr("GPS module updating failed.");
+    case UpdaterState::GpsUpdated: return tr("GPS module update finished.");
+    case UpdaterState::GpsUpdateFailed: return tr("GPS module update failed.");
     case UpdaterState::InvalidDeviceType: return tr("Invalid device type.");
     case UpdaterState::WaitAfterResetFailed: return tr("Wait after reset failed.");
     case UpdaterState::WrongFileFormat: return tr("Wrong file format.");

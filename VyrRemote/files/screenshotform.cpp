@@ -73,5 +73,5 @@ void ScreenshotForm::on_bSave_clicked()
     QSaveFile file(fileName);
     const bool saved = file.open(QIODevice::WriteOnly) && picture.save(&file, PngFormat) && file.commit();
     if (!saved)
-        QMessageBox::critical(this, tr("Error"), tr("Can not open file for writing."), QMessageBox::Ok);
+        QMessageBox::critical(this, tr("Error"), tr("Cannot open the file for writing."), QMessageBox::Ok);
 }

@@ -37,7 +37,7 @@ QString TestForm::testName(int testId)
 {
     switch (testId) {
     case TestTraffic: return tr("Traffic test");
-    case TestRfc2544: return tr("RFC2544 test");
+    case TestRfc2544: return tr("RFC 2544 test");
     case TestY1564: return tr("Y1564 test");
     case TestMultistream: return tr("Multistream test");
     case TestJitter: return tr("Jitter test");
@@ -45,11 +45,11 @@ QString TestForm::testName(int testId)
     case TestPing: return tr("Ping test");
     case TestTraceRoute: return tr("Trace test");
     case TestDns: return tr("DNS test");
-    case TestIpScanner: return tr("IP Scanner test");
+    case TestIpScanner: return tr("IP scanner test");
     case TestCable: return tr("Cable test");
     case TestOam: return QStringLiteral("OAM");
     case TestMdi: return tr("MDI test");
-    case TestAsymTraffic: return tr("Asymetric traffic test");
+    case TestAsymTraffic: return tr("Asymmetric traffic test");
     case TestSync: return tr("Synchronization");
     case TestBert: return tr("BERT test");
     case TestLoopback: return tr("Loopback");
@@ -339,7 +339,7 @@ void TestForm::bStartXXClicked()
 {
     if (getTestId() == TestDns && !canStartXX()) {
         QMessageBox::warning(this, tr("Wrong settings for DNS test"),
-                             tr("Cannot run test - empty DNS meaning"), QMessageBox::Ok);
+                             tr("Cannot run the test: the DNS name is empty"), QMessageBox::Ok);
         return;
     }
     bApplyClicked();
@@ -352,7 +352,7 @@ void TestForm::bStartXXClicked()
     }
     const QString topology = currentPort() == PortB ? QStringLiteral("B->B") : QStringLiteral("A->A");
     QMessageBox::critical(this, tr("Error"),
-                          tr("Can not start the test for topology %1,\nbecause \"Auto IP destination\" flag is set.")
+                          tr("Cannot start the test for topology %1,\nbecause \"Auto IP destination\" is set.")
                               .arg(topology),
                           QMessageBox::Ok);
 }

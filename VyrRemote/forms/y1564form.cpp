@@ -158,7 +158,7 @@ void Y1564Form::keepSpinBoxesWhole()
 
 void Y1564Form::fitStatusField()
 {
-    // "Common status" is at most 200 pixels wide unless a status text of
+    // "Overall status" is at most 200 pixels wide unless a status text of
     // the current language needs more.
     constexpr int StatusFieldMaximum = 200;
     constexpr unsigned LastStatusCode = StatusIncompatibleFw + 1;   // one past the table: "Unknown status"

@@ -45,7 +45,7 @@ struct PDFCreator::Frame
 const PDFCreator::Frame PDFCreator::Frames[] = {
     {TestStatistics, QT_TRANSLATE_NOOP("PDFCreator", "Statistics report"), FirstPage::Shared,
      {&PDFCreator::drawStatisticsResults}},
-    {TestTraffic, QT_TRANSLATE_NOOP("PDFCreator", "Trafic test report"), FirstPage::Shared,
+    {TestTraffic, QT_TRANSLATE_NOOP("PDFCreator", "Traffic test report"), FirstPage::Shared,
      {&PDFCreator::drawTrafficSettings, &PDFCreator::drawTrafficResults}},
     {TestRfc2544, QT_TRANSLATE_NOOP("PDFCreator", "RFC 2544 test report"), FirstPage::NumberedBreak,
      {&PDFCreator::drawRfcCommonSettings, &PDFCreator::drawRfcThroughput, &PDFCreator::drawRfcLatency,
@@ -64,7 +64,7 @@ const PDFCreator::Frame PDFCreator::Frames[] = {
      {&PDFCreator::drawBertSettings, &PDFCreator::drawBertResults}},
     {TestMultistream, QT_TRANSLATE_NOOP("PDFCreator", "Multistream test report"), FirstPage::Shared,
      {&PDFCreator::drawMultistreamSettings, &PDFCreator::drawMultistreamResults}},
-    {TestAsymTraffic, QT_TRANSLATE_NOOP("PDFCreator", "Asymetric trafic test report"), FirstPage::Shared,
+    {TestAsymTraffic, QT_TRANSLATE_NOOP("PDFCreator", "Asymmetric traffic test report"), FirstPage::Shared,
      {&PDFCreator::drawAsymTrafficSettings, &PDFCreator::drawAsymTrafficResults}},
     {TestPing, QT_TRANSLATE_NOOP("PDFCreator", "Ping test report"), FirstPage::Shared,
      {&PDFCreator::drawPingSettings, &PDFCreator::drawPingResults}},
@@ -72,11 +72,11 @@ const PDFCreator::Frame PDFCreator::Frames[] = {
      {&PDFCreator::drawTraceSettings, &PDFCreator::drawTraceResults}},
     {TestDns, QT_TRANSLATE_NOOP("PDFCreator", "DNS test report"), FirstPage::Shared,
      {&PDFCreator::drawDnsSettingsAndResults}},
-    {TestIpScanner, QT_TRANSLATE_NOOP("PDFCreator", "Test IP scanner report"), FirstPage::NumberedBreak,
+    {TestIpScanner, QT_TRANSLATE_NOOP("PDFCreator", "IP scanner test report"), FirstPage::NumberedBreak,
      {&PDFCreator::drawIpScannerSettings, &PDFCreator::drawIpScannerResults}},
     {TestPtp, QT_TRANSLATE_NOOP("PDFCreator", "PTP test report"), FirstPage::Shared,
      {&PDFCreator::drawPtpSettings, &PDFCreator::drawPtpResults}},
-    {TestSync, QT_TRANSLATE_NOOP("PDFCreator", "SYNC report"), FirstPage::Shared,
+    {TestSync, QT_TRANSLATE_NOOP("PDFCreator", "Synchronization report"), FirstPage::Shared,
      {&PDFCreator::drawSyncSettings, &PDFCreator::drawSyncResults}},
 };
 
@@ -116,7 +116,7 @@ QString PDFCreator::portName(unsigned port)
     case PortA: return tr("(Port A)");
     case PortB: return tr("(Port B)");
     case PortRC: return tr("(Remote control port)");
-    default: return QStringLiteral("Invalud port %1").arg(port);
+    default: return QStringLiteral("Invalid port %1").arg(port);
     }
 }
 

@@ -118,13 +118,13 @@ QString rateToReportText(uint32_t bitsPerSecond)
     if (bitsPerSecond == 0)
         return QStringLiteral("0");
     double value = bitsPerSecond;
-    const char *unit = QT_TRANSLATE_NOOP("PDFCreator", "Bps");
+    const char *unit = QT_TRANSLATE_NOOP("PDFCreator", "bps");
     if (bitsPerSecond > 1000000) {
         value /= 1e6;
         unit = QT_TRANSLATE_NOOP("PDFCreator", "Mbps");
     } else if (bitsPerSecond > 1000) {
         value /= 1e3;
-        unit = QT_TRANSLATE_NOOP("PDFCreator", "Kbps");
+        unit = QT_TRANSLATE_NOOP("PDFCreator", "kbps");
     }
     return QStringLiteral("%1 %2").arg(double(float(value)), 0, 'f', 5).arg(word(unit));
 }

@@ -2,6 +2,7 @@
 
 #include "devicetexts.h"
 #include "reportformat.h"
+#include "textfunctions.h"
 
 #include <QCoreApplication>
 
@@ -147,7 +148,7 @@ QStringList rfcReportThroughputCells(const rfc_settings_t &settings, const rfc_r
         if (l1 * 1000.0f >= 1) {
             l1 *= 1000.0f;
             l2 *= 1000.0f;
-            unit = QT_TRANSLATE_NOOP("PDFCreator", "Kbps");
+            unit = QT_TRANSLATE_NOOP("PDFCreator", "kbps");
         } else {
             l1 *= 1000000.0f;
             l2 *= 1000000.0f;
@@ -179,9 +180,7 @@ QStringList rfcReportBackToBackCells(const rfc_settings_t &settings, const rfc_r
     QStringList cells{testStatusText(b.status), QString::number(settings.frame[row].size)};
     if (b.status == StatusOff)
         return cells << QLatin1String(NoValue) << QLatin1String(NoValue);
-    const double quantity = b.quantity;
-    return cells << (quantity > 1000000 ? QString::number(quantity, 'e', 5) : QString::number(quantity, 'g', 6))
-                 << QString::number(b.time);
+    return cells << wholeCountToString(b.quantity) << QString::number(b.time);
 }
 
 int rfcReportLossSteps(const rfc_frame_loss_row_t &row)

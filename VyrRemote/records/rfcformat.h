@@ -83,14 +83,20 @@ uint32_t rfcFrameLossColour(int frameRow);
 
 // The axes of a graph with its origin at (x0, y0) in a view of w x h:
 // with an x-axis text, one tick and frame length per frame-size row that is
-// on (barStep apart plus 5); without one, a load axis in per cent.
+// on (barStep apart plus 5), the lengths on a second line where they would
+// run together; without one, a load axis in per cent. The y axis has ten
+// ticks labelled with tenths of yFullScale, in the unit yText names.
 void rfcChartAxes(RfcChart &chart, int w, int h, int x0, int y0, int barStep,
                   const rfc_settings_t &settings, const rfc_results_t &results,
-                  const QString &yText, const QString &xText);
+                  const QString &yText, const QString &xText, double yFullScale = 100);
 
 // Bar charts: one bar per frame-size row that is on, 220 pixels for the
 // full scale in a 310-pixel view. Fractions that are no number count as 0
-// and are kept within 0..1, so that a bar never leaves its graph.
+// and are kept within 0..1, so that a bar never leaves its graph. Each graph
+// has one unit on its y axis: per cent of the line rate (throughput), the
+// unit of the largest latency (latency: the ticks and the bar labels in that
+// unit), seconds (back-to-back). Bar labels that would run together take a
+// second line.
 RfcChart rfcThroughputChart(const rfc_settings_t &settings, const rfc_results_t &results, int w, int h);
 RfcChart rfcLatencyChart(const rfc_settings_t &settings, const rfc_results_t &results, int w, int h);
 RfcChart rfcBackToBackChart(const rfc_settings_t &settings, const rfc_results_t &results, int w, int h);

@@ -460,14 +460,14 @@ QString y1564SyncStatusText(uint8_t status, uint8_t active, uint8_t correct)
     QString text;
     switch (status) {
     case 0: text = QStringLiteral("no sync"); break;
-    case 1: text = QStringLiteral("sync ptp"); break;
-    case 2: text = QStringLiteral("sync ntp"); break;
-    case 3: text = QStringLiteral("sync ntp2"); break;
-    case 4: text = QStringLiteral("sync 1pps"); break;
+    case 1: text = QStringLiteral("sync PTP"); break;
+    case 2: text = QStringLiteral("sync NTP"); break;
+    case 3: text = QStringLiteral("sync NTP2"); break;
+    case 4: text = QStringLiteral("sync 1PPS"); break;
     default: break;
     }
-    text += active == 1 ? QStringLiteral(", active") : QStringLiteral(", no active");
-    text += (correct & 0x01) ? QStringLiteral(", NTP correct") : QStringLiteral(", NTP no correct");
-    text += (correct & 0x02) ? QStringLiteral(", RF correct") : QStringLiteral(", RF no correct");
+    text += active == 1 ? QStringLiteral(", active") : QStringLiteral(", inactive");
+    text += (correct & 0x01) ? QStringLiteral(", NTP correct") : QStringLiteral(", NTP not correct");
+    text += (correct & 0x02) ? QStringLiteral(", RF correct") : QStringLiteral(", RF not correct");
     return text;
 }

@@ -117,14 +117,14 @@ enum Y1564PerfRow2 { PerfRowIr = 0, PerfRowFtd = 1, PerfRowFdv = 2, PerfRows2 = 
 struct Y1564ResultsView
 {
     QString elapsed;                                // "Elapsed time"
-    QString remaining;                              // "Estimate time"
+    QString remaining;                              // "Remaining time"
     // Configuration test: row = step, column 0 the state, then the values.
     QString rate[Y1564ConfigSteps][4];              // state, min., avr., max. ("%1 Mbps")
     QString loss[Y1564ConfigSteps][3];              // state, count, FLR
     QString delay[Y1564ConfigSteps][4];             // state, min., avr., max.
     QString jitter[Y1564ConfigSteps][4];
     // Performance test.
-    QString performanceStatus;                      // "Common status"
+    QString performanceStatus;                      // "Overall status"
     QString perf1[PerfRows1][2];                    // state, value
     QString perf2[PerfRows2][4];                    // state, min., avr., max.
 };

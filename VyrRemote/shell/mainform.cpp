@@ -612,7 +612,7 @@ void MainForm::bProcBClicked()
 void MainForm::reportLoaded(port_t port, int test)
 {
     if (test == TestOptical) {
-        QMessageBox::critical(this, tr("Error"), tr("File not for loading."), QMessageBox::Ok);
+        QMessageBox::critical(this, tr("Error"), tr("This file cannot be loaded."), QMessageBox::Ok);
         return;
     }
     if (port != PortA)
@@ -685,7 +685,7 @@ void MainForm::openReportFilesForm()
 
 void MainForm::fileSaveErrorMsg(uchar error)
 {
-    QString text = tr("Can not save the file.") + QLatin1Char('\n');
+    QString text = tr("Cannot save the file.") + QLatin1Char('\n');
     if (error == SaveErrorMemoryFull)
         text += tr("The memory is full.");
     else if (error == SaveErrorFileExists)

@@ -691,7 +691,7 @@ void TestDevice::updatePackage_data()
     good.append(QByteArray(300, '\x11'));
     QByteArray badMagic = good;
     badMagic[0] = 0;
-    QTest::newRow("written") << good << 21 << "finish update complete";
+    QTest::newRow("written") << good << 21 << "Update finished";
     QTest::newRow("not a package") << badMagic << 20 << QString();
 }
 
@@ -714,7 +714,7 @@ void TestDevice::updatePackage()
                 texts << e.args.value(0).toString();
         }
         QVERIFY(texts.contains("cpu updated 85 %"));
-        QVERIFY(texts.contains("cpu update complete"));
+        QVERIFY(texts.contains("CPU update complete"));
     }
 }
 

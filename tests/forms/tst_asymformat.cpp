@@ -187,7 +187,7 @@ private slots:
         QCOMPARE(v.estimate, estimate);
     }
 
-    // Each direction's "Tx byte" uses its own packet length.
+    // Each direction's "Tx bytes" uses its own packet length.
     void flowsUseTheirOwnPacketLength()
     {
         const asym_settings_t s = settings();

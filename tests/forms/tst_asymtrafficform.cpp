@@ -543,7 +543,7 @@ private slots:
         QVERIFY(languages.use("ru"));
         form->retranslate();
         QCOMPARE(child<QGroupBox>("groupBox")->title(),
-                 QCoreApplication::translate("TestForm", "Asymetric traffic test") + " ("
+                 QCoreApplication::translate("TestForm", "Asymmetric traffic test") + " ("
                      + QCoreApplication::translate("AsymTrafficForm", "Port B") + ")");
         QVERIFY(child<QPushButton>("bStop")->text() != QLatin1String("Stop"));
         QCOMPARE(direction->currentIndex(), int(DirectionInput));

@@ -95,7 +95,7 @@ private slots:
             child<QPushButton>("bStart")->click();
             QCOMPARE(closer.seen.size(), 1);
             QCOMPARE(closer.seen.at(0).title, QString("Wrong settings for DNS test"));
-            QCOMPARE(closer.seen.at(0).text, QString("Cannot run test - empty DNS meaning"));
+            QCOMPARE(closer.seen.at(0).text, QString("Cannot run the test: the DNS name is empty"));
         }
         QVERIFY(rig->drain());
         QCOMPARE(started.count(), 0);

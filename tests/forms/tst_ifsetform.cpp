@@ -536,7 +536,7 @@ private slots:
         QVERIFY(rig->drain());
         QCOMPARE(answerer.seen.size(), 1);
         QCOMPARE(answerer.seen.at(0).title, mesage("MAC Change"));
-        QCOMPARE(answerer.seen.at(0).text, mesage("New MAC will be applid after reboot. Reboot now?"));
+        QCOMPARE(answerer.seen.at(0).text, mesage("The new MAC applies after a reboot. Reboot now?"));
         QCOMPARE(QByteArray(sent(PortB).last().mid(2, 6)).toHex(':'), QByteArray("02:3a:91:6d:47:33"));
 
         if (yes) {

@@ -151,7 +151,7 @@ private slots:
         mode->setCurrentIndex(OamModeActive);
 
         QPushButton *start = child<QPushButton>("bStart");
-        QCOMPARE(start->text(), QString("Start Loopback"));
+        QCOMPARE(start->text(), QString("Start loopback"));
         start->click();
         QVERIFY(rig->waitForRequest([](const QByteArray &r) { return command(r) == 0x13; }));
         const QList<QByteArray> seq = rig->requests();
@@ -233,7 +233,7 @@ private slots:
         QVERIFY(rig->drain());
         QVERIFY(rig->drain());
         QCOMPARE(child<QGroupBox>("gOAM")->title(), QString("OAM (Port B)"));
-        QCOMPARE(child<QPushButton>("bStart")->text(), QString("Start Loopback"));
+        QCOMPARE(child<QPushButton>("bStart")->text(), QString("Start loopback"));
         QTRY_COMPARE_WITH_TIMEOUT(child<QComboBox>("cbMode")->currentIndex(), int(OamModeActive), EventuallyMs);
         QCOMPARE(child<QComboBox>("cbMode")->styleSheet(), Black);
     }

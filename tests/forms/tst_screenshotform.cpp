@@ -224,7 +224,7 @@ private slots:
         save()->click();
         QTRY_COMPARE_WITH_TIMEOUT(script.seen.size(), 2, EventuallyMs);
         QCOMPARE(script.seen.at(1).title, QString("Error"));
-        QCOMPARE(script.seen.at(1).text, QString("Can not open file for writing."));
+        QCOMPARE(script.seen.at(1).text, QString("Cannot open the file for writing."));
         QVERIFY(!QFile::exists(missing));
     }
 

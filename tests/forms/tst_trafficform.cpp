@@ -519,15 +519,15 @@ private slots:
         rig->tester([&](SimRemoteResponder &t) { t.resultsRecord(PortA, TestTraffic) = recordBytes(r); });
         form->activate();
         QVERIFY(rig->drain());
-        QCOMPARE(child<QLineEdit>("lTestStatus")->text(), QStringLiteral("No Sync"));
+        QCOMPARE(child<QLineEdit>("lTestStatus")->text(), QStringLiteral("No sync"));
         QCOMPARE(cell(RowRate, 0), QStringLiteral("10.00Mbps"));
         rig->sim.clearRequests();
 
         TextFitLanguages languages({QStringLiteral(":/VyrRemote"), QStringLiteral(":/qt")});
         QVERIFY(languages.use(QStringLiteral("ru")));
-        const QString noSync = QCoreApplication::translate("Device", "No Sync");
+        const QString noSync = QCoreApplication::translate("Device", "No sync");
         const QString mbps = QCoreApplication::translate("QApplication", "Mbps");
-        QVERIFY(noSync != QLatin1String("No Sync"));
+        QVERIFY(noSync != QLatin1String("No sync"));
         form->retranslate();
         QCOMPARE(child<QLineEdit>("lTestStatus")->text(), noSync);
         QCOMPARE(child<QLineEdit>("lTestStatus")->cursorPosition(), 0);
@@ -537,7 +537,7 @@ private slots:
 
         languages.removeAll();
         form->retranslate();
-        QCOMPARE(child<QLineEdit>("lTestStatus")->text(), QStringLiteral("No Sync"));
+        QCOMPARE(child<QLineEdit>("lTestStatus")->text(), QStringLiteral("No sync"));
     }
 };
 

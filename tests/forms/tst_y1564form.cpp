@@ -770,14 +770,14 @@ private slots:
         auto *status = child<QLabel>("lSyncStatus");
         child<QPushButton>("pushButton")->click();
         QVERIFY(rig->waitForRequest([](const QByteArray &r) { return command(r) == 0x1C; }));
-        QTRY_COMPARE_WITH_TIMEOUT(status->text(), QString("sync ntp, active, NTP correct, RF correct"), EventuallyMs);
+        QTRY_COMPARE_WITH_TIMEOUT(status->text(), QString("sync NTP, active, NTP correct, RF correct"), EventuallyMs);
         // The answer stays on show across a language switch.
         form->retranslate();
-        QCOMPARE(status->text(), QString("sync ntp, active, NTP correct, RF correct"));
+        QCOMPARE(status->text(), QString("sync NTP, active, NTP correct, RF correct"));
 
         rig->tester([](SimRemoteResponder &r) { r.syncStatus = get_sync_status_resp_t{9, 2, 0}; });
         child<QPushButton>("pushButton")->click();
-        QTRY_COMPARE_WITH_TIMEOUT(status->text(), QString(", no active, NTP no correct, RF no correct"), EventuallyMs);
+        QTRY_COMPARE_WITH_TIMEOUT(status->text(), QString(", inactive, NTP not correct, RF not correct"), EventuallyMs);
         QVERIFY(rig->requestsOf(0x1B).isEmpty());
     }
 

@@ -616,12 +616,12 @@ private slots:
         QTest::addColumn<int>("active");
         QTest::addColumn<int>("correct");
         QTest::addColumn<QString>("text");
-        QTest::newRow("ntp, all correct") << 2 << 1 << 3 << "sync ntp, active, NTP correct, RF correct";
-        QTest::newRow("unknown source") << 9 << 2 << 0 << ", no active, NTP no correct, RF no correct";
-        QTest::newRow("none") << 0 << 0 << 1 << "no sync, no active, NTP correct, RF no correct";
-        QTest::newRow("ptp") << 1 << 1 << 2 << "sync ptp, active, NTP no correct, RF correct";
-        QTest::newRow("ntp2") << 3 << 1 << 0 << "sync ntp2, active, NTP no correct, RF no correct";
-        QTest::newRow("1pps, high bits ignored") << 4 << 1 << 0xFC << "sync 1pps, active, NTP no correct, RF no correct";
+        QTest::newRow("ntp, all correct") << 2 << 1 << 3 << "sync NTP, active, NTP correct, RF correct";
+        QTest::newRow("unknown source") << 9 << 2 << 0 << ", inactive, NTP not correct, RF not correct";
+        QTest::newRow("none") << 0 << 0 << 1 << "no sync, inactive, NTP correct, RF not correct";
+        QTest::newRow("ptp") << 1 << 1 << 2 << "sync PTP, active, NTP not correct, RF correct";
+        QTest::newRow("ntp2") << 3 << 1 << 0 << "sync NTP2, active, NTP not correct, RF not correct";
+        QTest::newRow("1pps, high bits ignored") << 4 << 1 << 0xFC << "sync 1PPS, active, NTP not correct, RF not correct";
     }
     void syncText()
     {

@@ -284,7 +284,7 @@ void TestMainWin::portPanels()
     QCOMPARE(f.get<QLabel>("lBlink")->text(), QStringLiteral("NS"));
     QCOMPARE(f.get<QLabel>("lBtopol")->text(), QStringLiteral("B->B"));
     QCOMPARE(f.get<QLabel>("lBRxTxSpeed")->text(),
-             QStringLiteral("Tx: 0.000 ") + mw("bps") + QStringLiteral("\nRx: 8.000 ") + mw("Kbps"));
+             QStringLiteral("Tx: 0.000 ") + mw("bps") + QStringLiteral("\nRx: 8.000 ") + mw("kbps"));
 
     // The next poll redraws: the test ends, the link comes up.
     f.setStatus([](get_device_status_resp_t &s) {
@@ -429,7 +429,7 @@ void TestMainWin::languageSwitchRedrawsPortPanels()
     QVERIFY(mw("Mbps") != QLatin1String("Mbps"));
     QTRY_COMPARE_WITH_TIMEOUT(rates->text(),
                               QStringLiteral("Tx: 1000.000 ") + mw("Mbps") + QStringLiteral("\nRx: 8.000 ")
-                                  + mw("Kbps"),
+                                  + mw("kbps"),
                               LinkDeadlineMs);
 
     // Replies now come late: no poll lands between the click and the look.
@@ -438,7 +438,7 @@ void TestMainWin::languageSwitchRedrawsPortPanels()
     QCOMPARE(rates->text(), QStringLiteral("Tx: 1000.000 Mbps\nRx: 8.000 Kbps"));
     f.get<QPushButton>("bRus")->click();
     QCOMPARE(rates->text(),
-             QStringLiteral("Tx: 1000.000 ") + mw("Mbps") + QStringLiteral("\nRx: 8.000 ") + mw("Kbps"));
+             QStringLiteral("Tx: 1000.000 ") + mw("Mbps") + QStringLiteral("\nRx: 8.000 ") + mw("kbps"));
     f.sim->setReplyDelay(0);
 }
 
@@ -522,7 +522,7 @@ void TestMainWin::reportLoaded()
         QCOMPARE(b->isChecked(), b->objectName() == checked);
     if (errorBox) {
         QCOMPARE(answerer.count(QStringLiteral("QMessageBox")), 1);
-        QCOMPARE(answerer.seen.first().text, mw("File not for loading."));
+        QCOMPARE(answerer.seen.first().text, mw("This file cannot be loaded."));
         QCOMPARE(f.w->getDevice()->getCurrentProcess(), PortA);
         return;
     }
@@ -574,7 +574,7 @@ void TestMainWin::saveErrors()
     f.w->fileSaveErrorMsg(uchar(error));
     QCOMPARE(answerer.seen.size(), 1);
     const QString reasonText = reason.isEmpty() ? QString() : mw(reason.toLatin1().constData());
-    QCOMPARE(answerer.seen.first().text, mw("Can not save the file.") + QLatin1Char('\n') + reasonText);
+    QCOMPARE(answerer.seen.first().text, mw("Cannot save the file.") + QLatin1Char('\n') + reasonText);
     QCOMPARE(answerer.seen.first().title, mw("Error"));
 }
 

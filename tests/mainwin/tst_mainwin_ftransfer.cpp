@@ -91,7 +91,7 @@ private slots:
         QTRY_VERIFY(findWidget<QPushButton>(settings, "bSave")->isEnabled());
         bool worded = false;
         for (const ModalScript::Seen &s : script.of(QStringLiteral("QMessageBox")))
-            worded = worded || s.text == QCoreApplication::translate("MainForm", "Can not save the file.") + '\n'
+            worded = worded || s.text == QCoreApplication::translate("MainForm", "Cannot save the file.") + '\n'
                                              + QCoreApplication::translate("MainForm", "File already exists.");
         QVERIFY2(worded, qPrintable(script.log()));
     }

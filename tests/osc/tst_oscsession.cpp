@@ -195,8 +195,8 @@ void TstOscSession::connectFailures()
         sim->setSilent(true);
     MainWindow &w = *window;
     clickConnect();
-    QTRY_VERIFY_WITH_TIMEOUT(logText(w).contains(QStringLiteral("Connect to device failed.")), kWaitMs);
-    QCOMPARE(logText(w), QStringLiteral("Connect to device failed."));
+    QTRY_VERIFY_WITH_TIMEOUT(logText(w).contains(QStringLiteral("Connecting to the device failed.")), kWaitMs);
+    QCOMPARE(logText(w), QStringLiteral("Connecting to the device failed."));
     QVERIFY(child<QPushButton>(w, "bConnect")->isEnabled());
     QVERIFY(child<QPushButton>(w, "bConnect")->isVisible());
     QVERIFY(child<QPushButton>(w, "bDisconnect")->isHidden());

@@ -187,9 +187,9 @@ void TestRecords::testStatusTexts_data()
 {
     QTest::addColumn<uint>("code");
     QTest::addColumn<QString>("text");
-    const char *texts[] = {"Wait", "OK", "Error", "Running", "Stop", "No Sync", "No Tx",
+    const char *texts[] = {"Wait", "OK", "Error", "Running", "Stop", "No sync", "No Tx",
                            "No Rx", "Off", "RxTx", "Loss exceeded", "Remote device error",
-                           "Incompatible fw version"};
+                           "Incompatible FW version"};
     for (uint i = 0; i < 13; ++i)
         QTest::newRow(texts[i]) << i << QString::fromLatin1(texts[i]);
     QTest::newRow("13") << 13u << "Unknown status";

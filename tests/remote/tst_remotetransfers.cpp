@@ -263,10 +263,10 @@ void TestRemoteTransfers::packageWritten()
 
     QCOMPARE(rig->rc.writeVYRUP(package(cpu, fpga)), int(RemoteControl::UpdateComplete));
 
-    QCOMPARE(texts(info), QStringList({"cpu updated 85 %", "cpu updated 170 %", "cpu update complete",
+    QCOMPARE(texts(info), QStringList({"cpu updated 85 %", "cpu updated 170 %", "CPU update complete",
                                        "fpga updated 42 %", "fpga updated 85 %", "fpga updated 128 %",
-                                       "fpga update complete", "full update complete",
-                                       "finish update complete"}));
+                                       "FPGA update complete", "Full update complete",
+                                       "Update finished"}));
     rig->with([&](SimRemoteResponder &r) {
         QCOMPARE(phasesOf(r), QList<int>({0, 1}));
         for (const SimRemoteResponder::Phase &p : r.phases) {
@@ -295,7 +295,7 @@ void TestRemoteTransfers::packageWithoutCpuImage()
     QSignalSpy info(&rig->rc, &RemoteControl::vyrupInfo);
     QCOMPARE(rig->rc.writeVYRUP(package(QByteArray(), image(512, 4))), int(RemoteControl::UpdateComplete));
     const QStringList t = texts(info);
-    QCOMPARE(t.first(), QStringLiteral("cpu update complete"));
+    QCOMPARE(t.first(), QStringLiteral("CPU update complete"));
     QVERIFY(!t.join('|').contains("cpu updated"));
     rig->with([](SimRemoteResponder &r) {
         QCOMPARE(r.blocks.size(), 2);
@@ -339,9 +339,9 @@ void TestRemoteTransfers::refusedBlockFailsImage_data()
     QTest::addColumn<int>("result");
     QTest::addColumn<QString>("failText");
     QTest::addColumn<int>("blocksSent");
-    QTest::newRow("first cpu block") << 0 << int(RemoteControl::CpuFailed) << "cpu update failed" << 1;
-    QTest::newRow("last cpu block") << 1 << int(RemoteControl::CpuFailed) << "cpu update failed" << 2;
-    QTest::newRow("fpga block") << 3 << int(RemoteControl::FpgaFailed) << "fpga update failed" << 4;
+    QTest::newRow("first cpu block") << 0 << int(RemoteControl::CpuFailed) << "CPU update failed" << 1;
+    QTest::newRow("last cpu block") << 1 << int(RemoteControl::CpuFailed) << "CPU update failed" << 2;
+    QTest::newRow("fpga block") << 3 << int(RemoteControl::FpgaFailed) << "FPGA update failed" << 4;
 }
 
 void TestRemoteTransfers::refusedBlockFailsImage()
@@ -356,7 +356,7 @@ void TestRemoteTransfers::refusedBlockFailsImage()
     QSignalSpy lost(&rig->rc, &RemoteControl::disconnected);
     QCOMPARE(rig->rc.writeVYRUP(package(image(300, 1), image(600, 2))), result);
     QCOMPARE(texts(info).last(), failText);
-    QVERIFY(!texts(info).contains("full update complete"));
+    QVERIFY(!texts(info).contains("Full update complete"));
     QCOMPARE(lost.count(), 0);
     rig->with([&](SimRemoteResponder &r) {
         QCOMPARE(phasesOf(r), QList<int>({0, 2}));
@@ -389,9 +389,9 @@ void TestRemoteTransfers::refusedStartOrFinishIsFailure()
     });
     QSignalSpy info(&rig->rc, &RemoteControl::vyrupInfo);
     QCOMPARE(rig->rc.writeVYRUP(package(image(256, 1), image(512, 2))), int(RemoteControl::UpdateFailed));
-    QVERIFY(!texts(info).contains("finish update complete"));
+    QVERIFY(!texts(info).contains("Update finished"));
     if (!refuseStart)
-        QCOMPARE(texts(info).last(), QStringLiteral("finish update failed"));
+        QCOMPARE(texts(info).last(), QStringLiteral("Finishing the update failed"));
     rig->with([&](SimRemoteResponder &r) {
         QCOMPARE(phasesOf(r), phases);
         QCOMPARE(r.blocks.size(), blocks);
@@ -406,8 +406,8 @@ void TestRemoteTransfers::unansweredFinish()
     QSignalSpy info(&rig->rc, &RemoteControl::vyrupInfo);
     QSignalSpy lost(&rig->rc, &RemoteControl::disconnected);
     QCOMPARE(rig->rc.writeVYRUP(package(image(256, 1), image(512, 2))), int(RemoteControl::UpdateFailed));
-    QCOMPARE(texts(info).last(), QStringLiteral("finish update failed"));
-    QVERIFY(!texts(info).contains("finish update complete"));
+    QCOMPARE(texts(info).last(), QStringLiteral("Finishing the update failed"));
+    QVERIFY(!texts(info).contains("Update finished"));
     QCOMPARE(lost.count(), 2);
     QCOMPARE(rig->rc.getConnectionType(), RemoteControl::NoConnection);
 }

@@ -108,7 +108,7 @@ void TestPdfCore::everyLayoutRenders_data()
     // The report titles as the writers word them, typos included.
     const QMap<unsigned, QString> titles{
         {TestStatistics, "Statistics report"},
-        {TestTraffic, "Trafic test report"},
+        {TestTraffic, "Traffic test report"},
         {TestRfc2544, "RFC 2544 test report"},
         {TestY1564, "Y1564 test report"},
         {TestMultistream, "Multistream test report"},
@@ -117,12 +117,12 @@ void TestPdfCore::everyLayoutRenders_data()
         {TestPing, "Ping test report"},
         {TestTraceRoute, "Trace test report"},
         {TestDns, "DNS test report"},
-        {TestIpScanner, "Test IP scanner report"},
+        {TestIpScanner, "IP scanner test report"},
         {TestCable, "Cable test report"},
         {TestOptical, "Optical test report"},
         {TestMdi, "MDI test report"},
-        {TestAsymTraffic, "Asymetric trafic test report"},
-        {TestSync, "SYNC report"},
+        {TestAsymTraffic, "Asymmetric traffic test report"},
+        {TestSync, "Synchronization report"},
         {TestBert, "BERT report"},
     };
     QTest::addColumn<unsigned>("test");
@@ -185,7 +185,7 @@ void TestPdfCore::folderThatCannotHoldTheFile()
     QCOMPARE(readFile(notAFolder), QByteArray("x"));
     // The writer is ready for the next report.
     QVERIFY(renderReport(trafficReport().bytes(), m_pdf));
-    QVERIFY(pdfText(m_pdf).contains(QLatin1String("Trafic test report")));
+    QVERIFY(pdfText(m_pdf).contains(QLatin1String("Traffic test report")));
 }
 
 void TestPdfCore::diskFullLeavesNoFile()
@@ -223,7 +223,7 @@ void TestPdfCore::deviceInformation()
     get_device_info_resp_t info = testerInfo(6, 65535);
     QVERIFY(creator.createReport(m_pdf, trafficReport().bytes(), &info));
     const QList<PdfWord> words = pdfWords(m_pdf);
-    QVERIFY(!findPhrase(words, QStringLiteral("Trafic test report")).isEmpty());
+    QVERIFY(!findPhrase(words, QStringLiteral("Traffic test report")).isEmpty());
     QVERIFY(!findPhrase(words, QStringLiteral("Device information")).isEmpty());
     QVERIFY(!findPhrase(words, QStringLiteral("Device Tarnek-VyrK C1")).isEmpty());
     QVERIFY(!findPhrase(words, QStringLiteral("Serial number 65535")).isEmpty());

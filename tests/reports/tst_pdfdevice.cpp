@@ -78,7 +78,7 @@ void TestPdfDevice::savedReportIsReadableAsPdf()
     QVERIFY(rig.connectDevice());
     QVERIFY(rig.save(QStringLiteral("TRAFFIC1"), trafficReport(), pdf));
     const QString text = pdfText(pdf);
-    QVERIFY2(text.contains(QLatin1String("Trafic test report")), qPrintable(text));
+    QVERIFY2(text.contains(QLatin1String("Traffic test report")), qPrintable(text));
     // The heading names the connected tester.
     QVERIFY(text.contains(QLatin1String("Tarnek-VyrK C2")));
     QVERIFY(text.contains(QLatin1String("4711")));

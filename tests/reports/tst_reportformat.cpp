@@ -182,7 +182,7 @@ void TestReportFormat::portName_data()
     QTest::newRow("A") << 0u << "(Port A)";
     QTest::newRow("B") << 1u << "(Port B)";
     QTest::newRow("RC") << 2u << "(Remote control port)";
-    QTest::newRow("3") << 3u << "Invalud port 3";
+    QTest::newRow("3") << 3u << "Invalid port 3";
 }
 
 void TestReportFormat::portName()

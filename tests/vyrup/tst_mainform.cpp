@@ -91,10 +91,10 @@ QStringList connectLines(const SimUpdateResponder &r)
 }
 
 const QStringList PackageStates = {
-    "Updating CPU memory.", "CPU updating finished.", "Reset device.", "Reset device finished.",
-    "Cleaning FPGA flash memory.", "Cleaning FPGA flash memory finished.", "Updating FPGA flash memory.",
-    "FPGA updating finished.", "Updating FS.", "FS updating finished.", "Updating GPS module.",
-    "GPS module updating finished.", "Reset device.", "Reset device finished.", "Disonnected from device.",
+    "Updating CPU memory.", "CPU update finished.", "Resetting the device.", "Device reset finished.",
+    "Erasing FPGA flash memory.", "Erasing FPGA flash memory finished.", "Updating FPGA flash memory.",
+    "FPGA update finished.", "Updating FS.", "FS update finished.", "Updating GPS module.",
+    "GPS module update finished.", "Resetting the device.", "Device reset finished.", "Disconnected from the device.",
 };
 
 } // namespace
@@ -277,7 +277,7 @@ private slots:
         });
 
         QTest::mouseClick(rig.get<QPushButton>("bDisconnect"), Qt::LeftButton);
-        QVERIFY(rig.waitForLog("Disonnected from device."));
+        QVERIFY(rig.waitForLog("Disconnected from the device."));
         checkControls(rig.w(), Phase::Disconnected);
     }
 
@@ -299,8 +299,8 @@ private slots:
             rig.get<QComboBox>("cbCOM")->setEditText("/dev/pts/no-such-port");
         QTest::mouseClick(rig.get<QPushButton>("bConnect"), Qt::LeftButton);
         QVERIFY(!rig.get<QPushButton>("bConnect")->isEnabled());
-        QVERIFY(rig.waitForLog("Connect to device failed."));
-        QCOMPARE(logLines(rig.w()), QStringList{"Connect to device failed."});
+        QVERIFY(rig.waitForLog("Connecting to the device failed."));
+        QCOMPARE(logLines(rig.w()), QStringList{"Connecting to the device failed."});
         checkControls(rig.w(), Phase::Disconnected);
         QVERIFY(!QApplication::activeModalWidget());
     }
@@ -330,7 +330,7 @@ private slots:
         });
         QTest::mouseClick(rig.get<QPushButton>("bConnect"), Qt::LeftButton);
         QVERIFY(QTest::qWaitFor([&] { return answered; }, EventTimeoutMs));
-        QCOMPARE(question, QString("Can not update device in remote control mode.\nGo to the upgrade mode?"));
+        QCOMPARE(question, QString("Cannot update the device in remote control mode.\nSwitch to update mode?"));
         if (yes) {
             QVERIFY2(QTest::qWaitFor([&] { return rig.get<QPushButton>("bDisconnect")->isVisible(); },
                                      EventTimeoutMs),
@@ -339,8 +339,8 @@ private slots:
             // firmware reports; the frame around them does not.
             SimUpdateResponder probe;
             const QStringList lines = logLines(rig.w());
-            QCOMPARE(lines.first(), QString("Connect to device failed."));
-            QCOMPARE(lines.at(1), QString("Reset device."));
+            QCOMPARE(lines.first(), QString("Connecting to the device failed."));
+            QCOMPARE(lines.at(1), QString("Resetting the device."));
             QCOMPARE(lines.mid(lines.size() - 4), connectLines(probe));
             checkControls(rig.w(), Phase::ConnectedIdle);
             rig.responder([](SimUpdateResponder &r) {
@@ -348,9 +348,9 @@ private slots:
                 QVERIFY(r.mode == SimUpdateResponder::Mode::Update);
             });
         } else {
-            QVERIFY(rig.waitForLog("Connect to device failed."));
+            QVERIFY(rig.waitForLog("Connecting to the device failed."));
             QTest::qWait(200);
-            QCOMPARE(logLines(rig.w()), QStringList{"Connect to device failed."});
+            QCOMPARE(logLines(rig.w()), QStringList{"Connecting to the device failed."});
             checkControls(rig.w(), Phase::Disconnected);
             rig.responder([](SimUpdateResponder &r) { QVERIFY(r.resets.isEmpty()); });
         }
@@ -405,14 +405,14 @@ private slots:
         QTest::addColumn<QString>("bar");
         QTest::addColumn<QStringList>("log");
         QTest::newRow("CPU") << "bOpenBIN" << "bUpdateBIN" << "cpu.bin" << 0x83 << "progCPU"
-                             << QStringList{"Updating CPU memory.", "CPU updating finished."};
+                             << QStringList{"Updating CPU memory.", "CPU update finished."};
         QTest::newRow("FPGA") << "bOpenRPD" << "bUpdateRPD" << "fpga.rpd" << 0x84 << "progFPGA"
-                              << QStringList{"Cleaning FPGA flash memory.", "Cleaning FPGA flash memory finished.",
-                                             "Updating FPGA flash memory.", "FPGA updating finished."};
+                              << QStringList{"Erasing FPGA flash memory.", "Erasing FPGA flash memory finished.",
+                                             "Updating FPGA flash memory.", "FPGA update finished."};
         QTest::newRow("FS") << "bOpenFS" << "bUpdateFS" << "fs.img" << 0x85 << "progFS"
-                            << QStringList{"Updating FS.", "FS updating finished."};
+                            << QStringList{"Updating FS.", "FS update finished."};
         QTest::newRow("GPS") << "bOpenGPS" << "bUpdateGPS" << "gps.bin" << 0x86 << "progGPS"
-                             << QStringList{"Updating GPS module.", "GPS module updating finished."};
+                             << QStringList{"Updating GPS module.", "GPS module update finished."};
     }
 
     void perPartFlash()
@@ -484,22 +484,22 @@ private slots:
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QStringList>("tail");
         QTest::addColumn<bool>("staysConnected");
-        QTest::newRow("CPU block unanswered") << "cpu" << QStringList{"Updating CPU memory.", "CPU updating failed."} << true;
+        QTest::newRow("CPU block unanswered") << "cpu" << QStringList{"Updating CPU memory.", "CPU update failed."} << true;
         QTest::newRow("package for another type") << "type" << QStringList{"Invalid device type."} << true;
         QTest::newRow("not a package") << "magic" << QStringList{"Wrong file format."} << true;
         QTest::newRow("package, GPS fails") << "gps"
-            << QStringList{"Updating GPS module.", "GPS module updating failed.", "Reset device.",
-                           "Reset device finished.", "Disonnected from device."} << false;
+            << QStringList{"Updating GPS module.", "GPS module update failed.", "Resetting the device.",
+                           "Device reset finished.", "Disconnected from the device."} << false;
         QTest::newRow("package, final reset fails") << "reset"
-            << QStringList{"FS updating finished.", "Reset device.", "Reset device failed."} << true;
+            << QStringList{"FS update finished.", "Resetting the device.", "Device reset failed."} << true;
         QTest::newRow("package, CPU block unanswered") << "pkg-cpu"
-            << QStringList{"Updating CPU memory.", "CPU updating failed."} << true;
+            << QStringList{"Updating CPU memory.", "CPU update failed."} << true;
         QTest::newRow("package, restarted firmware silent") << "restart"
-            << QStringList{"Reset device.", "Reset device finished.", "Wait after reset failed."} << true;
+            << QStringList{"Resetting the device.", "Device reset finished.", "Wait after reset failed."} << true;
         QTest::newRow("package, FPGA block unanswered") << "pkg-fpga"
-            << QStringList{"Updating FPGA flash memory.", "FPGA updating failed."} << true;
+            << QStringList{"Updating FPGA flash memory.", "FPGA update failed."} << true;
         QTest::newRow("package, FS slice unanswered") << "pkg-fs"
-            << QStringList{"Updating FS.", "FS updating failed."} << true;
+            << QStringList{"Updating FS.", "FS update failed."} << true;
     }
 
     void failures()
@@ -551,7 +551,7 @@ private slots:
         checkControls(rig.w(), Phase::Running);
         if (kind == "gps") {
             // Still locked after the GPS failure: the run goes on to the reset.
-            QVERIFY(rig.waitForLog("GPS module updating failed."));
+            QVERIFY(rig.waitForLog("GPS module update failed."));
             if (rig.window->operation() != MainForm::NoOperation)
                 QVERIFY(!rig.get<QPushButton>("bOpenROM")->isEnabled());
         }
@@ -608,7 +608,7 @@ private slots:
         // Nothing was queued to the tester: a disconnect that follows is
         // handled next, with no request in between.
         QTest::mouseClick(rig.get<QPushButton>("bDisconnect"), Qt::LeftButton);
-        QVERIFY(rig.waitForLog("Disonnected from device."));
+        QVERIFY(rig.waitForLog("Disconnected from the device."));
         QCOMPARE(rig.sim.requests().size(), requestsBefore);
     }
 
