@@ -3443,7 +3443,7 @@ The program will close.</source>
     </message>
     <message>
         <source>Frame, B</source>
-        <translation>Кадр, байт</translation>
+        <translation>Кадр, Б</translation>
     </message>
     <message>
         <source>ns</source>

@@ -44,6 +44,7 @@ constexpr int LabelGap = 3;
 constexpr int TitleTop = 18;               // below the view's top edge
 constexpr int BarLabelTop = 33;            // first line of the value labels
 constexpr int YLabelGap = 4;               // y tick labels end this far left of the axis
+constexpr int PercentCaptionGap = 16;      // "%" of a load axis, right of its arrow
 
 QString dash()
 {
@@ -148,10 +149,41 @@ QString shortNumber(double v)
     return text;
 }
 
-// The divisor of a latency in nanoseconds into the unit of rfcLatencyUnit.
-float latencyDivisor(float scale)
+// The full scale of a y axis in its unit: the smallest of 1, 2 and 5 times
+// a power of ten that holds the largest value, at least 1. Its tenths, the
+// tick labels, then read in at most three characters (0.1, 0.2, 0.5, 1, 2,
+// 5, 10 ... 500) for every full scale below 1000.
+double niceScale(double largest)
 {
-    return scale < 1e3f ? 1.0f : scale < 1e6f ? 1e3f : scale < 1e9f ? 1e6f : 1e9f;
+    if (!(largest > 1) || !std::isfinite(largest))
+        return 1;
+    const double power = std::pow(10.0, std::floor(std::log10(largest)));
+    for (double factor : {1.0, 2.0, 5.0}) {
+        // A hair of tolerance: 5 must stay 5 after the logarithm's rounding.
+        if (factor * power >= largest * (1 - 1e-9))
+            return factor * power;
+    }
+    return 10 * power;
+}
+
+// The y axis of the latency graph: the unit (as the divisor of a latency in
+// nanoseconds) in which its largest latency reads below 1000, and its full
+// scale in that unit.
+struct LatencyAxis
+{
+    double divisor;
+    double fullScale;
+};
+
+LatencyAxis latencyAxis(float largest)
+{
+    double divisor = 1;
+    for (double next : {1e3, 1e6, 1e9}) {
+        if (niceScale(double(largest) / divisor) < 1000)
+            break;
+        divisor = next;
+    }
+    return {divisor, niceScale(double(largest) / divisor)};
 }
 
 } // namespace
@@ -288,7 +320,10 @@ void rfcChartAxes(RfcChart &c, int w, int h, int x0, int y0, int barStep, const 
     addLine(c, xe, y0 + 2, xe + 3, y0 + 1);
 
     if (!xText.isEmpty()) {
-        addText(c, xe, y0 - 3, xText);
+        // The caption heads the line of frame lengths from the left, below
+        // the y tick labels: right of the arrow it would push the graph
+        // beyond its view once the y axis counts in its own unit.
+        addText(c, x0 - YLabelGap - textWidth(xText), OriginY, xText);
         QVector<QPair<double, QString>> lengths;
         int k = 0;
         for (int i = 0; i < RfcFrameRows; ++i) {
@@ -302,7 +337,8 @@ void rfcChartAxes(RfcChart &c, int w, int h, int x0, int y0, int barStep, const 
         // "64 128 256 512" fit side by side; "1024 1280 1518" take two lines.
         addLabelLine(c, lengths, OriginY);
     } else {
-        addText(c, xe + 10, y0 - 3, QStringLiteral("%"));
+        // Clear of the last tick label ("100" ends at xe + 11).
+        addText(c, xe + PercentCaptionGap, y0 - 3, QStringLiteral("%"));
         const int d = (w - AxisLengthMargin) / Ticks;
         for (int j = 1; j <= Ticks; ++j) {
             const int x = x0 + j * d;
@@ -362,11 +398,12 @@ float rfcLatencyScale(const rfc_results_t &r)
 
 QString rfcLatencyUnit(float m)
 {
-    if (m < 1e3f)
+    const double divisor = latencyAxis(m).divisor;
+    if (divisor == 1)
         return QCoreApplication::translate("RfcForm", "ns");
-    if (m < 1e6f)
+    if (divisor == 1e3)
         return QCoreApplication::translate("RfcForm", "us");
-    if (m < 1e9f)
+    if (divisor == 1e6)
         return QCoreApplication::translate("RfcForm", "ms");
     return QCoreApplication::translate("RfcForm", "s");
 }
@@ -377,17 +414,18 @@ RfcChart rfcLatencyChart(const rfc_settings_t &s, const rfc_results_t &r, int w,
     addText(c, 30, TitleTop - h, QCoreApplication::translate("RfcForm", "Latency"));
     const float m = rfcLatencyScale(r);
     // One unit on the y axis: its ticks and every bar's label are in the
-    // unit the largest latency is shown in.
-    const double divisor = latencyDivisor(m);
+    // unit the largest latency is shown in, the bars scaled to the axis.
+    const LatencyAxis axis = latencyAxis(m);
+    const double divisor = axis.divisor;
     rfcChartAxes(c, w, h, BarOriginX, OriginY, BarWidth, s, r, rfcLatencyUnit(m),
-                 QCoreApplication::translate("RfcForm", "Frame, B"), double(m) / divisor);
+                 QCoreApplication::translate("RfcForm", "Frame, B"), axis.fullScale);
     QVector<QPair<double, QString>> labels;
     int k = 0;
     for (int i = 0; i < RfcFrameRows; ++i) {
         if (!rowOn(s, i))
             continue;
         const float v = asFloat(r.latency[i].latency);
-        addBar(c, k, h, std::isfinite(v) ? double(v) / double(m) : 0);
+        addBar(c, k, h, std::isfinite(v) ? double(v) / divisor / axis.fullScale : 0);
         if (std::isfinite(v) && v > LatencyLabelThreshold)
             labels.append({barX(k), shortNumber(double(v) / divisor)});
         ++k;
@@ -400,10 +438,12 @@ RfcChart rfcBackToBackChart(const rfc_settings_t &s, const rfc_results_t &r, int
 {
     RfcChart c;
     addText(c, 0, TitleTop - h, QCoreApplication::translate("RfcForm", "Back-to-back"));
-    double m = 0.1;
+    double largest = 0;
     for (const rfc_back_to_back_row_t &row : r.backToBack)
-        m = qMax(m, double(row.time));
-    // The y axis in seconds: its ticks are times, not per cent of the largest.
+        largest = qMax(largest, double(row.time));
+    // The y axis in seconds: its ticks are times, not per cent of the
+    // largest, and the bars are scaled to it.
+    const double m = niceScale(largest);
     rfcChartAxes(c, w, h, BarOriginX, OriginY, BarWidth, s, r, QCoreApplication::translate("RfcForm", "s"),
                  QCoreApplication::translate("RfcForm", "Frame, B"), m);
     QVector<QPair<double, QString>> labels;

@@ -317,7 +317,8 @@ private slots:
         QVERIFY(hasLine(c, QLineF(130, -18, 130, -22)));
         QVERIFY(hasLine(c, QLineF(130, -21, 133, -20)));
         QVERIFY(hasLine(c, QLineF(130, -18, 133, -19)));
-        QCOMPARE(textAt(c, "Frame, B"), QPointF(130, -23));
+        // The caption heads the frame lengths, ending left of the origin.
+        QCOMPARE(textAt(c, "Frame, B"), QPointF(-160, -20));
         // One tick and frame length per row that is on, 28 pixels apart.
         for (int x : {-95, -67, -39})
             QVERIFY2(hasLine(c, QLineF(x, -22, x, -18)), qPrintable(QString::number(x)));
@@ -383,7 +384,7 @@ private slots:
         const RfcChart c = rfcFrameLossChart(s, r, W, H, 0);
         QCOMPARE(textAt(c, "Frame loss"), QPointF(0, -280));
         QVERIFY(hasLine(c, QLineF(-90, -20, 140, -20)));
-        QCOMPARE(c.findText("%")->pos, QPointF(150, -23));
+        QCOMPARE(c.findText("%")->pos, QPointF(156, -23));
         // Ticks every (w - 80) / 10 = 23 pixels, labelled 10 ... 100 below.
         for (int j = 1; j <= 10; ++j)
             QVERIFY(hasLine(c, QLineF(-90 + 23 * j, -22, -90 + 23 * j, -18)));
@@ -484,16 +485,56 @@ private slots:
         QCOMPARE(bars(c).at(1).height(), 220.0 * 5000 / 5e6);
     }
 
+    // The latency axis runs to 1, 2 or 5 times a power of ten in its unit,
+    // so that every tick reads in three characters at most and the largest
+    // bar stands between half and all of the axis.
+    void latencyAxisReads_data()
+    {
+        QTest::addColumn<double>("largest");
+        QTest::addColumn<QString>("unit");
+        QTest::addColumn<QString>("top");      // label of the 100 % tick
+        QTest::addColumn<double>("height");    // of the largest bar
+        QTest::newRow("120 ns") << 120.0 << "ns" << "200" << 132.0;
+        QTest::newRow("999 ns") << 999.0 << "us" << "1" << 219.78;
+        QTest::newRow("4127 ns") << 4127.0 << "us" << "5" << 181.588;
+        QTest::newRow("exactly 5 us") << 5000.0 << "us" << "5" << 220.0;
+        QTest::newRow("33 ms") << 3.3e7 << "ms" << "50" << 145.2;
+        QTest::newRow("2 s") << 2e9 << "s" << "2" << 220.0;
+    }
+    void latencyAxisReads()
+    {
+        QFETCH(double, largest);
+        QFETCH(QString, unit);
+        QFETCH(QString, top);
+        QFETCH(double, height);
+        const rfc_settings_t s = settingsWithRows({0, 1});
+        rfc_results_t r = resultsWithLengths();
+        r.latency[0].latency = largest;
+        r.latency[1].latency = largest / 3;
+        const RfcChart c = rfcLatencyChart(s, r, W, H);
+        QCOMPARE(textAt(c, unit), QPointF(-125, -262));
+        QVERIFY(hasTextAt(c, top, QPointF(-104 - 7 * top.size(), -250)));
+        QVERIFY(qAbs(bars(c).at(0).height() - height) < 0.01);
+        for (const RfcChartItem &t : c.ofKind(RfcChartItem::Text)) {
+            if (t.pos.x() < -100 && t.pos.y() < -20)   // the tick labels and the unit, left of the axis
+                QVERIFY2(t.text.size() <= 3, qPrintable(t.text));
+        }
+    }
+
     void latencyUnit_data()
     {
         QTest::addColumn<float>("scale");
         QTest::addColumn<QString>("unit");
+        // The unit in which the axis's full scale (1, 2 or 5 times a power
+        // of ten) stays below 1000: 999 ns reads on an axis of 1 us.
         QTest::newRow("tiny") << 0.1f << "ns";
-        QTest::newRow("999 ns") << 999.0f << "ns";
+        QTest::newRow("500 ns") << 500.0f << "ns";
+        QTest::newRow("999 ns") << 999.0f << "us";
         QTest::newRow("1000 ns") << 1000.0f << "us";
-        QTest::newRow("below a million") << 999999.0f << "us";
-        QTest::newRow("a million") << 1e6f << "ms";
+        QTest::newRow("below a million") << 999999.0f << "ms";
+        QTest::newRow("half a second") << 5e8f << "ms";
         QTest::newRow("a billion") << 1e9f << "s";
+        QTest::newRow("beyond any unit") << 3e12f << "s";
     }
     void latencyUnit()
     {
@@ -536,7 +577,9 @@ private slots:
         QCOMPARE(rfcLatencyScale(r), 2500.0f);
         c = rfcLatencyChart(s, r, W, H);
         QVERIFY(allFinite(c));
-        QCOMPARE(bars(c).at(1).height(), 220.0);
+        // 2.5 us on an axis of 5 us: half the height.
+        QCOMPARE(bars(c).at(1).height(), 110.0);
+        QCOMPARE(textAt(c, "0.5"), QPointF(-125, -52));
         QVERIFY(hasTextAt(c, "2.5", QPointF(-67, -277)));
         QCOMPARE(textAt(c, "us"), QPointF(-125, -262));
     }
@@ -559,13 +602,14 @@ private slots:
         r.backToBack[5].time = 2;
         r.backToBack[7].time = 8;     // row off: still sets the scale
         const RfcChart c = rfcBackToBackChart(s, r, W, H);
-        QCOMPARE(bars(c).at(0).height(), 110.0);
+        // The axis runs to 10 s, the first power of ten at or above 8.
+        QCOMPARE(bars(c).at(0).height(), 88.0);
         QCOMPARE(bars(c).at(1).height(), 0.0);
-        QCOMPARE(bars(c).at(2), QRectF(-39, -75, 23, 55));
+        QCOMPARE(bars(c).at(2), QRectF(-39, -64, 23, 44));
         QVERIFY(hasTextAt(c, "4", QPointF(-95, -277)));
-        // The y ticks count seconds up to the longest time (8 s, row off).
-        QCOMPARE(textAt(c, "0.8"), QPointF(-125, -52));
-        QCOMPARE(textAt(c, "8"), QPointF(-111, -250));
+        // The y ticks count seconds: 1, 2 ... 10.
+        QCOMPARE(textAt(c, "1"), QPointF(-111, -52));
+        QCOMPARE(textAt(c, "10"), QPointF(-118, -250));
         QVERIFY(hasTextAt(c, "2", QPointF(-39, -277)));
     }
 

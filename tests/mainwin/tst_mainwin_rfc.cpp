@@ -118,7 +118,7 @@ private slots:
 
         f.get<QPushButton>("bEng")->click();
         QCOMPARE(tabs->tabText(0), QString("Frame settings"));
-        QCOMPARE(findWidget<QGroupBox>(f.form, "gRFC")->title(), QString("RFC2544 test (Port A)"));
+        QCOMPARE(findWidget<QGroupBox>(f.form, "gRFC")->title(), QString("RFC 2544 test (Port A)"));
         QCOMPARE(findWidget<QPushButton>(f.form, "bDefault")->text(), QString("Default"));
 
         f.get<QPushButton>("bRus")->click();

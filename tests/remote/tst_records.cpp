@@ -209,7 +209,7 @@ void TestRecords::startErrorTexts_data()
     QTest::addColumn<uint>("value");
     QTest::addColumn<QString>("text");
 
-    const QString c = QStringLiteral("Can not start the test.\n");
+    const QString c = QStringLiteral("Cannot start the test.\n");
     QTest::newRow("started") << 0u << 0u << QString();
     QTest::newRow("not connected") << 1u << 0u << c + "Not connected.";
     QTest::newRow("routing, no mask") << 2u << 0u << c + "Routing problem.";
@@ -250,7 +250,7 @@ void TestRecords::streamErrorReadsPortSettings_data()
     QTest::addColumn<int>("mplsCount");
     QTest::addColumn<QString>("text");
 
-    const QString c = QStringLiteral("Can not start the test.");
+    const QString c = QStringLiteral("Cannot start the test.");
     QTest::newRow("length only") << 0 << 0 << 64 << true << 0 << 0 << c + "\nSet packet length > 63 b.";
     QTest::newRow("everything") << 0 << 0x0003 << 1519 << true << 1 << 2
                                 << c + "\nActive VLAN.\nActive MPLS.\nStream #1, 2.\nSet packet length > 1518 b.";

@@ -190,7 +190,7 @@ void TestPdfRfc::throughputCells_data()
     QTest::newRow("just below 100") << 3 << 99.87654f << 1.0f << 0.5f
                                     << QStringList{"Running", "512", "99.8765", "1.000 Mbps", "0.500 Mbps"};
     QTest::newRow("Kbps from layer 1") << 1 << 0.5f << 0.0125f << 0.01f
-                                       << QStringList{"OK", "512", "0.5000", "12.500 Kbps", "10.000 Kbps"};
+                                       << QStringList{"OK", "512", "0.5000", "12.500 kbps", "10.000 kbps"};
     QTest::newRow("bps below 0.001") << 1 << 0.0f << 0.0005f << 0.0004f
                                      << QStringList{"OK", "512", "0.0000", "500.000 bps", "400.000 bps"};
     QTest::newRow("wait shows its values") << 0 << 10.0f << 2.0f << 2.0f
@@ -538,7 +538,7 @@ void TestPdfRfc::report()
         {"Status", "Frame, B", "Load, %", "Thr L1", "Thr L2"},
         {"OK", "64", "100", "761.900 Mbps", "1000.000 Mbps"}, {"Off", "128", "-", "-", "-"},
         {"Wait", "256", "0.0000", "0.000 bps", "0.000 bps"},
-        {"OK", "512", "99.5000", "12.500 Kbps", "10.000 Kbps"},
+        {"OK", "512", "99.5000", "12.500 kbps", "10.000 kbps"},
         {"Error", "1518", "12.3450", "500.000 bps", "400.000 bps"}, {"Throughput, %"},
         // Latency
         {"Iterations", "20"}, {"Interval, s", "120"}, {"User load"}, {"64", "50"}, {"9600", "57"},
@@ -596,8 +596,8 @@ void TestPdfRfc::frameLossChartsTwoPerLine()
     QVERIFY(renderReport(rfcReport(rfcSettings({0, 3, 6}), rfcResults()), m_pdf));
     const QList<PdfWord> words = pdfWords(m_pdf);
     QList<PdfWord> titles;
-    for (const char *size : {"64b", "512b", "1518b"}) {
-        const QList<PdfWord> found = findPhrase(words, QStringLiteral("Frameloss, frame %1").arg(QLatin1String(size)));
+    for (const char *size : {"64 B", "512 B", "1518 B"}) {
+        const QList<PdfWord> found = findPhrase(words, QStringLiteral("Frame loss, frame %1").arg(QLatin1String(size)));
         QCOMPARE(found.size(), 1);
         titles << found.first();
     }

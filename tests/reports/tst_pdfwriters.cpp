@@ -350,7 +350,7 @@ void TestPdfWriters::statistics()
                {"Broadcast", "5000000002", "5000001002"}, {"Multicast", "104", "1104"},
                {"Unicast", "105", "1105"}, {"Pause", "108", "1108"},
                {"Layer 1", "0bps", "0bps"}, {"Layer 1", "1.00Mbps", "0bps"}, {"Layer 2", "1000bps", "0bps"},
-               {"Layer 3", "0bps", "1.01Kbps"},
+               {"Layer 3", "0bps", "1.01kbps"},
                {"<64", "110", "1110"}, {"64", "111", "1111"}, {"1024-1518", "116", "1116"}, {">1518", "117", "1117"},
                {"Frame errors"}, {"Port A", "Quantity"}, {"CRC", "5000000005"}, {"Jabber", "5000000006"},
                // Runts: CRC errors plus frames below 64 bytes, both received.

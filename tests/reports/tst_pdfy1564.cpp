@@ -330,7 +330,7 @@ void TestPdfY1564::performanceTable_data()
                                                   {"FLR", "OK", "0.05000"},
                                                   {"AVAIL", "OK", "3599"},
                                                   {"AVAIL, %", "OK", "99.9722"},
-                                                  {"Rate IR", "OK", "1000.00000 Kbps", "1.00100 Mbps", "1.00200 Mbps"},
+                                                  {"Rate IR", "OK", "1000.00000 kbps", "1.00100 Mbps", "1.00200 Mbps"},
                                                   {"Frame Delay FTD", "OK", "20.0000 us", "40.0000 us", "1.0000 ms"},
                                                   {"Jitter FDV", "OK", "-1.5000 us", "0", "999.0000 ns"}};
     QTest::newRow("loss and availability failed, state running")
@@ -339,7 +339,7 @@ void TestPdfY1564::performanceTable_data()
                               {"FLR", "Fail", "0.05000"},
                               {"AVAIL", "Fail", "3599"},
                               {"AVAIL, %", "Fail", "99.9722"},
-                              {"Rate IR", "OK", "1000.00000 Kbps", "1.00100 Mbps", "1.00200 Mbps"},
+                              {"Rate IR", "OK", "1000.00000 kbps", "1.00100 Mbps", "1.00200 Mbps"},
                               {"Frame Delay FTD", "OK", "20.0000 us", "40.0000 us", "1.0000 ms"},
                               {"Jitter FDV", "OK", "-1.5000 us", "0", "999.0000 ns"}};
     QTest::newRow("delays failed") << true << 1 << int(Y1564FailIr | Y1564FailFtd | Y1564FailFdv) << "Wait"
@@ -347,7 +347,7 @@ void TestPdfY1564::performanceTable_data()
                                                          {"FLR", "OK", "0.05000"},
                                                          {"AVAIL", "OK", "3599"},
                                                          {"AVAIL, %", "OK", "99.9722"},
-                                                         {"Rate IR", "Fail", "1000.00000 Kbps", "1.00100 Mbps",
+                                                         {"Rate IR", "Fail", "1000.00000 kbps", "1.00100 Mbps",
                                                           "1.00200 Mbps"},
                                                          {"Frame Delay FTD", "Fail", "20.0000 us", "40.0000 us",
                                                           "1.0000 ms"},
@@ -407,7 +407,7 @@ void TestPdfY1564::report()
         {"Performance test. Stream #1"}, {"Status", "Wait"}, {"Parameter", "Status", "Value"}, {"FL", "Fail", "5"},
         {"FLR", "Fail", "0.05000"}, {"AVAIL", "Fail", "3599"}, {"AVAIL, %", "Fail", "99.9722"},
         {"Parameter", "Status", "Min.", "Avg.", "Max."},
-        {"Rate IR", "OK", "1000.00000 Kbps", "1.00100 Mbps", "1.00200 Mbps"},
+        {"Rate IR", "OK", "1000.00000 kbps", "1.00100 Mbps", "1.00200 Mbps"},
         {"Frame Delay FTD", "OK", "20.0000 us", "40.0000 us", "1.0000 ms"},
         {"Jitter FDV", "OK", "-1.5000 us", "0", "999.0000 ns"}, {"Performance test. Stream #4"}};
     for (const QStringList &row : rows)

@@ -331,8 +331,8 @@ void TestReportFormat::rateToReportText_data()
     QTest::newRow("0") << 0u << "0";
     QTest::newRow("1") << 1u << "1.00000 Bps";
     QTest::newRow("1000") << 1000u << "1000.00000 Bps";
-    QTest::newRow("1001") << 1001u << "1.00100 Kbps";
-    QTest::newRow("1000000") << 1000000u << "1000.00000 Kbps";
+    QTest::newRow("1001") << 1001u << "1.00100 kbps";
+    QTest::newRow("1000000") << 1000000u << "1000.00000 kbps";
     QTest::newRow("1000001") << 1000001u << "1.00000 Mbps";
     QTest::newRow("largest") << 4294967295u << "4294.96729 Mbps";
 }

@@ -70,7 +70,8 @@ void readLiterals(const QString &path, QVector<Text> &texts)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
         return;
-    static const QRegularExpression literal(QStringLiteral(R"("((?:[^"\\]|\\.)*)")"));
+    // A quote, then characters other than a quote or backslash, or escapes.
+    static const QRegularExpression literal(QStringLiteral("\"((?:[^\"\\\\]|\\\\.)*)\""));
     int lineNumber = 0;
     while (!file.atEnd()) {
         QString line = QString::fromUtf8(file.readLine());

@@ -120,9 +120,9 @@ void TextFunctionsTest::rateText_data()
     QTest::newRow("zero") << 0u << "0bps";
     QTest::newRow("100") << 100u << "800bps";
     QTest::newRow("1 Kbit still bps") << 125u << "1000bps";
-    QTest::newRow("just above") << 126u << "1.01Kbps";
-    QTest::newRow("250") << 250u << "2.00Kbps";
-    QTest::newRow("1 Mbit still Kbps") << 125000u << "1000.00Kbps";
+    QTest::newRow("just above") << 126u << "1.01kbps";
+    QTest::newRow("250") << 250u << "2.00kbps";
+    QTest::newRow("1 Mbit still Kbps") << 125000u << "1000.00kbps";
     QTest::newRow("just above 1 Mbit") << 125001u << "1.00Mbps";
     QTest::newRow("gigabit") << 125000000u << "1000.00Mbps";
     QTest::newRow("max") << 0xFFFFFFFFu << "34359.74Mbps";
