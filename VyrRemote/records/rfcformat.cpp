@@ -43,7 +43,7 @@ constexpr int LineHeight = 13;
 constexpr int LabelGap = 3;
 constexpr int TitleTop = 18;               // below the view's top edge
 constexpr int BarLabelTop = 33;            // first line of the value labels
-constexpr int YLabelGap = 4;               // y tick labels end this far left of the axis
+constexpr int YLabelGap = 6;               // y tick labels end this far left of the axis
 constexpr int PercentCaptionGap = 16;      // "%" of a load axis, right of its arrow
 
 QString dash()

@@ -548,7 +548,7 @@ private slots:
         QCOMPARE(latTexts.value("0.0005"), QPointF(-95, -277));
         QCOMPARE(latTexts.value("0.005"), QPointF(-67, -264));
         QVERIFY(latTexts.values("5").contains(QPointF(-39, -277)));
-        QVERIFY(latTexts.values("5").contains(QPointF(-111, -250)));   // the top tick
+        QVERIFY(latTexts.values("5").contains(QPointF(-113, -250)));   // the top tick
 
         // Back-to-back: times 2, 4 and 1 on an axis of 5 s.
         const QList<QRectF> btb = barsOf(scene("graphBtb"));

@@ -318,7 +318,7 @@ private slots:
         QVERIFY(hasLine(c, QLineF(130, -21, 133, -20)));
         QVERIFY(hasLine(c, QLineF(130, -18, 133, -19)));
         // The caption heads the frame lengths, ending left of the origin.
-        QCOMPARE(textAt(c, "Frame, B"), QPointF(-160, -20));
+        QCOMPARE(textAt(c, "Frame, B"), QPointF(-162, -20));
         // One tick and frame length per row that is on, 28 pixels apart.
         for (int x : {-95, -67, -39})
             QVERIFY2(hasLine(c, QLineF(x, -22, x, -18)), qPrintable(QString::number(x)));
@@ -334,9 +334,9 @@ private slots:
         QVERIFY(hasLine(c, QLineF(-101, -285, -99, -290)));
         QVERIFY(hasLine(c, QLineF(-102, -42, -98, -42)));
         QVERIFY(hasLine(c, QLineF(-102, -240, -98, -240)));
-        // Tick labels end 4 pixels left of the axis (7 pixels a character).
-        QCOMPARE(textAt(c, "10"), QPointF(-118, -52));
-        QCOMPARE(textAt(c, "100"), QPointF(-125, -250));
+        // Tick labels end 6 pixels left of the axis (7 pixels a character).
+        QCOMPARE(textAt(c, "10"), QPointF(-120, -52));
+        QCOMPARE(textAt(c, "100"), QPointF(-127, -250));
         QCOMPARE(textAt(c, "%"), QPointF(-125, -262));
         QCOMPARE(textAt(c, "Throughput"), QPointF(0, -292));
         // 4 + 4 axis lines, 10 y ticks, 3 frame ticks.
@@ -474,9 +474,9 @@ private slots:
         QVERIFY(!c.findText("%"));
         QCOMPARE(textAt(c, "Latency"), QPointF(30, -292));
         // The ticks are tenths of the largest latency in that unit.
-        QCOMPARE(textAt(c, "0.5"), QPointF(-125, -52));
-        QCOMPARE(textAt(c, "2.5"), QPointF(-125, -140));
-        QCOMPARE(textAt(c, "5"), QPointF(-111, -250));
+        QCOMPARE(textAt(c, "0.5"), QPointF(-127, -52));
+        QCOMPARE(textAt(c, "2.5"), QPointF(-127, -140));
+        QCOMPARE(textAt(c, "5"), QPointF(-113, -250));
         // Every bar's label in the axis unit: 500 ns and 5 us read in ms.
         QCOMPARE(textAt(c, "0.0005"), QPointF(-95, -277));
         QCOMPARE(textAt(c, "0.005"), QPointF(-67, -264));
@@ -513,7 +513,7 @@ private slots:
         r.latency[1].latency = largest / 3;
         const RfcChart c = rfcLatencyChart(s, r, W, H);
         QCOMPARE(textAt(c, unit), QPointF(-125, -262));
-        QVERIFY(hasTextAt(c, top, QPointF(-104 - 7 * top.size(), -250)));
+        QVERIFY(hasTextAt(c, top, QPointF(-106 - 7 * top.size(), -250)));
         QVERIFY(qAbs(bars(c).at(0).height() - height) < 0.01);
         for (const RfcChartItem &t : c.ofKind(RfcChartItem::Text)) {
             if (t.pos.x() < -100 && t.pos.y() < -20)   // the tick labels and the unit, left of the axis
@@ -579,7 +579,7 @@ private slots:
         QVERIFY(allFinite(c));
         // 2.5 us on an axis of 5 us: half the height.
         QCOMPARE(bars(c).at(1).height(), 110.0);
-        QCOMPARE(textAt(c, "0.5"), QPointF(-125, -52));
+        QCOMPARE(textAt(c, "0.5"), QPointF(-127, -52));
         QVERIFY(hasTextAt(c, "2.5", QPointF(-67, -277)));
         QCOMPARE(textAt(c, "us"), QPointF(-125, -262));
     }
@@ -608,8 +608,8 @@ private slots:
         QCOMPARE(bars(c).at(2), QRectF(-39, -64, 23, 44));
         QVERIFY(hasTextAt(c, "4", QPointF(-95, -277)));
         // The y ticks count seconds: 1, 2 ... 10.
-        QCOMPARE(textAt(c, "1"), QPointF(-111, -52));
-        QCOMPARE(textAt(c, "10"), QPointF(-118, -250));
+        QCOMPARE(textAt(c, "1"), QPointF(-113, -52));
+        QCOMPARE(textAt(c, "10"), QPointF(-120, -250));
         QVERIFY(hasTextAt(c, "2", QPointF(-39, -277)));
     }
 
