@@ -95,7 +95,7 @@ constexpr int ReportChartGap = 200;
 
 enum class RfcReportBars {
     Plain,     // numbers in fixed notation
-    Latency,   // nanoseconds scaled to a unit, the unit of their mean after the title
+    Latency,   // nanoseconds in the unit of the largest, named after the title: one unit per chart
 };
 
 // A bar chart with its box's top-left corner at (x, top): the title, the

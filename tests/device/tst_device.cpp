@@ -713,7 +713,7 @@ void TestDevice::updatePackage()
             if (e.name == QLatin1String("vyrupInform"))
                 texts << e.args.value(0).toString();
         }
-        QVERIFY(texts.contains("cpu updated 85 %"));
+        QVERIFY(texts.contains("CPU updated 85 %"));
         QVERIFY(texts.contains("CPU update complete"));
     }
 }

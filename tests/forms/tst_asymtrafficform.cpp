@@ -181,7 +181,7 @@ private slots:
 
     void firstActivationFillsTheForm()
     {
-        QCOMPARE(child<QGroupBox>("groupBox")->title(), QString("Asymetric traffic test (Port A)"));
+        QCOMPARE(child<QGroupBox>("groupBox")->title(), QString("Asymmetric traffic test (Port A)"));
         QCOMPARE(child<QPushButton>("bStartXX")->text(), QString("Start A->R"));
         QCOMPARE(child<QTimeEdit>("tDur")->time(), QTime(1, 1, 1));
         QCOMPARE(child<QSpinBox>("timeBeforeSpinBox")->value(), 2500);
@@ -495,7 +495,7 @@ private slots:
         rig->device->setCurrentProcess(PortB);
         QVERIFY(rig->drain());
         QVERIFY(rig->drain());
-        QCOMPARE(child<QGroupBox>("groupBox")->title(), QString("Asymetric traffic test (Port B)"));
+        QCOMPARE(child<QGroupBox>("groupBox")->title(), QString("Asymmetric traffic test (Port B)"));
         QPushButton *start = child<QPushButton>("bStartXX");
         QCOMPARE(start->text(), QString("Start B->R"));
         QTRY_COMPARE_WITH_TIMEOUT(in<QSpinBox>("outputSettingsWidget", "sRate")->value(), 5000, EventuallyMs);

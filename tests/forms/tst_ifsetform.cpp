@@ -443,10 +443,10 @@ private slots:
         QTest::addColumn<int>("busy");
         QTest::addColumn<int>("shown");
         QTest::addColumn<QString>("message");   // empty: no box
-        QTest::newRow("A busy, tab A") << 0 << TabA << "Port A is busy. Settings was not sent.";
+        QTest::newRow("A busy, tab A") << 0 << TabA << "Port A is busy. Settings were not sent.";
         QTest::newRow("A busy, tab B") << 0 << TabB << "";
-        QTest::newRow("B busy, tab B") << 1 << TabB << "Port B is busy. Settings was not sent.";
-        QTest::newRow("B busy, tab RC") << 1 << TabRC << "Port RC is busy with remote control. Settings was not sent.";
+        QTest::newRow("B busy, tab B") << 1 << TabB << "Port B is busy. Settings were not sent.";
+        QTest::newRow("B busy, tab RC") << 1 << TabRC << "Port RC is busy with remote control. Settings were not sent.";
     }
     void busyPortIsSkipped()
     {
@@ -697,7 +697,7 @@ private slots:
         QVERIFY(rig->drain());
         QVERIFY(rig->requestsOf(0x12).isEmpty());
         QCOMPARE(answerer.seen.size(), 1);
-        QCOMPARE(answerer.seen.at(0).text, QString("The settings of Port A have not been read. Settings was not sent."));
+        QCOMPARE(answerer.seen.at(0).text, QString("The settings of Port A have not been read. Settings were not sent."));
     }
 
     void retranslateSetsTheTexts()
@@ -801,7 +801,7 @@ private slots:
         QVERIFY(rig->drain());
         QVERIFY(rig->requestsOf(0x12).isEmpty());
         QCOMPARE(answerer.seen.size(), 1);
-        QCOMPARE(answerer.seen.at(0).text, QString("The settings of Port A have not been read. Settings was not sent."));
+        QCOMPARE(answerer.seen.at(0).text, QString("The settings of Port A have not been read. Settings were not sent."));
     }
 };
 

@@ -148,7 +148,7 @@ private slots:
         QCOMPARE(order.count(TestTraffic), 2);
         QCOMPARE(settingsRequests(TestAsymTraffic), 1);
         // Its records arrived while it was not on show: filled all the same.
-        QCOMPARE(findWidget<QGroupBox>(asym, "groupBox")->title(), QString("Asymetric traffic test (Port A)"));
+        QCOMPARE(findWidget<QGroupBox>(asym, "groupBox")->title(), QString("Asymmetric traffic test (Port A)"));
     }
 
     void activateTrafficOrOtherIdsKeepTheSymmetricPage_data()

@@ -273,7 +273,7 @@ private slots:
         QCOMPARE(child<QDoubleSpinBox>("dsFDV")->text(), QString("0.2500"));
         QCOMPARE(child<QDoubleSpinBox>("dsAVAIL")->text(), QString("99.99000"));
         QCOMPARE(child<QTimeEdit>("tDur")->time(), QTime(1, 1, 1));
-        QCOMPARE(child<QTimeEdit>("tDur")->text(), QString("1:01:01"));
+        QCOMPARE(child<QTimeEdit>("tDur")->text(), QString("01:01:01"));
         QVERIFY(child<QRadioButton>("rbOutput")->isChecked());
         QCOMPARE(child<QSpinBox>("sLearnInt")->value(), 250);
         QCOMPARE(child<QSpinBox>("sWaitInt")->value(), 120);
@@ -910,7 +910,7 @@ private slots:
         reload();
         reactivate();
         child<QPushButton>("pushButton")->click();
-        QTRY_VERIFY_WITH_TIMEOUT(child<QLabel>("lSyncStatus")->text().contains("ntp2"), EventuallyMs);
+        QTRY_VERIFY_WITH_TIMEOUT(child<QLabel>("lSyncStatus")->text().contains("NTP2"), EventuallyMs);
         showPage(2);
 
         TextFitLanguages languages({":/VyrRemote", ":/qt"});

@@ -262,7 +262,7 @@ void TstOscSession::resetRestartsIntoNormalFirmware()
     const int before = sim->requests().size();
 
     QTest::mouseClick(child<QPushButton>(w, "bReset"), Qt::LeftButton);
-    QTRY_VERIFY_WITH_TIMEOUT(logText(w).endsWith(QStringLiteral("\nDisonnected from device.")), kWaitMs);
+    QTRY_VERIFY_WITH_TIMEOUT(logText(w).endsWith(QStringLiteral("\nDisconnected from the device.")), kWaitMs);
     QCOMPARE(sim->requests().size(), before + 1);
     QCOMPARE(sim->requests().last(), kRestartToNormal);
     QVERIFY(!child<QGroupBox>(w, "grUpdate")->isEnabled());
@@ -307,7 +307,7 @@ void TstOscSession::disconnectButton()
     MainWindow &w = *window;
     const int before = sim->requests().size();
     QTest::mouseClick(child<QPushButton>(w, "bDisconnect"), Qt::LeftButton);
-    QTRY_VERIFY_WITH_TIMEOUT(logText(w).endsWith(QStringLiteral("\nDisonnected from device.")), kWaitMs);
+    QTRY_VERIFY_WITH_TIMEOUT(logText(w).endsWith(QStringLiteral("\nDisconnected from the device.")), kWaitMs);
     QVERIFY(!child<QGroupBox>(w, "grUpdate")->isEnabled());
     QVERIFY(child<QPushButton>(w, "bConnect")->isEnabled());
     // Disconnecting tells the tester nothing.

@@ -200,7 +200,7 @@ void TstOscWindow::connectionStates()
     QVERIFY(!child<QPushButton>(w, "bRefreshPorts")->isEnabled());
 
     w.updaterDisconnected();
-    QVERIFY(log->toPlainText().endsWith(QStringLiteral("\nDisonnected from device.")));
+    QVERIFY(log->toPlainText().endsWith(QStringLiteral("\nDisconnected from the device.")));
     QVERIFY(bDisconnect->isHidden());
     QVERIFY(bConnect->isVisible() && bConnect->isEnabled());
     QVERIFY(!group->isEnabled());
@@ -208,7 +208,7 @@ void TstOscWindow::connectionStates()
 
     bConnect->setEnabled(false);
     w.updaterConnectionFailed();
-    QVERIFY(log->toPlainText().endsWith(QStringLiteral("\nConnect to device failed.")));
+    QVERIFY(log->toPlainText().endsWith(QStringLiteral("\nConnecting to the device failed.")));
     QVERIFY(bConnect->isEnabled());
     QVERIFY(!group->isEnabled());
 }

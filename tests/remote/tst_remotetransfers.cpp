@@ -263,8 +263,8 @@ void TestRemoteTransfers::packageWritten()
 
     QCOMPARE(rig->rc.writeVYRUP(package(cpu, fpga)), int(RemoteControl::UpdateComplete));
 
-    QCOMPARE(texts(info), QStringList({"cpu updated 85 %", "cpu updated 170 %", "CPU update complete",
-                                       "fpga updated 42 %", "fpga updated 85 %", "fpga updated 128 %",
+    QCOMPARE(texts(info), QStringList({"CPU updated 85 %", "CPU updated 170 %", "CPU update complete",
+                                       "FPGA updated 42 %", "FPGA updated 85 %", "FPGA updated 128 %",
                                        "FPGA update complete", "Full update complete",
                                        "Update finished"}));
     rig->with([&](SimRemoteResponder &r) {
@@ -296,7 +296,7 @@ void TestRemoteTransfers::packageWithoutCpuImage()
     QCOMPARE(rig->rc.writeVYRUP(package(QByteArray(), image(512, 4))), int(RemoteControl::UpdateComplete));
     const QStringList t = texts(info);
     QCOMPARE(t.first(), QStringLiteral("CPU update complete"));
-    QVERIFY(!t.join('|').contains("cpu updated"));
+    QVERIFY(!t.join('|').contains("CPU updated"));
     rig->with([](SimRemoteResponder &r) {
         QCOMPARE(r.blocks.size(), 2);
         QCOMPARE(int(r.blocks.at(0).kind), 1);

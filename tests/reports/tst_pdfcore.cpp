@@ -315,10 +315,10 @@ void TestPdfCore::interfaceSettingsValues()
     QCOMPARE(count(QStringLiteral("Gateway 10.0.0.1")), 1);
     QCOMPARE(count(QStringLiteral("1.2.3.4")), 0);
     QCOMPARE(count(QStringLiteral("11.11.11.11")), 0);
-    QCOMPARE(count(QStringLiteral("VLAN counts 2")), 1);
+    QCOMPARE(count(QStringLiteral("VLAN tags 2")), 1);
     QCOMPARE(count(QStringLiteral("0 8100 5 100")), 1);
     QCOMPARE(count(QStringLiteral("1 9100 0 4095")), 1);
-    QCOMPARE(count(QStringLiteral("MPLS counts 1")), 1);
+    QCOMPARE(count(QStringLiteral("MPLS labels 1")), 1);
     QCOMPARE(count(QStringLiteral("0 abcde 6 64")), 1);
     QCOMPARE(count(QStringLiteral("Speed 1000 Mbps")), 1);
     QCOMPARE(count(QStringLiteral("Type Fiber")), 1);

@@ -156,7 +156,7 @@ void TestPdfIpTools::reports_data()
     QTest::newRow("ping") << ReportFixture(TestPing).topology(PortB, false).settings(pingSettings()).results(pingResults()).bytes()
                           << Rows{{"Ping test report"}, {"Settings"}, {"Port", "B"},
                                   {"IP destination", "192.168.0.1"}, {"Packet length, B", "1024"}, {"Pause, ms", "500"},
-                                  {"Results"}, {"#", "Status", "Frame, B", "Lat,ms"},
+                                  {"Results"}, {"#", "Status", "Frame, B", "Latency, ms"},
                                   {"5", "Timeout", "1024", "-"}, {"4", "Request", "1024", "-"},
                                   {"3", "OK", "1024", "12"}, {"1", "No conn.", "1024", "-"},
                                   {"Statistics"}, {"Sent", "10"}, {"Received", "8"}, {"Lost", "2"},
@@ -179,7 +179,7 @@ void TestPdfIpTools::reports_data()
     QTest::newRow("trace") << ReportFixture(TestTraceRoute).settings(traceSettings()).results(traceResults()).bytes()
                            << Rows{{"Trace test report"}, {"Port", "A"}, {"IP address", "8.8.4.4"},
                                    {"Packet size, B", "64"}, {"Wait time, ms", "3000"},
-                                   {"#", "IP", "Latency,ms"}, {"1", "192.168.0.1", "3"}, {"2", "timeout", "-"},
+                                   {"#", "IP", "Latency, ms"}, {"1", "192.168.0.1", "3"}, {"2", "timeout", "-"},
                                    {"3", "...", "-"}, {"4", "No connection", "-"}, {"5", "8.8.4.4", "15"}}
                            << Rows{{"7.7.7.7"}, {"900"}, {"901"}, {"902"}, {"1.0.168.192"}};
 
@@ -193,7 +193,7 @@ void TestPdfIpTools::reports_data()
     none.hop_count = -3;
     QTest::newRow("trace with a negative count: the header row only")
         << ReportFixture(TestTraceRoute).settings(traceSettings()).results(none).bytes()
-        << Rows{{"#", "IP", "Latency,ms"}} << Rows{{"192.168.0.1"}, {"timeout"}};
+        << Rows{{"#", "IP", "Latency, ms"}} << Rows{{"192.168.0.1"}, {"timeout"}};
 
     QTest::newRow("DNS passed")
         << ReportFixture(TestDns).settings(dnsSettings("example.com")).results(dnsResults(DnsPassed)).bytes()

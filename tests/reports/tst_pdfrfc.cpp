@@ -405,9 +405,13 @@ void TestPdfRfc::barChartTexts_data()
     QTest::newRow("all zero") << int(RfcReportBars::Plain) << QList<double>{0, 0, 0} << "Throughput, %"
                               << QStringList{"0.00", "0.00", "0.00"}
                               << QStringList{"0.00", "0.00", "0.00", "0.00", "0.00"};
+    // One unit for the axis and every bar: that of the largest value.
     QTest::newRow("latency in microseconds")
-        << int(RfcReportBars::Latency) << QList<double>{500, 5000} << "Latency, us" << QStringList{"500.00", "5.00"}
+        << int(RfcReportBars::Latency) << QList<double>{500, 5000} << "Latency, us" << QStringList{"0.50", "5.00"}
         << QStringList{"0", "1.25", "2.50", "3.75", "5.00"};
+    QTest::newRow("nanoseconds beside milliseconds")
+        << int(RfcReportBars::Latency) << QList<double>{500, 5000, 2.5e6} << "Latency, ms"
+        << QStringList{"0.0005", "0.005", "2.50"} << QStringList{"0", "0.63", "1.25", "1.88", "2.50"};
     QTest::newRow("latency of zeros has no unit") << int(RfcReportBars::Latency) << QList<double>{0, 0} << "Latency"
                                                   << QStringList{"0", "0"} << QStringList{"0", "0", "0", "0", "0"};
 }
@@ -544,7 +548,8 @@ void TestPdfRfc::report()
         {"Iterations", "20"}, {"Interval, s", "120"}, {"User load"}, {"64", "50"}, {"9600", "57"},
         {"Status", "Frame, B", "Load, %", "Latency"}, {"OK", "64", "100", "500.0000 ns"},
         {"Off", "128", "-", "-"}, {"OK", "512", "99.5", "5.0000 us"}, {"Running", "1518", "12.3", "2.5000 ms"},
-        {"Latency, us"},
+        // The chart in the unit of its largest latency, 2.5 ms.
+        {"Latency, ms"},
         // Back to back
         {"Back-to-back"}, {"Iterations", "50"}, {"Min interval, s", "2"}, {"Max interval, s", "7"},
         {"Status", "Frame, B", "Quantity", "T, s"}, {"OK", "64", "120", "3"}, {"OK", "512", "1234567", "6"},
@@ -577,7 +582,7 @@ void TestPdfRfc::report()
         QVERIFY2(w.page > 1 || w.text != QLatin1String("Throughput"), "body on page 1");
 
     // The latency chart stands beside its table, level with its "Results".
-    const QList<PdfWord> latencyChart = findPhrase(words, QStringLiteral("Latency, us"));
+    const QList<PdfWord> latencyChart = findPhrase(words, QStringLiteral("Latency, ms"));
     QCOMPARE(latencyChart.size(), 1);
     QVERIFY(latencyChart.first().left > Left + 4100 + 500);
 }

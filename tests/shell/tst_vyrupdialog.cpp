@@ -125,12 +125,12 @@ void VyrupDialogTest::resultTexts()
 void VyrupDialogTest::progressAndResultsAreLogged()
 {
     vyrupDialog dialog;
-    dialog.vyrupInfo(QStringLiteral("cpu updated 50 %"));
+    dialog.vyrupInfo(QStringLiteral("CPU updated 50 %"));
     dialog.vyrupInfo(QStringLiteral("CPU update complete"));
     dialog.corrResult(2);
-    dialog.vyrupInfo(QStringLiteral("fpga updated 1 %"));
-    QCOMPARE(log(dialog), (QStringList{QStringLiteral("cpu updated 50 %"), QStringLiteral("CPU update complete"),
-                                       QStringLiteral("CPU write failed"), QStringLiteral("fpga updated 1 %")}));
+    dialog.vyrupInfo(QStringLiteral("FPGA updated 1 %"));
+    QCOMPARE(log(dialog), (QStringList{QStringLiteral("CPU updated 50 %"), QStringLiteral("CPU update complete"),
+                                       QStringLiteral("CPU write failed"), QStringLiteral("FPGA updated 1 %")}));
 }
 
 void VyrupDialogTest::acceptWithoutPathDoesNothing()
