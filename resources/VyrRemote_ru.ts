@@ -1727,7 +1727,7 @@ Enter four numbers from 0 to 255 separated by dots.</source>
     </message>
     <message>
         <source>Mismatch</source>
-        <translation>Рассогласование</translation>
+        <translation>Рассогл.</translation>
     </message>
     <message>
         <source>Status</source>
