@@ -327,6 +327,10 @@ Go to the upgrade mode?</source>
         <source>Wrong file format.</source>
         <translation>Неверный формат файла.</translation>
     </message>
+    <message>
+        <source>Firmware update finished.</source>
+        <translation>Обновление прошивки завершено.</translation>
+    </message>
 </context>
 <context>
     <name>MainMenu</name>
@@ -349,10 +353,6 @@ Go to the upgrade mode?</source>
 </context>
 <context>
     <name>MainWindow</name>
-    <message>
-        <source>MainWindow</source>
-        <translation>Главное окно</translation>
-    </message>
     <message>
         <source>Port</source>
         <translation>Порт</translation>
