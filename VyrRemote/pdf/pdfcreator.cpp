@@ -105,6 +105,12 @@ bool PDFCreator::hasWriter(unsigned testId)
     return frameFor(testId) != nullptr;
 }
 
+QString PDFCreator::reportTitle(unsigned testId)
+{
+    const Frame *frame = frameFor(testId);
+    return frame ? tr(frame->title) : QString();
+}
+
 bool PDFCreator::breaksPage(int y, int keepRows, int pageHeight)
 {
     return keepRows >= 1 && keepRows * RowHeight + y > pageHeight * 28 / 30;
@@ -142,7 +148,7 @@ PDFCreator::Outcome PDFCreator::render(const QString &pdfFileName, const QByteAr
 
     const int x = pageWidth() * 2 / 21;
     int y = pageHeight() / 15;
-    drawReportHeader(x, y, tr(frame->title), file);
+    drawReportHeader(x, y, reportTitle(file.testId()), file);
     m_pageNumber = 1;
     switch (frame->firstPage) {
     case FirstPage::Shared:

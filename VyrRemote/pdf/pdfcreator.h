@@ -81,6 +81,9 @@ public:
 
     // Whether a writer exists for the test id.
     static bool hasWriter(unsigned testId);
+    // The translated title a report of the test id carries; empty without a
+    // writer.
+    static QString reportTitle(unsigned testId);
 
     // Page geometry, in device units.
     static constexpr int Resolution = 1200;       // dots per inch
