@@ -3274,6 +3274,14 @@ Das Programm wird beendet.</translation>
         <source>Cannot open the file for writing.</source>
         <translation>Die Datei kann nicht zum Schreiben geöffnet werden.</translation>
     </message>
+    <message>
+        <source>The report on the tester is damaged or of an unknown format.</source>
+        <translation>Der Bericht auf dem Tester ist beschädigt oder hat ein unbekanntes Format.</translation>
+    </message>
+    <message>
+        <source>The report could not be read from the tester.</source>
+        <translation>Der Bericht konnte nicht vom Tester gelesen werden.</translation>
+    </message>
 </context>
 <context>
     <name>RfcForm</name>

@@ -3274,6 +3274,14 @@ The program will close.</source>
         <source>Cannot open the file for writing.</source>
         <translation>Не удаётся открыть файл для записи.</translation>
     </message>
+    <message>
+        <source>The report on the tester is damaged or of an unknown format.</source>
+        <translation>Отчёт на тестере повреждён или имеет неизвестный формат.</translation>
+    </message>
+    <message>
+        <source>The report could not be read from the tester.</source>
+        <translation>Не удалось прочитать отчёт с тестера.</translation>
+    </message>
 </context>
 <context>
     <name>RfcForm</name>

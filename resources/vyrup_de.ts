@@ -327,6 +327,10 @@ In den Aktualisierungsmodus wechseln?</translation>
         <source>Wrong file format.</source>
         <translation>Falsches Dateiformat.</translation>
     </message>
+    <message>
+        <source>Firmware update finished.</source>
+        <translation>Firmware-Aktualisierung abgeschlossen.</translation>
+    </message>
 </context>
 <context>
     <name>MainMenu</name>
@@ -349,10 +353,6 @@ In den Aktualisierungsmodus wechseln?</translation>
 </context>
 <context>
     <name>MainWindow</name>
-    <message>
-        <source>Settings correction</source>
-        <translation>Einstellungskorrektur</translation>
-    </message>
     <message>
         <source>Port</source>
         <translation>Port</translation>

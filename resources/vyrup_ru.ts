@@ -327,6 +327,10 @@ Switch to update mode?</source>
         <source>Wrong file format.</source>
         <translation>Неверный формат файла.</translation>
     </message>
+    <message>
+        <source>Firmware update finished.</source>
+        <translation>Обновление прошивки завершено.</translation>
+    </message>
 </context>
 <context>
     <name>MainMenu</name>
@@ -349,10 +353,6 @@ Switch to update mode?</source>
 </context>
 <context>
     <name>MainWindow</name>
-    <message>
-        <source>Settings correction</source>
-        <translation>Коррекция настроек</translation>
-    </message>
     <message>
         <source>Port</source>
         <translation>Порт</translation>

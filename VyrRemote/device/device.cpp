@@ -602,7 +602,7 @@ void Device::createPdfReport(QString reportFileName, QString pdfFileName)
     // a PDF drawn from part of a file would show wrong values as a report.
     QByteArray report;
     unsigned char error = 0;
-    PDFCreator::Outcome outcome = PDFCreator::Outcome::Failed;
+    PDFCreator::Outcome outcome = PDFCreator::Outcome::NotRead;
     if (m_remote.getFileData(reportFileName, report, error)) {
         const get_device_info_resp_t info = getDeviceInfo();
         outcome = m_pdfCreator.render(pdfFileName, report, &info);
@@ -611,7 +611,7 @@ void Device::createPdfReport(QString reportFileName, QString pdfFileName)
                  << "error" << error;
     }
     emit pdfReportFinished(outcome);
-    emit pdfReportCreated(outcome != PDFCreator::Outcome::Failed);
+    emit pdfReportCreated(outcome == PDFCreator::Outcome::Written || outcome == PDFCreator::Outcome::NoReport);
 }
 
 // --- Screen and FPGA registers ---

@@ -159,7 +159,17 @@ void ReportFilesForm::pdfReportFinished(PDFCreator::Outcome outcome)
         QMessageBox::warning(this, tr("Error"), tr("The PDF report is not saved: this test has no report."),
                              QMessageBox::Ok);
         break;
-    case PDFCreator::Outcome::Failed:
+    case PDFCreator::Outcome::Unreadable:
+        QMessageBox::critical(this, tr("Error"),
+                              tr("The report on the tester is damaged or of an unknown format."),
+                              QMessageBox::Ok);
+        break;
+    case PDFCreator::Outcome::NotRead:
+        QMessageBox::critical(this, tr("Error"), tr("The report could not be read from the tester."),
+                              QMessageBox::Ok);
+        break;
+    case PDFCreator::Outcome::WriteFailed:
+        // Only a PDF that could not be written: a reading fault has its own text.
         QMessageBox::critical(this, tr("Error"), tr("Cannot open the file for writing."), QMessageBox::Ok);
         break;
     }

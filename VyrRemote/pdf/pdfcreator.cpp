@@ -105,6 +105,12 @@ bool PDFCreator::hasWriter(unsigned testId)
     return frameFor(testId) != nullptr;
 }
 
+QString PDFCreator::reportTitle(unsigned testId)
+{
+    const Frame *frame = frameFor(testId);
+    return frame ? tr(frame->title) : QString();
+}
+
 bool PDFCreator::breaksPage(int y, int keepRows, int pageHeight)
 {
     return keepRows >= 1 && keepRows * RowHeight + y > pageHeight * 28 / 30;
@@ -124,22 +130,25 @@ PDFCreator::Outcome PDFCreator::render(const QString &pdfFileName, const QByteAr
                                        const get_device_info_resp_t *info)
 {
     const ReportFile file(report);
-    if (!file.layout())
-        return Outcome::NoReport;   // no report for this test: nothing to write
+    // Byte 0 naming a test without a report is a report with nothing to
+    // draw; one naming no test at all is a file of a format not known here.
+    if (!file.layout() && file.testId() < unsigned(TestIdCount))
+        return Outcome::NoReport;
     const Frame *frame = frameFor(file.testId());
     if (!frame || !file.readable()) {
         qDebug() << __FILE__ << __LINE__ << Q_FUNC_INFO << "report of test" << file.testId() << "("
                  << report.size() << "bytes, port" << file.header().port << ")"
-                 << (frame ? "does not match its layout" : "has no writer") << "; not written:" << pdfFileName;
-        return Outcome::Failed;
+                 << (file.layout() ? (frame ? "does not match its layout" : "has no writer") : "names no test")
+                 << "; not written:" << pdfFileName;
+        return Outcome::Unreadable;
     }
     m_device = info ? *info : get_device_info_resp_t{};
     if (!beginDocument(pdfFileName))
-        return Outcome::Failed;
+        return Outcome::WriteFailed;
 
     const int x = pageWidth() * 2 / 21;
     int y = pageHeight() / 15;
-    drawReportHeader(x, y, tr(frame->title), file);
+    drawReportHeader(x, y, reportTitle(file.testId()), file);
     m_pageNumber = 1;
     switch (frame->firstPage) {
     case FirstPage::Shared:
@@ -157,13 +166,14 @@ PDFCreator::Outcome PDFCreator::render(const QString &pdfFileName, const QByteAr
         if (writer)
             (this->*writer)(x, y, file);
     }
-    return endDocument() ? Outcome::Written : Outcome::Failed;
+    return endDocument() ? Outcome::Written : Outcome::WriteFailed;
 }
 
 bool PDFCreator::createReport(const QString &pdfFileName, const QByteArray &report,
                               const get_device_info_resp_t *info)
 {
-    return render(pdfFileName, report, info) != Outcome::Failed;
+    const Outcome outcome = render(pdfFileName, report, info);
+    return outcome == Outcome::Written || outcome == Outcome::NoReport;
 }
 
 // ---- document --------------------------------------------------------------

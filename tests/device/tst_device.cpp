@@ -630,7 +630,7 @@ void TestDevice::deviceSettingsAndSmallCommands()
         QCOMPARE(r.statisticsResets, 1);
     });
     QCOMPARE(rig.log.lastArgs("syncStatusUpdated"), (QVariantList{3, 1, 2}));
-    QCOMPARE(rig.log.lastArgs("newFileNameReceived"), QVariantList{QStringLiteral("REPORT_0001")});
+    QCOMPARE(rig.log.lastArgs("newFileNameReceived"), QVariantList{QStringLiteral("REPORT 0001")});
 }
 
 void TestDevice::startTestErrorTextUsesPortSettings()

@@ -1,6 +1,7 @@
 // The outcome of a PDF report request as Device announces it: a report
-// written, a test without a report, or a failure (report not read whole, or
-// not rendered), each with the yes/no of pdfReportCreated beside it.
+// written, a test without a report, a report that does not match its layout,
+// or one not read whole from the tester, each with the yes/no of
+// pdfReportCreated beside it.
 
 #include "devicerig.h"
 
@@ -20,8 +21,9 @@ private slots:
         QTest::addColumn<int>("outcome");
         QTest::addColumn<bool>("created");
         const int noReport = int(PDFCreator::Outcome::NoReport);
-        const int failed = int(PDFCreator::Outcome::Failed);
-        for (int id : {0, 14, 18, 20, 21, 99}) {
+        const int unreadable = int(PDFCreator::Outcome::Unreadable);
+        const int notRead = int(PDFCreator::Outcome::NotRead);
+        for (int id : {0, 14, 18, 20, 21}) {
             QByteArray report(600, '\x11');
             report[0] = char(id);
             QTest::addRow("test %d has no report", id) << report << QByteArray() << noReport << true;
@@ -30,13 +32,21 @@ private slots:
         QByteArray traffic(600, '\x11');
         traffic[0] = char(TestTraffic);
         // Long enough for its layout, but the header's port byte is 0x11.
-        QTest::newRow("traffic, port byte 17") << traffic << QByteArray() << failed << false;
-        QTest::newRow("no such file") << QByteArray() << QByteArray() << failed << false;
+        QTest::newRow("traffic, port byte 17") << traffic << QByteArray() << unreadable << false;
+        traffic[1] = char(PortB);
+        QTest::newRow("traffic, one byte short") << traffic.left(303) << QByteArray() << unreadable << false;
+        // Byte 0 names no test at all: a format this program does not know.
+        for (int id : {22, 99, 255}) {
+            QByteArray report(600, '\x11');
+            report[0] = char(id);
+            QTest::addRow("byte 0 is %d", id) << report << QByteArray() << unreadable << false;
+        }
+        QTest::newRow("no such file") << QByteArray() << QByteArray() << notRead << false;
         QByteArray oam(1200, '\x01');
         oam[0] = char(TestOam);
         // A test without a report still needs the whole file read: 10 of
         // the 512 bytes asked for.
-        QTest::newRow("OAM, a chunk cut short") << oam << QByteArray(11, '\0') << failed << false;
+        QTest::newRow("OAM, a chunk cut short") << oam << QByteArray(11, '\0') << notRead << false;
     }
     void outcomeOfOneRequest()
     {

@@ -272,7 +272,8 @@ private slots:
         QTest::addColumn<int>("icon");
         QTest::addColumn<QString>("pdfTitle");          // empty: no file left
         const QString noReport = QStringLiteral("The PDF report is not saved: this test has no report.");
-        const QString failed = QStringLiteral("Cannot open the file for writing.");
+        const QString damaged = QStringLiteral("The report on the tester is damaged or of an unknown format.");
+        const QString notRead = QStringLiteral("The report could not be read from the tester.");
         const int warning = QMessageBox::Warning;
         const int critical = QMessageBox::Critical;
         QTest::newRow("traffic report written") << ReportFixture(TestTraffic).bytes() << QByteArray() << ""
@@ -287,15 +288,19 @@ private slots:
         QTest::newRow("empty report file") << QByteArray(1, '\0').left(0) << QByteArray() << "Error" << noReport
                                            << warning << QString();
         // Long enough for its layout, but the header's port byte is 0x5A.
-        QTest::newRow("traffic report, port byte 90") << reportOf(TestTraffic) << QByteArray() << "Error" << failed
+        QTest::newRow("traffic report, port byte 90") << reportOf(TestTraffic) << QByteArray() << "Error" << damaged
                                                       << critical << QString();
-        QTest::newRow("deleted on the tester") << QByteArray() << QByteArray() << "Error" << failed << critical
+        QTest::newRow("traffic report cut short") << ReportFixture(TestTraffic).bytes().left(303) << QByteArray() << "Error"
+                                                  << damaged << critical << QString();
+        QTest::newRow("byte 0 names no test") << reportOf(22) << QByteArray() << "Error" << damaged << critical
+                                              << QString();
+        QTest::newRow("deleted on the tester") << QByteArray() << QByteArray() << "Error" << notRead << critical
                                                << QString();
         // 10 of the 512 bytes asked for.
-        QTest::newRow("read cut short") << reportOf(TestOam, 1200) << QByteArray(11, '\0') << "Error" << failed
+        QTest::newRow("read cut short") << reportOf(TestOam, 1200) << QByteArray(11, '\0') << "Error" << notRead
                                         << critical << QString();
         QTest::newRow("read error byte") << reportOf(TestOam, 1200) << QByteArray(513, '\x03') << "Error"
-                                         << failed << critical << QString();
+                                         << notRead << critical << QString();
     }
     void pdfOutcomeIsShownAndAFailureLeavesNoFile()
     {
@@ -415,8 +420,8 @@ private slots:
         for (const ModalScript::Seen &box : script.of("QMessageBox"))
             outcomes << box.text;
         outcomes.sort();
-        QCOMPARE(outcomes, (QStringList{"Cannot open the file for writing.",
-                                        "The PDF report is not saved: this test has no report."}));
+        QCOMPARE(outcomes, (QStringList{"The PDF report is not saved: this test has no report.",
+                                        "The report could not be read from the tester."}));
         QCOMPARE(sent(), (QStringList{"list 6", "open OAM 1", "open TRAF 2"}));
         QCOMPARE(shownNames(), (QStringList{"OAM 1", "NEW 9"}));
         QVERIFY(!buttonsEnabled());
@@ -432,8 +437,13 @@ private slots:
                                  << int(QMessageBox::Information);
         QTest::newRow("no report") << int(PDFCreator::Outcome::NoReport) << "Error"
                                    << "The PDF report is not saved: this test has no report." << int(QMessageBox::Warning);
-        QTest::newRow("failed") << int(PDFCreator::Outcome::Failed) << "Error" << "Cannot open the file for writing."
-                                << int(QMessageBox::Critical);
+        QTest::newRow("unreadable") << int(PDFCreator::Outcome::Unreadable) << "Error"
+                                    << "The report on the tester is damaged or of an unknown format."
+                                    << int(QMessageBox::Critical);
+        QTest::newRow("not read") << int(PDFCreator::Outcome::NotRead) << "Error"
+                                  << "The report could not be read from the tester." << int(QMessageBox::Critical);
+        QTest::newRow("write failed") << int(PDFCreator::Outcome::WriteFailed) << "Error"
+                                      << "Cannot open the file for writing." << int(QMessageBox::Critical);
     }
     void outcomeMessages()
     {

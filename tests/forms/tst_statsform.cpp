@@ -315,7 +315,7 @@ private slots:
     {
         QTest::addColumn<QString>("typed");   // null: cancel; empty: keep the proposal
         QTest::addColumn<QString>("saved");   // empty: nothing sent
-        QTest::newRow("proposed name") << QString("") << "REPORT_0001";
+        QTest::newRow("proposed name") << QString("") << "REPORT 0001";
         QTest::newRow("typed, trimmed") << " STATS 1 " << "STATS 1";
         QTest::newRow("cancelled") << QString() << QString();
     }

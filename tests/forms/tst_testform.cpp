@@ -224,7 +224,7 @@ private slots:
     {
         QTest::addColumn<QString>("typed");    // null: cancel
         QTest::addColumn<QString>("saved");    // empty: nothing sent
-        QTest::newRow("proposed name") << QString("") << "REPORT_0001";
+        QTest::newRow("proposed name") << QString("") << "REPORT 0001";
         QTest::newRow("typed, trimmed") << " RUN 7 " << "RUN 7";
         QTest::newRow("cancelled") << QString() << QString();
     }

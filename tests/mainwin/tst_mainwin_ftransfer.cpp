@@ -72,7 +72,7 @@ private slots:
         QVERIFY(rig.get<QPushButton>("bFTransfer")->isChecked());
         QVERIFY(!rig.get<QPushButton>("bTraffic")->isChecked());
         QCOMPARE(window->findChild<QTabWidget *>()->currentIndex(), 1);
-        QCOMPARE(listedNames(window->findChild<ReportFilesForm *>()), QStringList{"REPORT_0001"});
+        QCOMPARE(listedNames(window->findChild<ReportFilesForm *>()), QStringList{"REPORT 0001"});
     }
 
     void aRefusedConfigurationSaveIsWorded()
