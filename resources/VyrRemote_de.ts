@@ -1319,6 +1319,50 @@ Geben Sie vier Zahlen von 0 bis 255 ein, durch Punkte getrennt.</translation>
         <source>kbps</source>
         <translation>kbit/s</translation>
     </message>
+    <message>
+        <source>Connection to the tester lost.</source>
+        <translation>Verbindung zum Tester verloren.</translation>
+    </message>
+    <message>
+        <source>Could not connect to the tester.</source>
+        <translation>Keine Verbindung zum Tester möglich.</translation>
+    </message>
+    <message>
+        <source>Address: %1</source>
+        <translation>Adresse: %1</translation>
+    </message>
+    <message>
+        <source>Time: %1</source>
+        <translation>Zeit: %1</translation>
+    </message>
+    <message>
+        <source>No test was running.</source>
+        <translation>Es lief kein Test.</translation>
+    </message>
+    <message>
+        <source>Tests running: %1.</source>
+        <translation>Laufende Tests: %1.</translation>
+    </message>
+    <message>
+        <source>The test windows are closed and their results are no longer shown. Connect again and open a test to read its results from the tester.</source>
+        <translation>Die Testfenster sind geschlossen, ihre Ergebnisse werden nicht mehr angezeigt. Verbinden Sie erneut und öffnen Sie einen Test, um seine Ergebnisse vom Tester zu lesen.</translation>
+    </message>
+    <message>
+        <source>Nothing answered at this address. Check the address, the cable and that the tester is switched on.</source>
+        <translation>Unter dieser Adresse hat nichts geantwortet. Prüfen Sie die Adresse, das Kabel und ob der Tester eingeschaltet ist.</translation>
+    </message>
+    <message>
+        <source>A device took the connection but did not answer as a tester does.</source>
+        <translation>Ein Gerät hat die Verbindung angenommen, aber nicht wie ein Tester geantwortet.</translation>
+    </message>
+    <message>
+        <source>No tester at this address.</source>
+        <translation>Kein Tester unter dieser Adresse.</translation>
+    </message>
+    <message>
+        <source>The tester did not answer.</source>
+        <translation>Der Tester hat nicht geantwortet.</translation>
+    </message>
 </context>
 <context>
     <name>MainMenu</name>
@@ -3869,6 +3913,14 @@ Das Programm wird beendet.</translation>
     <message>
         <source>Cannot open the file for writing.</source>
         <translation>Die Datei kann nicht zum Schreiben geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>The screenshot did not arrive: the transfer from the tester broke off. Press &quot;Receive&quot; to try again.</source>
+        <translation>Das Bildschirmfoto ist nicht angekommen: Die Übertragung vom Tester brach ab. Drücken Sie „Abrufen“, um es erneut zu versuchen.</translation>
+    </message>
+    <message>
+        <source>There is no screenshot to save: the last one did not arrive.</source>
+        <translation>Kein Bildschirmfoto zum Speichern: Das letzte ist nicht angekommen.</translation>
     </message>
 </context>
 <context>

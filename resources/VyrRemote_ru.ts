@@ -1319,6 +1319,50 @@ Enter four numbers from 0 to 255 separated by dots.</source>
         <source>kbps</source>
         <translation>кбит/с</translation>
     </message>
+    <message>
+        <source>Connection to the tester lost.</source>
+        <translation>Связь с тестером потеряна.</translation>
+    </message>
+    <message>
+        <source>Could not connect to the tester.</source>
+        <translation>Не удалось подключиться к тестеру.</translation>
+    </message>
+    <message>
+        <source>Address: %1</source>
+        <translation>Адрес: %1</translation>
+    </message>
+    <message>
+        <source>Time: %1</source>
+        <translation>Время: %1</translation>
+    </message>
+    <message>
+        <source>No test was running.</source>
+        <translation>Ни один тест не выполнялся.</translation>
+    </message>
+    <message>
+        <source>Tests running: %1.</source>
+        <translation>Выполнялись тесты: %1.</translation>
+    </message>
+    <message>
+        <source>The test windows are closed and their results are no longer shown. Connect again and open a test to read its results from the tester.</source>
+        <translation>Окна тестов закрыты, их результаты больше не показываются. Подключитесь снова и откройте тест, чтобы прочитать его результаты с тестера.</translation>
+    </message>
+    <message>
+        <source>Nothing answered at this address. Check the address, the cable and that the tester is switched on.</source>
+        <translation>По этому адресу никто не ответил. Проверьте адрес, кабель и включён ли тестер.</translation>
+    </message>
+    <message>
+        <source>A device took the connection but did not answer as a tester does.</source>
+        <translation>Устройство приняло соединение, но не ответило так, как отвечает тестер.</translation>
+    </message>
+    <message>
+        <source>No tester at this address.</source>
+        <translation>По этому адресу нет тестера.</translation>
+    </message>
+    <message>
+        <source>The tester did not answer.</source>
+        <translation>Тестер не ответил.</translation>
+    </message>
 </context>
 <context>
     <name>MainMenu</name>
@@ -3869,6 +3913,14 @@ The program will close.</source>
     <message>
         <source>Cannot open the file for writing.</source>
         <translation>Не удаётся открыть файл для записи.</translation>
+    </message>
+    <message>
+        <source>The screenshot did not arrive: the transfer from the tester broke off. Press &quot;Receive&quot; to try again.</source>
+        <translation>Снимок экрана не получен: передача с тестера прервалась. Нажмите «Получить», чтобы повторить.</translation>
+    </message>
+    <message>
+        <source>There is no screenshot to save: the last one did not arrive.</source>
+        <translation>Нет снимка экрана для сохранения: последний снимок не был получен.</translation>
     </message>
 </context>
 <context>

@@ -84,6 +84,45 @@ private slots:
         QVERIFY(!QFile::exists(pdf));
         QCOMPARE(rig.log.count("disconnected"), 0);
     }
+
+    // A reply to "open file" too short to carry the file's length and error
+    // byte opened nothing: no PDF, and not "no report for this test" either,
+    // which an empty reply taken as an empty file would give.
+    void shortOpenReplyIsAFailure_data()
+    {
+        QTest::addColumn<QByteArray>("openReply");
+        QTest::newRow("empty") << QByteArray("");
+        QTest::newRow("length only") << QByteArray(2, '\0');
+    }
+    void shortOpenReplyIsAFailure()
+    {
+        QFETCH(QByteArray, openReply);
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString pdf = dir.filePath(QStringLiteral("out.pdf"));
+        QByteArray traffic(600, '\x11');
+        traffic[0] = char(TestTraffic);
+        traffic[1] = 0;
+
+        DeviceRig rig(0);
+        rig.tester([&](SimRemoteResponder &r) {
+            r.files << SimRemoteResponder::File{QStringLiteral("REP"), FileTypeReport, traffic, 0, 0};
+            r.replyOverride[0x05] = openReply;
+        });
+        QVERIFY(rig.connectDevice());
+        QList<int> outcomes;
+        QObject::connect(rig.device, &Device::pdfReportFinished, &rig.log,
+                         [&](PDFCreator::Outcome o) { outcomes << int(o); }, Qt::QueuedConnection);
+        rig.inWorker([&] { rig.device->createPdfReport(QStringLiteral("REP"), pdf); });
+        QVERIFY(rig.drain());
+        QCOMPARE(rig.log.count("pdfReportCreated"), 1);
+        QCOMPARE(rig.log.lastArgs("pdfReportCreated"), QVariantList{false});
+        QCOMPARE(outcomes.size(), 1);
+        QVERIFY(outcomes.first() != int(PDFCreator::Outcome::NoReport));
+        QVERIFY(!QFile::exists(pdf));
+        QCOMPARE(rig.requestsOf(0x06).size(), 0);
+        QCOMPARE(rig.log.count("disconnected"), 0);
+    }
 };
 
 QTEST_MAIN(TestDevicePdfReport)

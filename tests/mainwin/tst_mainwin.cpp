@@ -245,7 +245,8 @@ void TestMainWin::linkLostWhileWarningOpen()
     QTest::qWait(200);
     QVERIFY(!f.get<QWidget>("fControl")->isEnabled());
     QVERIFY(!f.get<QWidget>("gPortA")->isVisible());
-    QVERIFY(f.get<QLabel>("lEthInfo")->text().isEmpty());
+    // The device text is gone; the panel tells the loss instead.
+    QVERIFY(f.get<QLabel>("lEthInfo")->text().startsWith(mw("Connection to the tester lost.") + '\n'));
     QVERIFY(f.get<QWidget>("bEthConnect")->isVisible());
 }
 
@@ -311,7 +312,7 @@ void TestMainWin::linkLossReturnsToUnconnected()
     QVERIFY(!f.get<QWidget>("gPortA")->isVisible());
     QVERIFY(!f.get<QWidget>("bEthDisc")->isVisible());
     QVERIFY(f.get<QWidget>("iIP")->isEnabled());
-    QVERIFY(f.get<QLabel>("lEthInfo")->text().isEmpty());
+    QVERIFY(f.get<QLabel>("lEthInfo")->text().startsWith(mw("Connection to the tester lost.") + '\n'));
     for (QPushButton *b : f.w->selectorButtons())
         QVERIFY(!b->isChecked());
 
