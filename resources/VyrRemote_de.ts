@@ -3025,12 +3025,6 @@ Geben Sie vier Zahlen von 0 bis 255 ein, durch Punkte getrennt.</translation>
         <translation>Bericht speichern</translation>
     </message>
     <message>
-        <source>The test settings have not been read from the tester yet.
-Nothing was sent and the test was not started.</source>
-        <translation>Die Testeinstellungen wurden noch nicht vom Gerät gelesen.
-Es wurde nichts gesendet und der Test nicht gestartet.</translation>
-    </message>
-    <message>
         <source>None</source>
         <translation>Keiner</translation>
     </message>
@@ -4244,6 +4238,12 @@ weil &quot;Auto-IP-Ziel&quot; gesetzt ist.</translation>
         <source>The settings of this test have not been read from the tester, so nothing was sent.
 Press Reset to read them again.</source>
         <translation>Die Einstellungen dieses Tests wurden nicht vom Tester gelesen, daher wurde nichts gesendet.
+Drücken Sie „Zurücksetzen“, um sie erneut zu lesen.</translation>
+    </message>
+    <message>
+        <source>The settings of this test have not been read from the tester, so nothing was sent and the test was not started.
+Press Reset to read them again.</source>
+        <translation>Die Einstellungen dieses Tests wurden nicht vom Tester gelesen, daher wurde nichts gesendet und der Test nicht gestartet.
 Drücken Sie „Zurücksetzen“, um sie erneut zu lesen.</translation>
     </message>
 </context>

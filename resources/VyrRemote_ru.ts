@@ -3025,12 +3025,6 @@ Enter four numbers from 0 to 255 separated by dots.</source>
         <translation>Сохранить отчёт</translation>
     </message>
     <message>
-        <source>The test settings have not been read from the tester yet.
-Nothing was sent and the test was not started.</source>
-        <translation>Параметры теста ещё не прочитаны из прибора.
-Ничего не отправлено, тест не запущен.</translation>
-    </message>
-    <message>
         <source>None</source>
         <translation>Нет</translation>
     </message>
@@ -4244,6 +4238,12 @@ because &quot;Auto IP destination&quot; is set.</source>
         <source>The settings of this test have not been read from the tester, so nothing was sent.
 Press Reset to read them again.</source>
         <translation>Настройки этого теста не прочитаны из тестера, поэтому ничего не отправлено.
+Нажмите «Сброс», чтобы прочитать их снова.</translation>
+    </message>
+    <message>
+        <source>The settings of this test have not been read from the tester, so nothing was sent and the test was not started.
+Press Reset to read them again.</source>
+        <translation>Настройки этого теста не прочитаны из тестера, поэтому ничего не отправлено и тест не запущен.
 Нажмите «Сброс», чтобы прочитать их снова.</translation>
     </message>
 </context>

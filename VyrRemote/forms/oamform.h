@@ -27,6 +27,10 @@ public slots:
     void fillSettingsFromForm() override;
     void setButtonsEnabled() override;
 
+protected:
+    // Without a record Start Loopback runs with the mode the tester holds.
+    bool startsWithTesterSettings(uchar topology) const override;
+
 private:
     // Minimum widths of the mode list and the result fields for their
     // longest texts in the language in force.

@@ -50,7 +50,6 @@ public slots:
     void fillSettingsFromForm() override;
     void deviceStatusUpdated() override;
     void bResetClicked() override;
-    void bStartXXClicked() override;
 
 private:
     // Every field from the record, without running the change slots while

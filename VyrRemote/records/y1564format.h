@@ -66,6 +66,16 @@ void y1564WriteValue(y1564_stream_settings_t &target, const y1564_stream_setting
 // the list still shows it, else the index's own code.
 uint8_t y1564WrittenUnit(uint8_t storedCode, int index);
 
+// Writes the stream's rate unit and its three rates (CIR, EIR, M as their
+// boxes show them, in the unit of list index unitIndex). Untouched, the
+// stream keeps its stored code and rate bits, also a code the list cannot
+// show (bps or an unknown code, shown as percent). Once a rate is edited or
+// another unit is picked, the code written is the one on show (so a percent
+// value never goes out under the bps code), and when that changes the code,
+// all three rates are written as shown.
+void y1564WriteRates(y1564_stream_settings_t &target, const y1564_stream_settings_t &stored, int unitIndex,
+                     double cir, double eir, double m);
+
 // Milliseconds to whole nanoseconds, rounded to the nearest (0.0003 ms is
 // 300 ns, not 299), of which the low 32 bits are stored.
 uint32_t y1564MsToNanoseconds(double ms);

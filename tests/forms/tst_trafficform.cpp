@@ -406,11 +406,16 @@ private slots:
         QCOMPARE(rate->styleSheet(), Blue);
         QSignalSpy sent(form, &TestForm::sendSettings);
         QSignalSpy started(form, &TestForm::startTest);
+        QTRY_VERIFY_WITH_TIMEOUT(child<QPushButton>("bStartXY")->isEnabled(), EventuallyMs);
 
         rig->disconnectDevice();
         QVERIFY(!rig->device->getTrafficInfo()->getSettings(PortA));
-        apply->click();
-        child<QPushButton>("bStartXY")->click();
+        const QStringList boxes = boxTextsWhile([&] {
+            apply->click();
+            child<QPushButton>("bStartXY")->click();
+        });
+        QCOMPARE(boxes.size(), 2);
+        QVERIFY2(saysNothingApplied(boxes.at(0)) && saysNotStarted(boxes.at(1)), qPrintable(boxes.join('|')));
         QCOMPARE(sent.count(), 0);
         QCOMPARE(started.count(), 0);
         QCOMPARE(rate->styleSheet(), Blue);
