@@ -233,7 +233,7 @@ void TestMainWinReportRoad::everyReportBecomesAReadablePdf()
     QVERIFY(road.inWorker([device, id, name] { device->saveReportToFile(PortA, id, name); }));
 
     const QString pdf = road.folder.filePath(QStringLiteral("road.pdf"));
-    QCOMPARE(road.savePdf(name, pdf), QStringLiteral("PDF-report is successfully saved."));
+    QCOMPARE(road.savePdf(name, pdf), QStringLiteral("The PDF report is saved."));
     const QString text = pdfText(pdf);
     QVERIFY2(text.contains(PDFCreator::reportTitle(unsigned(test))), qPrintable(text));
 
@@ -249,7 +249,7 @@ void TestMainWinReportRoad::reportsTheWriterCannotUseSayWhy_data()
     QTest::addColumn<QByteArray>("stored");   // null: saved by the tester from the OAM test
     QTest::addColumn<QString>("message");
     QTest::newRow("a test without a report writer") << QByteArray() << QStringLiteral(
-        "PDF-report is not saved: no report for this test.");
+        "The PDF report is not saved: this test has no report.");
     QByteArray traffic = ReportImage(TestTraffic).bytes();
     QTest::newRow("traffic report cut short") << traffic.left(traffic.size() - 1)
                                               << QStringLiteral("The report on the tester is damaged or of an unknown format.");
