@@ -205,7 +205,7 @@ void TestMainWinReportRoad::everyReportBecomesAReadablePdf_data()
         return QStringList{Elapsed, secondsToString(f.results<sync_results_t>().elapsed_time)};
     });
     QTest::newRow("BERT") << int(TestBert) << false << ResultCells([](const ReportFile &f) {
-        return QStringList{QStringLiteral("Rx bit"), QString::number(quint64(f.results<bert_results_t>().bits))};
+        return QStringList{QStringLiteral("Rx bits"), QString::number(quint64(f.results<bert_results_t>().bits))};
     });
 }
 
