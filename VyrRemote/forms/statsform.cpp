@@ -18,6 +18,9 @@ static_assert(sizeof(stats_results_t) == testResultsSize(TestStatistics), "stati
 namespace {
 
 constexpr int RowHeight = 20;   // as designed; more when the font needs it
+// A week of a full 10 Gbit/s line in bytes: the room every counter column
+// keeps however small its counts are.
+constexpr uint64_t ReservedCounter = 999999999999999ull;
 constexpr int RxColumn = 0;
 constexpr int TxColumn = 1;
 // Rows of one port in each table; Port B's follow Port A's.
@@ -80,8 +83,8 @@ StatsForm::~StatsForm()
 void StatsForm::retranslate()
 {
     ui->retranslateUi(this);
-    // Rates carry translated unit words: redraw what is held.
-    fitTables();
+    // Rates carry translated unit words: redraw what is held (and fit the
+    // tables to the new texts).
     resultsReceived();
 }
 
@@ -93,13 +96,29 @@ void StatsForm::changeEvent(QEvent *event)
 
 void StatsForm::fitTables()
 {
-    const QString counter = statsCounterText(std::numeric_limits<uint64_t>::max());
-    for (QTableWidget *t : {ui->tCommon, ui->tFrameTypes, ui->tFrameSizesA, ui->tFrameSizesB, ui->tFrameErrors}) {
-        stretchColumnsFor(t, {counter});
+    // Every row and column in sight, none scrolled: each column as wide as
+    // the widest text it holds (a counter widens its column as it grows),
+    // never narrower than a week of a full 10 Gbit/s line needs, so that the
+    // columns stand still for the counts of a working day; each table as
+    // large as all of its rows and columns.
+    const QString counterRoom = statsCounterText(ReservedCounter);
+    const QString rateRoom = rateToString(std::numeric_limits<uint32_t>::max());
+    for (QTableWidget *t : {ui->tCommon, ui->tFrameTypes, ui->tSpeed, ui->tFrameSizesA, ui->tFrameSizesB,
+                            ui->tFrameErrors}) {
+        const QString room = t == ui->tSpeed ? rateRoom : counterRoom;
+        QVector<QStringList> texts(t->columnCount(), QStringList{room});
+        for (int c = 0; c < t->columnCount(); ++c) {
+            for (int r = 0; r < t->rowCount(); ++r) {
+                if (const QTableWidgetItem *item = t->item(r, c))
+                    texts[c] << item->text();
+            }
+        }
         fitRowsTo(t, RowHeight);
+        fitColumnsTo(t, {}, texts, QSize());
+        // No larger than that either: the columns beside take the room left.
+        t->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+        t->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     }
-    stretchColumnsFor(ui->tSpeed, {rateToString(std::numeric_limits<uint32_t>::max())});
-    fitRowsTo(ui->tSpeed, RowHeight);
 }
 
 // ---- requests ---------------------------------------------------------------
@@ -213,6 +232,7 @@ void StatsForm::resultsReceived()
         if (r)
             drawPort(p, statsPortView(*r));
     }
+    fitTables();
 }
 
 void StatsForm::drawPort(int p, const StatsPortView &v)

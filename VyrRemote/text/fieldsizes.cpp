@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMetaObject>
 #include <QStringList>
@@ -23,6 +24,9 @@ constexpr int ComboTextMargin = 2;
 constexpr int EditableComboTextMargin = 4;
 // Between an entry's icon and its text.
 constexpr int IconSpacing = 4;
+// Beside a label's text, each side, so that it does not touch a coloured
+// cell's edges.
+constexpr int LabelTextPadding = 2;
 // Above and below a line of text in a table cell.
 constexpr int CellPadding = 2;
 
@@ -91,6 +95,18 @@ void reserveWidthFor(QLineEdit *field, const QStringList &texts)
     opt.state |= QStyle::State_Sunken;
     const QSize need = field->style()->sizeFromContents(QStyle::CT_LineEdit, &opt, text, field);
     field->setMinimumWidth(need.width());
+}
+
+void reserveWidthFor(QLabel *label, const QStringList &texts, int atLeast)
+{
+    if (!label)
+        return;
+    QStringList lines;
+    for (const QString &text : texts)
+        lines << text.split(QLatin1Char('\n'));
+    // Frame and contents margins do not depend on the label's width.
+    const int around = label->width() - label->contentsRect().width() + 2 * label->margin();
+    label->setMinimumWidth(qMax(atLeast, widestText(label->font(), lines) + around + 2 * LabelTextPadding));
 }
 
 void reserveWidthFor(QComboBox *list)
@@ -194,6 +210,48 @@ void fitTableToContents(QTableView *table, const QSize &minimum)
     const int height = frame + (top->isHidden() ? 0 : top->sizeHint().height()) + side->length();
     table->setMinimumSize(minimum.expandedTo(QSize(width, height)));
 }
+namespace {
+
+// Lives as a child of its table and refits the rows when the table takes a
+// new font (the font dialog's style sheet reaches every widget of the
+// window, shown or not, when it is polished).
+class RowFontKeeper : public QObject
+{
+public:
+    static constexpr const char *Name = "vyr_rowFontKeeper";
+
+    RowFontKeeper(QTableView *table, int rowHeight)
+        : QObject(table), m_table(table), m_rowHeight(rowHeight)
+    {
+        setObjectName(QLatin1String(Name));
+        table->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        // Once the headers have the new font too.
+        if (watched == m_table && event->type() == QEvent::FontChange) {
+            QTableView *table = m_table;
+            const int rowHeight = m_rowHeight;
+            QMetaObject::invokeMethod(table, [table, rowHeight] { fitRowsTo(table, rowHeight); }, Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+private:
+    QTableView *m_table;
+    int m_rowHeight;
+};
+
+} // namespace
+
+void keepRowsFitToFont(QTableView *table)
+{
+    if (!table || table->findChild<QObject *>(QLatin1String(RowFontKeeper::Name), Qt::FindDirectChildrenOnly))
+        return;
+    new RowFontKeeper(table, table->verticalHeader()->defaultSectionSize());
+}
+
 void refitAfterFontChange(QWidget *form, QEvent *event, std::function<void()> fit)
 {
     if (form && event && event->type() == QEvent::FontChange)

@@ -67,21 +67,6 @@ struct Finding
     QSize have;
 };
 
-QString widgetName(const QWidget *w)
-{
-    QString name = w->objectName();
-    if (name.isEmpty()) {
-        // An unnamed widget is told by its nearest named ancestor.
-        for (const QObject *p = w->parent(); p; p = p->parent()) {
-            if (!p->objectName().isEmpty() && !p->objectName().startsWith(QLatin1String("qt_"))) {
-                name = QStringLiteral("(in %1)").arg(p->objectName());
-                break;
-            }
-        }
-    }
-    return QStringLiteral("%1 %2").arg(QLatin1String(w->metaObject()->className()), name);
-}
-
 QString oneLine(QString text)
 {
     text.replace(QLatin1Char('\n'), QLatin1String("\\n"));
@@ -153,37 +138,15 @@ public:
 
     void run()
     {
-        explore(m_root);
+        if (m_options.visitTabs)
+            forEachTabPage(m_root, [this](QWidget *page) { checkTree(page); });
+        else
+            checkTree(m_root);
     }
 
     QStringList lines() const { return m_lines; }
 
 private:
-    void explore(QWidget *root)
-    {
-        checkTree(root);
-        if (!m_options.visitTabs)
-            return;
-        QList<QTabWidget *> tabs;
-        for (QTabWidget *tw : root->findChildren<QTabWidget *>()) {
-            if (tw->isVisible())
-                tabs << tw;
-        }
-        for (QTabWidget *tw : tabs) {
-            const int current = tw->currentIndex();
-            for (int i = 0; i < tw->count(); ++i) {
-                if (i == current || !tw->isTabEnabled(i) || !tw->isTabVisible(i))
-                    continue;
-                tw->setCurrentIndex(i);
-                settle(m_root);
-                if (QWidget *page = tw->widget(i))
-                    explore(page);
-            }
-            tw->setCurrentIndex(current);
-            settle(m_root);
-        }
-    }
-
     void checkTree(QWidget *root)
     {
         check(root);
@@ -585,6 +548,44 @@ private:
 };
 
 } // namespace
+
+QString widgetName(const QWidget *w)
+{
+    QString name = w->objectName();
+    if (name.isEmpty()) {
+        // An unnamed widget is told by its nearest named ancestor.
+        for (const QObject *p = w->parent(); p; p = p->parent()) {
+            if (!p->objectName().isEmpty() && !p->objectName().startsWith(QLatin1String("qt_"))) {
+                name = QStringLiteral("(in %1)").arg(p->objectName());
+                break;
+            }
+        }
+    }
+    return QStringLiteral("%1 %2").arg(QLatin1String(w->metaObject()->className()), name);
+}
+
+void forEachTabPage(QWidget *root, const std::function<void(QWidget *page)> &visit)
+{
+    visit(root);
+    QList<QTabWidget *> tabs;
+    for (QTabWidget *tw : root->findChildren<QTabWidget *>()) {
+        if (tw->isVisible())
+            tabs << tw;
+    }
+    for (QTabWidget *tw : tabs) {
+        const int current = tw->currentIndex();
+        for (int i = 0; i < tw->count(); ++i) {
+            if (i == current || !tw->isTabEnabled(i) || !tw->isTabVisible(i))
+                continue;
+            tw->setCurrentIndex(i);
+            settle(root);
+            if (QWidget *page = tw->widget(i))
+                forEachTabPage(page, visit);
+        }
+        tw->setCurrentIndex(current);
+        settle(root);
+    }
+}
 
 void settle(QWidget *root)
 {

@@ -1,0 +1,278 @@
+// The main window on the most common laptop screen, 1366 x 768 (a 1366 x
+// 740 area once the task bar has its share), standing as it does maximized:
+// connected to a two-port tester with the FPGA box shown, with every form of
+// its form list in turn, in Russian, English and German, in the desktop's
+// font and in a 12-point form font chosen through the menu's font dialog.
+// Nothing may lie outside the screen or be cut, a form larger than the room
+// scrolls inside the form area, and the window keeps its size whatever form
+// it shows. The statistics window shows all of its tables whole at a glance.
+//
+// VYR_SCREENSHOT_DIR=/some/folder leaves Russian pictures of the window at
+// that size with the Y.1564, interface settings and statistics windows.
+
+#include "mainwinrig.h"
+#include "mainmenu.h"
+#include "modalanswerer.h"
+#include "screenfit.h"
+#include "simtests.h"
+#include "statsrecords.h"
+
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTableWidget>
+#include <QtTest>
+
+#include <cstring>
+#include <functional>
+
+namespace {
+
+// Counters a port reaches in a week of a full 10 Gbit/s line: fifteen
+// digits of bytes.
+constexpr uint64_t WeekOfCounts = 999999999999999ull;
+
+stats_results_t weekOfCounters()
+{
+    stats_results_t r;
+    std::memset(&r, 0, sizeof r);
+    for (stats_counters_t *c : {&r.rx, &r.tx}) {
+        c->bytes = c->frames = c->broadcast = c->multicast = c->unicast = WeekOfCounts;
+        c->crcErrors = c->jabber = c->pause = WeekOfCounts;
+        for (uint64_t &bin : c->sizes)
+            bin = WeekOfCounts;
+        c->rateL1.bytesPerSecond = c->rateL2.bytesPerSecond = c->rateL3.bytesPerSecond = 1250000000u;
+    }
+    return r;
+}
+
+// The window with the FPGA box shown, standing maximized in the area;
+// start() connects it to a two-port tester with both ports busy.
+struct LaptopWindow
+{
+    MainWindowRig rig{8};
+    ModalAnswerer answerer;
+
+    LaptopWindow()
+    {
+        rig.w->showFpgaBox();
+        screenfit::placeMaximized(rig.w.get());
+    }
+
+    bool start()
+    {
+        rig.tester(showBusyPorts);
+        return rig.connectToSim();
+    }
+
+    // The font the operator picks in the menu's font dialog.
+    void chooseFont(const QFont &font)
+    {
+        auto *menu = rig.w->findChild<MainMenu *>();
+        QVERIFY(menu);
+        emit menu->change_font(font);
+        textfit::settle(rig.w.get());
+    }
+
+    QString formName(int i) const
+    {
+        return QString::fromLatin1(rig.w->forms().at(i)->metaObject()->className());
+    }
+
+    int formIndex(const char *className) const
+    {
+        const QList<IRetranslatable *> forms = rig.w->forms();
+        for (int i = 0; i < forms.size(); ++i) {
+            if (forms.at(i) && forms.at(i)->inherits(className))
+                return i;
+        }
+        return -1;
+    }
+};
+
+screenfit::Options mainWindowScreenFitOptions()
+{
+    screenfit::Options options;
+    options.text = mainWindowTextFitOptions();
+    return options;
+}
+
+} // namespace
+
+class TestMainWinScreenFit : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void startsMaximized();
+    void everyFormInEveryLanguage_data();
+    void everyFormInEveryLanguage();
+    void windowKeepsItsSize();
+    void statisticsAtAGlance();
+    void largeFormScrollsInsideTheFormArea();
+};
+
+// The window asks to be maximized before it is shown; the check places it
+// as the platform then does.
+void TestMainWinScreenFit::startsMaximized()
+{
+    MainWindowRig rig(8);
+    QVERIFY(rig.w->windowState() & Qt::WindowMaximized);
+}
+
+void TestMainWinScreenFit::everyFormInEveryLanguage_data()
+{
+    QTest::addColumn<bool>("largeFont");
+    QTest::newRow("desktop font") << false;
+    QTest::newRow("12-point form font") << true;
+}
+
+void TestMainWinScreenFit::everyFormInEveryLanguage()
+{
+    QFETCH(bool, largeFont);
+    LaptopWindow s;
+    if (largeFont)
+        s.chooseFont(screenfit::largeFormFont());
+    QStringList reports;
+    const auto check = [&](const QString &what) {
+        const QStringList misfits = screenfit::misfits(s.rig.w.get(), mainWindowScreenFitOptions());
+        if (!misfits.isEmpty())
+            reports << screenfit::report(what, misfits);
+    };
+
+    for (const QString &language : TextFitLanguages::all()) {
+        useWindowLanguage(s.rig.w.get(), language);
+        check(QStringLiteral("\"%1\", unconnected").arg(language));
+    }
+    QVERIFY(s.start());
+    const QList<IRetranslatable *> forms = s.rig.w->forms();
+    for (const QString &language : TextFitLanguages::all()) {
+        useWindowLanguage(s.rig.w.get(), language);
+        for (int i = 0; i < forms.size(); ++i) {
+            if (!forms.at(i))
+                continue;
+            QVERIFY2(s.rig.showForm(i), qPrintable(s.formName(i)));
+            check(QStringLiteral("\"%1\", %2 shown").arg(language, s.formName(i)));
+        }
+    }
+    useWindowLanguage(s.rig.w.get(), QStringLiteral("ru"));
+    QVERIFY2(reports.isEmpty(), qPrintable(textfit::logged(reports)));
+    QCOMPARE(s.answerer.seen.size(), 0);
+}
+
+// Whatever form is shown, the window neither grows nor asks for more room
+// than it had with none: started maximized on the laptop's screen, and
+// shown as a smaller window whose size the operator chose.
+void TestMainWinScreenFit::windowKeepsItsSize()
+{
+    LaptopWindow s;
+    QVERIFY(s.start());
+    s.rig.w->showNormal();
+    const QSize chosen(1100, 660);
+    s.rig.w->resize(chosen);
+    textfit::settle(s.rig.w.get());
+    const QSize minimum = s.rig.w->minimumSize();
+    QVERIFY2(minimum.width() <= chosen.width() && minimum.height() <= chosen.height(),
+             qPrintable(QStringLiteral("the window needs %1 x %2 px with no form").arg(minimum.width()).arg(minimum.height())));
+
+    QStringList grown;
+    const QList<IRetranslatable *> forms = s.rig.w->forms();
+    for (const int size : {0, 1}) {
+        if (size == 1)
+            screenfit::placeMaximized(s.rig.w.get());
+        const QSize placed = s.rig.w->size();
+        for (int i = 0; i < forms.size(); ++i) {
+            if (!forms.at(i))
+                continue;
+            QVERIFY2(s.rig.showForm(i), qPrintable(s.formName(i)));
+            if (s.rig.w->size() != placed || s.rig.w->minimumSize() != minimum)
+                grown << QStringLiteral("%1: window %2 x %3 px (minimum %4 x %5 px), was %6 x %7 px (minimum %8 x %9 px)")
+                             .arg(s.formName(i))
+                             .arg(s.rig.w->width())
+                             .arg(s.rig.w->height())
+                             .arg(s.rig.w->minimumWidth())
+                             .arg(s.rig.w->minimumHeight())
+                             .arg(placed.width())
+                             .arg(placed.height())
+                             .arg(minimum.width())
+                             .arg(minimum.height());
+        }
+    }
+    QVERIFY2(grown.isEmpty(), qPrintable(textfit::logged(grown)));
+}
+
+// The statistics window at the maximized window's size shows every row and
+// column of its six tables, each whole without a scroll bar of its own, and
+// the form area has nothing to scroll, in every language, with a week of
+// counts in every cell.
+void TestMainWinScreenFit::statisticsAtAGlance()
+{
+    LaptopWindow s;
+    // Every results reply (only the statistics window asks) carries the
+    // week of counts, valid.
+    s.rig.tester([](SimRemoteResponder &r) { r.replyOverride[0x13] = QByteArray(1, '\1') + simBytesOf(weekOfCounters()); });
+    QVERIFY(s.start());
+    const int stats = s.formIndex("StatsForm");
+    QVERIFY(stats >= 0);
+    QVERIFY(s.rig.showForm(stats));
+    auto *form = s.rig.w->forms().at(stats);
+    auto *lastCell = findWidget<QTableWidget>(form, "tFrameErrors");
+    QTRY_COMPARE_WITH_TIMEOUT(lastCell->item(5, 0) ? lastCell->item(5, 0)->text() : QString(),
+                              QString::number(WeekOfCounts), MainWindowDeadlineMs);
+    auto *area = s.rig.get<QScrollArea>("saForms");
+
+    QStringList reports;
+    for (const QString &language : TextFitLanguages::all()) {
+        useWindowLanguage(s.rig.w.get(), language);
+        const QStringList misfits = screenfit::misfits(s.rig.w.get(), mainWindowScreenFitOptions());
+        if (!misfits.isEmpty())
+            reports << screenfit::report(language, misfits);
+        textfit::settle(s.rig.w.get());
+        if (area->horizontalScrollBar()->maximum() > 0 || area->verticalScrollBar()->maximum() > 0)
+            reports << QStringLiteral("\"%1\": the form area scrolls the statistics window by %2 x %3 px")
+                           .arg(language)
+                           .arg(area->horizontalScrollBar()->maximum())
+                           .arg(area->verticalScrollBar()->maximum());
+        for (QTableWidget *table : form->findChildren<QTableWidget *>()) {
+            for (int r = 0; r < table->rowCount(); ++r) {
+                if (!table->isRowHidden(r) && table->rowViewportPosition(r) + table->rowHeight(r) > table->viewport()->height())
+                    reports << QStringLiteral("\"%1\": %2 row %3 not in sight").arg(language, table->objectName()).arg(r);
+            }
+        }
+    }
+    useWindowLanguage(s.rig.w.get(), QStringLiteral("ru"));
+    QVERIFY(textfit::savePicture(s.rig.w.get(), QStringLiteral("screen-statistics-ru.png")));
+    QVERIFY2(reports.isEmpty(), qPrintable(textfit::logged(reports)));
+}
+
+// Windows larger than the form area scroll inside it, and the window stays
+// on the screen: in the 12-point font some windows need more room than the
+// area has. Pictures of the two largest windows in the desktop font.
+void TestMainWinScreenFit::largeFormScrollsInsideTheFormArea()
+{
+    LaptopWindow s;
+    QVERIFY(s.start());
+    for (const char *name : {"Y1564Form", "IfsetForm"}) {
+        const int i = s.formIndex(name);
+        QVERIFY2(i >= 0, name);
+        QVERIFY(s.rig.showForm(i));
+        QVERIFY(textfit::savePicture(s.rig.w.get(), QStringLiteral("screen-%1-ru.png").arg(QString::fromLatin1(name).toLower())));
+    }
+
+    s.chooseFont(screenfit::largeFormFont());
+    auto *area = s.rig.get<QScrollArea>("saForms");
+    const QMargins f = screenfit::frameOf(s.rig.w.get());
+    const QList<IRetranslatable *> forms = s.rig.w->forms();
+    int scrolled = 0;
+    for (int i = 0; i < forms.size(); ++i) {
+        if (!forms.at(i))
+            continue;
+        QVERIFY2(s.rig.showForm(i), qPrintable(s.formName(i)));
+        if (area->horizontalScrollBar()->maximum() > 0 || area->verticalScrollBar()->maximum() > 0)
+            ++scrolled;
+        QCOMPARE(s.rig.w->size() + QSize(f.left() + f.right(), f.top() + f.bottom()), screenfit::laptopArea());
+    }
+    QVERIFY2(scrolled > 0, "no window needed to scroll: this test no longer shows that they can");
+}
+
+QTEST_MAIN(TestMainWinScreenFit)
+#include "tst_mainwin_screenfit.moc"
