@@ -116,8 +116,7 @@ void StatsForm::fitTables()
         fitRowsTo(t, RowHeight);
         fitColumnsTo(t, {}, texts, QSize());
         // No larger than that either: the columns beside take the room left.
-        t->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
-        t->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+        t->setMaximumSize(t->minimumSize());
     }
 }
 
