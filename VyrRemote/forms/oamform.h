@@ -27,6 +27,10 @@ public slots:
     void fillSettingsFromForm() override;
     void setButtonsEnabled() override;
 
+protected:
+    // A new font: the fields and tables take the room its texts need.
+    void changeEvent(QEvent *event) override;
+
 private:
     // Minimum widths of the mode list and the result fields for their
     // longest texts in the language in force.

@@ -10,7 +10,7 @@
 #include <QDebug>
 #include <QSignalBlocker>
 
-#include <limits>
+#include <utility>
 
 static_assert(sizeof(stats_settings_t) == testSettingsSize(TestStatistics), "statistics settings size");
 static_assert(sizeof(stats_results_t) == testResultsSize(TestStatistics), "statistics results size");
@@ -18,9 +18,16 @@ static_assert(sizeof(stats_results_t) == testResultsSize(TestStatistics), "stati
 namespace {
 
 constexpr int RowHeight = 20;   // as designed; more when the font needs it
-// A week of a full 10 Gbit/s line in bytes: the room every counter column
-// keeps however small its counts are.
-constexpr uint64_t ReservedCounter = 999999999999999ull;
+// The room a column keeps however small its cells are: what a port of the
+// tester (1 Gbit/s at most) counts in a day at the full line rate, so that
+// the columns stand still through a working day. Bytes: 125 000 000 a
+// second, 14 digits a day; frames: 1 488 096 a second at the least frame
+// size, 12 digits. Errors, which a sound link counts in units, keep no
+// room beyond their header. A larger count widens its column.
+constexpr uint32_t LineRate = 125000000u;   // bytes per second
+constexpr uint64_t SecondsOfADay = 86400u;
+constexpr uint64_t DayOfBytes = LineRate * SecondsOfADay;
+constexpr uint64_t DayOfFrames = 1488096u * SecondsOfADay;
 constexpr int RxColumn = 0;
 constexpr int TxColumn = 1;
 // Rows of one port in each table; Port B's follow Port A's.
@@ -98,15 +105,18 @@ void StatsForm::fitTables()
 {
     // Every row and column in sight, none scrolled: each column as wide as
     // the widest text it holds (a counter widens its column as it grows),
-    // never narrower than a week of a full 10 Gbit/s line needs, so that the
-    // columns stand still for the counts of a working day; each table as
-    // large as all of its rows and columns.
-    const QString counterRoom = statsCounterText(ReservedCounter);
-    const QString rateRoom = rateToString(std::numeric_limits<uint32_t>::max());
-    for (QTableWidget *t : {ui->tCommon, ui->tFrameTypes, ui->tSpeed, ui->tFrameSizesA, ui->tFrameSizesB,
-                            ui->tFrameErrors}) {
-        const QString room = t == ui->tSpeed ? rateRoom : counterRoom;
-        QVector<QStringList> texts(t->columnCount(), QStringList{room});
+    // never narrower than its room for a day's counts; each table as large
+    // as all of its rows and columns.
+    const QString bytesRoom = statsCounterText(DayOfBytes);
+    const QString framesRoom = statsCounterText(DayOfFrames);
+    const QString rateRoom = rateToString(LineRate);
+    const std::pair<QTableWidget *, QString> tables[] = {
+        {ui->tCommon, bytesRoom},        {ui->tFrameTypes, framesRoom}, {ui->tSpeed, rateRoom},
+        {ui->tFrameSizesA, framesRoom}, {ui->tFrameSizesB, framesRoom}, {ui->tFrameErrors, QString()},
+    };
+    for (const auto &table : tables) {
+        QTableWidget *t = table.first;
+        QVector<QStringList> texts(t->columnCount(), QStringList{table.second});
         for (int c = 0; c < t->columnCount(); ++c) {
             for (int r = 0; r < t->rowCount(); ++r) {
                 if (const QTableWidgetItem *item = t->item(r, c))
@@ -115,9 +125,14 @@ void StatsForm::fitTables()
         }
         fitRowsTo(t, RowHeight);
         fitColumnsTo(t, {}, texts, QSize());
-        // No larger than that either: the columns beside take the room left.
+        // No larger than that either: the tables beside take the room left.
         t->setMaximumSize(t->minimumSize());
     }
+    // Port B's frame sizes stand beside Port A's and go by its row headers:
+    // row for row at the same height.
+    fitRowsTo(ui->tFrameSizesB, ui->tFrameSizesA->rowHeight(0));
+    fitTableToContents(ui->tFrameSizesB, QSize());
+    ui->tFrameSizesB->setMaximumSize(ui->tFrameSizesB->minimumSize());
 }
 
 // ---- requests ---------------------------------------------------------------

@@ -60,11 +60,16 @@ constexpr int SaveErrorFileExists = 2;
 
 constexpr int SelectorTestIds = 20;   // buttonsByTest covers test ids 0-19
 
-// The designed widths of the port cells and of the FPGA box, kept while the
-// font leaves the texts room in them.
+// The designed sizes of the top strip, its groups, the port cells and the
+// FPGA box, kept while the font leaves the texts room in them.
+constexpr int TopStripHeight = 120;
+constexpr int ConnectionBoxWidth = 320;
+constexpr int PortBoxWidth = 240;
 constexpr int PortCellWidth = 52;
 constexpr int PortRatesWidth = 150;
 constexpr int DebugBoxWidth = 170;
+// Model, serial number, versions and release.
+constexpr int DeviceInfoLines = 4;
 
 } // namespace
 
@@ -803,7 +808,20 @@ void MainForm::fitPanels()
         reserveWidthFor(port == 0 ? ui->lAlink : ui->lBlink, linkTexts, PortCellWidth);
         reserveWidthFor(port == 0 ? ui->lARxTxSpeed : ui->lBRxTxSpeed, {rates}, PortRatesWidth);
     }
+    for (QLabel *info : {ui->lSerInfo, ui->lEthInfo})
+        reserveLinesFor(info, DeviceInfoLines);
     ui->gDebug->setMaximumWidth(qMax(DebugBoxWidth, ui->gDebug->minimumSizeHint().width()));
+    // The strip gives its spare width to its spacer (stretch factors), so
+    // each group stands at its minimum width: never less than its cells
+    // need. Its height is the designed one unless a group needs more.
+    reserveRoomFor(ui->gSerial, QSize(ConnectionBoxWidth, 0));
+    reserveRoomFor(ui->gEthernet, QSize(ConnectionBoxWidth, 0));
+    reserveRoomFor(ui->gPortA, QSize(PortBoxWidth, 0));
+    reserveRoomFor(ui->gPortB, QSize(PortBoxWidth, 0));
+    int stripHeight = TopStripHeight;
+    for (QGroupBox *box : {ui->gSerial, ui->gEthernet, ui->gPortA, ui->gPortB, ui->gDebug})
+        stripHeight = qMax(stripHeight, box->minimumSizeHint().height());
+    ui->widget->setMinimumHeight(stripHeight);
 }
 
 void MainForm::changeEvent(QEvent *event)

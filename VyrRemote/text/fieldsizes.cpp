@@ -109,6 +109,26 @@ void reserveWidthFor(QLabel *label, const QStringList &texts, int atLeast)
     label->setMinimumWidth(qMax(atLeast, widestText(label->font(), lines) + around + 2 * LabelTextPadding));
 }
 
+void reserveLinesFor(QLabel *label, int lines)
+{
+    if (!label || lines < 1)
+        return;
+    // Measured as the label measures its own text.
+    QStringList sample;
+    for (int i = 0; i < lines; ++i)
+        sample << QStringLiteral("X");
+    const QRect text = label->fontMetrics().boundingRect(QRect(0, 0, QWIDGETSIZE_MAX, QWIDGETSIZE_MAX),
+                                                         int(label->alignment()), sample.join(QLatin1Char('\n')));
+    const int around = label->height() - label->contentsRect().height() + 2 * label->margin();
+    label->setMinimumHeight(text.height() + around);
+}
+
+void reserveRoomFor(QWidget *widget, const QSize &designed)
+{
+    if (widget)
+        widget->setMinimumSize(designed.expandedTo(widget->minimumSizeHint()));
+}
+
 void reserveWidthFor(QComboBox *list)
 {
     if (!list)
@@ -238,6 +258,15 @@ public:
         return false;
     }
 
+    void refit() { fitRowsTo(m_table, m_rowHeight); }
+
+    // Rows of every kept table under root fitted now, in the font they have.
+    static void refitUnder(QWidget *root)
+    {
+        for (QObject *keeper : root->findChildren<QObject *>(QLatin1String(Name)))
+            static_cast<RowFontKeeper *>(keeper)->refit();
+    }
+
 private:
     QTableView *m_table;
     int m_rowHeight;
@@ -254,6 +283,14 @@ void keepRowsFitToFont(QTableView *table)
 
 void refitAfterFontChange(QWidget *form, QEvent *event, std::function<void()> fit)
 {
-    if (form && event && event->type() == QEvent::FontChange)
-        QMetaObject::invokeMethod(form, std::move(fit), Qt::QueuedConnection);
+    if (form && event && event->type() == QEvent::FontChange) {
+        // The rows of the form's tables first (whichever queued refit comes
+        // first), since the tables' sizes follow them.
+        QMetaObject::invokeMethod(
+            form, [form, fit = std::move(fit)] {
+                RowFontKeeper::refitUnder(form);
+                fit();
+            },
+            Qt::QueuedConnection);
+    }
 }

@@ -185,6 +185,13 @@ void reserveWidthFor(QLineEdit *field, const QStringList &texts);
 // A label at least as wide as the widest line of texts needs, and never
 // narrower than atLeast (its designed width).
 void reserveWidthFor(QLabel *label, const QStringList &texts, int atLeast);
+// A label as high as lines lines of text need at least, whatever it shows
+// now.
+void reserveLinesFor(QLabel *label, int lines);
+// A widget never smaller than designed, nor than its layout needs: a minimum
+// size set in the designer overrides what the layout asks for, so a larger
+// font or a longer text would otherwise squeeze its contents.
+void reserveRoomFor(QWidget *widget, const QSize &designed);
 // A list at least as wide as its widest entry needs (the style's own size
 // hint may leave its text field less room than that).
 void reserveWidthFor(QComboBox *list);
