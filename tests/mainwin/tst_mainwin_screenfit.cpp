@@ -5,10 +5,13 @@
 // font and in a 12-point form font chosen through the menu's font dialog.
 // Nothing may lie outside the screen or be cut, a form larger than the room
 // scrolls inside the form area, and the window keeps its size whatever form
-// it shows. The statistics window shows all of its tables whole at a glance.
+// it shows. The statistics window shows all of its tables whole at a glance,
+// and the Y.1564, interface settings and statistics windows show every page
+// whole in the desktop font, with nothing to scroll.
 //
 // VYR_SCREENSHOT_DIR=/some/folder leaves Russian pictures of the window at
-// that size with the Y.1564, interface settings and statistics windows.
+// that size with every page of those three windows, and of the PTP window
+// in the 12-point font.
 
 #include "mainwinrig.h"
 #include "mainmenu.h"
@@ -19,6 +22,7 @@
 
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QtTest>
 
@@ -59,6 +63,17 @@ stats_results_t largestCounters()
     stats_results_t r;
     std::memset(&r, 0xFF, sizeof r);
     return r;
+}
+
+// The tabs in sight in a window: the current one of each tab widget shown.
+QString shownTabs(QWidget *window)
+{
+    QStringList tabs;
+    for (QTabWidget *tw : window->findChildren<QTabWidget *>()) {
+        if (tw->isVisible())
+            tabs << tw->tabText(tw->currentIndex());
+    }
+    return tabs.join(QLatin1String(" / "));
 }
 
 // The window with the FPGA box shown, standing maximized in the area;
@@ -125,6 +140,8 @@ private slots:
     void windowKeepsItsSize();
     void statisticsAtAGlance_data();
     void statisticsAtAGlance();
+    void largestWindowsWithoutScrolling_data();
+    void largestWindowsWithoutScrolling();
     void largeFormScrollsInsideTheFormArea();
 };
 
@@ -297,26 +314,65 @@ void TestMainWinScreenFit::statisticsAtAGlance()
     QVERIFY2(reports.isEmpty(), qPrintable(textfit::logged(reports)));
 }
 
+// The largest windows, every page of them, in the desktop font: all in
+// sight in every language with nothing for the form area to scroll.
+// Russian pictures of each page.
+void TestMainWinScreenFit::largestWindowsWithoutScrolling_data()
+{
+    QTest::addColumn<QString>("form");
+    QTest::newRow("Y.1564") << QStringLiteral("Y1564Form");
+    QTest::newRow("interface settings") << QStringLiteral("IfsetForm");
+    QTest::newRow("statistics") << QStringLiteral("StatsForm");
+}
+
+void TestMainWinScreenFit::largestWindowsWithoutScrolling()
+{
+    QFETCH(QString, form);
+    LaptopWindow s;
+    QVERIFY(s.start());
+    const int i = s.formIndex(qPrintable(form));
+    QVERIFY2(i >= 0, qPrintable(form));
+    QVERIFY(s.rig.showForm(i));
+    auto *area = s.rig.get<QScrollArea>("saForms");
+    auto *shown = dynamic_cast<QWidget *>(s.rig.w->forms().at(i));
+    QVERIFY(shown);
+
+    QStringList reports;
+    for (const QString &language : TextFitLanguages::all()) {
+        useWindowLanguage(s.rig.w.get(), language);
+        int page = 0;
+        textfit::forEachTabPage(shown, [&](QWidget *) {
+            const QSize scrolled(area->horizontalScrollBar()->maximum(), area->verticalScrollBar()->maximum());
+            const QString pages = QStringLiteral("%1, page %2 (%3)")
+                                      .arg(form)
+                                      .arg(page)
+                                      .arg(shownTabs(shown));
+            if (!scrolled.isNull())
+                reports << QStringLiteral("\"%1\", %2: the form area scrolls by %3 x %4 px")
+                               .arg(language, pages)
+                               .arg(scrolled.width())
+                               .arg(scrolled.height());
+            const QStringList misfits = screenfit::misfits(s.rig.w.get(), mainWindowScreenFitOptions());
+            if (!misfits.isEmpty())
+                reports << screenfit::report(QStringLiteral("\"%1\", %2").arg(language, pages), misfits);
+            if (language == QLatin1String("ru"))
+                QVERIFY(textfit::savePicture(s.rig.w.get(),
+                                             QStringLiteral("screen-%1-%2-ru.png").arg(form.toLower()).arg(page)));
+            ++page;
+        });
+    }
+    useWindowLanguage(s.rig.w.get(), QStringLiteral("ru"));
+    QVERIFY2(reports.isEmpty(), qPrintable(textfit::logged(reports)));
+}
+
 // Windows larger than the form area scroll inside it, and the window stays
 // on the screen: in the 12-point font some windows need more room than the
-// area has. Pictures of the two largest windows in the desktop font.
+// area has. A picture of the PTP window in that font.
 void TestMainWinScreenFit::largeFormScrollsInsideTheFormArea()
 {
     LaptopWindow s;
     QVERIFY(s.start());
-    for (const char *name : {"Y1564Form", "IfsetForm"}) {
-        const int i = s.formIndex(name);
-        QVERIFY2(i >= 0, name);
-        QVERIFY(s.rig.showForm(i));
-        QVERIFY(textfit::savePicture(s.rig.w.get(), QStringLiteral("screen-%1-ru.png").arg(QString::fromLatin1(name).toLower())));
-    }
-
     s.chooseFont(screenfit::largeFormFont());
-    {
-        const int ptp = s.formIndex("PTPForm");
-        QVERIFY(s.rig.showForm(ptp));
-        QVERIFY(textfit::savePicture(s.rig.w.get(), QStringLiteral("screen-12pt-ptpform-ru.png")));
-    }
     auto *area = s.rig.get<QScrollArea>("saForms");
     const QMargins f = screenfit::frameOf(s.rig.w.get());
     const QList<IRetranslatable *> forms = s.rig.w->forms();
@@ -328,6 +384,8 @@ void TestMainWinScreenFit::largeFormScrollsInsideTheFormArea()
         if (area->horizontalScrollBar()->maximum() > 0 || area->verticalScrollBar()->maximum() > 0)
             ++scrolled;
         QCOMPARE(s.rig.w->size() + QSize(f.left() + f.right(), f.top() + f.bottom()), screenfit::laptopArea());
+        if (forms.at(i)->inherits("PTPForm"))
+            QVERIFY(textfit::savePicture(s.rig.w.get(), QStringLiteral("screen-12pt-ptpform-ru.png")));
     }
     QVERIFY2(scrolled > 0, "no window needed to scroll: this test no longer shows that they can");
 }

@@ -103,6 +103,9 @@ QSize textSize(const QFontMetrics &fm, const QString &text, int flags)
 // pixels of a line's height are leading and descent below the glyphs.
 constexpr int VerticalSlack = 3;
 
+// Rounds of layout requests settle() lets run.
+constexpr int SettleRounds = 16;
+
 bool roomFor(const QSize &need, const QSize &have)
 {
     return need.width() <= have.width() && need.height() <= have.height() + VerticalSlack;
@@ -589,7 +592,11 @@ void forEachTabPage(QWidget *root, const std::function<void(QWidget *page)> &vis
 
 void settle(QWidget *root)
 {
-    for (int i = 0; i < 3; ++i) {
+    // A layout request raised while the posted ones are sent waits for the
+    // next round, and a new size need climbs one widget level a round: from
+    // a page of a tab widget in a form in the main window's scroll area up
+    // to the window takes about a dozen.
+    for (int i = 0; i < SettleRounds; ++i) {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
         QCoreApplication::processEvents();
     }
