@@ -66,4 +66,12 @@ bool isCompleteMask(const QString &text)
     return (inv & (inv + 1)) == 0;
 }
 
+QString shownText(const QString &text)
+{
+    quint32 v;
+    if (!parseComplete(text, &v))
+        return text;
+    return QStringLiteral("%1.%2.%3.%4").arg(v >> 24).arg((v >> 16) & 0xFF).arg((v >> 8) & 0xFF).arg(v & 0xFF);
+}
+
 } // namespace AddressFields

@@ -23,4 +23,10 @@ bool isCompleteAddress(const QString &text);
 // then zeros ("255.255.255.000" included, "255.255.255.25" not).
 bool isCompleteMask(const QString &text);
 
+// A stored address as an operator would type it: a complete address loses
+// the leading zeros of its octets ("192.168.001.202" shows as
+// "192.168.1.202"), which leaves its value, and so the request, unchanged.
+// Any other text is shown as it stands, so Apply can name it.
+QString shownText(const QString &text);
+
 } // namespace AddressFields

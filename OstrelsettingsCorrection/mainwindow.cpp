@@ -5,6 +5,7 @@
 #include "mainmenu.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QRegExp>
 #include <QRegExpValidator>
 #include <QTranslator>
@@ -30,6 +31,14 @@ const char kFalse[] = "false";
 const char kTranslation[] = "vyrup_ru";
 const char kQtTranslation[] = "qt_ru";
 
+// Loads a catalogue from the working folder, where the program has always
+// looked, else from the program's own folder, where the build and the
+// install put it: started from any folder, the program finds its texts.
+bool loadCatalogue(QTranslator *translator, const QString &name)
+{
+    return translator->load(name) || translator->load(name, QCoreApplication::applicationDirPath());
+}
+
 // The tester is always asked to restart into update mode before the logon.
 const bool kConnectFromRcMode = true;
 // Reset restarts the tester into its normal firmware.
@@ -42,13 +51,15 @@ MainWindow::MainWindow(QWidget *parent)
 {
     translator = new QTranslator;
     qtTranslator = new QTranslator;
-    // Looked up in the working directory; a missing file leaves English.
-    if (translator->load(QLatin1String(kTranslation)))
+    // A missing file leaves English.
+    if (loadCatalogue(translator, QLatin1String(kTranslation)))
         QCoreApplication::installTranslator(translator);
-    if (qtTranslator->load(QLatin1String(kQtTranslation)))
+    if (loadCatalogue(qtTranslator, QLatin1String(kQtTranslation)))
         QCoreApplication::installTranslator(qtTranslator);
 
     ui->setupUi(this);
+    // The program's name, as main sets it; not translated.
+    setWindowTitle(QGuiApplication::applicationDisplayName());
     ui->bDisconnect->hide();
 
     // The logon is never written: an absent one stays absent.
@@ -64,11 +75,12 @@ MainWindow::MainWindow(QWidget *parent)
     ui->lIP->setValidator(new QRegExpValidator(addressRx, this));
     ui->lGW->setValidator(new QRegExpValidator(addressRx, this));
     ui->lNM->setValidator(new QRegExpValidator(maskRx, this));
-    // Stored texts are shown as they stand, even where the validator would
-    // not accept them (the default mask "255.255.255.000").
-    ui->lIP->setText(ipText);
-    ui->lNM->setText(maskText);
-    ui->lGW->setText(gatewayText);
+    // Stored addresses are shown as an operator types them (the defaults
+    // "192.168.001.202" and "255.255.255.000" as "192.168.1.202" and
+    // "255.255.255.0"); a stored text that is no address stays as it is.
+    ui->lIP->setText(AddressFields::shownText(ipText));
+    ui->lNM->setText(AddressFields::shownText(maskText));
+    ui->lGW->setText(AddressFields::shownText(gatewayText));
     ui->cDHCP->setChecked(dhcpText != QLatin1String(kFalse));
 
     // Not the window's menu bar: a child in front of the form's one. It
@@ -223,13 +235,13 @@ void MainWindow::updaterConnected(uchar deviceType, QString releaseName, ushort 
 void MainWindow::updaterConnectionFailed()
 {
     ui->bConnect->setEnabled(true);
-    appendLog(tr("Connect to device failed."));
+    appendLog(tr("Connecting to the device failed."));
     setConnectedState(false);
 }
 
 void MainWindow::updaterDisconnected()
 {
-    appendLog(tr("Disonnected from device."));
+    appendLog(tr("Disconnected from the device."));
     ui->bDisconnect->hide();
     ui->bConnect->setEnabled(true);
     ui->bConnect->show();

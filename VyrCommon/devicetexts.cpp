@@ -7,7 +7,7 @@ namespace {
 
 QString cannotStart()
 {
-    return QCoreApplication::translate("Device", "Can not start the test");
+    return QCoreApplication::translate("Device", "Cannot start the test");
 }
 
 // "%1.\n%2." with the common first line and a reason.
@@ -26,14 +26,14 @@ QString testStatusText(unsigned status)
     case StatusError: return QCoreApplication::translate("Device", "Error");
     case StatusRunning: return QCoreApplication::translate("Device", "Running");
     case StatusStop: return QCoreApplication::translate("Device", "Stop");
-    case StatusNoSync: return QCoreApplication::translate("Device", "No Sync");
+    case StatusNoSync: return QCoreApplication::translate("Device", "No sync");
     case StatusNoTx: return QCoreApplication::translate("Device", "No Tx");
     case StatusNoRx: return QCoreApplication::translate("Device", "No Rx");
     case StatusOff: return QCoreApplication::translate("Device", "Off");
     case StatusRxTx: return QCoreApplication::translate("Device", "RxTx");
     case StatusLossExceeded: return QCoreApplication::translate("Device", "Loss exceeded");
     case StatusRemoteDeviceError: return QCoreApplication::translate("Device", "Remote device error");
-    case StatusIncompatibleFw: return QCoreApplication::translate("Device", "Incompatible fw version");
+    case StatusIncompatibleFw: return QCoreApplication::translate("Device", "Incompatible FW version");
     default: return QCoreApplication::translate("Device", "Unknown status");
     }
 }
@@ -63,7 +63,7 @@ QString startTestErrorText(const error_t &error, const eth_settings_t *portSetti
             .arg(cannotStart(), QCoreApplication::translate("Device", "Routing problem"), QCoreApplication::translate("Device", "Stream #"), streamListText(mask));
     }
     case StartErrorRate:
-        return QStringLiteral("%1.").arg(QCoreApplication::translate("Device", "Wrong rate settings.\nCouldn't run with\nrate > 100%"));
+        return QStringLiteral("%1.").arg(QCoreApplication::translate("Device", "Wrong rate settings.\nCannot start with\nrate > 100%"));
     case StartErrorNoActiveStreams:
         return withReason(QT_TRANSLATE_NOOP("Device", "No active streams"));
     case StartErrorStream: {
@@ -80,26 +80,26 @@ QString startTestErrorText(const error_t &error, const eth_settings_t *portSetti
         text += QStringLiteral("\n%1 > %2 %3.")
                     .arg(QCoreApplication::translate("Device", "Set packet length"),
                          QString::number(int(error.packetLength) - 1),
-                         QCoreApplication::translate("Device", "b"));
+                         QCoreApplication::translate("Device", "B"));
         return text;
     }
     case StartErrorTestNotChosen:
-        return withReason(QT_TRANSLATE_NOOP("Device", "Test is not chosen"));
+        return withReason(QT_TRANSLATE_NOOP("Device", "No test chosen"));
     case StartErrorAlreadyRunning:
-        return QStringLiteral("%1.").arg(QCoreApplication::translate("Device", "The test already run"));
+        return QStringLiteral("%1.").arg(QCoreApplication::translate("Device", "The test is already running"));
     case StartErrorTooManyAddresses:
         return QStringLiteral("%1.\n%2 %3.")
             .arg(cannotStart(),
-                 QCoreApplication::translate("Device", "Too many addresses. The greatest possible quantity is"),
+                 QCoreApplication::translate("Device", "Too many addresses. The largest possible number is"),
                  QString::number(error.value));
     case StartErrorNoFrameLength:
-        return withReason(QT_TRANSLATE_NOOP("Device", "Not chosen any frame length"));
+        return withReason(QT_TRANSLATE_NOOP("Device", "No frame length chosen"));
     case StartErrorNoUserRate:
-        return withReason(QT_TRANSLATE_NOOP("Device", "User rate settings not setted for latency test"));
+        return withReason(QT_TRANSLATE_NOOP("Device", "User rate not set for the latency test"));
     case StartErrorNoSignalSources:
-        return withReason(QT_TRANSLATE_NOOP("Device", "Signal sources are not chosen"));
+        return withReason(QT_TRANSLATE_NOOP("Device", "No signal sources chosen"));
     case StartErrorNoPtpServer:
-        return withReason(QT_TRANSLATE_NOOP("Device", "PTP server is not chosen"));
+        return withReason(QT_TRANSLATE_NOOP("Device", "No PTP server chosen"));
     default:
         return QStringLiteral("%1.").arg(QCoreApplication::translate("Device", "Unknown error"));
     }

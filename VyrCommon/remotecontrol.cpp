@@ -285,9 +285,16 @@ bool RemoteControl::setFpgaValue(uint address, uchar value)
 bool RemoteControl::openFileToRead(const QString &fileName, unsigned short &fileLength, unsigned char &error)
 {
     const QByteArray request = Request(RemoteCommand::OpenFileToRead).fileName(fileName).data();
-    char reply[3] = {};
-    if (!sendReceiveBytes(request.constData(), request.size(), reply, sizeof reply))
+    char reply[OpenFileReplySize] = {};
+    int received = 0;
+    if (!exchange(request.constData(), request.size(), reply, sizeof reply, false, &received))
         return false;
+    if (received < OpenFileReplySize) {
+        // Without its length and error byte the reply opens nothing: taken
+        // as "0 bytes, no error" it would pass for an empty file.
+        qDebug() << "openFileToRead: reply of" << received << "bytes";
+        return false;
+    }
     fileLength = le16(reply);
     error = quint8(reply[2]);
     return true;
@@ -300,6 +307,11 @@ bool RemoteControl::readFile(QByteArray &buffer, ushort byteCount, unsigned char
     int received = 0;
     if (!exchange(request.constData(), request.size(), reply.data(), reply.size(), false, &received))
         return false;
+    if (received < 1) {
+        // No error byte: nothing says the chunk was read.
+        qDebug() << "readFile: empty reply";
+        return false;
+    }
     error = quint8(reply.at(0));
     if (received > 1)
         buffer.append(reply.constData() + 1, received - 1);
@@ -649,8 +661,10 @@ int RemoteControl::updateImage(const QByteArray &image, quint8 kind, int doneCod
             qDebug() << "response error";
             return failedCode;
         }
-        const int progress =
-            int(double(offset + RemoteCommand::UpdateBlockSize) * 100.0 / double(length));
+        // The image bytes sent so far: the padding of the last block is no
+        // progress, so the last block reaches 100 and never more.
+        const qint64 sent = qMin(offset + RemoteCommand::UpdateBlockSize, length);
+        const int progress = int(double(sent) * 100.0 / double(length));
         if (progress != previous) {
             emit vyrupInfo(tr(progressText).arg(progress));
             previous = progress;
@@ -661,12 +675,12 @@ int RemoteControl::updateImage(const QByteArray &image, quint8 kind, int doneCod
 
 int RemoteControl::updateCPU(const QByteArray &image)
 {
-    return updateImage(image, RemoteCommand::ImageCpu, CpuDone, CpuFailed, QT_TR_NOOP("cpu updated %1 %"));
+    return updateImage(image, RemoteCommand::ImageCpu, CpuDone, CpuFailed, QT_TR_NOOP("CPU updated %1 %"));
 }
 
 int RemoteControl::updateFPGA(const QByteArray &image)
 {
-    return updateImage(image, RemoteCommand::ImageFpga, FpgaDone, FpgaFailed, QT_TR_NOOP("fpga updated %1 %"));
+    return updateImage(image, RemoteCommand::ImageFpga, FpgaDone, FpgaFailed, QT_TR_NOOP("FPGA updated %1 %"));
 }
 
 bool RemoteControl::sendPhase(quint8 phase, quint32 cpuLength, quint32 fpgaLength, quint8 &reply)
@@ -715,27 +729,28 @@ int RemoteControl::writeVYRUP(const QByteArray &package)
     }
 
     if (updateCPU(pkg.cpu) != CpuDone) {
-        emit vyrupInfo(tr("cpu update failed"));
+        emit vyrupInfo(tr("CPU update failed"));
         return cancelUpdate(cpuLength, fpgaLength, CpuFailed);
     }
-    emit vyrupInfo(tr("cpu update complete"));
+    emit vyrupInfo(tr("CPU update complete"));
 
     if (updateFPGA(pkg.fpga) != FpgaDone) {
-        emit vyrupInfo(tr("fpga update failed"));
+        emit vyrupInfo(tr("FPGA update failed"));
         return cancelUpdate(cpuLength, fpgaLength, FpgaFailed);
     }
-    emit vyrupInfo(tr("fpga update complete"));
-    emit vyrupInfo(tr("full update complete"));
+    emit vyrupInfo(tr("FPGA update complete"));
 
+    // The update is complete only once the tester has accepted the finish.
     const bool answered = sendPhase(RemoteCommand::PhaseFinish, cpuLength, fpgaLength, reply);
     if (!answered || reply != RemoteCommand::Accepted) {
         // A refused finish leaves the tester without a complete update.
         if (answered)
             qDebug() << "response error";
-        emit vyrupInfo(tr("finish update failed"));
+        emit vyrupInfo(tr("Finishing the update failed"));
         cancelUpdate(cpuLength, fpgaLength, UpdateFailed);
         return UpdateFailed;
     }
-    emit vyrupInfo(tr("finish update complete"));
+    emit vyrupInfo(tr("Update finished"));
+    emit vyrupInfo(tr("Full update complete"));
     return UpdateComplete;
 }

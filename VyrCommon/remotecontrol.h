@@ -126,7 +126,10 @@ constexpr quint8 ResultsValid = 1;
 // disconnected and vyrupInfo are emitted in the worker thread.
 //
 // Any request that fails has closed the link and emitted disconnected()
-// before the method returns false. Out-arguments are written only on success.
+// before the method returns false; the exceptions, replies that came but are
+// too short to mean anything (openFileToRead, readFile, a short file chunk,
+// a refused clock, an idle screenshot), say so where they are declared.
+// Out-arguments are written only on success.
 class RemoteControl : public QObject
 {
     Q_OBJECT
@@ -157,6 +160,8 @@ public:
     static constexpr int DefaultConfigReconnectMs = 5000;
     static constexpr int StatusPollPauseMs = 500;
     static constexpr int FileChunkSize = 512;
+    // u16 file length, u8 error.
+    static constexpr int OpenFileReplySize = 3;
     // A screenshot reply that places no pixel ends the transfer after this
     // many in a row, so a tester sending empty runs cannot keep us asking.
     static constexpr int MaxIdleScreenshotReplies = 3;
@@ -209,9 +214,12 @@ public:
     bool getDeviceStatus(get_device_status_resp_t &status);
     bool getFpgaValue(uint address, unsigned char &value);
     bool setFpgaValue(uint address, uchar value);
+    // A reply shorter than its 3 bytes (length and error) fails without a
+    // disconnect: the tester answered, but opened nothing.
     bool openFileToRead(const QString &fileName, unsigned short &fileLength, unsigned char &error);
     // Appends the data bytes of the reply to buffer: byteCount of them, or
-    // fewer when the tester sent a shorter reply (never invented bytes).
+    // fewer when the tester sent a shorter reply (never invented bytes). A
+    // reply without even its error byte fails without a disconnect.
     bool readFile(QByteArray &buffer, ushort byteCount, unsigned char &error);
     bool getFile(bool first, QString &fileName, int file_type, bool &notLast);
     bool deleteFile(const QString &fileName, unsigned char &error);
@@ -265,7 +273,9 @@ public:
     // (a chunk shorter than asked for also fails, with error 0).
     bool getFileData(const QString &fileName, QByteArray &data, unsigned char &error);
     // Writes an update package (CPU and FPGA images) and returns an
-    // UpdateResult; progress texts go out through vyrupInfo.
+    // UpdateResult; progress texts go out through vyrupInfo: "... updated
+    // N %" with N the share of the image's own bytes sent (never above 100),
+    // and "Full update complete" only after the tester accepted the finish.
     int writeVYRUP(const QByteArray &package);
     // Block loops: CpuDone/CpuFailed and FpgaDone/FpgaFailed.
     int updateCPU(const QByteArray &image);

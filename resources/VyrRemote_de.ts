@@ -31,7 +31,7 @@ Ethernet-Tester %1.</translation>
 <context>
     <name>AsymTrafficForm</name>
     <message>
-        <source>Asymetrical traffic test (Port A)</source>
+        <source>Asymmetric traffic test (Port A)</source>
         <translation>Asymmetrischer Traffic-Test (Port A)</translation>
     </message>
     <message>
@@ -55,11 +55,11 @@ Ethernet-Tester %1.</translation>
         <translation>HH:mm:ss</translation>
     </message>
     <message>
-        <source>Learning Interval, ms</source>
+        <source>Learning interval, ms</source>
         <translation>Lernintervall, ms</translation>
     </message>
     <message>
-        <source>Wait Interval, ms</source>
+        <source>Wait interval, ms</source>
         <translation>Warteintervall, ms</translation>
     </message>
     <message>
@@ -83,7 +83,7 @@ Ethernet-Tester %1.</translation>
         <translation>Messung</translation>
     </message>
     <message>
-        <source>Estimate time</source>
+        <source>Remaining time</source>
         <translation>Restzeit</translation>
     </message>
     <message>
@@ -138,7 +138,7 @@ Ethernet-Tester %1.</translation>
 <context>
     <name>AuthenticationDialog</name>
     <message>
-        <source>Dialog</source>
+        <source>Log in</source>
         <translation>Anmeldung</translation>
     </message>
     <message>
@@ -201,7 +201,7 @@ Ethernet-Tester %1.</translation>
         <translation>Versatz, Bytes</translation>
     </message>
     <message>
-        <source>Wait synchro, ms</source>
+        <source>Sync wait, ms</source>
         <translation>Sync-Wartezeit, ms</translation>
     </message>
     <message>
@@ -217,11 +217,11 @@ Ethernet-Tester %1.</translation>
         <translation>Verstrichene Zeit</translation>
     </message>
     <message>
-        <source>Estimate time</source>
+        <source>Remaining time</source>
         <translation>Restzeit</translation>
     </message>
     <message>
-        <source>Rx bit</source>
+        <source>Rx bits</source>
         <translation>Empfangene Bits</translation>
     </message>
     <message>
@@ -288,28 +288,28 @@ Ethernet-Tester %1.</translation>
         <translation>Bericht speichern</translation>
     </message>
     <message>
-        <source>good</source>
-        <translation>gut</translation>
+        <source>Good</source>
+        <translation>Gut</translation>
     </message>
     <message>
-        <source>short</source>
+        <source>Short</source>
         <translation>Kurzschluss</translation>
     </message>
     <message>
-        <source>open</source>
-        <translation>offen</translation>
+        <source>Open</source>
+        <translation>Offen</translation>
     </message>
     <message>
-        <source>fault</source>
+        <source>Fault</source>
         <translation>Fehler</translation>
     </message>
     <message>
-        <source>immi</source>
+        <source>Mismatch</source>
         <translation>Fehlanpassung</translation>
     </message>
     <message>
-        <source>unknown (%1)</source>
-        <translation>unbekannt (%1)</translation>
+        <source>Unknown (%1)</source>
+        <translation>Unbekannt (%1)</translation>
     </message>
 </context>
 <context>
@@ -334,7 +334,7 @@ Ethernet-Tester %1.</translation>
         <translation>Prüfung</translation>
     </message>
     <message>
-        <source>Swich Off</source>
+        <source>Switched off</source>
         <translation>Aus</translation>
     </message>
     <message>
@@ -342,7 +342,7 @@ Ethernet-Tester %1.</translation>
         <translation>Taktfrequenz</translation>
     </message>
     <message>
-        <source>Velocities</source>
+        <source>Speeds</source>
         <translation>Geschwindigkeiten</translation>
     </message>
     <message>
@@ -374,7 +374,7 @@ Ethernet-Tester %1.</translation>
         <translation>Übernehmen</translation>
     </message>
     <message>
-        <source>Watch-dog</source>
+        <source>Watchdog</source>
         <translation>Watchdog</translation>
     </message>
     <message>
@@ -382,23 +382,23 @@ Ethernet-Tester %1.</translation>
         <translation>WD setzen</translation>
     </message>
     <message>
-        <source>Synchr 1PPS or NTP</source>
+        <source>Sync 1PPS or NTP</source>
         <translation>Synchr. 1PPS oder NTP</translation>
     </message>
     <message>
-        <source>Synchr 1PPS</source>
+        <source>Sync 1PPS</source>
         <translation>Synchr. 1PPS</translation>
     </message>
     <message>
-        <source>Synchr NTP</source>
+        <source>Sync NTP</source>
         <translation>Synchr. NTP</translation>
     </message>
     <message>
-        <source>Synchr 1PPS/NTP</source>
+        <source>Sync 1PPS/NTP</source>
         <translation>Synchr. 1PPS/NTP</translation>
     </message>
     <message>
-        <source>Device Settings</source>
+        <source>Device settings</source>
         <translation>Geräteeinstellungen</translation>
     </message>
     <message>
@@ -447,7 +447,7 @@ Es wurde nichts gesendet.</translation>
 <context>
     <name>Device</name>
     <message>
-        <source>Can not start the test</source>
+        <source>Cannot start the test</source>
         <translation>Der Test kann nicht gestartet werden</translation>
     </message>
     <message>
@@ -471,7 +471,7 @@ Es wurde nichts gesendet.</translation>
         <translation>Gestoppt</translation>
     </message>
     <message>
-        <source>No Sync</source>
+        <source>No sync</source>
         <translation>Keine Sync.</translation>
     </message>
     <message>
@@ -499,7 +499,7 @@ Es wurde nichts gesendet.</translation>
         <translation>Fehler des Gegengeräts</translation>
     </message>
     <message>
-        <source>Incompatible fw version</source>
+        <source>Incompatible FW version</source>
         <translation>Inkompatible Firmwareversion</translation>
     </message>
     <message>
@@ -520,7 +520,7 @@ Es wurde nichts gesendet.</translation>
     </message>
     <message>
         <source>Wrong rate settings.
-Couldn&apos;t run with
+Cannot start with
 rate &gt; 100%</source>
         <translation>Falsche Rate.
 Start mit
@@ -543,35 +543,35 @@ Rate &gt; 100% nicht möglich</translation>
         <translation>Paketlänge einstellen</translation>
     </message>
     <message>
-        <source>b</source>
+        <source>B</source>
         <translation>B</translation>
     </message>
     <message>
-        <source>Test is not chosen</source>
+        <source>No test chosen</source>
         <translation>Kein Test gewählt</translation>
     </message>
     <message>
-        <source>The test already run</source>
+        <source>The test is already running</source>
         <translation>Der Test läuft bereits</translation>
     </message>
     <message>
-        <source>Too many addresses. The greatest possible quantity is</source>
+        <source>Too many addresses. The largest possible number is</source>
         <translation>Zu viele Adressen. Die größtmögliche Anzahl ist</translation>
     </message>
     <message>
-        <source>Not chosen any frame length</source>
+        <source>No frame length chosen</source>
         <translation>Keine Rahmenlänge gewählt</translation>
     </message>
     <message>
-        <source>User rate settings not setted for latency test</source>
+        <source>User rate not set for the latency test</source>
         <translation>Benutzerrate für den Latenztest nicht eingestellt</translation>
     </message>
     <message>
-        <source>Signal sources are not chosen</source>
+        <source>No signal sources chosen</source>
         <translation>Keine Signalquellen gewählt</translation>
     </message>
     <message>
-        <source>PTP server is not chosen</source>
+        <source>No PTP server chosen</source>
         <translation>Kein PTP-Server gewählt</translation>
     </message>
     <message>
@@ -772,7 +772,7 @@ Es wurde nichts gesendet.</translation>
         <translation>VLAN-Einstellungen</translation>
     </message>
     <message>
-        <source>VLAN counts</source>
+        <source>VLAN tags</source>
         <translation>Anzahl VLAN-Tags</translation>
     </message>
     <message>
@@ -780,7 +780,7 @@ Es wurde nichts gesendet.</translation>
         <translation>MPLS-Einstellungen</translation>
     </message>
     <message>
-        <source>MPLS counts</source>
+        <source>MPLS labels</source>
         <translation>Anzahl MPLS-Labels</translation>
     </message>
     <message>
@@ -863,7 +863,7 @@ Es wurde nichts gesendet.</translation>
         <translation>Die Einstellungen von Port RC wurden nicht gelesen.</translation>
     </message>
     <message>
-        <source>Settings was not sent.</source>
+        <source>Settings were not sent.</source>
         <translation>Die Einstellungen wurden nicht gesendet.</translation>
     </message>
     <message>
@@ -875,7 +875,7 @@ Es wurde nichts gesendet.</translation>
         <translation>MAC-Änderung</translation>
     </message>
     <message>
-        <source>New MAC will be applid after reboot. Reboot now?</source>
+        <source>The new MAC applies after a reboot. Reboot now?</source>
         <translation>Die neue MAC-Adresse gilt nach einem Neustart. Jetzt neu starten?</translation>
     </message>
 </context>
@@ -898,7 +898,7 @@ Es wurde nichts gesendet.</translation>
         <translation>Wartezeit, ms</translation>
     </message>
     <message>
-        <source>Iteration</source>
+        <source>Iterations</source>
         <translation>Wiederholungen</translation>
     </message>
     <message>
@@ -910,7 +910,7 @@ Es wurde nichts gesendet.</translation>
         <translation>Verstrichene Zeit</translation>
     </message>
     <message>
-        <source>Estimated time</source>
+        <source>Remaining time</source>
         <translation>Restzeit</translation>
     </message>
     <message>
@@ -973,16 +973,16 @@ Es wurde nichts gesendet.</translation>
         <translation>Rate</translation>
     </message>
     <message>
-        <source>Packet length, b</source>
+        <source>Packet length, B</source>
         <translation>Paketlänge, B</translation>
     </message>
     <message>
-        <source>Duration, s</source>
-        <translation>Dauer, s</translation>
+        <source>Duration</source>
+        <translation>Dauer</translation>
     </message>
     <message>
-        <source>Threshold, s</source>
-        <translation>Schwelle, s</translation>
+        <source>Threshold, ms</source>
+        <translation>Schwelle, ms</translation>
     </message>
     <message>
         <source>Measuring</source>
@@ -993,15 +993,15 @@ Es wurde nichts gesendet.</translation>
         <translation>Ergebnis</translation>
     </message>
     <message>
-        <source>Test time</source>
-        <translation>Testzeit</translation>
+        <source>Remaining time</source>
+        <translation>Restzeit</translation>
     </message>
     <message>
-        <source>Passed time</source>
-        <translation>Vergangene Zeit</translation>
+        <source>Elapsed time</source>
+        <translation>Verstrichene Zeit</translation>
     </message>
     <message>
-        <source>Rx Frames</source>
+        <source>Rx frames</source>
         <translation>Rx-Frames</translation>
     </message>
     <message>
@@ -1199,17 +1199,17 @@ Ströme</translation>
     </message>
     <message>
         <source>Packet
-Jitter</source>
+jitter</source>
         <translation>Paket-
 Jitter</translation>
     </message>
     <message>
-        <source>TCP/IP Tests</source>
+        <source>TCP/IP tests</source>
         <translation>TCP/IP-Tests</translation>
     </message>
     <message>
         <source>Cable
-Diagnostics</source>
+diagnostics</source>
         <translation>Kabel-
 diagnose</translation>
     </message>
@@ -1220,7 +1220,7 @@ test</source>
 Test</translation>
     </message>
     <message>
-        <source>BER Test</source>
+        <source>BER test</source>
         <translation>BER-Test</translation>
     </message>
     <message>
@@ -1288,11 +1288,11 @@ Geben Sie vier Zahlen von 0 bis 255 ein, durch Punkte getrennt.</translation>
         <translation>Fehler</translation>
     </message>
     <message>
-        <source>File not for loading.</source>
+        <source>This file cannot be loaded.</source>
         <translation>Diese Datei kann nicht geladen werden.</translation>
     </message>
     <message>
-        <source>Can not save the file.</source>
+        <source>Cannot save the file.</source>
         <translation>Die Datei kann nicht gespeichert werden.</translation>
     </message>
     <message>
@@ -1316,8 +1316,52 @@ Geben Sie vier Zahlen von 0 bis 255 ein, durch Punkte getrennt.</translation>
         <translation>bit/s</translation>
     </message>
     <message>
-        <source>Kbps</source>
+        <source>kbps</source>
         <translation>kbit/s</translation>
+    </message>
+    <message>
+        <source>Connection to the tester lost.</source>
+        <translation>Verbindung zum Tester verloren.</translation>
+    </message>
+    <message>
+        <source>Could not connect to the tester.</source>
+        <translation>Keine Verbindung zum Tester möglich.</translation>
+    </message>
+    <message>
+        <source>Address: %1</source>
+        <translation>Adresse: %1</translation>
+    </message>
+    <message>
+        <source>Time: %1</source>
+        <translation>Zeit: %1</translation>
+    </message>
+    <message>
+        <source>No test was running.</source>
+        <translation>Es lief kein Test.</translation>
+    </message>
+    <message>
+        <source>Tests running: %1.</source>
+        <translation>Laufende Tests: %1.</translation>
+    </message>
+    <message>
+        <source>The test windows are closed and their results are no longer shown. Connect again and open a test to read its results from the tester.</source>
+        <translation>Die Testfenster sind geschlossen, ihre Ergebnisse werden nicht mehr angezeigt. Verbinden Sie erneut und öffnen Sie einen Test, um seine Ergebnisse vom Tester zu lesen.</translation>
+    </message>
+    <message>
+        <source>Nothing answered at this address. Check the address, the cable and that the tester is switched on.</source>
+        <translation>Unter dieser Adresse hat nichts geantwortet. Prüfen Sie die Adresse, das Kabel und ob der Tester eingeschaltet ist.</translation>
+    </message>
+    <message>
+        <source>A device took the connection but did not answer as a tester does.</source>
+        <translation>Ein Gerät hat die Verbindung angenommen, aber nicht wie ein Tester geantwortet.</translation>
+    </message>
+    <message>
+        <source>No tester at this address.</source>
+        <translation>Kein Tester unter dieser Adresse.</translation>
+    </message>
+    <message>
+        <source>The tester did not answer.</source>
+        <translation>Der Tester hat nicht geantwortet.</translation>
     </message>
 </context>
 <context>
@@ -1374,7 +1418,7 @@ Geben Sie vier Zahlen von 0 bis 255 ein, durch Punkte getrennt.</translation>
         <translation>MLR-Schwelle</translation>
     </message>
     <message>
-        <source>Packet length, b</source>
+        <source>Packet length, B</source>
         <translation>Paketlänge, B</translation>
     </message>
     <message>
@@ -1382,7 +1426,7 @@ Geben Sie vier Zahlen von 0 bis 255 ein, durch Punkte getrennt.</translation>
         <translation>Dauer</translation>
     </message>
     <message>
-        <source>Learning Int., ms</source>
+        <source>Learning int., ms</source>
         <translation>Lernintervall, ms</translation>
     </message>
     <message>
@@ -1398,7 +1442,7 @@ Geben Sie vier Zahlen von 0 bis 255 ein, durch Punkte getrennt.</translation>
         <translation>Verstrichene Zeit</translation>
     </message>
     <message>
-        <source>Estimate time</source>
+        <source>Remaining time</source>
         <translation>Restzeit</translation>
     </message>
     <message>
@@ -1485,20 +1529,20 @@ Geben Sie vier Zahlen von 0 bis 255 ein, durch Punkte getrennt.</translation>
         <translation>Rate</translation>
     </message>
     <message>
-        <source>Packet length, b</source>
+        <source>Packet length, B</source>
         <translation>Paketlänge, B</translation>
     </message>
     <message>
-        <source>Study, ms</source>
-        <translation>Lernphase, ms</translation>
+        <source>Learning int., ms</source>
+        <translation>Lernintervall, ms</translation>
     </message>
     <message>
         <source>Interval, ms</source>
         <translation>Intervall, ms</translation>
     </message>
     <message>
-        <source>Duration, s</source>
-        <translation>Dauer, s</translation>
+        <source>Duration</source>
+        <translation>Dauer</translation>
     </message>
     <message>
         <source>Measuring</source>
@@ -1509,7 +1553,7 @@ Geben Sie vier Zahlen von 0 bis 255 ein, durch Punkte getrennt.</translation>
         <translation>Verstrichene Zeit</translation>
     </message>
     <message>
-        <source>Estimate time</source>
+        <source>Remaining time</source>
         <translation>Restzeit</translation>
     </message>
     <message>
@@ -1529,7 +1573,7 @@ Geben Sie vier Zahlen von 0 bis 255 ein, durch Punkte getrennt.</translation>
         <translation>Tx-Bytes</translation>
     </message>
     <message>
-        <source>Loss frames</source>
+        <source>Lost frames</source>
         <translation>Verlorene Frames</translation>
     </message>
     <message>
@@ -1541,8 +1585,8 @@ Geben Sie vier Zahlen von 0 bis 255 ein, durch Punkte getrennt.</translation>
         <translation>Anzahl</translation>
     </message>
     <message>
-        <source>Coef</source>
-        <translation>Koeff.</translation>
+        <source>Ratio</source>
+        <translation>Anteil</translation>
     </message>
     <message>
         <source>Start A-&gt;A</source>
@@ -1600,7 +1644,7 @@ Geben Sie vier Zahlen von 0 bis 255 ein, durch Punkte getrennt.</translation>
         <translation>Ergebnis</translation>
     </message>
     <message>
-        <source>MAC-address</source>
+        <source>MAC address</source>
         <translation>MAC-Adresse</translation>
     </message>
     <message>
@@ -1612,11 +1656,11 @@ Geben Sie vier Zahlen von 0 bis 255 ein, durch Punkte getrennt.</translation>
         <translation>Entfernter Loopback</translation>
     </message>
     <message>
-        <source>Start Loopback</source>
+        <source>Start loopback</source>
         <translation>Loopback starten</translation>
     </message>
     <message>
-        <source>Stop Loopback</source>
+        <source>Stop loopback</source>
         <translation>Loopback stoppen</translation>
     </message>
     <message>
@@ -1682,7 +1726,7 @@ Geben Sie vier Zahlen von 0 bis 255 ein, durch Punkte getrennt.</translation>
         <translation>Offset, Bytes</translation>
     </message>
     <message>
-        <source>Wait synchro, ms</source>
+        <source>Sync wait, ms</source>
         <translation>Sync-Wartezeit, ms</translation>
     </message>
     <message>
@@ -1694,11 +1738,11 @@ Geben Sie vier Zahlen von 0 bis 255 ein, durch Punkte getrennt.</translation>
         <translation>Verstrichene Zeit</translation>
     </message>
     <message>
-        <source>Estimate time</source>
+        <source>Remaining time</source>
         <translation>Restzeit</translation>
     </message>
     <message>
-        <source>Rx bit</source>
+        <source>Rx bits</source>
         <translation>Rx-Bits</translation>
     </message>
     <message>
@@ -1726,8 +1770,8 @@ Geben Sie vier Zahlen von 0 bis 255 ein, durch Punkte getrennt.</translation>
         <translation>Fehler</translation>
     </message>
     <message>
-        <source>Fair</source>
-        <translation>Mäßig</translation>
+        <source>Mismatch</source>
+        <translation>Fehlanpassung</translation>
     </message>
     <message>
         <source>Status</source>
@@ -1762,8 +1806,8 @@ Geben Sie vier Zahlen von 0 bis 255 ein, durch Punkte getrennt.</translation>
         <translation>Statistikbericht</translation>
     </message>
     <message>
-        <source>Trafic test report</source>
-        <translation>Bericht Verkehrstest</translation>
+        <source>Traffic test report</source>
+        <translation>Bericht Traffic-Test</translation>
     </message>
     <message>
         <source>Jitter test report</source>
@@ -1830,12 +1874,12 @@ Geben Sie vier Zahlen von 0 bis 255 ein, durch Punkte getrennt.</translation>
         <translation>Gateway</translation>
     </message>
     <message>
-        <source>VLAN counts</source>
-        <translation>Anzahl VLAN</translation>
+        <source>VLAN tags</source>
+        <translation>Anzahl VLAN-Tags</translation>
     </message>
     <message>
-        <source>MPLS counts</source>
-        <translation>Anzahl MPLS</translation>
+        <source>MPLS labels</source>
+        <translation>Anzahl MPLS-Labels</translation>
     </message>
     <message>
         <source>Value</source>
@@ -1958,7 +2002,7 @@ Geben Sie vier Zahlen von 0 bis 255 ein, durch Punkte getrennt.</translation>
         <translation>MLR-Schwelle</translation>
     </message>
     <message>
-        <source>Learning Interval, ms</source>
+        <source>Learning interval, ms</source>
         <translation>Lernintervall, ms</translation>
     </message>
     <message>
@@ -2034,11 +2078,11 @@ Geben Sie vier Zahlen von 0 bis 255 ein, durch Punkte getrennt.</translation>
         <translation>Allgemeine Daten</translation>
     </message>
     <message>
-        <source>Quant. frames</source>
+        <source>Frame count</source>
         <translation>Anz. Frames</translation>
     </message>
     <message>
-        <source>Quant. bytes</source>
+        <source>Byte count</source>
         <translation>Anz. Bytes</translation>
     </message>
     <message>
@@ -2070,20 +2114,16 @@ Geben Sie vier Zahlen von 0 bis 255 ein, durch Punkte getrennt.</translation>
         <translation>FLR-Schwelle</translation>
     </message>
     <message>
-        <source>Packet length, b</source>
+        <source>Packet length, B</source>
         <translation>Paketlänge, B</translation>
     </message>
     <message>
-        <source>Learning Int., ms</source>
+        <source>Learning int., ms</source>
         <translation>Lernintervall, ms</translation>
     </message>
     <message>
-        <source>Wait Interval, ms</source>
-        <translation>Warteintervall, ms</translation>
-    </message>
-    <message>
-        <source>Coef</source>
-        <translation>Koeff.</translation>
+        <source>Ratio</source>
+        <translation>Anteil</translation>
     </message>
     <message>
         <source>Tx frames</source>
@@ -2106,7 +2146,7 @@ Geben Sie vier Zahlen von 0 bis 255 ein, durch Punkte getrennt.</translation>
         <translation>Latenz</translation>
     </message>
     <message>
-        <source>Loss frames</source>
+        <source>Lost frames</source>
         <translation>Verlorene Frames</translation>
     </message>
     <message>
@@ -2154,14 +2194,6 @@ Geben Sie vier Zahlen von 0 bis 255 ein, durch Punkte getrennt.</translation>
         <translation>Mbit/s</translation>
     </message>
     <message>
-        <source>Bps</source>
-        <translation>bit/s</translation>
-    </message>
-    <message>
-        <source>Kbps</source>
-        <translation>kbit/s</translation>
-    </message>
-    <message>
         <source>No sync</source>
         <translation>Keine Sync.</translation>
     </message>
@@ -2194,7 +2226,7 @@ Geben Sie vier Zahlen von 0 bis 255 ein, durch Punkte getrennt.</translation>
         <translation>Rate </translation>
     </message>
     <message>
-        <source>Packet size, b</source>
+        <source>Packet size, B</source>
         <translation>Paketgröße, B</translation>
     </message>
     <message>
@@ -2206,16 +2238,12 @@ Geben Sie vier Zahlen von 0 bis 255 ein, durch Punkte getrennt.</translation>
         <translation>Statistik Eingangsstrom</translation>
     </message>
     <message>
-        <source>Tx byte</source>
-        <translation>Tx-Bytes</translation>
-    </message>
-    <message>
         <source>Multistream test report</source>
         <translation>Bericht Multistream-Test</translation>
     </message>
     <message>
-        <source>Asymetric trafic test report</source>
-        <translation>Bericht asymmetrischer Verkehrstest</translation>
+        <source>Asymmetric traffic test report</source>
+        <translation>Bericht asymmetrischer Traffic-Test</translation>
     </message>
     <message>
         <source>Ping test report</source>
@@ -2230,7 +2258,7 @@ Geben Sie vier Zahlen von 0 bis 255 ein, durch Punkte getrennt.</translation>
         <translation>Bericht DNS-Test</translation>
     </message>
     <message>
-        <source>Test IP scanner report</source>
+        <source>IP scanner test report</source>
         <translation>Bericht IP-Scanner</translation>
     </message>
     <message>
@@ -2238,8 +2266,8 @@ Geben Sie vier Zahlen von 0 bis 255 ein, durch Punkte getrennt.</translation>
         <translation>Bericht PTP-Test</translation>
     </message>
     <message>
-        <source>SYNC report</source>
-        <translation>SYNC-Bericht</translation>
+        <source>Synchronization report</source>
+        <translation>Synchronisationsbericht</translation>
     </message>
     <message>
         <source>Pause, ms</source>
@@ -2250,12 +2278,8 @@ Geben Sie vier Zahlen von 0 bis 255 ein, durch Punkte getrennt.</translation>
         <translation>Frame</translation>
     </message>
     <message>
-        <source>b</source>
+        <source>B</source>
         <translation>B</translation>
-    </message>
-    <message>
-        <source>Lat</source>
-        <translation>Lat.</translation>
     </message>
     <message>
         <source>Statistics</source>
@@ -2266,7 +2290,7 @@ Geben Sie vier Zahlen von 0 bis 255 ein, durch Punkte getrennt.</translation>
         <translation>Gesendet</translation>
     </message>
     <message>
-        <source>Recieved</source>
+        <source>Received</source>
         <translation>Empfangen</translation>
     </message>
     <message>
@@ -2306,7 +2330,7 @@ Geben Sie vier Zahlen von 0 bis 255 ein, durch Punkte getrennt.</translation>
         <translation>Letzte Adresse</translation>
     </message>
     <message>
-        <source>Iteration</source>
+        <source>Iterations</source>
         <translation>Wiederholungen</translation>
     </message>
     <message>
@@ -2314,8 +2338,8 @@ Geben Sie vier Zahlen von 0 bis 255 ein, durch Punkte getrennt.</translation>
         <translation>Verstrichen</translation>
     </message>
     <message>
-        <source>Estimated</source>
-        <translation>Restzeit</translation>
+        <source>Remaining</source>
+        <translation>Verbleibend</translation>
     </message>
     <message>
         <source>No active addresses</source>
@@ -2332,10 +2356,6 @@ Geben Sie vier Zahlen von 0 bis 255 ein, durch Punkte getrennt.</translation>
     <message>
         <source>Active</source>
         <translation>Aktiv</translation>
-    </message>
-    <message>
-        <source>Study, ms</source>
-        <translation>Lernphase, ms</translation>
     </message>
     <message>
         <source>Interval, ms</source>
@@ -2418,10 +2438,6 @@ Geben Sie vier Zahlen von 0 bis 255 ein, durch Punkte getrennt.</translation>
         <translation>Information</translation>
     </message>
     <message>
-        <source>Rx Frames</source>
-        <translation>Rx-Frames</translation>
-    </message>
-    <message>
         <source>Announce</source>
         <translation>Announce</translation>
     </message>
@@ -2436,10 +2452,6 @@ Geben Sie vier Zahlen von 0 bis 255 ein, durch Punkte getrennt.</translation>
     <message>
         <source>Delay Response</source>
         <translation>Delay Response</translation>
-    </message>
-    <message>
-        <source>Tx Frames</source>
-        <translation>Tx-Frames</translation>
     </message>
     <message>
         <source>Delay Request</source>
@@ -2506,7 +2518,7 @@ Geben Sie vier Zahlen von 0 bis 255 ein, durch Punkte getrennt.</translation>
         <translation>Länge</translation>
     </message>
     <message>
-        <source>Used satellites</source>
+        <source>Satellites used</source>
         <translation>Genutzte Satelliten</translation>
     </message>
     <message>
@@ -2598,7 +2610,7 @@ Geben Sie vier Zahlen von 0 bis 255 ein, durch Punkte getrennt.</translation>
         <translation>ΔPh min.</translation>
     </message>
     <message>
-        <source>ΔPh aver.</source>
+        <source>ΔPh avg.</source>
         <translation>ΔPh Mittel</translation>
     </message>
     <message>
@@ -2694,15 +2706,15 @@ Geben Sie vier Zahlen von 0 bis 255 ein, durch Punkte getrennt.</translation>
         <translation>Aktiviert</translation>
     </message>
     <message>
-        <source>Rate Max</source>
-        <translation>Max. Rate</translation>
+        <source>Max load</source>
+        <translation>Max. Last</translation>
     </message>
     <message>
-        <source>Rate Min</source>
-        <translation>Min. Rate</translation>
+        <source>Min load</source>
+        <translation>Min. Last</translation>
     </message>
     <message>
-        <source>Frame, b</source>
+        <source>Frame, B</source>
         <translation>Frame, B</translation>
     </message>
     <message>
@@ -2718,20 +2730,20 @@ Geben Sie vier Zahlen von 0 bis 255 ein, durch Punkte getrennt.</translation>
         <translation>Durchs. L2</translation>
     </message>
     <message>
-        <source>User loading</source>
+        <source>User load</source>
         <translation>Benutzerlast</translation>
     </message>
     <message>
-        <source>Back to back</source>
+        <source>Back-to-back</source>
         <translation>Back-to-Back</translation>
     </message>
     <message>
-        <source>Min interval</source>
-        <translation>Min. Intervall</translation>
+        <source>Min interval, s</source>
+        <translation>Min. Intervall, s</translation>
     </message>
     <message>
-        <source>Max interval</source>
-        <translation>Max. Intervall</translation>
+        <source>Max interval, s</source>
+        <translation>Max. Intervall, s</translation>
     </message>
     <message>
         <source>T, s</source>
@@ -2742,11 +2754,11 @@ Geben Sie vier Zahlen von 0 bis 255 ein, durch Punkte getrennt.</translation>
         <translation>T</translation>
     </message>
     <message>
-        <source>Frameloss</source>
+        <source>Frame loss</source>
         <translation>Frameverlust</translation>
     </message>
     <message>
-        <source>Loading step</source>
+        <source>Load step</source>
         <translation>Laststufe</translation>
     </message>
     <message>
@@ -2802,10 +2814,6 @@ Geben Sie vier Zahlen von 0 bis 255 ein, durch Punkte getrennt.</translation>
         <translation>FDV, ms</translation>
     </message>
     <message>
-        <source>VLAN count</source>
-        <translation>VLAN-Anzahl</translation>
-    </message>
-    <message>
         <source>Stream header #</source>
         <translation>Strom-Header #</translation>
     </message>
@@ -2834,7 +2842,7 @@ Geben Sie vier Zahlen von 0 bis 255 ein, durch Punkte getrennt.</translation>
         <translation>Min.</translation>
     </message>
     <message>
-        <source>Avr.</source>
+        <source>Avg.</source>
         <translation>Mittel</translation>
     </message>
     <message>
@@ -2846,11 +2854,11 @@ Geben Sie vier Zahlen von 0 bis 255 ein, durch Punkte getrennt.</translation>
         <translation>Frame-Verlust FL</translation>
     </message>
     <message>
-        <source>Quantity, fr</source>
+        <source>Count, frames</source>
         <translation>Anzahl, Frames</translation>
     </message>
     <message>
-        <source>Common Status</source>
+        <source>Overall status</source>
         <translation>Gesamtzustand</translation>
     </message>
     <message>
@@ -2945,7 +2953,7 @@ Geben Sie vier Zahlen von 0 bis 255 ein, durch Punkte getrennt.</translation>
         <translation>Statistik</translation>
     </message>
     <message>
-        <source>Rx Frames</source>
+        <source>Rx frames</source>
         <translation>Rx-Frames</translation>
     </message>
     <message>
@@ -2969,7 +2977,7 @@ Geben Sie vier Zahlen von 0 bis 255 ein, durch Punkte getrennt.</translation>
         <translation>Anzahl</translation>
     </message>
     <message>
-        <source>Tx Frames</source>
+        <source>Tx frames</source>
         <translation>Tx-Frames</translation>
     </message>
     <message>
@@ -2985,7 +2993,7 @@ Geben Sie vier Zahlen von 0 bis 255 ein, durch Punkte getrennt.</translation>
         <translation>Verstrichene Zeit</translation>
     </message>
     <message>
-        <source>Estimate time</source>
+        <source>Remaining time</source>
         <translation>Restzeit</translation>
     </message>
     <message>
@@ -3015,12 +3023,6 @@ Geben Sie vier Zahlen von 0 bis 255 ein, durch Punkte getrennt.</translation>
     <message>
         <source>Save Report</source>
         <translation>Bericht speichern</translation>
-    </message>
-    <message>
-        <source>The test settings have not been read from the tester yet.
-Nothing was sent and the test was not started.</source>
-        <translation>Die Testeinstellungen wurden noch nicht vom Gerät gelesen.
-Es wurde nichts gesendet und der Test nicht gestartet.</translation>
     </message>
     <message>
         <source>None</source>
@@ -3057,7 +3059,7 @@ Es wurde nichts gesendet und der Test nicht gestartet.</translation>
         <translation>Ziel-IP</translation>
     </message>
     <message>
-        <source>Packet size, b</source>
+        <source>Packet size, B</source>
         <translation>Paketgröße, B</translation>
     </message>
     <message>
@@ -3069,7 +3071,7 @@ Es wurde nichts gesendet und der Test nicht gestartet.</translation>
         <translation>Messung</translation>
     </message>
     <message>
-        <source>Ping result</source>
+        <source>Ping results</source>
         <translation>Ping-Ergebnis</translation>
     </message>
     <message>
@@ -3077,7 +3079,7 @@ Es wurde nichts gesendet und der Test nicht gestartet.</translation>
         <translation>Status</translation>
     </message>
     <message>
-        <source>Frame, b</source>
+        <source>Frame, B</source>
         <translation>Frame, B</translation>
     </message>
     <message>
@@ -3164,7 +3166,7 @@ Es wurde nichts gesendet und der Test nicht gestartet.</translation>
 <context>
     <name>QApplication</name>
     <message>
-        <source>Kbps</source>
+        <source>kbps</source>
         <translation>kbit/s</translation>
     </message>
     <message>
@@ -3195,8 +3197,8 @@ Es wurde nichts gesendet und der Test nicht gestartet.</translation>
 <context>
     <name>QObject</name>
     <message>
-        <source>Data base does not open!
-Program is now closed.</source>
+        <source>The database cannot be opened!
+The program will close.</source>
         <translation>Die Datenbank lässt sich nicht öffnen!
 Das Programm wird beendet.</translation>
     </message>
@@ -3216,39 +3218,39 @@ Das Programm wird beendet.</translation>
 <context>
     <name>RemoteControl</name>
     <message>
-        <source>cpu updated %1 %</source>
+        <source>CPU updated %1 %</source>
         <translation>CPU zu %1 % aktualisiert</translation>
     </message>
     <message>
-        <source>fpga updated %1 %</source>
+        <source>FPGA updated %1 %</source>
         <translation>FPGA zu %1 % aktualisiert</translation>
     </message>
     <message>
-        <source>cpu update failed</source>
+        <source>CPU update failed</source>
         <translation>CPU-Aktualisierung fehlgeschlagen</translation>
     </message>
     <message>
-        <source>cpu update complete</source>
+        <source>CPU update complete</source>
         <translation>CPU-Aktualisierung abgeschlossen</translation>
     </message>
     <message>
-        <source>fpga update failed</source>
+        <source>FPGA update failed</source>
         <translation>FPGA-Aktualisierung fehlgeschlagen</translation>
     </message>
     <message>
-        <source>fpga update complete</source>
+        <source>FPGA update complete</source>
         <translation>FPGA-Aktualisierung abgeschlossen</translation>
     </message>
     <message>
-        <source>full update complete</source>
+        <source>Full update complete</source>
         <translation>Vollständige Aktualisierung abgeschlossen</translation>
     </message>
     <message>
-        <source>finish update failed</source>
+        <source>Finishing the update failed</source>
         <translation>Abschluss der Aktualisierung fehlgeschlagen</translation>
     </message>
     <message>
-        <source>finish update complete</source>
+        <source>Update finished</source>
         <translation>Aktualisierung abgeschlossen</translation>
     </message>
 </context>
@@ -3271,7 +3273,7 @@ Das Programm wird beendet.</translation>
         <translation>Alle löschen</translation>
     </message>
     <message>
-        <source>Save pdf report</source>
+        <source>Save PDF report</source>
         <translation>PDF-Bericht speichern</translation>
     </message>
     <message>
@@ -3287,7 +3289,7 @@ Das Programm wird beendet.</translation>
         <translation>Mehrere Dateien können nicht gleichzeitig geladen werden.</translation>
     </message>
     <message>
-        <source>Stop all processes to be able to load file.</source>
+        <source>Stop all processes to load a file.</source>
         <translation>Beenden Sie alle Prozesse, um die Datei zu laden.</translation>
     </message>
     <message>
@@ -3299,16 +3301,24 @@ Das Programm wird beendet.</translation>
         <translation>Möchten Sie wirklich alle Dateien löschen?</translation>
     </message>
     <message>
-        <source>PDF-report is successfully saved.</source>
-        <translation>Der PDF-Bericht wurde erfolgreich gespeichert.</translation>
+        <source>The PDF report is saved.</source>
+        <translation>Der PDF-Bericht wurde gespeichert.</translation>
     </message>
     <message>
-        <source>PDF-report is not saved: no report for this test.</source>
+        <source>The PDF report is not saved: this test has no report.</source>
         <translation>PDF-Bericht nicht gespeichert: Für diesen Test gibt es keinen Bericht.</translation>
     </message>
     <message>
-        <source>Can not open file for writing.</source>
+        <source>Cannot open the file for writing.</source>
         <translation>Die Datei kann nicht zum Schreiben geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>The report on the tester is damaged or of an unknown format.</source>
+        <translation>Der Bericht auf dem Tester ist beschädigt oder hat ein unbekanntes Format.</translation>
+    </message>
+    <message>
+        <source>The report could not be read from the tester.</source>
+        <translation>Der Bericht konnte nicht vom Tester gelesen werden.</translation>
     </message>
 </context>
 <context>
@@ -3318,7 +3328,7 @@ Das Programm wird beendet.</translation>
         <translation>Frame-Einstellungen</translation>
     </message>
     <message>
-        <source>Frame size, b</source>
+        <source>Frame size, B</source>
         <translation>Framegröße, B</translation>
     </message>
     <message>
@@ -3334,11 +3344,11 @@ Das Programm wird beendet.</translation>
         <translation>Aktiviert</translation>
     </message>
     <message>
-        <source>Min loading</source>
+        <source>Min load</source>
         <translation>Min. Last</translation>
     </message>
     <message>
-        <source>Max loading</source>
+        <source>Max load</source>
         <translation>Max. Last</translation>
     </message>
     <message>
@@ -3346,7 +3356,7 @@ Das Programm wird beendet.</translation>
         <translation>Intervall</translation>
     </message>
     <message>
-        <source>Frameloss</source>
+        <source>Frame loss</source>
         <translation>Frameverlust</translation>
     </message>
     <message>
@@ -3354,7 +3364,7 @@ Das Programm wird beendet.</translation>
         <translation>Messdauer</translation>
     </message>
     <message>
-        <source>Loading step</source>
+        <source>Load step</source>
         <translation>Laststufe</translation>
     </message>
     <message>
@@ -3366,16 +3376,12 @@ Das Programm wird beendet.</translation>
         <translation>Wiederholungen</translation>
     </message>
     <message>
-        <source>User loading</source>
+        <source>User load</source>
         <translation>Benutzerlast</translation>
     </message>
     <message>
         <source>Back-to-back</source>
         <translation>Back-to-Back</translation>
-    </message>
-    <message>
-        <source>Iteration</source>
-        <translation>Wiederholungen</translation>
     </message>
     <message>
         <source>Min interval, s</source>
@@ -3390,7 +3396,7 @@ Das Programm wird beendet.</translation>
         <translation>Zusätzlich</translation>
     </message>
     <message>
-        <source>Study, ms</source>
+        <source>Learning int., ms</source>
         <translation>Lernintervall, ms</translation>
     </message>
     <message>
@@ -3406,7 +3412,7 @@ Das Programm wird beendet.</translation>
         <translation>Status</translation>
     </message>
     <message>
-        <source>Frame length, b</source>
+        <source>Frame length, B</source>
         <translation>Framelänge, B</translation>
     </message>
     <message>
@@ -3426,12 +3432,8 @@ Das Programm wird beendet.</translation>
         <translation>Frameverlust, %</translation>
     </message>
     <message>
-        <source>Rate:</source>
+        <source>Load:</source>
         <translation>Last:</translation>
-    </message>
-    <message>
-        <source>Back to back</source>
-        <translation>Back-to-Back</translation>
     </message>
     <message>
         <source>Quantity</source>
@@ -3486,12 +3488,8 @@ Das Programm wird beendet.</translation>
         <translation>%1 Mbit/s</translation>
     </message>
     <message>
-        <source>Troughput</source>
-        <translation>Durchsatz</translation>
-    </message>
-    <message>
-        <source>Frame,b</source>
-        <translation>Frame,B</translation>
+        <source>Frame, B</source>
+        <translation>Frame, B</translation>
     </message>
     <message>
         <source>ns</source>
@@ -3588,7 +3586,7 @@ Das Programm wird beendet.</translation>
         <translation>Einstellungen</translation>
     </message>
     <message>
-        <source>Common Settings</source>
+        <source>Common settings</source>
         <translation>Allgemeine Einstellungen</translation>
     </message>
     <message>
@@ -3608,11 +3606,11 @@ Das Programm wird beendet.</translation>
         <translation>Relatives Zeitintervall</translation>
     </message>
     <message>
-        <source>Run NTP syncr</source>
+        <source>Run NTP sync</source>
         <translation>NTP-Synchr. starten</translation>
     </message>
     <message>
-        <source>PTP Settings</source>
+        <source>PTP settings</source>
         <translation>PTP-Einstellungen</translation>
     </message>
     <message>
@@ -3640,7 +3638,7 @@ Das Programm wird beendet.</translation>
         <translation>PTP-Zeit in UTC umrechnen</translation>
     </message>
     <message>
-        <source>PTP Servers List</source>
+        <source>PTP servers list</source>
         <translation>PTP-Serverliste</translation>
     </message>
     <message>
@@ -3652,7 +3650,7 @@ Das Programm wird beendet.</translation>
         <translation>IP-Adresse</translation>
     </message>
     <message>
-        <source>PTP Information</source>
+        <source>PTP information</source>
         <translation>PTP-Informationen</translation>
     </message>
     <message>
@@ -3688,7 +3686,7 @@ Das Programm wird beendet.</translation>
         <translation>Priorität 2</translation>
     </message>
     <message>
-        <source>GPS Data</source>
+        <source>GPS data</source>
         <translation>GPS-Daten</translation>
     </message>
     <message>
@@ -3736,7 +3734,7 @@ Das Programm wird beendet.</translation>
         <translation>Wert</translation>
     </message>
     <message>
-        <source>GPS Satellites</source>
+        <source>GPS satellites</source>
         <translation>GPS-Satelliten</translation>
     </message>
     <message>
@@ -3760,7 +3758,7 @@ Das Programm wird beendet.</translation>
         <translation>Genutzt</translation>
     </message>
     <message>
-        <source>NTP Settings</source>
+        <source>NTP settings</source>
         <translation>NTP-Einstellungen</translation>
     </message>
     <message>
@@ -3780,7 +3778,7 @@ Das Programm wird beendet.</translation>
         <translation>Server 2</translation>
     </message>
     <message>
-        <source>NTP Information</source>
+        <source>NTP information</source>
         <translation>NTP-Informationen</translation>
     </message>
     <message>
@@ -3820,7 +3818,7 @@ Das Programm wird beendet.</translation>
         <translation>Vergangen</translation>
     </message>
     <message>
-        <source>Estimated</source>
+        <source>Remaining</source>
         <translation>Verbleibend</translation>
     </message>
     <message>
@@ -3844,11 +3842,11 @@ Das Programm wird beendet.</translation>
         <translation>Differenz Zeit/Datum</translation>
     </message>
     <message>
-        <source>Refer. Time/Date</source>
+        <source>Ref. time/date</source>
         <translation>Ref. Zeit/Datum</translation>
     </message>
     <message>
-        <source>Meas. Time/Date</source>
+        <source>Meas. time/date</source>
         <translation>Gem. Zeit/Datum</translation>
     </message>
     <message>
@@ -3907,8 +3905,16 @@ Das Programm wird beendet.</translation>
         <translation>Fehler</translation>
     </message>
     <message>
-        <source>Can not open file for writing.</source>
+        <source>Cannot open the file for writing.</source>
         <translation>Die Datei kann nicht zum Schreiben geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>The screenshot did not arrive: the transfer from the tester broke off. Press &quot;Receive&quot; to try again.</source>
+        <translation>Das Bildschirmfoto ist nicht angekommen: Die Übertragung vom Tester brach ab. Drücken Sie „Abrufen“, um es erneut zu versuchen.</translation>
+    </message>
+    <message>
+        <source>There is no screenshot to save: the last one did not arrive.</source>
+        <translation>Kein Bildschirmfoto zum Speichern: Das letzte ist nicht angekommen.</translation>
     </message>
 </context>
 <context>
@@ -3942,7 +3948,7 @@ Das Programm wird beendet.</translation>
         <translation>Fehler</translation>
     </message>
     <message>
-        <source>Stop all processes to be able to load file.</source>
+        <source>Stop all processes to load a file.</source>
         <translation>Beenden Sie alle Prozesse, um die Datei zu laden.</translation>
     </message>
     <message>
@@ -4127,8 +4133,8 @@ Das Programm wird beendet.</translation>
         <translation>Traffic-Test</translation>
     </message>
     <message>
-        <source>RFC2544 test</source>
-        <translation>RFC2544-Test</translation>
+        <source>RFC 2544 test</source>
+        <translation>RFC-2544-Test</translation>
     </message>
     <message>
         <source>Y1564 test</source>
@@ -4159,7 +4165,7 @@ Das Programm wird beendet.</translation>
         <translation>DNS-Test</translation>
     </message>
     <message>
-        <source>IP Scanner test</source>
+        <source>IP scanner test</source>
         <translation>IP-Scanner-Test</translation>
     </message>
     <message>
@@ -4171,7 +4177,7 @@ Das Programm wird beendet.</translation>
         <translation>MDI-Test</translation>
     </message>
     <message>
-        <source>Asymetric traffic test</source>
+        <source>Asymmetric traffic test</source>
         <translation>Asymmetrischer Traffic-Test</translation>
     </message>
     <message>
@@ -4215,16 +4221,16 @@ Das Programm wird beendet.</translation>
         <translation>Falsche Einstellungen für den DNS-Test</translation>
     </message>
     <message>
-        <source>Cannot run test - empty DNS meaning</source>
-        <translation>Test kann nicht starten - DNS-Name leer</translation>
+        <source>Cannot run the test: the DNS name is empty</source>
+        <translation>Test kann nicht starten: DNS-Name leer</translation>
     </message>
     <message>
         <source>Error</source>
         <translation>Fehler</translation>
     </message>
     <message>
-        <source>Can not start the test for topology %1,
-because &quot;Auto IP destination&quot; flag is set.</source>
+        <source>Cannot start the test for topology %1,
+because &quot;Auto IP destination&quot; is set.</source>
         <translation>Der Test für die Topologie %1 kann nicht gestartet werden,
 weil &quot;Auto-IP-Ziel&quot; gesetzt ist.</translation>
     </message>
@@ -4232,6 +4238,12 @@ weil &quot;Auto-IP-Ziel&quot; gesetzt ist.</translation>
         <source>The settings of this test have not been read from the tester, so nothing was sent.
 Press Reset to read them again.</source>
         <translation>Die Einstellungen dieses Tests wurden nicht vom Tester gelesen, daher wurde nichts gesendet.
+Drücken Sie „Zurücksetzen“, um sie erneut zu lesen.</translation>
+    </message>
+    <message>
+        <source>The settings of this test have not been read from the tester, so nothing was sent and the test was not started.
+Press Reset to read them again.</source>
+        <translation>Die Einstellungen dieses Tests wurden nicht vom Tester gelesen, daher wurde nichts gesendet und der Test nicht gestartet.
 Drücken Sie „Zurücksetzen“, um sie erneut zu lesen.</translation>
     </message>
 </context>
@@ -4257,7 +4269,7 @@ Drücken Sie „Zurücksetzen“, um sie erneut zu lesen.</translation>
         <translation>IP-Adresse</translation>
     </message>
     <message>
-        <source>Packet size, b</source>
+        <source>Packet size, B</source>
         <translation>Paketgröße, B</translation>
     </message>
     <message>
@@ -4336,7 +4348,7 @@ Drücken Sie „Zurücksetzen“, um sie erneut zu lesen.</translation>
         <translation>Rate</translation>
     </message>
     <message>
-        <source>Packet length, b</source>
+        <source>Packet length, B</source>
         <translation>Paketlänge, B</translation>
     </message>
     <message>
@@ -4359,11 +4371,11 @@ Drücken Sie „Zurücksetzen“, um sie erneut zu lesen.</translation>
         <translation>Rx-Frames</translation>
     </message>
     <message>
-        <source>Tx byte</source>
+        <source>Tx bytes</source>
         <translation>Tx-Bytes</translation>
     </message>
     <message>
-        <source>Loss frames</source>
+        <source>Lost frames</source>
         <translation>Verlorene Frames</translation>
     </message>
     <message>
@@ -4387,8 +4399,8 @@ Drücken Sie „Zurücksetzen“, um sie erneut zu lesen.</translation>
         <translation>Anzahl</translation>
     </message>
     <message>
-        <source>Coef</source>
-        <translation>Koeff.</translation>
+        <source>Ratio</source>
+        <translation>Anteil</translation>
     </message>
 </context>
 <context>
@@ -4426,7 +4438,7 @@ Drücken Sie „Zurücksetzen“, um sie erneut zu lesen.</translation>
         <translation>FLR-Schwelle</translation>
     </message>
     <message>
-        <source>Packet length, b</source>
+        <source>Packet length, B</source>
         <translation>Paketlänge, B</translation>
     </message>
     <message>
@@ -4434,11 +4446,11 @@ Drücken Sie „Zurücksetzen“, um sie erneut zu lesen.</translation>
         <translation>Dauer</translation>
     </message>
     <message>
-        <source>Learning Int., ms</source>
+        <source>Learning int., ms</source>
         <translation>Lernintervall, ms</translation>
     </message>
     <message>
-        <source>Wait Interval, ms</source>
+        <source>Wait interval, ms</source>
         <translation>Warteintervall, ms</translation>
     </message>
     <message>
@@ -4450,7 +4462,7 @@ Drücken Sie „Zurücksetzen“, um sie erneut zu lesen.</translation>
         <translation>Verstrichene Zeit</translation>
     </message>
     <message>
-        <source>Estimate time</source>
+        <source>Remaining time</source>
         <translation>Restzeit</translation>
     </message>
     <message>
@@ -4482,7 +4494,7 @@ Drücken Sie „Zurücksetzen“, um sie erneut zu lesen.</translation>
         <translation>Latenz</translation>
     </message>
     <message>
-        <source>Loss frames</source>
+        <source>Lost frames</source>
         <translation>Verlorene Frames</translation>
     </message>
     <message>
@@ -4498,8 +4510,8 @@ Drücken Sie „Zurücksetzen“, um sie erneut zu lesen.</translation>
         <translation>Anzahl</translation>
     </message>
     <message>
-        <source>Coef</source>
-        <translation>Koeff.</translation>
+        <source>Ratio</source>
+        <translation>Anteil</translation>
     </message>
     <message>
         <source>Start A-&gt;A</source>
@@ -4549,7 +4561,7 @@ Drücken Sie „Zurücksetzen“, um sie erneut zu lesen.</translation>
         <translation>Aktiv</translation>
     </message>
     <message>
-        <source>Packet length, b</source>
+        <source>Packet length, B</source>
         <translation>Paketlänge, B</translation>
     </message>
     <message>
@@ -4565,7 +4577,7 @@ Drücken Sie „Zurücksetzen“, um sie erneut zu lesen.</translation>
         <translation>Mbit/s</translation>
     </message>
     <message>
-        <source>Test Criteria</source>
+        <source>Test criteria</source>
         <translation>Testkriterien</translation>
     </message>
     <message>
@@ -4581,8 +4593,8 @@ Drücken Sie „Zurücksetzen“, um sie erneut zu lesen.</translation>
         <translation>Besondere VLAN-Einstellungen</translation>
     </message>
     <message>
-        <source>VLAN count</source>
-        <translation>VLAN-Anzahl</translation>
+        <source>VLAN tags</source>
+        <translation>Anzahl VLAN-Tags</translation>
     </message>
     <message>
         <source>Common settings</source>
@@ -4605,11 +4617,11 @@ Drücken Sie „Zurücksetzen“, um sie erneut zu lesen.</translation>
         <translation>Erweitert</translation>
     </message>
     <message>
-        <source>Learning Int.,ms</source>
+        <source>Learning int., ms</source>
         <translation>Lernintervall, ms</translation>
     </message>
     <message>
-        <source>Wait Interval, ms</source>
+        <source>Wait interval, ms</source>
         <translation>Warteintervall, ms</translation>
     </message>
     <message>
@@ -4633,11 +4645,11 @@ Drücken Sie „Zurücksetzen“, um sie erneut zu lesen.</translation>
         <translation>Dauer</translation>
     </message>
     <message>
-        <source>H:mm:ss</source>
-        <translation>H:mm:ss</translation>
+        <source>HH:mm:ss</source>
+        <translation>HH:mm:ss</translation>
     </message>
     <message>
-        <source>GroupBox</source>
+        <source>Direction</source>
         <translation>Richtung</translation>
     </message>
     <message>
@@ -4657,7 +4669,7 @@ Drücken Sie „Zurücksetzen“, um sie erneut zu lesen.</translation>
         <translation>Synchronisation</translation>
     </message>
     <message>
-        <source>Start ntp</source>
+        <source>Start NTP</source>
         <translation>NTP starten</translation>
     </message>
     <message>
@@ -4665,7 +4677,7 @@ Drücken Sie „Zurücksetzen“, um sie erneut zu lesen.</translation>
         <translation>Status aktualisieren</translation>
     </message>
     <message>
-        <source>Stop ntp</source>
+        <source>Stop NTP</source>
         <translation>NTP stoppen</translation>
     </message>
     <message>
@@ -4681,7 +4693,7 @@ Drücken Sie „Zurücksetzen“, um sie erneut zu lesen.</translation>
         <translation>Verstrichene Zeit</translation>
     </message>
     <message>
-        <source>Estimate time</source>
+        <source>Remaining time</source>
         <translation>Restzeit</translation>
     </message>
     <message>
@@ -4697,7 +4709,7 @@ Drücken Sie „Zurücksetzen“, um sie erneut zu lesen.</translation>
         <translation>Min.</translation>
     </message>
     <message>
-        <source>Avr.</source>
+        <source>Avg.</source>
         <translation>Mittel</translation>
     </message>
     <message>
@@ -4725,7 +4737,7 @@ Drücken Sie „Zurücksetzen“, um sie erneut zu lesen.</translation>
         <translation>Jitter FDV</translation>
     </message>
     <message>
-        <source>Common status</source>
+        <source>Overall status</source>
         <translation>Gesamtzustand</translation>
     </message>
     <message>
@@ -4768,7 +4780,7 @@ Drücken Sie „Zurücksetzen“, um sie erneut zu lesen.</translation>
 <context>
     <name>vyrupDialog</name>
     <message>
-        <source>Dialog</source>
+        <source>Update</source>
         <translation>Aktualisierung</translation>
     </message>
     <message>
@@ -4784,39 +4796,39 @@ Drücken Sie „Zurücksetzen“, um sie erneut zu lesen.</translation>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <source>Write cpu started</source>
+        <source>CPU write started</source>
         <translation>Schreiben der CPU begonnen</translation>
     </message>
     <message>
-        <source>Write cpu completed</source>
+        <source>CPU write completed</source>
         <translation>Schreiben der CPU abgeschlossen</translation>
     </message>
     <message>
-        <source>Write cpu failed</source>
+        <source>CPU write failed</source>
         <translation>Schreiben der CPU fehlgeschlagen</translation>
     </message>
     <message>
-        <source>Erase Fpga started</source>
+        <source>FPGA erase started</source>
         <translation>Löschen des FPGA begonnen</translation>
     </message>
     <message>
-        <source>Erase Fpga completed</source>
+        <source>FPGA erase completed</source>
         <translation>Löschen des FPGA abgeschlossen</translation>
     </message>
     <message>
-        <source>Erase Fpga failed</source>
+        <source>FPGA erase failed</source>
         <translation>Löschen des FPGA fehlgeschlagen</translation>
     </message>
     <message>
-        <source>Write Fpga started</source>
+        <source>FPGA write started</source>
         <translation>Schreiben des FPGA begonnen</translation>
     </message>
     <message>
-        <source>Write Fpga completed</source>
+        <source>FPGA write completed</source>
         <translation>Schreiben des FPGA abgeschlossen</translation>
     </message>
     <message>
-        <source>Write Fpga failed</source>
+        <source>FPGA write failed</source>
         <translation>Schreiben des FPGA fehlgeschlagen</translation>
     </message>
     <message>
@@ -4832,19 +4844,19 @@ Drücken Sie „Zurücksetzen“, um sie erneut zu lesen.</translation>
         <translation>Neustart fehlgeschlagen</translation>
     </message>
     <message>
-        <source>Invalid Device Type</source>
+        <source>Invalid device type</source>
         <translation>Ungültiger Gerätetyp</translation>
     </message>
     <message>
-        <source>Wait After Reset Failed</source>
+        <source>Wait after reset failed</source>
         <translation>Warten nach dem Neustart fehlgeschlagen</translation>
     </message>
     <message>
-        <source>Invalid File Format</source>
+        <source>Invalid file format</source>
         <translation>Ungültiges Dateiformat</translation>
     </message>
     <message>
-        <source>FullUpdateCompleted</source>
+        <source>Full update completed</source>
         <translation>Vollständige Aktualisierung abgeschlossen</translation>
     </message>
     <message>
@@ -4856,8 +4868,8 @@ Drücken Sie „Zurücksetzen“, um sie erneut zu lesen.</translation>
         <translation>Aktualisierungsdatei wählen</translation>
     </message>
     <message>
-        <source>Update file(*.vyrup)</source>
-        <translation>Aktualisierungsdatei(*.vyrup)</translation>
+        <source>Update file (*.vyrup)</source>
+        <translation>Aktualisierungsdatei (*.vyrup)</translation>
     </message>
     <message>
         <source>Open file error</source>

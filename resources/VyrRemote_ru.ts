@@ -31,7 +31,7 @@ Ethernet tester %1.</source>
 <context>
     <name>AsymTrafficForm</name>
     <message>
-        <source>Asymetrical traffic test (Port A)</source>
+        <source>Asymmetric traffic test (Port A)</source>
         <translation>Тест асимметричного трафика (Порт A)</translation>
     </message>
     <message>
@@ -55,11 +55,11 @@ Ethernet tester %1.</source>
         <translation>HH:mm:ss</translation>
     </message>
     <message>
-        <source>Learning Interval, ms</source>
+        <source>Learning interval, ms</source>
         <translation>Интервал обучения, мс</translation>
     </message>
     <message>
-        <source>Wait Interval, ms</source>
+        <source>Wait interval, ms</source>
         <translation>Интервал ожидания, мс</translation>
     </message>
     <message>
@@ -83,7 +83,7 @@ Ethernet tester %1.</source>
         <translation>Измерение</translation>
     </message>
     <message>
-        <source>Estimate time</source>
+        <source>Remaining time</source>
         <translation>Осталось времени</translation>
     </message>
     <message>
@@ -138,7 +138,7 @@ Ethernet tester %1.</source>
 <context>
     <name>AuthenticationDialog</name>
     <message>
-        <source>Dialog</source>
+        <source>Log in</source>
         <translation>Вход</translation>
     </message>
     <message>
@@ -201,7 +201,7 @@ Ethernet tester %1.</source>
         <translation>Смещение, байт</translation>
     </message>
     <message>
-        <source>Wait synchro, ms</source>
+        <source>Sync wait, ms</source>
         <translation>Ожидание синхр., мс</translation>
     </message>
     <message>
@@ -217,12 +217,12 @@ Ethernet tester %1.</source>
         <translation>Прошло времени</translation>
     </message>
     <message>
-        <source>Estimate time</source>
+        <source>Remaining time</source>
         <translation>Осталось времени</translation>
     </message>
     <message>
-        <source>Rx bit</source>
-        <translation>Принято бит</translation>
+        <source>Rx bits</source>
+        <translation>Прин. биты</translation>
     </message>
     <message>
         <source>Start A-&gt;A</source>
@@ -288,28 +288,28 @@ Ethernet tester %1.</source>
         <translation>Сохранить отчёт</translation>
     </message>
     <message>
-        <source>good</source>
-        <translation>норма</translation>
+        <source>Good</source>
+        <translation>Норма</translation>
     </message>
     <message>
-        <source>short</source>
-        <translation>замыкание</translation>
+        <source>Short</source>
+        <translation>Замыкание</translation>
     </message>
     <message>
-        <source>open</source>
-        <translation>обрыв</translation>
+        <source>Open</source>
+        <translation>Обрыв</translation>
     </message>
     <message>
-        <source>fault</source>
-        <translation>неисправность</translation>
+        <source>Fault</source>
+        <translation>Неисправность</translation>
     </message>
     <message>
-        <source>immi</source>
-        <translation>рассогласование</translation>
+        <source>Mismatch</source>
+        <translation>Рассогласование</translation>
     </message>
     <message>
-        <source>unknown (%1)</source>
-        <translation>неизвестно (%1)</translation>
+        <source>Unknown (%1)</source>
+        <translation>Неизвестно (%1)</translation>
     </message>
 </context>
 <context>
@@ -334,7 +334,7 @@ Ethernet tester %1.</source>
         <translation>Проверка</translation>
     </message>
     <message>
-        <source>Swich Off</source>
+        <source>Switched off</source>
         <translation>Выключено</translation>
     </message>
     <message>
@@ -342,7 +342,7 @@ Ethernet tester %1.</source>
         <translation>Тактовая частота</translation>
     </message>
     <message>
-        <source>Velocities</source>
+        <source>Speeds</source>
         <translation>Скорости</translation>
     </message>
     <message>
@@ -374,7 +374,7 @@ Ethernet tester %1.</source>
         <translation>Применить</translation>
     </message>
     <message>
-        <source>Watch-dog</source>
+        <source>Watchdog</source>
         <translation>Сторожевой таймер</translation>
     </message>
     <message>
@@ -382,23 +382,23 @@ Ethernet tester %1.</source>
         <translation>Задать WD</translation>
     </message>
     <message>
-        <source>Synchr 1PPS or NTP</source>
+        <source>Sync 1PPS or NTP</source>
         <translation>Синхр. 1PPS или NTP</translation>
     </message>
     <message>
-        <source>Synchr 1PPS</source>
+        <source>Sync 1PPS</source>
         <translation>Синхр. 1PPS</translation>
     </message>
     <message>
-        <source>Synchr NTP</source>
+        <source>Sync NTP</source>
         <translation>Синхр. NTP</translation>
     </message>
     <message>
-        <source>Synchr 1PPS/NTP</source>
+        <source>Sync 1PPS/NTP</source>
         <translation>Синхр. 1PPS/NTP</translation>
     </message>
     <message>
-        <source>Device Settings</source>
+        <source>Device settings</source>
         <translation>Настройки прибора</translation>
     </message>
     <message>
@@ -447,7 +447,7 @@ Nothing was sent.</source>
 <context>
     <name>Device</name>
     <message>
-        <source>Can not start the test</source>
+        <source>Cannot start the test</source>
         <translation>Невозможно запустить тест</translation>
     </message>
     <message>
@@ -471,7 +471,7 @@ Nothing was sent.</source>
         <translation>Остановлен</translation>
     </message>
     <message>
-        <source>No Sync</source>
+        <source>No sync</source>
         <translation>Нет синхр.</translation>
     </message>
     <message>
@@ -499,7 +499,7 @@ Nothing was sent.</source>
         <translation>Ошибка удалённого устройства</translation>
     </message>
     <message>
-        <source>Incompatible fw version</source>
+        <source>Incompatible FW version</source>
         <translation>Несовместимая версия ПО</translation>
     </message>
     <message>
@@ -520,7 +520,7 @@ Nothing was sent.</source>
     </message>
     <message>
         <source>Wrong rate settings.
-Couldn&apos;t run with
+Cannot start with
 rate &gt; 100%</source>
         <translation>Неверная скорость.
 Невозможен запуск
@@ -543,35 +543,35 @@ rate &gt; 100%</source>
         <translation>Задайте длину пакета</translation>
     </message>
     <message>
-        <source>b</source>
-        <translation>б</translation>
+        <source>B</source>
+        <translation>Б</translation>
     </message>
     <message>
-        <source>Test is not chosen</source>
+        <source>No test chosen</source>
         <translation>Тест не выбран</translation>
     </message>
     <message>
-        <source>The test already run</source>
+        <source>The test is already running</source>
         <translation>Тест уже запущен</translation>
     </message>
     <message>
-        <source>Too many addresses. The greatest possible quantity is</source>
+        <source>Too many addresses. The largest possible number is</source>
         <translation>Слишком много адресов. Наибольшее возможное количество</translation>
     </message>
     <message>
-        <source>Not chosen any frame length</source>
+        <source>No frame length chosen</source>
         <translation>Не выбрана ни одна длина кадра</translation>
     </message>
     <message>
-        <source>User rate settings not setted for latency test</source>
+        <source>User rate not set for the latency test</source>
         <translation>Не задана скорость пользователя для теста задержки</translation>
     </message>
     <message>
-        <source>Signal sources are not chosen</source>
+        <source>No signal sources chosen</source>
         <translation>Не выбраны источники сигнала</translation>
     </message>
     <message>
-        <source>PTP server is not chosen</source>
+        <source>No PTP server chosen</source>
         <translation>Не выбран сервер PTP</translation>
     </message>
     <message>
@@ -772,7 +772,7 @@ Nothing was sent.</source>
         <translation>Настройки VLAN</translation>
     </message>
     <message>
-        <source>VLAN counts</source>
+        <source>VLAN tags</source>
         <translation>Число меток VLAN</translation>
     </message>
     <message>
@@ -780,7 +780,7 @@ Nothing was sent.</source>
         <translation>Настройки MPLS</translation>
     </message>
     <message>
-        <source>MPLS counts</source>
+        <source>MPLS labels</source>
         <translation>Число меток MPLS</translation>
     </message>
     <message>
@@ -863,7 +863,7 @@ Nothing was sent.</source>
         <translation>Настройки порта RC не прочитаны.</translation>
     </message>
     <message>
-        <source>Settings was not sent.</source>
+        <source>Settings were not sent.</source>
         <translation>Настройки не отправлены.</translation>
     </message>
     <message>
@@ -875,7 +875,7 @@ Nothing was sent.</source>
         <translation>Смена MAC</translation>
     </message>
     <message>
-        <source>New MAC will be applid after reboot. Reboot now?</source>
+        <source>The new MAC applies after a reboot. Reboot now?</source>
         <translation>Новый MAC-адрес вступит в силу после перезагрузки. Перезагрузить сейчас?</translation>
     </message>
 </context>
@@ -898,7 +898,7 @@ Nothing was sent.</source>
         <translation>Время ожидания, мс</translation>
     </message>
     <message>
-        <source>Iteration</source>
+        <source>Iterations</source>
         <translation>Повторения</translation>
     </message>
     <message>
@@ -910,7 +910,7 @@ Nothing was sent.</source>
         <translation>Прошло времени</translation>
     </message>
     <message>
-        <source>Estimated time</source>
+        <source>Remaining time</source>
         <translation>Осталось времени</translation>
     </message>
     <message>
@@ -973,16 +973,16 @@ Nothing was sent.</source>
         <translation>Скорость</translation>
     </message>
     <message>
-        <source>Packet length, b</source>
+        <source>Packet length, B</source>
         <translation>Длина пакета, байт</translation>
     </message>
     <message>
-        <source>Duration, s</source>
-        <translation>Длительность, с</translation>
+        <source>Duration</source>
+        <translation>Длительность</translation>
     </message>
     <message>
-        <source>Threshold, s</source>
-        <translation>Порог, с</translation>
+        <source>Threshold, ms</source>
+        <translation>Порог, мс</translation>
     </message>
     <message>
         <source>Measuring</source>
@@ -993,15 +993,15 @@ Nothing was sent.</source>
         <translation>Результат</translation>
     </message>
     <message>
-        <source>Test time</source>
-        <translation>Время теста</translation>
+        <source>Remaining time</source>
+        <translation>Осталось времени</translation>
     </message>
     <message>
-        <source>Passed time</source>
+        <source>Elapsed time</source>
         <translation>Прошло времени</translation>
     </message>
     <message>
-        <source>Rx Frames</source>
+        <source>Rx frames</source>
         <translation>Прин. кадры</translation>
     </message>
     <message>
@@ -1199,17 +1199,17 @@ test</source>
     </message>
     <message>
         <source>Packet
-Jitter</source>
+jitter</source>
         <translation>Джиттер
 пакетов</translation>
     </message>
     <message>
-        <source>TCP/IP Tests</source>
+        <source>TCP/IP tests</source>
         <translation>Тесты TCP/IP</translation>
     </message>
     <message>
         <source>Cable
-Diagnostics</source>
+diagnostics</source>
         <translation>Диагностика
 кабеля</translation>
     </message>
@@ -1220,7 +1220,7 @@ test</source>
 тест</translation>
     </message>
     <message>
-        <source>BER Test</source>
+        <source>BER test</source>
         <translation>Тест BER</translation>
     </message>
     <message>
@@ -1288,11 +1288,11 @@ Enter four numbers from 0 to 255 separated by dots.</source>
         <translation>Ошибка</translation>
     </message>
     <message>
-        <source>File not for loading.</source>
+        <source>This file cannot be loaded.</source>
         <translation>Этот файл нельзя загрузить.</translation>
     </message>
     <message>
-        <source>Can not save the file.</source>
+        <source>Cannot save the file.</source>
         <translation>Невозможно сохранить файл.</translation>
     </message>
     <message>
@@ -1316,8 +1316,52 @@ Enter four numbers from 0 to 255 separated by dots.</source>
         <translation>бит/с</translation>
     </message>
     <message>
-        <source>Kbps</source>
+        <source>kbps</source>
         <translation>кбит/с</translation>
+    </message>
+    <message>
+        <source>Connection to the tester lost.</source>
+        <translation>Связь с тестером потеряна.</translation>
+    </message>
+    <message>
+        <source>Could not connect to the tester.</source>
+        <translation>Не удалось подключиться к тестеру.</translation>
+    </message>
+    <message>
+        <source>Address: %1</source>
+        <translation>Адрес: %1</translation>
+    </message>
+    <message>
+        <source>Time: %1</source>
+        <translation>Время: %1</translation>
+    </message>
+    <message>
+        <source>No test was running.</source>
+        <translation>Ни один тест не выполнялся.</translation>
+    </message>
+    <message>
+        <source>Tests running: %1.</source>
+        <translation>Выполнялись тесты: %1.</translation>
+    </message>
+    <message>
+        <source>The test windows are closed and their results are no longer shown. Connect again and open a test to read its results from the tester.</source>
+        <translation>Окна тестов закрыты, их результаты больше не показываются. Подключитесь снова и откройте тест, чтобы прочитать его результаты с тестера.</translation>
+    </message>
+    <message>
+        <source>Nothing answered at this address. Check the address, the cable and that the tester is switched on.</source>
+        <translation>По этому адресу никто не ответил. Проверьте адрес, кабель и включён ли тестер.</translation>
+    </message>
+    <message>
+        <source>A device took the connection but did not answer as a tester does.</source>
+        <translation>Устройство приняло соединение, но не ответило так, как отвечает тестер.</translation>
+    </message>
+    <message>
+        <source>No tester at this address.</source>
+        <translation>По этому адресу нет тестера.</translation>
+    </message>
+    <message>
+        <source>The tester did not answer.</source>
+        <translation>Тестер не ответил.</translation>
     </message>
 </context>
 <context>
@@ -1374,7 +1418,7 @@ Enter four numbers from 0 to 255 separated by dots.</source>
         <translation>Порог MLR</translation>
     </message>
     <message>
-        <source>Packet length, b</source>
+        <source>Packet length, B</source>
         <translation>Длина пакета, байт</translation>
     </message>
     <message>
@@ -1382,7 +1426,7 @@ Enter four numbers from 0 to 255 separated by dots.</source>
         <translation>Длительность</translation>
     </message>
     <message>
-        <source>Learning Int., ms</source>
+        <source>Learning int., ms</source>
         <translation>Инт. обучения, мс</translation>
     </message>
     <message>
@@ -1398,7 +1442,7 @@ Enter four numbers from 0 to 255 separated by dots.</source>
         <translation>Прошло времени</translation>
     </message>
     <message>
-        <source>Estimate time</source>
+        <source>Remaining time</source>
         <translation>Осталось времени</translation>
     </message>
     <message>
@@ -1485,20 +1529,20 @@ Enter four numbers from 0 to 255 separated by dots.</source>
         <translation>Скорость</translation>
     </message>
     <message>
-        <source>Packet length, b</source>
+        <source>Packet length, B</source>
         <translation>Длина пакета, байт</translation>
     </message>
     <message>
-        <source>Study, ms</source>
-        <translation>Обучение, мс</translation>
+        <source>Learning int., ms</source>
+        <translation>Инт. обучения, мс</translation>
     </message>
     <message>
         <source>Interval, ms</source>
         <translation>Интервал, мс</translation>
     </message>
     <message>
-        <source>Duration, s</source>
-        <translation>Длительность, с</translation>
+        <source>Duration</source>
+        <translation>Длительность</translation>
     </message>
     <message>
         <source>Measuring</source>
@@ -1509,7 +1553,7 @@ Enter four numbers from 0 to 255 separated by dots.</source>
         <translation>Прошло времени</translation>
     </message>
     <message>
-        <source>Estimate time</source>
+        <source>Remaining time</source>
         <translation>Осталось времени</translation>
     </message>
     <message>
@@ -1529,7 +1573,7 @@ Enter four numbers from 0 to 255 separated by dots.</source>
         <translation>Перед. байты</translation>
     </message>
     <message>
-        <source>Loss frames</source>
+        <source>Lost frames</source>
         <translation>Потер. кадры</translation>
     </message>
     <message>
@@ -1541,7 +1585,7 @@ Enter four numbers from 0 to 255 separated by dots.</source>
         <translation>Кол-во</translation>
     </message>
     <message>
-        <source>Coef</source>
+        <source>Ratio</source>
         <translation>Коэф</translation>
     </message>
     <message>
@@ -1600,7 +1644,7 @@ Enter four numbers from 0 to 255 separated by dots.</source>
         <translation>Результат</translation>
     </message>
     <message>
-        <source>MAC-address</source>
+        <source>MAC address</source>
         <translation>MAC-адрес</translation>
     </message>
     <message>
@@ -1612,11 +1656,11 @@ Enter four numbers from 0 to 255 separated by dots.</source>
         <translation>Удалённый шлейф</translation>
     </message>
     <message>
-        <source>Start Loopback</source>
+        <source>Start loopback</source>
         <translation>Старт шлейфа</translation>
     </message>
     <message>
-        <source>Stop Loopback</source>
+        <source>Stop loopback</source>
         <translation>Стоп шлейфа</translation>
     </message>
     <message>
@@ -1682,7 +1726,7 @@ Enter four numbers from 0 to 255 separated by dots.</source>
         <translation>Смещение, байт</translation>
     </message>
     <message>
-        <source>Wait synchro, ms</source>
+        <source>Sync wait, ms</source>
         <translation>Ожидание синхр., мс</translation>
     </message>
     <message>
@@ -1694,11 +1738,11 @@ Enter four numbers from 0 to 255 separated by dots.</source>
         <translation>Прошло времени</translation>
     </message>
     <message>
-        <source>Estimate time</source>
+        <source>Remaining time</source>
         <translation>Осталось времени</translation>
     </message>
     <message>
-        <source>Rx bit</source>
+        <source>Rx bits</source>
         <translation>Прин. биты</translation>
     </message>
     <message>
@@ -1726,8 +1770,8 @@ Enter four numbers from 0 to 255 separated by dots.</source>
         <translation>Неисправность</translation>
     </message>
     <message>
-        <source>Fair</source>
-        <translation>Удовлетв.</translation>
+        <source>Mismatch</source>
+        <translation>Рассогл.</translation>
     </message>
     <message>
         <source>Status</source>
@@ -1762,7 +1806,7 @@ Enter four numbers from 0 to 255 separated by dots.</source>
         <translation>Отчёт статистики</translation>
     </message>
     <message>
-        <source>Trafic test report</source>
+        <source>Traffic test report</source>
         <translation>Отчёт о тесте трафика</translation>
     </message>
     <message>
@@ -1830,12 +1874,12 @@ Enter four numbers from 0 to 255 separated by dots.</source>
         <translation>Шлюз</translation>
     </message>
     <message>
-        <source>VLAN counts</source>
-        <translation>Число VLAN</translation>
+        <source>VLAN tags</source>
+        <translation>Число меток VLAN</translation>
     </message>
     <message>
-        <source>MPLS counts</source>
-        <translation>Число MPLS</translation>
+        <source>MPLS labels</source>
+        <translation>Число меток MPLS</translation>
     </message>
     <message>
         <source>Value</source>
@@ -1958,7 +2002,7 @@ Enter four numbers from 0 to 255 separated by dots.</source>
         <translation>Порог MLR</translation>
     </message>
     <message>
-        <source>Learning Interval, ms</source>
+        <source>Learning interval, ms</source>
         <translation>Интервал обучения, мс</translation>
     </message>
     <message>
@@ -2034,11 +2078,11 @@ Enter four numbers from 0 to 255 separated by dots.</source>
         <translation>Общие данные</translation>
     </message>
     <message>
-        <source>Quant. frames</source>
+        <source>Frame count</source>
         <translation>Кол-во кадров</translation>
     </message>
     <message>
-        <source>Quant. bytes</source>
+        <source>Byte count</source>
         <translation>Кол-во байт</translation>
     </message>
     <message>
@@ -2070,19 +2114,15 @@ Enter four numbers from 0 to 255 separated by dots.</source>
         <translation>Порог FLR</translation>
     </message>
     <message>
-        <source>Packet length, b</source>
+        <source>Packet length, B</source>
         <translation>Длина пакета, байт</translation>
     </message>
     <message>
-        <source>Learning Int., ms</source>
+        <source>Learning int., ms</source>
         <translation>Инт. обучения, мс</translation>
     </message>
     <message>
-        <source>Wait Interval, ms</source>
-        <translation>Инт. ожидания, мс</translation>
-    </message>
-    <message>
-        <source>Coef</source>
+        <source>Ratio</source>
         <translation>Коэф</translation>
     </message>
     <message>
@@ -2106,7 +2146,7 @@ Enter four numbers from 0 to 255 separated by dots.</source>
         <translation>Задержка</translation>
     </message>
     <message>
-        <source>Loss frames</source>
+        <source>Lost frames</source>
         <translation>Потер. кадры</translation>
     </message>
     <message>
@@ -2154,14 +2194,6 @@ Enter four numbers from 0 to 255 separated by dots.</source>
         <translation>Мбит/с</translation>
     </message>
     <message>
-        <source>Bps</source>
-        <translation>бит/с</translation>
-    </message>
-    <message>
-        <source>Kbps</source>
-        <translation>кбит/с</translation>
-    </message>
-    <message>
         <source>No sync</source>
         <translation>Нет синхр.</translation>
     </message>
@@ -2194,7 +2226,7 @@ Enter four numbers from 0 to 255 separated by dots.</source>
         <translation>Скорость </translation>
     </message>
     <message>
-        <source>Packet size, b</source>
+        <source>Packet size, B</source>
         <translation>Размер пакета, байт</translation>
     </message>
     <message>
@@ -2206,15 +2238,11 @@ Enter four numbers from 0 to 255 separated by dots.</source>
         <translation>Статистика входящего потока</translation>
     </message>
     <message>
-        <source>Tx byte</source>
-        <translation>Перед. байты</translation>
-    </message>
-    <message>
         <source>Multistream test report</source>
         <translation>Отчёт о тесте нескольких потоков</translation>
     </message>
     <message>
-        <source>Asymetric trafic test report</source>
+        <source>Asymmetric traffic test report</source>
         <translation>Отчёт о тесте асимметричного трафика</translation>
     </message>
     <message>
@@ -2230,7 +2258,7 @@ Enter four numbers from 0 to 255 separated by dots.</source>
         <translation>Отчёт о тесте DNS</translation>
     </message>
     <message>
-        <source>Test IP scanner report</source>
+        <source>IP scanner test report</source>
         <translation>Отчёт IP-сканера</translation>
     </message>
     <message>
@@ -2238,7 +2266,7 @@ Enter four numbers from 0 to 255 separated by dots.</source>
         <translation>Отчёт о тесте PTP</translation>
     </message>
     <message>
-        <source>SYNC report</source>
+        <source>Synchronization report</source>
         <translation>Отчёт о синхронизации</translation>
     </message>
     <message>
@@ -2250,12 +2278,8 @@ Enter four numbers from 0 to 255 separated by dots.</source>
         <translation>Кадр</translation>
     </message>
     <message>
-        <source>b</source>
-        <translation>б</translation>
-    </message>
-    <message>
-        <source>Lat</source>
-        <translation>Задерж.</translation>
+        <source>B</source>
+        <translation>Б</translation>
     </message>
     <message>
         <source>Statistics</source>
@@ -2266,7 +2290,7 @@ Enter four numbers from 0 to 255 separated by dots.</source>
         <translation>Отправлено</translation>
     </message>
     <message>
-        <source>Recieved</source>
+        <source>Received</source>
         <translation>Получено</translation>
     </message>
     <message>
@@ -2306,7 +2330,7 @@ Enter four numbers from 0 to 255 separated by dots.</source>
         <translation>Конечный адрес</translation>
     </message>
     <message>
-        <source>Iteration</source>
+        <source>Iterations</source>
         <translation>Повторения</translation>
     </message>
     <message>
@@ -2314,7 +2338,7 @@ Enter four numbers from 0 to 255 separated by dots.</source>
         <translation>Прошло</translation>
     </message>
     <message>
-        <source>Estimated</source>
+        <source>Remaining</source>
         <translation>Осталось</translation>
     </message>
     <message>
@@ -2332,10 +2356,6 @@ Enter four numbers from 0 to 255 separated by dots.</source>
     <message>
         <source>Active</source>
         <translation>Активен</translation>
-    </message>
-    <message>
-        <source>Study, ms</source>
-        <translation>Обучение, мс</translation>
     </message>
     <message>
         <source>Interval, ms</source>
@@ -2418,10 +2438,6 @@ Enter four numbers from 0 to 255 separated by dots.</source>
         <translation>Информация</translation>
     </message>
     <message>
-        <source>Rx Frames</source>
-        <translation>Прин. кадры</translation>
-    </message>
-    <message>
         <source>Announce</source>
         <translation>Announce</translation>
     </message>
@@ -2436,10 +2452,6 @@ Enter four numbers from 0 to 255 separated by dots.</source>
     <message>
         <source>Delay Response</source>
         <translation>Delay Response</translation>
-    </message>
-    <message>
-        <source>Tx Frames</source>
-        <translation>Перед. кадры</translation>
     </message>
     <message>
         <source>Delay Request</source>
@@ -2506,7 +2518,7 @@ Enter four numbers from 0 to 255 separated by dots.</source>
         <translation>Долгота</translation>
     </message>
     <message>
-        <source>Used satellites</source>
+        <source>Satellites used</source>
         <translation>Использовано спутников</translation>
     </message>
     <message>
@@ -2598,7 +2610,7 @@ Enter four numbers from 0 to 255 separated by dots.</source>
         <translation>ΔФ мин.</translation>
     </message>
     <message>
-        <source>ΔPh aver.</source>
+        <source>ΔPh avg.</source>
         <translation>ΔФ средняя</translation>
     </message>
     <message>
@@ -2694,15 +2706,15 @@ Enter four numbers from 0 to 255 separated by dots.</source>
         <translation>Включено</translation>
     </message>
     <message>
-        <source>Rate Max</source>
-        <translation>Макс. скорость</translation>
+        <source>Max load</source>
+        <translation>Макс. загрузка</translation>
     </message>
     <message>
-        <source>Rate Min</source>
-        <translation>Мин. скорость</translation>
+        <source>Min load</source>
+        <translation>Мин. загрузка</translation>
     </message>
     <message>
-        <source>Frame, b</source>
+        <source>Frame, B</source>
         <translation>Кадр, байт</translation>
     </message>
     <message>
@@ -2718,20 +2730,20 @@ Enter four numbers from 0 to 255 separated by dots.</source>
         <translation>Скор. L2</translation>
     </message>
     <message>
-        <source>User loading</source>
+        <source>User load</source>
         <translation>Загрузка пользователя</translation>
     </message>
     <message>
-        <source>Back to back</source>
+        <source>Back-to-back</source>
         <translation>Пачки кадров</translation>
     </message>
     <message>
-        <source>Min interval</source>
-        <translation>Мин. интервал</translation>
+        <source>Min interval, s</source>
+        <translation>Мин. интервал, с</translation>
     </message>
     <message>
-        <source>Max interval</source>
-        <translation>Макс. интервал</translation>
+        <source>Max interval, s</source>
+        <translation>Макс. интервал, с</translation>
     </message>
     <message>
         <source>T, s</source>
@@ -2742,11 +2754,11 @@ Enter four numbers from 0 to 255 separated by dots.</source>
         <translation>T</translation>
     </message>
     <message>
-        <source>Frameloss</source>
+        <source>Frame loss</source>
         <translation>Потери кадров</translation>
     </message>
     <message>
-        <source>Loading step</source>
+        <source>Load step</source>
         <translation>Шаг загрузки</translation>
     </message>
     <message>
@@ -2802,10 +2814,6 @@ Enter four numbers from 0 to 255 separated by dots.</source>
         <translation>FDV, мс</translation>
     </message>
     <message>
-        <source>VLAN count</source>
-        <translation>Число VLAN</translation>
-    </message>
-    <message>
         <source>Stream header #</source>
         <translation>Заголовок потока №</translation>
     </message>
@@ -2834,7 +2842,7 @@ Enter four numbers from 0 to 255 separated by dots.</source>
         <translation>Мин.</translation>
     </message>
     <message>
-        <source>Avr.</source>
+        <source>Avg.</source>
         <translation>Сред.</translation>
     </message>
     <message>
@@ -2846,11 +2854,11 @@ Enter four numbers from 0 to 255 separated by dots.</source>
         <translation>Потери кадров FL</translation>
     </message>
     <message>
-        <source>Quantity, fr</source>
+        <source>Count, frames</source>
         <translation>Количество, кадр</translation>
     </message>
     <message>
-        <source>Common Status</source>
+        <source>Overall status</source>
         <translation>Общее состояние</translation>
     </message>
     <message>
@@ -2945,7 +2953,7 @@ Enter four numbers from 0 to 255 separated by dots.</source>
         <translation>Статистика</translation>
     </message>
     <message>
-        <source>Rx Frames</source>
+        <source>Rx frames</source>
         <translation>Прин. кадры</translation>
     </message>
     <message>
@@ -2969,7 +2977,7 @@ Enter four numbers from 0 to 255 separated by dots.</source>
         <translation>Количество</translation>
     </message>
     <message>
-        <source>Tx Frames</source>
+        <source>Tx frames</source>
         <translation>Перед. кадры</translation>
     </message>
     <message>
@@ -2985,7 +2993,7 @@ Enter four numbers from 0 to 255 separated by dots.</source>
         <translation>Прошло времени</translation>
     </message>
     <message>
-        <source>Estimate time</source>
+        <source>Remaining time</source>
         <translation>Осталось времени</translation>
     </message>
     <message>
@@ -3015,12 +3023,6 @@ Enter four numbers from 0 to 255 separated by dots.</source>
     <message>
         <source>Save Report</source>
         <translation>Сохранить отчёт</translation>
-    </message>
-    <message>
-        <source>The test settings have not been read from the tester yet.
-Nothing was sent and the test was not started.</source>
-        <translation>Параметры теста ещё не прочитаны из прибора.
-Ничего не отправлено, тест не запущен.</translation>
     </message>
     <message>
         <source>None</source>
@@ -3057,7 +3059,7 @@ Nothing was sent and the test was not started.</source>
         <translation>IP назначения</translation>
     </message>
     <message>
-        <source>Packet size, b</source>
+        <source>Packet size, B</source>
         <translation>Размер пакета, байт</translation>
     </message>
     <message>
@@ -3069,7 +3071,7 @@ Nothing was sent and the test was not started.</source>
         <translation>Измерение</translation>
     </message>
     <message>
-        <source>Ping result</source>
+        <source>Ping results</source>
         <translation>Результаты ping</translation>
     </message>
     <message>
@@ -3077,7 +3079,7 @@ Nothing was sent and the test was not started.</source>
         <translation>Статус</translation>
     </message>
     <message>
-        <source>Frame, b</source>
+        <source>Frame, B</source>
         <translation>Кадр, байт</translation>
     </message>
     <message>
@@ -3164,7 +3166,7 @@ Nothing was sent and the test was not started.</source>
 <context>
     <name>QApplication</name>
     <message>
-        <source>Kbps</source>
+        <source>kbps</source>
         <translation>кбит/с</translation>
     </message>
     <message>
@@ -3195,8 +3197,8 @@ Nothing was sent and the test was not started.</source>
 <context>
     <name>QObject</name>
     <message>
-        <source>Data base does not open!
-Program is now closed.</source>
+        <source>The database cannot be opened!
+The program will close.</source>
         <translation>Не удаётся открыть базу данных!
 Программа будет закрыта.</translation>
     </message>
@@ -3216,39 +3218,39 @@ Program is now closed.</source>
 <context>
     <name>RemoteControl</name>
     <message>
-        <source>cpu updated %1 %</source>
+        <source>CPU updated %1 %</source>
         <translation>ЦП обновлён на %1 %</translation>
     </message>
     <message>
-        <source>fpga updated %1 %</source>
+        <source>FPGA updated %1 %</source>
         <translation>ПЛИС обновлена на %1 %</translation>
     </message>
     <message>
-        <source>cpu update failed</source>
+        <source>CPU update failed</source>
         <translation>ошибка обновления ЦП</translation>
     </message>
     <message>
-        <source>cpu update complete</source>
+        <source>CPU update complete</source>
         <translation>обновление ЦП завершено</translation>
     </message>
     <message>
-        <source>fpga update failed</source>
+        <source>FPGA update failed</source>
         <translation>ошибка обновления ПЛИС</translation>
     </message>
     <message>
-        <source>fpga update complete</source>
+        <source>FPGA update complete</source>
         <translation>обновление ПЛИС завершено</translation>
     </message>
     <message>
-        <source>full update complete</source>
+        <source>Full update complete</source>
         <translation>полное обновление завершено</translation>
     </message>
     <message>
-        <source>finish update failed</source>
+        <source>Finishing the update failed</source>
         <translation>ошибка завершения обновления</translation>
     </message>
     <message>
-        <source>finish update complete</source>
+        <source>Update finished</source>
         <translation>завершение обновления выполнено</translation>
     </message>
 </context>
@@ -3271,7 +3273,7 @@ Program is now closed.</source>
         <translation>Удалить все</translation>
     </message>
     <message>
-        <source>Save pdf report</source>
+        <source>Save PDF report</source>
         <translation>Сохранить отчёт в PDF</translation>
     </message>
     <message>
@@ -3287,7 +3289,7 @@ Program is now closed.</source>
         <translation>Невозможно загрузить несколько файлов одновременно.</translation>
     </message>
     <message>
-        <source>Stop all processes to be able to load file.</source>
+        <source>Stop all processes to load a file.</source>
         <translation>Остановите все процессы, чтобы загрузить файл.</translation>
     </message>
     <message>
@@ -3299,16 +3301,24 @@ Program is now closed.</source>
         <translation>Вы уверены, что хотите удалить все файлы?</translation>
     </message>
     <message>
-        <source>PDF-report is successfully saved.</source>
-        <translation>PDF-отчёт успешно сохранён.</translation>
+        <source>The PDF report is saved.</source>
+        <translation>PDF-отчёт сохранён.</translation>
     </message>
     <message>
-        <source>PDF-report is not saved: no report for this test.</source>
+        <source>The PDF report is not saved: this test has no report.</source>
         <translation>PDF-отчёт не сохранён: для этого теста нет отчёта.</translation>
     </message>
     <message>
-        <source>Can not open file for writing.</source>
+        <source>Cannot open the file for writing.</source>
         <translation>Не удаётся открыть файл для записи.</translation>
+    </message>
+    <message>
+        <source>The report on the tester is damaged or of an unknown format.</source>
+        <translation>Отчёт на тестере повреждён или имеет неизвестный формат.</translation>
+    </message>
+    <message>
+        <source>The report could not be read from the tester.</source>
+        <translation>Не удалось прочитать отчёт с тестера.</translation>
     </message>
 </context>
 <context>
@@ -3318,7 +3328,7 @@ Program is now closed.</source>
         <translation>Параметры кадра</translation>
     </message>
     <message>
-        <source>Frame size, b</source>
+        <source>Frame size, B</source>
         <translation>Размер кадра, байт</translation>
     </message>
     <message>
@@ -3334,11 +3344,11 @@ Program is now closed.</source>
         <translation>Включено</translation>
     </message>
     <message>
-        <source>Min loading</source>
+        <source>Min load</source>
         <translation>Мин. загрузка</translation>
     </message>
     <message>
-        <source>Max loading</source>
+        <source>Max load</source>
         <translation>Макс. загрузка</translation>
     </message>
     <message>
@@ -3346,7 +3356,7 @@ Program is now closed.</source>
         <translation>Интервал</translation>
     </message>
     <message>
-        <source>Frameloss</source>
+        <source>Frame loss</source>
         <translation>Потери кадров</translation>
     </message>
     <message>
@@ -3354,7 +3364,7 @@ Program is now closed.</source>
         <translation>Выборка</translation>
     </message>
     <message>
-        <source>Loading step</source>
+        <source>Load step</source>
         <translation>Шаг загрузки</translation>
     </message>
     <message>
@@ -3366,16 +3376,12 @@ Program is now closed.</source>
         <translation>Повторения</translation>
     </message>
     <message>
-        <source>User loading</source>
+        <source>User load</source>
         <translation>Загрузка пользователя</translation>
     </message>
     <message>
         <source>Back-to-back</source>
         <translation>Пачки кадров</translation>
-    </message>
-    <message>
-        <source>Iteration</source>
-        <translation>Повторения</translation>
     </message>
     <message>
         <source>Min interval, s</source>
@@ -3390,7 +3396,7 @@ Program is now closed.</source>
         <translation>Дополнительно</translation>
     </message>
     <message>
-        <source>Study, ms</source>
+        <source>Learning int., ms</source>
         <translation>Инт. обучения, мс</translation>
     </message>
     <message>
@@ -3406,7 +3412,7 @@ Program is now closed.</source>
         <translation>Статус</translation>
     </message>
     <message>
-        <source>Frame length, b</source>
+        <source>Frame length, B</source>
         <translation>Длина кадра, байт</translation>
     </message>
     <message>
@@ -3426,12 +3432,8 @@ Program is now closed.</source>
         <translation>Потери кадров, %</translation>
     </message>
     <message>
-        <source>Rate:</source>
+        <source>Load:</source>
         <translation>Загрузка:</translation>
-    </message>
-    <message>
-        <source>Back to back</source>
-        <translation>Пачки кадров</translation>
     </message>
     <message>
         <source>Quantity</source>
@@ -3486,12 +3488,8 @@ Program is now closed.</source>
         <translation>%1 Мбит/с</translation>
     </message>
     <message>
-        <source>Troughput</source>
-        <translation>Производительность</translation>
-    </message>
-    <message>
-        <source>Frame,b</source>
-        <translation>Кадр,б</translation>
+        <source>Frame, B</source>
+        <translation>Кадр, Б</translation>
     </message>
     <message>
         <source>ns</source>
@@ -3588,7 +3586,7 @@ Program is now closed.</source>
         <translation>Настройки</translation>
     </message>
     <message>
-        <source>Common Settings</source>
+        <source>Common settings</source>
         <translation>Общие настройки</translation>
     </message>
     <message>
@@ -3608,11 +3606,11 @@ Program is now closed.</source>
         <translation>Относительный интервал времени</translation>
     </message>
     <message>
-        <source>Run NTP syncr</source>
+        <source>Run NTP sync</source>
         <translation>Синхр. по NTP</translation>
     </message>
     <message>
-        <source>PTP Settings</source>
+        <source>PTP settings</source>
         <translation>Настройки PTP</translation>
     </message>
     <message>
@@ -3640,7 +3638,7 @@ Program is now closed.</source>
         <translation>Переводить время PTP в UTC</translation>
     </message>
     <message>
-        <source>PTP Servers List</source>
+        <source>PTP servers list</source>
         <translation>Список серверов PTP</translation>
     </message>
     <message>
@@ -3652,7 +3650,7 @@ Program is now closed.</source>
         <translation>IP-адрес</translation>
     </message>
     <message>
-        <source>PTP Information</source>
+        <source>PTP information</source>
         <translation>Информация PTP</translation>
     </message>
     <message>
@@ -3688,7 +3686,7 @@ Program is now closed.</source>
         <translation>Приоритет 2</translation>
     </message>
     <message>
-        <source>GPS Data</source>
+        <source>GPS data</source>
         <translation>Данные GPS</translation>
     </message>
     <message>
@@ -3736,7 +3734,7 @@ Program is now closed.</source>
         <translation>Значение</translation>
     </message>
     <message>
-        <source>GPS Satellites</source>
+        <source>GPS satellites</source>
         <translation>Спутники GPS</translation>
     </message>
     <message>
@@ -3760,7 +3758,7 @@ Program is now closed.</source>
         <translation>Исп.</translation>
     </message>
     <message>
-        <source>NTP Settings</source>
+        <source>NTP settings</source>
         <translation>Настройки NTP</translation>
     </message>
     <message>
@@ -3780,7 +3778,7 @@ Program is now closed.</source>
         <translation>Сервер 2</translation>
     </message>
     <message>
-        <source>NTP Information</source>
+        <source>NTP information</source>
         <translation>Информация NTP</translation>
     </message>
     <message>
@@ -3820,7 +3818,7 @@ Program is now closed.</source>
         <translation>Прошло</translation>
     </message>
     <message>
-        <source>Estimated</source>
+        <source>Remaining</source>
         <translation>Осталось</translation>
     </message>
     <message>
@@ -3844,11 +3842,11 @@ Program is now closed.</source>
         <translation>Разница времени/даты</translation>
     </message>
     <message>
-        <source>Refer. Time/Date</source>
+        <source>Ref. time/date</source>
         <translation>Опорн. время/дата</translation>
     </message>
     <message>
-        <source>Meas. Time/Date</source>
+        <source>Meas. time/date</source>
         <translation>Измер. время/дата</translation>
     </message>
     <message>
@@ -3907,8 +3905,16 @@ Program is now closed.</source>
         <translation>Ошибка</translation>
     </message>
     <message>
-        <source>Can not open file for writing.</source>
+        <source>Cannot open the file for writing.</source>
         <translation>Не удаётся открыть файл для записи.</translation>
+    </message>
+    <message>
+        <source>The screenshot did not arrive: the transfer from the tester broke off. Press &quot;Receive&quot; to try again.</source>
+        <translation>Снимок экрана не получен: передача с тестера прервалась. Нажмите «Получить», чтобы повторить.</translation>
+    </message>
+    <message>
+        <source>There is no screenshot to save: the last one did not arrive.</source>
+        <translation>Нет снимка экрана для сохранения: последний снимок не был получен.</translation>
     </message>
 </context>
 <context>
@@ -3942,7 +3948,7 @@ Program is now closed.</source>
         <translation>Ошибка</translation>
     </message>
     <message>
-        <source>Stop all processes to be able to load file.</source>
+        <source>Stop all processes to load a file.</source>
         <translation>Остановите все процессы, чтобы загрузить файл.</translation>
     </message>
     <message>
@@ -4127,8 +4133,8 @@ Program is now closed.</source>
         <translation>Тест трафика</translation>
     </message>
     <message>
-        <source>RFC2544 test</source>
-        <translation>Тест RFC2544</translation>
+        <source>RFC 2544 test</source>
+        <translation>Тест RFC 2544</translation>
     </message>
     <message>
         <source>Y1564 test</source>
@@ -4159,7 +4165,7 @@ Program is now closed.</source>
         <translation>Тест DNS</translation>
     </message>
     <message>
-        <source>IP Scanner test</source>
+        <source>IP scanner test</source>
         <translation>Тест IP-сканера</translation>
     </message>
     <message>
@@ -4171,7 +4177,7 @@ Program is now closed.</source>
         <translation>Тест MDI</translation>
     </message>
     <message>
-        <source>Asymetric traffic test</source>
+        <source>Asymmetric traffic test</source>
         <translation>Тест асимметричного трафика</translation>
     </message>
     <message>
@@ -4215,16 +4221,16 @@ Program is now closed.</source>
         <translation>Неверные настройки теста DNS</translation>
     </message>
     <message>
-        <source>Cannot run test - empty DNS meaning</source>
-        <translation>Невозможно запустить тест - пустое имя DNS</translation>
+        <source>Cannot run the test: the DNS name is empty</source>
+        <translation>Невозможно запустить тест: имя DNS пусто</translation>
     </message>
     <message>
         <source>Error</source>
         <translation>Ошибка</translation>
     </message>
     <message>
-        <source>Can not start the test for topology %1,
-because &quot;Auto IP destination&quot; flag is set.</source>
+        <source>Cannot start the test for topology %1,
+because &quot;Auto IP destination&quot; is set.</source>
         <translation>Невозможно запустить тест для топологии %1,
 так как установлен флаг &quot;Авто IP назначения&quot;.</translation>
     </message>
@@ -4232,6 +4238,12 @@ because &quot;Auto IP destination&quot; flag is set.</source>
         <source>The settings of this test have not been read from the tester, so nothing was sent.
 Press Reset to read them again.</source>
         <translation>Настройки этого теста не прочитаны из тестера, поэтому ничего не отправлено.
+Нажмите «Сброс», чтобы прочитать их снова.</translation>
+    </message>
+    <message>
+        <source>The settings of this test have not been read from the tester, so nothing was sent and the test was not started.
+Press Reset to read them again.</source>
+        <translation>Настройки этого теста не прочитаны из тестера, поэтому ничего не отправлено и тест не запущен.
 Нажмите «Сброс», чтобы прочитать их снова.</translation>
     </message>
 </context>
@@ -4257,7 +4269,7 @@ Press Reset to read them again.</source>
         <translation>IP-адрес</translation>
     </message>
     <message>
-        <source>Packet size, b</source>
+        <source>Packet size, B</source>
         <translation>Размер пакета, байт</translation>
     </message>
     <message>
@@ -4336,7 +4348,7 @@ Press Reset to read them again.</source>
         <translation>Скорость</translation>
     </message>
     <message>
-        <source>Packet length, b</source>
+        <source>Packet length, B</source>
         <translation>Длина пакета, байт</translation>
     </message>
     <message>
@@ -4359,11 +4371,11 @@ Press Reset to read them again.</source>
         <translation>Прин. кадры</translation>
     </message>
     <message>
-        <source>Tx byte</source>
+        <source>Tx bytes</source>
         <translation>Перед. байты</translation>
     </message>
     <message>
-        <source>Loss frames</source>
+        <source>Lost frames</source>
         <translation>Потер. кадры</translation>
     </message>
     <message>
@@ -4387,7 +4399,7 @@ Press Reset to read them again.</source>
         <translation>Кол-во</translation>
     </message>
     <message>
-        <source>Coef</source>
+        <source>Ratio</source>
         <translation>Коэф</translation>
     </message>
 </context>
@@ -4426,7 +4438,7 @@ Press Reset to read them again.</source>
         <translation>Порог FLR</translation>
     </message>
     <message>
-        <source>Packet length, b</source>
+        <source>Packet length, B</source>
         <translation>Длина пакета, байт</translation>
     </message>
     <message>
@@ -4434,11 +4446,11 @@ Press Reset to read them again.</source>
         <translation>Длительность</translation>
     </message>
     <message>
-        <source>Learning Int., ms</source>
+        <source>Learning int., ms</source>
         <translation>Инт. обучения, мс</translation>
     </message>
     <message>
-        <source>Wait Interval, ms</source>
+        <source>Wait interval, ms</source>
         <translation>Инт. ожидания, мс</translation>
     </message>
     <message>
@@ -4450,7 +4462,7 @@ Press Reset to read them again.</source>
         <translation>Прошло времени</translation>
     </message>
     <message>
-        <source>Estimate time</source>
+        <source>Remaining time</source>
         <translation>Осталось времени</translation>
     </message>
     <message>
@@ -4482,7 +4494,7 @@ Press Reset to read them again.</source>
         <translation>Задержка</translation>
     </message>
     <message>
-        <source>Loss frames</source>
+        <source>Lost frames</source>
         <translation>Потер. кадры</translation>
     </message>
     <message>
@@ -4498,7 +4510,7 @@ Press Reset to read them again.</source>
         <translation>Кол-во</translation>
     </message>
     <message>
-        <source>Coef</source>
+        <source>Ratio</source>
         <translation>Коэф</translation>
     </message>
     <message>
@@ -4549,7 +4561,7 @@ Press Reset to read them again.</source>
         <translation>Активен</translation>
     </message>
     <message>
-        <source>Packet length, b</source>
+        <source>Packet length, B</source>
         <translation>Длина пакета, байт</translation>
     </message>
     <message>
@@ -4565,7 +4577,7 @@ Press Reset to read them again.</source>
         <translation>Мбит/с</translation>
     </message>
     <message>
-        <source>Test Criteria</source>
+        <source>Test criteria</source>
         <translation>Критерии теста</translation>
     </message>
     <message>
@@ -4581,8 +4593,8 @@ Press Reset to read them again.</source>
         <translation>Особые настройки VLAN</translation>
     </message>
     <message>
-        <source>VLAN count</source>
-        <translation>Число VLAN</translation>
+        <source>VLAN tags</source>
+        <translation>Число меток VLAN</translation>
     </message>
     <message>
         <source>Common settings</source>
@@ -4605,11 +4617,11 @@ Press Reset to read them again.</source>
         <translation>Дополнительно</translation>
     </message>
     <message>
-        <source>Learning Int.,ms</source>
+        <source>Learning int., ms</source>
         <translation>Инт. обучения, мс</translation>
     </message>
     <message>
-        <source>Wait Interval, ms</source>
+        <source>Wait interval, ms</source>
         <translation>Инт. ожидания, мс</translation>
     </message>
     <message>
@@ -4633,11 +4645,11 @@ Press Reset to read them again.</source>
         <translation>Длительность</translation>
     </message>
     <message>
-        <source>H:mm:ss</source>
-        <translation>H:mm:ss</translation>
+        <source>HH:mm:ss</source>
+        <translation>HH:mm:ss</translation>
     </message>
     <message>
-        <source>GroupBox</source>
+        <source>Direction</source>
         <translation>Направление</translation>
     </message>
     <message>
@@ -4657,7 +4669,7 @@ Press Reset to read them again.</source>
         <translation>Синхронизация</translation>
     </message>
     <message>
-        <source>Start ntp</source>
+        <source>Start NTP</source>
         <translation>Старт NTP</translation>
     </message>
     <message>
@@ -4665,7 +4677,7 @@ Press Reset to read them again.</source>
         <translation>Обновить статус</translation>
     </message>
     <message>
-        <source>Stop ntp</source>
+        <source>Stop NTP</source>
         <translation>Стоп NTP</translation>
     </message>
     <message>
@@ -4681,7 +4693,7 @@ Press Reset to read them again.</source>
         <translation>Прошло времени</translation>
     </message>
     <message>
-        <source>Estimate time</source>
+        <source>Remaining time</source>
         <translation>Осталось времени</translation>
     </message>
     <message>
@@ -4697,7 +4709,7 @@ Press Reset to read them again.</source>
         <translation>Мин.</translation>
     </message>
     <message>
-        <source>Avr.</source>
+        <source>Avg.</source>
         <translation>Сред.</translation>
     </message>
     <message>
@@ -4725,7 +4737,7 @@ Press Reset to read them again.</source>
         <translation>Джиттер FDV</translation>
     </message>
     <message>
-        <source>Common status</source>
+        <source>Overall status</source>
         <translation>Общее состояние</translation>
     </message>
     <message>
@@ -4768,7 +4780,7 @@ Press Reset to read them again.</source>
 <context>
     <name>vyrupDialog</name>
     <message>
-        <source>Dialog</source>
+        <source>Update</source>
         <translation>Обновление</translation>
     </message>
     <message>
@@ -4784,39 +4796,39 @@ Press Reset to read them again.</source>
         <translation>Отмена</translation>
     </message>
     <message>
-        <source>Write cpu started</source>
+        <source>CPU write started</source>
         <translation>Запись ЦП начата</translation>
     </message>
     <message>
-        <source>Write cpu completed</source>
+        <source>CPU write completed</source>
         <translation>Запись ЦП завершена</translation>
     </message>
     <message>
-        <source>Write cpu failed</source>
+        <source>CPU write failed</source>
         <translation>Ошибка записи ЦП</translation>
     </message>
     <message>
-        <source>Erase Fpga started</source>
+        <source>FPGA erase started</source>
         <translation>Стирание ПЛИС начато</translation>
     </message>
     <message>
-        <source>Erase Fpga completed</source>
+        <source>FPGA erase completed</source>
         <translation>Стирание ПЛИС завершено</translation>
     </message>
     <message>
-        <source>Erase Fpga failed</source>
+        <source>FPGA erase failed</source>
         <translation>Ошибка стирания ПЛИС</translation>
     </message>
     <message>
-        <source>Write Fpga started</source>
+        <source>FPGA write started</source>
         <translation>Запись ПЛИС начата</translation>
     </message>
     <message>
-        <source>Write Fpga completed</source>
+        <source>FPGA write completed</source>
         <translation>Запись ПЛИС завершена</translation>
     </message>
     <message>
-        <source>Write Fpga failed</source>
+        <source>FPGA write failed</source>
         <translation>Ошибка записи ПЛИС</translation>
     </message>
     <message>
@@ -4832,19 +4844,19 @@ Press Reset to read them again.</source>
         <translation>Ошибка перезапуска</translation>
     </message>
     <message>
-        <source>Invalid Device Type</source>
+        <source>Invalid device type</source>
         <translation>Неверный тип прибора</translation>
     </message>
     <message>
-        <source>Wait After Reset Failed</source>
+        <source>Wait after reset failed</source>
         <translation>Ошибка ожидания после перезапуска</translation>
     </message>
     <message>
-        <source>Invalid File Format</source>
+        <source>Invalid file format</source>
         <translation>Неверный формат файла</translation>
     </message>
     <message>
-        <source>FullUpdateCompleted</source>
+        <source>Full update completed</source>
         <translation>Полное обновление завершено</translation>
     </message>
     <message>
@@ -4856,8 +4868,8 @@ Press Reset to read them again.</source>
         <translation>Выберите файл обновления</translation>
     </message>
     <message>
-        <source>Update file(*.vyrup)</source>
-        <translation>Файл обновления(*.vyrup)</translation>
+        <source>Update file (*.vyrup)</source>
+        <translation>Файл обновления (*.vyrup)</translation>
     </message>
     <message>
         <source>Open file error</source>

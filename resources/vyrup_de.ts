@@ -31,8 +31,8 @@ des Ethernet-Testers %1.</translation>
 <context>
     <name>IPsettingForm</name>
     <message>
-        <source>Form</source>
-        <translation>Formular</translation>
+        <source>IP settings</source>
+        <translation>IP-Einstellungen</translation>
     </message>
     <message>
         <source>DHCP</source>
@@ -74,15 +74,15 @@ des Ethernet-Testers %1.</translation>
         <translation>Trennen</translation>
     </message>
     <message>
-        <source>Log</source>
+        <source>Login</source>
         <translation>Anm</translation>
     </message>
     <message>
-        <source>PSW</source>
+        <source>Password</source>
         <translation>PW</translation>
     </message>
     <message>
-        <source>ROM update (Advanced)</source>
+        <source>ROM update (advanced)</source>
         <translation>ROM-Aktualisierung (erweitert)</translation>
     </message>
     <message>
@@ -114,7 +114,7 @@ des Ethernet-Testers %1.</translation>
         <translation>FS-Datei</translation>
     </message>
     <message>
-        <source>Reset to Update</source>
+        <source>Reset to update</source>
         <translation>Neustart zur Aktualisierung</translation>
     </message>
     <message>
@@ -190,16 +190,16 @@ p, li { white-space: pre-wrap; }
         <translation>Version:</translation>
     </message>
     <message>
-        <source>Connect to device failed.</source>
+        <source>Connecting to the device failed.</source>
         <translation>Verbindung zum Gerät fehlgeschlagen.</translation>
     </message>
     <message>
-        <source>Disonnected from device.</source>
+        <source>Disconnected from the device.</source>
         <translation>Vom Gerät getrennt.</translation>
     </message>
     <message>
-        <source>Can not update device in remote control mode.
-Go to the upgrade mode?</source>
+        <source>Cannot update the device in remote control mode.
+Switch to update mode?</source>
         <translation>Das Gerät kann im Fernsteuerungsmodus nicht aktualisiert werden.
 In den Aktualisierungsmodus wechseln?</translation>
     </message>
@@ -208,15 +208,15 @@ In den Aktualisierungsmodus wechseln?</translation>
         <translation>ROM-Datei auswählen</translation>
     </message>
     <message>
-        <source>Update file(*.vyrup)</source>
-        <translation>Aktualisierungsdatei(*.vyrup)</translation>
+        <source>Update file (*.vyrup)</source>
+        <translation>Aktualisierungsdatei (*.vyrup)</translation>
     </message>
     <message>
         <source>Select BIN file.</source>
         <translation>BIN-Datei auswählen.</translation>
     </message>
     <message>
-        <source>CPU update file(*.bin)</source>
+        <source>CPU update file (*.bin)</source>
         <translation>CPU-Aktualisierungsdatei(*.bin)</translation>
     </message>
     <message>
@@ -224,7 +224,7 @@ In den Aktualisierungsmodus wechseln?</translation>
         <translation>RPD-Datei auswählen.</translation>
     </message>
     <message>
-        <source>FPGA update file(*.rpd)</source>
+        <source>FPGA update file (*.rpd)</source>
         <translation>FPGA-Aktualisierungsdatei(*.rpd)</translation>
     </message>
     <message>
@@ -232,11 +232,11 @@ In den Aktualisierungsmodus wechseln?</translation>
         <translation>IMG-Datei auswählen.</translation>
     </message>
     <message>
-        <source>Image file(*.img)</source>
+        <source>Image file (*.img)</source>
         <translation>Abbilddatei(*.img)</translation>
     </message>
     <message>
-        <source>GPS module update file(*.bin)</source>
+        <source>GPS module update file (*.bin)</source>
         <translation>GPS-Modul-Aktualisierungsdatei(*.bin)</translation>
     </message>
     <message>
@@ -248,23 +248,23 @@ In den Aktualisierungsmodus wechseln?</translation>
         <translation>CPU-Speicher wird aktualisiert.</translation>
     </message>
     <message>
-        <source>CPU updating finished.</source>
+        <source>CPU update finished.</source>
         <translation>CPU-Aktualisierung abgeschlossen.</translation>
     </message>
     <message>
-        <source>CPU updating failed.</source>
+        <source>CPU update failed.</source>
         <translation>CPU-Aktualisierung fehlgeschlagen.</translation>
     </message>
     <message>
-        <source>Cleaning FPGA flash memory.</source>
+        <source>Erasing FPGA flash memory.</source>
         <translation>FPGA-Flash-Speicher wird gelöscht.</translation>
     </message>
     <message>
-        <source>Cleaning FPGA flash memory finished.</source>
+        <source>Erasing FPGA flash memory finished.</source>
         <translation>Löschen des FPGA-Flash-Speichers abgeschlossen.</translation>
     </message>
     <message>
-        <source>Cleaning FPGA flash memory failed.</source>
+        <source>Erasing FPGA flash memory failed.</source>
         <translation>Löschen des FPGA-Flash-Speichers fehlgeschlagen.</translation>
     </message>
     <message>
@@ -272,23 +272,23 @@ In den Aktualisierungsmodus wechseln?</translation>
         <translation>FPGA-Flash-Speicher wird aktualisiert.</translation>
     </message>
     <message>
-        <source>FPGA updating finished.</source>
+        <source>FPGA update finished.</source>
         <translation>FPGA-Aktualisierung abgeschlossen.</translation>
     </message>
     <message>
-        <source>FPGA updating failed.</source>
+        <source>FPGA update failed.</source>
         <translation>FPGA-Aktualisierung fehlgeschlagen.</translation>
     </message>
     <message>
-        <source>Reset device.</source>
+        <source>Resetting the device.</source>
         <translation>Gerät wird neu gestartet.</translation>
     </message>
     <message>
-        <source>Reset device finished.</source>
+        <source>Device reset finished.</source>
         <translation>Neustart des Geräts abgeschlossen.</translation>
     </message>
     <message>
-        <source>Reset device failed.</source>
+        <source>Device reset failed.</source>
         <translation>Neustart des Geräts fehlgeschlagen.</translation>
     </message>
     <message>
@@ -296,11 +296,11 @@ In den Aktualisierungsmodus wechseln?</translation>
         <translation>Dateisystem wird aktualisiert.</translation>
     </message>
     <message>
-        <source>FS updating finished.</source>
+        <source>FS update finished.</source>
         <translation>Dateisystem-Aktualisierung abgeschlossen.</translation>
     </message>
     <message>
-        <source>FS updating failed.</source>
+        <source>FS update failed.</source>
         <translation>Dateisystem-Aktualisierung fehlgeschlagen.</translation>
     </message>
     <message>
@@ -308,11 +308,11 @@ In den Aktualisierungsmodus wechseln?</translation>
         <translation>GPS-Modul wird aktualisiert.</translation>
     </message>
     <message>
-        <source>GPS module updating finished.</source>
+        <source>GPS module update finished.</source>
         <translation>GPS-Modul-Aktualisierung abgeschlossen.</translation>
     </message>
     <message>
-        <source>GPS module updating failed.</source>
+        <source>GPS module update failed.</source>
         <translation>GPS-Modul-Aktualisierung fehlgeschlagen.</translation>
     </message>
     <message>
@@ -326,6 +326,10 @@ In den Aktualisierungsmodus wechseln?</translation>
     <message>
         <source>Wrong file format.</source>
         <translation>Falsches Dateiformat.</translation>
+    </message>
+    <message>
+        <source>Firmware update finished.</source>
+        <translation>Firmware-Aktualisierung abgeschlossen.</translation>
     </message>
 </context>
 <context>
@@ -350,10 +354,6 @@ In den Aktualisierungsmodus wechseln?</translation>
 <context>
     <name>MainWindow</name>
     <message>
-        <source>MainWindow</source>
-        <translation>Hauptfenster</translation>
-    </message>
-    <message>
         <source>Port</source>
         <translation>Port</translation>
     </message>
@@ -366,11 +366,11 @@ In den Aktualisierungsmodus wechseln?</translation>
         <translation>Trennen</translation>
     </message>
     <message>
-        <source>Log</source>
+        <source>Login</source>
         <translation>Anm</translation>
     </message>
     <message>
-        <source>PSW</source>
+        <source>Password</source>
         <translation>PW</translation>
     </message>
     <message>
@@ -406,11 +406,11 @@ In den Aktualisierungsmodus wechseln?</translation>
         <translation>Information</translation>
     </message>
     <message>
-        <source>Information about program</source>
+        <source>About the program</source>
         <translation>Informationen über das Programm</translation>
     </message>
     <message>
-        <source>Information about Qt</source>
+        <source>About Qt</source>
         <translation>Informationen über Qt</translation>
     </message>
     <message>
@@ -426,11 +426,11 @@ In den Aktualisierungsmodus wechseln?</translation>
         <translation>Version:</translation>
     </message>
     <message>
-        <source>Connect to device failed.</source>
+        <source>Connecting to the device failed.</source>
         <translation>Verbindung zum Gerät fehlgeschlagen.</translation>
     </message>
     <message>
-        <source>Disonnected from device.</source>
+        <source>Disconnected from the device.</source>
         <translation>Vom Gerät getrennt.</translation>
     </message>
     <message>
@@ -441,8 +441,8 @@ In den Aktualisierungsmodus wechseln?</translation>
 <context>
     <name>logonDialog</name>
     <message>
-        <source>Form</source>
-        <translation>Formular</translation>
+        <source>Log on</source>
+        <translation>Anmelden</translation>
     </message>
     <message>
         <source>Logon</source>

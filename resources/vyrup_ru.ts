@@ -31,8 +31,8 @@ Ethernet-тестера %1.</translation>
 <context>
     <name>IPsettingForm</name>
     <message>
-        <source>Form</source>
-        <translation>Форма</translation>
+        <source>IP settings</source>
+        <translation>Настройки IP</translation>
     </message>
     <message>
         <source>DHCP</source>
@@ -74,15 +74,15 @@ Ethernet-тестера %1.</translation>
         <translation>Отключить</translation>
     </message>
     <message>
-        <source>Log</source>
+        <source>Login</source>
         <translation>Имя</translation>
     </message>
     <message>
-        <source>PSW</source>
-        <translation>Пар</translation>
+        <source>Password</source>
+        <translation>Пароль</translation>
     </message>
     <message>
-        <source>ROM update (Advanced)</source>
+        <source>ROM update (advanced)</source>
         <translation>Обновление ПЗУ (расширенное)</translation>
     </message>
     <message>
@@ -114,7 +114,7 @@ Ethernet-тестера %1.</translation>
         <translation>Файл ФС</translation>
     </message>
     <message>
-        <source>Reset to Update</source>
+        <source>Reset to update</source>
         <translation>Сброс в обновление</translation>
     </message>
     <message>
@@ -190,16 +190,16 @@ p, li { white-space: pre-wrap; }
         <translation>Версия:</translation>
     </message>
     <message>
-        <source>Connect to device failed.</source>
+        <source>Connecting to the device failed.</source>
         <translation>Не удалось подключиться к прибору.</translation>
     </message>
     <message>
-        <source>Disonnected from device.</source>
+        <source>Disconnected from the device.</source>
         <translation>Отключено от прибора.</translation>
     </message>
     <message>
-        <source>Can not update device in remote control mode.
-Go to the upgrade mode?</source>
+        <source>Cannot update the device in remote control mode.
+Switch to update mode?</source>
         <translation>Невозможно обновить прибор в режиме дистанционного управления.
 Перейти в режим обновления?</translation>
     </message>
@@ -208,36 +208,36 @@ Go to the upgrade mode?</source>
         <translation>Выберите файл ПЗУ</translation>
     </message>
     <message>
-        <source>Update file(*.vyrup)</source>
-        <translation>Файл обновления(*.vyrup)</translation>
+        <source>Update file (*.vyrup)</source>
+        <translation>Файл обновления (*.vyrup)</translation>
     </message>
     <message>
         <source>Select BIN file.</source>
         <translation>Выберите файл BIN.</translation>
     </message>
     <message>
-        <source>CPU update file(*.bin)</source>
-        <translation>Файл обновления процессора(*.bin)</translation>
+        <source>CPU update file (*.bin)</source>
+        <translation>Файл обновления процессора (*.bin)</translation>
     </message>
     <message>
         <source>Select RPD file.</source>
         <translation>Выберите файл RPD.</translation>
     </message>
     <message>
-        <source>FPGA update file(*.rpd)</source>
-        <translation>Файл обновления ПЛИС(*.rpd)</translation>
+        <source>FPGA update file (*.rpd)</source>
+        <translation>Файл обновления ПЛИС (*.rpd)</translation>
     </message>
     <message>
         <source>Select IMG file.</source>
         <translation>Выберите файл IMG.</translation>
     </message>
     <message>
-        <source>Image file(*.img)</source>
-        <translation>Файл образа(*.img)</translation>
+        <source>Image file (*.img)</source>
+        <translation>Файл образа (*.img)</translation>
     </message>
     <message>
-        <source>GPS module update file(*.bin)</source>
-        <translation>Файл обновления GPS-модуля(*.bin)</translation>
+        <source>GPS module update file (*.bin)</source>
+        <translation>Файл обновления GPS-модуля (*.bin)</translation>
     </message>
     <message>
         <source>Open file error</source>
@@ -248,47 +248,47 @@ Go to the upgrade mode?</source>
         <translation>Обновление памяти процессора.</translation>
     </message>
     <message>
-        <source>CPU updating finished.</source>
+        <source>CPU update finished.</source>
         <translation>Обновление процессора завершено.</translation>
     </message>
     <message>
-        <source>CPU updating failed.</source>
+        <source>CPU update failed.</source>
         <translation>Ошибка обновления процессора.</translation>
     </message>
     <message>
-        <source>Cleaning FPGA flash memory.</source>
-        <translation>Очистка флэш-памяти ПЛИС.</translation>
+        <source>Erasing FPGA flash memory.</source>
+        <translation>Стирание флэш-памяти ПЛИС.</translation>
     </message>
     <message>
-        <source>Cleaning FPGA flash memory finished.</source>
-        <translation>Очистка флэш-памяти ПЛИС завершена.</translation>
+        <source>Erasing FPGA flash memory finished.</source>
+        <translation>Стирание флэш-памяти ПЛИС завершено.</translation>
     </message>
     <message>
-        <source>Cleaning FPGA flash memory failed.</source>
-        <translation>Ошибка очистки флэш-памяти ПЛИС.</translation>
+        <source>Erasing FPGA flash memory failed.</source>
+        <translation>Ошибка стирания флэш-памяти ПЛИС.</translation>
     </message>
     <message>
         <source>Updating FPGA flash memory.</source>
         <translation>Обновление флэш-памяти ПЛИС.</translation>
     </message>
     <message>
-        <source>FPGA updating finished.</source>
+        <source>FPGA update finished.</source>
         <translation>Обновление ПЛИС завершено.</translation>
     </message>
     <message>
-        <source>FPGA updating failed.</source>
+        <source>FPGA update failed.</source>
         <translation>Ошибка обновления ПЛИС.</translation>
     </message>
     <message>
-        <source>Reset device.</source>
+        <source>Resetting the device.</source>
         <translation>Сброс прибора.</translation>
     </message>
     <message>
-        <source>Reset device finished.</source>
+        <source>Device reset finished.</source>
         <translation>Сброс прибора завершён.</translation>
     </message>
     <message>
-        <source>Reset device failed.</source>
+        <source>Device reset failed.</source>
         <translation>Ошибка сброса прибора.</translation>
     </message>
     <message>
@@ -296,11 +296,11 @@ Go to the upgrade mode?</source>
         <translation>Обновление ФС.</translation>
     </message>
     <message>
-        <source>FS updating finished.</source>
+        <source>FS update finished.</source>
         <translation>Обновление ФС завершено.</translation>
     </message>
     <message>
-        <source>FS updating failed.</source>
+        <source>FS update failed.</source>
         <translation>Ошибка обновления ФС.</translation>
     </message>
     <message>
@@ -308,11 +308,11 @@ Go to the upgrade mode?</source>
         <translation>Обновление GPS-модуля.</translation>
     </message>
     <message>
-        <source>GPS module updating finished.</source>
+        <source>GPS module update finished.</source>
         <translation>Обновление GPS-модуля завершено.</translation>
     </message>
     <message>
-        <source>GPS module updating failed.</source>
+        <source>GPS module update failed.</source>
         <translation>Ошибка обновления GPS-модуля.</translation>
     </message>
     <message>
@@ -326,6 +326,10 @@ Go to the upgrade mode?</source>
     <message>
         <source>Wrong file format.</source>
         <translation>Неверный формат файла.</translation>
+    </message>
+    <message>
+        <source>Firmware update finished.</source>
+        <translation>Обновление прошивки завершено.</translation>
     </message>
 </context>
 <context>
@@ -350,10 +354,6 @@ Go to the upgrade mode?</source>
 <context>
     <name>MainWindow</name>
     <message>
-        <source>MainWindow</source>
-        <translation>Главное окно</translation>
-    </message>
-    <message>
         <source>Port</source>
         <translation>Порт</translation>
     </message>
@@ -366,12 +366,12 @@ Go to the upgrade mode?</source>
         <translation>Отключить</translation>
     </message>
     <message>
-        <source>Log</source>
+        <source>Login</source>
         <translation>Имя</translation>
     </message>
     <message>
-        <source>PSW</source>
-        <translation>Пар</translation>
+        <source>Password</source>
+        <translation>Пароль</translation>
     </message>
     <message>
         <source>IP settings</source>
@@ -406,12 +406,12 @@ Go to the upgrade mode?</source>
         <translation>Информация</translation>
     </message>
     <message>
-        <source>Information about program</source>
-        <translation>Информация о программе</translation>
+        <source>About the program</source>
+        <translation>О программе</translation>
     </message>
     <message>
-        <source>Information about Qt</source>
-        <translation>Информация о Qt</translation>
+        <source>About Qt</source>
+        <translation>О Qt</translation>
     </message>
     <message>
         <source>Connected to device.</source>
@@ -426,11 +426,11 @@ Go to the upgrade mode?</source>
         <translation>Версия:</translation>
     </message>
     <message>
-        <source>Connect to device failed.</source>
+        <source>Connecting to the device failed.</source>
         <translation>Не удалось подключиться к прибору.</translation>
     </message>
     <message>
-        <source>Disonnected from device.</source>
+        <source>Disconnected from the device.</source>
         <translation>Отключено от прибора.</translation>
     </message>
     <message>
@@ -441,8 +441,8 @@ Go to the upgrade mode?</source>
 <context>
     <name>logonDialog</name>
     <message>
-        <source>Form</source>
-        <translation>Форма</translation>
+        <source>Log on</source>
+        <translation>Вход</translation>
     </message>
     <message>
         <source>Logon</source>

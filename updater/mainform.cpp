@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QTextCursor>
 #include <QTranslator>
 
 namespace {
@@ -239,8 +240,15 @@ void MainForm::bRusClicked()
 
 void MainForm::retranslate()
 {
+    // The form's texts put the hint "Connect to device." back into the log.
+    // Once the window has written to the log, the log is the record of what
+    // happened and stays as it is, in the language each line was written in.
+    const QString log = ui->teStatus->toHtml();
     ui->retranslateUi(this);
-    ui->teStatus->clear();
+    if (m_logWritten) {
+        ui->teStatus->setHtml(log);
+        ui->teStatus->moveCursor(QTextCursor::End);
+    }
     m_menu->retranslate();
     // A language whose texts are longer than the ones the size was fixed
     // for would cut them.
@@ -275,10 +283,24 @@ void MainForm::bConnectClicked()
 {
     m_operation = NoOperation;
     ui->teStatus->clear();
+    m_logWritten = true;
     ui->bConnect->setEnabled(false);
     if (m_updater.isConnected())
         return;
-    emit connectUpdater(ui->cbCOM->currentText(), ui->lLogonId->text(), ui->lPsw->text(), false);
+    requestConnection(false);
+}
+
+void MainForm::requestConnection(bool fromRcMode)
+{
+    ++m_pendingConnects;
+    emit connectUpdater(ui->cbCOM->currentText(), ui->lLogonId->text(), ui->lPsw->text(), fromRcMode);
+}
+
+bool MainForm::connectionAnswered()
+{
+    if (m_pendingConnects > 0)
+        --m_pendingConnects;
+    return m_pendingConnects == 0;
 }
 
 void MainForm::bDisconnectClicked()
@@ -289,6 +311,7 @@ void MainForm::bDisconnectClicked()
 
 void MainForm::updaterConnected(uchar deviceType, QString releaseName, ushort deviceSerial)
 {
+    connectionAnswered();
     ui->bDisconnect->show();
     ui->bConnect->hide();
     resetProgressBars();
@@ -301,14 +324,24 @@ void MainForm::updaterConnected(uchar deviceType, QString releaseName, ushort de
 
 void MainForm::updaterConnectionFailed()
 {
+    const bool last = connectionAnswered();
+    // The attempt that found the normal firmware: the question tells the
+    // operator, and the answer decides what the log says.
+    if (m_normalFirmwareFound)
+        m_normalFirmwareFound = false;
+    else
+        appendLog(tr("Connecting to the device failed."));
+    // A failure that arrives after Yes started the switch into update mode
+    // leaves the controls to the answer of that switch.
+    if (!last)
+        return;
     ui->bConnect->setEnabled(true);
-    appendLog(tr("Connect to device failed."));
     setConnectedState(false);
 }
 
 void MainForm::updaterDisconnected()
 {
-    appendLog(tr("Disonnected from device."));
+    appendLog(tr("Disconnected from the device."));
     ui->bDisconnect->hide();
     ui->bConnect->setEnabled(true);
     ui->bConnect->show();
@@ -317,11 +350,19 @@ void MainForm::updaterDisconnected()
 
 void MainForm::notInUpdateMode()
 {
+    // The client follows this report with connectionFailed(), which arrives
+    // while the question is open (or, at the latest, before anything of a
+    // new attempt): it is not logged as a failure of its own.
+    m_normalFirmwareFound = true;
     const auto answer = QMessageBox::question(
-        nullptr, QString(), tr("Can not update device in remote control mode.\nGo to the upgrade mode?"),
+        nullptr, QString(), tr("Cannot update the device in remote control mode.\nSwitch to update mode?"),
         QMessageBox::Yes | QMessageBox::No);
-    if (answer == QMessageBox::Yes)
-        emit connectUpdater(ui->cbCOM->currentText(), ui->lLogonId->text(), ui->lPsw->text(), true);
+    if (answer == QMessageBox::Yes) {
+        ui->bConnect->setEnabled(false);
+        requestConnection(true);
+    } else {
+        appendLog(tr("Connecting to the device failed."));
+    }
 }
 
 void MainForm::setConnectedState(bool connected)
@@ -371,27 +412,27 @@ void MainForm::pickFile(const char *key, const QString &caption, const QString &
 
 void MainForm::bOpenROMClicked()
 {
-    pickFile(KeyPathPackage, tr("Select ROM file"), tr("Update file(*.vyrup)"), ui->lROMpath, ui->bUpdate);
+    pickFile(KeyPathPackage, tr("Select ROM file"), tr("Update file (*.vyrup)"), ui->lROMpath, ui->bUpdate);
 }
 
 void MainForm::bOpenBINClicked()
 {
-    pickFile(KeyPathCpu, tr("Select BIN file."), tr("CPU update file(*.bin)"), ui->lBINpath, ui->bUpdateBIN);
+    pickFile(KeyPathCpu, tr("Select BIN file."), tr("CPU update file (*.bin)"), ui->lBINpath, ui->bUpdateBIN);
 }
 
 void MainForm::bOpenRPDClicked()
 {
-    pickFile(KeyPathFpga, tr("Select RPD file."), tr("FPGA update file(*.rpd)"), ui->lRPDpath, ui->bUpdateRPD);
+    pickFile(KeyPathFpga, tr("Select RPD file."), tr("FPGA update file (*.rpd)"), ui->lRPDpath, ui->bUpdateRPD);
 }
 
 void MainForm::bOpenFSClicked()
 {
-    pickFile(KeyPathFs, tr("Select IMG file."), tr("Image file(*.img)"), ui->lFSpath, ui->bUpdateFS);
+    pickFile(KeyPathFs, tr("Select IMG file."), tr("Image file (*.img)"), ui->lFSpath, ui->bUpdateFS);
 }
 
 void MainForm::on_bOpenGPS_clicked()
 {
-    pickFile(KeyPathGps, tr("Select BIN file."), tr("GPS module update file(*.bin)"), ui->lGPSpath, ui->bUpdateGPS);
+    pickFile(KeyPathGps, tr("Select BIN file."), tr("GPS module update file (*.bin)"), ui->lGPSpath, ui->bUpdateGPS);
 }
 
 // ---- flash buttons ----
@@ -501,27 +542,27 @@ QString MainForm::stateText(UpdaterState state)
 {
     switch (state) {
     case UpdaterState::CpuUpdating: return tr("Updating CPU memory.");
-    case UpdaterState::CpuUpdated: return tr("CPU updating finished.");
-    case UpdaterState::CpuUpdateFailed: return tr("CPU updating failed.");
-    case UpdaterState::FpgaErasing: return tr("Cleaning FPGA flash memory.");
-    case UpdaterState::FpgaErased: return tr("Cleaning FPGA flash memory finished.");
-    case UpdaterState::FpgaEraseFailed: return tr("Cleaning FPGA flash memory failed.");
+    case UpdaterState::CpuUpdated: return tr("CPU update finished.");
+    case UpdaterState::CpuUpdateFailed: return tr("CPU update failed.");
+    case UpdaterState::FpgaErasing: return tr("Erasing FPGA flash memory.");
+    case UpdaterState::FpgaErased: return tr("Erasing FPGA flash memory finished.");
+    case UpdaterState::FpgaEraseFailed: return tr("Erasing FPGA flash memory failed.");
     case UpdaterState::FpgaUpdating: return tr("Updating FPGA flash memory.");
-    case UpdaterState::FpgaUpdated: return tr("FPGA updating finished.");
-    case UpdaterState::FpgaUpdateFailed: return tr("FPGA updating failed.");
-    case UpdaterState::Resetting: return tr("Reset device.");
-    case UpdaterState::ResetDone: return tr("Reset device finished.");
-    case UpdaterState::ResetFailed: return tr("Reset device failed.");
+    case UpdaterState::FpgaUpdated: return tr("FPGA update finished.");
+    case UpdaterState::FpgaUpdateFailed: return tr("FPGA update failed.");
+    case UpdaterState::Resetting: return tr("Resetting the device.");
+    case UpdaterState::ResetDone: return tr("Device reset finished.");
+    case UpdaterState::ResetFailed: return tr("Device reset failed.");
     case UpdaterState::FsUpdating: return tr("Updating FS.");
-    case UpdaterState::FsUpdated: return tr("FS updating finished.");
-    case UpdaterState::FsUpdateFailed: return tr("FS updating failed.");
+    case UpdaterState::FsUpdated: return tr("FS update finished.");
+    case UpdaterState::FsUpdateFailed: return tr("FS update failed.");
     case UpdaterState::GpsUpdating: return tr("Updating GPS module.");
-    case UpdaterState::GpsUpdated: return tr("GPS module updating finished.");
-    case UpdaterState::GpsUpdateFailed: return tr("GPS module updating failed.");
+    case UpdaterState::GpsUpdated: return tr("GPS module update finished.");
+    case UpdaterState::GpsUpdateFailed: return tr("GPS module update failed.");
     case UpdaterState::InvalidDeviceType: return tr("Invalid device type.");
     case UpdaterState::WaitAfterResetFailed: return tr("Wait after reset failed.");
     case UpdaterState::WrongFileFormat: return tr("Wrong file format.");
-    case UpdaterState::FullUpdateFinished: return QString();
+    case UpdaterState::FullUpdateFinished: return tr("Firmware update finished.");
     }
     return QString();
 }
@@ -567,8 +608,16 @@ bool MainForm::isOperationFinished(UpdaterState state) const
 
 void MainForm::updaterStateChanged(UpdaterState state)
 {
+    // A connection that switches the tester into update mode restarts it
+    // first. The normal firmware restarts without acknowledging, and the
+    // update firmware's first OK may or may not be read as the reset's
+    // answer: the reset's outcome says nothing about the switch, and the
+    // logon that follows does. So while a connection is under way only
+    // "Resetting the device." is logged, and the connection's own lines follow.
+    const bool restartOfConnection = m_pendingConnects > 0
+        && (state == UpdaterState::ResetDone || state == UpdaterState::ResetFailed);
     const QString text = stateText(state);
-    if (!text.isEmpty())
+    if (!text.isEmpty() && !restartOfConnection)
         appendLog(text);
     if (isOperationFinished(state)) {
         m_operation = NoOperation;
@@ -578,5 +627,6 @@ void MainForm::updaterStateChanged(UpdaterState state)
 
 void MainForm::appendLog(const QString &text)
 {
+    m_logWritten = true;
     ui->teStatus->append(text);
 }

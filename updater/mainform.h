@@ -105,6 +105,11 @@ private slots:
     void updaterStateChanged(UpdaterState state);
 
 private:
+    // Asks the client to connect; every request is answered by exactly one
+    // connected() or connectionFailed().
+    void requestConnection(bool fromRcMode);
+    // Counts one answer off; true when no other connection request waits.
+    bool connectionAnswered();
     void setConnectedState(bool connected);
     void setUpdateControlsEnabled(bool enabled);
     bool isOperationFinished(UpdaterState state) const;
@@ -135,6 +140,12 @@ private:
     QThread m_worker;
     QSettings m_settings;
     int m_operation = NoOperation;
+    // Connection requests sent and not yet answered (GUI thread).
+    int m_pendingConnects = 0;
+    // Set by notInUpdateMode() until the connection failure that follows it.
+    bool m_normalFirmwareFound = false;
+    // Whether the log holds the window's own lines rather than the form's hint.
+    bool m_logWritten = false;
     QString m_dhcp;
     QString m_ipAddress;
     QString m_subnetMask;

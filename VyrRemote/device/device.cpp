@@ -43,6 +43,7 @@ Device::Device(QObject *parent)
     qRegisterMetaType<device_time_t>("device_time_t");
     qRegisterMetaType<device_time_t>("time_t");
     qRegisterMetaType<PDFCreator::Outcome>();
+    qRegisterMetaType<LinkFailure>("LinkFailure");
 
     std::memset(&m_deviceInfo, 0, sizeof m_deviceInfo);
     std::memset(&m_status, 0, sizeof m_status);
@@ -228,14 +229,23 @@ void Device::publishConnectionType()
 
 void Device::connectBySerial(QString portName)
 {
-    m_settingsRead = false;
+    beginConnect(portName, RemoteControl::SerialConnection);
     finishConnect(m_remote.connectBySerial(portName));
 }
 
 void Device::connectByTcpIp(QString portName)
 {
-    m_settingsRead = false;
+    beginConnect(portName, RemoteControl::TcpIpConnection);
     finishConnect(m_remote.connectByTcpIp(portName));
+}
+
+void Device::beginConnect(const QString &target, RemoteControl::ConnectionType type)
+{
+    m_settingsRead = false;
+    m_statusPolled = false;
+    m_target = target;
+    m_targetType = type;
+    m_linkPhase = LinkPhase::Connecting;
 }
 
 void Device::finishConnect(bool opened)
@@ -243,15 +253,39 @@ void Device::finishConnect(bool opened)
     publishConnectionType();
     if (!opened) {
         m_connectionType.store(RemoteControl::NoConnection);
+        m_linkPhase = LinkPhase::Down;
         emit disconnected();
+        reportLinkFailure(LinkFailure::NotOpened);
         return;
     }
+    // A device information request that fails ends in remoteDisconnected,
+    // which tells the connect's failure.
     if (updateDeviceInfo())
         onConnectSteps();
 }
 
+void Device::reportLinkFailure(LinkFailure::Kind kind)
+{
+    LinkFailure failure;
+    failure.kind = kind;
+    failure.target = m_target;
+    failure.connectionType = m_targetType;
+    failure.at = QDateTime::currentDateTime();
+    if (kind == LinkFailure::Lost) {
+        QMutexLocker lock(&m_lock);
+        // A status of an earlier link says nothing about this one.
+        failure.statusKnown = m_statusPolled;
+        if (m_statusPolled)
+            failure.lastStatus = m_status;
+        failure.ports = devicePortCount(m_deviceInfo.deviceType);
+    }
+    qDebug() << __FILE__ << __LINE__ << Q_FUNC_INFO << "link failure" << int(kind) << m_target;
+    emit linkFailed(failure);
+}
+
 void Device::onConnectSteps()
 {
+    m_linkPhase = LinkPhase::Up;
     emit connected();
     updateDeviceStatus();
     for (InterfaceInfo *info : m_interfaceInfo) {
@@ -277,15 +311,25 @@ void Device::setTesterClock()
 
 void Device::disconnect()
 {
+    // The operator's own ending: no failure to tell.
+    m_disconnectAnnounced.store(false);
+    m_linkPhase = LinkPhase::Down;
     m_remote.disconnect();
 }
 
 void Device::reconnectSequence()
 {
+    // The caller has set LinkPhase::Restarting: the disconnect that starts
+    // the reconnect is no failure.
     const bool ok = m_remote.reconnect(ReconnectTimeoutMs);
     publishConnectionType();
-    if (!ok)
+    if (!ok) {
+        m_linkPhase = LinkPhase::Down;
+        reportLinkFailure(LinkFailure::Lost);
         return;
+    }
+    m_linkPhase = LinkPhase::Up;
+    m_statusPolled = false;
     // The settings-read flag stays as it is: a reset does not read the
     // device settings again.
     if (updateDeviceInfo())
@@ -294,25 +338,32 @@ void Device::reconnectSequence()
 
 void Device::resetAndConnect()
 {
+    m_linkPhase = LinkPhase::Restarting;
     m_remote.reset(false);
     reconnectSequence();
 }
 
 void Device::resetNew()
 {
+    m_linkPhase = LinkPhase::Restarting;
     m_remote.resetNew(false);
     reconnectSequence();
 }
 
 void Device::loadDefaultConfig()
 {
+    m_linkPhase = LinkPhase::Restarting;
     const bool ok = m_remote.loadDefaultConfig();
     publishConnectionType();
     if (!ok) {
         m_connectionType.store(RemoteControl::NoConnection);
+        m_linkPhase = LinkPhase::Down;
         emit disconnected();
+        reportLinkFailure(LinkFailure::Lost);
         return;
     }
+    m_linkPhase = LinkPhase::Up;
+    m_statusPolled = false;
     if (updateDeviceInfo())
         onConnectSteps();
 }
@@ -337,6 +388,10 @@ void Device::updateDeviceStatus()
     // a request then would only report the same loss again.
     if (getConnectionType() == RemoteControl::NoConnection)
         return;
+    // Ticks that waited behind a long request go unasked when the operator's
+    // Disconnect waits there too.
+    if (m_disconnectAnnounced.load())
+        return;
 
     get_device_status_resp_t status;
     std::memset(&status, 0, sizeof status);
@@ -348,6 +403,7 @@ void Device::updateDeviceStatus()
         m_status = status;
         previous = m_prevStatus;
     }
+    m_statusPolled = true;
     emit deviceStatusUpdated();
 
     const port_t port = m_currentPort.load();
@@ -400,7 +456,16 @@ void Device::sendDeviceSettings()
 void Device::remoteDisconnected()
 {
     m_connectionType.store(RemoteControl::NoConnection);
+    // A request on a link already closed reports the same loss again: only
+    // the first report after the link was up (or being made) is a failure.
+    const LinkPhase phase = m_linkPhase;
+    if (phase != LinkPhase::Restarting)
+        m_linkPhase = LinkPhase::Down;
     emit disconnected();
+    if (phase == LinkPhase::Up)
+        reportLinkFailure(LinkFailure::Lost);
+    else if (phase == LinkPhase::Connecting)
+        reportLinkFailure(LinkFailure::NoAnswer);
 }
 
 void Device::clear()
@@ -458,8 +523,9 @@ void Device::receiveFilesNames(int file_type, QStringList &list)
     // The tester ends its list with a reply whose "more" flag is clear. A
     // tester that never does (or repeats itself) must not hold the worker:
     // the list ends at a name already listed, after MaxListedFiles names or
-    // MaxListingMs, or when the worker thread is asked to stop (the program
-    // is closing).
+    // MaxListingMs, when the operator has asked for a disconnect (it waits
+    // in the queue behind this list), or when the worker thread is asked to
+    // stop (the program is closing).
     const QDeadlineTimer deadline(m_listingLimitMs.load());
     QSet<QString> seen;
     for (const QString &name : qAsConst(list))
@@ -469,6 +535,10 @@ void Device::receiveFilesNames(int file_type, QStringList &list)
     for (;;) {
         if (QThread::currentThread()->isInterruptionRequested()) {
             qDebug() << "file list: stopped after" << listed << "names, the program is closing";
+            return;
+        }
+        if (m_disconnectAnnounced.load()) {
+            qDebug() << "file list: stopped after" << listed << "names for a disconnect";
             return;
         }
         QString name;
@@ -602,7 +672,7 @@ void Device::createPdfReport(QString reportFileName, QString pdfFileName)
     // a PDF drawn from part of a file would show wrong values as a report.
     QByteArray report;
     unsigned char error = 0;
-    PDFCreator::Outcome outcome = PDFCreator::Outcome::Failed;
+    PDFCreator::Outcome outcome = PDFCreator::Outcome::NotRead;
     if (m_remote.getFileData(reportFileName, report, error)) {
         const get_device_info_resp_t info = getDeviceInfo();
         outcome = m_pdfCreator.render(pdfFileName, report, &info);
@@ -611,7 +681,7 @@ void Device::createPdfReport(QString reportFileName, QString pdfFileName)
                  << "error" << error;
     }
     emit pdfReportFinished(outcome);
-    emit pdfReportCreated(outcome != PDFCreator::Outcome::Failed);
+    emit pdfReportCreated(outcome == PDFCreator::Outcome::Written || outcome == PDFCreator::Outcome::NoReport);
 }
 
 // --- Screen and FPGA registers ---
@@ -619,9 +689,13 @@ void Device::createPdfReport(QString reportFileName, QString pdfFileName)
 void Device::receeiveScreenshot()
 {
     QImage image;
-    if (m_remote.getScreenshot(image, WholeScreen) && image.size() == m_screenSize) {
+    const bool read = m_remote.getScreenshot(image, WholeScreen) && image.size() == m_screenSize;
+    {
         QMutexLocker lock(&m_lock);
-        m_screenshot = image;
+        // A read that broke off leaves no picture: the one held before is
+        // not the screen that was asked for, and must not be shown or saved
+        // as if it were.
+        m_screenshot = read ? image : QImage();
     }
     emit screenshotReceived();
 }

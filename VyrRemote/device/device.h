@@ -4,6 +4,7 @@
 #include "records.h"
 #include "remotecontrol.h"
 
+#include <QDateTime>
 #include <QImage>
 #include <QList>
 #include <QMetaType>
@@ -17,6 +18,29 @@
 
 class InterfaceInfo;
 class TestInfo;
+
+// Why a link ended without the operator asking, for the main window to tell
+// (Device::linkFailed). A copy travels with the signal.
+struct LinkFailure
+{
+    enum Kind {
+        Lost,        // the connected tester stopped answering or went away
+        NotOpened,   // a connect found no tester: the link did not open
+        NoAnswer,    // a connect opened the link, but the device information never came
+    };
+    Kind kind = Lost;
+    // The address or port name given to the connect, and how it was reached.
+    QString target;
+    int connectionType = 0;   // RemoteControl::ConnectionType of the attempt
+    // Local time at which the failure was found.
+    QDateTime at;
+    // Lost only: whether a status was polled on this link, the last one
+    // polled before the loss (its process words tell which tests were
+    // running) and the tester's port count.
+    bool statusKnown = false;
+    get_device_status_resp_t lastStatus{};
+    int ports = 0;
+};
 
 // The tester's clock: 32-bit seconds holding local wall-clock time (shown as
 // UTC). Registered as a metatype under this name and as "time_t".
@@ -73,6 +97,13 @@ public:
     // a whole minute of trickling replies is too long to wait for).
     void setListingTimeLimit(int ms) { m_listingLimitMs = ms; }
 
+    // Called from the GUI thread (thread-safe) when the operator asks for a
+    // disconnect, before the queued disconnect() is sent: a file listing
+    // running in the worker ends before its next request, and the polls
+    // queued meanwhile ask nothing, so the disconnect waits for one request
+    // at most. disconnect() clears the mark.
+    void announceDisconnect() { m_disconnectAnnounced.store(true); }
+
     explicit Device(QObject *parent = nullptr);
     ~Device() override;
 
@@ -122,6 +153,8 @@ public:
     // construction (read it, never modify it, from any thread).
     const QList<TestInfo *> &testInfos() const { return m_testInfos; }
 
+    // The last screen read in full; a null image after a read that broke
+    // off, until the next one succeeds (nothing stale passes for new).
     QImage getScreenshot() const;
     QStringList getSettingsFilesNames() const;
     QStringList getReportsFilesNames() const;
@@ -133,10 +166,10 @@ public:
 
     // Lists the tester's files of one type into list (worker thread only).
     // Ends at the tester's last reply, at a failed request, at a name the
-    // list already holds, after MaxListedFiles names or MaxListingMs, or
-    // when the worker thread has been asked to stop
-    // (QThread::requestInterruption: the program is closing); list keeps
-    // what came until then.
+    // list already holds, after MaxListedFiles names or MaxListingMs, when
+    // a disconnect has been announced, or when the worker thread has been
+    // asked to stop (QThread::requestInterruption: the program is closing);
+    // list keeps what came until then.
     void receiveFilesNames(int file_type, QStringList &list);
 
 public slots:
@@ -195,6 +228,11 @@ public slots:
 signals:
     void connected();
     void disconnected();
+    // Follows the disconnected() of a link that ended without the operator
+    // asking: a connected tester lost, or a connect that failed. Not sent
+    // for a Disconnect, nor while a reset or a default configuration load
+    // reconnects (sent when that reconnect fails).
+    void linkFailed(LinkFailure failure);
     void currentprocessChanged(port_t port);
     void deviceInfoUpdated();
     void deviceStatusUpdated();
@@ -222,8 +260,11 @@ private:
     void reconnectSequence();
     void setTesterClock();
     void publishConnectionType();
-    // Common end of a connect by serial port or TCP.
+    // Common start and end of a connect by serial port or TCP.
+    void beginConnect(const QString &target, RemoteControl::ConnectionType type);
     void finishConnect(bool opened);
+    // Emits linkFailed(kind) for the current target.
+    void reportLinkFailure(LinkFailure::Kind kind);
     TestInfo *findTestInfo(unsigned testId) const;
     static bool processBit(const get_device_status_resp_t &status, port_t port, uchar testId);
 
@@ -271,9 +312,26 @@ private:
     PDFCreator m_pdfCreator;
 
     bool m_settingsRead = false;   // worker thread only
+
+    // Where the link stands, for telling a failure from an ending the
+    // operator or a restart asked for (worker thread only).
+    enum class LinkPhase {
+        Down,         // no link, or the operator closed it
+        Connecting,   // a connect is opening the link or waiting for the device information
+        Up,           // connected
+        Restarting,   // a reset or default configuration load is reconnecting
+    };
+    LinkPhase m_linkPhase = LinkPhase::Down;
+    // A status has been polled since the link came up (worker thread only).
+    bool m_statusPolled = false;
+    QString m_target;                                                       // worker thread only
+    RemoteControl::ConnectionType m_targetType = RemoteControl::NoConnection;   // worker thread only
+    // Set by the GUI thread (announceDisconnect), read and cleared by the worker.
+    std::atomic<bool> m_disconnectAnnounced{false};
 };
 
 Q_DECLARE_METATYPE(get_device_info_resp_t)
 Q_DECLARE_METATYPE(get_device_status_resp_t)
 Q_DECLARE_METATYPE(error_t)
 Q_DECLARE_METATYPE(eth_settings_t)
+Q_DECLARE_METATYPE(LinkFailure)

@@ -3,7 +3,9 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QStringList>
 
 namespace {
@@ -30,11 +32,22 @@ QString screenshotFileName(const QDateTime &localTime)
     return localTime.toString(QStringLiteral("yyyy-MM-dd hh-mm-ss")) + QStringLiteral(".png");
 }
 
+QString saveDialogStartFolder(const QString &remembered)
+{
+    const QFileInfo folder(remembered);
+    if (!remembered.isEmpty() && folder.isAbsolute() && folder.isDir() && folder.isWritable())
+        return QDir::cleanPath(folder.absoluteFilePath());
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!documents.isEmpty() && QFileInfo(documents).isDir())
+        return QDir::cleanPath(documents);
+    return QDir::homePath();
+}
+
 QString askSaveFileName(QWidget *parent, QSettings &settings, const QString &pathKey,
                         const QString &defaultSuffix, const QString &proposedName)
 {
     QFileDialog dialog(parent);
-    dialog.setDirectory(settings.value(pathKey).toString());
+    dialog.setDirectory(saveDialogStartFolder(settings.value(pathKey).toString()));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFilter(QDir::Files);
     dialog.setFileMode(QFileDialog::AnyFile);

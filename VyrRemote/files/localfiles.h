@@ -20,9 +20,15 @@ QString proposedPdfFileName(const QString &reportName);
 // "yyyy-MM-dd hh-mm-ss.png" on a 24-hour clock.
 QString screenshotFileName(const QDateTime &localTime);
 
+// The folder a save dialog starts in: the remembered one (an absolute path)
+// while it is still a folder the user can write to, else the user's
+// Documents folder when there is one, else the home folder. Never the
+// file-system root by default.
+QString saveDialogStartFolder(const QString &remembered);
+
 // Runs the save dialog of the file forms modally: parent as parent, no
-// caption, starting in the folder stored under pathKey (empty when absent),
-// files only, any file name, confirmation before an existing file is
+// caption, starting in saveDialogStartFolder() of the folder stored under
+// pathKey, files only, any file name, confirmation before an existing file is
 // overwritten, defaultSuffix appended to a name typed without one, and
 // proposedName filled in. Afterwards, accepted or not, the folder the dialog
 // ended in is stored under pathKey. Returns the absolute path of the first

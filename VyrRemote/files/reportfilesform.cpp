@@ -72,7 +72,7 @@ void ReportFilesForm::dropSelection()
 
 void ReportFilesForm::reportsFilesNamesReceived()
 {
-    // No current item after the refill: Load, Delete and "Save pdf report"
+    // No current item after the refill: Load, Delete and "Save PDF report"
     // end disabled.
     showFileNames(ui->listWidget, device->getReportsFilesNames(), ui->bRefresh, ui->bDeleteAll);
 }
@@ -107,7 +107,7 @@ void ReportFilesForm::on_bLoad_clicked()
         QMessageBox::critical(this, tr("Error"), tr("It is impossible to load several files at the same time."),
                               QMessageBox::Ok);
     } else if (device->anyTestInProcess()) {
-        QMessageBox::critical(this, tr("Error"), tr("Stop all processes to be able to load file."),
+        QMessageBox::critical(this, tr("Error"), tr("Stop all processes to load a file."),
                               QMessageBox::Ok);
     } else {
         emit loadReportFromFile(names.first());
@@ -153,14 +153,24 @@ void ReportFilesForm::pdfReportFinished(PDFCreator::Outcome outcome)
 {
     switch (outcome) {
     case PDFCreator::Outcome::Written:
-        QMessageBox::information(this, QString(), tr("PDF-report is successfully saved."), QMessageBox::Ok);
+        QMessageBox::information(this, QString(), tr("The PDF report is saved."), QMessageBox::Ok);
         break;
     case PDFCreator::Outcome::NoReport:
-        QMessageBox::warning(this, tr("Error"), tr("PDF-report is not saved: no report for this test."),
+        QMessageBox::warning(this, tr("Error"), tr("The PDF report is not saved: this test has no report."),
                              QMessageBox::Ok);
         break;
-    case PDFCreator::Outcome::Failed:
-        QMessageBox::critical(this, tr("Error"), tr("Can not open file for writing."), QMessageBox::Ok);
+    case PDFCreator::Outcome::Unreadable:
+        QMessageBox::critical(this, tr("Error"),
+                              tr("The report on the tester is damaged or of an unknown format."),
+                              QMessageBox::Ok);
+        break;
+    case PDFCreator::Outcome::NotRead:
+        QMessageBox::critical(this, tr("Error"), tr("The report could not be read from the tester."),
+                              QMessageBox::Ok);
+        break;
+    case PDFCreator::Outcome::WriteFailed:
+        // Only a PDF that could not be written: a reading fault has its own text.
+        QMessageBox::critical(this, tr("Error"), tr("Cannot open the file for writing."), QMessageBox::Ok);
         break;
     }
 }

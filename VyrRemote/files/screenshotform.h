@@ -4,6 +4,8 @@
 
 #include <QSettings>
 
+class QImage;
+
 class Device;
 
 namespace Ui {
@@ -18,7 +20,9 @@ class ScreenshotForm;
 //
 // Threads. GUI thread only. "Receive" stays disabled while a request is in
 // flight; Device answers every request with screenshotReceived(), also when
-// the read failed (its picture is then the previous one).
+// the read failed. A failed read leaves Device without a picture: the label
+// then says that the screenshot did not arrive, and "Save" refuses with a
+// message instead of writing an older picture under a new time.
 class ScreenshotForm : public IRetranslatable
 {
     Q_OBJECT
@@ -42,7 +46,13 @@ public slots:
     void screenshotReceived();
 
 private:
+    static QString notReceivedText();
+    // True (after saying so) when there is no picture to save.
+    bool refuseWithoutPicture(const QImage &picture);
+
     Ui::ScreenshotForm *ui;
     Device *device;   // not owned
     QSettings settings;
+    // The last read broke off; the label shows notReceivedText().
+    bool notReceived = false;
 };

@@ -108,7 +108,7 @@ void SettingsFilesForm::on_bLoad_clicked()
     if (!name)
         return;
     if (device->anyTestInProcess()) {
-        QMessageBox::critical(this, tr("Error"), tr("Stop all processes to be able to load file."),
+        QMessageBox::critical(this, tr("Error"), tr("Stop all processes to load a file."),
                               QMessageBox::Ok);
         return;
     }

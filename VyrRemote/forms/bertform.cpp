@@ -80,6 +80,11 @@ void BertForm::changeEvent(QEvent *event)
     refitAfterFontChange(this, event, [this] { fitFields(); });
 }
 
+bool BertForm::startsWithTesterSettings(uchar) const
+{
+    return true;
+}
+
 void BertForm::fitFields()
 {
     reserveWidthFor(ui->cPattern);

@@ -46,6 +46,8 @@ public slots:
 
 protected:
     void changeEvent(QEvent *event) override;
+    // Without a record both starts run with the tester's own settings.
+    bool startsWithTesterSettings(uchar topology) const override;
 
 private:
     // A difference from the held record sets the edited flag and enables Apply.

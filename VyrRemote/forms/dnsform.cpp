@@ -24,7 +24,6 @@ DnsForm::DnsForm(Device *device, QWidget *parent)
     , ui(new Ui::DnsForm)
 {
     ui->setupUi(this);
-    warnWhenNothingApplied = true;
 
     initGui(ui->bStart, nullptr, ui->bStop, ui->bApply, ui->bReset, nullptr, nullptr,
             ui->saveReportButton);

@@ -143,12 +143,12 @@ void IfsetForm::bApplyClicked()
         const QString lineEnd = port == int(PortRC) ? QString() : QStringLiteral("\n");
         if (portBusy(port)) {
             if (port == shown)
-                message += busyPortText(port) + QLatin1Char(' ') + tr("Settings was not sent.") + lineEnd;
+                message += busyPortText(port) + QLatin1Char(' ') + tr("Settings were not sent.") + lineEnd;
             continue;
         }
         if (!applyPort(port)) {
             if (port == shown || edited[port])
-                message += notReadPortText(port) + QLatin1Char(' ') + tr("Settings was not sent.") + lineEnd;
+                message += notReadPortText(port) + QLatin1Char(' ') + tr("Settings were not sent.") + lineEnd;
             continue;
         }
         macChanged = macChanged || editors[port]->macChanged;
@@ -159,7 +159,7 @@ void IfsetForm::bApplyClicked()
         QMessageBox::warning(this, tr("Interface settings"), message, QMessageBox::Ok);
 
     if (macChanged
-        && QMessageBox::question(this, tr("MAC Change"), tr("New MAC will be applid after reboot. Reboot now?"),
+        && QMessageBox::question(this, tr("MAC Change"), tr("The new MAC applies after a reboot. Reboot now?"),
                                  QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
                == QMessageBox::Yes)
         emit resetAndConnect();

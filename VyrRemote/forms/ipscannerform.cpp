@@ -22,7 +22,6 @@ IpScannerForm::IpScannerForm(Device *device, QWidget *parent)
     ui->setupUi(this);
     setIpv4Validator(ui->leFirstAddress);
     setIpv4Validator(ui->leLastAddress);
-    warnWhenNothingApplied = true;
 
     initGui(ui->bStart, nullptr, ui->bStop, ui->bApply, ui->bReset, nullptr, nullptr,
             ui->saveReportButton);

@@ -130,6 +130,11 @@ bool MdiForm::canStartXX()
     return r && r->header.autoIpDest == 0;
 }
 
+bool MdiForm::startsWithTesterSettings(uchar topology) const
+{
+    return topology == TopologyToOtherPort;
+}
+
 // ---- edited fields ----------------------------------------------------------
 
 void MdiForm::on_cUnits_currentIndexChanged(int index)

@@ -36,6 +36,12 @@ public slots:
     void dsMLRChanged(double value);
     void sLearnIntChanged(int value);
 
+protected:
+    // Without a record the start towards the other port runs with the
+    // tester's own settings; the start on the same port needs the record
+    // for its "Auto IP destination" check and is refused.
+    bool startsWithTesterSettings(uchar topology) const override;
+
 private:
     // Runs every compare once more after a fill, so that a field whose
     // shown value could not follow the record stays marked.

@@ -64,6 +64,11 @@ void OamForm::fitResultFields()
 // Start, Stop and Reset are always usable; Apply follows the edits only.
 void OamForm::setButtonsEnabled() {}
 
+bool OamForm::startsWithTesterSettings(uchar) const
+{
+    return true;
+}
+
 void OamForm::fillFormFromSettings()
 {
     const std::optional<oam_settings_t> r = settingsAs<oam_settings_t>();

@@ -30,6 +30,8 @@ public slots:
 protected:
     // A new font: the fields and tables take the room its texts need.
     void changeEvent(QEvent *event) override;
+    // Without a record Start Loopback runs with the mode the tester holds.
+    bool startsWithTesterSettings(uchar topology) const override;
 
 private:
     // Minimum widths of the mode list and the result fields for their

@@ -23,7 +23,6 @@ void ProbeForm::initProbeGui(QLineEdit *address, QSpinBox *frame, QSpinBox *wait
     m_frame = frame;
     m_wait = wait;
     setIpv4Validator(address);
-    warnWhenNothingApplied = true;
 
     initGui(start, nullptr, stop, apply, reset, nullptr, nullptr, saveReport);
 
@@ -38,6 +37,11 @@ void ProbeForm::initProbeGui(QLineEdit *address, QSpinBox *frame, QSpinBox *wait
 void ProbeForm::fitAddress()
 {
     reserveWidthFor(m_address, {widestAddressText()});
+}
+
+bool ProbeForm::startsWithTesterSettings(uchar) const
+{
+    return true;
 }
 
 void ProbeForm::fillFormFromSettings()

@@ -10,7 +10,6 @@
 #include <QEvent>
 #include <QHeaderView>
 #include <QItemSelectionModel>
-#include <QMessageBox>
 #include <QRegExpValidator>
 #include <QSignalBlocker>
 #include <QStringList>
@@ -149,19 +148,6 @@ void PTPForm::bResetClicked()
     refillAll = true;
     setFieldColour(ui->lIPMaster, ui->rUnicast->isChecked() ? fieldColourEqual() : fieldColourUnused());
     TestForm::bResetClicked();
-}
-
-void PTPForm::bStartXXClicked()
-{
-    if (!hasSettings()) {
-        // Nothing to apply the fields to and nothing to start the test with.
-        QMessageBox::warning(this, testName(getTestId()),
-                             tr("The test settings have not been read from the tester yet.\n"
-                                "Nothing was sent and the test was not started."),
-                             QMessageBox::Ok);
-        return;
-    }
-    TestForm::bStartXXClicked();
 }
 
 void PTPForm::deviceStatusUpdated()

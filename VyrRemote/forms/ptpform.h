@@ -50,7 +50,6 @@ public slots:
     void fillSettingsFromForm() override;
     void deviceStatusUpdated() override;
     void bResetClicked() override;
-    void bStartXXClicked() override;
 
 protected:
     // A new font: the tables and fields take the room its texts need.

@@ -20,7 +20,7 @@ struct sync_settings_t;
 // of time sources, which follows the sources the tester reports in its
 // status record, the duration, the PTP client and the two NTP servers; shows
 // the tester's PTP server list and GPS receiver from the same record, and the
-// sync_results_t on the "PTP Information", "NTP Information" and "Results"
+// sync_results_t on the "PTP information", "NTP information" and "Results"
 // pages. The apply, start, stop and report sequences are TestForm's.
 //
 // While shown and the test is idle, the settings are read again at every

@@ -4,6 +4,7 @@
 #include "device.h"
 #include "filenamedialog.h"
 #include "statsformat.h"
+#include "testform.h"
 #include "testinfo.h"
 #include "textfunctions.h"
 
@@ -206,9 +207,10 @@ void StatsForm::bApplyClicked()
 {
     std::optional<stats_settings_t> s = statsInfo->getSettingsAs<stats_settings_t>(PortA);
     if (!s) {
-        // No record of the tester to write the flag into: nothing is sent and
-        // the edit stays marked for another try.
+        // No record of the tester to write the flag into: nothing is sent,
+        // the edit stays marked for another try, and the operator is told.
         qDebug() << __FILE__ << __LINE__ << Q_FUNC_INFO << "no statistics settings of Port A: nothing applied";
+        TestForm::tellSettingsNotRead(this, false);
         return;
     }
     ui->bApply->setEnabled(false);

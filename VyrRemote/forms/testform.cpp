@@ -37,7 +37,7 @@ QString TestForm::testName(int testId)
 {
     switch (testId) {
     case TestTraffic: return tr("Traffic test");
-    case TestRfc2544: return tr("RFC2544 test");
+    case TestRfc2544: return tr("RFC 2544 test");
     case TestY1564: return tr("Y1564 test");
     case TestMultistream: return tr("Multistream test");
     case TestJitter: return tr("Jitter test");
@@ -45,11 +45,11 @@ QString TestForm::testName(int testId)
     case TestPing: return tr("Ping test");
     case TestTraceRoute: return tr("Trace test");
     case TestDns: return tr("DNS test");
-    case TestIpScanner: return tr("IP Scanner test");
+    case TestIpScanner: return tr("IP scanner test");
     case TestCable: return tr("Cable test");
     case TestOam: return QStringLiteral("OAM");
     case TestMdi: return tr("MDI test");
-    case TestAsymTraffic: return tr("Asymetric traffic test");
+    case TestAsymTraffic: return tr("Asymmetric traffic test");
     case TestSync: return tr("Synchronization");
     case TestBert: return tr("BERT test");
     case TestLoopback: return tr("Loopback");
@@ -296,6 +296,26 @@ void TestForm::setButtonsEnabled()
 
 // ---- button sequences -------------------------------------------------------
 
+bool TestForm::holdsSettingsRecord() const
+{
+    return testInfo->settingsSize() == 0 || (hasSettings() && testInfo->getSettings(currentPort()));
+}
+
+bool TestForm::startsWithTesterSettings(uchar) const
+{
+    return false;
+}
+
+void TestForm::tellSettingsNotRead(QWidget *parent, bool startRefused)
+{
+    const QString text = startRefused
+                             ? tr("The settings of this test have not been read from the tester, "
+                                  "so nothing was sent and the test was not started.\nPress Reset to read them again.")
+                             : tr("The settings of this test have not been read from the tester, "
+                                  "so nothing was sent.\nPress Reset to read them again.");
+    QMessageBox::warning(parent, tr("Error"), text, QMessageBox::Ok);
+}
+
 bool TestForm::applySettings()
 {
     const port_t p = currentPort();
@@ -306,18 +326,14 @@ bool TestForm::applySettings()
         emit settingsApplied();
         return true;
     }
-    if (!hasSettings() || !testInfo->getSettings(p)) {
+    if (!holdsSettingsRecord()) {
         // Without the tester's record there is nothing to write the edits
         // into; the edits stay marked so that the operator can try again.
         qDebug() << __FILE__ << __LINE__ << Q_FUNC_INFO << "no settings record of port" << p
                  << "for test" << getTestId() << ": nothing applied";
         if (bApply && edited)
             bApply->setEnabled(true);
-        if (warnWhenNothingApplied)
-            QMessageBox::warning(this, tr("Error"),
-                                 tr("The settings of this test have not been read from the tester, "
-                                    "so nothing was sent.\nPress Reset to read them again."),
-                                 QMessageBox::Ok);
+        tellSettingsNotRead(this, false);
         return false;
     }
     if (!canWriteSettings())
@@ -330,6 +346,27 @@ bool TestForm::applySettings()
     return true;
 }
 
+void TestForm::startWithoutRecord(uchar topology)
+{
+    const port_t p = currentPort();
+    const bool linkUp = device->getConnectionType() != RemoteControl::NoConnection;
+    if (linkUp && startsWithTesterSettings(topology)) {
+        // Nothing of the form goes out: its fields were never compared with
+        // a record. TestInfo reads the record before the results when it
+        // holds none, so the form then shows what the test runs with.
+        qDebug() << __FILE__ << __LINE__ << Q_FUNC_INFO << "test" << getTestId() << "on port" << p
+                 << "starts with the tester's own settings";
+        emit startTest(uchar(getTestId()), topology);
+        emit receiveResults(p);
+        return;
+    }
+    qDebug() << __FILE__ << __LINE__ << Q_FUNC_INFO << "no settings record of port" << p << "for test"
+             << getTestId() << ": not started";
+    if (bApply && edited)
+        bApply->setEnabled(true);
+    tellSettingsNotRead(this, true);
+}
+
 void TestForm::bApplyClicked()
 {
     m_lastApplyOk = applySettings();
@@ -339,7 +376,11 @@ void TestForm::bStartXXClicked()
 {
     if (getTestId() == TestDns && !canStartXX()) {
         QMessageBox::warning(this, tr("Wrong settings for DNS test"),
-                             tr("Cannot run test - empty DNS meaning"), QMessageBox::Ok);
+                             tr("Cannot run the test: the DNS name is empty"), QMessageBox::Ok);
+        return;
+    }
+    if (!holdsSettingsRecord()) {
+        startWithoutRecord(TopologySamePort);
         return;
     }
     bApplyClicked();
@@ -352,13 +393,17 @@ void TestForm::bStartXXClicked()
     }
     const QString topology = currentPort() == PortB ? QStringLiteral("B->B") : QStringLiteral("A->A");
     QMessageBox::critical(this, tr("Error"),
-                          tr("Can not start the test for topology %1,\nbecause \"Auto IP destination\" flag is set.")
+                          tr("Cannot start the test for topology %1,\nbecause \"Auto IP destination\" is set.")
                               .arg(topology),
                           QMessageBox::Ok);
 }
 
 void TestForm::bStartXYClicked()
 {
+    if (!holdsSettingsRecord()) {
+        startWithoutRecord(TopologyToOtherPort);
+        return;
+    }
     bApplyClicked();
     if (!m_lastApplyOk)
         return;

@@ -44,6 +44,11 @@ public:
     // Frame title name of a test id; "Unknown Test" for ids without a form.
     static QString testName(int testId);
 
+    // The box of an Apply or a start refused because the settings record
+    // has not been read from the tester (nothing was sent); shared by every
+    // window that writes a record it read from the tester.
+    static void tellSettingsNotRead(QWidget *parent, bool startRefused);
+
 public slots:
     virtual void activate();
     virtual void currentProcessChanged(port_t port);
@@ -142,11 +147,18 @@ protected:
     // edits stay marked. The base accepts every form.
     virtual bool canWriteSettings();
 
+    // Without a settings record of the current port (not read yet, its read
+    // failed, the link was lost) the form has nothing to write its fields
+    // into. A start with this topology (TopologySamePort or
+    // TopologyToOtherPort) then still goes out, and the test runs with the
+    // settings the tester holds, which are read back and shown; a form says
+    // so where its test can run that way. Every other start, and every
+    // Apply, is refused with a message, and the edits stay marked. The base
+    // refuses.
+    virtual bool startsWithTesterSettings(uchar topology) const;
+
     // Some field differs from the held record and has not been applied.
     bool edited = false;
-    // Apply or a start that finds no settings record of the current port
-    // sends nothing; with this set the operator is told so in a box.
-    bool warnWhenNothingApplied = false;
     Device *device;        // not owned
     TestInfo *testInfo;    // not owned
     QPushButton *bStartXX = nullptr;
@@ -162,6 +174,13 @@ private:
     // Writes the form into its copy and sends it; false (nothing sent,
     // edited and Apply left as they are) when the form holds no record.
     bool applySettings();
+    // The form's copy and TestInfo's record of the current port are both
+    // there (always true for a test without a settings record).
+    bool holdsSettingsRecord() const;
+    // A start while no record is held: out with the tester's own settings
+    // where the form allows it and the link is up, else refused with a
+    // message.
+    void startWithoutRecord(uchar topology);
     void takeSettingsFromTestInfo();
     void dropSettings();
     const QByteArray *heldSettings() const;

@@ -158,7 +158,7 @@ void Y1564Form::keepSpinBoxesWhole()
 
 void Y1564Form::fitStatusField()
 {
-    // "Common status" is at most 200 pixels wide unless a status text of
+    // "Overall status" is at most 200 pixels wide unless a status text of
     // the current language needs more.
     constexpr int StatusFieldMaximum = 200;
     constexpr unsigned LastStatusCode = StatusIncompatibleFw + 1;   // one past the table: "Unknown status"
@@ -292,7 +292,6 @@ void Y1564Form::fillSettingsFromForm()
 
     ui->headerWidget->saveInto(s.header);
 
-    s.rateUnit = y1564WrittenUnit(was.rateUnit, ui->cUnits->currentIndex());
     s.active = ui->cActiveStream->isChecked() ? 1 : 0;
 
     // Untouched since the fill: the stored bytes stay (a duration of a day
@@ -315,9 +314,7 @@ void Y1564Form::fillSettingsFromForm()
         flags |= Y1564FlagPerformanceTest;
     r->flags = flags;
 
-    y1564WriteValue(s, was, Y1564Value::Cir, ui->dsCIR->value());
-    y1564WriteValue(s, was, Y1564Value::Eir, ui->dsEIR->value());
-    y1564WriteValue(s, was, Y1564Value::M, ui->dsM->value());
+    y1564WriteRates(s, was, ui->cUnits->currentIndex(), ui->dsCIR->value(), ui->dsEIR->value(), ui->dsM->value());
     y1564WriteValue(s, was, Y1564Value::Flr, ui->dsFLR->value());
     y1564WriteValue(s, was, Y1564Value::Ftd, ui->dsFTD->value());
     y1564WriteValue(s, was, Y1564Value::Fdv, ui->dsFDV->value());

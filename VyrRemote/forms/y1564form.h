@@ -100,7 +100,7 @@ private:
     // and shows them in the first count TPID fields.
     void setDefaultTpids(int count);
     void updateLinkStatus();
-    // Widens "Common status" to the longest status text of the language.
+    // Widens "Overall status" to the longest status text of the language.
     void fitStatusField();
     // Spin boxes at least as wide as their longest value and prefix.
     void keepSpinBoxesWhole();

@@ -35,8 +35,8 @@ void PDFCreator::drawAsymTrafficSettings(int x, int &y, const ReportFile &report
 
     drawSectionTitle(x, y, tr("Common settings"), 20, SectionFill);
     drawTextRow(x, y, tr("Duration"), secondsToString(s.duration));
-    drawTextRow(x, y, tr("Learning Interval, ms"), QString::number(s.learningInterval));
-    drawTextRow(x, y, tr("Wait Interval, ms"), QString::number(s.waitInterval));
+    drawTextRow(x, y, tr("Learning interval, ms"), QString::number(s.learningInterval));
+    drawTextRow(x, y, tr("Wait interval, ms"), QString::number(s.waitInterval));
     drawTextRow(x, y, tr("Direction"), asymDirectionReportText(s.direction));
     y += RowHeight;
 }
@@ -47,7 +47,7 @@ void PDFCreator::drawFlowSettings(int x, int &y, const flow_settings_t &flow)
     drawSectionTitle(x, y, tr("Advanced"), 0, GreyFill);
     drawTextRow(x, y, tr("Units"), reportUnitText(flow.rateUnit));
     drawTextRow(x, y, tr("Rate "), QString::number(flow.rate));
-    drawTextRow(x, y, tr("Packet size, b"), QString::number(flow.packetLength));
+    drawTextRow(x, y, tr("Packet size, B"), QString::number(flow.packetLength));
     drawTextRow(x, y, tr("Threshold FLR"), QString::number(double(flow.maxFlr), 'f', 5));
 }
 
@@ -60,7 +60,7 @@ void PDFCreator::drawAsymTrafficResults(int x, int &y, const ReportFile &report)
     uint32_t remaining = 0;
     elapsedAndRemaining(r.startTime, r.currentTime, r.duration, elapsed, remaining);
     drawTextRow(x, y, tr("Elapsed time"), secondsToString(elapsed));
-    drawTextRow(x, y, tr("Estimate time"), secondsToString(remaining));
+    drawTextRow(x, y, tr("Remaining time"), secondsToString(remaining));
 
     // One status for the whole test, shown in both sections as stored.
     const QString status = testStatusText(r.status);
@@ -83,11 +83,11 @@ void PDFCreator::drawFlowStatistics(int x, int &y, const flow_stats_t &stats, ui
     auto row = [&](const QString &label, FlowStatsRow r, const QString &coefficient) {
         drawThreeColumnRow(x, y, label, v.count[r], coefficient);
     };
-    drawThreeColumnRow(x, y, QString(), tr("Count"), tr("Coef"));
+    drawThreeColumnRow(x, y, QString(), tr("Count"), tr("Ratio"));
     row(tr("Tx frames"), FlowRowTxFrames, QString());
     row(tr("Rx frames"), FlowRowRxFrames, QString());
-    row(tr("Tx byte"), FlowRowTxBytes, QString());
-    row(tr("Loss frames"), FlowRowLossFrames, flowReportCoefficient(lost, tx));
+    row(tr("Tx bytes"), FlowRowTxBytes, QString());
+    row(tr("Lost frames"), FlowRowLossFrames, flowReportCoefficient(lost, tx));
     row(tr("Vrt"), FlowRowRate, QString());
     row(tr("PDV"), FlowRowPdv, QString());
     row(tr("Runts"), FlowRowRunts, flowReportCoefficient(stats.runts, tx));

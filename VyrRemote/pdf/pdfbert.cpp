@@ -27,7 +27,7 @@ void PDFCreator::drawBertSettings(int x, int &y, const ReportFile &report)
     drawTextRow(x, y, tr("Rate"), QString::number(s.rate));
     drawTextRow(x, y, tr("Duration"), secondsToString(s.duration));
     drawTextRow(x, y, tr("Offset, bytes"), QString::number(s.patternOffset));
-    drawTextRow(x, y, tr("Wait synchro, ms"), QString::number(s.syncWait));
+    drawTextRow(x, y, tr("Sync wait, ms"), QString::number(s.syncWait));
     y += RowHeight;
 }
 
@@ -38,8 +38,8 @@ void PDFCreator::drawBertResults(int x, int &y, const ReportFile &report)
     const double ber = r.bits ? double(r.errorBits) / double(r.bits) : 0.0;
     drawSectionTitle(x, y, tr("Results"), 10, SectionFill);
     drawTextRow(x, y, tr("Elapsed time"), secondsToString(r.elapsed));
-    drawTextRow(x, y, tr("Estimate time"), secondsToString(s.duration > r.elapsed ? s.duration - r.elapsed : 0));
-    drawTextRow(x, y, tr("Rx bit"), QString::number(quint64(r.bits)));
+    drawTextRow(x, y, tr("Remaining time"), secondsToString(s.duration > r.elapsed ? s.duration - r.elapsed : 0));
+    drawTextRow(x, y, tr("Rx bits"), QString::number(quint64(r.bits)));
     drawTextRow(x, y, QStringLiteral("Rx Ebit"), QString::number(quint64(r.errorBits)));
     drawTextRow(x, y, QStringLiteral("BER"), QString::number(ber, 'e', 5));
     drawTextRow(x, y, QStringLiteral("LSS"), QString::number(r.lss));

@@ -31,7 +31,7 @@ void PDFCreator::drawCableResults(int x, int &y, const ReportFile &report)
 void PDFCreator::drawCablePairTable(int x, int &y, const cable_results_t &cable)
 {
     static const char *const statuses[] = {
-        QT_TR_NOOP("Good"), QT_TR_NOOP("Short"), QT_TR_NOOP("Open"), QT_TR_NOOP("Fault"), QT_TR_NOOP("Fair"),
+        QT_TR_NOOP("Good"), QT_TR_NOOP("Short"), QT_TR_NOOP("Open"), QT_TR_NOOP("Fault"), QT_TR_NOOP("Mismatch"),
     };
     QStringList status{tr("Status")};
     QStringList length{tr("Length, m")};

@@ -45,7 +45,7 @@ struct PDFCreator::Frame
 const PDFCreator::Frame PDFCreator::Frames[] = {
     {TestStatistics, QT_TRANSLATE_NOOP("PDFCreator", "Statistics report"), FirstPage::Shared,
      {&PDFCreator::drawStatisticsResults}},
-    {TestTraffic, QT_TRANSLATE_NOOP("PDFCreator", "Trafic test report"), FirstPage::Shared,
+    {TestTraffic, QT_TRANSLATE_NOOP("PDFCreator", "Traffic test report"), FirstPage::Shared,
      {&PDFCreator::drawTrafficSettings, &PDFCreator::drawTrafficResults}},
     {TestRfc2544, QT_TRANSLATE_NOOP("PDFCreator", "RFC 2544 test report"), FirstPage::NumberedBreak,
      {&PDFCreator::drawRfcCommonSettings, &PDFCreator::drawRfcThroughput, &PDFCreator::drawRfcLatency,
@@ -64,7 +64,7 @@ const PDFCreator::Frame PDFCreator::Frames[] = {
      {&PDFCreator::drawBertSettings, &PDFCreator::drawBertResults}},
     {TestMultistream, QT_TRANSLATE_NOOP("PDFCreator", "Multistream test report"), FirstPage::Shared,
      {&PDFCreator::drawMultistreamSettings, &PDFCreator::drawMultistreamResults}},
-    {TestAsymTraffic, QT_TRANSLATE_NOOP("PDFCreator", "Asymetric trafic test report"), FirstPage::Shared,
+    {TestAsymTraffic, QT_TRANSLATE_NOOP("PDFCreator", "Asymmetric traffic test report"), FirstPage::Shared,
      {&PDFCreator::drawAsymTrafficSettings, &PDFCreator::drawAsymTrafficResults}},
     {TestPing, QT_TRANSLATE_NOOP("PDFCreator", "Ping test report"), FirstPage::Shared,
      {&PDFCreator::drawPingSettings, &PDFCreator::drawPingResults}},
@@ -72,11 +72,11 @@ const PDFCreator::Frame PDFCreator::Frames[] = {
      {&PDFCreator::drawTraceSettings, &PDFCreator::drawTraceResults}},
     {TestDns, QT_TRANSLATE_NOOP("PDFCreator", "DNS test report"), FirstPage::Shared,
      {&PDFCreator::drawDnsSettingsAndResults}},
-    {TestIpScanner, QT_TRANSLATE_NOOP("PDFCreator", "Test IP scanner report"), FirstPage::NumberedBreak,
+    {TestIpScanner, QT_TRANSLATE_NOOP("PDFCreator", "IP scanner test report"), FirstPage::NumberedBreak,
      {&PDFCreator::drawIpScannerSettings, &PDFCreator::drawIpScannerResults}},
     {TestPtp, QT_TRANSLATE_NOOP("PDFCreator", "PTP test report"), FirstPage::Shared,
      {&PDFCreator::drawPtpSettings, &PDFCreator::drawPtpResults}},
-    {TestSync, QT_TRANSLATE_NOOP("PDFCreator", "SYNC report"), FirstPage::Shared,
+    {TestSync, QT_TRANSLATE_NOOP("PDFCreator", "Synchronization report"), FirstPage::Shared,
      {&PDFCreator::drawSyncSettings, &PDFCreator::drawSyncResults}},
 };
 
@@ -105,6 +105,12 @@ bool PDFCreator::hasWriter(unsigned testId)
     return frameFor(testId) != nullptr;
 }
 
+QString PDFCreator::reportTitle(unsigned testId)
+{
+    const Frame *frame = frameFor(testId);
+    return frame ? tr(frame->title) : QString();
+}
+
 bool PDFCreator::breaksPage(int y, int keepRows, int pageHeight)
 {
     return keepRows >= 1 && keepRows * RowHeight + y > pageHeight * 28 / 30;
@@ -116,7 +122,7 @@ QString PDFCreator::portName(unsigned port)
     case PortA: return tr("(Port A)");
     case PortB: return tr("(Port B)");
     case PortRC: return tr("(Remote control port)");
-    default: return QStringLiteral("Invalud port %1").arg(port);
+    default: return QStringLiteral("Invalid port %1").arg(port);
     }
 }
 
@@ -124,22 +130,25 @@ PDFCreator::Outcome PDFCreator::render(const QString &pdfFileName, const QByteAr
                                        const get_device_info_resp_t *info)
 {
     const ReportFile file(report);
-    if (!file.layout())
-        return Outcome::NoReport;   // no report for this test: nothing to write
+    // Byte 0 naming a test without a report is a report with nothing to
+    // draw; one naming no test at all is a file of a format not known here.
+    if (!file.layout() && file.testId() < unsigned(TestIdCount))
+        return Outcome::NoReport;
     const Frame *frame = frameFor(file.testId());
     if (!frame || !file.readable()) {
         qDebug() << __FILE__ << __LINE__ << Q_FUNC_INFO << "report of test" << file.testId() << "("
                  << report.size() << "bytes, port" << file.header().port << ")"
-                 << (frame ? "does not match its layout" : "has no writer") << "; not written:" << pdfFileName;
-        return Outcome::Failed;
+                 << (file.layout() ? (frame ? "does not match its layout" : "has no writer") : "names no test")
+                 << "; not written:" << pdfFileName;
+        return Outcome::Unreadable;
     }
     m_device = info ? *info : get_device_info_resp_t{};
     if (!beginDocument(pdfFileName))
-        return Outcome::Failed;
+        return Outcome::WriteFailed;
 
     const int x = pageWidth() * 2 / 21;
     int y = pageHeight() / 15;
-    drawReportHeader(x, y, tr(frame->title), file);
+    drawReportHeader(x, y, reportTitle(file.testId()), file);
     m_pageNumber = 1;
     switch (frame->firstPage) {
     case FirstPage::Shared:
@@ -157,13 +166,14 @@ PDFCreator::Outcome PDFCreator::render(const QString &pdfFileName, const QByteAr
         if (writer)
             (this->*writer)(x, y, file);
     }
-    return endDocument() ? Outcome::Written : Outcome::Failed;
+    return endDocument() ? Outcome::Written : Outcome::WriteFailed;
 }
 
 bool PDFCreator::createReport(const QString &pdfFileName, const QByteArray &report,
                               const get_device_info_resp_t *info)
 {
-    return render(pdfFileName, report, info) != Outcome::Failed;
+    const Outcome outcome = render(pdfFileName, report, info);
+    return outcome == Outcome::Written || outcome == Outcome::NoReport;
 }
 
 // ---- document --------------------------------------------------------------

@@ -53,12 +53,16 @@ class PDFCreator : public QObject
     Q_OBJECT
 public:
     // What became of one report. A window tells the operator apart "saved",
-    // "this test has no report" and "could not be saved"; createReport()
-    // folds the first two into true.
+    // "this test has no report", "the report cannot be read" and "the PDF
+    // cannot be written"; createReport() folds the first two into true.
     enum class Outcome {
-        Written,    // the PDF file holds the report
-        NoReport,   // the test id has no report: no file written or touched
-        Failed,     // nothing usable written (no file left behind)
+        Written,       // the PDF file holds the report
+        NoReport,      // a test id without a report: no file written or touched
+        Unreadable,    // the report does not match its layout (shorter than it,
+                       // a port other than A or B, a byte 0 that names no test,
+                       // no writer for it): no file written or touched
+        NotRead,       // the report could not be read from the tester (Device)
+        WriteFailed,   // the PDF could not be created or finished: no file left
     };
     Q_ENUM(Outcome)
 
@@ -67,20 +71,19 @@ public:
 
     // report: the whole file as stored by the tester (byte 0 is the test id;
     // an empty array reads as test id 0). info: the connected tester.
-    // What became of the report: Written (the PDF holds it), NoReport (the
-    // test id has no report; no file is touched), Failed (no file left behind:
-    // the report is shorter than its layout or names a port other than A or B,
-    // no writer exists for it yet, or the PDF could not be created or finished,
-    // e.g. an unwritable folder or a full disk).
+    // What became of the report (never NotRead: the bytes are given).
     Outcome render(const QString &pdfFileName, const QByteArray &report,
                    const get_device_info_resp_t *info);
 
-    // render() as a yes/no: false only for Failed.
+    // render() as a yes/no: true for Written and NoReport.
     bool createReport(const QString &pdfFileName, const QByteArray &report,
                       const get_device_info_resp_t *info);
 
     // Whether a writer exists for the test id.
     static bool hasWriter(unsigned testId);
+    // The translated title a report of the test id carries; empty without a
+    // writer.
+    static QString reportTitle(unsigned testId);
 
     // Page geometry, in device units.
     static constexpr int Resolution = 1200;       // dots per inch

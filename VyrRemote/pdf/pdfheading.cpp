@@ -83,7 +83,7 @@ void PDFCreator::drawInterfaceSettings(int x, int &y, const ReportFile &report, 
     drawTextRow(x, y, tr("Gateway"), ipToString(eth.dhcp ? dhcp.gateway : eth.gateway));
     y += RowHeight;
 
-    drawTextRow(x, y, tr("VLAN counts"), number(eth.vlanCount));
+    drawTextRow(x, y, tr("VLAN tags"), number(eth.vlanCount));
     drawFourColumnRow(x, y, QStringLiteral("#"), QStringLiteral("TPID"), QStringLiteral("PCP"), QStringLiteral("VID"));
     // Always every row the record holds, whatever the count.
     for (int i = 0; i < MaxVlanTags; ++i) {
@@ -92,7 +92,7 @@ void PDFCreator::drawInterfaceSettings(int x, int &y, const ReportFile &report, 
     }
     y += RowHeight;
 
-    drawTextRow(x, y, tr("MPLS counts"), number(eth.mplsCount));
+    drawTextRow(x, y, tr("MPLS labels"), number(eth.mplsCount));
     drawFourColumnRow(x, y, QStringLiteral("#"), tr("Value"), QStringLiteral("QoS"), QStringLiteral("TTL"));
     for (int i = 0; i < MaxMplsEntries; ++i) {
         const uint32_t entry = eth.mpls[i];

@@ -22,7 +22,7 @@ namespace {
 
 const char *const NoValue = "-";
 constexpr int ScannerTableWidth = 4000;
-constexpr int ScannerTimeWidth = 2000;   // "Elapsed" and "Estimated" side by side
+constexpr int ScannerTimeWidth = 2000;   // "Elapsed" and "Remaining" side by side
 
 QString number(qulonglong value)
 {
@@ -47,7 +47,7 @@ void PDFCreator::drawProbeSettings(int x, int &y, const ReportFile &report, int 
 
 void PDFCreator::drawPingSettings(int x, int &y, const ReportFile &report)
 {
-    drawProbeSettings(x, y, report, 4, {tr("IP destination"), tr("Packet length, b"), tr("Pause, ms")});
+    drawProbeSettings(x, y, report, 4, {tr("IP destination"), tr("Packet length, B"), tr("Pause, ms")});
 }
 
 void PDFCreator::drawPingResults(int x, int &y, const ReportFile &report)
@@ -55,8 +55,8 @@ void PDFCreator::drawPingResults(int x, int &y, const ReportFile &report)
     const ping_settings_t s = report.settings<ping_settings_t>();
     const ping_results_t r = report.results<ping_results_t>();
     drawSectionTitle(x, y, tr("Results"), 8, SectionFill);
-    drawFourColumnRow(x, y, QStringLiteral("#"), tr("Status"), tr("Frame") + QLatin1Char(',') + tr("b"),
-                      tr("Lat") + QLatin1Char(',') + tr("ms"));
+    drawFourColumnRow(x, y, QStringLiteral("#"), tr("Status"), tr("Frame") + QStringLiteral(", ") + tr("B"),
+                      tr("Latency") + QStringLiteral(", ") + tr("ms"));
     for (int slot : pingReportOrder(r)) {
         const ping_request_t &request = r.requests[slot];
         if (request.number == 0) {
@@ -70,7 +70,7 @@ void PDFCreator::drawPingResults(int x, int &y, const ReportFile &report)
 
     drawSectionTitle(x, y, tr("Statistics"), 4, SectionFill);
     drawTextRow(x, y, tr("Sent"), number(r.sent));
-    drawTextRow(x, y, tr("Recieved"), number(r.received));
+    drawTextRow(x, y, tr("Received"), number(r.received));
     // More replies than requests is no loss.
     drawTextRow(x, y, tr("Lost"), number(r.sent > r.received ? r.sent - r.received : 0));
     y += RowHeight;
@@ -87,14 +87,14 @@ void PDFCreator::drawPingResults(int x, int &y, const ReportFile &report)
 
 void PDFCreator::drawTraceSettings(int x, int &y, const ReportFile &report)
 {
-    drawProbeSettings(x, y, report, 5, {tr("IP address"), tr("Packet size, b"), tr("Wait time, ms")});
+    drawProbeSettings(x, y, report, 5, {tr("IP address"), tr("Packet size, B"), tr("Wait time, ms")});
 }
 
 void PDFCreator::drawTraceResults(int x, int &y, const ReportFile &report)
 {
     const trace_results_t r = report.results<trace_results_t>();
     drawSectionTitle(x, y, tr("Results"), 3, SectionFill);
-    drawThreeColumnRow(x, y, QStringLiteral("#"), QStringLiteral("IP"), tr("Latency") + QLatin1Char(',') + tr("ms"));
+    drawThreeColumnRow(x, y, QStringLiteral("#"), QStringLiteral("IP"), tr("Latency") + QStringLiteral(", ") + tr("ms"));
     // The count is the tester's; only the entries the record holds are listed.
     const int hops = traceHopsInUse(r);
     for (int i = 0; i < hops; ++i) {
@@ -138,7 +138,7 @@ void PDFCreator::drawIpScannerSettings(int x, int &y, const ReportFile &report)
     drawTextRow(x, y, tr("First address"), ipToString(s.first_address));
     drawTextRow(x, y, tr("Last address"), ipToString(s.last_address));
     drawTextRow(x, y, tr("Wait time, ms"), number(s.wait_time));
-    drawTextRow(x, y, tr("Iteration"), number(s.iterations));
+    drawTextRow(x, y, tr("Iterations"), number(s.iterations));
     m_tableWidth = width;
 }
 
@@ -161,7 +161,7 @@ void PDFCreator::drawIpScannerResults(int x, int &y, const ReportFile &report)
     const IpScanResultsView v = ipScanResultsView(&s, &r);
     int top = y;
     drawTextRow(x, top, tr("Elapsed"), v.elapsed);
-    drawTextRow(x + ScannerTimeWidth, y, tr("Estimated"), v.remaining);
+    drawTextRow(x + ScannerTimeWidth, y, tr("Remaining"), v.remaining);
     m_tableWidth = ScannerTableWidth;
 
     auto listRow = [&](int n, const QString &value) {

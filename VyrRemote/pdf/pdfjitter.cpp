@@ -47,7 +47,7 @@ void PDFCreator::drawJitterResults(int x, int &y, const ReportFile &report)
     const jitter_results_t r = report.results<jitter_results_t>();
     drawSectionTitle(x, y, tr("Results"), 7, SectionFill);
     drawTextRow(x, y, tr("Elapsed time"), secondsToString(r.passedTime));
-    drawTextRow(x, y, tr("Estimate time"),
+    drawTextRow(x, y, tr("Remaining time"),
                 secondsToString(r.passedTime < s.duration ? s.duration - r.passedTime : 0));
 
     const uint64_t all = r.rxAll;

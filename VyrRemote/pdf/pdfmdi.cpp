@@ -19,7 +19,7 @@ void PDFCreator::drawMdiSettings(int x, int &y, const ReportFile &report)
     drawTextRow(x, y, tr("Load L4"), QString::number(s.rate));
     drawTextRow(x, y, tr("Threshold MLR"), QString::number(double(s.mlrThreshold), 'f', 5));
     drawTextRow(x, y, tr("Frame size"), QString::number(s.packetLength));
-    drawTextRow(x, y, tr("Learning Interval, ms"), QString::number(s.learningInterval));
+    drawTextRow(x, y, tr("Learning interval, ms"), QString::number(s.learningInterval));
     y += RowHeight;
 }
 
@@ -33,7 +33,7 @@ void PDFCreator::drawMdiResults(int x, int &y, const ReportFile &report)
     drawSectionTitle(x, y, tr("Results"), 8, SectionFill);
     drawTextRow(x, y, tr("Status"), testStatusText(r.status));
     drawTextRow(x, y, tr("Elapsed time"), secondsToString(elapsed));
-    drawTextRow(x, y, tr("Estimate time"), secondsToString(remaining));
+    drawTextRow(x, y, tr("Remaining time"), secondsToString(remaining));
     drawTextRow(x, y, tr("DF"), QString::number(double(r.delayFactor), 'g', 6));
     drawTextRow(x, y, tr("MLR"),
                 expected ? QString::number(double(float(double(r.lostFrames) / double(expected))), 'g', 6)

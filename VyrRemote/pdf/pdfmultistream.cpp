@@ -58,11 +58,11 @@ void PDFCreator::drawMultistreamSettings(int x, int &y, const ReportFile &report
         drawHeaderSettings(column, row, stream.header, true);
         drawSectionTitle(column, row, tr("Advanced"), 0, GreyFill);
         drawCheckRow(column, row, tr("Active"), stream.active);
-        drawTextRow(column, row, tr("Study, ms"), QString::number(s.learningTime));
+        drawTextRow(column, row, tr("Learning int., ms"), QString::number(s.learningTime));
         drawTextRow(column, row, tr("Interval, ms"), QString::number(s.waitInterval));
         drawTextRow(column, row, tr("Units"), reportUnitText(stream.rateUnit));
         drawTextRow(column, row, tr("Rate"), QString::number(stream.rate));
-        drawTextRow(column, row, tr("Packet size, b"), QString::number(stream.packetLength));
+        drawTextRow(column, row, tr("Packet size, B"), QString::number(stream.packetLength));
         drawTextRow(column, row, tr("Duration"), secondsToString(s.duration));
     });
 }
@@ -76,7 +76,7 @@ void PDFCreator::drawMultistreamResults(int x, int &y, const ReportFile &report)
     // page's foot.
     drawSectionTitle(x, y, tr("Results"), 3, SectionFill);
     drawTextRow(x, y, tr("Elapsed time"), secondsToString(r.elapsed));
-    drawTextRow(x, y, tr("Estimate time"), secondsToString(r.elapsed < s.duration ? s.duration - r.elapsed : 0));
+    drawTextRow(x, y, tr("Remaining time"), secondsToString(r.elapsed < s.duration ? s.duration - r.elapsed : 0));
     y += RowHeight;
     drawStreamBlocks(x, y, s, 7, [&](int column, int &row, int k) {
         const stream_result_t &result = r.streams[k];
@@ -84,12 +84,12 @@ void PDFCreator::drawMultistreamResults(int x, int &y, const ReportFile &report)
         // when nothing was sent.
         const MultiStreamView v = multiStreamView(&result, &s.streams[k]);
         const QString lossCoef = result.txFrames ? v.lossCoef : QStringLiteral("0");
-        drawThreeColumnRow(column, row, QString(), tr("Count"), tr("Coef"));
+        drawThreeColumnRow(column, row, QString(), tr("Count"), tr("Ratio"));
         drawThreeColumnRow(column, row, tr("Load"), v.count[MultiRowLoad], QString());
         drawThreeColumnRow(column, row, tr("Tx frames"), v.count[MultiRowTxFrames], QString());
         drawThreeColumnRow(column, row, tr("Rx frames"), v.count[MultiRowRxFrames], QString());
         drawThreeColumnRow(column, row, tr("Tx bytes"), v.count[MultiRowTxBytes], QString());
-        drawThreeColumnRow(column, row, tr("Loss frames"), v.count[MultiRowLossFrames], lossCoef);
+        drawThreeColumnRow(column, row, tr("Lost frames"), v.count[MultiRowLossFrames], lossCoef);
         drawThreeColumnRow(column, row, tr("Latency"), v.count[MultiRowLatency], QString());
     });
 }

@@ -79,12 +79,12 @@ void PDFCreator::drawPtpResults(int x, int &y, const ReportFile &report)
     drawPtpMasterInfo(x, y, tr("Information"), r.master);
 
     drawSectionTitle(x, y, tr("Statistics"), 8, SectionFill);
-    drawTextRow(x, y, tr("Rx Frames"), v.rx[PtpRowRxFrames]);
+    drawTextRow(x, y, tr("Rx frames"), v.rx[PtpRowRxFrames]);
     drawTextRow(x, y, tr("Announce"), v.rx[PtpRowRxAnnounce]);
     drawTextRow(x, y, tr("Sync"), v.rx[PtpRowRxSync]);
     drawTextRow(x, y, tr("Follow Up"), v.rx[PtpRowRxFollowUp]);
     drawTextRow(x, y, tr("Delay Response"), v.rx[PtpRowRxDelayResp]);
-    drawTextRow(x, y, tr("Tx Frames"), v.tx[PtpRowTxFrames]);
+    drawTextRow(x, y, tr("Tx frames"), v.tx[PtpRowTxFrames]);
     drawTextRow(x, y, tr("Delay Request"), v.tx[PtpRowTxDelayReq]);
     y += RowHeight;
 
@@ -95,7 +95,7 @@ void PDFCreator::drawPtpResults(int x, int &y, const ReportFile &report)
     elapsedAndRemaining(r.start_time, r.current_time, r.test_duration, elapsed, remaining);
     drawSectionTitle(x, y, tr("Measuring"), 8, SectionFill);
     drawTextRow(x, y, tr("Elapsed time"), v.elapsed);
-    drawTextRow(x, y, tr("Estimate time"), secondsToString(remaining));
+    drawTextRow(x, y, tr("Remaining time"), secondsToString(remaining));
     drawTextRow(x, y, QStringLiteral("Tms"), v.measure[PtpRowTms]);
     drawTextRow(x, y, QStringLiteral("Tsm"), v.measure[PtpRowTsm]);
     drawTextRow(x, y, tr("T average"), v.measure[PtpRowTAverage]);

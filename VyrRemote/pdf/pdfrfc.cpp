@@ -100,13 +100,13 @@ void PDFCreator::drawRfcThroughput(int x, int &y, const ReportFile &report)
     drawRfcSectionCaption(x, y, 8, tr("Throughput"));
     drawSectionTitle(x, y, tr("Settings"), 6, SectionFill);
     drawCheckRow(x, y, tr("Enabled"), s.throughputOn);
-    drawTextRow(x, y, tr("Rate Max") + PercentSuffix, number(s.throughputMax));
-    drawTextRow(x, y, tr("Rate Min") + PercentSuffix, number(s.throughputMin));
+    drawTextRow(x, y, tr("Max load") + PercentSuffix, number(s.throughputMax));
+    drawTextRow(x, y, tr("Min load") + PercentSuffix, number(s.throughputMin));
     drawTextRow(x, y, tr("Interval, s"), number(s.throughputTime));
     y += RowHeight;
 
     m_tableWidth = ThroughputTableWidth;
-    drawRfcResultsTable(x, y, {tr("Status"), tr("Frame, b"), tr("Load, %"), tr("Thr L1"), tr("Thr L2")},
+    drawRfcResultsTable(x, y, {tr("Status"), tr("Frame, B"), tr("Load, %"), tr("Thr L1"), tr("Thr L2")},
                         {1200, 1200, 1200, 1800, 1800}, resultRows(rfcReportThroughputCells, s, r));
     y += RowHeight;
     m_tableWidth = DefaultTableWidth;
@@ -126,15 +126,15 @@ void PDFCreator::drawRfcLatency(int x, int &y, const ReportFile &report)
     m_tableWidth = ColumnWidth;
     drawSectionTitle(x, y, tr("Settings"), 13, SectionFill);
     drawCheckRow(x, y, tr("Enabled"), s.latencyOn);
-    drawTextRow(x, y, tr("Iteration"), number(s.latencyCount));
+    drawTextRow(x, y, tr("Iterations"), number(s.latencyCount));
     drawTextRow(x, y, tr("Interval, s"), number(s.latencyTime));
-    drawCheckRow(x, y, tr("User loading"), s.userLoading);
+    drawCheckRow(x, y, tr("User load"), s.userLoading);
     for (int i = 0; i < RfcFrameRows; ++i)
         drawTextRow(x, y, number(s.frame[i].size), number(s.userLoad[i]), !s.frame[i].enabled);
     y += RowHeight;
 
     // The table and its chart side by side.
-    y = drawRfcResultsTable(x, y, {tr("Status"), tr("Frame, b"), tr("Load, %"), tr("Latency")}, {800, 800, 1100, 1300},
+    y = drawRfcResultsTable(x, y, {tr("Status"), tr("Frame, B"), tr("Load, %"), tr("Latency")}, {800, 800, 1100, 1300},
                             resultRows(rfcReportLatencyCells, s, r));
     QList<double> latencies;
     for (int i : rfcReportEnabledRows(s))
@@ -149,21 +149,21 @@ void PDFCreator::drawRfcBackToBack(int x, int &y, const ReportFile &report)
 {
     const rfc_settings_t s = report.settings<rfc_settings_t>();
     const rfc_results_t r = report.results<rfc_results_t>();
-    drawRfcSectionCaption(x, y, 15, tr("Back to back"));
+    drawRfcSectionCaption(x, y, 15, tr("Back-to-back"));
     m_tableWidth = ColumnWidth;
     drawSectionTitle(x, y, tr("Settings"), 13, SectionFill);
     drawRatioCheckRow(x, y, tr("Enabled"), s.backToBackOn, BackToBackLabelShare);
-    drawRatioTextRow(x, y, tr("Iteration"), number(s.backToBackCount), BackToBackLabelShare);
-    drawRatioTextRow(x, y, tr("Min interval"), number(s.backToBackMin), BackToBackLabelShare);
-    drawRatioTextRow(x, y, tr("Max interval"), number(s.backToBackMax), BackToBackLabelShare);
+    drawRatioTextRow(x, y, tr("Iterations"), number(s.backToBackCount), BackToBackLabelShare);
+    drawRatioTextRow(x, y, tr("Min interval, s"), number(s.backToBackMin), BackToBackLabelShare);
+    drawRatioTextRow(x, y, tr("Max interval, s"), number(s.backToBackMax), BackToBackLabelShare);
     y += RowHeight;
 
-    y = drawRfcResultsTable(x, y, {tr("Status"), tr("Frame, b"), tr("Quantity"), tr("T, s")}, {800, 800, 1500, 900},
+    y = drawRfcResultsTable(x, y, {tr("Status"), tr("Frame, B"), tr("Quantity"), tr("T, s")}, {800, 800, 1500, 900},
                             resultRows(rfcReportBackToBackCells, s, r));
     QList<double> times;
     for (int i : rfcReportEnabledRows(s))
         times << rfcReportChartValue(r.backToBack[i].status, r.backToBack[i].time);
-    const QString title = tr("Back to back") + QLatin1Char(' ') + tr("T") + QStringLiteral(", ") + tr("s");
+    const QString title = tr("Back-to-back") + QLatin1Char(' ') + tr("T") + QStringLiteral(", ") + tr("s");
     drawRfcChart(x + ColumnWidth + ColumnGap, y, title, enabledSizes(s), times, ColumnWidth, ChartHeight);
     m_tableWidth = DefaultTableWidth;
     y += RowHeight;
@@ -173,12 +173,12 @@ void PDFCreator::drawRfcFrameLoss(int x, int &y, const ReportFile &report)
 {
     const rfc_settings_t s = report.settings<rfc_settings_t>();
     const rfc_results_t r = report.results<rfc_results_t>();
-    drawRfcSectionCaption(x, y, 8, tr("Frameloss"));
+    drawRfcSectionCaption(x, y, 8, tr("Frame loss"));
     m_tableWidth = ColumnWidth;
     drawSectionTitle(x, y, tr("Settings"), 6, SectionFill);
     drawCheckRow(x, y, tr("Enabled"), s.frameLossOn);
     drawTextRow(x, y, tr("Interval, s"), number(s.frameLossTime));
-    drawTextRow(x, y, tr("Loading step") + PercentSuffix, number(s.frameLossStep));
+    drawTextRow(x, y, tr("Load step") + PercentSuffix, number(s.frameLossStep));
     drawTextRow(x, y, tr("Starting load") + PercentSuffix, number(s.frameLossMax));
     drawTextRow(x, y, tr("Ending load") + PercentSuffix, number(s.frameLossMin));
     y += RowHeight;
@@ -187,8 +187,8 @@ void PDFCreator::drawRfcFrameLoss(int x, int &y, const ReportFile &report)
     const QList<int> rows = rfcReportEnabledRows(s);
     bool left = true;
     for (int i : rows) {
-        const QString title = tr("Frameloss") + QStringLiteral(", ") + tr("frame")
-                              + QStringLiteral(" %1").arg(s.frame[i].size) + tr("b");
+        const QString title = tr("Frame loss") + QStringLiteral(", ") + tr("frame")
+                              + QStringLiteral(" %1 ").arg(s.frame[i].size) + tr("B");
         drawRfcFrameLossChart(left ? x : x + ColumnWidth + ColumnGap, y, title, rfcReportLossPoints(r.frameLoss[i]),
                               ColumnWidth, ChartHeight);
         if (left)

@@ -32,8 +32,8 @@ void PDFCreator::drawStatisticsResults(int x, int &y, const ReportFile &report)
     for (int p = 0; p < 2; ++p) {
         const StatsPortView &v = ports[p];
         drawThreeColumnRow(x, y, portLabel[p], rx, tx);
-        drawThreeColumnRow(x, y, tr("Quant. frames"), v.rx.frames, v.tx.frames);
-        drawThreeColumnRow(x, y, tr("Quant. bytes"), v.rx.bytes, v.tx.bytes);
+        drawThreeColumnRow(x, y, tr("Frame count"), v.rx.frames, v.tx.frames);
+        drawThreeColumnRow(x, y, tr("Byte count"), v.rx.bytes, v.tx.bytes);
     }
     const int rightX = x + m_tableWidth + StatsColumnGap;
     drawSectionTitle(rightX, right, tr("Frame types"), 11, SectionFill);

@@ -67,7 +67,7 @@ void PDFCreator::drawSyncSettings(int x, int &y, const ReportFile &report)
     const SyncGpsView gps = syncGpsView(s.gps);
     static const char *const gpsLabels[GpsInfoRows] = {
         QT_TR_NOOP("GPS sync"), QT_TR_NOOP("PPS sync"), QT_TR_NOOP("Date"), QT_TR_NOOP("Time"),
-        QT_TR_NOOP("Latitude"), QT_TR_NOOP("Longitude"), "PDOP", "HDOP", "VDOP", QT_TR_NOOP("Used satellites"),
+        QT_TR_NOOP("Latitude"), QT_TR_NOOP("Longitude"), "PDOP", "HDOP", "VDOP", QT_TR_NOOP("Satellites used"),
     };
     drawSectionTitle(x, y, tr("GPS data"), 11, SectionFill);
     for (int row = 0; row < GpsInfoRows; ++row) {
@@ -142,11 +142,11 @@ void PDFCreator::drawSyncResults(int x, int &y, const ReportFile &report)
     auto phase = [](int32_t ns, int32_t none) { return ns == none ? dash() : nanosecondsToString(float(ns)); };
     drawSectionTitle(x, y, tr("Results"), 10, SectionFill);
     drawTextRow(x, y, tr("Elapsed time"), secondsToString(r.elapsed_time));
-    drawTextRow(x, y, tr("Estimate time"),
+    drawTextRow(x, y, tr("Remaining time"),
                 secondsToString(s.duration > r.elapsed_time ? s.duration - r.elapsed_time : 0));
     drawTextRow(x, y, tr("ΔPh inst."), nanosecondsToString(float(r.phase_instant)));
     drawTextRow(x, y, tr("ΔPh min"), phase(r.phase_min, NoPhaseMinimum));
-    drawTextRow(x, y, tr("ΔPh aver."), nanosecondsToString(float(r.phase_average)));
+    drawTextRow(x, y, tr("ΔPh avg."), nanosecondsToString(float(r.phase_average)));
     drawTextRow(x, y, tr("ΔPh max"), phase(r.phase_max, NoPhaseMaximum));
     drawTextRow(x, y, tr("Time/Date diff."), v.result[SyncRowTimeDiff]);
     drawTextRow(x, y, tr("Base T/D"), v.result[SyncRowReferenceTime]);

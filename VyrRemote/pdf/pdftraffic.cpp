@@ -19,10 +19,10 @@ void PDFCreator::drawTrafficSettings(int x, int &y, const ReportFile &report)
     drawTextRow(x, y, tr("Units"), reportUnitText(s.rateUnit));
     drawTextRow(x, y, tr("Rate"), QString::number(s.rate));
     drawTextRow(x, y, tr("Threshold FLR"), QString::number(double(s.flrThreshold), 'f', 5));
-    drawTextRow(x, y, tr("Packet length, b"), QString::number(s.packetLength));
+    drawTextRow(x, y, tr("Packet length, B"), QString::number(s.packetLength));
     drawTextRow(x, y, tr("Duration"), secondsToString(s.duration));
-    drawTextRow(x, y, tr("Learning Int., ms"), QString::number(s.learningInterval));
-    drawTextRow(x, y, tr("Wait Interval, ms"), QString::number(s.waitInterval));
+    drawTextRow(x, y, tr("Learning int., ms"), QString::number(s.learningInterval));
+    drawTextRow(x, y, tr("Wait interval, ms"), QString::number(s.waitInterval));
     y += RowHeight;
 }
 
@@ -34,7 +34,7 @@ void PDFCreator::drawTrafficResults(int x, int &y, const ReportFile &report)
     uint32_t remaining = 0;
     elapsedAndRemaining(r.startTime, r.currentTime, r.estimatedTime, elapsed, remaining);
     drawTextRow(x, y, tr("Elapsed time"), secondsToString(elapsed));
-    drawTextRow(x, y, tr("Estimate time"), secondsToString(remaining));
+    drawTextRow(x, y, tr("Remaining time"), secondsToString(remaining));
     drawTextRow(x, y, tr("Status"), testStatusText(r.status));
 
     const uint32_t tx = r.txFrames;
@@ -44,14 +44,14 @@ void PDFCreator::drawTrafficResults(int x, int &y, const ReportFile &report)
     auto row = [&](const QString &label, const QString &count, const QString &coefficient) {
         drawThreeColumnRow(x, y, label, count, coefficient);
     };
-    row(QString(), tr("Count"), tr("Coef"));
+    row(QString(), tr("Count"), tr("Ratio"));
     row(tr("Tx frames"), QString::number(tx), QString());
     row(tr("Rx frames"), QString::number(r.rxFrames), QString());
     row(tr("Tx bytes"), QString::number(quint64(r.txBytes)), QString());
     row(tr("Vrt"), rateToString(r.rate), QString());
     row(tr("PDV"), nanosecondsToString(float(r.pdv)), QString());
     row(tr("Latency"), nanosecondsToString(float(r.latency)), QString());
-    row(tr("Loss frames"), QString::number(lost), trafficCoefficient(lost, tx));
+    row(tr("Lost frames"), QString::number(lost), trafficCoefficient(lost, tx));
     row(tr("Runts"), QString::number(r.runts), trafficCoefficient(r.runts, tx));
     row(tr("Jabber"), QString::number(r.jabber), trafficCoefficient(r.jabber, tx));
     row(tr("CRC"), QString::number(r.crcErrors), trafficCoefficient(r.crcErrors, tx));

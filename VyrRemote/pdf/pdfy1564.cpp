@@ -55,7 +55,7 @@ void PDFCreator::drawY1564Settings(int x, int &y, const ReportFile &report)
     y += RowHeight;
 
     drawSectionTitle(x, y, tr("Advanced"), 11, SectionFill);
-    drawRatioTextRow(x, y, tr("Learning Int., ms"), number(s.learningInterval), LabelShare);
+    drawRatioTextRow(x, y, tr("Learning int., ms"), number(s.learningInterval), LabelShare);
     drawRatioTextRow(x, y, tr("Wait interval, ms"), number(s.waitInterval), LabelShare);
     drawRatioCheckRow(x, y, tr("Configuration test"), s.flags & Y1564FlagConfigTest, LabelShare);
     drawRatioTextRow(x, y, tr("Test step"), number(s.testStep), LabelShare);
@@ -72,7 +72,7 @@ void PDFCreator::drawY1564Settings(int x, int &y, const ReportFile &report)
         drawSectionTitle(x, y, tr("Stream #") + number(i + 1), 14, SectionFill);
         const int top = y - RowHeight;   // after its page break, if it broke
         drawCheckRow(x, y, tr("Active"), stream.active == 1);
-        drawTextRow(x, y, tr("Packet length, b"), number(stream.packetLength));
+        drawTextRow(x, y, tr("Packet length, B"), number(stream.packetLength));
         drawSectionTitle(x, y, tr("SLA"), 0, GreyFill);
         drawTextRow(x, y, tr("Units"), y1564ReportUnitText(stream.rateUnit));
         drawFourColumnRow(x, y, QStringLiteral("CIR"), fixed(stream.cir, 2), QStringLiteral("EIR"), fixed(stream.eir, 2));
@@ -87,7 +87,7 @@ void PDFCreator::drawY1564Settings(int x, int &y, const ReportFile &report)
         drawTextRow(x, y, QStringLiteral("AVAIL, %"), fixed(double(stream.avail) * 100, 4));
         drawTextRow(x, y, tr("FDV, ms"), fixed(stream.fdv / 1e6, 4));
         if (stream.vlanOn) {
-            drawTextRow(x, y, tr("VLAN count"), number(stream.vlanCount));
+            drawTextRow(x, y, tr("VLAN tags"), number(stream.vlanCount));
             if (stream.vlanCount != 0) {
                 drawFourColumnRow(x, y, QStringLiteral("#"), QStringLiteral("TPID"), QStringLiteral("PCP"),
                                   QStringLiteral("VID"));
@@ -128,7 +128,7 @@ void PDFCreator::drawY1564Results(int x, int &y, const ReportFile &report)
     uint32_t remaining = 0;
     elapsedAndRemaining(r.startTime, r.currentTime, r.plannedDuration, elapsed, remaining);
     drawFourColumnRow(x, y, tr("Elapsed time"), secondsToString(elapsed), QString(), QString());
-    drawFourColumnRow(x, y, tr("Estimate time"), secondsToString(remaining), QString(), QString());
+    drawFourColumnRow(x, y, tr("Remaining time"), secondsToString(remaining), QString(), QString());
     y += RowHeight;
 
     const QString streamLabel = tr("Stream #");
@@ -141,15 +141,15 @@ void PDFCreator::drawY1564Results(int x, int &y, const ReportFile &report)
         for (int m = 0; m < Y1564ReportMeasures; ++m) {
             drawSizedColumnsRow(x, y, {QString(), QString(), captions[m]}, W3);
             if (m == Y1564ReportIr)
-                drawSizedColumnsRow(x, y, {QString(), QString(), tr("Min."), tr("Avr."), tr("Max.")}, W5);
+                drawSizedColumnsRow(x, y, {QString(), QString(), tr("Min."), tr("Avg."), tr("Max.")}, W5);
             for (const QStringList &row : config.measure[m])
                 drawSizedColumnsRow(x, y, row, W5);
         }
         drawSizedColumnsRow(x, y, {QString(), QString(), tr("Frame Loss FL")}, W3);
-        drawSizedColumnsRow(x, y, {QString(), QString(), tr("Quantity, fr"), QStringLiteral("FLR")}, W4);
+        drawSizedColumnsRow(x, y, {QString(), QString(), tr("Count, frames"), QStringLiteral("FLR")}, W4);
         for (const QStringList &row : config.loss)
             drawSizedColumnsRow(x, y, row, W4);
-        drawSizedColumnsRow(x, y, {QString(), tr("Common Status")}, W2);
+        drawSizedColumnsRow(x, y, {QString(), tr("Overall status")}, W2);
         for (int step = 0; step < Y1564ConfigSteps; ++step)
             drawSizedColumnsRow(x, y, {y1564ReportStepName(step), y1564StepStatusText(report, step, i)}, W2);
         y += RowHeight;
@@ -163,7 +163,7 @@ void PDFCreator::drawY1564Results(int x, int &y, const ReportFile &report)
         for (const QStringList &row : performance.counts)
             drawSizedColumnsRow(x, y, row, P3);
         y += RowHeight;
-        drawSizedColumnsRow(x, y, {tr("Parameter"), tr("Status"), tr("Min."), tr("Avr."), tr("Max.")}, P5);
+        drawSizedColumnsRow(x, y, {tr("Parameter"), tr("Status"), tr("Min."), tr("Avg."), tr("Max.")}, P5);
         for (const QStringList &row : performance.measure)
             drawSizedColumnsRow(x, y, row, P5);
     }

@@ -22,6 +22,7 @@ struct Scaled
 {
     double value;
     const char *unit;   // null: below 1 ns (or NaN), shown as "0"
+    double divisor;     // nanoseconds per unit
 };
 
 // Nanoseconds to the largest unit that keeps the value above 1 (999 ns stay ns).
@@ -29,14 +30,14 @@ Scaled scaleNanoseconds(double v)
 {
     const double a = std::fabs(v);
     if (a > 1e9)
-        return {v / 1e9, QT_TRANSLATE_NOOP("PDFCreator", "s")};
+        return {v / 1e9, QT_TRANSLATE_NOOP("PDFCreator", "s"), 1e9};
     if (a > 999999)
-        return {v / 1e6, QT_TRANSLATE_NOOP("PDFCreator", "ms")};
+        return {v / 1e6, QT_TRANSLATE_NOOP("PDFCreator", "ms"), 1e6};
     if (a > 999)
-        return {v / 1e3, QT_TRANSLATE_NOOP("PDFCreator", "us")};
+        return {v / 1e3, QT_TRANSLATE_NOOP("PDFCreator", "us"), 1e3};
     if (!(a >= 1))
-        return {0, nullptr};   // and NaN
-    return {std::trunc(v), QT_TRANSLATE_NOOP("PDFCreator", "ns")};   // whole nanoseconds
+        return {0, nullptr, 1};   // and NaN
+    return {std::trunc(v), QT_TRANSLATE_NOOP("PDFCreator", "ns"), 1};   // whole nanoseconds
 }
 
 } // namespace
@@ -92,24 +93,30 @@ QString nanosecondsToReportText(float nanoseconds)
     return QStringLiteral("%1 %2").arg(double(float(s.value)), 0, 'f', 4).arg(word(s.unit));
 }
 
-QString nanosecondsToAxisText(float nanoseconds)
+QString nanosecondsToAxisText(float nanoseconds, float scale)
 {
     if (!std::isfinite(nanoseconds))
         return QString::number(double(nanoseconds));
-    const Scaled s = scaleNanoseconds(nanoseconds);
-    if (!s.unit)
+    const Scaled unit = scaleNanoseconds(scale);
+    if (!unit.unit || nanoseconds == 0)
         return QStringLiteral("0");
-    return QString::number(s.value, 'f', s.value > 1000 ? 0 : 2);
+    const double v = double(nanoseconds) / unit.divisor;
+    if (std::fabs(v) > 1000)
+        return QString::number(v, 'f', 0);
+    // Two decimals, unless they are too few to show a value that is not 0.
+    if (std::fabs(v) < 0.01)
+        return QString::number(v, 'g', 2);
+    return QString::number(v, 'f', 2);
 }
 
 QString latencyUnitSuffix(const QList<double> &nanoseconds)
 {
-    if (nanoseconds.isEmpty())
-        return QString();
-    float sum = 0;
-    for (double v : nanoseconds)
-        sum = float(double(sum) + v);
-    const Scaled s = scaleNanoseconds(double(sum) / nanoseconds.size());
+    double largest = 0;
+    for (double v : nanoseconds) {
+        if (std::isfinite(v))
+            largest = qMax(largest, std::fabs(v));
+    }
+    const Scaled s = scaleNanoseconds(largest);
     return s.unit ? QStringLiteral(", ") + word(s.unit) : QString();
 }
 
@@ -118,13 +125,13 @@ QString rateToReportText(uint32_t bitsPerSecond)
     if (bitsPerSecond == 0)
         return QStringLiteral("0");
     double value = bitsPerSecond;
-    const char *unit = QT_TRANSLATE_NOOP("PDFCreator", "Bps");
+    const char *unit = QT_TRANSLATE_NOOP("PDFCreator", "bps");
     if (bitsPerSecond > 1000000) {
         value /= 1e6;
         unit = QT_TRANSLATE_NOOP("PDFCreator", "Mbps");
     } else if (bitsPerSecond > 1000) {
         value /= 1e3;
-        unit = QT_TRANSLATE_NOOP("PDFCreator", "Kbps");
+        unit = QT_TRANSLATE_NOOP("PDFCreator", "kbps");
     }
     return QStringLiteral("%1 %2").arg(double(float(value)), 0, 'f', 5).arg(word(unit));
 }

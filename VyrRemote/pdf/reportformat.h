@@ -27,11 +27,15 @@ QString dscpReportName(uint8_t code);
 // Nanoseconds scaled to s, ms, us or ns with four decimals ("1.5000 us");
 // below 1 ns in magnitude "0"; nanoseconds are whole ("999.0000 ns").
 QString nanosecondsToReportText(float nanoseconds);
-// The same scaling without a unit, for chart axes: no decimals above 1000,
-// else two ("1.50").
-QString nanosecondsToAxisText(float nanoseconds);
-// ", us" and the like for the mean of a list of nanosecond values (summed in
-// single precision, in list order); empty below 1 ns and for an empty list.
+// Nanoseconds in the unit the scale is shown in (the unit of a chart whose
+// largest value is the scale), without the unit, for chart axes and bars:
+// no decimals above 1000, else two ("1.50"), or two significant digits
+// below 0.01, where two decimals are too few ("0.0005"); 0, and everything in a
+// chart whose scale is below 1 ns, "0".
+QString nanosecondsToAxisText(float nanoseconds, float scale);
+// ", us" and the like: the unit of the largest magnitude of a list of
+// nanosecond values, the one unit of a latency chart; empty below 1 ns and
+// for an empty list.
 QString latencyUnitSuffix(const QList<double> &nanoseconds);
 
 // A rate scaled by thousands with five decimals and a blank before the

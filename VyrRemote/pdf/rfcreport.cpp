@@ -2,6 +2,7 @@
 
 #include "devicetexts.h"
 #include "reportformat.h"
+#include "textfunctions.h"
 
 #include <QCoreApplication>
 
@@ -96,17 +97,18 @@ Plot chartFrame(ReportChart &chart, int x, int top, int w, int h, const QString 
     return p;
 }
 
-QString barValueText(double v, RfcReportBars kind)
+// Latencies read in the unit of the largest value, the one the title names.
+QString barValueText(double v, double scale, RfcReportBars kind)
 {
     if (kind == RfcReportBars::Latency)
-        return nanosecondsToAxisText(float(v));
+        return nanosecondsToAxisText(float(v), float(scale));
     return QString::number(v, 'f', v >= 99.9999 ? 1 : 2);
 }
 
-QString axisValueText(double v, RfcReportBars kind)
+QString axisValueText(double v, double scale, RfcReportBars kind)
 {
     if (kind == RfcReportBars::Latency)
-        return nanosecondsToAxisText(float(v));
+        return nanosecondsToAxisText(float(v), float(scale));
     return QString::number(v, 'f', 2);
 }
 
@@ -147,7 +149,7 @@ QStringList rfcReportThroughputCells(const rfc_settings_t &settings, const rfc_r
         if (l1 * 1000.0f >= 1) {
             l1 *= 1000.0f;
             l2 *= 1000.0f;
-            unit = QT_TRANSLATE_NOOP("PDFCreator", "Kbps");
+            unit = QT_TRANSLATE_NOOP("PDFCreator", "kbps");
         } else {
             l1 *= 1000000.0f;
             l2 *= 1000000.0f;
@@ -179,9 +181,7 @@ QStringList rfcReportBackToBackCells(const rfc_settings_t &settings, const rfc_r
     QStringList cells{testStatusText(b.status), QString::number(settings.frame[row].size)};
     if (b.status == StatusOff)
         return cells << QLatin1String(NoValue) << QLatin1String(NoValue);
-    const double quantity = b.quantity;
-    return cells << (quantity > 1000000 ? QString::number(quantity, 'e', 5) : QString::number(quantity, 'g', 6))
-                 << QString::number(b.time);
+    return cells << wholeCountToString(b.quantity) << QString::number(b.time);
 }
 
 int rfcReportLossSteps(const rfc_frame_loss_row_t &row)
@@ -250,14 +250,17 @@ ReportChart rfcReportBarChart(int x, int top, int width, int height, const QStri
         chart.items << centredText(p.left + (i + 1) * step, p.bottom + 140, labels.at(i), step - TextGap);
 
     double max = 0;
+    double unitScale = 0;   // latencies: the largest magnitude names the one unit
     for (double v : values) {
         if (std::isfinite(v) && v > max)
             max = v;
+        if (std::isfinite(v))
+            unitScale = qMax(unitScale, std::fabs(v));
     }
     constexpr int AxisLabelLeft = 380;    // value labels from the plot's left edge
     constexpr int AxisLabelRoom = 360;
     for (int k = 0; k <= 4; ++k)
-        chart.items << text(p.left - AxisLabelLeft, p.bottom + (k * p.rise) / 4, axisValueText(k * max * 0.25, kind),
+        chart.items << text(p.left - AxisLabelLeft, p.bottom + (k * p.rise) / 4, axisValueText(k * max * 0.25, unitScale, kind),
                             ReportChartPointSize, AxisLabelRoom, false);
 
     for (int i = 0; i < values.size(); ++i) {
@@ -273,7 +276,7 @@ ReportChart rfcReportBarChart(int x, int top, int width, int height, const QStri
         bar.pen = QColor(Qt::red);
         bar.brush = QColor(Qt::darkRed);
         chart.items << bar;
-        chart.items << centredText(left + step / 4, p.bottom + rise - 20, barValueText(v, kind), step - TextGap);
+        chart.items << centredText(left + step / 4, p.bottom + rise - 20, barValueText(v, unitScale, kind), step - TextGap);
     }
     return chart;
 }

@@ -39,8 +39,7 @@ QStringList rfcReportThroughputCells(const rfc_settings_t &settings, const rfc_r
 // load and latency with status "Off".
 QStringList rfcReportLatencyCells(const rfc_settings_t &settings, const rfc_results_t &results, int row);
 
-// Status, frame size, quantity (scientific with five decimals above one
-// million, else six significant digits) and T in seconds; "-" for quantity
+// Status, frame size, quantity (a whole number of frames) and T in seconds; "-" for quantity
 // and T with status "Off".
 QStringList rfcReportBackToBackCells(const rfc_settings_t &settings, const rfc_results_t &results, int row);
 
@@ -96,7 +95,7 @@ constexpr int ReportChartGap = 200;
 
 enum class RfcReportBars {
     Plain,     // numbers in fixed notation
-    Latency,   // nanoseconds scaled to a unit, the unit of their mean after the title
+    Latency,   // nanoseconds in the unit of the largest, named after the title: one unit per chart
 };
 
 // A bar chart with its box's top-left corner at (x, top): the title, the

@@ -33,8 +33,8 @@ QString y1564ReportUnitText(uint8_t code)
 {
     switch (code) {
     case 3: return QCoreApplication::translate("PDFCreator", "Mbps");
-    case 2: return QCoreApplication::translate("PDFCreator", "Kbps");
-    case 1: return QCoreApplication::translate("PDFCreator", "Bps");
+    case 2: return QCoreApplication::translate("PDFCreator", "kbps");
+    case 1: return QCoreApplication::translate("PDFCreator", "bps");
     default: return QStringLiteral("%");
     }
 }

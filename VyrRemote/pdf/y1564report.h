@@ -14,7 +14,7 @@
 // "PDFCreator", statuses Device::testStatusText. Stateless: they run in the
 // worker thread.
 
-// The unit of a stream's CIR, EIR and M: 3 "Mbps", 2 "Kbps", 1 "Bps", any
+// The unit of a stream's CIR, EIR and M: 3 "Mbps", 2 "kbps", 1 "bps", any
 // other code "%".
 QString y1564ReportUnitText(uint8_t code);
 

@@ -30,15 +30,15 @@ struct FlowStatsView
 {
     QString status;                 // the status line
     QString count[FlowStatsRows];   // column "Count"
-    QString coef[FlowStatsRows];    // column "Coef"; a null text leaves the cell as it is
+    QString coef[FlowStatsRows];    // column "Ratio"; a null text leaves the cell as it is
 };
 
 // One flow's statistics: no record gives "-" everywhere. The status code of
 // the run is refined by the flow's own counters (see flowStatusCode);
-// "Loss frames" counts nothing while the test runs (frames may still be on
-// the way); the "Coef" cells of "Loss frames", "Runts", "Jabber", "CRC" and
+// "Lost frames" counts nothing while the test runs (frames may still be on
+// the way); the "Ratio" cells of "Lost frames", "Runts", "Jabber", "CRC" and
 // "Error frames" are shares of the transmitted frames, "-" while none were
-// sent. "Tx byte" is packetLength times the transmitted frames, counted in
+// sent. "Tx bytes" is packetLength times the transmitted frames, counted in
 // 64 bits (a full-rate run passes 2^32 bytes within a minute).
 FlowStatsView flowStatsView(unsigned status, const flow_stats_t *stats, bool running,
                             uint32_t packetLength);
@@ -54,7 +54,7 @@ QString flowCoefficient(uint64_t part, uint32_t txFrames);
 struct AsymResultsView
 {
     QString elapsed;                // "Elapsed time"
-    QString estimate;               // "Estimate time"
+    QString estimate;               // "Remaining time"
     FlowStatsView output;           // "Output stream statistics", flow 1
     FlowStatsView input;            // "Input stream statistics", flow 2
 };

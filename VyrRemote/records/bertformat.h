@@ -13,8 +13,8 @@
 struct BertResultsView
 {
     QString elapsed;        // "Elapsed time"
-    QString estimate;       // "Estimate time"
-    QString bits;           // "Rx bit"
+    QString estimate;       // "Remaining time"
+    QString bits;           // "Rx bits"
     QString errorBits;      // "Rx Ebit"
     QString ber;
     QString lss;

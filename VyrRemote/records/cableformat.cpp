@@ -12,12 +12,12 @@ constexpr int LatencyStepNs = 8;
 QString cableStatusText(uint8_t status)
 {
     switch (status) {
-    case CablePairGood: return QCoreApplication::translate("CableForm", "good");
-    case CablePairShort: return QCoreApplication::translate("CableForm", "short");
-    case CablePairOpen: return QCoreApplication::translate("CableForm", "open");
-    case CablePairFault: return QCoreApplication::translate("CableForm", "fault");
-    case CablePairImmi: return QCoreApplication::translate("CableForm", "immi");
-    default: return QCoreApplication::translate("CableForm", "unknown (%1)").arg(status);
+    case CablePairGood: return QCoreApplication::translate("CableForm", "Good");
+    case CablePairShort: return QCoreApplication::translate("CableForm", "Short");
+    case CablePairOpen: return QCoreApplication::translate("CableForm", "Open");
+    case CablePairFault: return QCoreApplication::translate("CableForm", "Fault");
+    case CablePairImmi: return QCoreApplication::translate("CableForm", "Mismatch");
+    default: return QCoreApplication::translate("CableForm", "Unknown (%1)").arg(status);
     }
 }
 

@@ -18,7 +18,7 @@ enum CableResultRow {
     CableResultRows = 5
 };
 
-// "good", "short", "open", "fault", "immi" (translated); a code the tester
+// "Good", "Short", "Open", "Fault", "Mismatch" (translated); a code the tester
 // has no name for is shown as unknown with its number, never as another
 // pair state.
 QString cableStatusText(uint8_t status);

@@ -12,7 +12,7 @@
 
 constexpr int CheckingModeCount = 9;
 
-// The list index that shows a stored code: 3 shows as index 2 ("Velocities");
+// The list index that shows a stored code: 3 shows as index 2 ("Speeds");
 // a code above 9 is first reduced modulo 9. Always 0-8.
 int checkingCodeToIndex(uint8_t code);
 

@@ -173,7 +173,13 @@ bool writeInterfaceFields(eth_settings_t &r, const InterfaceFields &f)
     r.vlanCount = uint8_t(qBound(0, f.vlanCount, 0xFF));
     for (int i = 0; i < MaxVlanTags; ++i) {
         r.tpid[i] = tpidFromText(f.tpid[i]);
-        r.tagControl[i] = tagControlOf(qBound(0, f.pcp[i], MaxPcp), qBound(0, f.vid[i], MaxVid));
+        // A tag whose PCP and VLAN ID are as stored keeps its whole word:
+        // the editor does not show the DEI bit (bit 12), so only an edit of
+        // the tag may rewrite it.
+        const int pcp = qBound(0, f.pcp[i], MaxPcp);
+        const int vid = qBound(0, f.vid[i], MaxVid);
+        if (pcp != tagPcp(r.tagControl[i]) || vid != tagVid(r.tagControl[i]))
+            r.tagControl[i] = tagControlOf(pcp, vid);
     }
 
     r.mplsCount = uint8_t(qBound(0, f.mplsCount, 0xFF));

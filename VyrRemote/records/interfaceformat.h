@@ -45,7 +45,8 @@ constexpr int MaxPcp = 7;
 // PCP in bits 13-15 (read unsigned: bit 15 set is PCP 7), VLAN ID in 0-11.
 constexpr int tagPcp(uint16_t tagControl) { return tagControl >> 13; }
 constexpr int tagVid(uint16_t tagControl) { return tagControl & 0x0FFF; }
-// Bit 12 is written 0; values beyond their fields keep their low bits.
+// Bit 12 (DEI, which no editor shows) is 0; values beyond their fields keep
+// their low bits.
 constexpr uint16_t tagControlOf(int pcp, int vid)
 {
     return uint16_t((unsigned(pcp) & 7u) << 13 | (unsigned(vid) & 0x0FFFu));
@@ -142,7 +143,9 @@ InterfaceFields interfaceFieldsOf(const eth_settings_t &record);
 //  - link modes from the speeds and duplex modes;
 //  - the counts, all three TPIDs, tag controls and MPLS entries (also those
 //    beyond the counts), with the bottom-of-stack bit in the entry the MPLS
-//    count names and in no other;
+//    count names and in no other; a tag whose PCP and VLAN ID equal the
+//    stored ones keeps its stored word (DEI bit included), an edited tag is
+//    written with bit 12 clear;
 //  - the DHCP flag as 0 or 1 and, only while it is off, each address that
 //    matches its pattern (an address that does not match keeps the stored
 //    one; with DHCP on bytes 8-19 stay as they are);

@@ -17,8 +17,8 @@ enum JitterResultRow {
 
 struct JitterResultsView
 {
-    QString testTime;                    // "Test time": what remains of the duration
-    QString passTime;                    // "Passed time"
+    QString testTime;                    // "Remaining time": what remains of the duration
+    QString passTime;                    // "Elapsed time"
     QString count[JitterResultRows];     // column "Count"
     QString percent[JitterResultRows];   // column "%"; a null text leaves the cell as it is
     QString bins[JitterBins];            // the distribution's "%" column

@@ -40,7 +40,7 @@ enum MdiResultRow {
 
 struct MdiResultsView
 {
-    QString passTime;                  // "Estimate time": remaining
+    QString passTime;                  // "Remaining time": remaining
     QString testTime;                  // "Elapsed time"
     QString status;
     QString value[MdiResultRows];      // column "Value"

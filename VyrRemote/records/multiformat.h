@@ -25,7 +25,7 @@ int multiStreamIndex(int index);
 struct MultiTimesView
 {
     QString elapsed;    // "Elapsed time"
-    QString estimate;   // "Estimate time"
+    QString estimate;   // "Remaining time"
 };
 
 // Elapsed time from the results; the estimate needs the settings too
@@ -35,7 +35,7 @@ MultiTimesView multiTimesView(const multi_settings_t *settings, const multi_resu
 struct MultiStreamView
 {
     QString count[MultiResultRows];   // column "Count"
-    QString lossCoef;                 // column "Coef" of "Loss frames"
+    QString lossCoef;                 // column "Ratio" of "Lost frames"
 };
 
 // One stream's results with its settings (for the active flag and the

@@ -4,6 +4,7 @@
 #include "textfunctions.h"
 
 #include <QCoreApplication>
+#include <QPair>
 
 #include <cfloat>
 #include <cmath>
@@ -34,6 +35,16 @@ constexpr float LatencyLabelThreshold = 0.001f;
 constexpr int LoadPixelsTenths = 23;
 constexpr int LossPixels = 2;
 constexpr float LossFullScale = 100.0f;
+// Texts: the graphs' font is at most 11 pixels high (the form caps it), so a
+// character is estimated at 7 pixels and a line at 13. Labels that would run
+// into their neighbour move to a second line one line lower.
+constexpr int CharWidth = 7;
+constexpr int LineHeight = 13;
+constexpr int LabelGap = 3;
+constexpr int TitleTop = 18;               // below the view's top edge
+constexpr int BarLabelTop = 33;            // first line of the value labels
+constexpr int YLabelGap = 6;               // y tick labels end this far left of the axis
+constexpr int PercentCaptionGap = 16;      // "%" of a load axis, right of its arrow
 
 QString dash()
 {
@@ -100,6 +111,79 @@ void addBar(RfcChart &c, int place, int h, double fraction)
 double barX(int place)
 {
     return FirstBarX + BarPitch * place;
+}
+
+int textWidth(const QString &text)
+{
+    return CharWidth * text.size();
+}
+
+// Texts at increasing x, left-aligned, on one line at y; one that would
+// begin before its predecessor on that line ends goes to the line below, and
+// when both lines are taken, to the one that is free again first.
+void addLabelLine(RfcChart &c, const QVector<QPair<double, QString>> &labels, double y)
+{
+    double lineEnd[2] = {-1e9, -1e9};
+    for (const auto &label : labels) {
+        const double x = label.first;
+        int line = 0;
+        if (lineEnd[0] > x)
+            line = lineEnd[1] <= x || lineEnd[1] < lineEnd[0] ? 1 : 0;
+        addText(c, x, y + line * LineHeight, label.second);
+        lineEnd[line] = x + textWidth(label.second) + LabelGap;
+    }
+}
+
+// An axis or bar value in at most four characters where it can be: whole
+// numbers from 100, else three significant digits, two when three are too
+// long ("0.413" -> "0.41").
+QString shortNumber(double v)
+{
+    if (!std::isfinite(v))
+        return dash();
+    if (std::fabs(v) >= 100)
+        return truncatedText(std::round(v));
+    QString text = QString::number(v, 'g', 3);
+    if (text.size() > 4)
+        text = QString::number(v, 'g', 2);
+    return text;
+}
+
+// The full scale of a y axis in its unit: the smallest of 1, 2 and 5 times
+// a power of ten that holds the largest value, at least 1. Its tenths, the
+// tick labels, then read in at most three characters (0.1, 0.2, 0.5, 1, 2,
+// 5, 10 ... 500) for every full scale below 1000.
+double niceScale(double largest)
+{
+    if (!(largest > 1) || !std::isfinite(largest))
+        return 1;
+    const double power = std::pow(10.0, std::floor(std::log10(largest)));
+    for (double factor : {1.0, 2.0, 5.0}) {
+        // A hair of tolerance: 5 must stay 5 after the logarithm's rounding.
+        if (factor * power >= largest * (1 - 1e-9))
+            return factor * power;
+    }
+    return 10 * power;
+}
+
+// The y axis of the latency graph: the unit (as the divisor of a latency in
+// nanoseconds) in which its largest latency reads below 1000, and its full
+// scale in that unit.
+struct LatencyAxis
+{
+    double divisor;
+    double fullScale;
+};
+
+LatencyAxis latencyAxis(float largest)
+{
+    double divisor = 1;
+    for (double next : {1e3, 1e6, 1e9}) {
+        if (niceScale(double(largest) / divisor) < 1000)
+            break;
+        divisor = next;
+    }
+    return {divisor, niceScale(double(largest) / divisor)};
 }
 
 } // namespace
@@ -179,7 +263,7 @@ RfcResultsView rfcResultsView(const rfc_settings_t *settings, const rfc_results_
         const rfc_back_to_back_row_t &btb = r.backToBack[i];
         v.backToBack[i][BtbStatus] = testStatusText(btb.status);
         if (rfcRowHasValues(btb.status)) {
-            v.backToBack[i][BtbQuantity] = rfcNumberText(btb.quantity);
+            v.backToBack[i][BtbQuantity] = std::isfinite(btb.quantity) ? wholeCountToString(btb.quantity) : dash();
             v.backToBack[i][BtbTime] = QString::number(btb.time);
         } else {
             v.backToBack[i][BtbQuantity] = v.backToBack[i][BtbTime] = dash();
@@ -227,7 +311,7 @@ uint32_t rfcFrameLossColour(int frameRow)
 }
 
 void rfcChartAxes(RfcChart &c, int w, int h, int x0, int y0, int barStep, const rfc_settings_t &s,
-                  const rfc_results_t &r, const QString &yText, const QString &xText)
+                  const rfc_results_t &r, const QString &yText, const QString &xText, double yFullScale)
 {
     const int xe = x0 + (w - AxisLengthMargin);
     addLine(c, x0, y0, xe, y0);
@@ -236,18 +320,25 @@ void rfcChartAxes(RfcChart &c, int w, int h, int x0, int y0, int barStep, const 
     addLine(c, xe, y0 + 2, xe + 3, y0 + 1);
 
     if (!xText.isEmpty()) {
-        addText(c, xe, y0 - 3, xText);
+        // The caption heads the line of frame lengths from the left, below
+        // the y tick labels: right of the arrow it would push the graph
+        // beyond its view once the y axis counts in its own unit.
+        addText(c, x0 - YLabelGap - textWidth(xText), OriginY, xText);
+        QVector<QPair<double, QString>> lengths;
         int k = 0;
         for (int i = 0; i < RfcFrameRows; ++i) {
             if (!rowOn(s, i))
                 continue;
             const int x = x0 + 5 + k * (barStep + 5);
             addLine(c, x, y0 - 2, x, y0 + 2);
-            addText(c, x, OriginY, QString::number(r.frameLength[i].length));
+            lengths.append({double(x), QString::number(r.frameLength[i].length)});
             ++k;
         }
+        // "64 128 256 512" fit side by side; "1024 1280 1518" take two lines.
+        addLabelLine(c, lengths, OriginY);
     } else {
-        addText(c, xe + 10, y0 - 3, QStringLiteral("%"));
+        // Clear of the last tick label ("100" ends at xe + 11).
+        addText(c, xe + PercentCaptionGap, y0 - 3, QStringLiteral("%"));
         const int d = (w - AxisLengthMargin) / Ticks;
         for (int j = 1; j <= Ticks; ++j) {
             const int x = x0 + j * d;
@@ -262,10 +353,13 @@ void rfcChartAxes(RfcChart &c, int w, int h, int x0, int y0, int barStep, const 
     addLine(c, x0 + 2, top, x0, top - 5);
     addLine(c, x0 - 1, top, x0 + 1, top - 5);
 
+    // The tick labels are values of the y axis in its own unit (per cent of
+    // load or loss, or the latency or time unit), ending left of the axis.
     for (int j = 1; j <= Ticks; ++j) {
         const int y = y0 - YTickPitch * j;
         addLine(c, x0 - 2, y, x0 + 2, y);
-        addText(c, x0 - 25, y - 10, QString::number(10 * j));
+        const QString label = shortNumber(yFullScale * j / Ticks);
+        addText(c, x0 - YLabelGap - textWidth(label), y - 10, label);
     }
     addText(c, x0 - 25, y0 - YAxisTextAbove, yText);
 }
@@ -273,9 +367,10 @@ void rfcChartAxes(RfcChart &c, int w, int h, int x0, int y0, int barStep, const 
 RfcChart rfcThroughputChart(const rfc_settings_t &s, const rfc_results_t &r, int w, int h)
 {
     RfcChart c;
-    addText(c, 0, 5 - h, QCoreApplication::translate("RfcForm", "Troughput"));
+    addText(c, 0, TitleTop - h, QCoreApplication::translate("RfcForm", "Throughput"));
     rfcChartAxes(c, w, h, BarOriginX, OriginY, BarWidth, s, r, QStringLiteral("%"),
-                 QCoreApplication::translate("RfcForm", "Frame,b"));
+                 QCoreApplication::translate("RfcForm", "Frame, B"));
+    QVector<QPair<double, QString>> labels;
     int k = 0;
     for (int i = 0; i < RfcFrameRows; ++i) {
         if (!rowOn(s, i))
@@ -283,9 +378,10 @@ RfcChart rfcThroughputChart(const rfc_settings_t &s, const rfc_results_t &r, int
         const float load = r.throughput[i].load;
         addBar(c, k, h, double(load) / 100);
         if (std::isfinite(load) && load > 0)
-            addText(c, barX(k), (i % 2 == 0 ? 20 : 30) - h, truncatedText(load) + QLatin1Char('%'));
+            labels.append({barX(k), truncatedText(load) + QLatin1Char('%')});
         ++k;
     }
+    addLabelLine(c, labels, BarLabelTop - h);
     return c;
 }
 
@@ -302,11 +398,12 @@ float rfcLatencyScale(const rfc_results_t &r)
 
 QString rfcLatencyUnit(float m)
 {
-    if (m < 1e3f)
+    const double divisor = latencyAxis(m).divisor;
+    if (divisor == 1)
         return QCoreApplication::translate("RfcForm", "ns");
-    if (m < 1e6f)
+    if (divisor == 1e3)
         return QCoreApplication::translate("RfcForm", "us");
-    if (m < 1e9f)
+    if (divisor == 1e6)
         return QCoreApplication::translate("RfcForm", "ms");
     return QCoreApplication::translate("RfcForm", "s");
 }
@@ -314,36 +411,42 @@ QString rfcLatencyUnit(float m)
 RfcChart rfcLatencyChart(const rfc_settings_t &s, const rfc_results_t &r, int w, int h)
 {
     RfcChart c;
-    addText(c, 30, 5 - h, QCoreApplication::translate("RfcForm", "Latency"));
+    addText(c, 30, TitleTop - h, QCoreApplication::translate("RfcForm", "Latency"));
     const float m = rfcLatencyScale(r);
-    rfcChartAxes(c, w, h, BarOriginX, OriginY, BarWidth, s, r, QStringLiteral("%     ") + rfcLatencyUnit(m),
-                 QCoreApplication::translate("RfcForm", "Frame,b"));
+    // One unit on the y axis: its ticks and every bar's label are in the
+    // unit the largest latency is shown in, the bars scaled to the axis.
+    const LatencyAxis axis = latencyAxis(m);
+    const double divisor = axis.divisor;
+    rfcChartAxes(c, w, h, BarOriginX, OriginY, BarWidth, s, r, rfcLatencyUnit(m),
+                 QCoreApplication::translate("RfcForm", "Frame, B"), axis.fullScale);
+    QVector<QPair<double, QString>> labels;
     int k = 0;
     for (int i = 0; i < RfcFrameRows; ++i) {
         if (!rowOn(s, i))
             continue;
         const float v = asFloat(r.latency[i].latency);
-        addBar(c, k, h, std::isfinite(v) ? double(v) / double(m) : 0);
-        if (std::isfinite(v) && v > LatencyLabelThreshold) {
-            // Each label in the unit of its own value, not of the axis.
-            const float shown = v < 1e3f ? v : v < 1e6f ? v / 1e3f : v < 1e9f ? v / 1e6f : v / 1e9f;
-            addText(c, barX(k), 18 - h, truncatedText(shown));
-        }
+        addBar(c, k, h, std::isfinite(v) ? double(v) / divisor / axis.fullScale : 0);
+        if (std::isfinite(v) && v > LatencyLabelThreshold)
+            labels.append({barX(k), shortNumber(double(v) / divisor)});
         ++k;
     }
+    addLabelLine(c, labels, BarLabelTop - h);
     return c;
 }
 
 RfcChart rfcBackToBackChart(const rfc_settings_t &s, const rfc_results_t &r, int w, int h)
 {
     RfcChart c;
-    addText(c, 0, 5 - h, QCoreApplication::translate("RfcForm", "Back-to-back"));
-    rfcChartAxes(c, w, h, BarOriginX, OriginY, BarWidth, s, r,
-                 QStringLiteral("%       ") + QCoreApplication::translate("RfcForm", "s"),
-                 QCoreApplication::translate("RfcForm", "Frame,b"));
-    double m = 0.1;
+    addText(c, 0, TitleTop - h, QCoreApplication::translate("RfcForm", "Back-to-back"));
+    double largest = 0;
     for (const rfc_back_to_back_row_t &row : r.backToBack)
-        m = qMax(m, double(row.time));
+        largest = qMax(largest, double(row.time));
+    // The y axis in seconds: its ticks are times, not per cent of the
+    // largest, and the bars are scaled to it.
+    const double m = niceScale(largest);
+    rfcChartAxes(c, w, h, BarOriginX, OriginY, BarWidth, s, r, QCoreApplication::translate("RfcForm", "s"),
+                 QCoreApplication::translate("RfcForm", "Frame, B"), m);
+    QVector<QPair<double, QString>> labels;
     int k = 0;
     for (int i = 0; i < RfcFrameRows; ++i) {
         if (!rowOn(s, i))
@@ -351,16 +454,17 @@ RfcChart rfcBackToBackChart(const rfc_settings_t &s, const rfc_results_t &r, int
         const uint16_t time = r.backToBack[i].time;
         addBar(c, k, h, time / m);
         if (time != 0)
-            addText(c, barX(k), 18 - h, QString::number(time));
+            labels.append({barX(k), QString::number(time)});
         ++k;
     }
+    addLabelLine(c, labels, BarLabelTop - h);
     return c;
 }
 
 RfcChart rfcFrameLossChart(const rfc_settings_t &s, const rfc_results_t &r, int w, int h, int frameRow)
 {
     RfcChart c;
-    addText(c, 0, 30 - h, QCoreApplication::translate("RfcForm", "Frameloss"));
+    addText(c, 0, 30 - h, QCoreApplication::translate("RfcForm", "Frame loss"));
     rfcChartAxes(c, w, h, LossOriginX, OriginY, LossTickStep, s, r, QStringLiteral("%"), QString());
     if (frameRow < 0 || frameRow >= RfcFrameRows || !rowOn(s, frameRow))
         return c;

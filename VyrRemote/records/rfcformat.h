@@ -83,14 +83,22 @@ uint32_t rfcFrameLossColour(int frameRow);
 
 // The axes of a graph with its origin at (x0, y0) in a view of w x h:
 // with an x-axis text, one tick and frame length per frame-size row that is
-// on (barStep apart plus 5); without one, a load axis in per cent.
+// on (barStep apart plus 5), the lengths on a second line where they would
+// run together, the text ahead of them left of the origin; without one, a
+// load axis in per cent. The y axis has ten
+// ticks labelled with tenths of yFullScale, in the unit yText names.
 void rfcChartAxes(RfcChart &chart, int w, int h, int x0, int y0, int barStep,
                   const rfc_settings_t &settings, const rfc_results_t &results,
-                  const QString &yText, const QString &xText);
+                  const QString &yText, const QString &xText, double yFullScale = 100);
 
 // Bar charts: one bar per frame-size row that is on, 220 pixels for the
 // full scale in a 310-pixel view. Fractions that are no number count as 0
-// and are kept within 0..1, so that a bar never leaves its graph.
+// and are kept within 0..1, so that a bar never leaves its graph. Each graph
+// has one unit on its y axis: per cent of the line rate (throughput), a
+// latency unit (latency: the ticks and the bar labels in that unit),
+// seconds (back-to-back). The two time axes run to 1, 2 or 5 times a power
+// of ten at or above the largest value, so that their ticks read 0.1, 0.2,
+// 0.5, 1 ... Bar labels that would run together take a second line.
 RfcChart rfcThroughputChart(const rfc_settings_t &settings, const rfc_results_t &results, int w, int h);
 RfcChart rfcLatencyChart(const rfc_settings_t &settings, const rfc_results_t &results, int w, int h);
 RfcChart rfcBackToBackChart(const rfc_settings_t &settings, const rfc_results_t &results, int w, int h);
@@ -99,7 +107,9 @@ RfcChart rfcBackToBackChart(const rfc_settings_t &settings, const rfc_results_t 
 RfcChart rfcFrameLossChart(const rfc_settings_t &settings, const rfc_results_t &results, int w, int h,
                            int frameRow);
 
-// The scale of the latency graph: the largest finite latency of all eight
-// rows as a 32-bit float, at least 0.1 ns; and its axis unit.
+// The largest finite latency of all eight rows as a 32-bit float, at least
+// 0.1 ns; and the unit of the latency graph's y axis for it: the one in
+// which the axis's full scale (1, 2 or 5 times a power of ten that holds the
+// largest latency) stays below 1000 ("us" for 999 ns, whose axis reads 1 us).
 float rfcLatencyScale(const rfc_results_t &results);
 QString rfcLatencyUnit(float scale);

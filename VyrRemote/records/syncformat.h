@@ -138,9 +138,9 @@ constexpr int SyncNtpServers = 2;
 struct SyncResultsView
 {
     QString elapsed;                         // "Elapsed"
-    QString estimated;                       // "Estimated": the time still to run
-    QString ptp[SyncPtpRows];                // "PTP Information"
-    QString ntp[SyncNtpServers][NtpRows];    // "NTP Information", server 1 and 2
+    QString estimated;                       // "Remaining": the time still to run
+    QString ptp[SyncPtpRows];                // "PTP information"
+    QString ntp[SyncNtpServers][NtpRows];    // "NTP information", server 1 and 2
     QString result[SyncResultRows];          // "Results" table
 };
 

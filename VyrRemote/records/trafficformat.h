@@ -29,10 +29,10 @@ enum TrafficResultRow {
 struct TrafficResultsView
 {
     QString testTime;                    // "Elapsed time"
-    QString passTime;                    // "Estimate time"
+    QString passTime;                    // "Remaining time"
     QString status;
     QString count[TrafficResultRows];    // column "Count"
-    QString coef[TrafficResultRows];     // column "Coef"; a null text leaves the cell as it is
+    QString coef[TrafficResultRows];     // column "Ratio"; a null text leaves the cell as it is
 };
 
 // Both records present: the values; either missing: "-" everywhere.

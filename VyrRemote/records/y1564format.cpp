@@ -156,11 +156,18 @@ uint32_t y1564MsToNanoseconds(double ms)
     return uint32_t(quint64(qint64(ns)) & 0xFFFFFFFFu);
 }
 
+// The box shows what the record showed when it was filled: the operator
+// has not changed the field.
+static bool shownAsStored(const y1564_stream_settings_t &stored, Y1564Value value, double shown)
+{
+    const Y1564ValueRange range = y1564ValueRange(value, stored.rateUnit);
+    return std::abs(shown - y1564ShownValue(stored, value)) < 0.5 * std::pow(10.0, -range.decimals);
+}
+
 void y1564WriteValue(y1564_stream_settings_t &target, const y1564_stream_settings_t &stored,
                      Y1564Value value, double shown)
 {
-    const Y1564ValueRange range = y1564ValueRange(value, stored.rateUnit);
-    const bool unchanged = std::abs(shown - y1564ShownValue(stored, value)) < 0.5 * std::pow(10.0, -range.decimals);
+    const bool unchanged = shownAsStored(stored, value, shown);
     // Kept fields are copied as bytes: a float register may quieten a
     // signalling NaN on the way.
     auto keep = [&](auto &field, const auto &from) { std::memcpy(&field, &from, sizeof field); };
@@ -173,6 +180,31 @@ void y1564WriteValue(y1564_stream_settings_t &target, const y1564_stream_setting
     case Y1564Value::Fdv: if (unchanged) keep(target.fdv, stored.fdv); else target.fdv = y1564MsToNanoseconds(shown); break;
     case Y1564Value::Avail: if (unchanged) keep(target.avail, stored.avail); else target.avail = float(shown / 100.0); break;
     }
+}
+
+void y1564WriteRates(y1564_stream_settings_t &target, const y1564_stream_settings_t &stored, int unitIndex,
+                     double cir, double eir, double m)
+{
+    const bool rateEdited = !shownAsStored(stored, Y1564Value::Cir, cir)
+                            || !shownAsStored(stored, Y1564Value::Eir, eir)
+                            || !shownAsStored(stored, Y1564Value::M, m);
+    uint8_t unit = y1564WrittenUnit(stored.rateUnit, unitIndex);
+    // A code the list cannot show goes back only with the rates it came
+    // with; an edited rate is one the operator typed in the unit on show.
+    if (rateEdited)
+        unit = y1564UnitCode(unitIndex);
+    target.rateUnit = unit;
+    if (unit == stored.rateUnit) {
+        y1564WriteValue(target, stored, Y1564Value::Cir, cir);
+        y1564WriteValue(target, stored, Y1564Value::Eir, eir);
+        y1564WriteValue(target, stored, Y1564Value::M, m);
+        return;
+    }
+    // Rates kept from the stored record would mean something else in
+    // another unit: all three go out as shown.
+    target.cir = float(cir);
+    target.eir = float(eir);
+    target.m = float(m);
 }
 
 // ---- VLAN tags ------------------------------------------------------------------
@@ -460,14 +492,14 @@ QString y1564SyncStatusText(uint8_t status, uint8_t active, uint8_t correct)
     QString text;
     switch (status) {
     case 0: text = QStringLiteral("no sync"); break;
-    case 1: text = QStringLiteral("sync ptp"); break;
-    case 2: text = QStringLiteral("sync ntp"); break;
-    case 3: text = QStringLiteral("sync ntp2"); break;
-    case 4: text = QStringLiteral("sync 1pps"); break;
+    case 1: text = QStringLiteral("sync PTP"); break;
+    case 2: text = QStringLiteral("sync NTP"); break;
+    case 3: text = QStringLiteral("sync NTP2"); break;
+    case 4: text = QStringLiteral("sync 1PPS"); break;
     default: break;
     }
-    text += active == 1 ? QStringLiteral(", active") : QStringLiteral(", no active");
-    text += (correct & 0x01) ? QStringLiteral(", NTP correct") : QStringLiteral(", NTP no correct");
-    text += (correct & 0x02) ? QStringLiteral(", RF correct") : QStringLiteral(", RF no correct");
+    text += active == 1 ? QStringLiteral(", active") : QStringLiteral(", inactive");
+    text += (correct & 0x01) ? QStringLiteral(", NTP correct") : QStringLiteral(", NTP not correct");
+    text += (correct & 0x02) ? QStringLiteral(", RF correct") : QStringLiteral(", RF not correct");
     return text;
 }

@@ -66,6 +66,16 @@ void y1564WriteValue(y1564_stream_settings_t &target, const y1564_stream_setting
 // the list still shows it, else the index's own code.
 uint8_t y1564WrittenUnit(uint8_t storedCode, int index);
 
+// Writes the stream's rate unit and its three rates (CIR, EIR, M as their
+// boxes show them, in the unit of list index unitIndex). Untouched, the
+// stream keeps its stored code and rate bits, also a code the list cannot
+// show (bps or an unknown code, shown as percent). Once a rate is edited or
+// another unit is picked, the code written is the one on show (so a percent
+// value never goes out under the bps code), and when that changes the code,
+// all three rates are written as shown.
+void y1564WriteRates(y1564_stream_settings_t &target, const y1564_stream_settings_t &stored, int unitIndex,
+                     double cir, double eir, double m);
+
 // Milliseconds to whole nanoseconds, rounded to the nearest (0.0003 ms is
 // 300 ns, not 299), of which the low 32 bits are stored.
 uint32_t y1564MsToNanoseconds(double ms);
@@ -117,14 +127,14 @@ enum Y1564PerfRow2 { PerfRowIr = 0, PerfRowFtd = 1, PerfRowFdv = 2, PerfRows2 = 
 struct Y1564ResultsView
 {
     QString elapsed;                                // "Elapsed time"
-    QString remaining;                              // "Estimate time"
+    QString remaining;                              // "Remaining time"
     // Configuration test: row = step, column 0 the state, then the values.
     QString rate[Y1564ConfigSteps][4];              // state, min., avr., max. ("%1 Mbps")
     QString loss[Y1564ConfigSteps][3];              // state, count, FLR
     QString delay[Y1564ConfigSteps][4];             // state, min., avr., max.
     QString jitter[Y1564ConfigSteps][4];
     // Performance test.
-    QString performanceStatus;                      // "Common status"
+    QString performanceStatus;                      // "Overall status"
     QString perf1[PerfRows1][2];                    // state, value
     QString perf2[PerfRows2][4];                    // state, min., avr., max.
 };

@@ -71,6 +71,18 @@ constexpr int DebugBoxWidth = 170;
 // Model, serial number, versions and release.
 constexpr int DeviceInfoLines = 4;
 
+// The information labels: the device text on white, and in red on white the
+// end of a link that the operator did not ask for.
+const char *const InfoLabelStyle = "background-color: rgb(255, 255, 255);";
+const char *const LinkFailureLabelStyle = "background-color: rgb(255, 255, 255);color: rgb(200, 0, 0);";
+
+// Process-word bits 0-19 name what runs on a port; bit 18 (the recall of a
+// report) is no test of its own.
+constexpr int NamedProcessBits = 20;
+constexpr int ProcessBitRecall = 18;
+
+const char *const LinkTimeFormat = "yyyy-MM-dd hh:mm:ss";
+
 } // namespace
 
 // The resources sit in a static library; naming their initialisers keeps the
@@ -143,11 +155,16 @@ MainForm::MainForm(QWidget *parent)
     connect(ui->bProcA, &QPushButton::clicked, this, &MainForm::bProcAClicked);
     connect(ui->bProcB, &QPushButton::clicked, this, &MainForm::bProcBClicked);
     connect(ui->bSerConnect, &QPushButton::clicked, this, &MainForm::bSerConnectClicked);
+    // A Disconnect is announced before it is queued, so that a file listing
+    // it would wait behind ends first.
+    connect(ui->bSerDisc, &QPushButton::clicked, this, [this] { device.announceDisconnect(); });
     connect(ui->bSerDisc, &QPushButton::clicked, &device, &Device::disconnect, Qt::QueuedConnection);
     connect(ui->bEthConnect, &QPushButton::clicked, this, &MainForm::bEthConnectClicked);
+    connect(ui->bEthDisc, &QPushButton::clicked, this, [this] { device.announceDisconnect(); });
     connect(ui->bEthDisc, &QPushButton::clicked, &device, &Device::disconnect, Qt::QueuedConnection);
     connect(&device, &Device::connected, this, &MainForm::vyr_conn, Qt::QueuedConnection);
     connect(&device, &Device::disconnected, this, &MainForm::vyr_disc, Qt::QueuedConnection);
+    connect(&device, &Device::linkFailed, this, &MainForm::linkFailed, Qt::QueuedConnection);
 
     buttonsByTest = {
         ui->bStats, ui->bStats, ui->bTraffic, ui->bRFC, ui->bY1564,
@@ -334,6 +351,7 @@ void MainForm::bSerConnectClicked()
     const QString port = ui->cSerPort->currentText();
     if (port.isEmpty())
         return;
+    forgetLinkFailure();
     emit connectBySerial(port);
     // One attempt at a time: vyr_conn or vyr_disc ends it.
     ui->bSerConnect->setEnabled(false);
@@ -359,6 +377,7 @@ void MainForm::bEthConnectClicked()
         }
         ui->iIP->setText(ipToString(stringToIp(text), false));
     }
+    forgetLinkFailure();
     emit connectByTCPIP(ui->iIP->text());
     // One attempt at a time: vyr_conn or vyr_disc ends it.
     ui->bEthConnect->setEnabled(false);
@@ -380,6 +399,8 @@ void MainForm::bRefreshPortsClicked()
 
 void MainForm::vyr_conn()
 {
+    // A link is up: what the panel and the notice said of the last one is over.
+    forgetLinkFailure();
     const RemoteControl::ConnectionType kind = device.getConnectionType();
     if (updateMode) {
         ui->bProcA->hide();
@@ -431,8 +452,127 @@ void MainForm::vyr_disc()
     ui->fControl->setEnabled(false);
     ui->lSerInfo->clear();
     ui->lEthInfo->clear();
+    // A failure already told stays told: a later report of the same loss
+    // must not wipe it.
+    showLinkState();
     hideAllForms();
     uncheckTestButtons();
+}
+
+void MainForm::linkFailed(LinkFailure failure)
+{
+    lastLinkFailure = failure;
+    showLinkState();
+    if (!linkNotice) {
+        linkNotice = new QMessageBox(QMessageBox::Warning, windowTitle(), QString(), QMessageBox::Ok, this);
+        linkNotice->setObjectName(QStringLiteral("linkNotice"));
+        // The window stays usable: the operator reconnects or looks at the
+        // window while the notice is up.
+        linkNotice->setModal(false);
+        linkNotice->setWindowModality(Qt::NonModal);
+    }
+    linkNotice->setWindowTitle(windowTitle());
+    linkNotice->setText(linkNoticeText(failure));
+    linkNotice->show();
+    linkNotice->raise();
+}
+
+void MainForm::showLinkState()
+{
+    if (!lastLinkFailure)
+        return;
+    QLabel *label = lastLinkFailure->connectionType == RemoteControl::SerialConnection ? ui->lSerInfo
+                                                                                        : ui->lEthInfo;
+    label->setStyleSheet(QLatin1String(LinkFailureLabelStyle));
+    label->setText(linkStateText(*lastLinkFailure));
+}
+
+void MainForm::forgetLinkFailure()
+{
+    if (lastLinkFailure) {
+        lastLinkFailure.reset();
+        ui->lSerInfo->clear();
+        ui->lEthInfo->clear();
+    }
+    ui->lSerInfo->setStyleSheet(QLatin1String(InfoLabelStyle));
+    ui->lEthInfo->setStyleSheet(QLatin1String(InfoLabelStyle));
+    if (linkNotice)
+        linkNotice->hide();
+}
+
+QString MainForm::runningTestsText(const get_device_status_resp_t &status, int ports)
+{
+    QStringList perPort;
+    const int shown = ports == 1 ? 1 : 2;
+    for (int port = 0; port < shown; ++port) {
+        const quint32 words = status.process[port].tx | status.process[port].rx;
+        QStringList names;
+        for (int bit = 0; bit < NamedProcessBits; ++bit) {
+            if (!((words >> bit) & 1u) || bit == ProcessBitRecall)
+                continue;
+            QString name;
+            if (bit == ProcessBitPassThrough)
+                name = tr("Thru");
+            else if (bit == ProcessBitLoopback)
+                name = TestForm::testName(TestLoopback);
+            else if (bit == TestOptical)
+                name = tr("Optical\ntest").replace(QLatin1Char('\n'), QLatin1Char(' '));
+            else
+                name = TestForm::testName(bit);
+            if (!names.contains(name))
+                names << name;
+        }
+        if (!names.isEmpty())
+            perPort << QStringLiteral("%1: %2").arg(port == 0 ? tr("Port A") : tr("Port B"),
+                                                    names.join(QLatin1String(", ")));
+    }
+    return perPort.join(QLatin1String("; "));
+}
+
+QString MainForm::linkNoticeText(const LinkFailure &failure)
+{
+    QString text = failure.kind == LinkFailure::Lost ? tr("Connection to the tester lost.")
+                                                     : tr("Could not connect to the tester.");
+    text += QLatin1Char('\n') + tr("Address: %1").arg(failure.target);
+    text += QLatin1Char('\n') + tr("Time: %1").arg(failure.at.toString(QLatin1String(LinkTimeFormat)));
+    text += QStringLiteral("\n\n");
+    switch (failure.kind) {
+    case LinkFailure::Lost:
+        if (failure.statusKnown) {
+            const QString running = runningTestsText(failure.lastStatus, failure.ports);
+            text += running.isEmpty() ? tr("No test was running.") : tr("Tests running: %1.").arg(running);
+            text += QLatin1Char('\n');
+        }
+        text += tr("The test windows are closed and their results are no longer shown. "
+                   "Connect again and open a test to read its results from the tester.");
+        break;
+    case LinkFailure::NotOpened:
+        text += tr("Nothing answered at this address. Check the address, the cable and that the tester "
+                   "is switched on.");
+        break;
+    case LinkFailure::NoAnswer:
+        text += tr("A device took the connection but did not answer as a tester does.");
+        break;
+    }
+    return text;
+}
+
+QString MainForm::linkStateText(const LinkFailure &failure)
+{
+    QString first;
+    switch (failure.kind) {
+    case LinkFailure::Lost:
+        first = tr("Connection to the tester lost.");
+        break;
+    case LinkFailure::NotOpened:
+        first = tr("No tester at this address.");
+        break;
+    case LinkFailure::NoAnswer:
+        first = tr("The tester did not answer.");
+        break;
+    }
+    return first + QLatin1Char('\n')
+        + QStringLiteral("%1, %2").arg(failure.target, failure.at.toString(QLatin1String(LinkTimeFormat)));
 }
 
 void MainForm::updateDeviceInfo()
@@ -472,6 +612,8 @@ void MainForm::updateDeviceInfoText()
         label = ui->lEthInfo;
         break;
     default:
+        // Unconnected: the panel may still tell how the last link ended.
+        showLinkState();
         return;
     }
     label->setText(deviceInfoText(device.getDeviceInfo()));
@@ -634,7 +776,7 @@ void MainForm::bProcBClicked()
 void MainForm::reportLoaded(port_t port, int test)
 {
     if (test == TestOptical) {
-        QMessageBox::critical(this, tr("Error"), tr("File not for loading."), QMessageBox::Ok);
+        QMessageBox::critical(this, tr("Error"), tr("This file cannot be loaded."), QMessageBox::Ok);
         return;
     }
     if (port != PortA)
@@ -707,7 +849,7 @@ void MainForm::openReportFilesForm()
 
 void MainForm::fileSaveErrorMsg(uchar error)
 {
-    QString text = tr("Can not save the file.") + QLatin1Char('\n');
+    QString text = tr("Cannot save the file.") + QLatin1Char('\n');
     if (error == SaveErrorMemoryFull)
         text += tr("The memory is full.");
     else if (error == SaveErrorFileExists)
@@ -783,6 +925,8 @@ void MainForm::retranslateAll()
         if (form)
             form->retranslate();
     updateDialog->retranslate();
+    if (linkNotice && lastLinkFailure)
+        linkNotice->setText(linkNoticeText(*lastLinkFailure));
     // The port panels in the new language now, from the status already held
     // (no request); the next poll would leave the old unit words until then.
     updateDeviceStatus();

@@ -4,11 +4,15 @@
 #include "device.h"
 
 #include <QList>
+#include <QPointer>
 #include <QThread>
 #include <QWidget>
 
+#include <optional>
+
 class IRetranslatable;
 class MainMenu;
+class QMessageBox;
 class QPushButton;
 class QTranslator;
 class vyrupDialog;
@@ -55,6 +59,17 @@ public:
     // The window style sheet that applies font f.
     static QString fontStyleSheet(const QFont &f);
 
+    // What the window says when a link ends without the operator asking:
+    // the notice (address, time, the tests that were running and what
+    // became of their results, or why a connect failed) and the two lines
+    // the connection panel keeps until the next connect.
+    static QString linkNoticeText(const LinkFailure &failure);
+    static QString linkStateText(const LinkFailure &failure);
+    // "Port A: Traffic test; Port B: Traffic test" from the process words
+    // of a status record (Port B only on a two-port tester); empty when no
+    // test runs.
+    static QString runningTestsText(const get_device_status_resp_t &status, int ports);
+
     // Read-only access for the start-up code and the tests.
     Device *getDevice() { return &device; }
     bool isUpdateMode() const { return updateMode; }
@@ -80,6 +95,9 @@ public slots:
     void closeUpdate();
     void closeRemote();
     void startTestError(error_t error);
+    // The link ended without the operator asking: says so in the connection
+    // panel and in a notice that does not block the window.
+    void linkFailed(LinkFailure failure);
     void updateDeviceInfo();
     void updateDeviceInfoText();
     void updateDeviceStatus();
@@ -116,6 +134,9 @@ private:
     void showTxIndicator(int port, quint32 txProcess);
     void showPortProcess(int port, quint32 txProcess, quint32 rxProcess, quint8 level, quint8 alarm);
     void showTopology(int port, quint8 topology);
+    // The connection panel's line for the last link failure, if any.
+    void showLinkState();
+    void forgetLinkFailure();
 
     Ui::MainForm *ui;
     QTranslator *qtTranslatorDe = nullptr;
@@ -135,4 +156,9 @@ private:
     vyrupDialog *updateDialog = nullptr;
     DataBase database;
     bool ipFromCommandLine = false;
+    // The last link that ended without the operator asking; kept until the
+    // next connect, so the panel tells it also after a language switch.
+    std::optional<LinkFailure> lastLinkFailure;
+    // Non-modal, one for the window, reused for each failure.
+    QPointer<QMessageBox> linkNotice;
 };

@@ -128,7 +128,7 @@ QString portRateText(quint32 r)
         unit = QCoreApplication::translate("MainForm", "bps");
     } else {
         v = r / 125.0;
-        unit = QCoreApplication::translate("MainForm", "Kbps");
+        unit = QCoreApplication::translate("MainForm", "kbps");
     }
     return QStringLiteral("%1 ").arg(v, 0, 'f', 3) + unit;
 }

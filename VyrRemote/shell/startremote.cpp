@@ -53,7 +53,7 @@ StartOutcome startRemote(MainForm &window, const QStringList &arguments)
 
     if (!window.databaseIsOpen()) {
         QMessageBox::critical(nullptr, window.windowTitle(),
-                              QObject::tr("Data base does not open!\nProgram is now closed."),
+                              QObject::tr("The database cannot be opened!\nThe program will close."),
                               QMessageBox::Ok);
         return StartOutcome::DatabaseFailed;
     }

@@ -13,23 +13,23 @@ const char *const PathKey = "Paths/VYRUP";
 // Update steps and results, indexed by code. Codes 12-17 have no text of
 // their own.
 const char *const ResultTexts[] = {
-    QT_TRANSLATE_NOOP("vyrupDialog", "Write cpu started"),
-    QT_TRANSLATE_NOOP("vyrupDialog", "Write cpu completed"),
-    QT_TRANSLATE_NOOP("vyrupDialog", "Write cpu failed"),
-    QT_TRANSLATE_NOOP("vyrupDialog", "Erase Fpga started"),
-    QT_TRANSLATE_NOOP("vyrupDialog", "Erase Fpga completed"),
-    QT_TRANSLATE_NOOP("vyrupDialog", "Erase Fpga failed"),
-    QT_TRANSLATE_NOOP("vyrupDialog", "Write Fpga started"),
-    QT_TRANSLATE_NOOP("vyrupDialog", "Write Fpga completed"),
-    QT_TRANSLATE_NOOP("vyrupDialog", "Write Fpga failed"),
+    QT_TRANSLATE_NOOP("vyrupDialog", "CPU write started"),
+    QT_TRANSLATE_NOOP("vyrupDialog", "CPU write completed"),
+    QT_TRANSLATE_NOOP("vyrupDialog", "CPU write failed"),
+    QT_TRANSLATE_NOOP("vyrupDialog", "FPGA erase started"),
+    QT_TRANSLATE_NOOP("vyrupDialog", "FPGA erase completed"),
+    QT_TRANSLATE_NOOP("vyrupDialog", "FPGA erase failed"),
+    QT_TRANSLATE_NOOP("vyrupDialog", "FPGA write started"),
+    QT_TRANSLATE_NOOP("vyrupDialog", "FPGA write completed"),
+    QT_TRANSLATE_NOOP("vyrupDialog", "FPGA write failed"),
     QT_TRANSLATE_NOOP("vyrupDialog", "Reset started"),
     QT_TRANSLATE_NOOP("vyrupDialog", "Reset completed"),
     QT_TRANSLATE_NOOP("vyrupDialog", "Reset failed"),
     nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-    QT_TRANSLATE_NOOP("vyrupDialog", "Invalid Device Type"),
-    QT_TRANSLATE_NOOP("vyrupDialog", "Wait After Reset Failed"),
-    QT_TRANSLATE_NOOP("vyrupDialog", "Invalid File Format"),
-    QT_TRANSLATE_NOOP("vyrupDialog", "FullUpdateCompleted"),
+    QT_TRANSLATE_NOOP("vyrupDialog", "Invalid device type"),
+    QT_TRANSLATE_NOOP("vyrupDialog", "Wait after reset failed"),
+    QT_TRANSLATE_NOOP("vyrupDialog", "Invalid file format"),
+    QT_TRANSLATE_NOOP("vyrupDialog", "Full update completed"),
 };
 constexpr int ResultTextCount = int(sizeof(ResultTexts) / sizeof(ResultTexts[0]));
 
@@ -92,7 +92,7 @@ void vyrupDialog::corrResult(int code)
 void vyrupDialog::vyrupDirOpen()
 {
     const QString last = m_settings.value(QString::fromLatin1(PathKey)).toString();
-    const QString path = QFileDialog::getOpenFileName(this, tr("Select ROM file"), last, tr("Update file(*.vyrup)"));
+    const QString path = QFileDialog::getOpenFileName(this, tr("Select ROM file"), last, tr("Update file (*.vyrup)"));
     if (!path.isEmpty()) {
         ui->lROMpath->setText(path);
         m_settings.setValue(QString::fromLatin1(PathKey), path);

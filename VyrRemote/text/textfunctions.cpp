@@ -70,7 +70,7 @@ QString rateToString(uint32_t v)
         return QString::number(double(v) / BytesPerMbit, 'f', 2) + unitText(QT_TRANSLATE_NOOP("QApplication", "Mbps"));
     if (v <= BytesPerKbit)
         return QString::number(quint64(v) * 8) + unitText(QT_TRANSLATE_NOOP("QApplication", "bps"));
-    return QString::number(double(v) / BytesPerKbit, 'f', 2) + unitText(QT_TRANSLATE_NOOP("QApplication", "Kbps"));
+    return QString::number(double(v) / BytesPerKbit, 'f', 2) + unitText(QT_TRANSLATE_NOOP("QApplication", "kbps"));
 }
 
 QString nanosecondsToString(float x)
@@ -300,6 +300,15 @@ QString fixedToString(uint32_t value)
     const auto integer = int16_t(uint16_t(value & 0xFFFF));
     const float v = float(double(integer) + double(value >> 16) / 65536.0);
     return QString::number(double(v), 'f', 4);
+}
+
+QString wholeCountToString(double count)
+{
+    if (!std::isfinite(count))
+        return QString::number(count);
+    // 'f' with no decimals writes every digit of any finite double; adding
+    // 0.0 turns a negative zero from rounding (-0.4) into "0".
+    return QString::number(std::round(count) + 0.0, 'f', 0);
 }
 
 int spinBoxValue(uint32_t value)

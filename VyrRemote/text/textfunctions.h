@@ -122,6 +122,12 @@ uint8_t syncSourceFromName(const QString &name);
 // always four decimals ("-0.5000").
 QString fixedToString(uint32_t value);
 
+// A count that the tester sends as a floating-point number (the frames of a
+// back-to-back burst) as the whole number it is: rounded to the nearest
+// integer, plain decimal digits, never an exponent ("2976190", not
+// "2.97619e+06"). NaN and infinities are written as QString writes them.
+QString wholeCountToString(double count);
+
 // A 32-bit record value as a spin box holds it: one beyond int's range is
 // its largest value rather than a wrapped negative number.
 int spinBoxValue(uint32_t value);

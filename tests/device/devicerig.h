@@ -132,6 +132,8 @@ private:
                          [this](int r) { log.record("corrResult", {r}); }, q);
         QObject::connect(device, &Device::vyrupInform, &log,
                          [this](QString t) { log.record("vyrupInform", {t}); }, q);
+        QObject::connect(device, &Device::linkFailed, &log,
+                         [this](LinkFailure f) { log.record("linkFailed", {QVariant::fromValue(f)}); }, q);
     }
 };
 

@@ -88,7 +88,7 @@ private slots:
     void connectSequence_data();
     void connectSequence();
     void lossDuringConnectStepsSetsNoClock();
-    void connectToNobodyEmitsOnlyDisconnected();
+    void connectToNobodyEmitsDisconnectedAndSaysWhy();
     void connectBySerialLink();
     void pollReadsResultsOfRunningTestsOnCurrentPort();
     void linkLoss_data();
@@ -109,6 +109,8 @@ private slots:
     void deviceSettingsAndSmallCommands();
     void startTestErrorTextUsesPortSettings();
     void screenshot();
+    void screenshotThatBreaksOff_data();
+    void screenshotThatBreaksOff();
     void updatePackage_data();
     void updatePackage();
     void testInProcessOnlyForTestIds();
@@ -187,7 +189,7 @@ void TestDevice::lossDuringConnectStepsSetsNoClock()
     QCOMPARE(describeAll(rig.sim.requests()).count("19"), 0);
 }
 
-void TestDevice::connectToNobodyEmitsOnlyDisconnected()
+void TestDevice::connectToNobodyEmitsDisconnectedAndSaysWhy()
 {
     DeviceRig rig;
     const QString nobody = QStringLiteral("127.0.0.1:%1").arg(rig.tcpPort);
@@ -196,7 +198,11 @@ void TestDevice::connectToNobodyEmitsOnlyDisconnected()
     QVERIFY(QTest::qWaitFor([&] { return rig.log.count("disconnected") == 1; }, EventuallyMs));
     QVERIFY(rig.drain());
     QCOMPARE(rig.log.count("connected"), 0);
-    QCOMPARE(rig.log.entries.size(), 1);
+    // Only the loss, and then why: no tester at the address.
+    QCOMPARE(rig.log.entries.size(), 2);
+    QCOMPARE(rig.log.entries.at(0).name, QString("disconnected"));
+    QCOMPARE(rig.log.entries.at(1).name, QString("linkFailed"));
+    QCOMPARE(int(rig.log.lastArgs("linkFailed").value(0).value<LinkFailure>().kind), int(LinkFailure::NotOpened));
     QCOMPARE(rig.device->getConnectionType(), RemoteControl::NoConnection);
 }
 
@@ -630,7 +636,7 @@ void TestDevice::deviceSettingsAndSmallCommands()
         QCOMPARE(r.statisticsResets, 1);
     });
     QCOMPARE(rig.log.lastArgs("syncStatusUpdated"), (QVariantList{3, 1, 2}));
-    QCOMPARE(rig.log.lastArgs("newFileNameReceived"), QVariantList{QStringLiteral("REPORT_0001")});
+    QCOMPARE(rig.log.lastArgs("newFileNameReceived"), QVariantList{QStringLiteral("REPORT 0001")});
 }
 
 void TestDevice::startTestErrorTextUsesPortSettings()
@@ -668,16 +674,60 @@ void TestDevice::screenshot()
     QCOMPARE(shot.pixelColor(0, 0), QColor(0, 0, 255));
     QCOMPARE(shot.pixelColor(319, 239), QColor(0, 0, 255));
 
-    // A transfer that never ends keeps the last picture and still reports.
-    rig.tester([](SimRemoteResponder &r) {
-        r.fillScreen(0x3F);
-        r.screenStalls = true;
-    });
+}
+
+// A screen read that breaks off still reports, but leaves no picture: the
+// one held before is not the screen asked for, and must not be shown or
+// saved as if it were. The next whole read brings a picture again.
+void TestDevice::screenshotThatBreaksOff_data()
+{
+    QTest::addColumn<bool>("stalls");       // the replies carry no pixel
+    QTest::addColumn<int>("dropAfter");     // else -1: the link goes after this many screen replies
+    QTest::addColumn<int>("disconnects");
+    QTest::newRow("replies without pixels") << true << -1 << 0;
+    QTest::newRow("link gone after the first reply") << false << 1 << 1;
+    QTest::newRow("link gone at the first request") << false << 0 << 1;
+}
+
+void TestDevice::screenshotThatBreaksOff()
+{
+    QFETCH(bool, stalls);
+    QFETCH(int, dropAfter);
+    QFETCH(int, disconnects);
+    DeviceRig rig(0);
+    rig.tester([](SimRemoteResponder &r) { r.fillScreen(0x30); });
+    QVERIFY(rig.connectDevice());
     rig.inWorker([&] { rig.device->receeiveScreenshot(); });
     QVERIFY(rig.drain());
+    QCOMPARE(rig.device->getScreenshot().pixelColor(160, 120), QColor(0, 0, 255));
+
+    rig.tester([&](SimRemoteResponder &r) {
+        r.fillScreen(0x3F);
+        r.screenStalls = stalls;
+    });
+    if (dropAfter >= 0) {
+        // Set in the worker, right before the read: no poll comes between
+        // to take the requests the drop counts.
+        rig.inWorker([&] {
+            rig.sim.dropAfter(dropAfter);
+            rig.device->receeiveScreenshot();
+        });
+    } else {
+        rig.inWorker([&] { rig.device->receeiveScreenshot(); });
+    }
+    QVERIFY(rig.drain());
     QCOMPARE(rig.log.count("screenshotReceived"), 2);
-    shot = rig.device->getScreenshot();
-    QCOMPARE(shot.pixelColor(160, 120), QColor(0, 0, 255));
+    QVERIFY(rig.device->getScreenshot().isNull());
+    QCOMPARE(rig.log.count("disconnected"), disconnects);
+
+    if (disconnects > 0)
+        QVERIFY(rig.connectDevice());
+    rig.tester([](SimRemoteResponder &r) { r.screenStalls = false; });
+    rig.inWorker([&] { rig.device->receeiveScreenshot(); });
+    QVERIFY(rig.drain());
+    const QImage shot = rig.device->getScreenshot();
+    QCOMPARE(shot.size(), QSize(320, 240));
+    QCOMPARE(shot.pixelColor(160, 120), QColor(255, 255, 255));
 }
 
 void TestDevice::updatePackage_data()
@@ -691,7 +741,8 @@ void TestDevice::updatePackage_data()
     good.append(QByteArray(300, '\x11'));
     QByteArray badMagic = good;
     badMagic[0] = 0;
-    QTest::newRow("written") << good << 21 << "finish update complete";
+    // Complete only once the tester has accepted the finish.
+    QTest::newRow("written") << good << 21 << "Full update complete";
     QTest::newRow("not a package") << badMagic << 20 << QString();
 }
 
@@ -713,8 +764,11 @@ void TestDevice::updatePackage()
             if (e.name == QLatin1String("vyrupInform"))
                 texts << e.args.value(0).toString();
         }
-        QVERIFY(texts.contains("cpu updated 85 %"));
-        QVERIFY(texts.contains("cpu update complete"));
+        QVERIFY(texts.contains("CPU updated 85 %"));
+        QVERIFY(texts.contains("CPU updated 100 %"));
+        QVERIFY(texts.contains("CPU update complete"));
+        QVERIFY(texts.contains("Update finished"));
+        QVERIFY(texts.indexOf("Update finished") < texts.indexOf("Full update complete"));
     }
 }
 

@@ -38,6 +38,8 @@ private slots:
     void endlessListIsBounded_data();
     void endlessListIsBounded();
     void closingEndsTheListAfterItsCurrentRequest();
+    void disconnectEndsTheListAfterItsCurrentRequest_data();
+    void disconnectEndsTheListAfterItsCurrentRequest();
 };
 
 void TestDeviceFileList::endlessListIsBounded_data()
@@ -142,6 +144,75 @@ void TestDeviceFileList::closingEndsTheListAfterItsCurrentRequest()
     const QStringList got = rig.log.lastArgs("settingsFilesNamesReceived").value(0).toStringList();
     QVERIFY(got.size() >= 2 && got.size() < 100);
     QCOMPARE(got, names.mid(0, got.size()));
+}
+
+// The operator's Disconnect waits in the worker's queue behind a listing
+// that trickles; announced from the GUI thread, it ends the listing before
+// its next request, so the link closes after one more request at most,
+// with the names that came.
+void TestDeviceFileList::disconnectEndsTheListAfterItsCurrentRequest_data()
+{
+    QTest::addColumn<bool>("reports");     // else configuration files
+    QTest::addColumn<int>("replyDelay");   // ms before every reply
+    QTest::newRow("configuration files, a name every 200 ms") << false << 200;
+    QTest::newRow("report files, a name every 200 ms") << true << 200;
+    QTest::newRow("report files, a name every 1500 ms") << true << 1500;
+}
+
+void TestDeviceFileList::disconnectEndsTheListAfterItsCurrentRequest()
+{
+    QFETCH(bool, reports);
+    QFETCH(int, replyDelay);
+    const quint32 type = reports ? FileTypeReport : FileTypeConfig;
+    const char *const listed = reports ? "reportsFilesNamesReceived" : "settingsFilesNamesReceived";
+
+    DeviceRig rig(0);
+    const QStringList names = configNames(300);   // a minute's listing at 200 ms a name
+    rig.tester([&](SimRemoteResponder &r) {
+        for (const QString &name : names)
+            r.files << SimRemoteResponder::File{name, type, "c", 0, 0};
+    });
+    QVERIFY(rig.connectDevice());
+    rig.sim.clearRequests();
+    rig.sim.setReplyDelay(replyDelay);
+
+    rig.inWorker([&] {
+        if (reports)
+            rig.device->receiveReportsFilesNames();
+        else
+            rig.device->receiveSettingsFilesNames();
+    });
+    QVERIFY(QTest::qWaitFor([&] { return rig.requestsOf(GetFile).size() >= 3; }, EventuallyMs));
+
+    // What the Disconnect button does.
+    const int askedBefore = rig.requestsOf(GetFile).size();
+    rig.device->announceDisconnect();
+    QMetaObject::invokeMethod(rig.device, &Device::disconnect, Qt::QueuedConnection);
+    QVERIFY(QTest::qWaitFor([&] { return rig.log.count("disconnected") == 1; }, EventuallyMs));
+    QVERIFY(rig.drain());
+    rig.sim.setReplyDelay(0);
+
+    // One request may have been on its way when the button was pressed.
+    const int asked = rig.requestsOf(GetFile).size();
+    QVERIFY2(asked <= askedBefore + 1, qPrintable(QStringLiteral("%1 then %2").arg(askedBefore).arg(asked)));
+    QCOMPARE(rig.log.count(listed), 1);
+    const QStringList got = rig.log.lastArgs(listed).value(0).toStringList();
+    QVERIFY(got.size() >= 2 && got.size() <= asked);
+    QCOMPARE(got, names.mid(0, got.size()));
+    QCOMPARE(rig.device->getConnectionType(), RemoteControl::NoConnection);
+    QCOMPARE(rig.log.count("linkFailed"), 0);
+
+    // The mark went with the disconnect: the next link lists in full.
+    rig.tester([&](SimRemoteResponder &r) { r.files = r.files.mid(0, 5); });
+    QVERIFY(rig.connectDevice());
+    rig.inWorker([&] {
+        if (reports)
+            rig.device->receiveReportsFilesNames();
+        else
+            rig.device->receiveSettingsFilesNames();
+    });
+    QVERIFY(rig.drain());
+    QCOMPARE(rig.log.lastArgs(listed).value(0).toStringList(), names.mid(0, 5));
 }
 
 QTEST_MAIN(TestDeviceFileList)

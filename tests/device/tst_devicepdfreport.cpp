@@ -1,6 +1,7 @@
 // The outcome of a PDF report request as Device announces it: a report
-// written, a test without a report, or a failure (report not read whole, or
-// not rendered), each with the yes/no of pdfReportCreated beside it.
+// written, a test without a report, a report that does not match its layout,
+// or one not read whole from the tester, each with the yes/no of
+// pdfReportCreated beside it.
 
 #include "devicerig.h"
 
@@ -20,8 +21,9 @@ private slots:
         QTest::addColumn<int>("outcome");
         QTest::addColumn<bool>("created");
         const int noReport = int(PDFCreator::Outcome::NoReport);
-        const int failed = int(PDFCreator::Outcome::Failed);
-        for (int id : {0, 14, 18, 20, 21, 99}) {
+        const int unreadable = int(PDFCreator::Outcome::Unreadable);
+        const int notRead = int(PDFCreator::Outcome::NotRead);
+        for (int id : {0, 14, 18, 20, 21}) {
             QByteArray report(600, '\x11');
             report[0] = char(id);
             QTest::addRow("test %d has no report", id) << report << QByteArray() << noReport << true;
@@ -30,13 +32,21 @@ private slots:
         QByteArray traffic(600, '\x11');
         traffic[0] = char(TestTraffic);
         // Long enough for its layout, but the header's port byte is 0x11.
-        QTest::newRow("traffic, port byte 17") << traffic << QByteArray() << failed << false;
-        QTest::newRow("no such file") << QByteArray() << QByteArray() << failed << false;
+        QTest::newRow("traffic, port byte 17") << traffic << QByteArray() << unreadable << false;
+        traffic[1] = char(PortB);
+        QTest::newRow("traffic, one byte short") << traffic.left(303) << QByteArray() << unreadable << false;
+        // Byte 0 names no test at all: a format this program does not know.
+        for (int id : {22, 99, 255}) {
+            QByteArray report(600, '\x11');
+            report[0] = char(id);
+            QTest::addRow("byte 0 is %d", id) << report << QByteArray() << unreadable << false;
+        }
+        QTest::newRow("no such file") << QByteArray() << QByteArray() << notRead << false;
         QByteArray oam(1200, '\x01');
         oam[0] = char(TestOam);
         // A test without a report still needs the whole file read: 10 of
         // the 512 bytes asked for.
-        QTest::newRow("OAM, a chunk cut short") << oam << QByteArray(11, '\0') << failed << false;
+        QTest::newRow("OAM, a chunk cut short") << oam << QByteArray(11, '\0') << notRead << false;
     }
     void outcomeOfOneRequest()
     {
@@ -72,6 +82,45 @@ private slots:
         QCOMPARE(order.at(1).first, QString("created"));
         QCOMPARE(order.at(1).second.toBool(), created);
         QVERIFY(!QFile::exists(pdf));
+        QCOMPARE(rig.log.count("disconnected"), 0);
+    }
+
+    // A reply to "open file" too short to carry the file's length and error
+    // byte opened nothing: no PDF, and not "no report for this test" either,
+    // which an empty reply taken as an empty file would give.
+    void shortOpenReplyIsAFailure_data()
+    {
+        QTest::addColumn<QByteArray>("openReply");
+        QTest::newRow("empty") << QByteArray("");
+        QTest::newRow("length only") << QByteArray(2, '\0');
+    }
+    void shortOpenReplyIsAFailure()
+    {
+        QFETCH(QByteArray, openReply);
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString pdf = dir.filePath(QStringLiteral("out.pdf"));
+        QByteArray traffic(600, '\x11');
+        traffic[0] = char(TestTraffic);
+        traffic[1] = 0;
+
+        DeviceRig rig(0);
+        rig.tester([&](SimRemoteResponder &r) {
+            r.files << SimRemoteResponder::File{QStringLiteral("REP"), FileTypeReport, traffic, 0, 0};
+            r.replyOverride[0x05] = openReply;
+        });
+        QVERIFY(rig.connectDevice());
+        QList<int> outcomes;
+        QObject::connect(rig.device, &Device::pdfReportFinished, &rig.log,
+                         [&](PDFCreator::Outcome o) { outcomes << int(o); }, Qt::QueuedConnection);
+        rig.inWorker([&] { rig.device->createPdfReport(QStringLiteral("REP"), pdf); });
+        QVERIFY(rig.drain());
+        QCOMPARE(rig.log.count("pdfReportCreated"), 1);
+        QCOMPARE(rig.log.lastArgs("pdfReportCreated"), QVariantList{false});
+        QCOMPARE(outcomes.size(), 1);
+        QVERIFY(outcomes.first() != int(PDFCreator::Outcome::NoReport));
+        QVERIFY(!QFile::exists(pdf));
+        QCOMPARE(rig.requestsOf(0x06).size(), 0);
         QCOMPARE(rig.log.count("disconnected"), 0);
     }
 };

@@ -64,6 +64,8 @@ void TestDeviceReconnect::reconnect()
         QVERIFY(QTest::qWaitFor([&] { return rig.log.count("connected") == 2; }, EventuallyMs));
         QVERIFY(rig.drain());
         QCOMPARE(rig.log.count("disconnected"), 1);
+        // The restart was asked for: no failure to tell.
+        QCOMPARE(rig.log.count("linkFailed"), 0);
         QCOMPARE(rig.device->getConnectionType(), RemoteControl::TcpIpConnection);
         const QStringList after = describeAll(rig.sim.requests().mid(restartAt));
         QCOMPARE(after.mid(0, 5), (QStringList{"0F", "00", "11:p0:id20", "11:p1:id20", "11:p2:id20"}));
@@ -81,6 +83,11 @@ void TestDeviceReconnect::reconnect()
         QVERIFY(clock.elapsed() >= 5000);
         QCOMPARE(rig.log.count("disconnected"), defaultConfig ? 2 : 1);
         QCOMPARE(rig.log.count("connected"), 1);
+        // A tester that does not come back is lost, and told once.
+        QCOMPARE(rig.log.count("linkFailed"), 1);
+        const LinkFailure failure = rig.log.lastArgs("linkFailed").value(0).value<LinkFailure>();
+        QCOMPARE(int(failure.kind), int(LinkFailure::Lost));
+        QCOMPARE(failure.target, relay.address());
         QCOMPARE(rig.device->getConnectionType(), RemoteControl::NoConnection);
         QCOMPARE(rig.sim.requests().size(), restartAt);
         QVERIFY(!rig.device->getInterfaceInfo(PortA)->getSettings());

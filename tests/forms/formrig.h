@@ -312,6 +312,28 @@ private:
     QTimer m_timer;
 };
 
+// Runs f, closing every message box it brings up; their texts, in order.
+inline QStringList boxTextsWhile(const std::function<void()> &f)
+{
+    MessageBoxCloser closer;
+    f();
+    QStringList texts;
+    for (const MessageBoxCloser::Seen &s : closer.seen)
+        texts << s.text;
+    return texts;
+}
+
+// The ends of the two boxes of a form that holds no settings record of the
+// tester: an Apply refused, a start refused.
+inline bool saysNothingApplied(const QString &text)
+{
+    return text.endsWith(QLatin1String("so nothing was sent.\nPress Reset to read them again."));
+}
+inline bool saysNotStarted(const QString &text)
+{
+    return text.endsWith(QLatin1String("the test was not started.\nPress Reset to read them again."));
+}
+
 // A shown window holding the form in a layout, as the main window's form
 // area does; the form itself starts hidden, as until its activate(). The
 // window owns the form.

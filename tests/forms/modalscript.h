@@ -22,6 +22,7 @@
 #include <QMessageBox>
 #include <QMetaObject>
 #include <QPointer>
+#include <QPushButton>
 #include <QStringList>
 #include <QTest>
 #include <QTimer>

@@ -495,12 +495,20 @@ private slots:
         QCOMPARE(rate->styleSheet(), Blue);
         QSignalSpy sent(form, &TestForm::sendSettings);
         QSignalSpy started(form, &TestForm::startTest);
+        QTRY_VERIFY_WITH_TIMEOUT(child<QPushButton>("bStartXY")->isEnabled(), EventuallyMs);
 
         rig->disconnectDevice();
         QVERIFY(!rig->device->getBertInfo()->getSettings(PortA));
-        apply->click();
-        child<QPushButton>("bStartXX")->click();
-        child<QPushButton>("bStartXY")->click();
+        // Each press says that nothing went out; without a link not even
+        // the tester's own settings can start the test.
+        const QStringList boxes = boxTextsWhile([&] {
+            apply->click();
+            child<QPushButton>("bStartXX")->click();
+            child<QPushButton>("bStartXY")->click();
+        });
+        QCOMPARE(boxes.size(), 3);
+        QVERIFY2(saysNothingApplied(boxes.at(0)), qPrintable(boxes.at(0)));
+        QVERIFY2(saysNotStarted(boxes.at(1)) && saysNotStarted(boxes.at(2)), qPrintable(boxes.join('|')));
         QCOMPARE(sent.count(), 0);
         QCOMPARE(started.count(), 0);
         QCOMPARE(rate->styleSheet(), Blue);

@@ -88,7 +88,7 @@ private slots:
         for (int c = 0; c < 4; ++c)
             headers << table()->horizontalHeaderItem(c)->text();
         QCOMPARE(headers, QStringList({"1-2", "3-4", "5-6", "7-8"}));
-        QCOMPARE(row(CableRowStatus), QStringList({"good", "short", "open", "unknown (5)"}));
+        QCOMPARE(row(CableRowStatus), QStringList({"Good", "Short", "Open", "Unknown (5)"}));
         QCOMPARE(row(CableRowLength), QStringList({"...", "51", "1", "176"}));
         QCOMPARE(row(CableRowChannel), QStringList({"B", "A", "C", "D"}));
         QCOMPARE(row(CableRowPolarity), QStringList({"+", "-", "+", "+"}));
@@ -101,7 +101,7 @@ private slots:
         q.detailsValid = 0;
         storeResults(q);
         reload();
-        QCOMPARE(row(CableRowStatus), QStringList({"good", "short", "open", "unknown (5)"}));
+        QCOMPARE(row(CableRowStatus), QStringList({"Good", "Short", "Open", "Unknown (5)"}));
         for (int r : {CableRowChannel, CableRowPolarity, CableRowLatency})
             QCOMPARE(row(r), QStringList({"...", "...", "...", "..."}));
 
@@ -152,7 +152,7 @@ private slots:
         });
         child<QPushButton>("bStart")->click();
         QTRY_VERIFY_WITH_TIMEOUT(child<QPushButton>("bStop")->isEnabled(), EventuallyMs);
-        QTRY_COMPARE_WITH_TIMEOUT(row(CableRowStatus), QStringList({"good", "good", "good", "short"}), EventuallyMs);
+        QTRY_COMPARE_WITH_TIMEOUT(row(CableRowStatus), QStringList({"Good", "Good", "Good", "Short"}), EventuallyMs);
         QCOMPARE(row(CableRowLength), QStringList({"...", "...", "...", "51"}));
         QCOMPARE(row(CableRowChannel), QStringList({"A", "B", "D", "C"}));
         QTRY_VERIFY_WITH_TIMEOUT(child<QPushButton>("bStart")->isEnabled(), EventuallyMs);
@@ -170,7 +170,7 @@ private slots:
         QVERIFY(rig->drain());
         QCOMPARE(child<QGroupBox>("gCable")->title(), QString("Cable test (Port B)"));
         QCOMPARE(child<QPushButton>("bStart")->text(), QString("Start"));
-        QTRY_COMPARE_WITH_TIMEOUT(row(CableRowStatus).first(), QString("fault"), EventuallyMs);
+        QTRY_COMPARE_WITH_TIMEOUT(row(CableRowStatus).first(), QString("Fault"), EventuallyMs);
         QCOMPARE(row(CableRowLength).first(), QString("11"));
 
         rig->sim.clearRequests();
@@ -190,7 +190,7 @@ private slots:
         const QStringList cut = formTextFit(form, [this] { form->retranslate(); }, QStringLiteral("cable"));
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join('\n')));
         // The language switch redrew the table in the language now in force.
-        QCOMPARE(row(CableRowStatus).first(), QString("immi"));
+        QCOMPARE(row(CableRowStatus).first(), QString("Mismatch"));
     }
 };
 

@@ -528,7 +528,7 @@ private slots:
         QVERIFY(tr("Checking") != QLatin1String("Checking"));
         QCOMPARE(child<QGroupBox>("groupBox")->title(), tr("Checking"));
         QCOMPARE(modeButton(5)->text(), tr("Output 1PPS PTP"));
-        QCOMPARE(child<QPushButton>("bRunSync")->text(), tr("Synchr 1PPS/NTP"));
+        QCOMPARE(child<QPushButton>("bRunSync")->text(), tr("Sync 1PPS/NTP"));
         QCOMPARE(child<QPushButton>("bSetFromComputer")->text(), tr("Set from computer"));
         // Checked states and values stay.
         QCOMPARE(checkedMode(), 5);

@@ -128,14 +128,14 @@ private slots:
     {
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("text");
-        QTest::newRow("good") << 0 << "good";
-        QTest::newRow("short") << 1 << "short";
-        QTest::newRow("open") << 2 << "open";
-        QTest::newRow("fault") << 3 << "fault";
-        QTest::newRow("immi") << 4 << "immi";
-        // Not wrapped round to "good": an unknown state is no good pair.
-        QTest::newRow("5") << 5 << "unknown (5)";
-        QTest::newRow("255") << 255 << "unknown (255)";
+        QTest::newRow("good") << 0 << "Good";
+        QTest::newRow("short") << 1 << "Short";
+        QTest::newRow("open") << 2 << "Open";
+        QTest::newRow("fault") << 3 << "Fault";
+        QTest::newRow("immi") << 4 << "Mismatch";
+        // Not wrapped round to "Good": an unknown state is no good pair.
+        QTest::newRow("5") << 5 << "Unknown (5)";
+        QTest::newRow("255") << 255 << "Unknown (255)";
     }
     void cableStatus()
     {
@@ -162,7 +162,7 @@ private slots:
         r.pair[3].distance = 255;
         const CableResultsView v = cableResultsView(&r);
         const QStringList rows[CableResultRows] = {
-            {"good", "short", "unknown (9)", "immi"},
+            {"Good", "Short", "Unknown (9)", "Mismatch"},
             {"...", "51", "1", "176"},
             {"B", "A", "C", "D"},
             {"+", "-", "+", "+"},
@@ -189,7 +189,7 @@ private slots:
         r.pair[0].status = CablePairShort;
         r.pair[0].distance = 100;
         const CableResultsView v = cableResultsView(&r);
-        QCOMPARE(v.cell[CableRowStatus][0], QString("short"));
+        QCOMPARE(v.cell[CableRowStatus][0], QString("Short"));
         QCOMPARE(v.cell[CableRowLength][0], QString("51"));
         for (int pair = 0; pair < CablePairCount; ++pair) {
             for (int row : {CableRowChannel, CableRowPolarity, CableRowLatency})

@@ -95,14 +95,19 @@ private slots:
             child<QPushButton>("bStart")->click();
             QCOMPARE(closer.seen.size(), 1);
             QCOMPARE(closer.seen.at(0).title, QString("Wrong settings for DNS test"));
-            QCOMPARE(closer.seen.at(0).text, QString("Cannot run test - empty DNS meaning"));
+            QCOMPARE(closer.seen.at(0).text, QString("Cannot run the test: the DNS name is empty"));
         }
         QVERIFY(rig->drain());
         QCOMPARE(started.count(), 0);
         QVERIFY(rig->requests().isEmpty());
-        // Nothing was applied: the edit stays marked.
+        // Nothing was applied: the edit stays marked, also after the next
+        // polls have set the buttons again.
         QCOMPARE(host()->styleSheet(), fieldstyle::Blue);
         QVERIFY(child<QPushButton>("bApply")->isEnabled());
+        QVERIFY(rig->waitForPolls(2));
+        QCOMPARE(host()->styleSheet(), fieldstyle::Blue);
+        QVERIFY(child<QPushButton>("bApply")->isEnabled());
+        QVERIFY(rig->requestsOf(0x12).isEmpty());
     }
 
     // 16 Cyrillic letters are 32 bytes of UTF-8: one more than the record

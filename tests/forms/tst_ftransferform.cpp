@@ -218,11 +218,11 @@ private slots:
         TextFitLanguages languages({QStringLiteral(":/VyrRemote"), QStringLiteral(":/qt")});
         QVERIFY(languages.use(QStringLiteral("ru")));
         const QString reports = QCoreApplication::translate("FTransferForm", "Reports");
-        const QString savePdf = QCoreApplication::translate("ReportFilesForm", "Save pdf report");
+        const QString savePdf = QCoreApplication::translate("ReportFilesForm", "Save PDF report");
         const QString deleteAll = QCoreApplication::translate("SettingsFilesForm", "Delete All");
         const QString receive = QCoreApplication::translate("ScreenshotForm", "Receive");
         QVERIFY(reports != QLatin1String("Reports"));
-        QVERIFY(savePdf != QLatin1String("Save pdf report"));
+        QVERIFY(savePdf != QLatin1String("Save PDF report"));
         QVERIFY(receive != QLatin1String("Receive"));
         form->retranslate();
         QCOMPARE(tabs()->tabText(1), reports);

@@ -406,6 +406,43 @@ private slots:
         QCOMPARE(sent(port_t(port)).last().toHex(' '), recordBytes(r).toHex(' '));
     }
 
+    // The bit the editor does not show (bit 12, DEI) goes back as the tester
+    // holds it, in a tag in use and beyond the count, until the operator
+    // edits that tag's PCP or VLAN ID.
+    void tagBitsGoBackUnlessTheTagIsEdited_data()
+    {
+        QTest::addColumn<QString>("edit");      // a box of Port B's editor, or none
+        QTest::addColumn<int>("value");
+        QTest::addColumn<QByteArray>("tags");   // bytes 30-35 sent
+        // Stored: tag 1 (in use) 0xFFFF, tag 2 0x0000, tag 3 0x3ABC.
+        QTest::newRow("untouched") << QString() << 0 << QByteArray("ff ff 00 00 bc 3a");
+        QTest::newRow("PCP of tag 1") << "sPCP1" << 2 << QByteArray("ff 4f 00 00 bc 3a");
+        QTest::newRow("VID of tag 1") << "sVID1" << 100 << QByteArray("64 e0 00 00 bc 3a");
+        QTest::newRow("VID of tag 2 leaves tag 1") << "sVID2" << 5 << QByteArray("ff ff 05 00 bc 3a");
+    }
+    void tagBitsGoBackUnlessTheTagIsEdited()
+    {
+        QFETCH(QString, edit);
+        QFETCH(int, value);
+        QFETCH(QByteArray, tags);
+        eth_settings_t r = fixtureB();
+        r.tagControl[0] = 0xFFFF;   // PCP 7, DEI, VID 4095
+        r.tagControl[1] = 0x0000;
+        r.tagControl[2] = 0x3ABC;   // PCP 1, DEI, VID 0xABC
+        rig->storeSettings(PortB, TestInterfaceSettings, recordBytes(r));
+        reload();
+        if (!edit.isEmpty())
+            in<QSpinBox>(PortB, qPrintable(edit))->setValue(value);
+        QVERIFY(pressApply().isEmpty());
+        QVERIFY(rig->waitForSettingsSent(PortB, TestInterfaceSettings));
+        const QByteArray bytes = sent(PortB).last();
+        QCOMPARE(bytes.mid(30, 6).toHex(' '), tags);
+        // Nothing else moved.
+        eth_settings_t expected = r;
+        std::memcpy(&expected.tagControl, bytes.constData() + 30, 6);
+        QCOMPARE(bytes.toHex(' '), recordBytes(expected).toHex(' '));
+    }
+
     // Counts beyond three and a filter VLAN ID beyond 9999 show at the end
     // of their fields and go back as the tester holds them unless edited.
     void valuesBeyondTheFieldsGoBackAsStored()
@@ -443,10 +480,10 @@ private slots:
         QTest::addColumn<int>("busy");
         QTest::addColumn<int>("shown");
         QTest::addColumn<QString>("message");   // empty: no box
-        QTest::newRow("A busy, tab A") << 0 << TabA << "Port A is busy. Settings was not sent.";
+        QTest::newRow("A busy, tab A") << 0 << TabA << "Port A is busy. Settings were not sent.";
         QTest::newRow("A busy, tab B") << 0 << TabB << "";
-        QTest::newRow("B busy, tab B") << 1 << TabB << "Port B is busy. Settings was not sent.";
-        QTest::newRow("B busy, tab RC") << 1 << TabRC << "Port RC is busy with remote control. Settings was not sent.";
+        QTest::newRow("B busy, tab B") << 1 << TabB << "Port B is busy. Settings were not sent.";
+        QTest::newRow("B busy, tab RC") << 1 << TabRC << "Port RC is busy with remote control. Settings were not sent.";
     }
     void busyPortIsSkipped()
     {
@@ -536,7 +573,7 @@ private slots:
         QVERIFY(rig->drain());
         QCOMPARE(answerer.seen.size(), 1);
         QCOMPARE(answerer.seen.at(0).title, mesage("MAC Change"));
-        QCOMPARE(answerer.seen.at(0).text, mesage("New MAC will be applid after reboot. Reboot now?"));
+        QCOMPARE(answerer.seen.at(0).text, mesage("The new MAC applies after a reboot. Reboot now?"));
         QCOMPARE(QByteArray(sent(PortB).last().mid(2, 6)).toHex(':'), QByteArray("02:3a:91:6d:47:33"));
 
         if (yes) {
@@ -697,7 +734,7 @@ private slots:
         QVERIFY(rig->drain());
         QVERIFY(rig->requestsOf(0x12).isEmpty());
         QCOMPARE(answerer.seen.size(), 1);
-        QCOMPARE(answerer.seen.at(0).text, QString("The settings of Port A have not been read. Settings was not sent."));
+        QCOMPARE(answerer.seen.at(0).text, QString("The settings of Port A have not been read. Settings were not sent."));
     }
 
     void retranslateSetsTheTexts()
@@ -801,7 +838,7 @@ private slots:
         QVERIFY(rig->drain());
         QVERIFY(rig->requestsOf(0x12).isEmpty());
         QCOMPARE(answerer.seen.size(), 1);
-        QCOMPARE(answerer.seen.at(0).text, QString("The settings of Port A have not been read. Settings was not sent."));
+        QCOMPARE(answerer.seen.at(0).text, QString("The settings of Port A have not been read. Settings were not sent."));
     }
 };
 

@@ -367,14 +367,13 @@ private slots:
     }
 
     // What the editor normalises: flags to 0/1, link modes to the product
-    // of speeds and duplex modes, bit 12 of the tags to 0; TPID and label
-    // texts that are no hexadecimal numbers to 0.
+    // of speeds and duplex modes; TPID and label texts that are no
+    // hexadecimal numbers to 0.
     void normalised()
     {
         eth_settings_t r = fixture();
         r.dhcp = 2;
         r.linkModes = 0xC9;            // 10H and 100F, bits 6-7
-        r.tagControl[0] |= 0x1000;
         r.filterMacDest = 5;
         InterfaceFields f = interfaceFieldsOf(r);
         QVERIFY(f.dhcp);
@@ -384,10 +383,53 @@ private slots:
         writeInterfaceFields(r, f);
         QCOMPARE(int(r.dhcp), 1);
         QCOMPARE(int(r.linkModes), 0x0F);
-        QCOMPARE(int(r.tagControl[0]), int(tagControlOf(5, 100)));
         QCOMPARE(int(r.filterMacDest), 1);
         QCOMPARE(int(r.tpid[2]), 0);
         QCOMPARE(mplsLabel(r.mpls[2]), 0u);
+    }
+
+    // A tag control word goes back whole while its PCP and VLAN ID are as
+    // stored, in use or not: the editor does not show bit 12 (DEI), so it
+    // cannot have changed it. A tag whose PCP or VLAN ID was edited is
+    // written from the two fields, bit 12 clear.
+    void tagWordsKeptUnlessEdited_data()
+    {
+        QTest::addColumn<int>("tag");      // 0-2; the fixture has one tag in use
+        QTest::addColumn<int>("stored");
+        QTest::addColumn<int>("pcp");      // -1: as stored
+        QTest::addColumn<int>("vid");      // -1: as stored
+        QTest::addColumn<int>("written");
+        QTest::newRow("every bit, in use") << 0 << 0xFFFF << -1 << -1 << 0xFFFF;
+        QTest::newRow("DEI alone, in use") << 0 << 0x1000 << -1 << -1 << 0x1000;
+        QTest::newRow("DEI beyond the count") << 2 << 0xB064 << -1 << -1 << 0xB064;
+        QTest::newRow("no DEI") << 0 << 0xA064 << -1 << -1 << 0xA064;
+        QTest::newRow("PCP edited") << 0 << 0xFFFF << 3 << -1 << 0x6FFF;
+        QTest::newRow("VID edited") << 1 << 0xB064 << -1 << 200 << 0xA0C8;
+        QTest::newRow("both edited to 0") << 0 << 0x1001 << 0 << 0 << 0x0000;
+        QTest::newRow("typed as stored") << 0 << 0xFFFF << 7 << 4095 << 0xFFFF;
+    }
+    void tagWordsKeptUnlessEdited()
+    {
+        QFETCH(int, tag);
+        QFETCH(int, stored);
+        QFETCH(int, pcp);
+        QFETCH(int, vid);
+        QFETCH(int, written);
+        eth_settings_t r = fixture();
+        r.vlanCount = 1;
+        r.tagControl[tag] = uint16_t(stored);
+        const eth_settings_t before = r;
+        InterfaceFields f = interfaceFieldsOf(r);
+        if (pcp >= 0)
+            f.pcp[tag] = pcp;
+        if (vid >= 0)
+            f.vid[tag] = vid;
+        writeInterfaceFields(r, f);
+        QCOMPARE(QString::number(r.tagControl[tag], 16), QString::number(written, 16));
+        // The other tags and every other byte as they were.
+        eth_settings_t expected = before;
+        expected.tagControl[tag] = uint16_t(written);
+        QCOMPARE(bytesOf(r).toHex(' '), bytesOf(expected).toHex(' '));
     }
 
     // Counts beyond 3 and filter VLAN IDs beyond the editor's range go back

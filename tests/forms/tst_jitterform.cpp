@@ -224,7 +224,7 @@ private slots:
         QCOMPARE(closer.seen.size(), 1);
         QCOMPARE(closer.seen.at(0).title, QString("Error"));
         QCOMPARE(closer.seen.at(0).text,
-                 QString("Can not start the test for topology A->A,\nbecause \"Auto IP destination\" flag is set."));
+                 QString("Cannot start the test for topology A->A,\nbecause \"Auto IP destination\" is set."));
         // The settings went out, with Port B's address as destination...
         QVERIFY(waitForSettingsSent());
         QVERIFY(rig->drain());

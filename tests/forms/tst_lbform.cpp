@@ -339,7 +339,9 @@ private slots:
         child<QSpinBox>("sPrio")->setValue(1);
         QSignalSpy sent(form, &TestForm::sendSettings);
         rig->disconnectDevice();
-        child<QPushButton>("bApply")->click();
+        const QStringList boxes = boxTextsWhile([&] { child<QPushButton>("bApply")->click(); });
+        QCOMPARE(boxes.size(), 1);
+        QVERIFY2(saysNothingApplied(boxes.at(0)), qPrintable(boxes.at(0)));
         QCOMPARE(sent.count(), 0);
         QCOMPARE(child<QSpinBox>("sPrio")->styleSheet(), Blue);
         QVERIFY(child<QPushButton>("bApply")->isEnabled());

@@ -336,7 +336,7 @@ private slots:
         QCOMPARE(closer.seen.size(), 1);
         QCOMPARE(closer.seen.at(0).title, QString("Error"));
         QCOMPARE(closer.seen.at(0).text,
-                 QString("Can not start the test for topology A->A,\nbecause \"Auto IP destination\" flag is set."));
+                 QString("Cannot start the test for topology A->A,\nbecause \"Auto IP destination\" is set."));
         QVERIFY(QTest::qWaitFor([&] { return !sentSettings().isEmpty(); }, EventuallyMs));
         QVERIFY(rig->drain());
         const mdi_settings_t sent = recordFrom<mdi_settings_t>(sentSettings().last());

@@ -480,7 +480,7 @@ private slots:
         if (refused) {
             QCOMPARE(closer.seen.size(), 1);
             QCOMPARE(closer.seen.at(0).text,
-                     QString("Can not start the test for topology A->A,\nbecause \"Auto IP destination\" flag is set."));
+                     QString("Cannot start the test for topology A->A,\nbecause \"Auto IP destination\" is set."));
             QVERIFY(rig->drain());
             QVERIFY(rig->requestsOf(0x09).isEmpty());
             QVERIFY(rig->requestsOf(0x0A).isEmpty());

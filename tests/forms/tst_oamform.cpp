@@ -151,7 +151,7 @@ private slots:
         mode->setCurrentIndex(OamModeActive);
 
         QPushButton *start = child<QPushButton>("bStart");
-        QCOMPARE(start->text(), QString("Start Loopback"));
+        QCOMPARE(start->text(), QString("Start loopback"));
         start->click();
         QVERIFY(rig->waitForRequest([](const QByteArray &r) { return command(r) == 0x13; }));
         const QList<QByteArray> seq = rig->requests();
@@ -233,7 +233,7 @@ private slots:
         QVERIFY(rig->drain());
         QVERIFY(rig->drain());
         QCOMPARE(child<QGroupBox>("gOAM")->title(), QString("OAM (Port B)"));
-        QCOMPARE(child<QPushButton>("bStart")->text(), QString("Start Loopback"));
+        QCOMPARE(child<QPushButton>("bStart")->text(), QString("Start loopback"));
         QTRY_COMPARE_WITH_TIMEOUT(child<QComboBox>("cbMode")->currentIndex(), int(OamModeActive), EventuallyMs);
         QCOMPARE(child<QComboBox>("cbMode")->styleSheet(), Black);
     }
@@ -260,7 +260,9 @@ private slots:
         child<QComboBox>("cbMode")->setCurrentIndex(OamModeActive);
         QSignalSpy sent(form, &TestForm::sendSettings);
         rig->disconnectDevice();
-        child<QPushButton>("bApply")->click();
+        const QStringList boxes = boxTextsWhile([&] { child<QPushButton>("bApply")->click(); });
+        QCOMPARE(boxes.size(), 1);
+        QVERIFY2(saysNothingApplied(boxes.at(0)), qPrintable(boxes.at(0)));
         QCOMPARE(sent.count(), 0);
         QCOMPARE(child<QComboBox>("cbMode")->styleSheet(), Blue);
         QVERIFY(child<QPushButton>("bApply")->isEnabled());

@@ -178,7 +178,7 @@ private slots:
         QTest::addColumn<int>("port");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("saved");
-        QTest::newRow("proposed name") << 0 << QString("") << "REPORT_0001";
+        QTest::newRow("proposed name") << 0 << QString("") << "REPORT 0001";
         QTest::newRow("typed, trimmed") << 0 << " SFP 7 " << "SFP 7";
         QTest::newRow("Port B current") << 1 << "SFP B" << "SFP B";
         QTest::newRow("blanks only") << 0 << "   " << QString();

@@ -21,6 +21,8 @@
 
 #include <climits>
 #include <cstring>
+#include <functional>
+#include <map>
 
 namespace {
 
@@ -247,6 +249,43 @@ private slots:
         form->bApplyClicked();
         QVERIFY(rig->waitForSettingsSent(PortA, TestPtp));
         QCOMPARE(rig->sentSettings(PortA, TestPtp).last().toHex(' '), record.toHex(' '));
+    }
+
+    // Each field the form writes reaches the tester from its widget, and
+    // nothing else of the record moves: a write that stopped would leave
+    // the tester's value and fail its row.
+    void applyWritesEveryField_data()
+    {
+        QTest::addColumn<QString>("field");
+        for (const char *field : {"mode", "duration", "auto domain", "domain", "master", "negotiation",
+                                  "announce interval", "sync interval", "server row"})
+            QTest::newRow(field) << QString(field);
+    }
+    void applyWritesEveryField()
+    {
+        QFETCH(QString, field);
+        ptp_settings_t expected = fixture();
+        ptp_client_settings_t &c = expected.client;
+        const std::map<QString, std::function<void()>> edits = {
+            {"mode", [&] { child<QRadioButton>("rMulticast")->setChecked(true); c.mode = PtpModeMulticast; }},
+            {"duration", [&] { child<QTimeEdit>("tDur")->setTime(QTime(0, 2, 3)); expected.duration = 123; }},
+            {"auto domain", [&] { child<QCheckBox>("cAutoDomain")->setChecked(true); c.auto_domain = 1; }},
+            {"domain", [&] { child<QSpinBox>("sDomain")->setValue(200); c.domain = 200; }},
+            {"master",
+             [&] {
+                 typeInto(child<QLineEdit>("lIPMaster"), QStringLiteral("10.9.8.7"));
+                 c.master_ip = ipv4(10, 9, 8, 7);
+             }},
+            {"negotiation", [&] { child<QCheckBox>("cUnicastNeg")->setChecked(false); c.unicast_negotiation = 0; }},
+            {"announce interval", [&] { child<QSpinBox>("sAnnInt")->setValue(4); c.announce_interval = 4; }},
+            {"sync interval", [&] { child<QSpinBox>("sSyncInt")->setValue(-5); c.sync_interval = -5; }},
+            {"server row", [&] { child<QTableWidget>("tSrv")->setCurrentCell(6, 0); c.server_index = 6; }},
+        };
+        edits.at(field)();
+        child<QPushButton>("bApply")->setEnabled(true);   // a server row marks nothing
+        child<QPushButton>("bApply")->click();
+        QVERIFY(rig->waitForSettingsSent(PortA, TestPtp));
+        QCOMPARE(rig->sentSettings(PortA, TestPtp).last().toHex(' '), recordBytes(expected).toHex(' '));
     }
 
     void startSendsTheRecordAndRunsUntilStopped()

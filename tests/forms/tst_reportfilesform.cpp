@@ -63,7 +63,7 @@ private:
     }
 
 
-    // "Save pdf report" for the rows given, each dialog answered by the
+    // "Save PDF report" for the rows given, each dialog answered by the
     // test's script; waits until every request has its answer shown.
     void savePdf(const QList<int> &rows)
     {
@@ -121,7 +121,7 @@ private slots:
     void listsReportFilesOnly()
     {
         QCOMPARE(child<QLabel>("label")->text(), QString("Files:"));
-        QCOMPARE(child<QPushButton>("bDown")->text(), QString("Save pdf report"));
+        QCOMPARE(child<QPushButton>("bDown")->text(), QString("Save PDF report"));
         QCOMPARE(list()->selectionMode(), QAbstractItemView::MultiSelection);
         QCOMPARE(shownNames(), (QStringList{"OAM 1", "TRAF 2", "LB 3"}));
         QVERIFY(!buttonsEnabled());
@@ -207,7 +207,7 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::newRow("two selected") << QList<int>{0, 2} << false
                                       << "It is impossible to load several files at the same time.";
-        QTest::newRow("test running") << QList<int>{0} << true << "Stop all processes to be able to load file.";
+        QTest::newRow("test running") << QList<int>{0} << true << "Stop all processes to load a file.";
     }
     void loadIsRefused()
     {
@@ -271,13 +271,14 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("icon");
         QTest::addColumn<QString>("pdfTitle");          // empty: no file left
-        const QString noReport = QStringLiteral("PDF-report is not saved: no report for this test.");
-        const QString failed = QStringLiteral("Can not open file for writing.");
+        const QString noReport = QStringLiteral("The PDF report is not saved: this test has no report.");
+        const QString damaged = QStringLiteral("The report on the tester is damaged or of an unknown format.");
+        const QString notRead = QStringLiteral("The report could not be read from the tester.");
         const int warning = QMessageBox::Warning;
         const int critical = QMessageBox::Critical;
         QTest::newRow("traffic report written") << ReportFixture(TestTraffic).bytes() << QByteArray() << ""
-                                                << "PDF-report is successfully saved."
-                                                << int(QMessageBox::Information) << "Trafic test report";
+                                                << "The PDF report is saved."
+                                                << int(QMessageBox::Information) << "Traffic test report";
         for (quint8 id : {quint8(TestDeviceSettings), quint8(TestOam), quint8(18), quint8(TestInterfaceSettings),
                           quint8(TestLoopback)}) {
             QTest::addRow("test %d without a report", id) << reportOf(id) << QByteArray() << "Error" << noReport
@@ -287,15 +288,19 @@ private slots:
         QTest::newRow("empty report file") << QByteArray(1, '\0').left(0) << QByteArray() << "Error" << noReport
                                            << warning << QString();
         // Long enough for its layout, but the header's port byte is 0x5A.
-        QTest::newRow("traffic report, port byte 90") << reportOf(TestTraffic) << QByteArray() << "Error" << failed
+        QTest::newRow("traffic report, port byte 90") << reportOf(TestTraffic) << QByteArray() << "Error" << damaged
                                                       << critical << QString();
-        QTest::newRow("deleted on the tester") << QByteArray() << QByteArray() << "Error" << failed << critical
+        QTest::newRow("traffic report cut short") << ReportFixture(TestTraffic).bytes().left(303) << QByteArray() << "Error"
+                                                  << damaged << critical << QString();
+        QTest::newRow("byte 0 names no test") << reportOf(22) << QByteArray() << "Error" << damaged << critical
+                                              << QString();
+        QTest::newRow("deleted on the tester") << QByteArray() << QByteArray() << "Error" << notRead << critical
                                                << QString();
         // 10 of the 512 bytes asked for.
-        QTest::newRow("read cut short") << reportOf(TestOam, 1200) << QByteArray(11, '\0') << "Error" << failed
+        QTest::newRow("read cut short") << reportOf(TestOam, 1200) << QByteArray(11, '\0') << "Error" << notRead
                                         << critical << QString();
         QTest::newRow("read error byte") << reportOf(TestOam, 1200) << QByteArray(513, '\x03') << "Error"
-                                         << failed << critical << QString();
+                                         << notRead << critical << QString();
     }
     void pdfOutcomeIsShownAndAFailureLeavesNoFile()
     {
@@ -356,7 +361,7 @@ private slots:
         QTRY_VERIFY2_WITH_TIMEOUT(script.seen.size() == (confirm ? 3 : 2), qPrintable(script.log()), EventuallyMs);
         // The dialog's own question.
         QVERIFY2(script.seen.at(1).text.contains("already exists"), qPrintable(script.log()));
-        QVERIFY(!confirm || script.seen.at(2).text == QString("PDF-report is not saved: no report for this test."));
+        QVERIFY(!confirm || script.seen.at(2).text == QString("The PDF report is not saved: this test has no report."));
         QCOMPARE(sent(), confirm ? QStringList{"open OAM 1"} : QStringList{});
         // OAM has no report: confirmed or not, the file keeps what it held.
         QFile f(existing);
@@ -384,7 +389,7 @@ private slots:
         QCOMPARE(dialogs.at(0).directory, QDir(folder.path()).absolutePath());
         QCOMPARE(dialogs.at(1).proposedName, QString("OAM 1.pdf"));
         QCOMPARE(dialogs.at(1).directory, otherPath);
-        QCOMPARE(script.of("QMessageBox").value(0).text, QString("PDF-report is not saved: no report for this test."));
+        QCOMPARE(script.of("QMessageBox").value(0).text, QString("The PDF report is not saved: this test has no report."));
         // Only the second report was asked for.
         QCOMPARE(sent(), QStringList{"open OAM 1"});
         QCOMPARE(QSettings().value(PdfKey).toString(), otherPath);
@@ -415,8 +420,8 @@ private slots:
         for (const ModalScript::Seen &box : script.of("QMessageBox"))
             outcomes << box.text;
         outcomes.sort();
-        QCOMPARE(outcomes, (QStringList{"Can not open file for writing.",
-                                        "PDF-report is not saved: no report for this test."}));
+        QCOMPARE(outcomes, (QStringList{"The PDF report is not saved: this test has no report.",
+                                        "The report could not be read from the tester."}));
         QCOMPARE(sent(), (QStringList{"list 6", "open OAM 1", "open TRAF 2"}));
         QCOMPARE(shownNames(), (QStringList{"OAM 1", "NEW 9"}));
         QVERIFY(!buttonsEnabled());
@@ -428,12 +433,17 @@ private slots:
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("icon");
-        QTest::newRow("written") << int(PDFCreator::Outcome::Written) << "" << "PDF-report is successfully saved."
+        QTest::newRow("written") << int(PDFCreator::Outcome::Written) << "" << "The PDF report is saved."
                                  << int(QMessageBox::Information);
         QTest::newRow("no report") << int(PDFCreator::Outcome::NoReport) << "Error"
-                                   << "PDF-report is not saved: no report for this test." << int(QMessageBox::Warning);
-        QTest::newRow("failed") << int(PDFCreator::Outcome::Failed) << "Error" << "Can not open file for writing."
-                                << int(QMessageBox::Critical);
+                                   << "The PDF report is not saved: this test has no report." << int(QMessageBox::Warning);
+        QTest::newRow("unreadable") << int(PDFCreator::Outcome::Unreadable) << "Error"
+                                    << "The report on the tester is damaged or of an unknown format."
+                                    << int(QMessageBox::Critical);
+        QTest::newRow("not read") << int(PDFCreator::Outcome::NotRead) << "Error"
+                                  << "The report could not be read from the tester." << int(QMessageBox::Critical);
+        QTest::newRow("write failed") << int(PDFCreator::Outcome::WriteFailed) << "Error"
+                                      << "Cannot open the file for writing." << int(QMessageBox::Critical);
     }
     void outcomeMessages()
     {

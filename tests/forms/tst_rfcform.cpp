@@ -28,6 +28,7 @@
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QTextDocument>
 #include <QTimeEdit>
 #include <QtTest>
 
@@ -243,6 +244,23 @@ private:
                                     .arg(bounds.height())
                                     .arg(room.width())
                                     .arg(room.height())));
+            // No text runs into another: the lines of text (their item less
+            // the document margin) of every two texts are apart, measured in
+            // the font the graph is drawn in.
+            QList<QPair<QString, QRectF>> lines;
+            for (QGraphicsItem *item : view->scene()->items(Qt::AscendingOrder)) {
+                if (auto *text = qgraphicsitem_cast<QGraphicsTextItem *>(item)) {
+                    const qreal m = text->document()->documentMargin();
+                    const QFontMetricsF metrics(text->font());
+                    const QRectF line(text->scenePos() + QPointF(m, m),
+                                      QSizeF(metrics.horizontalAdvance(text->toPlainText()), metrics.ascent()));
+                    for (const auto &other : qAsConst(lines))
+                        QVERIFY2(!line.intersects(other.second),
+                                 qPrintable(QStringLiteral("%1 in %2: \"%3\" runs into \"%4\"")
+                                                .arg(QLatin1String(name), language, text->toPlainText(), other.first)));
+                    lines.append({text->toPlainText(), line});
+                }
+            }
         }
     }
 
@@ -353,7 +371,7 @@ private slots:
 
     void fillShowsTheRecord()
     {
-        QCOMPARE(child<QGroupBox>("gRFC")->title(), QString("RFC2544 test (Port A)"));
+        QCOMPARE(child<QGroupBox>("gRFC")->title(), QString("RFC 2544 test (Port A)"));
         const bool on[RfcFrameRows] = {true, false, false, true, false, false, false, true};
         const int sizes[RfcFrameRows] = {64, 128, 256, 512, 1024, 1280, 1518, 9600};
         for (int i = 0; i < RfcFrameRows; ++i) {
@@ -448,7 +466,7 @@ private slots:
         child<QPushButton>("bStartXX")->click();
         QCOMPARE(closer.seen.size(), 1);
         QCOMPARE(closer.seen.at(0).text,
-                 QString("Can not start the test for topology A->A,\nbecause \"Auto IP destination\" flag is set."));
+                 QString("Cannot start the test for topology A->A,\nbecause \"Auto IP destination\" is set."));
         QVERIFY(waitForSettingsSent());
         QCOMPARE(int(lastSent().header.autoIpDest), 1);
         QVERIFY(rig->requestsOf(0x09).isEmpty());
@@ -472,7 +490,7 @@ private slots:
         QCOMPARE(cell("tLatRes", 3, 2), QString("-"));
         QCOMPARE(cell("tLatRes", 3, 3), QString("-"));
         QCOMPARE(cell("tLatRes", 7, 3), QString("5ms"));
-        QCOMPARE(cell("tBtbRes", 0, 2), QString("1e+06"));
+        QCOMPARE(cell("tBtbRes", 0, 2), QString("1000000"));
         QCOMPARE(cell("tBtbRes", 0, 3), QString("2"));
         QCOMPARE(cell("tBtbRes", 7, 0), QString("Off"));
         QCOMPARE(cell("tBtbRes", 7, 2), QString("-"));
@@ -511,11 +529,11 @@ private slots:
         QCOMPARE(thr.at(1), QRectF(-67, -20 - 220 * 0.505, 23, 220 * 0.505));
         QCOMPARE(thr.at(2), QRectF(-39, -240, 23, 220));
         const QMultiMap<QString, QPointF> thrTexts = textsOf(scene("grapThr"));
-        QCOMPARE(thrTexts.value("99%"), QPointF(-95, -290));
-        QCOMPARE(thrTexts.value("50%"), QPointF(-67, -280));
-        QCOMPARE(thrTexts.value("100%"), QPointF(-39, -280));
+        QCOMPARE(thrTexts.value("99%"), QPointF(-95, -277));
+        QCOMPARE(thrTexts.value("50%"), QPointF(-67, -277));
+        QCOMPARE(thrTexts.value("100%"), QPointF(-39, -277));
         QVERIFY(!thrTexts.contains("80%"));   // the rows that are off
-        QVERIFY(thrTexts.contains("Troughput"));
+        QVERIFY(thrTexts.contains("Throughput"));
         QVERIFY(!thrTexts.contains("128"));
 
         // Latency: scaled to the largest of all rows, axis in ms.
@@ -524,16 +542,21 @@ private slots:
         QCOMPARE(lat.at(2).height(), 220.0);
         QCOMPARE(lat.at(0).height(), 220 * 500 / 5e6);
         const QMultiMap<QString, QPointF> latTexts = textsOf(scene("grapLat"));
-        QVERIFY(latTexts.contains("%     ms"));
-        QCOMPARE(latTexts.value("500"), QPointF(-95, -292));
-        QCOMPARE(latTexts.values("5").size(), 2);
+        // One unit, ms, for the ticks and the bars' labels.
+        QVERIFY(latTexts.contains("ms"));
+        QVERIFY(!latTexts.contains("%"));
+        QCOMPARE(latTexts.value("0.0005"), QPointF(-95, -277));
+        QCOMPARE(latTexts.value("0.005"), QPointF(-67, -264));
+        QVERIFY(latTexts.values("5").contains(QPointF(-39, -277)));
+        QVERIFY(latTexts.values("5").contains(QPointF(-113, -250)));   // the top tick
 
-        // Back-to-back: times 2, 4 and 1 of the largest 4.
+        // Back-to-back: times 2, 4 and 1 on an axis of 5 s.
         const QList<QRectF> btb = barsOf(scene("graphBtb"));
         QCOMPARE(btb.size(), 3);
-        QCOMPARE(btb.at(0).height(), 110.0);
-        QCOMPARE(btb.at(1).height(), 220.0);
-        QCOMPARE(btb.at(2).height(), 55.0);
+        // On an axis of 5 s.
+        QCOMPARE(btb.at(0).height(), 88.0);
+        QCOMPARE(btb.at(1).height(), 176.0);
+        QCOMPARE(btb.at(2).height(), 44.0);
         for (QGraphicsItem *item : scene("graphBtb")->items()) {
             if (auto *rect = qgraphicsitem_cast<QGraphicsRectItem *>(item)) {
                 QCOMPARE(rect->brush().color(), QColor(0, 255, 0));
@@ -826,7 +849,7 @@ private slots:
         rig->device->setCurrentProcess(PortB);
         QVERIFY(rig->drain());
         QVERIFY(rig->drain());
-        QCOMPARE(child<QGroupBox>("gRFC")->title(), QString("RFC2544 test (Port B)"));
+        QCOMPARE(child<QGroupBox>("gRFC")->title(), QString("RFC 2544 test (Port B)"));
         QCOMPARE(child<QPushButton>("bStartXX")->text(), QString("Start B->B"));
         QCOMPARE(child<QPushButton>("bStartXY")->text(), QString("Start B->A"));
     }
@@ -903,16 +926,16 @@ private slots:
         // user-load labels keep their frame sizes.
         QVERIFY(languages.use("ru"));
         form->retranslate();
-        const QString russianStatus = QCoreApplication::translate("Device", "Incompatible fw version");
-        QVERIFY(russianStatus != QLatin1String("Incompatible fw version"));
+        const QString russianStatus = QCoreApplication::translate("Device", "Incompatible FW version");
+        QVERIFY(russianStatus != QLatin1String("Incompatible FW version"));
         QCOMPARE(cell("tThrRes", 0, 0), russianStatus);
         // Unit words of the shared text functions come from the catalogue too.
         // (999999.9 ns is 1e6 as a float: 1 ms.)
         const QString milliseconds = QCoreApplication::translate("QApplication", "ms");
         QVERIFY(milliseconds != QLatin1String("ms"));
         QCOMPARE(cell("tLatRes", 0, 3), QString("1") + milliseconds);
-        QVERIFY(textsOf(scene("grapThr")).contains(QCoreApplication::translate("RfcForm", "Troughput")));
-        QVERIFY(QCoreApplication::translate("RfcForm", "Troughput") != QLatin1String("Troughput"));
+        QVERIFY(textsOf(scene("grapThr")).contains(QCoreApplication::translate("RfcForm", "Throughput")));
+        QVERIFY(QCoreApplication::translate("RfcForm", "Throughput") != QLatin1String("Throughput"));
         QCOMPARE(child<QLabel>("label_20")->text(), QString("9600"));
         QCOMPARE(child<QRadioButton>("fr0")->text(), QString("9600"));
 

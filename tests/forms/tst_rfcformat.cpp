@@ -73,6 +73,17 @@ QPointF textAt(const RfcChart &c, const QString &text)
     return item ? item->pos : QPointF(-9999, -9999);
 }
 
+// A text item with this text at this place (a text may stand more than once,
+// as a tick and as a bar's label).
+bool hasTextAt(const RfcChart &c, const QString &text, const QPointF &pos)
+{
+    for (const RfcChartItem &item : c.ofKind(RfcChartItem::Text)) {
+        if (item.text == text && item.pos == pos)
+            return true;
+    }
+    return false;
+}
+
 // Every coordinate of every item is a finite number.
 bool allFinite(const RfcChart &c)
 {
@@ -280,7 +291,7 @@ private slots:
         r.backToBack[1].status = StatusWait;
         r.backToBack[1].time = 7;
         const RfcResultsView v = rfcResultsView(&s, &r, 0);
-        QCOMPARE(v.backToBack[0][BtbQuantity], QString("1.4881e+06"));
+        QCOMPARE(v.backToBack[0][BtbQuantity], QString("1488095"));
         QCOMPARE(v.backToBack[0][BtbTime], QString("2"));
         QCOMPARE(v.backToBack[0][BtbStatus], QString("Running"));
         QCOMPARE(v.backToBack[1][BtbQuantity], QString("-"));
@@ -306,7 +317,8 @@ private slots:
         QVERIFY(hasLine(c, QLineF(130, -18, 130, -22)));
         QVERIFY(hasLine(c, QLineF(130, -21, 133, -20)));
         QVERIFY(hasLine(c, QLineF(130, -18, 133, -19)));
-        QCOMPARE(textAt(c, "Frame,b"), QPointF(130, -23));
+        // The caption heads the frame lengths, ending left of the origin.
+        QCOMPARE(textAt(c, "Frame, B"), QPointF(-162, -20));
         // One tick and frame length per row that is on, 28 pixels apart.
         for (int x : {-95, -67, -39})
             QVERIFY2(hasLine(c, QLineF(x, -22, x, -18)), qPrintable(QString::number(x)));
@@ -322,12 +334,47 @@ private slots:
         QVERIFY(hasLine(c, QLineF(-101, -285, -99, -290)));
         QVERIFY(hasLine(c, QLineF(-102, -42, -98, -42)));
         QVERIFY(hasLine(c, QLineF(-102, -240, -98, -240)));
-        QCOMPARE(textAt(c, "10"), QPointF(-125, -52));
-        QCOMPARE(textAt(c, "100"), QPointF(-125, -250));
+        // Tick labels end 6 pixels left of the axis (7 pixels a character).
+        QCOMPARE(textAt(c, "10"), QPointF(-120, -52));
+        QCOMPARE(textAt(c, "100"), QPointF(-127, -250));
         QCOMPARE(textAt(c, "%"), QPointF(-125, -262));
-        QCOMPARE(textAt(c, "Troughput"), QPointF(0, -305));
+        QCOMPARE(textAt(c, "Throughput"), QPointF(0, -292));
         // 4 + 4 axis lines, 10 y ticks, 3 frame ticks.
         QCOMPARE(c.ofKind(RfcChartItem::Line).size(), 4 + 4 + 10 + 3);
+    }
+
+    // Frame lengths under the x axis never run together: one that would
+    // begin before its left neighbour ends (7 pixels a character, 3 apart)
+    // moves to a second line 13 pixels lower ("102412801518" read as one).
+    void frameLengthLabelsReadApart_data()
+    {
+        QTest::addColumn<QList<int>>("rows");
+        QTest::addColumn<QList<int>>("lines");   // line of each label, in row order
+        QTest::newRow("short sizes on one line") << QList<int>{0, 1, 2, 3} << QList<int>{0, 0, 0, 0};
+        QTest::newRow("all eight") << QList<int>{0, 1, 2, 3, 4, 5, 6, 7} << QList<int>{0, 0, 0, 0, 0, 1, 0, 1};
+        QTest::newRow("four-digit sizes alternate") << QList<int>{4, 5, 6, 7} << QList<int>{0, 1, 0, 1};
+        QTest::newRow("rows that are off take no place") << QList<int>{0, 4, 7} << QList<int>{0, 0, 1};
+    }
+    void frameLengthLabelsReadApart()
+    {
+        QFETCH(QList<int>, rows);
+        QFETCH(QList<int>, lines);
+        rfc_settings_t s = settingsWithRows({});
+        for (int row : rows)
+            s.frame[row].enabled = 1;
+        const rfc_results_t r = resultsWithLengths();
+        for (const RfcChart &c : {rfcThroughputChart(s, r, W, H), rfcLatencyChart(s, r, W, H),
+                                  rfcBackToBackChart(s, r, W, H)}) {
+            double lineEnd[2] = {-1e9, -1e9};
+            for (int k = 0; k < rows.size(); ++k) {
+                const QString text = QString::number(r.frameLength[rows.at(k)].length);
+                const QPointF at = textAt(c, text);
+                QCOMPARE(at, QPointF(-95 + 28 * k, -20 + 13 * lines.at(k)));
+                const int line = lines.at(k);
+                QVERIFY2(lineEnd[line] <= at.x(), qPrintable(text));
+                lineEnd[line] = at.x() + 7 * text.size();
+            }
+        }
     }
 
     void percentAxis()
@@ -335,9 +382,9 @@ private slots:
         const rfc_settings_t s = settingsWithRows({0});
         const rfc_results_t r = resultsWithLengths();
         const RfcChart c = rfcFrameLossChart(s, r, W, H, 0);
-        QCOMPARE(textAt(c, "Frameloss"), QPointF(0, -280));
+        QCOMPARE(textAt(c, "Frame loss"), QPointF(0, -280));
         QVERIFY(hasLine(c, QLineF(-90, -20, 140, -20)));
-        QCOMPARE(c.findText("%")->pos, QPointF(150, -23));
+        QCOMPARE(c.findText("%")->pos, QPointF(156, -23));
         // Ticks every (w - 80) / 10 = 23 pixels, labelled 10 ... 100 below.
         for (int j = 1; j <= 10; ++j)
             QVERIFY(hasLine(c, QLineF(-90 + 23 * j, -22, -90 + 23 * j, -18)));
@@ -367,9 +414,10 @@ private slots:
         const RfcChart c = rfcThroughputChart(s, r, W, H);
         QCOMPARE(bars(c), (QList<QRectF>{QRectF(-95, -240, 23, 220), QRectF(-67, -20 - 0.505 * 220, 23, 0.505 * 220),
                                          QRectF(-39, -20, 23, 0)}));
-        // Labels: the row number decides the line (even 20 - h, odd 30 - h).
-        QCOMPARE(textAt(c, "100%"), QPointF(-95, -290));
-        QCOMPARE(textAt(c, "50%"), QPointF(-67, -280));
+        // Labels on the line 33 - h; "100%" is wider than a bar's pitch, so
+        // its right neighbour takes the line below.
+        QCOMPARE(textAt(c, "100%"), QPointF(-95, -277));
+        QCOMPARE(textAt(c, "50%"), QPointF(-67, -264));
         QVERIFY(!c.findText("0%"));
         QVERIFY(!c.findText("80%"));
     }
@@ -421,35 +469,72 @@ private slots:
         r.latency[2].latency = 5e6;
         const RfcChart c = rfcLatencyChart(s, r, W, H);
         QCOMPARE(rfcLatencyScale(r), 5e6f);
-        QCOMPARE(textAt(c, "%     ms"), QPointF(-125, -262));
-        QCOMPARE(textAt(c, "Latency"), QPointF(30, -305));
-        // Each label in its own value's unit.
-        QCOMPARE(textAt(c, "500"), QPointF(-95, -292));
-        const QList<RfcChartItem> fives = [&] {
-            QList<RfcChartItem> out;
-            for (const RfcChartItem &t : c.ofKind(RfcChartItem::Text)) {
-                if (t.text == "5")
-                    out << t;
-            }
-            return out;
-        }();
-        QCOMPARE(fives.size(), 2);
-        QCOMPARE(fives.at(0).pos, QPointF(-67, -292));
-        QCOMPARE(fives.at(1).pos, QPointF(-39, -292));
+        // One unit on the y axis, and no per cent beside it.
+        QCOMPARE(textAt(c, "ms"), QPointF(-125, -262));
+        QVERIFY(!c.findText("%"));
+        QCOMPARE(textAt(c, "Latency"), QPointF(30, -292));
+        // The ticks are tenths of the largest latency in that unit.
+        QCOMPARE(textAt(c, "0.5"), QPointF(-127, -52));
+        QCOMPARE(textAt(c, "2.5"), QPointF(-127, -140));
+        QCOMPARE(textAt(c, "5"), QPointF(-113, -250));
+        // Every bar's label in the axis unit: 500 ns and 5 us read in ms.
+        QCOMPARE(textAt(c, "0.0005"), QPointF(-95, -277));
+        QCOMPARE(textAt(c, "0.005"), QPointF(-67, -264));
+        QVERIFY(hasTextAt(c, "5", QPointF(-39, -277)));
         QCOMPARE(bars(c).at(2).height(), 220.0);
         QCOMPARE(bars(c).at(1).height(), 220.0 * 5000 / 5e6);
+    }
+
+    // The latency axis runs to 1, 2 or 5 times a power of ten in its unit,
+    // so that every tick reads in three characters at most and the largest
+    // bar stands between half and all of the axis.
+    void latencyAxisReads_data()
+    {
+        QTest::addColumn<double>("largest");
+        QTest::addColumn<QString>("unit");
+        QTest::addColumn<QString>("top");      // label of the 100 % tick
+        QTest::addColumn<double>("height");    // of the largest bar
+        QTest::newRow("120 ns") << 120.0 << "ns" << "200" << 132.0;
+        QTest::newRow("999 ns") << 999.0 << "us" << "1" << 219.78;
+        QTest::newRow("4127 ns") << 4127.0 << "us" << "5" << 181.588;
+        QTest::newRow("exactly 5 us") << 5000.0 << "us" << "5" << 220.0;
+        QTest::newRow("33 ms") << 3.3e7 << "ms" << "50" << 145.2;
+        QTest::newRow("2 s") << 2e9 << "s" << "2" << 220.0;
+    }
+    void latencyAxisReads()
+    {
+        QFETCH(double, largest);
+        QFETCH(QString, unit);
+        QFETCH(QString, top);
+        QFETCH(double, height);
+        const rfc_settings_t s = settingsWithRows({0, 1});
+        rfc_results_t r = resultsWithLengths();
+        r.latency[0].latency = largest;
+        r.latency[1].latency = largest / 3;
+        const RfcChart c = rfcLatencyChart(s, r, W, H);
+        QCOMPARE(textAt(c, unit), QPointF(-125, -262));
+        QVERIFY(hasTextAt(c, top, QPointF(-106 - 7 * top.size(), -250)));
+        QVERIFY(qAbs(bars(c).at(0).height() - height) < 0.01);
+        for (const RfcChartItem &t : c.ofKind(RfcChartItem::Text)) {
+            if (t.pos.x() < -100 && t.pos.y() < -20)   // the tick labels and the unit, left of the axis
+                QVERIFY2(t.text.size() <= 3, qPrintable(t.text));
+        }
     }
 
     void latencyUnit_data()
     {
         QTest::addColumn<float>("scale");
         QTest::addColumn<QString>("unit");
+        // The unit in which the axis's full scale (1, 2 or 5 times a power
+        // of ten) stays below 1000: 999 ns reads on an axis of 1 us.
         QTest::newRow("tiny") << 0.1f << "ns";
-        QTest::newRow("999 ns") << 999.0f << "ns";
+        QTest::newRow("500 ns") << 500.0f << "ns";
+        QTest::newRow("999 ns") << 999.0f << "us";
         QTest::newRow("1000 ns") << 1000.0f << "us";
-        QTest::newRow("below a million") << 999999.0f << "us";
-        QTest::newRow("a million") << 1e6f << "ms";
+        QTest::newRow("below a million") << 999999.0f << "ms";
+        QTest::newRow("half a second") << 5e8f << "ms";
         QTest::newRow("a billion") << 1e9f << "s";
+        QTest::newRow("beyond any unit") << 3e12f << "s";
     }
     void latencyUnit()
     {
@@ -481,19 +566,22 @@ private slots:
         QCOMPARE(rfcLatencyScale(r), 0.1f);
         RfcChart c = rfcLatencyChart(s, r, W, H);
         QVERIFY(allFinite(c));
-        QCOMPARE(textAt(c, "%     ns"), QPointF(-125, -262));
+        QCOMPARE(textAt(c, "ns"), QPointF(-125, -262));
         for (const QRectF &bar : bars(c))
             QVERIFY(bar.height() == 0 || (odd > 0 && odd < 0.001 && bar.height() < 2));
         for (const RfcChartItem &t : c.ofKind(RfcChartItem::Text))
-            QVERIFY2(t.pos.y() != 18 - H, qPrintable(t.text));
+            QVERIFY2(t.pos.y() != 33 - H, qPrintable(t.text));
 
         // One real value among them sets the scale alone.
         r.latency[1].latency = 2500;
         QCOMPARE(rfcLatencyScale(r), 2500.0f);
         c = rfcLatencyChart(s, r, W, H);
         QVERIFY(allFinite(c));
-        QCOMPARE(bars(c).at(1).height(), 220.0);
-        QCOMPARE(textAt(c, "2"), QPointF(-67, -292));
+        // 2.5 us on an axis of 5 us: half the height.
+        QCOMPARE(bars(c).at(1).height(), 110.0);
+        QCOMPARE(textAt(c, "0.5"), QPointF(-127, -52));
+        QVERIFY(hasTextAt(c, "2.5", QPointF(-67, -277)));
+        QCOMPARE(textAt(c, "us"), QPointF(-125, -262));
     }
 
     void backToBackBars()
@@ -504,21 +592,25 @@ private slots:
         QCOMPARE(bars(empty).size(), 3);
         for (const QRectF &bar : bars(empty))
             QCOMPARE(bar.height(), 0.0);
-        QCOMPARE(textAt(empty, "%       s"), QPointF(-125, -262));
-        QCOMPARE(textAt(empty, "Back-to-back"), QPointF(0, -305));
+        QCOMPARE(textAt(empty, "s"), QPointF(-125, -262));
+        QVERIFY(!empty.findText("%"));
+        QCOMPARE(textAt(empty, "Back-to-back"), QPointF(0, -292));
         for (const RfcChartItem &t : empty.ofKind(RfcChartItem::Text))
-            QVERIFY2(t.pos.y() != 18 - H, qPrintable(t.text));
+            QVERIFY2(t.pos.y() != 33 - H, qPrintable(t.text));
 
         r.backToBack[0].time = 4;
         r.backToBack[5].time = 2;
         r.backToBack[7].time = 8;     // row off: still sets the scale
         const RfcChart c = rfcBackToBackChart(s, r, W, H);
-        QCOMPARE(bars(c).at(0).height(), 110.0);
+        // The axis runs to 10 s, the first power of ten at or above 8.
+        QCOMPARE(bars(c).at(0).height(), 88.0);
         QCOMPARE(bars(c).at(1).height(), 0.0);
-        QCOMPARE(bars(c).at(2), QRectF(-39, -75, 23, 55));
-        QCOMPARE(textAt(c, "4"), QPointF(-95, -292));
-        QCOMPARE(textAt(c, "2"), QPointF(-39, -292));
-        QVERIFY(!c.findText("8"));
+        QCOMPARE(bars(c).at(2), QRectF(-39, -64, 23, 44));
+        QVERIFY(hasTextAt(c, "4", QPointF(-95, -277)));
+        // The y ticks count seconds: 1, 2 ... 10.
+        QCOMPARE(textAt(c, "1"), QPointF(-113, -52));
+        QCOMPARE(textAt(c, "10"), QPointF(-120, -250));
+        QVERIFY(hasTextAt(c, "2", QPointF(-39, -277)));
     }
 
     // ---- frame-loss curve ----------------------------------------------------------

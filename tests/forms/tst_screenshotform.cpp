@@ -2,6 +2,7 @@
 // the simulated tester's screen with a real Device in a worker thread.
 
 #include "filesrig.h"
+#include "formtexts.h"
 #include "modalscript.h"
 #include "../support/widgetlookup.h"
 #include "localfiles.h"
@@ -25,6 +26,11 @@ const QString PngKey = QStringLiteral("Paths/PNG");
 
 // The picture the tester's screen codes stand for: bits 0-1 red, 2-3
 // green, 4-5 blue, each through the levels 0, 85, 170, 255.
+QString tr_(const char *text)
+{
+    return QCoreApplication::translate("ScreenshotForm", text);
+}
+
 QImage expectedPicture(const QVector<quint8> &codes)
 {
     static const int level[4] = {0, 85, 170, 255};
@@ -153,16 +159,58 @@ private slots:
         QVERIFY(samePicture(painted(), picture));
     }
 
-    void aScreenThatCannotBeReadKeepsThePictureShown()
+    // A screen that did not arrive whole is neither shown nor saved: the
+    // label says so where the picture was, and Save refuses with a message
+    // instead of writing the older picture under the time of the click.
+    void aScreenThatDidNotArriveIsNeitherShownNorSaved_data()
     {
+        QTest::addColumn<bool>("stalls");     // the replies carry no pixel
+        QTest::addColumn<int>("dropAfter");   // else -1: the link goes after this many requests
+        QTest::newRow("replies without pixels") << true << -1;
+        QTest::newRow("link gone after one reply") << false << 1;
+        QTest::newRow("link gone at once") << false << 0;
+    }
+    void aScreenThatDidNotArriveIsNeitherShownNorSaved()
+    {
+        QFETCH(bool, stalls);
+        QFETCH(int, dropAfter);
         receiveNow();
-        rig->tester([](SimRemoteResponder &r) { r.screenStalls = true; });
+        QVERIFY(samePicture(shown(), picture));
+        rig->tester([&](SimRemoteResponder &r) { r.screenStalls = stalls; });
+        if (dropAfter >= 0)
+            rig->sim.dropAfter(dropAfter);
         rig->sim.clearRequests();
         receiveNow();
-        // The tester's replies carried no pixel: the read ended, bounded.
-        QVERIFY(screenRequests() >= 1);
-        QVERIFY(samePicture(shown(), picture));
+        // The read ended, bounded; the old picture went with it.
         QVERIFY(receive()->isEnabled());
+        QVERIFY(shown().isNull());
+        QCOMPARE(image()->text(), tr_("The screenshot did not arrive: the transfer from the tester broke off. "
+                                      "Press \"Receive\" to try again."));
+        QVERIFY(image()->isVisible());
+
+        // Save asks for no file name and writes nothing.
+        const QStringList before = QDir(folder.path()).entryList(QDir::Files);
+        ModalScript script;
+        save()->click();
+        QTRY_COMPARE_WITH_TIMEOUT(script.seen.size(), 1, EventuallyMs);
+        QCOMPARE(script.seen.first().className, QString("QMessageBox"));
+        QCOMPARE(script.seen.first().text, tr_("There is no screenshot to save: the last one did not arrive."));
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), before);
+
+        // The text stays in the new language, and fits in each.
+        const QStringList cut = formTextFit(form, [this] { form->retranslate(); },
+                                            QStringLiteral("screenshot_not_received"));
+        QVERIFY2(cut.isEmpty(), qPrintable(textfit::logged(cut)));
+        QCOMPARE(image()->text(), tr_("The screenshot did not arrive: the transfer from the tester broke off. "
+                                      "Press \"Receive\" to try again."));
+
+        // A screen read whole is shown again.
+        if (dropAfter >= 0)
+            QVERIFY(rig->connectDevice());
+        rig->tester([](SimRemoteResponder &r) { r.screenStalls = false; });
+        receiveNow();
+        QVERIFY(samePicture(shown(), picture));
+        QVERIFY(image()->text().isEmpty());
     }
 
     void tabSwitchAndLanguageSwitchKeepThePicture()
@@ -224,7 +272,7 @@ private slots:
         save()->click();
         QTRY_COMPARE_WITH_TIMEOUT(script.seen.size(), 2, EventuallyMs);
         QCOMPARE(script.seen.at(1).title, QString("Error"));
-        QCOMPARE(script.seen.at(1).text, QString("Can not open file for writing."));
+        QCOMPARE(script.seen.at(1).text, QString("Cannot open the file for writing."));
         QVERIFY(!QFile::exists(missing));
     }
 

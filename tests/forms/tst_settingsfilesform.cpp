@@ -221,7 +221,7 @@ private slots:
         child<QPushButton>("bLoad")->click();
         QCOMPARE(script.seen.size(), 1);
         QCOMPARE(script.seen.first().title, QString("Error"));
-        QCOMPARE(script.seen.first().text, QString("Stop all processes to be able to load file."));
+        QCOMPARE(script.seen.first().text, QString("Stop all processes to load a file."));
         QVERIFY(rig->drain());
         QVERIFY(sent().isEmpty());
     }

@@ -97,7 +97,7 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::newRow("2") << 2 << "Traffic test";
         QTest::newRow("14 untranslated") << 14 << "OAM";
-        QTest::newRow("16 as spelt") << 16 << "Asymetric traffic test";
+        QTest::newRow("16 as spelt") << 16 << "Asymmetric traffic test";
         QTest::newRow("21") << 21 << "Loopback";
         QTest::newRow("13 has no form") << 13 << "Unknown Test";
         QTest::newRow("above 21") << 40 << "Unknown Test";
@@ -224,7 +224,7 @@ private slots:
     {
         QTest::addColumn<QString>("typed");    // null: cancel
         QTest::addColumn<QString>("saved");    // empty: nothing sent
-        QTest::newRow("proposed name") << QString("") << "REPORT_0001";
+        QTest::newRow("proposed name") << QString("") << "REPORT 0001";
         QTest::newRow("typed, trimmed") << " RUN 7 " << "RUN 7";
         QTest::newRow("cancelled") << QString() << QString();
     }
@@ -302,7 +302,7 @@ private slots:
         dns.start->click();
         QCOMPARE(closer.seen.size(), 1);
         QCOMPARE(closer.seen.at(0).title, QString("Wrong settings for DNS test"));
-        QCOMPARE(closer.seen.at(0).text, QString("Cannot run test - empty DNS meaning"));
+        QCOMPARE(closer.seen.at(0).text, QString("Cannot run the test: the DNS name is empty"));
         QVERIFY(rig->drain());
         QVERIFY(rig->requestsOf(0x12).isEmpty());
         QVERIFY(rig->requestsOf(0x09).isEmpty());

@@ -148,7 +148,7 @@ private slots:
         QCOMPARE(order.count(TestTraffic), 2);
         QCOMPARE(settingsRequests(TestAsymTraffic), 1);
         // Its records arrived while it was not on show: filled all the same.
-        QCOMPARE(findWidget<QGroupBox>(asym, "groupBox")->title(), QString("Asymetric traffic test (Port A)"));
+        QCOMPARE(findWidget<QGroupBox>(asym, "groupBox")->title(), QString("Asymmetric traffic test (Port A)"));
     }
 
     void activateTrafficOrOtherIdsKeepTheSymmetricPage_data()
@@ -228,7 +228,7 @@ private slots:
         QCOMPARE(findWidget<QGroupBox>(traffic, "gTraf")->title(),
                  tr("TestForm", "Traffic test") + " (" + tr("TestForm", "Port A") + ")");
         QCOMPARE(findWidget<QGroupBox>(asym, "groupBox")->title(),
-                 tr("TestForm", "Asymetric traffic test") + " (" + tr("AsymTrafficForm", "Port A") + ")");
+                 tr("TestForm", "Asymmetric traffic test") + " (" + tr("AsymTrafficForm", "Port A") + ")");
         QCOMPARE(findWidget<QPushButton>(asym, "bStartXX")->text(), tr("AsymTrafficForm", "Start A->R"));
         languages.removeAll();
         tabForm->retranslate();

@@ -237,7 +237,7 @@ private slots:
         QCOMPARE(closer.seen.size(), 1);
         QCOMPARE(closer.seen.at(0).title, QString("Error"));
         QCOMPARE(closer.seen.at(0).text,
-                 QString("Can not start the test for topology A->A,\nbecause \"Auto IP destination\" flag is set."));
+                 QString("Cannot start the test for topology A->A,\nbecause \"Auto IP destination\" is set."));
         // The settings went out, with Port B's address as destination...
         QVERIFY(waitForSettingsSent());
         QVERIFY(rig->drain());
@@ -406,11 +406,16 @@ private slots:
         QCOMPARE(rate->styleSheet(), Blue);
         QSignalSpy sent(form, &TestForm::sendSettings);
         QSignalSpy started(form, &TestForm::startTest);
+        QTRY_VERIFY_WITH_TIMEOUT(child<QPushButton>("bStartXY")->isEnabled(), EventuallyMs);
 
         rig->disconnectDevice();
         QVERIFY(!rig->device->getTrafficInfo()->getSettings(PortA));
-        apply->click();
-        child<QPushButton>("bStartXY")->click();
+        const QStringList boxes = boxTextsWhile([&] {
+            apply->click();
+            child<QPushButton>("bStartXY")->click();
+        });
+        QCOMPARE(boxes.size(), 2);
+        QVERIFY2(saysNothingApplied(boxes.at(0)) && saysNotStarted(boxes.at(1)), qPrintable(boxes.join('|')));
         QCOMPARE(sent.count(), 0);
         QCOMPARE(started.count(), 0);
         QCOMPARE(rate->styleSheet(), Blue);
@@ -519,15 +524,15 @@ private slots:
         rig->tester([&](SimRemoteResponder &t) { t.resultsRecord(PortA, TestTraffic) = recordBytes(r); });
         form->activate();
         QVERIFY(rig->drain());
-        QCOMPARE(child<QLineEdit>("lTestStatus")->text(), QStringLiteral("No Sync"));
+        QCOMPARE(child<QLineEdit>("lTestStatus")->text(), QStringLiteral("No sync"));
         QCOMPARE(cell(RowRate, 0), QStringLiteral("10.00Mbps"));
         rig->sim.clearRequests();
 
         TextFitLanguages languages({QStringLiteral(":/VyrRemote"), QStringLiteral(":/qt")});
         QVERIFY(languages.use(QStringLiteral("ru")));
-        const QString noSync = QCoreApplication::translate("Device", "No Sync");
+        const QString noSync = QCoreApplication::translate("Device", "No sync");
         const QString mbps = QCoreApplication::translate("QApplication", "Mbps");
-        QVERIFY(noSync != QLatin1String("No Sync"));
+        QVERIFY(noSync != QLatin1String("No sync"));
         form->retranslate();
         QCOMPARE(child<QLineEdit>("lTestStatus")->text(), noSync);
         QCOMPARE(child<QLineEdit>("lTestStatus")->cursorPosition(), 0);
@@ -537,7 +542,7 @@ private slots:
 
         languages.removeAll();
         form->retranslate();
-        QCOMPARE(child<QLineEdit>("lTestStatus")->text(), QStringLiteral("No Sync"));
+        QCOMPARE(child<QLineEdit>("lTestStatus")->text(), QStringLiteral("No sync"));
     }
 };
 

@@ -273,7 +273,7 @@ private slots:
         QCOMPARE(child<QDoubleSpinBox>("dsFDV")->text(), QString("0.2500"));
         QCOMPARE(child<QDoubleSpinBox>("dsAVAIL")->text(), QString("99.99000"));
         QCOMPARE(child<QTimeEdit>("tDur")->time(), QTime(1, 1, 1));
-        QCOMPARE(child<QTimeEdit>("tDur")->text(), QString("1:01:01"));
+        QCOMPARE(child<QTimeEdit>("tDur")->text(), QString("01:01:01"));
         QVERIFY(child<QRadioButton>("rbOutput")->isChecked());
         QCOMPARE(child<QSpinBox>("sLearnInt")->value(), 250);
         QCOMPARE(child<QSpinBox>("sWaitInt")->value(), 120);
@@ -680,7 +680,10 @@ private slots:
         const y1564_settings_t edited = applied();
         QCOMPARE(edited.streams[0].cir, 50.0f);
         QCOMPARE(edited.duration, 30u);
-        QCOMPARE(int(edited.streams[0].rateUnit), 7);
+        // The rate typed is a percent value: it goes out as percent, and the
+        // other rates as they show in it.
+        QCOMPARE(int(edited.streams[0].rateUnit), int(RateUnitPercent));
+        QCOMPARE(edited.streams[0].eir, 100.0f);
 
         // After that apply the editors compare with the applied record: the
         // time and the direction the fill had left are edits now.
@@ -691,6 +694,56 @@ private slots:
         const y1564_settings_t back = applied();
         QCOMPARE(back.duration, 3661u);
         QCOMPARE(int(back.direction), int(Y1564DirectionOutput));
+    }
+
+    // A stream stored in a unit the list cannot show (bps, an unknown code)
+    // shows its rates as percent. Untouched it goes back as stored; an
+    // edited rate is a percent value and goes out under the percent code,
+    // with all three rates as they show. A unit the list shows keeps the
+    // rates the operator left alone.
+    void rateEditedUnderAUnitTheListCannotShow_data()
+    {
+        QTest::addColumn<int>("unit");
+        QTest::addColumn<QString>("box");   // empty: nothing edited
+        QTest::addColumn<int>("written");
+        QTest::addColumn<bool>("allAsShown");
+        QTest::newRow("bps untouched") << int(RateUnitBps) << QString() << int(RateUnitBps) << false;
+        QTest::newRow("bps, CIR edited") << int(RateUnitBps) << "dsCIR" << int(RateUnitPercent) << true;
+        QTest::newRow("bps, EIR edited") << int(RateUnitBps) << "dsEIR" << int(RateUnitPercent) << true;
+        QTest::newRow("bps, M edited") << int(RateUnitBps) << "dsM" << int(RateUnitPercent) << true;
+        QTest::newRow("code 9, CIR edited") << 9 << "dsCIR" << int(RateUnitPercent) << true;
+        QTest::newRow("percent, CIR edited") << int(RateUnitPercent) << "dsCIR" << int(RateUnitPercent) << false;
+    }
+    void rateEditedUnderAUnitTheListCannotShow()
+    {
+        QFETCH(int, unit);
+        QFETCH(QString, box);
+        QFETCH(int, written);
+        QFETCH(bool, allAsShown);
+        y1564_settings_t s = fixture();
+        y1564_stream_settings_t &t = s.streams[0];
+        t.rateUnit = uint8_t(unit);
+        t.cir = 2000000.0f;   // beyond percent: shows 100
+        t.eir = 64.125f;      // more decimals than the box
+        t.m = 500000.0f;
+        storeOnTester(s);
+        reload();
+        showPage(1);
+        QCOMPARE(child<QComboBox>("cUnits")->currentIndex(), 0);
+        if (!box.isEmpty())
+            child<QDoubleSpinBox>(qPrintable(box))->setValue(42.5);
+        const y1564_stream_settings_t sent = applied().streams[0];
+        QCOMPARE(int(sent.rateUnit), written);
+        const struct {
+            const char *box;
+            float stored;
+            float sent;
+        } rates[] = {{"dsCIR", t.cir, sent.cir}, {"dsEIR", t.eir, sent.eir}, {"dsM", t.m, sent.m}};
+        for (const auto &r : rates) {
+            const float shown = float(child<QDoubleSpinBox>(r.box)->value());
+            const bool edited = box == QLatin1String(r.box);
+            QVERIFY2(r.sent == (edited || allAsShown ? shown : r.stored), r.box);
+        }
     }
 
     void resultsFillBothTables()
@@ -770,14 +823,14 @@ private slots:
         auto *status = child<QLabel>("lSyncStatus");
         child<QPushButton>("pushButton")->click();
         QVERIFY(rig->waitForRequest([](const QByteArray &r) { return command(r) == 0x1C; }));
-        QTRY_COMPARE_WITH_TIMEOUT(status->text(), QString("sync ntp, active, NTP correct, RF correct"), EventuallyMs);
+        QTRY_COMPARE_WITH_TIMEOUT(status->text(), QString("sync NTP, active, NTP correct, RF correct"), EventuallyMs);
         // The answer stays on show across a language switch.
         form->retranslate();
-        QCOMPARE(status->text(), QString("sync ntp, active, NTP correct, RF correct"));
+        QCOMPARE(status->text(), QString("sync NTP, active, NTP correct, RF correct"));
 
         rig->tester([](SimRemoteResponder &r) { r.syncStatus = get_sync_status_resp_t{9, 2, 0}; });
         child<QPushButton>("pushButton")->click();
-        QTRY_COMPARE_WITH_TIMEOUT(status->text(), QString(", no active, NTP no correct, RF no correct"), EventuallyMs);
+        QTRY_COMPARE_WITH_TIMEOUT(status->text(), QString(", inactive, NTP not correct, RF not correct"), EventuallyMs);
         QVERIFY(rig->requestsOf(0x1B).isEmpty());
     }
 
@@ -840,7 +893,7 @@ private slots:
         if (refused) {
             QCOMPARE(closer.seen.size(), 1);
             QCOMPARE(closer.seen.at(0).text,
-                     QString("Can not start the test for topology A->A,\nbecause \"Auto IP destination\" flag is set."));
+                     QString("Cannot start the test for topology A->A,\nbecause \"Auto IP destination\" is set."));
             QVERIFY(rig->requestsOf(0x09).isEmpty());
             return;
         }
@@ -859,10 +912,15 @@ private slots:
         cir->setValue(33);
         QSignalSpy sent(form, &TestForm::sendSettings);
         QSignalSpy started(form, &TestForm::startTest);
+        QTRY_VERIFY_WITH_TIMEOUT(child<QPushButton>("bStartXY")->isEnabled(), EventuallyMs);
         rig->disconnectDevice();
         QVERIFY(!rig->device->getY1564Info()->getSettings(PortA));
-        apply->click();
-        child<QPushButton>("bStartXY")->click();
+        const QStringList boxes = boxTextsWhile([&] {
+            apply->click();
+            child<QPushButton>("bStartXY")->click();
+        });
+        QCOMPARE(boxes.size(), 2);
+        QVERIFY2(saysNothingApplied(boxes.at(0)) && saysNotStarted(boxes.at(1)), qPrintable(boxes.join('|')));
         QCOMPARE(sent.count(), 0);
         QCOMPARE(started.count(), 0);
         QCOMPARE(cir->styleSheet(), Blue);
@@ -910,7 +968,7 @@ private slots:
         reload();
         reactivate();
         child<QPushButton>("pushButton")->click();
-        QTRY_VERIFY_WITH_TIMEOUT(child<QLabel>("lSyncStatus")->text().contains("ntp2"), EventuallyMs);
+        QTRY_VERIFY_WITH_TIMEOUT(child<QLabel>("lSyncStatus")->text().contains("NTP2"), EventuallyMs);
         showPage(2);
 
         TextFitLanguages languages({":/VyrRemote", ":/qt"});

@@ -149,6 +149,61 @@ private slots:
                  QByteArray(reinterpret_cast<const char *>(&stored), sizeof stored));
     }
 
+    // The unit and the three rates together: a code the list cannot show
+    // stays only with its own rates; a rate typed or a unit picked puts the
+    // code on show, and a changed code takes every rate as shown.
+    void ratesAndTheirUnit_data()
+    {
+        QTest::addColumn<int>("stored");      // unit code
+        QTest::addColumn<int>("index");       // list index on show
+        QTest::addColumn<double>("cir");      // as the boxes show them
+        QTest::addColumn<double>("eir");
+        QTest::addColumn<double>("m");
+        QTest::addColumn<int>("written");
+        QTest::addColumn<QString>("rates");   // cir eir m sent; "kept" for the stored bits
+        // Stored rates: CIR 2000000 (shows 100 in percent), EIR 64.125
+        // (shows 64.125), M NaN (shows the minimum).
+        QTest::newRow("bps untouched") << 1 << 0 << 100.0 << 64.125 << 0.001 << 1 << "kept kept kept";
+        QTest::newRow("bps, CIR typed") << 1 << 0 << 42.5 << 64.125 << 0.001 << 0 << "42.5 64.125 0.001";
+        QTest::newRow("bps, M typed") << 1 << 0 << 100.0 << 64.125 << 7.0 << 0 << "100 64.125 7";
+        QTest::newRow("unknown 200, EIR typed") << 200 << 0 << 100.0 << 1.0 << 0.001 << 0 << "100 1 0.001";
+        QTest::newRow("bps, Mbps picked") << 1 << 2 << 100.0 << 64.125 << 0.001 << 3 << "100 64.125 0.001";
+        QTest::newRow("percent untouched") << 0 << 0 << 100.0 << 64.125 << 0.001 << 0 << "kept kept kept";
+        QTest::newRow("percent, EIR typed") << 0 << 0 << 100.0 << 3.0 << 0.001 << 0 << "kept 3 kept";
+        QTest::newRow("kbps, CIR typed") << 2 << 1 << 5.0 << 64.125 << 1.0 << 2 << "5 kept kept";
+        QTest::newRow("percent, kbps picked") << 0 << 1 << 10000.0 << 64.125 << 1.0 << 2 << "10000 64.125 1";
+    }
+    void ratesAndTheirUnit()
+    {
+        QFETCH(int, stored);
+        QFETCH(int, index);
+        QFETCH(double, cir);
+        QFETCH(double, eir);
+        QFETCH(double, m);
+        QFETCH(int, written);
+        QFETCH(QString, rates);
+        y1564_stream_settings_t s = stream();
+        s.rateUnit = uint8_t(stored);
+        s.cir = 2000000.0f;
+        s.eir = 64.125f;
+        s.m = NaN;
+        y1564_stream_settings_t target = s;
+        std::memset(&target.cir, 0xAB, 4);
+        std::memset(&target.eir, 0xAB, 4);
+        std::memset(&target.m, 0xAB, 4);
+        target.rateUnit = 0xAB;
+        y1564WriteRates(target, s, index, cir, eir, m);
+        QCOMPARE(int(target.rateUnit), written);
+        const QStringList expected = rates.split(' ');
+        const float sent[] = {target.cir, target.eir, target.m};
+        const float kept[] = {s.cir, s.eir, s.m};
+        for (int i = 0; i < 3; ++i) {
+            const QByteArray bytes(reinterpret_cast<const char *>(&sent[i]), 4);
+            const float want = expected.at(i) == QLatin1String("kept") ? kept[i] : expected.at(i).toFloat();
+            QCOMPARE(bytes.toHex(), QByteArray(reinterpret_cast<const char *>(&want), 4).toHex());
+        }
+    }
+
     void editedFieldsAreEncoded_data()
     {
         QTest::addColumn<Y1564Value>("value");
@@ -616,12 +671,12 @@ private slots:
         QTest::addColumn<int>("active");
         QTest::addColumn<int>("correct");
         QTest::addColumn<QString>("text");
-        QTest::newRow("ntp, all correct") << 2 << 1 << 3 << "sync ntp, active, NTP correct, RF correct";
-        QTest::newRow("unknown source") << 9 << 2 << 0 << ", no active, NTP no correct, RF no correct";
-        QTest::newRow("none") << 0 << 0 << 1 << "no sync, no active, NTP correct, RF no correct";
-        QTest::newRow("ptp") << 1 << 1 << 2 << "sync ptp, active, NTP no correct, RF correct";
-        QTest::newRow("ntp2") << 3 << 1 << 0 << "sync ntp2, active, NTP no correct, RF no correct";
-        QTest::newRow("1pps, high bits ignored") << 4 << 1 << 0xFC << "sync 1pps, active, NTP no correct, RF no correct";
+        QTest::newRow("ntp, all correct") << 2 << 1 << 3 << "sync NTP, active, NTP correct, RF correct";
+        QTest::newRow("unknown source") << 9 << 2 << 0 << ", inactive, NTP not correct, RF not correct";
+        QTest::newRow("none") << 0 << 0 << 1 << "no sync, inactive, NTP correct, RF not correct";
+        QTest::newRow("ptp") << 1 << 1 << 2 << "sync PTP, active, NTP not correct, RF correct";
+        QTest::newRow("ntp2") << 3 << 1 << 0 << "sync NTP2, active, NTP not correct, RF not correct";
+        QTest::newRow("1pps, high bits ignored") << 4 << 1 << 0xFC << "sync 1PPS, active, NTP not correct, RF not correct";
     }
     void syncText()
     {

@@ -245,7 +245,8 @@ void TestMainWin::linkLostWhileWarningOpen()
     QTest::qWait(200);
     QVERIFY(!f.get<QWidget>("fControl")->isEnabled());
     QVERIFY(!f.get<QWidget>("gPortA")->isVisible());
-    QVERIFY(f.get<QLabel>("lEthInfo")->text().isEmpty());
+    // The device text is gone; the panel tells the loss instead.
+    QVERIFY(f.get<QLabel>("lEthInfo")->text().startsWith(mw("Connection to the tester lost.") + '\n'));
     QVERIFY(f.get<QWidget>("bEthConnect")->isVisible());
 }
 
@@ -284,7 +285,7 @@ void TestMainWin::portPanels()
     QCOMPARE(f.get<QLabel>("lBlink")->text(), QStringLiteral("NS"));
     QCOMPARE(f.get<QLabel>("lBtopol")->text(), QStringLiteral("B->B"));
     QCOMPARE(f.get<QLabel>("lBRxTxSpeed")->text(),
-             QStringLiteral("Tx: 0.000 ") + mw("bps") + QStringLiteral("\nRx: 8.000 ") + mw("Kbps"));
+             QStringLiteral("Tx: 0.000 ") + mw("bps") + QStringLiteral("\nRx: 8.000 ") + mw("kbps"));
 
     // The next poll redraws: the test ends, the link comes up.
     f.setStatus([](get_device_status_resp_t &s) {
@@ -311,7 +312,7 @@ void TestMainWin::linkLossReturnsToUnconnected()
     QVERIFY(!f.get<QWidget>("gPortA")->isVisible());
     QVERIFY(!f.get<QWidget>("bEthDisc")->isVisible());
     QVERIFY(f.get<QWidget>("iIP")->isEnabled());
-    QVERIFY(f.get<QLabel>("lEthInfo")->text().isEmpty());
+    QVERIFY(f.get<QLabel>("lEthInfo")->text().startsWith(mw("Connection to the tester lost.") + '\n'));
     for (QPushButton *b : f.w->selectorButtons())
         QVERIFY(!b->isChecked());
 
@@ -429,16 +430,16 @@ void TestMainWin::languageSwitchRedrawsPortPanels()
     QVERIFY(mw("Mbps") != QLatin1String("Mbps"));
     QTRY_COMPARE_WITH_TIMEOUT(rates->text(),
                               QStringLiteral("Tx: 1000.000 ") + mw("Mbps") + QStringLiteral("\nRx: 8.000 ")
-                                  + mw("Kbps"),
+                                  + mw("kbps"),
                               LinkDeadlineMs);
 
     // Replies now come late: no poll lands between the click and the look.
     f.sim->setReplyDelay(1500);
     f.get<QPushButton>("bEng")->click();
-    QCOMPARE(rates->text(), QStringLiteral("Tx: 1000.000 Mbps\nRx: 8.000 Kbps"));
+    QCOMPARE(rates->text(), QStringLiteral("Tx: 1000.000 Mbps\nRx: 8.000 kbps"));
     f.get<QPushButton>("bRus")->click();
     QCOMPARE(rates->text(),
-             QStringLiteral("Tx: 1000.000 ") + mw("Mbps") + QStringLiteral("\nRx: 8.000 ") + mw("Kbps"));
+             QStringLiteral("Tx: 1000.000 ") + mw("Mbps") + QStringLiteral("\nRx: 8.000 ") + mw("kbps"));
     f.sim->setReplyDelay(0);
 }
 
@@ -522,7 +523,7 @@ void TestMainWin::reportLoaded()
         QCOMPARE(b->isChecked(), b->objectName() == checked);
     if (errorBox) {
         QCOMPARE(answerer.count(QStringLiteral("QMessageBox")), 1);
-        QCOMPARE(answerer.seen.first().text, mw("File not for loading."));
+        QCOMPARE(answerer.seen.first().text, mw("This file cannot be loaded."));
         QCOMPARE(f.w->getDevice()->getCurrentProcess(), PortA);
         return;
     }
@@ -574,7 +575,7 @@ void TestMainWin::saveErrors()
     f.w->fileSaveErrorMsg(uchar(error));
     QCOMPARE(answerer.seen.size(), 1);
     const QString reasonText = reason.isEmpty() ? QString() : mw(reason.toLatin1().constData());
-    QCOMPARE(answerer.seen.first().text, mw("Can not save the file.") + QLatin1Char('\n') + reasonText);
+    QCOMPARE(answerer.seen.first().text, mw("Cannot save the file.") + QLatin1Char('\n') + reasonText);
     QCOMPARE(answerer.seen.first().title, mw("Error"));
 }
 

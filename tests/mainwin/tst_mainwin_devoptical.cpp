@@ -149,7 +149,7 @@ private slots:
         answerer->seen.clear();
         window->reportLoaded(PortA, TestOptical);
         // (The release warning of the connect may come at any time.)
-        const QString refusal = QCoreApplication::translate("MainForm", "File not for loading.");
+        const QString refusal = QCoreApplication::translate("MainForm", "This file cannot be loaded.");
         int refused = 0;
         for (const ModalAnswerer::Seen &box : answerer->seen)
             refused += box.text == refusal;

@@ -72,7 +72,7 @@ private slots:
         QVERIFY(rig.get<QPushButton>("bFTransfer")->isChecked());
         QVERIFY(!rig.get<QPushButton>("bTraffic")->isChecked());
         QCOMPARE(window->findChild<QTabWidget *>()->currentIndex(), 1);
-        QCOMPARE(listedNames(window->findChild<ReportFilesForm *>()), QStringList{"REPORT_0001"});
+        QCOMPARE(listedNames(window->findChild<ReportFilesForm *>()), QStringList{"REPORT 0001"});
     }
 
     void aRefusedConfigurationSaveIsWorded()
@@ -91,7 +91,7 @@ private slots:
         QTRY_VERIFY(findWidget<QPushButton>(settings, "bSave")->isEnabled());
         bool worded = false;
         for (const ModalScript::Seen &s : script.of(QStringLiteral("QMessageBox")))
-            worded = worded || s.text == QCoreApplication::translate("MainForm", "Can not save the file.") + '\n'
+            worded = worded || s.text == QCoreApplication::translate("MainForm", "Cannot save the file.") + '\n'
                                              + QCoreApplication::translate("MainForm", "File already exists.");
         QVERIFY2(worded, qPrintable(script.log()));
     }

@@ -121,15 +121,15 @@ private slots:
 
         f.get<QPushButton>("bEng")->click();
         QCOMPARE(findWidget<QGroupBox>(jitter, "gJitter")->title(), QStringLiteral("Jitter test (Port A)"));
-        QCOMPARE(findWidget<QLabel>(jitter, "label_13")->text(), QStringLiteral("Threshold, s"));
+        QCOMPARE(findWidget<QLabel>(jitter, "label_13")->text(), QStringLiteral("Threshold, ms"));
         QCOMPARE(findWidget<QGroupBox>(multi, "gMulti")->title(), QStringLiteral("Multistream test (Port A)"));
-        QCOMPARE(findWidget<QLabel>(multi, "label_19")->text(), QStringLiteral("Study, ms"));
+        QCOMPARE(findWidget<QLabel>(multi, "label_19")->text(), QStringLiteral("Learning int., ms"));
 
         f.get<QPushButton>("bRus")->click();
-        QCOMPARE(findWidget<QLabel>(jitter, "label_13")->text(), translated("JitterForm", "Threshold, s"));
-        QVERIFY(translated("JitterForm", "Threshold, s") != QLatin1String("Threshold, s"));
-        QCOMPARE(findWidget<QLabel>(multi, "label_19")->text(), translated("MultiForm", "Study, ms"));
-        QVERIFY(translated("MultiForm", "Study, ms") != QLatin1String("Study, ms"));
+        QCOMPARE(findWidget<QLabel>(jitter, "label_13")->text(), translated("JitterForm", "Threshold, ms"));
+        QVERIFY(translated("JitterForm", "Threshold, ms") != QLatin1String("Threshold, ms"));
+        QCOMPARE(findWidget<QLabel>(multi, "label_19")->text(), translated("MultiForm", "Learning int., ms"));
+        QVERIFY(translated("MultiForm", "Learning int., ms") != QLatin1String("Learning int., ms"));
     }
 
     // A tester with Port A only: no start towards another port.

@@ -61,7 +61,7 @@ private slots:
         QVERIFY(!jumbo->isEnabled());
         QVERIFY(findWidget<QRadioButton>(f.form, "fr6")->isEnabled());
         QCOMPARE(findWidget<QGroupBox>(f.form, "gRFC")->title(),
-                 QCoreApplication::translate("TestForm", "RFC2544 test") + " ("
+                 QCoreApplication::translate("TestForm", "RFC 2544 test") + " ("
                      + QCoreApplication::translate("TestForm", "Port A") + ")");
 
         // A port switch disables Apply and refills the form for Port B.
@@ -71,7 +71,7 @@ private slots:
         f.get<QPushButton>("bProcB")->click();
         QVERIFY(!apply->isEnabled());
         QTRY_COMPARE(findWidget<QGroupBox>(f.form, "gRFC")->title(),
-                     QCoreApplication::translate("TestForm", "RFC2544 test") + " ("
+                     QCoreApplication::translate("TestForm", "RFC 2544 test") + " ("
                          + QCoreApplication::translate("TestForm", "Port B") + ")");
         QTRY_COMPARE_WITH_TIMEOUT(findWidget<QSpinBox>(f.form, "sStudy")->value(), 100, MainWindowDeadlineMs);
         QCOMPARE(answerer.seen.size(), 0);
@@ -118,7 +118,7 @@ private slots:
 
         f.get<QPushButton>("bEng")->click();
         QCOMPARE(tabs->tabText(0), QString("Frame settings"));
-        QCOMPARE(findWidget<QGroupBox>(f.form, "gRFC")->title(), QString("RFC2544 test (Port A)"));
+        QCOMPARE(findWidget<QGroupBox>(f.form, "gRFC")->title(), QString("RFC 2544 test (Port A)"));
         QCOMPARE(findWidget<QPushButton>(f.form, "bDefault")->text(), QString("Default"));
 
         f.get<QPushButton>("bRus")->click();

@@ -134,14 +134,14 @@ private slots:
         f.get<QPushButton>("bSync")->click();
         ScaleAdjForm *form = f.form();
         auto *pages = findWidget<QTabWidget>(form, "tScaleSettings");
-        QVERIFY(pages->tabText(0) != QLatin1String("Common Settings"));   // Russian at start
+        QVERIFY(pages->tabText(0) != QLatin1String("Common settings"));   // Russian at start
         QTRY_COMPARE_WITH_TIMEOUT(cell(form, "tSrv", 0, 0), QString("BMCA"), MainWinDeadlineMs);
         f.get<QPushButton>("bEng")->click();
-        QCOMPARE(pages->tabText(0), QStringLiteral("Common Settings"));
+        QCOMPARE(pages->tabText(0), QStringLiteral("Common settings"));
         QCOMPARE(cell(form, "tSrv", 2, 0), QStringLiteral("Server"));
         QCOMPARE(cell(form, "tGpsInf", GpsRowGpsSync), QStringLiteral("Yes"));
         f.get<QPushButton>("bRus")->click();
-        QCOMPARE(pages->tabText(0), sync("Common Settings"));
+        QCOMPARE(pages->tabText(0), sync("Common settings"));
         QCOMPARE(cell(form, "tSrv", 2, 0), sync("Server"));
     }
 

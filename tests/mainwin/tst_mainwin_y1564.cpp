@@ -147,7 +147,7 @@ private slots:
         Y1564Form *form = f.form();
         QTRY_COMPARE_WITH_TIMEOUT(findWidget<QSpinBox>(form, "sPackLength")->value(), 1518, MainWindowDeadlineMs);
         findWidget<QPushButton>(form, "pushButton")->click();
-        QTRY_VERIFY_WITH_TIMEOUT(findWidget<QLabel>(form, "lSyncStatus")->text().startsWith("sync ntp2"),
+        QTRY_VERIFY_WITH_TIMEOUT(findWidget<QLabel>(form, "lSyncStatus")->text().startsWith("sync NTP2"),
                                  MainWindowDeadlineMs);
 
         // The window's own Russian catalogues out of the way first.

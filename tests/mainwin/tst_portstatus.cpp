@@ -173,9 +173,9 @@ void TestPortStatus::rate_data()
     QTest::addColumn<QString>("text");
     QTest::newRow("zero") << 0u << "0.000 bps";
     QTest::newRow("124 is bps") << 124u << "992.000 bps";
-    QTest::newRow("125 is Kbps") << 125u << "1.000 Kbps";
-    QTest::newRow("1000") << 1000u << "8.000 Kbps";
-    QTest::newRow("124999 is Kbps") << 124999u << "999.992 Kbps";
+    QTest::newRow("125 is kbps") << 125u << "1.000 kbps";
+    QTest::newRow("1000") << 1000u << "8.000 kbps";
+    QTest::newRow("124999 is kbps") << 124999u << "999.992 kbps";
     QTest::newRow("125000 is Mbps") << 125000u << "1.000 Mbps";
     QTest::newRow("line rate 1G") << 125000000u << "1000.000 Mbps";
     QTest::newRow("largest") << 0xFFFFFFFFu << "34359.738 Mbps";
@@ -190,7 +190,7 @@ void TestPortStatus::rate()
 
 void TestPortStatus::ratesCell()
 {
-    QCOMPARE(portRatesText(1000, 0), QStringLiteral("Tx: 8.000 Kbps\nRx: 0.000 bps"));
+    QCOMPARE(portRatesText(1000, 0), QStringLiteral("Tx: 8.000 kbps\nRx: 0.000 bps"));
 }
 
 QTEST_GUILESS_MAIN(TestPortStatus)

@@ -186,7 +186,7 @@ void TestStartRemote::brokenDatabase()
     QCOMPARE(answerer.seen.size(), 1);
     QCOMPARE(answerer.seen.first().className, QStringLiteral("QMessageBox"));
     QCOMPARE(answerer.seen.first().text,
-             QCoreApplication::translate("QObject", "Data base does not open!\nProgram is now closed."));
+             QCoreApplication::translate("QObject", "The database cannot be opened!\nThe program will close."));
     QCOMPARE(answerer.seen.first().title, w.windowTitle());
     QVERIFY(!w.isVisible());
 }

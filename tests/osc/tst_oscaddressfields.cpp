@@ -1,7 +1,9 @@
 // The address checks of the settings window: what the validators let the
-// operator type, and which texts Apply takes as complete.
+// operator type, which texts Apply takes as complete, and how a stored
+// address is shown.
 
 #include "addressfields.h"
+#include "updater.h"
 
 #include <QRegExp>
 #include <QRegExpValidator>
@@ -19,6 +21,8 @@ private slots:
     void completeMask();
     void validators_data();
     void validators();
+    void shownText_data();
+    void shownText();
 };
 
 void TstOscAddressFields::completeAddress_data()
@@ -102,6 +106,36 @@ void TstOscAddressFields::validators()
     QRegExpValidator v(QRegExp(mask ? AddressFields::maskExpression() : AddressFields::addressExpression()));
     int pos = 0;
     QCOMPARE(v.validate(text, pos), state);
+}
+
+void TstOscAddressFields::shownText_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("default address") << "192.168.001.202" << "192.168.1.202";
+    QTest::newRow("default gateway") << "192.168.001.001" << "192.168.1.1";
+    QTest::newRow("default mask") << "255.255.255.000" << "255.255.255.0";
+    QTest::newRow("all zeros") << "000.000.000.000" << "0.0.0.0";
+    QTest::newRow("zero in the middle") << "10.0.000.5" << "10.0.0.5";
+    QTest::newRow("already plain") << "10.20.30.40" << "10.20.30.40";
+    QTest::newRow("top") << "255.255.255.255" << "255.255.255.255";
+    // Not addresses: shown as they stand, so Apply can name them.
+    QTest::newRow("half-typed") << "192.168" << "192.168";
+    QTest::newRow("octet 256") << "010.0.0.256" << "010.0.0.256";
+    QTest::newRow("five parts") << "1.2.3.4.005" << "1.2.3.4.005";
+    QTest::newRow("letters") << "abc" << "abc";
+    QTest::newRow("empty") << "" << "";
+}
+
+void TstOscAddressFields::shownText()
+{
+    QFETCH(QString, stored);
+    QFETCH(QString, shown);
+    QCOMPARE(AddressFields::shownText(stored), shown);
+    // What is shown stays what was stored: the request carries the same value.
+    QCOMPARE(Updater::parseIpAddress(shown), Updater::parseIpAddress(stored));
+    if (AddressFields::isCompleteAddress(stored))
+        QVERIFY(AddressFields::isCompleteAddress(shown));
 }
 
 QTEST_APPLESS_MAIN(TstOscAddressFields)

@@ -60,13 +60,15 @@ private slots:
     void connectFailures();
     void applySendsIpSettings();
     void applyRefusesIncompleteAddress();
+    void applyUntouchedSendsStoredValues();
     void resetRestartsIntoNormalFirmware();
     void resetNotAcknowledgedStaysConnected();
     void disconnectButton();
     void closeWhileConnecting();
 
 private:
-    // Opens the pseudo-terminal, builds the window and selects the port.
+    // Opens the pseudo-terminal, builds the window and types the
+    // pseudo-terminal's path into the port box, as the README tells a user.
     bool start(const std::function<void(SimUpdateResponder &)> &configure = {});
     void clickConnect();
     bool connectAndWait();
@@ -112,9 +114,11 @@ bool TstOscSession::start(const std::function<void(SimUpdateResponder &)> &confi
     if (!QTest::qWaitFor([&] { return combo->isEnabled() && child<QPushButton>(w, "bConnect")->isEnabled(); },
                          kWaitMs))
         return false;
-    combo->addItem(pty);
-    combo->setCurrentIndex(combo->count() - 1);
-    return true;
+    if (!combo->lineEdit())
+        return false;
+    combo->lineEdit()->clear();
+    QTest::keyClicks(combo->lineEdit(), pty);
+    return combo->currentText() == pty;
 }
 
 void TstOscSession::clickConnect()
@@ -195,8 +199,8 @@ void TstOscSession::connectFailures()
         sim->setSilent(true);
     MainWindow &w = *window;
     clickConnect();
-    QTRY_VERIFY_WITH_TIMEOUT(logText(w).contains(QStringLiteral("Connect to device failed.")), kWaitMs);
-    QCOMPARE(logText(w), QStringLiteral("Connect to device failed."));
+    QTRY_VERIFY_WITH_TIMEOUT(logText(w).contains(QStringLiteral("Connecting to the device failed.")), kWaitMs);
+    QCOMPARE(logText(w), QStringLiteral("Connecting to the device failed."));
     QVERIFY(child<QPushButton>(w, "bConnect")->isEnabled());
     QVERIFY(child<QPushButton>(w, "bConnect")->isVisible());
     QVERIFY(child<QPushButton>(w, "bDisconnect")->isHidden());
@@ -254,6 +258,26 @@ void TstOscSession::applyRefusesIncompleteAddress()
     QCOMPARE(sim->requests().last().toHex(' '), QByteArray("89 00 09 07 a8 c0 00 ff ff ff 01 01 a8 c0"));
 }
 
+void TstOscSession::applyUntouchedSendsStoredValues()
+{
+    // The fields show the stored defaults without their leading zeros; the
+    // request carries the same addresses as the stored texts.
+    QVERIFY(start());
+    QVERIFY(connectAndWait());
+    MainWindow &w = *window;
+    QCOMPARE(child<QLineEdit>(w, "lIP")->text(), QStringLiteral("192.168.1.202"));
+    const int before = sim->requests().size();
+    QTest::mouseClick(child<QPushButton>(w, "bApply"), Qt::LeftButton);
+    QVERIFY(sim->waitForRequests(before + 1, kWaitMs));
+    QCOMPARE(sim->requests().last().toHex(' '), QByteArray("89 00 ca 01 a8 c0 00 ff ff ff 01 01 a8 c0"));
+    sim->with<SimUpdateResponder>([](SimUpdateResponder &r) {
+        QCOMPARE(r.ipSettings.size(), 1);
+        QCOMPARE(r.ipSettings[0].ip, 0xC0A801CAu);
+        QCOMPARE(r.ipSettings[0].mask, 0xFFFFFF00u);
+        QCOMPARE(r.ipSettings[0].gateway, 0xC0A80101u);
+    });
+}
+
 void TstOscSession::resetRestartsIntoNormalFirmware()
 {
     QVERIFY(start());
@@ -262,7 +286,7 @@ void TstOscSession::resetRestartsIntoNormalFirmware()
     const int before = sim->requests().size();
 
     QTest::mouseClick(child<QPushButton>(w, "bReset"), Qt::LeftButton);
-    QTRY_VERIFY_WITH_TIMEOUT(logText(w).endsWith(QStringLiteral("\nDisonnected from device.")), kWaitMs);
+    QTRY_VERIFY_WITH_TIMEOUT(logText(w).endsWith(QStringLiteral("\nDisconnected from the device.")), kWaitMs);
     QCOMPARE(sim->requests().size(), before + 1);
     QCOMPARE(sim->requests().last(), kRestartToNormal);
     QVERIFY(!child<QGroupBox>(w, "grUpdate")->isEnabled());
@@ -307,7 +331,7 @@ void TstOscSession::disconnectButton()
     MainWindow &w = *window;
     const int before = sim->requests().size();
     QTest::mouseClick(child<QPushButton>(w, "bDisconnect"), Qt::LeftButton);
-    QTRY_VERIFY_WITH_TIMEOUT(logText(w).endsWith(QStringLiteral("\nDisonnected from device.")), kWaitMs);
+    QTRY_VERIFY_WITH_TIMEOUT(logText(w).endsWith(QStringLiteral("\nDisconnected from the device.")), kWaitMs);
     QVERIFY(!child<QGroupBox>(w, "grUpdate")->isEnabled());
     QVERIFY(child<QPushButton>(w, "bConnect")->isEnabled());
     // Disconnecting tells the tester nothing.

@@ -3,6 +3,7 @@
 // once and switches between English and Russian.
 
 #include "mainwindow.h"
+#include "osclanguage.h"
 
 #include <QDir>
 #include <QGroupBox>
@@ -16,20 +17,8 @@
 #include <QTranslator>
 #include <QtTest>
 
-namespace {
-QMenu *aboutMenu(MainWindow &w)
-{
-    for (QMenuBar *bar : w.findChildren<QMenuBar *>())
-        if (bar != w.menuBar() && !bar->actions().isEmpty())
-            return bar->actions().at(0)->menu();
-    return nullptr;
-}
-
-QString qtCancel()
-{
-    return QCoreApplication::translate("QPlatformTheme", "Cancel");
-}
-} // namespace
+using osclanguage::aboutMenu;
+using osclanguage::qtCancel;
 
 class TstOscTranslations : public QObject
 {

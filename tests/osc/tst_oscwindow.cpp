@@ -1,6 +1,7 @@
-// The settings correction window without a tester: the stored settings it
-// starts from, the port list, the connected/disconnected states and the
-// Apply request it emits (or refuses to emit).
+// The settings correction window without a tester: its title and port box,
+// the stored settings it starts from and how it shows them, the port list,
+// the connected/disconnected states and the Apply request it emits (or
+// refuses to emit).
 
 #include "mainwindow.h"
 #include "../support/widgetlookup.h"
@@ -16,6 +17,7 @@
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTextEdit>
+#include <QToolBar>
 #include <QtTest>
 
 namespace {
@@ -36,6 +38,8 @@ private slots:
     void initTestCase();
     void init();
 
+    void titleAndBars();
+    void portBoxTakesTypedPath();
     void firstStartTakesDefaults();
     void storedTexts_data();
     void storedTexts();
@@ -72,6 +76,43 @@ void TstOscWindow::waitForFirstPortList(MainWindow &w)
                              kWaitMs);
 }
 
+void TstOscWindow::titleAndBars()
+{
+    MainWindow w;
+    w.show();
+    waitForFirstPortList(w);
+    // The program's name, in either language.
+    QCOMPARE(w.windowTitle(), QStringLiteral("Ostrel Settings Correction"));
+    QTest::mouseClick(child<QPushButton>(w, "bRus"), Qt::LeftButton);
+    QCOMPARE(w.windowTitle(), QStringLiteral("Ostrel Settings Correction"));
+    QTest::mouseClick(child<QPushButton>(w, "bEng"), Qt::LeftButton);
+    QCOMPARE(w.windowTitle(), QStringLiteral("Ostrel Settings Correction"));
+    // No tool bar: an empty one is only a blank strip under the menu.
+    QVERIFY(w.findChildren<QToolBar *>().isEmpty());
+}
+
+void TstOscWindow::portBoxTakesTypedPath()
+{
+    // A pseudo-terminal is not among the listed ports: its path is typed.
+    MainWindow w;
+    w.show();
+    waitForFirstPortList(w);
+    auto *combo = child<QComboBox>(w, "cbCOM");
+    QVERIFY(combo->isEditable());
+    const int listed = combo->count();
+    QSignalSpy spy(&w, &MainWindow::connectUpdater);
+    combo->lineEdit()->clear();
+    QTest::keyClicks(combo->lineEdit(), QStringLiteral("/dev/pts/no-such-port"));
+    QTest::mouseClick(child<QPushButton>(w, "bConnect"), Qt::LeftButton);
+    QCOMPARE(spy.count(), 1);
+    QCOMPARE(spy.at(0).at(0).toString(), QStringLiteral("/dev/pts/no-such-port"));
+    // Typing does not add the path to the list of the PC's ports.
+    QCOMPARE(combo->count(), listed);
+    // The attempt is answered before the window goes (the path does not exist).
+    QTRY_VERIFY_WITH_TIMEOUT(child<QTextEdit>(w, "teStatus")->toPlainText().contains("Connecting to the device failed."),
+                             kWaitMs);
+}
+
 void TstOscWindow::firstStartTakesDefaults()
 {
     MainWindow w;
@@ -79,9 +120,10 @@ void TstOscWindow::firstStartTakesDefaults()
     QCOMPARE(child<QLineEdit>(w, "lPsw")->text(), QStringLiteral("tuvex"));
     QCOMPARE(child<QLineEdit>(w, "lPsw")->echoMode(), QLineEdit::Password);
     QVERIFY(!child<QCheckBox>(w, "cDHCP")->isChecked());
-    QCOMPARE(child<QLineEdit>(w, "lIP")->text(), QStringLiteral("192.168.001.202"));
-    QCOMPARE(child<QLineEdit>(w, "lNM")->text(), QStringLiteral("255.255.255.000"));
-    QCOMPARE(child<QLineEdit>(w, "lGW")->text(), QStringLiteral("192.168.001.001"));
+    // Shown as an operator types them; stored as they always were (below).
+    QCOMPARE(child<QLineEdit>(w, "lIP")->text(), QStringLiteral("192.168.1.202"));
+    QCOMPARE(child<QLineEdit>(w, "lNM")->text(), QStringLiteral("255.255.255.0"));
+    QCOMPARE(child<QLineEdit>(w, "lGW")->text(), QStringLiteral("192.168.1.1"));
     QVERIFY(!child<QGroupBox>(w, "grUpdate")->isEnabled());
     QVERIFY(child<QPushButton>(w, "bDisconnect")->isHidden());
     QVERIFY(!child<QPushButton>(w, "bConnect")->isHidden());
@@ -121,17 +163,18 @@ void TstOscWindow::storedTexts()
         s.setValue("Logonid", "op1");
         s.setValue("Password", "secret");
         s.setValue("IPaddr", "10.1.2.3");
-        // Shown as it stands, even though the validator would refuse it.
+        // Shown without the leading zeros the validator would refuse.
         s.setValue("Submasc", "255.255.0.000");
-        s.setValue("Gateway", "10.1.0.1");
+        // Not an address: shown as it stands, for Apply to name.
+        s.setValue("Gateway", "10.1.0");
     }
     MainWindow w;
     QCOMPARE(child<QCheckBox>(w, "cDHCP")->isChecked(), checked);
     QCOMPARE(child<QLineEdit>(w, "lLogonId")->text(), QStringLiteral("op1"));
     QCOMPARE(child<QLineEdit>(w, "lPsw")->text(), QStringLiteral("secret"));
     QCOMPARE(child<QLineEdit>(w, "lIP")->text(), QStringLiteral("10.1.2.3"));
-    QCOMPARE(child<QLineEdit>(w, "lNM")->text(), QStringLiteral("255.255.0.000"));
-    QCOMPARE(child<QLineEdit>(w, "lGW")->text(), QStringLiteral("10.1.0.1"));
+    QCOMPARE(child<QLineEdit>(w, "lNM")->text(), QStringLiteral("255.255.0.0"));
+    QCOMPARE(child<QLineEdit>(w, "lGW")->text(), QStringLiteral("10.1.0"));
     QCOMPARE(QSettings().value("DHCP").toString(), dhcp.isEmpty() ? QStringLiteral("false") : dhcp);
     waitForFirstPortList(w);
 }
@@ -200,7 +243,7 @@ void TstOscWindow::connectionStates()
     QVERIFY(!child<QPushButton>(w, "bRefreshPorts")->isEnabled());
 
     w.updaterDisconnected();
-    QVERIFY(log->toPlainText().endsWith(QStringLiteral("\nDisonnected from device.")));
+    QVERIFY(log->toPlainText().endsWith(QStringLiteral("\nDisconnected from the device.")));
     QVERIFY(bDisconnect->isHidden());
     QVERIFY(bConnect->isVisible() && bConnect->isEnabled());
     QVERIFY(!group->isEnabled());
@@ -208,7 +251,7 @@ void TstOscWindow::connectionStates()
 
     bConnect->setEnabled(false);
     w.updaterConnectionFailed();
-    QVERIFY(log->toPlainText().endsWith(QStringLiteral("\nConnect to device failed.")));
+    QVERIFY(log->toPlainText().endsWith(QStringLiteral("\nConnecting to the device failed.")));
     QVERIFY(bConnect->isEnabled());
     QVERIFY(!group->isEnabled());
 }
@@ -305,7 +348,8 @@ void TstOscWindow::applyRefusesIncompleteField()
 
 void TstOscWindow::applySendsStoredDefaultMask()
 {
-    // The default mask cannot be typed but is a complete mask: it goes out.
+    // The stored defaults go out as shown; their values are unchanged (the
+    // request bytes are checked against the simulated tester).
     MainWindow w;
     waitForFirstPortList(w);
     w.updaterConnected(0, QStringLiteral("r"), 1);
@@ -314,9 +358,9 @@ void TstOscWindow::applySendsStoredDefaultMask()
     QCOMPARE(spy.count(), 1);
     const QList<QVariant> args = spy.takeFirst();
     QCOMPARE(args.at(0).toBool(), false);
-    QCOMPARE(args.at(1).toString(), QStringLiteral("192.168.001.202"));
-    QCOMPARE(args.at(2).toString(), QStringLiteral("255.255.255.000"));
-    QCOMPARE(args.at(3).toString(), QStringLiteral("192.168.001.001"));
+    QCOMPARE(args.at(1).toString(), QStringLiteral("192.168.1.202"));
+    QCOMPARE(args.at(2).toString(), QStringLiteral("255.255.255.0"));
+    QCOMPARE(args.at(3).toString(), QStringLiteral("192.168.1.1"));
 }
 
 void TstOscWindow::aboutBoxShowsProgramTextAndVersion()

@@ -187,9 +187,9 @@ void TestRecords::testStatusTexts_data()
 {
     QTest::addColumn<uint>("code");
     QTest::addColumn<QString>("text");
-    const char *texts[] = {"Wait", "OK", "Error", "Running", "Stop", "No Sync", "No Tx",
+    const char *texts[] = {"Wait", "OK", "Error", "Running", "Stop", "No sync", "No Tx",
                            "No Rx", "Off", "RxTx", "Loss exceeded", "Remote device error",
-                           "Incompatible fw version"};
+                           "Incompatible FW version"};
     for (uint i = 0; i < 13; ++i)
         QTest::newRow(texts[i]) << i << QString::fromLatin1(texts[i]);
     QTest::newRow("13") << 13u << "Unknown status";
@@ -209,23 +209,23 @@ void TestRecords::startErrorTexts_data()
     QTest::addColumn<uint>("value");
     QTest::addColumn<QString>("text");
 
-    const QString c = QStringLiteral("Can not start the test.\n");
+    const QString c = QStringLiteral("Cannot start the test.\n");
     QTest::newRow("started") << 0u << 0u << QString();
     QTest::newRow("not connected") << 1u << 0u << c + "Not connected.";
     QTest::newRow("routing, no mask") << 2u << 0u << c + "Routing problem.";
     QTest::newRow("routing, mask") << 2u << 0x0205u << c + "Routing problem.\nStream #1, 3, 10.";
     QTest::newRow("routing, high bits ignored") << 2u << 0xFC01u << c + "Routing problem.\nStream #1.";
     QTest::newRow("routing, only high bits") << 2u << 0xFC00u << c + "Routing problem.";
-    QTest::newRow("rate") << 3u << 0u << "Wrong rate settings.\nCouldn't run with\nrate > 100%.";
+    QTest::newRow("rate") << 3u << 0u << "Wrong rate settings.\nCannot start with\nrate > 100%.";
     QTest::newRow("no streams") << 4u << 0u << c + "No active streams.";
-    QTest::newRow("not chosen") << 6u << 0u << c + "Test is not chosen.";
-    QTest::newRow("already run") << 7u << 0u << "The test already run.";
+    QTest::newRow("not chosen") << 6u << 0u << c + "No test chosen.";
+    QTest::newRow("already run") << 7u << 0u << "The test is already running.";
     QTest::newRow("addresses") << 8u << 4000000000u
-                               << c + "Too many addresses. The greatest possible quantity is 4000000000.";
-    QTest::newRow("frame length") << 9u << 0u << c + "Not chosen any frame length.";
-    QTest::newRow("user rate") << 10u << 0u << c + "User rate settings not setted for latency test.";
-    QTest::newRow("signal sources") << 11u << 0u << c + "Signal sources are not chosen.";
-    QTest::newRow("ptp server") << 12u << 0u << c + "PTP server is not chosen.";
+                               << c + "Too many addresses. The largest possible number is 4000000000.";
+    QTest::newRow("frame length") << 9u << 0u << c + "No frame length chosen.";
+    QTest::newRow("user rate") << 10u << 0u << c + "User rate not set for the latency test.";
+    QTest::newRow("signal sources") << 11u << 0u << c + "No signal sources chosen.";
+    QTest::newRow("ptp server") << 12u << 0u << c + "No PTP server chosen.";
     QTest::newRow("13") << 13u << 0u << "Unknown error.";
 }
 
@@ -250,16 +250,16 @@ void TestRecords::streamErrorReadsPortSettings_data()
     QTest::addColumn<int>("mplsCount");
     QTest::addColumn<QString>("text");
 
-    const QString c = QStringLiteral("Can not start the test.");
-    QTest::newRow("length only") << 0 << 0 << 64 << true << 0 << 0 << c + "\nSet packet length > 63 b.";
+    const QString c = QStringLiteral("Cannot start the test.");
+    QTest::newRow("length only") << 0 << 0 << 64 << true << 0 << 0 << c + "\nSet packet length > 63 B.";
     QTest::newRow("everything") << 0 << 0x0003 << 1519 << true << 1 << 2
-                                << c + "\nActive VLAN.\nActive MPLS.\nStream #1, 2.\nSet packet length > 1518 b.";
+                                << c + "\nActive VLAN.\nActive MPLS.\nStream #1, 2.\nSet packet length > 1518 B.";
     QTest::newRow("flag alone gives VLAN") << 1 << 0 << 64 << true << 0 << 0
-                                           << c + "\nActive VLAN.\nSet packet length > 63 b.";
+                                           << c + "\nActive VLAN.\nSet packet length > 63 B.";
     QTest::newRow("no settings: flag decides") << 1 << 0 << 64 << false << 0 << 0
-                                               << c + "\nActive VLAN.\nSet packet length > 63 b.";
+                                               << c + "\nActive VLAN.\nSet packet length > 63 B.";
     QTest::newRow("no settings, no flag") << 0 << 0x0200 << 100 << false << 0 << 0
-                                          << c + "\nStream #10.\nSet packet length > 99 b.";
+                                          << c + "\nStream #10.\nSet packet length > 99 B.";
 }
 
 void TestRecords::streamErrorReadsPortSettings()

@@ -3,6 +3,7 @@
 
 #include "remoterig.h"
 
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QtEndian>
 #include <QtTest>
@@ -65,6 +66,8 @@ private slots:
     void fileReadInChunks();
     void fileThatCannotBeOpened();
     void shortChunkFailsTheRead();
+    void replyTooShortToMeanAnything_data();
+    void replyTooShortToMeanAnything();
     void uniformScreenInTwoRequests();
     void screenColoursDecoded();
     void surplusPixelsDropped();
@@ -72,6 +75,8 @@ private slots:
     void emptyRectangleNeedsNoRequest();
     void packageWritten();
     void packageWithoutCpuImage();
+    void progressReachesHundredAndNoMore_data();
+    void progressReachesHundredAndNoMore();
     void brokenPackageSendsNothing_data();
     void brokenPackageSendsNothing();
     void refusedBlockFailsImage_data();
@@ -164,6 +169,49 @@ void TestRemoteTransfers::shortChunkFailsTheRead()
     QVERIFY(!rig->rc.getFileData("cut", data, error));
     QCOMPARE(data, QByteArray(10, 'y'));
     QCOMPARE(rig->requestsWith(0x06).size(), 1);
+}
+
+// A reply to "open file" or "read file" that lacks the bytes that say what
+// happened is a failure: an empty one read as "0 bytes, no error" would pass
+// for an empty report. The tester did answer, so the link stays.
+void TestRemoteTransfers::replyTooShortToMeanAnything_data()
+{
+    QTest::addColumn<quint8>("command");
+    QTest::addColumn<QByteArray>("reply");
+    QTest::addColumn<int>("chunkRequests");
+    QTest::newRow("open: empty") << quint8(0x05) << QByteArray("") << 0;
+    QTest::newRow("open: error byte missing") << quint8(0x05) << hexBytes("0000") << 0;
+    QTest::newRow("open: one byte") << quint8(0x05) << hexBytes("00") << 0;
+    QTest::newRow("read: empty") << quint8(0x06) << QByteArray("") << 1;
+}
+
+void TestRemoteTransfers::replyTooShortToMeanAnything()
+{
+    QFETCH(quint8, command);
+    QFETCH(QByteArray, reply);
+    QFETCH(int, chunkRequests);
+    // A file of no bytes: its one read asks for 0 bytes and gets the error
+    // byte alone.
+    rig->with([&](SimRemoteResponder &r) {
+        r.files << SimRemoteResponder::File{QStringLiteral("empty"), FileTypeReport, QByteArray(""), 0, 0};
+        r.replyOverride[command] = reply;
+    });
+    QSignalSpy lost(&rig->rc, &RemoteControl::disconnected);
+    QByteArray data("keep");
+    unsigned char error = 0xAA;
+    QVERIFY(!rig->rc.getFileData("empty", data, error));
+    QCOMPARE(data, QByteArray("keep"));
+    QCOMPARE(rig->requestsWith(0x05).size(), 1);
+    QCOMPARE(rig->requestsWith(0x06).size(), chunkRequests);
+    QCOMPARE(lost.count(), 0);
+    QCOMPARE(rig->rc.getConnectionType(), RemoteControl::TcpIpConnection);
+
+    // The whole replies of the same file read it as the empty file it is.
+    rig->with([&](SimRemoteResponder &r) { r.replyOverride.clear(); });
+    error = 0xAA;
+    QVERIFY(rig->rc.getFileData("empty", data, error));
+    QCOMPARE(int(error), 0);
+    QCOMPARE(data, QByteArray("keep"));
 }
 
 void TestRemoteTransfers::uniformScreenInTwoRequests()
@@ -263,10 +311,12 @@ void TestRemoteTransfers::packageWritten()
 
     QCOMPARE(rig->rc.writeVYRUP(package(cpu, fpga)), int(RemoteControl::UpdateComplete));
 
-    QCOMPARE(texts(info), QStringList({"cpu updated 85 %", "cpu updated 170 %", "cpu update complete",
-                                       "fpga updated 42 %", "fpga updated 85 %", "fpga updated 128 %",
-                                       "fpga update complete", "full update complete",
-                                       "finish update complete"}));
+    // Progress counts the image's own bytes: the last block, padded, ends at
+    // 100 %. The update is complete once the finish is answered.
+    QCOMPARE(texts(info), QStringList({"CPU updated 85 %", "CPU updated 100 %", "CPU update complete",
+                                       "FPGA updated 42 %", "FPGA updated 85 %", "FPGA updated 100 %",
+                                       "FPGA update complete", "Update finished",
+                                       "Full update complete"}));
     rig->with([&](SimRemoteResponder &r) {
         QCOMPARE(phasesOf(r), QList<int>({0, 1}));
         for (const SimRemoteResponder::Phase &p : r.phases) {
@@ -295,13 +345,53 @@ void TestRemoteTransfers::packageWithoutCpuImage()
     QSignalSpy info(&rig->rc, &RemoteControl::vyrupInfo);
     QCOMPARE(rig->rc.writeVYRUP(package(QByteArray(), image(512, 4))), int(RemoteControl::UpdateComplete));
     const QStringList t = texts(info);
-    QCOMPARE(t.first(), QStringLiteral("cpu update complete"));
-    QVERIFY(!t.join('|').contains("cpu updated"));
+    QCOMPARE(t.first(), QStringLiteral("CPU update complete"));
+    QVERIFY(!t.join('|').contains("CPU updated"));
     rig->with([](SimRemoteResponder &r) {
         QCOMPARE(r.blocks.size(), 2);
         QCOMPARE(int(r.blocks.at(0).kind), 1);
         QCOMPARE(r.phases.at(0).cpuLength, 0u);
     });
+}
+
+// Whatever the image size, the progress texts of one image rise, end at
+// exactly 100 % with its last block and never pass it.
+void TestRemoteTransfers::progressReachesHundredAndNoMore_data()
+{
+    QTest::addColumn<int>("cpuSize");
+    QTest::addColumn<int>("fpgaSize");
+    QTest::newRow("one byte each") << 1 << 1;
+    QTest::newRow("one whole block each") << 256 << 256;
+    QTest::newRow("a block and a byte") << 257 << 513;
+    QTest::newRow("short images, last block padded") << 300 << 600;
+    QTest::newRow("just past 100 blocks") << 25700 << 25601;
+    QTest::newRow("a few hundred blocks") << 70000 << 65536;
+}
+
+void TestRemoteTransfers::progressReachesHundredAndNoMore()
+{
+    QFETCH(int, cpuSize);
+    QFETCH(int, fpgaSize);
+    QSignalSpy info(&rig->rc, &RemoteControl::vyrupInfo);
+    QCOMPARE(rig->rc.writeVYRUP(package(image(cpuSize, 1), image(fpgaSize, 2))), int(RemoteControl::UpdateComplete));
+    const QStringList all = texts(info);
+    for (const char *part : {"CPU", "FPGA"}) {
+        const QRegularExpression progress(QStringLiteral("^%1 updated (\\d+) %$").arg(QLatin1String(part)));
+        QList<int> values;
+        for (const QString &t : all) {
+            const QRegularExpressionMatch m = progress.match(t);
+            if (m.hasMatch())
+                values << m.captured(1).toInt();
+        }
+        QVERIFY2(!values.isEmpty(), part);
+        QCOMPARE(values.last(), 100);
+        for (int i = 0; i < values.size(); ++i) {
+            QVERIFY2(values.at(i) >= 0 && values.at(i) <= 100, qPrintable(all.join('|')));
+            if (i > 0)
+                QVERIFY2(values.at(i) > values.at(i - 1), qPrintable(all.join('|')));
+        }
+    }
+    QCOMPARE(all.mid(all.size() - 2), QStringList({"Update finished", "Full update complete"}));
 }
 
 void TestRemoteTransfers::brokenPackageSendsNothing_data()
@@ -339,9 +429,9 @@ void TestRemoteTransfers::refusedBlockFailsImage_data()
     QTest::addColumn<int>("result");
     QTest::addColumn<QString>("failText");
     QTest::addColumn<int>("blocksSent");
-    QTest::newRow("first cpu block") << 0 << int(RemoteControl::CpuFailed) << "cpu update failed" << 1;
-    QTest::newRow("last cpu block") << 1 << int(RemoteControl::CpuFailed) << "cpu update failed" << 2;
-    QTest::newRow("fpga block") << 3 << int(RemoteControl::FpgaFailed) << "fpga update failed" << 4;
+    QTest::newRow("first cpu block") << 0 << int(RemoteControl::CpuFailed) << "CPU update failed" << 1;
+    QTest::newRow("last cpu block") << 1 << int(RemoteControl::CpuFailed) << "CPU update failed" << 2;
+    QTest::newRow("fpga block") << 3 << int(RemoteControl::FpgaFailed) << "FPGA update failed" << 4;
 }
 
 void TestRemoteTransfers::refusedBlockFailsImage()
@@ -356,7 +446,7 @@ void TestRemoteTransfers::refusedBlockFailsImage()
     QSignalSpy lost(&rig->rc, &RemoteControl::disconnected);
     QCOMPARE(rig->rc.writeVYRUP(package(image(300, 1), image(600, 2))), result);
     QCOMPARE(texts(info).last(), failText);
-    QVERIFY(!texts(info).contains("full update complete"));
+    QVERIFY(!texts(info).contains("Full update complete"));
     QCOMPARE(lost.count(), 0);
     rig->with([&](SimRemoteResponder &r) {
         QCOMPARE(phasesOf(r), QList<int>({0, 2}));
@@ -389,9 +479,10 @@ void TestRemoteTransfers::refusedStartOrFinishIsFailure()
     });
     QSignalSpy info(&rig->rc, &RemoteControl::vyrupInfo);
     QCOMPARE(rig->rc.writeVYRUP(package(image(256, 1), image(512, 2))), int(RemoteControl::UpdateFailed));
-    QVERIFY(!texts(info).contains("finish update complete"));
+    QVERIFY(!texts(info).contains("Update finished"));
+    QVERIFY(!texts(info).contains("Full update complete"));
     if (!refuseStart)
-        QCOMPARE(texts(info).last(), QStringLiteral("finish update failed"));
+        QCOMPARE(texts(info).last(), QStringLiteral("Finishing the update failed"));
     rig->with([&](SimRemoteResponder &r) {
         QCOMPARE(phasesOf(r), phases);
         QCOMPARE(r.blocks.size(), blocks);
@@ -406,8 +497,9 @@ void TestRemoteTransfers::unansweredFinish()
     QSignalSpy info(&rig->rc, &RemoteControl::vyrupInfo);
     QSignalSpy lost(&rig->rc, &RemoteControl::disconnected);
     QCOMPARE(rig->rc.writeVYRUP(package(image(256, 1), image(512, 2))), int(RemoteControl::UpdateFailed));
-    QCOMPARE(texts(info).last(), QStringLiteral("finish update failed"));
-    QVERIFY(!texts(info).contains("finish update complete"));
+    QCOMPARE(texts(info).last(), QStringLiteral("Finishing the update failed"));
+    QVERIFY(!texts(info).contains("Update finished"));
+    QVERIFY(!texts(info).contains("Full update complete"));
     QCOMPARE(lost.count(), 2);
     QCOMPARE(rig->rc.getConnectionType(), RemoteControl::NoConnection);
 }

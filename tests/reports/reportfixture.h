@@ -21,60 +21,56 @@
 #include <algorithm>
 #include <cstring>
 
-// A report file of a test id, as long as its layout, all zero but the test id.
+// A report file of a test id, as long as its layout, all zero but the test
+// id: the tester's own layout (ReportImage) with records of their types.
 class ReportFixture
 {
 public:
     explicit ReportFixture(test_id_t test)
-        : m_layout(reportLayout(test))
+        : m_image(test)
     {
-        m_bytes = QByteArray(m_layout ? m_layout->end : 1, '\0');
-        m_bytes[0] = char(test);
     }
 
     // The whole header but the test id, which stays the fixture's.
-    ReportFixture &header(report_header_t header)
+    ReportFixture &header(const report_header_t &header)
     {
-        header.test = uint8_t(m_bytes.at(0));
-        return put(0, header);
+        m_image.header(header);
+        return *this;
     }
     ReportFixture &interfaceSettings(port_t port, const eth_settings_t &settings)
     {
-        return put(ReportInterfaceBlockAt + int(port) * int(sizeof(eth_settings_t)), settings);
+        Q_ASSERT(m_image.layout() && m_image.layout()->interfaceBlock);
+        m_image.interfaceSettings(port, ReportImage::bytesOf(settings));
+        return *this;
     }
     template <class T>
     ReportFixture &settings(const T &record)
     {
-        Q_ASSERT(int(sizeof(T)) == testSettingsSize(m_layout->test));
-        return put(m_layout->settingsAt, record);
+        Q_ASSERT(int(sizeof(T)) == testSettingsSize(m_image.layout()->test));
+        m_image.settings(ReportImage::bytesOf(record));
+        return *this;
     }
     template <class T>
     ReportFixture &results(const T &record, port_t port = PortA)
     {
-        Q_ASSERT(int(sizeof(T)) == testResultsSize(m_layout->test));
-        return put(m_layout->resultsAt[port], record);
+        Q_ASSERT(int(sizeof(T)) == testResultsSize(m_image.layout()->test));
+        m_image.results(ReportImage::bytesOf(record), port);
+        return *this;
     }
     // The header's port and loop flag, keeping the rest.
     ReportFixture &topology(port_t port, bool looped)
     {
-        m_bytes[1] = char(port);
-        m_bytes[2] = char(looped ? 1 : 0);
+        report_header_t h = ReportFile(m_image.bytes()).header();
+        h.port = uint8_t(port);
+        h.loop = looped ? 1 : 0;
+        m_image.header(h);
         return *this;
     }
 
-    QByteArray bytes() const { return m_bytes; }
+    QByteArray bytes() const { return m_image.bytes(); }
 
 private:
-    template <class T>
-    ReportFixture &put(int offset, const T &record)
-    {
-        Q_ASSERT(offset >= 0 && offset + int(sizeof(T)) <= m_bytes.size());
-        std::memcpy(m_bytes.data() + offset, &record, sizeof(T));
-        return *this;
-    }
-
-    const ReportLayout *m_layout;
-    QByteArray m_bytes;
+    ReportImage m_image;
 };
 
 // The tester a report is rendered for.

@@ -78,12 +78,12 @@ void TestPdfDevice::savedReportIsReadableAsPdf()
     QVERIFY(rig.connectDevice());
     QVERIFY(rig.save(QStringLiteral("TRAFFIC1"), trafficReport(), pdf));
     const QString text = pdfText(pdf);
-    QVERIFY2(text.contains(QLatin1String("Trafic test report")), qPrintable(text));
+    QVERIFY2(text.contains(QLatin1String("Traffic test report")), qPrintable(text));
     // The heading names the connected tester.
     QVERIFY(text.contains(QLatin1String("Tarnek-VyrK C2")));
     QVERIFY(text.contains(QLatin1String("4711")));
     QVERIFY(text.contains(QLatin1String("01:02:05")));
-    QVERIFY(QRegularExpression(QStringLiteral("Loss frames\\s+10\\s+0\\.00500")).match(text).hasMatch());
+    QVERIFY(QRegularExpression(QStringLiteral("Lost frames\\s+10\\s+0\\.00500")).match(text).hasMatch());
     // Both interface columns: a two-port tester.
     QVERIFY(text.contains(QLatin1String("(Port B)")));
 
@@ -95,7 +95,7 @@ void TestPdfDevice::savedReportIsReadableAsPdf()
     QVERIFY(rig.save(QStringLiteral("STATS1"), ReportFixture(TestStatistics).results(b, PortB).bytes(), stats));
     const QString statsText = pdfText(stats);
     QVERIFY(statsText.contains(QLatin1String("Statistics report")));
-    QVERIFY(QRegularExpression(QStringLiteral("Quant. bytes\\s+0\\s+5000000000")).match(statsText).hasMatch());
+    QVERIFY(QRegularExpression(QStringLiteral("Byte count\\s+0\\s+5000000000")).match(statsText).hasMatch());
 }
 
 void TestPdfDevice::reportThatDoesNotMatchItsLayoutGivesNoPdf()

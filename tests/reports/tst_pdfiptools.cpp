@@ -155,11 +155,11 @@ void TestPdfIpTools::reports_data()
 
     QTest::newRow("ping") << ReportFixture(TestPing).topology(PortB, false).settings(pingSettings()).results(pingResults()).bytes()
                           << Rows{{"Ping test report"}, {"Settings"}, {"Port", "B"},
-                                  {"IP destination", "192.168.0.1"}, {"Packet length, b", "1024"}, {"Pause, ms", "500"},
-                                  {"Results"}, {"#", "Status", "Frame,b", "Lat,ms"},
+                                  {"IP destination", "192.168.0.1"}, {"Packet length, B", "1024"}, {"Pause, ms", "500"},
+                                  {"Results"}, {"#", "Status", "Frame, B", "Latency, ms"},
                                   {"5", "Timeout", "1024", "-"}, {"4", "Request", "1024", "-"},
                                   {"3", "OK", "1024", "12"}, {"1", "No conn.", "1024", "-"},
-                                  {"Statistics"}, {"Sent", "10"}, {"Recieved", "8"}, {"Lost", "2"},
+                                  {"Statistics"}, {"Sent", "10"}, {"Received", "8"}, {"Lost", "2"},
                                   {"Latency"}, {"Average", "12.5, ms"}, {"Minimum", "7, ms"}, {"Maximum", "20, ms"}}
                           << Rows{{"77"}, {"99"}, {"98"}, {"97"}, {"Topology"}};
 
@@ -178,8 +178,8 @@ void TestPdfIpTools::reports_data()
 
     QTest::newRow("trace") << ReportFixture(TestTraceRoute).settings(traceSettings()).results(traceResults()).bytes()
                            << Rows{{"Trace test report"}, {"Port", "A"}, {"IP address", "8.8.4.4"},
-                                   {"Packet size, b", "64"}, {"Wait time, ms", "3000"},
-                                   {"#", "IP", "Latency,ms"}, {"1", "192.168.0.1", "3"}, {"2", "timeout", "-"},
+                                   {"Packet size, B", "64"}, {"Wait time, ms", "3000"},
+                                   {"#", "IP", "Latency, ms"}, {"1", "192.168.0.1", "3"}, {"2", "timeout", "-"},
                                    {"3", "...", "-"}, {"4", "No connection", "-"}, {"5", "8.8.4.4", "15"}}
                            << Rows{{"7.7.7.7"}, {"900"}, {"901"}, {"902"}, {"1.0.168.192"}};
 
@@ -193,7 +193,7 @@ void TestPdfIpTools::reports_data()
     none.hop_count = -3;
     QTest::newRow("trace with a negative count: the header row only")
         << ReportFixture(TestTraceRoute).settings(traceSettings()).results(none).bytes()
-        << Rows{{"#", "IP", "Latency,ms"}} << Rows{{"192.168.0.1"}, {"timeout"}};
+        << Rows{{"#", "IP", "Latency, ms"}} << Rows{{"192.168.0.1"}, {"timeout"}};
 
     QTest::newRow("DNS passed")
         << ReportFixture(TestDns).settings(dnsSettings("example.com")).results(dnsResults(DnsPassed)).bytes()
@@ -222,10 +222,10 @@ void TestPdfIpTools::reports_data()
         << Rows{{"Domain name", "пример.рф"}} << Rows{};
 
     QTest::newRow("IP scanner") << scanReport({0, 9}, 0)
-                                << Rows{{"Test IP scanner report"}, {"Settings"}, {"Port", "A"},
+                                << Rows{{"IP scanner test report"}, {"Settings"}, {"Port", "A"},
                                         {"First address", "192.168.0.1"}, {"Last address", "192.168.0.254"},
-                                        {"Wait time, ms", "100"}, {"Iteration", "3"}, {"Results"},
-                                        {"Elapsed", "00:00:30", "Estimated", "00:01:10"},
+                                        {"Wait time, ms", "100"}, {"Iterations", "3"}, {"Results"},
+                                        {"Elapsed", "00:00:30", "Remaining", "00:01:10"},
                                         {"1", "192.168.0.1"}, {"2", "192.168.0.10"}}
                                 << Rows{{"No connection"}, {"No active addresses"}};
     QTest::newRow("IP scanner without connection") << scanReport({0, 9}, IpScanNoConnection)
@@ -235,7 +235,7 @@ void TestPdfIpTools::reports_data()
     late.current_time = 1200;
     QTest::newRow("IP scanner: nobody answered, past the estimate")
         << ReportFixture(TestIpScanner).settings(scanSettings(0xC0A80001)).results(late).bytes()
-        << Rows{{"Results", "Elapsed", "00:03:20", "Estimated", "00:00:00", "No active addresses"}}
+        << Rows{{"Results", "Elapsed", "00:03:20", "Remaining", "00:00:00", "No active addresses"}}
         << Rows{{"No connection"}};
     // The range's addresses count on from the first one as a 32-bit sum.
     QTest::newRow("IP scanner at the top of the address space")

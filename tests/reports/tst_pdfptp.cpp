@@ -171,9 +171,9 @@ void TestPdfPtp::report_data()
                                       "24", "PTP version", "2", "UTC offset", "37 s", "Clock class", "6",
                                       "Clock accuracy", "33", "Time source", "0x20", "Priority 1", "128",
                                       "Priority 2", "127"},
-                                     {"Statistics", "Rx Frames", "55", "Announce", "10", "Sync", "20", "Follow Up",
-                                      "20", "Delay Response", "5", "Tx Frames", "7", "Delay Request", "7"},
-                                     {"Measuring", "Elapsed time", "00:10:00", "Estimate time", "00:05:00", "Tms",
+                                     {"Statistics", "Rx frames", "55", "Announce", "10", "Sync", "20", "Follow Up",
+                                      "20", "Delay Response", "5", "Tx frames", "7", "Delay Request", "7"},
+                                     {"Measuring", "Elapsed time", "00:10:00", "Remaining time", "00:05:00", "Tms",
                                       "1.5us", "Tsm", "-2.5us", "T average", "0", "Offset", "1ms", "Sync PDV", "250ns"}}
                              << Rows{{"Convert PTP time to UTC"}, {"Topology"}};
 
@@ -192,8 +192,8 @@ void TestPdfPtp::report_data()
                 {"Information", "Announce interval", "-", "Sync interval", "-", "IP address", "-", "ID", "-",
                  "Port number", "-", "Domain", "-", "PTP version", "-", "UTC offset", "-", "Clock class", "-",
                  "Clock accuracy", "-", "Time source", "-", "Priority 1", "-", "Priority 2", "-"},
-                {"Rx Frames", "26"}, {"Announce", "4294967295"},
-                {"Elapsed time", "00:33:20", "Estimate time", "00:00:00", "Tms", "-", "Tsm", "-", "T average", "-",
+                {"Rx frames", "26"}, {"Announce", "4294967295"},
+                {"Elapsed time", "00:33:20", "Remaining time", "00:00:00", "Tms", "-", "Tsm", "-", "T average", "-",
                  "Offset", "-", "Sync PDV", "-"}}
         << Rows{{"BMCA"}, {"00-1A-2B-FF-FE-3C-4D-5E"}, {"1.5us"}};
 
@@ -203,7 +203,7 @@ void TestPdfPtp::report_data()
     behind.master.utc_offset = -32768;
     QTest::newRow("clock behind the start, extreme master values")
         << ptpReport(ptpSettings(), behind)
-        << Rows{{"Elapsed time", "00:00:00", "Estimate time", "00:15:00"},
+        << Rows{{"Elapsed time", "00:00:00", "Remaining time", "00:15:00"},
                 {"Information", "Announce interval", "-128"}, {"UTC offset", "-32768 s"}}
         << Rows{};
 }

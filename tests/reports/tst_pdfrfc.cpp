@@ -190,7 +190,7 @@ void TestPdfRfc::throughputCells_data()
     QTest::newRow("just below 100") << 3 << 99.87654f << 1.0f << 0.5f
                                     << QStringList{"Running", "512", "99.8765", "1.000 Mbps", "0.500 Mbps"};
     QTest::newRow("Kbps from layer 1") << 1 << 0.5f << 0.0125f << 0.01f
-                                       << QStringList{"OK", "512", "0.5000", "12.500 Kbps", "10.000 Kbps"};
+                                       << QStringList{"OK", "512", "0.5000", "12.500 kbps", "10.000 kbps"};
     QTest::newRow("bps below 0.001") << 1 << 0.0f << 0.0005f << 0.0004f
                                      << QStringList{"OK", "512", "0.0000", "500.000 bps", "400.000 bps"};
     QTest::newRow("wait shows its values") << 0 << 10.0f << 2.0f << 2.0f
@@ -255,10 +255,14 @@ void TestPdfRfc::backToBackCells_data()
     QTest::addColumn<int>("time");
     QTest::addColumn<QStringList>("cells");
     QTest::newRow("plain") << 1 << 120.0f << 3 << QStringList{"OK", "9600", "120", "3"};
-    QTest::newRow("six digits") << 1 << 123.4567f << 0 << QStringList{"OK", "9600", "123.457", "0"};
-    QTest::newRow("one million") << 1 << 1000000.0f << 1 << QStringList{"OK", "9600", "1e+06", "1"};
-    QTest::newRow("above one million") << 1 << 1234567.0f << 65535
-                                       << QStringList{"OK", "9600", "1.23457e+06", "65535"};
+    // A count of frames is a whole number, however large: never an exponent.
+    QTest::newRow("fraction rounds") << 1 << 123.4567f << 0 << QStringList{"OK", "9600", "123", "0"};
+    QTest::newRow("half rounds up") << 1 << 2.5f << 0 << QStringList{"OK", "9600", "3", "0"};
+    QTest::newRow("one million") << 1 << 1000000.0f << 1 << QStringList{"OK", "9600", "1000000", "1"};
+    QTest::newRow("above one million") << 1 << 2976190.0f << 65535
+                                       << QStringList{"OK", "9600", "2976190", "65535"};
+    QTest::newRow("beyond 32 bits") << 1 << 1e10f << 2 << QStringList{"OK", "9600", "10000000000", "2"};
+    QTest::newRow("no number") << 1 << float(NAN) << 2 << QStringList{"OK", "9600", "nan", "2"};
     QTest::newRow("off") << 8 << 120.0f << 3 << QStringList{"Off", "9600", "-", "-"};
 }
 
@@ -401,9 +405,13 @@ void TestPdfRfc::barChartTexts_data()
     QTest::newRow("all zero") << int(RfcReportBars::Plain) << QList<double>{0, 0, 0} << "Throughput, %"
                               << QStringList{"0.00", "0.00", "0.00"}
                               << QStringList{"0.00", "0.00", "0.00", "0.00", "0.00"};
+    // One unit for the axis and every bar: that of the largest value.
     QTest::newRow("latency in microseconds")
-        << int(RfcReportBars::Latency) << QList<double>{500, 5000} << "Latency, us" << QStringList{"500.00", "5.00"}
+        << int(RfcReportBars::Latency) << QList<double>{500, 5000} << "Latency, us" << QStringList{"0.50", "5.00"}
         << QStringList{"0", "1.25", "2.50", "3.75", "5.00"};
+    QTest::newRow("nanoseconds beside milliseconds")
+        << int(RfcReportBars::Latency) << QList<double>{500, 5000, 2.5e6} << "Latency, ms"
+        << QStringList{"0.0005", "0.005", "2.50"} << QStringList{"0", "0.63", "1.25", "1.88", "2.50"};
     QTest::newRow("latency of zeros has no unit") << int(RfcReportBars::Latency) << QList<double>{0, 0} << "Latency"
                                                   << QStringList{"0", "0"} << QStringList{"0", "0", "0", "0", "0"};
 }
@@ -530,24 +538,25 @@ void TestPdfRfc::report()
         {"RFC 2544 test report"}, {"Frame size"}, {"Topology", "A >> B"}, {"Header settings"},
         {"IP destination", "192.168.1.5"}, {"TTL", "64"},
         // Throughput
-        {"Throughput"}, {"Rate Max, %", "100"}, {"Rate Min, %", "10"}, {"Interval, s", "60"},
-        {"Status", "Frame, b", "Load, %", "Thr L1", "Thr L2"},
+        {"Throughput"}, {"Max load, %", "100"}, {"Min load, %", "10"}, {"Interval, s", "60"},
+        {"Status", "Frame, B", "Load, %", "Thr L1", "Thr L2"},
         {"OK", "64", "100", "761.900 Mbps", "1000.000 Mbps"}, {"Off", "128", "-", "-", "-"},
         {"Wait", "256", "0.0000", "0.000 bps", "0.000 bps"},
-        {"OK", "512", "99.5000", "12.500 Kbps", "10.000 Kbps"},
+        {"OK", "512", "99.5000", "12.500 kbps", "10.000 kbps"},
         {"Error", "1518", "12.3450", "500.000 bps", "400.000 bps"}, {"Throughput, %"},
         // Latency
-        {"Iteration", "20"}, {"Interval, s", "120"}, {"User loading"}, {"64", "50"}, {"9600", "57"},
-        {"Status", "Frame, b", "Load, %", "Latency"}, {"OK", "64", "100", "500.0000 ns"},
+        {"Iterations", "20"}, {"Interval, s", "120"}, {"User load"}, {"64", "50"}, {"9600", "57"},
+        {"Status", "Frame, B", "Load, %", "Latency"}, {"OK", "64", "100", "500.0000 ns"},
         {"Off", "128", "-", "-"}, {"OK", "512", "99.5", "5.0000 us"}, {"Running", "1518", "12.3", "2.5000 ms"},
-        {"Latency, us"},
+        // The chart in the unit of its largest latency, 2.5 ms.
+        {"Latency, ms"},
         // Back to back
-        {"Back to back"}, {"Iteration", "50"}, {"Min interval", "2"}, {"Max interval", "7"},
-        {"Status", "Frame, b", "Quantity", "T, s"}, {"OK", "64", "120", "3"}, {"OK", "512", "1.23457e+06", "6"},
-        {"Off", "1518", "-", "-"}, {"Back to back T, s"},
+        {"Back-to-back"}, {"Iterations", "50"}, {"Min interval, s", "2"}, {"Max interval, s", "7"},
+        {"Status", "Frame, B", "Quantity", "T, s"}, {"OK", "64", "120", "3"}, {"OK", "512", "1234567", "6"},
+        {"Off", "1518", "-", "-"}, {"Back-to-back T, s"},
         // Frame loss
-        {"Frameloss"}, {"Interval, s", "30"}, {"Loading step, %", "10"}, {"Starting load, %", "100"},
-        {"Ending load, %", "70"}, {"Frameloss, frame 64b"}, {"Frameloss, frame 512b"}, {"Frameloss, frame 1518b"},
+        {"Frame loss"}, {"Interval, s", "30"}, {"Load step, %", "10"}, {"Starting load, %", "100"},
+        {"Ending load, %", "70"}, {"Frame loss, frame 64 B"}, {"Frame loss, frame 512 B"}, {"Frame loss, frame 1518 B"},
         {"64", "512", "1518"}, {"OK", "OK", "OK"}, {"100", "3.0000", "12.5000", "-"}, {"90", "1.0000", "2.2500", "-"},
         {"80", "0.0000", "0.5000", "40.0000"}, {"70", "-", "0.0000", "25.0000"}};
     for (const QStringList &row : rows)
@@ -573,7 +582,7 @@ void TestPdfRfc::report()
         QVERIFY2(w.page > 1 || w.text != QLatin1String("Throughput"), "body on page 1");
 
     // The latency chart stands beside its table, level with its "Results".
-    const QList<PdfWord> latencyChart = findPhrase(words, QStringLiteral("Latency, us"));
+    const QList<PdfWord> latencyChart = findPhrase(words, QStringLiteral("Latency, ms"));
     QCOMPARE(latencyChart.size(), 1);
     QVERIFY(latencyChart.first().left > Left + 4100 + 500);
 }
@@ -592,8 +601,8 @@ void TestPdfRfc::frameLossChartsTwoPerLine()
     QVERIFY(renderReport(rfcReport(rfcSettings({0, 3, 6}), rfcResults()), m_pdf));
     const QList<PdfWord> words = pdfWords(m_pdf);
     QList<PdfWord> titles;
-    for (const char *size : {"64b", "512b", "1518b"}) {
-        const QList<PdfWord> found = findPhrase(words, QStringLiteral("Frameloss, frame %1").arg(QLatin1String(size)));
+    for (const char *size : {"64 B", "512 B", "1518 B"}) {
+        const QList<PdfWord> found = findPhrase(words, QStringLiteral("Frame loss, frame %1").arg(QLatin1String(size)));
         QCOMPARE(found.size(), 1);
         titles << found.first();
     }
@@ -646,7 +655,7 @@ void TestPdfRfc::noFrameSizeEnabled()
     // frame loss results hold the load steps of frame size 0 alone.
     QVERIFY(renderReport(rfcReport(rfcSettings({}), rfcResults()), m_pdf));
     const QString text = pdfText(m_pdf);
-    for (const QStringList &row : Rows{{"Throughput, %"}, {"Latency"}, {"Back to back T, s"}, {"100"}, {"90"},
+    for (const QStringList &row : Rows{{"Throughput, %"}, {"Latency"}, {"Back-to-back T, s"}, {"100"}, {"90"},
                                        {"80"}, {"70"}, {"OK", "64", "100", "761.900 Mbps", "1000.000 Mbps"}})
         QVERIFY2(hasRow(text, row), qPrintable(row.join(QLatin1Char('|')) + QStringLiteral(" not in:\n") + text));
     QVERIFY(!text.contains(QLatin1String("Frameloss, frame")));

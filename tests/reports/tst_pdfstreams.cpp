@@ -160,18 +160,18 @@ void TestPdfStreams::reports_data()
                                          {"Stream #1", "Stream #4"}, {"Header level 2", "Header level 2"},
                                          {"IP destination", "10.0.0.1", "IP destination", "10.0.0.4"},
                                          {"ToS", "0100", "ToS", "0100"}, {"Precedence", "5", "Precedence", "5"},
-                                         {"Active", "Active"}, {"Study, ms", "150", "Study, ms", "150"},
+                                         {"Active", "Active"}, {"Learning int., ms", "150", "Learning int., ms", "150"},
                                          {"Interval, ms", "2000", "Interval, ms", "2000"},
                                          {"Units", "%", "Units", "Mbps"}, {"Rate", "50", "Rate", "100"},
-                                         {"Packet size, b", "512", "Packet size, b", "1518"},
+                                         {"Packet size, B", "512", "Packet size, B", "1518"},
                                          {"Duration", "01:00:00", "Duration", "01:00:00"},
-                                         {"Results"}, {"Elapsed time", "00:10:00"}, {"Estimate time", "00:50:00"},
-                                         {"Count", "Coef", "Count", "Coef"},
+                                         {"Results"}, {"Elapsed time", "00:10:00"}, {"Remaining time", "00:50:00"},
+                                         {"Count", "Ratio", "Count", "Ratio"},
                                          {"Load", "50.0%", "Load", "7.5%"},
                                          {"Tx frames", "2000", "Tx frames", "0"},
                                          {"Rx frames", "1990", "Rx frames", "0"},
                                          {"Tx bytes", "1024000", "Tx bytes", "0"},
-                                         {"Loss frames", "10", "0.005", "Loss frames", "0", "0"},
+                                         {"Lost frames", "10", "0.005", "Lost frames", "0", "0"},
                                          {"Latency", "1.5us", "Latency", "2.5ms"}}
                                  << Rows{{"Stream #2"}, {"Stream #3"}, {"Stream #5"}, {"4201"}, {"9000"},
                                          {"11.0.0.1"}, {"7001"}};
@@ -184,31 +184,31 @@ void TestPdfStreams::reports_data()
     wide.streams[0].packetLength = 9600;
     QTest::newRow("multistream: run over, NaN load, 64-bit bytes, more received than sent")
         << ReportFixture(TestMultistream).settings(wide).results(over).bytes()
-        << Rows{{"Estimate time", "00:00:00"}, {"Load", "-", "Load", "100.0%"},
+        << Rows{{"Remaining time", "00:00:00"}, {"Load", "-", "Load", "100.0%"},
                 {"Tx bytes", "41231686032000", "Tx bytes", "90000"},
-                {"Loss frames", "0", "0.000", "Loss frames", "0", "0.000"}}
+                {"Lost frames", "0", "0.000", "Lost frames", "0", "0.000"}}
         << Rows{{"4294967286"}};
 
     QTest::newRow("multistream without an active stream")
         << ReportFixture(TestMultistream).settings(multiSettings({})).results(multiResults()).bytes()
-        << Rows{{"Settings", "Topology", "A >> B", "Results", "Elapsed time", "00:10:00", "Estimate time", "00:50:00"}}
+        << Rows{{"Settings", "Topology", "A >> B", "Results", "Elapsed time", "00:10:00", "Remaining time", "00:50:00"}}
         << Rows{{"Stream"}, {"Active"}, {"Count"}};
 
     QTest::newRow("asymmetric")
         << ReportFixture(TestAsymTraffic).settings(asymSettings(DirectionBoth)).results(asymResults()).bytes()
-        << Rows{{"Asymetric trafic test report"}, {"Settings"}, {"Topology", "A >> R"},
+        << Rows{{"Asymmetric traffic test report"}, {"Settings"}, {"Topology", "A >> R"},
                 {"Output stream settings", "Header level 2", "ARP enable", "Header level 3", "IP destination", "10.0.0.1"},
                 {"Input stream settings", "Header level 2", "ARP enable", "Header level 3", "IP destination", "10.0.0.2"},
-                {"Units", "Mbps", "Rate", "100", "Packet size, b", "1518", "Threshold FLR", "0.00100"},
-                {"Units", "%", "Rate", "50", "Packet size, b", "64", "Threshold FLR", "0.50000"},
-                {"Common settings"}, {"Duration", "02:00:00"}, {"Learning Interval, ms", "1500"},
-                {"Wait Interval, ms", "2500"}, {"Direction", "Both"},
-                {"Results", "Elapsed time", "00:01:00", "Estimate time", "00:00:00", "Output stream statistics",
-                 "Status", "OK", "Count", "Coef", "Tx frames", "1000", "Rx frames", "999", "Tx byte", "1518000",
-                 "Loss frames", "1", "0.001", "Vrt", "1.00Mbps", "PDV", "1.5us", "Runts", "1", "0.001",
+                {"Units", "Mbps", "Rate", "100", "Packet size, B", "1518", "Threshold FLR", "0.00100"},
+                {"Units", "%", "Rate", "50", "Packet size, B", "64", "Threshold FLR", "0.50000"},
+                {"Common settings"}, {"Duration", "02:00:00"}, {"Learning interval, ms", "1500"},
+                {"Wait interval, ms", "2500"}, {"Direction", "Both"},
+                {"Results", "Elapsed time", "00:01:00", "Remaining time", "00:00:00", "Output stream statistics",
+                 "Status", "OK", "Count", "Ratio", "Tx frames", "1000", "Rx frames", "999", "Tx bytes", "1518000",
+                 "Lost frames", "1", "0.001", "Vrt", "1.00Mbps", "PDV", "1.5us", "Runts", "1", "0.001",
                  "Jabber", "1", "0.001", "CRC", "1", "0.001", "Error frames", "3", "0.003", "Pause", "4"},
-                {"Input stream statistics", "Status", "OK", "Count", "Coef", "Tx frames", "0", "Rx frames", "5",
-                 "Tx byte", "0", "Loss frames", "0", "0", "Vrt", "0bps", "PDV", "0", "Runts", "2", "0",
+                {"Input stream statistics", "Status", "OK", "Count", "Ratio", "Tx frames", "0", "Rx frames", "5",
+                 "Tx bytes", "0", "Lost frames", "0", "0", "Vrt", "0bps", "PDV", "0", "Runts", "2", "0",
                  "Jabber", "0", "0", "CRC", "0", "0", "Error frames", "2", "0", "Pause", "0"}}
         << Rows{{"MAC destination"}, {"Topology", "A >> B"}, {"No Tx"}, {"4294967291"}};
 
@@ -219,8 +219,8 @@ void TestPdfStreams::reports_data()
     QTest::newRow("asymmetric on Port B: unknown direction and status, six digits, no 32-bit wrap")
         << ReportFixture(TestAsymTraffic).topology(PortB, true).settings(asymSettings(7)).results(third).bytes()
         << Rows{{"Topology", "B >> R"}, {"Direction", "Unknown"}, {"Status", "Unknown status"},
-                {"Loss frames", "1", "0.333333"}, {"Runts", "1", "1e-05"},
-                {"Error frames", "4294967297", "42949.7"}, {"Tx byte", "6400000"}}
+                {"Lost frames", "1", "0.333333"}, {"Runts", "1", "1e-05"},
+                {"Error frames", "4294967297", "42949.7"}, {"Tx bytes", "6400000"}}
         << Rows{{"B >> B"}};
 }
 

@@ -139,7 +139,7 @@ void TestPdfSync::report_data()
     const QString delta = QChar(0x0394);   // the Greek capital delta, not the increment sign
     QTest::newRow("fixture")
         << syncReport(syncSettings(3), syncResults())
-        << Rows{{"SYNC report"},
+        << Rows{{"Synchronization report"},
                 {"Settings", "Reference", "GPS", "Measured", "PTP", "Duration", "01:00:00", "Relative time interval",
                  "PTP settings", "Unicast", "Multicast", "Domain auto detection", "Domain", "24", "IP PTP Master",
                  "192.168.1.100", "Unicast negotiation", "Announce interval", "-3", "Sync interval", "-4",
@@ -152,7 +152,7 @@ void TestPdfSync::report_data()
                  "Priority 1", "128", "Priority 2", "127"},
                 {"GPS data", "GPS sync", "Yes", "PPS sync", "No", "Date", "14.11.23", "Time", "22:13:20", "Latitude",
                  "1234.50000 S", "Longitude", "2345.25000 W", "PDOP", "1.25", "HDOP", "0.9", "VDOP", "2",
-                 "Used satellites", "7"},
+                 "Satellites used", "7"},
                 {"GPS satellites", "PRN", "Angle", "Azimuth", "SNR", "Use", "100", "0", "300", "40", "No", "101", "1",
                  "301", "41", "Yes", "102", "2", "302", "42", "No", "NTP 1 Settings"},
                 {"NTP 1 Settings", "IP address", "10.0.0.1", "UDP port", "123", "Interval, s", "16"},
@@ -163,8 +163,8 @@ void TestPdfSync::report_data()
                 {"Precision", "-20", "Precision", "-"}, {"Root delay", "1.5000 s", "Root delay", "-"},
                 {"Root dispersion", "-1.0000 s", "Root dispersion", "-"},
                 {"Ref. identifier", "GPS", "Ref. identifier", "-"},
-                {"Results", "Elapsed time", "00:01:40", "Estimate time", "00:58:20", delta + "Ph inst.", "1.5us",
-                 delta + "Ph min", "-", delta + "Ph aver.", "-2.5us", delta + "Ph max", "-", "Time/Date diff.",
+                {"Results", "Elapsed time", "00:01:40", "Remaining time", "00:58:20", delta + "Ph inst.", "1.5us",
+                 delta + "Ph min", "-", delta + "Ph avg.", "-2.5us", delta + "Ph max", "-", "Time/Date diff.",
                  "00:01:30 00.00.00", "Base T/D", "00:16:40 01.01.70", "Meas. T/D", "00:18:10 01.01.70"}}
         << Rows{{"103"}, {"XXXX"}, {QString(QChar(0x2206))}};
 
@@ -186,13 +186,13 @@ void TestPdfSync::report_data()
         << syncReport(off, idle)
         << Rows{{"Reference", "No source"},
                 {"GPS data", "GPS sync", "No", "PPS sync", "Yes", "Date", "-", "Time", "-", "Latitude", "-",
-                 "Longitude", "-", "PDOP", "-", "HDOP", "-", "VDOP", "-", "Used satellites", "-", "NTP 1 Settings"},
+                 "Longitude", "-", "PDOP", "-", "HDOP", "-", "VDOP", "-", "Satellites used", "-", "NTP 1 Settings"},
                 {"PTP information", "Announce interval", "-", "Sync interval", "-", "IP address", "-", "ID", "-",
                  "Port number", "-", "Domain", "-", "PTP version", "-", "UTC offset", "-", "Clock class", "-",
                  "Clock accuracy", "-", "Time source", "-", "Priority 1", "-", "Priority 2", "-"},
                 {"IP address", "10.0.0.5", "IP address", "-"}, {"Ref. identifier", "10.0.0.1"},
-                {"Elapsed time", "01:01:40", "Estimate time", "00:00:00", delta + "Ph inst.", "0", delta + "Ph min",
-                 "-1.5us", delta + "Ph aver.", "-2.5us", delta + "Ph max", "2.5us", "Time/Date diff.",
+                {"Elapsed time", "01:01:40", "Remaining time", "00:00:00", delta + "Ph inst.", "0", delta + "Ph min",
+                 "-1.5us", delta + "Ph avg.", "-2.5us", delta + "Ph max", "2.5us", "Time/Date diff.",
                  "00:01:30 00.00.00"}}
         << Rows{{"GPS satellites"}, {"1234.50000"}, {"00-1A-2B-FF-FE-3C-4D-5E"}};
 
@@ -206,7 +206,7 @@ void TestPdfSync::report_data()
         << syncReport(north, oneClock)
         << Rows{{"Latitude", "1234.50000 N"}, {"Longitude", "2345.25000 E"}, {"PDOP", "-"},
                 {"Time/Date diff.", "-", "Base T/D", "00:16:40 01.01.70", "Meas. T/D", "-"},
-                {delta + "Ph inst.", "1.5us"}, {"Estimate time", "01:00:00"}}
+                {delta + "Ph inst.", "1.5us"}, {"Remaining time", "01:00:00"}}
         << Rows{{"101"}};
 }
 
@@ -250,7 +250,7 @@ void TestPdfSync::satelliteCount()
     // Without the section no blank row is left: the NTP 1 settings follow
     // the GPS data one row apart.
     if (rows == 0) {
-        const QList<PdfWord> used = findPhrase(words, QStringLiteral("Used satellites"));
+        const QList<PdfWord> used = findPhrase(words, QStringLiteral("Satellites used"));
         const QList<PdfWord> ntp = findPhrase(words, QStringLiteral("NTP 1 Settings"));
         QCOMPARE(used.size(), 1);
         QCOMPARE(ntp.size(), 1);

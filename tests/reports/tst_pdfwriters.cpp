@@ -219,17 +219,17 @@ void TestPdfWriters::traffic_data()
     QTest::addColumn<Rows>("absent");
 
     QTest::newRow("fixture") << ReportFixture(TestTraffic).settings(trafficSettings()).results(trafficResults()).bytes()
-                             << Rows{{"Trafic test report"}, {"Topology", "A >> B"},
+                             << Rows{{"Traffic test report"}, {"Topology", "A >> B"},
                                      {"IP destination", "10.0.0.2"}, {"TTL", "128"}, {"UDP source", "7"},
                                      {"EF", "( 101110 )"},
                                      {"Units", "kbps"}, {"Rate", "750"}, {"Threshold FLR", "0.00100"},
-                                     {"Packet length, b", "1518"}, {"Duration", "25:01:01"},
-                                     {"Learning Int., ms", "150"}, {"Wait Interval, ms", "2500"},
-                                     {"Elapsed time", "00:01:40"}, {"Estimate time", "00:00:00"},
-                                     {"Status", "OK"}, {"Count", "Coef"},
+                                     {"Packet length, B", "1518"}, {"Duration", "25:01:01"},
+                                     {"Learning int., ms", "150"}, {"Wait interval, ms", "2500"},
+                                     {"Elapsed time", "00:01:40"}, {"Remaining time", "00:00:00"},
+                                     {"Status", "OK"}, {"Count", "Ratio"},
                                      {"Tx frames", "1000"}, {"Rx frames", "990"}, {"Tx bytes", "5000000000"},
                                      {"Vrt", "1.00Mbps"}, {"PDV", "1.5us"}, {"Latency", "2.5ms"},
-                                     {"Loss frames", "10", "0.01000"}, {"Runts", "5", "0.00500"},
+                                     {"Lost frames", "10", "0.01000"}, {"Runts", "5", "0.00500"},
                                      {"Jabber", "0", "0.00000"}, {"CRC", "2", "0.00200"},
                                      {"Error frames", "7", "0.00700"}, {"Pause", "3"}}
                              << Rows{{"12345"}};
@@ -239,14 +239,14 @@ void TestPdfWriters::traffic_data()
     more.rxFrames = 150;
     QTest::newRow("more received than sent: no loss")
         << ReportFixture(TestTraffic).settings(trafficSettings()).results(more).bytes()
-        << Rows{{"Loss frames", "0", "0.00000"}} << Rows{{"4294967246"}};
+        << Rows{{"Lost frames", "0", "0.00000"}} << Rows{{"4294967246"}};
 
     traffic_results_t none = trafficResults();
     none.txFrames = 0;
     none.rxFrames = 0;
     QTest::newRow("nothing sent: coefficients 0")
         << ReportFixture(TestTraffic).settings(trafficSettings()).results(none).bytes()
-        << Rows{{"Loss frames", "0", "0"}, {"Runts", "5", "0"}, {"Error frames", "7", "0"}} << Rows{};
+        << Rows{{"Lost frames", "0", "0"}, {"Runts", "5", "0"}, {"Error frames", "7", "0"}} << Rows{};
 
     traffic_results_t wrap = trafficResults();
     wrap.txFrames = 0xFFFFFFFFu;
@@ -267,7 +267,7 @@ void TestPdfWriters::traffic_data()
     QTest::newRow("NaN threshold, unknown status, clock behind the start")
         << ReportFixture(TestTraffic).topology(PortB, true).settings(odd).results(late).bytes()
         << Rows{{"Threshold FLR", "nan"}, {"Units", "Mbps"}, {"Status", "Unknown status"},
-                {"Elapsed time", "00:00:00"}, {"Estimate time", "00:01:00"}, {"Topology", "B >> B"}}
+                {"Elapsed time", "00:00:00"}, {"Remaining time", "00:01:00"}, {"Topology", "B >> B"}}
         << Rows{};
 }
 
@@ -293,7 +293,7 @@ void TestPdfWriters::jitter_data()
                              << Rows{{"Jitter test report"}, {"Topology", "A >> B"}, {"EF", "( 101110 )"},
                                      {"Rate, kbps", "250"}, {"Frame size", "512"}, {"Duration", "01:00:00"},
                                      {"Threshold,ms", "10"},
-                                     {"Elapsed time", "01:01:40"}, {"Estimate time", "00:00:00"},
+                                     {"Elapsed time", "01:01:40"}, {"Remaining time", "00:00:00"},
                                      {"Rx frames", "Count", "%"}, {"All", "200"}, {"In order", "150", "75.00"},
                                      {"Not in order", "50", "25.00"},
                                      {"Jitter distribution"}, {"Jitter, ms", "%"},
@@ -308,7 +308,7 @@ void TestPdfWriters::jitter_data()
     empty.passedTime = 100;
     QTest::newRow("no rate row in bps, nothing received")
         << ReportFixture(TestJitter).settings(bps).results(empty).bytes()
-        << Rows{{"Estimate time", "00:58:20"}, {"Threshold,ms", "1"}, {"0.000-0.125", "---"}, {">=1.000", "---"},
+        << Rows{{"Remaining time", "00:58:20"}, {"Threshold,ms", "1"}, {"0.000-0.125", "---"}, {">=1.000", "---"},
                 {"In order", "0"}, {"Not in order", "0"}}
         << Rows{{"Rate,"}, {"In order", "0", "0.00"}};
 
@@ -345,12 +345,12 @@ void TestPdfWriters::statistics()
     check(report.bytes(),
           Rows{{"Statistics report"}, {"Common data"}, {"Frame types"},
                {"Port A", "Rx", "Tx"}, {"Port B", "Rx", "Tx"},
-               {"Quant. frames", "5000000001", "5000001001"}, {"Quant. bytes", "5000000000", "5000001000"},
-               {"Quant. frames", "102", "1102"}, {"Quant. bytes", "101", "1101"},
+               {"Frame count", "5000000001", "5000001001"}, {"Byte count", "5000000000", "5000001000"},
+               {"Frame count", "102", "1102"}, {"Byte count", "101", "1101"},
                {"Broadcast", "5000000002", "5000001002"}, {"Multicast", "104", "1104"},
                {"Unicast", "105", "1105"}, {"Pause", "108", "1108"},
                {"Layer 1", "0bps", "0bps"}, {"Layer 1", "1.00Mbps", "0bps"}, {"Layer 2", "1000bps", "0bps"},
-               {"Layer 3", "0bps", "1.01Kbps"},
+               {"Layer 3", "0bps", "1.01kbps"},
                {"<64", "110", "1110"}, {"64", "111", "1111"}, {"1024-1518", "116", "1116"}, {">1518", "117", "1117"},
                {"Frame errors"}, {"Port A", "Quantity"}, {"CRC", "5000000005"}, {"Jabber", "5000000006"},
                // Runts: CRC errors plus frames below 64 bytes, both received.
@@ -380,8 +380,8 @@ void TestPdfWriters::bert_data()
                              << Rows{{"BERT report"}, {"Topology", "A >> B"}, {"Pattern type", "2e15-1"},
                                      {"User pattern", "00001a2b"}, {"Frame size", "1024"}, {"Units", "kbps"},
                                      {"Rate", "500"}, {"Duration", "01:00:00"}, {"Offset, bytes", "12"},
-                                     {"Wait synchro, ms", "250"}, {"Elapsed time", "00:01:00"},
-                                     {"Estimate time", "00:59:00"}, {"Rx bit", "5000000000"}, {"Rx Ebit", "5"},
+                                     {"Sync wait, ms", "250"}, {"Elapsed time", "00:01:00"},
+                                     {"Remaining time", "00:59:00"}, {"Rx bits", "5000000000"}, {"Rx Ebit", "5"},
                                      {"BER", "1.00000e-09"}, {"LSS", "3"}, {"LOS", "6"}, {"LSS, %", "0.050"},
                                      {"LOS, %", "0.100"}}
                              << Rows{{"Pattern type", "User"}};
@@ -392,7 +392,7 @@ void TestPdfWriters::bert_data()
     QTest::newRow("user pattern, nothing received yet")
         << ReportFixture(TestBert).settings(user).results(idle).bytes()
         << Rows{{"Pattern type", "User"}, {"BER", "0.00000e+00"}, {"LSS, %", "0.000"}, {"LOS, %", "0.000"},
-                {"Estimate time", "01:00:00"}}
+                {"Remaining time", "01:00:00"}}
         << Rows{};
 
     bert_settings_t unknown = bertSettings();
@@ -401,7 +401,7 @@ void TestPdfWriters::bert_data()
     over.elapsed = 3601;
     QTest::newRow("pattern 9, run past its duration")
         << ReportFixture(TestBert).settings(unknown).results(over).bytes()
-        << Rows{{"Pattern type", "User"}, {"Estimate time", "00:00:00"}, {"Elapsed time", "01:00:01"}} << Rows{};
+        << Rows{{"Pattern type", "User"}, {"Remaining time", "00:00:00"}, {"Elapsed time", "01:00:01"}} << Rows{};
 }
 
 void TestPdfWriters::bert()
@@ -438,7 +438,7 @@ void TestPdfWriters::cable()
                          1));
     const QString text = pdfText(m_pdf);
     for (const QStringList &row : Rows{{"Cable test report"}, {"Port A"}, {"Port B"},
-                                       {"Status", "Good", "Open", "Short", "Fair"},
+                                       {"Status", "Good", "Open", "Short", "Mismatch"},
                                        {"Length, m", "51", "132", "176"}, {"Channel", "A", "B", "D", "C"},
                                        {"Polarity", "+", "-", "+", "-"}, {"Latency, ns", "16", "24", "32", "40"},
                                        {"Status", "Fault", "Unknown", "Good", "Good"}, {"Length, m", "1", "0"}})
@@ -461,8 +461,8 @@ void TestPdfWriters::mdi_data()
     QTest::newRow("fixture") << ReportFixture(TestMdi).settings(mdiSettings()).results(mdiResults()).bytes()
                              << Rows{{"MDI test report"}, {"Topology", "A >> B"}, {"EF", "( 101110 )"},
                                      {"Units", "Mbps"}, {"Load L4", "80"}, {"Threshold MLR", "0.00001"},
-                                     {"Frame size", "1316"}, {"Learning Interval, ms", "500"},
-                                     {"Status", "OK"}, {"Elapsed time", "00:01:15"}, {"Estimate time", "00:00:00"},
+                                     {"Frame size", "1316"}, {"Learning interval, ms", "500"},
+                                     {"Status", "OK"}, {"Elapsed time", "00:01:15"}, {"Remaining time", "00:00:00"},
                                      {"DF", "1e-05"}, {"MLR", "0.01"}, {"Rx frames", "990"}, {"Vrx", "12.50Mbps"}}
                              << Rows{{"4242"}, {"01:10:42"}};
 
@@ -486,7 +486,7 @@ void TestPdfWriters::mdi_data()
     running.expectedFrames = 3;
     QTest::newRow("running, a third lost")
         << ReportFixture(TestMdi).settings(mdiSettings()).results(running).bytes()
-        << Rows{{"Estimate time", "00:08:45"}, {"DF", "0.0025"}, {"MLR", "0.333333"}, {"Rx frames", "2"}} << Rows{};
+        << Rows{{"Remaining time", "00:08:45"}, {"DF", "0.0025"}, {"MLR", "0.333333"}, {"Rx frames", "2"}} << Rows{};
 }
 
 void TestPdfWriters::mdi()

@@ -157,8 +157,8 @@ void TestPdfY1564::unitText_data()
     QTest::addColumn<int>("code");
     QTest::addColumn<QString>("text");
     QTest::newRow("percent") << 0 << "%";
-    QTest::newRow("bps") << 1 << "Bps";
-    QTest::newRow("kbps") << 2 << "Kbps";
+    QTest::newRow("bps") << 1 << "bps";
+    QTest::newRow("kbps") << 2 << "kbps";
     QTest::newRow("Mbps") << 3 << "Mbps";
     QTest::newRow("4 is no unit") << 4 << "%";
     QTest::newRow("255") << 255 << "%";
@@ -330,7 +330,7 @@ void TestPdfY1564::performanceTable_data()
                                                   {"FLR", "OK", "0.05000"},
                                                   {"AVAIL", "OK", "3599"},
                                                   {"AVAIL, %", "OK", "99.9722"},
-                                                  {"Rate IR", "OK", "1000.00000 Kbps", "1.00100 Mbps", "1.00200 Mbps"},
+                                                  {"Rate IR", "OK", "1000.00000 kbps", "1.00100 Mbps", "1.00200 Mbps"},
                                                   {"Frame Delay FTD", "OK", "20.0000 us", "40.0000 us", "1.0000 ms"},
                                                   {"Jitter FDV", "OK", "-1.5000 us", "0", "999.0000 ns"}};
     QTest::newRow("loss and availability failed, state running")
@@ -339,7 +339,7 @@ void TestPdfY1564::performanceTable_data()
                               {"FLR", "Fail", "0.05000"},
                               {"AVAIL", "Fail", "3599"},
                               {"AVAIL, %", "Fail", "99.9722"},
-                              {"Rate IR", "OK", "1000.00000 Kbps", "1.00100 Mbps", "1.00200 Mbps"},
+                              {"Rate IR", "OK", "1000.00000 kbps", "1.00100 Mbps", "1.00200 Mbps"},
                               {"Frame Delay FTD", "OK", "20.0000 us", "40.0000 us", "1.0000 ms"},
                               {"Jitter FDV", "OK", "-1.5000 us", "0", "999.0000 ns"}};
     QTest::newRow("delays failed") << true << 1 << int(Y1564FailIr | Y1564FailFtd | Y1564FailFdv) << "Wait"
@@ -347,7 +347,7 @@ void TestPdfY1564::performanceTable_data()
                                                          {"FLR", "OK", "0.05000"},
                                                          {"AVAIL", "OK", "3599"},
                                                          {"AVAIL, %", "OK", "99.9722"},
-                                                         {"Rate IR", "Fail", "1000.00000 Kbps", "1.00100 Mbps",
+                                                         {"Rate IR", "Fail", "1000.00000 kbps", "1.00100 Mbps",
                                                           "1.00200 Mbps"},
                                                          {"Frame Delay FTD", "Fail", "20.0000 us", "40.0000 us",
                                                           "1.0000 ms"},
@@ -384,30 +384,30 @@ void TestPdfY1564::report()
     QVERIFY(renderReport(y1564Report(y1564Settings(), r), m_pdf));
     const QString text = pdfText(m_pdf);
     const Rows rows{
-        {"Y1564 test report"}, {"Topology", "A >> B"}, {"Advanced"}, {"Learning Int., ms", "150"},
+        {"Y1564 test report"}, {"Topology", "A >> B"}, {"Advanced"}, {"Learning int., ms", "150"},
         {"Wait interval, ms", "2500"}, {"Configuration test"}, {"Test step", "60"}, {"Step load"}, {"Policy"},
         {"Performance test"}, {"Duration", "25:01:01"},
         // Stream blocks
         {"Stream #1", "Stream header #1"}, {"Stream #4", "Stream header #4"}, {"Active"},
-        {"Packet length, b", "512"}, {"Packet length, b", "2048"}, {"SLA"}, {"Units", "%"}, {"Units", "Bps"},
-        {"Units", "Kbps"}, {"Units", "Mbps"}, {"CIR", "10.50", "EIR", "2.25"}, {"M", "1.00"}, {"Units", "KB"},
+        {"Packet length, B", "512"}, {"Packet length, B", "2048"}, {"SLA"}, {"Units", "%"}, {"Units", "bps"},
+        {"Units", "kbps"}, {"Units", "Mbps"}, {"CIR", "10.50", "EIR", "2.25"}, {"M", "1.00"}, {"Units", "KB"},
         {"CBS", "0.00", "EBS", "0.00"}, {"Test criteria"}, {"FLR", "0.00100"}, {"FTD, ms", "1.5000"},
-        {"AVAIL, %", "99.9900"}, {"FDV, ms", "0.2500"}, {"VLAN count", "2"}, {"#", "TPID", "PCP", "VID"},
-        {"0", "88a8", "5", "100"}, {"1", "8100", "7", "4095"}, {"VLAN count", "200"}, {"0", "9100", "0", "10"},
-        {"2", "9102", "2", "12"}, {"VLAN count", "0"}, {"IP destination", "10.0.0.4"},
+        {"AVAIL, %", "99.9900"}, {"FDV, ms", "0.2500"}, {"VLAN tags", "2"}, {"#", "TPID", "PCP", "VID"},
+        {"0", "88a8", "5", "100"}, {"1", "8100", "7", "4095"}, {"VLAN tags", "200"}, {"0", "9100", "0", "10"},
+        {"2", "9102", "2", "12"}, {"VLAN tags", "0"}, {"IP destination", "10.0.0.4"},
         // Results
-        {"Results"}, {"Elapsed time", "00:01:15"}, {"Estimate time", "00:00:00"},
-        {"Configuration test. Stream #1"}, {"Subtest", "Status", "Parameter"}, {"Rate IR"}, {"Min.", "Avr.", "Max."},
+        {"Results"}, {"Elapsed time", "00:01:15"}, {"Remaining time", "00:00:00"},
+        {"Configuration test. Stream #1"}, {"Subtest", "Status", "Parameter"}, {"Rate IR"}, {"Min.", "Avg.", "Max."},
         {"CIR 1", "OK", "123.45679 Mbps", "123.45779 Mbps", "123.45879 Mbps"},
         {"CIR 2", "Running", "123.45679 Mbps", "123.45779 Mbps", "123.45879 Mbps"},
         {"CIR+EIR", "Wait", "123.45679 Mbps", "123.45779 Mbps", "123.45879 Mbps"}, {"Frame Delay FTD"},
         {"CIR 4", "Error", "1.5000 us", "3.0000 us", "1.0000 ms"}, {"CIR 4", "OK", "1.5000 us", "3.0000 us", "1.0000 ms"},
         {"Jitter FDV"}, {"Policy", "Wait", "-1.5000 us", "0", "999.0000 ns"}, {"Frame Loss FL"},
-        {"Quantity, fr", "FLR"}, {"CIR 3", "OK", "3", "0.00300"}, {"Common Status"}, {"CIR 4", "OK"},
+        {"Count, frames", "FLR"}, {"CIR 3", "OK", "3", "0.00300"}, {"Overall status"}, {"CIR 4", "OK"},
         {"Performance test. Stream #1"}, {"Status", "Wait"}, {"Parameter", "Status", "Value"}, {"FL", "Fail", "5"},
         {"FLR", "Fail", "0.05000"}, {"AVAIL", "Fail", "3599"}, {"AVAIL, %", "Fail", "99.9722"},
-        {"Parameter", "Status", "Min.", "Avr.", "Max."},
-        {"Rate IR", "OK", "1000.00000 Kbps", "1.00100 Mbps", "1.00200 Mbps"},
+        {"Parameter", "Status", "Min.", "Avg.", "Max."},
+        {"Rate IR", "OK", "1000.00000 kbps", "1.00100 Mbps", "1.00200 Mbps"},
         {"Frame Delay FTD", "OK", "20.0000 us", "40.0000 us", "1.0000 ms"},
         {"Jitter FDV", "OK", "-1.5000 us", "0", "999.0000 ns"}, {"Performance test. Stream #4"}};
     for (const QStringList &row : rows)
@@ -416,8 +416,8 @@ void TestPdfY1564::report()
     // Three streams tagged, two with tags; a count above three shows the
     // three tags the record holds; tagging off shows no count.
     for (const char *count : {"2", "200", "0"})
-        QCOMPARE(linesWith(text, {"VLAN count", QLatin1String(count)}), 1);
-    QCOMPARE(linesWith(text, {"VLAN count", "3"}), 0);
+        QCOMPARE(linesWith(text, {"VLAN tags", QLatin1String(count)}), 1);
+    QCOMPARE(linesWith(text, {"VLAN tags", "3"}), 0);
     QCOMPARE(text.count(QRegularExpression(QStringLiteral("#\\s+TPID\\s+PCP\\s+VID"))), 2 + 2);   // + the heading's two ports
     QVERIFY(!hasRow(text, {"3", "0000", "0", "0"}));
 }

@@ -182,7 +182,7 @@ void TestReportFormat::portName_data()
     QTest::newRow("A") << 0u << "(Port A)";
     QTest::newRow("B") << 1u << "(Port B)";
     QTest::newRow("RC") << 2u << "(Remote control port)";
-    QTest::newRow("3") << 3u << "Invalud port 3";
+    QTest::newRow("3") << 3u << "Invalid port 3";
 }
 
 void TestReportFormat::portName()
@@ -286,20 +286,28 @@ void TestReportFormat::nanosecondsToReportText()
 void TestReportFormat::nanosecondsToAxisText_data()
 {
     QTest::addColumn<float>("ns");
+    QTest::addColumn<float>("scale");
     QTest::addColumn<QString>("text");
-    QTest::newRow("1500") << 1500.0f << "1.50";
-    QTest::newRow("250") << 250.0f << "250.00";
-    QTest::newRow("0.5") << 0.5f << "0";
-    QTest::newRow("2e6") << 2e6f << "2.00";
-    QTest::newRow("5000 s") << 5e12f << "5000";
-    QTest::newRow("NaN") << std::numeric_limits<float>::quiet_NaN() << "nan";
+    QTest::newRow("1500") << 1500.0f << 1500.0f << "1.50";
+    QTest::newRow("250") << 250.0f << 250.0f << "250.00";
+    QTest::newRow("0.5") << 0.5f << 0.5f << "0";
+    QTest::newRow("2e6") << 2e6f << 2e6f << "2.00";
+    QTest::newRow("5000 s") << 5e12f << 5e12f << "5000";
+    QTest::newRow("NaN") << std::numeric_limits<float>::quiet_NaN() << 1.0f << "nan";
+    // In the unit of the scale, not of the value: one unit per chart.
+    QTest::newRow("ns on a us chart") << 500.0f << 5000.0f << "0.50";
+    QTest::newRow("ns on a ms chart") << 500.0f << 2.5e6f << "0.0005";
+    QTest::newRow("ms on a us chart") << 2e6f << 5000.0f << "2000";
+    QTest::newRow("zero") << 0.0f << 2.5e6f << "0";
+    QTest::newRow("scale below 1 ns") << 0.4f << 0.5f << "0";
 }
 
 void TestReportFormat::nanosecondsToAxisText()
 {
     QFETCH(float, ns);
+    QFETCH(float, scale);
     QFETCH(QString, text);
-    QCOMPARE(::nanosecondsToAxisText(ns), text);
+    QCOMPARE(::nanosecondsToAxisText(ns, scale), text);
 }
 
 void TestReportFormat::latencyUnitSuffix_data()
@@ -309,11 +317,13 @@ void TestReportFormat::latencyUnitSuffix_data()
     QTest::newRow("empty") << QList<double>() << "";
     QTest::newRow("below 1 ns") << QList<double>{0.2, 0.4} << "";
     QTest::newRow("ns") << QList<double>{500, 700} << ", ns";
-    QTest::newRow("mean 999 is ns") << QList<double>{998, 1000} << ", ns";
+    QTest::newRow("999 is ns") << QList<double>{998, 999} << ", ns";
+    QTest::newRow("the largest decides, not the mean") << QList<double>{500, 5000, 2.5e6} << ", ms";
+    QTest::newRow("no number is left out") << QList<double>{std::nan(""), 5000} << ", us";
     QTest::newRow("us") << QList<double>{1000, 2000} << ", us";
     QTest::newRow("ms") << QList<double>{2e6, 4e6} << ", ms";
     QTest::newRow("s") << QList<double>{3e9} << ", s";
-    QTest::newRow("negative mean by magnitude") << QList<double>{-5000} << ", us";
+    QTest::newRow("negative by magnitude") << QList<double>{-5000} << ", us";
     QTest::newRow("NaN") << QList<double>{std::nan("")} << "";
 }
 
@@ -329,10 +339,10 @@ void TestReportFormat::rateToReportText_data()
     QTest::addColumn<uint>("rate");
     QTest::addColumn<QString>("text");
     QTest::newRow("0") << 0u << "0";
-    QTest::newRow("1") << 1u << "1.00000 Bps";
-    QTest::newRow("1000") << 1000u << "1000.00000 Bps";
-    QTest::newRow("1001") << 1001u << "1.00100 Kbps";
-    QTest::newRow("1000000") << 1000000u << "1000.00000 Kbps";
+    QTest::newRow("1") << 1u << "1.00000 bps";
+    QTest::newRow("1000") << 1000u << "1000.00000 bps";
+    QTest::newRow("1001") << 1001u << "1.00100 kbps";
+    QTest::newRow("1000000") << 1000000u << "1000.00000 kbps";
     QTest::newRow("1000001") << 1000001u << "1.00000 Mbps";
     QTest::newRow("largest") << 4294967295u << "4294.96729 Mbps";
 }

@@ -96,18 +96,18 @@ void VyrupDialogTest::resultTexts_data()
 {
     QTest::addColumn<int>("code");
     QTest::addColumn<QString>("text");
-    const char *const texts[] = {"Write cpu started", "Write cpu completed", "Write cpu failed",
-                                 "Erase Fpga started", "Erase Fpga completed", "Erase Fpga failed",
-                                 "Write Fpga started", "Write Fpga completed", "Write Fpga failed",
+    const char *const texts[] = {"CPU write started", "CPU write completed", "CPU write failed",
+                                 "FPGA erase started", "FPGA erase completed", "FPGA erase failed",
+                                 "FPGA write started", "FPGA write completed", "FPGA write failed",
                                  "Reset started", "Reset completed", "Reset failed"};
     for (int code = 0; code < 12; ++code)
         QTest::addRow("%d", code) << code << QString::fromLatin1(texts[code]);
     for (int code = 12; code <= 17; ++code)
         QTest::addRow("%d", code) << code << QStringLiteral("unknown");
-    QTest::newRow("18") << 18 << "Invalid Device Type";
-    QTest::newRow("19") << 19 << "Wait After Reset Failed";
-    QTest::newRow("20") << 20 << "Invalid File Format";
-    QTest::newRow("21") << 21 << "FullUpdateCompleted";
+    QTest::newRow("18") << 18 << "Invalid device type";
+    QTest::newRow("19") << 19 << "Wait after reset failed";
+    QTest::newRow("20") << 20 << "Invalid file format";
+    QTest::newRow("21") << 21 << "Full update completed";
     QTest::newRow("22") << 22 << "unknown";
     QTest::newRow("-1") << -1 << "unknown";
     QTest::newRow("large") << 100000 << "unknown";
@@ -125,12 +125,12 @@ void VyrupDialogTest::resultTexts()
 void VyrupDialogTest::progressAndResultsAreLogged()
 {
     vyrupDialog dialog;
-    dialog.vyrupInfo(QStringLiteral("cpu updated 50 %"));
-    dialog.vyrupInfo(QStringLiteral("cpu update complete"));
+    dialog.vyrupInfo(QStringLiteral("CPU updated 50 %"));
+    dialog.vyrupInfo(QStringLiteral("CPU update complete"));
     dialog.corrResult(2);
-    dialog.vyrupInfo(QStringLiteral("fpga updated 1 %"));
-    QCOMPARE(log(dialog), (QStringList{QStringLiteral("cpu updated 50 %"), QStringLiteral("cpu update complete"),
-                                       QStringLiteral("Write cpu failed"), QStringLiteral("fpga updated 1 %")}));
+    dialog.vyrupInfo(QStringLiteral("FPGA updated 1 %"));
+    QCOMPARE(log(dialog), (QStringList{QStringLiteral("CPU updated 50 %"), QStringLiteral("CPU update complete"),
+                                       QStringLiteral("CPU write failed"), QStringLiteral("FPGA updated 1 %")}));
 }
 
 void VyrupDialogTest::acceptWithoutPathDoesNothing()
@@ -222,8 +222,8 @@ void VyrupDialogTest::oneWriteAtATime()
     QCOMPARE(writes.count(), 2);
     dialog.corrResult(20);
     QVERIFY(accept->isEnabled());
-    QCOMPARE(log(dialog), (QStringList{QStringLiteral("Write cpu completed"), QStringLiteral("FullUpdateCompleted"),
-                                       QStringLiteral("Invalid File Format")}));
+    QCOMPARE(log(dialog), (QStringList{QStringLiteral("CPU write completed"), QStringLiteral("Full update completed"),
+                                       QStringLiteral("Invalid file format")}));
 }
 
 void VyrupDialogTest::typedPathIsUsedButNotStored()
@@ -273,7 +273,7 @@ void VyrupDialogTest::fileChoiceIsRemembered()
             static_cast<QDialog *>(fd)->accept();
         });
         QCOMPARE(title, QStringLiteral("Select ROM file"));
-        QVERIFY(filters.contains(QStringLiteral("Update file(*.vyrup)")));
+        QVERIFY(filters.contains(QStringLiteral("Update file (*.vyrup)")));
         QCOMPARE(path(dialog)->text(), name);
         QVERIFY(button(dialog, "bAccept")->isEnabled());
         QCOMPARE(storedPath(), name);
@@ -332,7 +332,7 @@ void VyrupDialogTest::packageTravelsToDeviceAndResultComesBack()
 
         path(dialog)->setText(name);
         QTest::mouseClick(button(dialog, "bAccept"), Qt::LeftButton);
-        QTRY_COMPARE_WITH_TIMEOUT(log(dialog), QStringList{QStringLiteral("Invalid File Format")}, 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(log(dialog), QStringList{QStringLiteral("Invalid file format")}, 20000);
         QVERIFY(button(dialog, "bAccept")->isEnabled());
     }
 

@@ -3,6 +3,7 @@
 //
 //   vyrsim [--tcp PORT] [--pty] [--type N] [--update] [--verbose]
 
+#include "deviceidentity.h"
 #include "simdefaults.h"
 #include "simremote.h"
 #include "simtests.h"
@@ -64,6 +65,9 @@ int main(int argc, char *argv[])
         auto *remote = static_cast<SimRemoteResponder *>(responder);
         remote->realistic = true;
         remote->status.syncSources = SimSyncSources;
+        // A cable between the test ports: every port has link.
+        if (devicePortCount(type) > 1)
+            remote->status.link[1] = remote->status.link[0];
         simDrawScreen(*remote);
     }
     SimTester sim(responder);

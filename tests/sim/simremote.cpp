@@ -1,6 +1,8 @@
 #include "simremote.h"
 #include "simtests.h"
 
+#include "reportlayout.h"
+
 #include <QtEndian>
 
 #include <cstring>
@@ -142,8 +144,10 @@ QByteArray SimRemoteResponder::modelSettings(quint32 port, quint8 id) const
     return block.size() == testSettingsSize(id) ? block : QByteArray();
 }
 
-QByteArray SimRemoteResponder::resultsReply(quint32 port, quint8 test, quint32 param)
+QByteArray SimRemoteResponder::resultsReply(quint32 port, quint8 test, quint32 param, bool *valid)
 {
+    if (valid)
+        *valid = true;
     const SimTestModel &model = realistic ? simTestModel(test) : SimTestModel();
     if (!model.results)
         return resultsRecord(port, test);
@@ -152,10 +156,14 @@ QByteArray SimRemoteResponder::resultsReply(quint32 port, quint8 test, quint32 p
     run.test = test;
     run.param = param;
     run.running = port < 2 && test < 32 && (status.process[port].tx & (1u << test));
+    // A run whose bits went without a Stop (cleared by hand) ends here.
+    if (!run.running)
+        endRun(port, test, true);
     const auto it = runs.constFind(key(port, test));
     run.started = it != runs.constEnd();
     if (run.started) {
-        run.elapsedMs = it->since.elapsed();
+        run.elapsedMs = it->endedAfterMs >= 0 ? it->endedAfterMs : it->since.elapsed();
+        run.stopped = it->stopped;
         run.topology = it->topology;
         run.startClock = it->startClock;
     }
@@ -167,10 +175,106 @@ QByteArray SimRemoteResponder::resultsReply(quint32 port, quint8 test, quint32 p
         return resultsRecord(port, test);
     answer.record = answer.record.left(testResultsSize(test));
     answer.record.append(QByteArray(testResultsSize(test) - answer.record.size(), '\0'));
+    if (!answer.valid) {
+        if (valid)
+            *valid = false;
+        return answer.record;
+    }
     results[key(port, test)] = answer.record;
-    if (answer.finished && run.running)
+    if (answer.finished && run.running) {
+        endRun(port, test, false);
         setProcess(port, test, false);
+    }
     return answer.record;
+}
+
+QByteArray SimRemoteResponder::reportFile(quint32 port, quint8 test)
+{
+    const quint32 p = port == PortB ? PortB : PortA;
+    auto heldResults = [this, test](quint32 of) {
+        bool valid = true;
+        const QByteArray record = resultsReply(of, test, 0, &valid);
+        return valid ? record : QByteArray();
+    };
+
+    report_header_t header;
+    std::memset(&header, 0, sizeof header);
+    header.port = quint8(port);
+    const auto run = runs.constFind(key(p, test));
+    const quint32 topologyOfRun = run != runs.constEnd() ? run->topology : topology[p];
+    header.loop = topologyOfRun == TopologySamePort ? 1 : 0;
+    for (int i = 0; i < 2; ++i) {
+        header.link[i] = status.link[i];
+        header.dhcp[i] = status.address[i];
+    }
+    ReportImage image(test);
+    image.header(header)
+        .interfaceSettings(PortA, settingsBlock(PortA, TestInterfaceSettings))
+        .interfaceSettings(PortB, settingsBlock(PortB, TestInterfaceSettings));
+    const ReportLayout *layout = image.layout();
+    if (!layout)
+        return image.bytes() + settingsBlock(p, test) + heldResults(p);
+    image.settings(settingsBlock(p, test));
+    if (layout->resultsAt[1] >= 0)
+        image.results(heldResults(PortA), PortA).results(heldResults(PortB), PortB);
+    else
+        image.results(heldResults(p));
+    return image.bytes();
+}
+
+QString SimRemoteResponder::proposedName(quint8 test) const
+{
+    if (!newFileName.isEmpty())
+        return newFileName;
+    // Letters, digits and a blank: what the tester's name field takes.
+    const QString stem = test == TestDeviceSettings ? QStringLiteral("CONFIG") : QStringLiteral("REPORT");
+    for (int n = 1;; ++n) {
+        const QString name = QStringLiteral("%1 %2").arg(stem).arg(n, 4, 10, QLatin1Char('0'));
+        if (fileIndex(name) < 0)
+            return name;
+    }
+}
+
+quint8 SimRemoteResponder::saveError(const QString &name) const
+{
+    if (fileError)
+        return fileError;
+    if (fileIndex(name) >= 0)
+        return SaveErrorFileExists;
+    return files.size() >= MaxFiles ? SaveErrorMemoryFull : 0;
+}
+
+void SimRemoteResponder::endRun(quint32 port, quint8 test, bool stopped)
+{
+    const auto it = runs.find(key(port, test));
+    if (it == runs.end() || it->endedAfterMs >= 0)
+        return;
+    it->endedAfterMs = it->since.elapsed();
+    it->stopped = stopped;
+}
+
+void SimRemoteResponder::updateRates()
+{
+    if (!realistic)
+        return;
+    quint64 tx[2] = {0, 0};
+    quint64 rx[2] = {0, 0};
+    for (auto it = runs.cbegin(); it != runs.cend(); ++it) {
+        const quint32 port = it.key() >> 8;
+        const quint8 test = quint8(it.key() & 0xFF);
+        if (port > 1 || test >= 32 || !(status.process[port].tx & (1u << test)))
+            continue;
+        const SimTestModel &model = simTestModel(test);
+        if (!model.sendRate)
+            continue;
+        const quint32 rate = model.sendRate(settingsBlock(port, test));
+        tx[port] += rate;
+        rx[it->topology == TopologyToOtherPort ? 1 - port : port] += rate;
+    }
+    for (int p = 0; p < 2; ++p) {
+        status.txRate[p] = quint32(qMin<quint64>(tx[p], 0xFFFFFFFFu));
+        status.rxRate[p] = quint32(qMin<quint64>(rx[p], 0xFFFFFFFFu));
+    }
 }
 
 QByteArray SimRemoteResponder::patternBlock(quint32 port, quint8 id, int size, bool resultsRecord)
@@ -240,6 +344,8 @@ void SimRemoteResponder::setProcess(quint32 port, quint8 test, bool start)
     if (start) {
         Run &run = runs[key(port, test)];
         run.since.start();
+        run.endedAfterMs = -1;
+        run.stopped = false;
         run.topology = topology[port];
         run.startClock = status.clock;
         status.process[port].tx |= bit;
@@ -247,11 +353,15 @@ void SimRemoteResponder::setProcess(quint32 port, quint8 test, bool start)
         status.process[receiver].rx |= bit;
         status.topology[port] = quint8(qMin<quint32>(topology[port], 2));
     } else {
+        // A Stop of a test that still runs: its results stay where they are.
+        if (status.process[port].tx & bit)
+            endRun(port, test, true);
         for (auto &p : status.process) {
             p.tx &= ~bit;
             p.rx &= ~bit;
         }
     }
+    updateRates();
 }
 
 QByteArray SimRemoteResponder::screenReply(quint32 index) const
@@ -369,6 +479,13 @@ QList<SimReply> SimRemoteResponder::handle(const QByteArray &request)
             out = reply(recordBytes(startError));
             break;
         }
+        // Traffic needs a line to go out on.
+        if (start && realistic && port < 2 && simTestModel(test).sendRate && !status.link[port].up) {
+            error_t refused{};
+            refused.type = StartErrorNotConnected;
+            out = reply(recordBytes(refused));
+            break;
+        }
         setProcess(port, test, start);
         out = reply(recordBytes(error_t{}));
         break;
@@ -401,18 +518,15 @@ QList<SimReply> SimRemoteResponder::handle(const QByteArray &request)
         break;
     case 0x0C: {
         const QString name = f.name();
-        if (f.ok() && fileError == 0) {
-            const int i = fileIndex(name);
+        const quint8 error = saveError(name);
+        if (f.ok() && error == 0) {
             File file;
             file.name = name;
             file.type = FileTypeConfig;
             file.contents = "config:" + name.toLatin1();
-            if (i >= 0)
-                files[i] = file;
-            else
-                files << file;
+            files << file;
         }
-        out = byteReply(fileError);
+        out = byteReply(error);
         break;
     }
     case 0x0D: {
@@ -467,7 +581,9 @@ QList<SimReply> SimRemoteResponder::handle(const QByteArray &request)
         const quint32 param = f.u32();
         if (!f.ok())
             break;
-        out = reply(QByteArray(1, char(resultsValid)) + resultsReply(port, test, param));
+        bool valid = true;
+        const QByteArray record = resultsReply(port, test, param, &valid);
+        out = reply(QByteArray(1, char(valid ? resultsValid : 0)) + record);
         break;
     }
     case 0x14: {
@@ -485,20 +601,17 @@ QList<SimReply> SimRemoteResponder::handle(const QByteArray &request)
         const quint32 port = f.u32();
         const quint8 test = f.u8();
         const QString name = f.name();
-        if (f.ok() && fileError == 0) {
+        const quint8 error = saveError(name);
+        if (f.ok() && error == 0) {
             File file;
             file.name = name;
             file.type = FileTypeReport;
             file.port = port;
             file.test = test;
-            file.contents = QByteArray(1, char(test)) + QByteArray(1, char(port)) + resultsRecord(port, test);
-            const int i = fileIndex(name);
-            if (i >= 0)
-                files[i] = file;
-            else
-                files << file;
+            file.contents = reportFile(port, test);
+            files << file;
         }
-        out = byteReply(fileError);
+        out = byteReply(error);
         break;
     }
     case 0x16: {
@@ -523,10 +636,11 @@ QList<SimReply> SimRemoteResponder::handle(const QByteArray &request)
         clock = f.u32();
         out = byteReply(clockReply);
         break;
-    case 0x1A:
-        f.u8();   // test id
-        out = reply(nameField(newFileName.toUtf8()));
+    case 0x1A: {
+        const quint8 test = f.u8();
+        out = reply(nameField(proposedName(test).toUtf8()));
         break;
+    }
     case 0x1B: {
         const quint8 value = f.u8();
         if (f.ok())

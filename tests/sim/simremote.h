@@ -28,6 +28,12 @@ public:
     static constexpr int ScreenPairs = 170;
     static constexpr int MaxRun = 255;
     static constexpr int NameSize = 21;
+    // Files the store holds at most, of both types together: one more save
+    // answers "memory full".
+    static constexpr int MaxFiles = 64;
+    // Error bytes of a refused save (0x0C, 0x15).
+    static constexpr quint8 SaveErrorMemoryFull = 1;
+    static constexpr quint8 SaveErrorFileExists = 2;
 
     struct File {
         QString name;
@@ -54,8 +60,10 @@ public:
     // Off (the default): settings and results are pattern blocks and
     // stay as they are, so a test can tell every byte's place. On: the test
     // models of simtests.h give the settings a tester holds before anyone
-    // wrote them and results that follow a running test (and may end it),
-    // and the status clock runs in real time.
+    // wrote them and results that follow a running test (and may end it, and
+    // stay as they were once it is stopped), the status clock runs in real
+    // time, a test that sends traffic shows its rates in the status record
+    // and does not start on a port without link.
     bool realistic = false;
 
     QList<SimReply> handle(const QByteArray &request) override;
@@ -78,12 +86,19 @@ public:
     static QByteArray patternBlock(quint32 port, quint8 id, int size, bool resultsRecord);
     QByteArray &settingsBlock(quint32 port, quint8 id);
     QByteArray &resultsRecord(quint32 port, quint8 test);
+    // A report file of the test as the tester writes it (0x15): header,
+    // interface block, settings and results records where the report layout
+    // puts them, as held now. A test id without a layout gets the header
+    // with its settings and results records after it.
+    QByteArray reportFile(quint32 port, quint8 test);
 
     // --- tests ---------------------------------------------------------------
     error_t startError;                // type != 0: every start is refused with it
     quint32 topology[3] = {0, 0, 0};   // last 0x0A per port
     struct Run {
         QElapsedTimer since;
+        qint64 endedAfterMs = -1;    // how long it ran, once stopped or ended
+        bool stopped = false;        // ended by a Stop (or its bits cleared) before its end
         quint32 topology = 0;
         quint32 startClock = 0;
     };
@@ -94,7 +109,10 @@ public:
     QList<File> files;
     quint8 fileError = 0;              // answers save, load, delete and open
     QString loadedConfig;              // last 0x0D name
-    QString newFileName = QStringLiteral("REPORT_0001");
+    // 0x1A: empty (the default) proposes the first "CONFIG 0001" (test id 0)
+    // or "REPORT 0001" (any other) not in the store; else this name.
+    QString newFileName;
+    QString proposedName(quint8 test) const;
     int listCursor = 0;                // 0x07
     int openFile = -1;                 // 0x05 -> 0x06
     int readCursor = 0;
@@ -134,8 +152,16 @@ private:
     QList<SimReply> byteReply(quint8 value);
     QByteArray screenReply(quint32 index) const;
     void setProcess(quint32 port, quint8 test, bool start);
+    // The run of the test on the port keeps how long it ran from now on.
+    void endRun(quint32 port, quint8 test, bool stopped);
+    // realistic: the status rates of the traffic the running tests send.
+    void updateRates();
+    // What a save (0x0C, 0x15) under the name answers before it stores.
+    quint8 saveError(const QString &name) const;
     QByteArray modelSettings(quint32 port, quint8 id) const;
-    QByteArray resultsReply(quint32 port, quint8 test, quint32 param);
+    // The results record a request gets; valid false: the tester has no
+    // valid results to give (the reply's byte 0 is 0).
+    QByteArray resultsReply(quint32 port, quint8 test, quint32 param, bool *valid = nullptr);
     QElapsedTimer m_up;
     quint32 m_clockBase = 0;
 };

@@ -13,20 +13,8 @@ namespace {
 
 // ---- cable diagnostics ------------------------------------------------------
 
-// A measurement takes a few seconds; until one is done the pairs read as a
-// port with no cable: all open, right at the connector.
+// A measurement takes a few seconds.
 constexpr qint64 CableMeasureMs = 3000;
-
-cable_results_t noCable()
-{
-    cable_results_t r;
-    std::memset(&r, 0, sizeof r);
-    for (cable_pair_status_t &pair : r.pair) {
-        pair.status = CablePairOpen;
-        pair.distance = 30;
-    }
-    return r;
-}
 
 // A 100 m patch cable whose pair 7-8 is shorted 51 m out and whose pairs
 // 5-6 and 7-8 are crossed (Port B's pair 5-6 is also reversed).
@@ -48,10 +36,13 @@ cable_results_t measuredCable(quint32 port)
     return r;
 }
 
+// No valid results until a measurement is done: a tester that has not
+// measured a cable has nothing to show for it, and while it measures again
+// the reader keeps what it had.
 SimResultsAnswer cableResults(const SimRun &run)
 {
     if (!run.started || (run.running && run.elapsedMs < CableMeasureMs))
-        return {simBytesOf(noCable()), false};
+        return {QByteArray(int(sizeof(cable_results_t)), '\0'), false, false};
     return {simBytesOf(measuredCable(run.port)), true};
 }
 
@@ -100,6 +91,18 @@ QByteArray mdiDefaults(quint32 port)
     return simBytesOf(s);
 }
 
+// The stream's rate in kbps or Mbps; other units send nothing.
+double mdiBytesPerSecond(const mdi_settings_t &s)
+{
+    const double bitsPerSecond = s.rate * (s.unit == 3 ? 1e6 : s.unit == 2 ? 1e3 : 0.0);
+    return qMin(bitsPerSecond, 1e9) / 8;
+}
+
+quint32 mdiRate(const QByteArray &settings)
+{
+    return quint32(mdiBytesPerSecond(simRecordOf<mdi_settings_t>(settings)));
+}
+
 SimResultsAnswer mdiResults(const SimRun &run)
 {
     const mdi_settings_t s = simRecordOf<mdi_settings_t>(run.settings);
@@ -110,10 +113,9 @@ SimResultsAnswer mdiResults(const SimRun &run)
         return {simBytesOf(r), false};
     }
     const SimRunTime t = simRunTime(run, s.duration);
-    const double bitsPerSecond = s.rate * (s.unit == 3 ? 1e6 : s.unit == 2 ? 1e3 : 0.0);
-    const double bytesPerSecond = qMin(bitsPerSecond, 1e9) / 8;
+    const double bytesPerSecond = mdiBytesPerSecond(s);
     const quint32 length = qBound<quint32>(64, s.packetLength, 9600);
-    r.status = t.done || !run.running ? StatusOk : StatusRunning;
+    r.status = simRunStatus(run, t.done);
     r.startTime = run.startClock;
     r.currentTime = run.startClock + quint32(t.seconds);
     r.estimate = t.duration;
@@ -150,5 +152,6 @@ void simRegisterDiagnostics(SimTestModels &models)
     models[TestOam].results = oamResults;
     models[TestMdi].defaultSettings = mdiDefaults;
     models[TestMdi].results = mdiResults;
+    models[TestMdi].sendRate = mdiRate;
     models[TestLoopback].defaultSettings = loopbackDefaults;
 }

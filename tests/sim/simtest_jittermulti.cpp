@@ -122,10 +122,30 @@ SimResultsAnswer multiResults(const SimRun &run)
     return {simBytesOf(r), t.done};
 }
 
+quint32 jitterRate(const QByteArray &settings)
+{
+    const jitter_settings_t s = simRecordOf<jitter_settings_t>(settings);
+    return simFrameBytesPerSecond(lineShare(s.rateUnit, s.rate), s.packetLength);
+}
+
+// The active streams together.
+quint32 multiRate(const QByteArray &settings)
+{
+    const multi_settings_t s = simRecordOf<multi_settings_t>(settings);
+    quint64 sum = 0;
+    for (const stream_settings_t &st : s.streams) {
+        if (st.active)
+            sum += simFrameBytesPerSecond(lineShare(st.rateUnit, st.rate), st.packetLength);
+    }
+    return quint32(qMin<quint64>(sum, simFrameBytesPerSecond(1.0, 9600)));
+}
+
 } // namespace
 
 void simRegisterJitterMulti(SimTestModels &models)
 {
+    models[TestJitter].sendRate = jitterRate;
+    models[TestMultistream].sendRate = multiRate;
     models[TestJitter].defaultSettings = jitterDefaults;
     models[TestJitter].results = jitterResults;
     models[TestMultistream].defaultSettings = multiDefaults;

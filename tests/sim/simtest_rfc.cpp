@@ -157,10 +157,26 @@ SimResultsAnswer rfcResults(const SimRun &run)
     return {simBytesOf(r), done};
 }
 
+// The throughput search starts at its highest load, in the first frame
+// size that is on.
+quint32 rfcRate(const QByteArray &settings)
+{
+    const rfc_settings_t s = simRecordOf<rfc_settings_t>(settings);
+    quint32 length = 64;
+    for (const rfc_frame_size_t &f : s.frame) {
+        if (f.enabled) {
+            length = f.size;
+            break;
+        }
+    }
+    return simFrameBytesPerSecond(simLineShare(0, s.throughputMax), length);
+}
+
 } // namespace
 
 void simRegisterRfc(SimTestModels &models)
 {
+    models[TestRfc2544].sendRate = rfcRate;
     models[TestRfc2544].defaultSettings = rfcDefaults;
     models[TestRfc2544].results = rfcResults;
 }

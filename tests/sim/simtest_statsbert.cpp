@@ -194,10 +194,17 @@ SimResultsAnswer bertResults(const SimRun &run)
     return {simBytesOf(r), t.done};
 }
 
+quint32 bertRate(const QByteArray &settings)
+{
+    const bert_settings_t s = simRecordOf<bert_settings_t>(settings);
+    return simFrameBytesPerSecond(simLineShare(s.rateUnit, s.rate), s.frameSize);
+}
+
 } // namespace
 
 void simRegisterStatsBert(SimTestModels &models)
 {
+    models[TestBert].sendRate = bertRate;
     models[TestStatistics].defaultSettings = statsDefaults;
     models[TestStatistics].results = statsResults;
     models[TestBert].defaultSettings = bertDefaults;

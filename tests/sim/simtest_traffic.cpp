@@ -48,7 +48,7 @@ FlowCount flowCount(quint8 unit, quint16 rate, quint16 packetLength, qint64 seco
     c.length = qBound<quint32>(64, packetLength, 9600);
     c.txFrames = quint32(share * LineBytesPerSecond / (c.length + WireOverhead) * seconds);
     c.rxFrames = c.txFrames - c.txFrames / 100000;
-    c.bytesPerSecond = quint32(share * LineBytesPerSecond * c.length / (c.length + WireOverhead));
+    c.bytesPerSecond = simFrameBytesPerSecond(share, c.length);
     return c;
 }
 
@@ -68,7 +68,7 @@ SimResultsAnswer timedRun(const SimRun &run, uint32_t Settings::*duration, Fill 
     const SimRunTime t = simRunTime(run, s.*duration);
     r.startTime = run.startClock;
     r.currentTime = run.startClock + quint32(t.seconds);
-    r.status = t.done || !run.running ? StatusOk : StatusRunning;
+    r.status = simRunStatus(run, t.done);
     fill(s, t, r);
     return {simBytesOf(r), t.done};
 }
@@ -143,10 +143,27 @@ SimResultsAnswer asymResults(const SimRun &run)
         });
 }
 
+quint32 trafficRate(const QByteArray &settings)
+{
+    const traffic_settings_t s = simRecordOf<traffic_settings_t>(settings);
+    return simFrameBytesPerSecond(simLineShare(s.rateUnit, s.rate), s.packetLength);
+}
+
+// The output flow leaves the port; the input flow comes from the far end.
+quint32 asymRate(const QByteArray &settings)
+{
+    const asym_settings_t s = simRecordOf<asym_settings_t>(settings);
+    if (s.direction == DirectionInput)
+        return 0;
+    return simFrameBytesPerSecond(simLineShare(s.output.rateUnit, s.output.rate), s.output.packetLength);
+}
+
 } // namespace
 
 void simRegisterTraffic(SimTestModels &models)
 {
+    models[TestTraffic].sendRate = trafficRate;
+    models[TestAsymTraffic].sendRate = asymRate;
     models[TestTraffic].defaultSettings = trafficDefaults;
     models[TestTraffic].results = trafficResults;
     models[TestAsymTraffic].defaultSettings = asymDefaults;

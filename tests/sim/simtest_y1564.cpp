@@ -157,7 +157,7 @@ SimResultsAnswer y1564Results(const SimRun &run)
         r.performanceStatus = StatusWait;
     } else {
         const qint64 seconds = elapsed - configSeconds;
-        r.performanceStatus = done || !run.running ? StatusOk : StatusRunning;
+        r.performanceStatus = simRunStatus(run, done);
         for (int stream = 0; stream < Y1564Streams; ++stream) {
             const y1564_stream_settings_t &t = s.streams[stream];
             if (t.active)
@@ -167,10 +167,24 @@ SimResultsAnswer y1564Results(const SimRun &run)
     return {simBytesOf(r), done};
 }
 
+// The committed rates of the active streams together (frame bytes: the
+// rates count the frames, not the wire).
+quint32 y1564Rate(const QByteArray &settings)
+{
+    const y1564_settings_t s = simRecordOf<y1564_settings_t>(settings);
+    double bps = 0;
+    for (const y1564_stream_settings_t &t : s.streams) {
+        if (t.active)
+            bps += bitsPerSecond(t, t.cir);
+    }
+    return quint32(qMin(bps, LineBitsPerSecond) / 8);
+}
+
 } // namespace
 
 void simRegisterY1564(SimTestModels &models)
 {
+    models[TestY1564].sendRate = y1564Rate;
     models[TestY1564].defaultSettings = y1564Defaults;
     models[TestY1564].results = y1564Results;
 }

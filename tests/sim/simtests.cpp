@@ -1,5 +1,7 @@
 #include "simtests.h"
 
+#include "records.h"
+
 const SimTestModel &simTestModel(quint8 test)
 {
     static const SimTestModel empty;
@@ -45,4 +47,21 @@ SimRunTime simOpenRunTime(const SimRun &run, quint32 duration)
     const qint64 ran = run.elapsedMs / 1000;
     const bool done = duration != 0 && ran >= qint64(duration);
     return {duration, done ? qint64(duration) : ran, done};
+}
+
+quint32 simFrameBytesPerSecond(double share, quint32 frameLength)
+{
+    constexpr double LineBytesPerSecond = 125000000.0;   // 1 Gbit/s
+    constexpr double PreambleAndGap = 20;
+    const double length = qBound<quint32>(64, frameLength, 9600);
+    return quint32(qBound(0.0, share, 1.0) * LineBytesPerSecond * length / (length + PreambleAndGap));
+}
+
+quint8 simRunStatus(const SimRun &run, bool done)
+{
+    if (done)
+        return StatusOk;
+    if (run.stopped)
+        return StatusStop;
+    return run.running ? StatusRunning : StatusOk;
 }

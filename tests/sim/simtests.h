@@ -28,7 +28,10 @@ struct SimRun
     quint32 param = 0;           // the request's parameter (a page, an index)
     bool running = false;        // the test's bit is set in the port's tx process word
     bool started = false;        // it was started since the tester came up
-    qint64 elapsedMs = 0;        // since its start (0 when never started)
+    bool stopped = false;        // a Stop ended it before its end
+    qint64 elapsedMs = 0;        // since its start (0 when never started); once
+                                 // stopped or ended, how long it ran: results
+                                 // computed from it stay as they were then
     quint32 topology = 0;        // topology code in force at its start
     quint32 startClock = 0;      // tester clock at its start
     quint32 clock = 0;           // tester clock now
@@ -40,6 +43,8 @@ struct SimResultsAnswer
 {
     QByteArray record;           // cut or padded to the test's results size
     bool finished = false;       // the test ends now: its process bits clear
+    bool valid = true;           // false: the reply says "no valid results"
+                                 // (byte 0 is 0) and the record stays unsent
 };
 
 struct SimTestModel
@@ -48,6 +53,11 @@ struct SimTestModel
     std::function<QByteArray(quint32 port)> defaultSettings;
     // Results of one request, or an empty record for the pattern block.
     std::function<SimResultsAnswer(const SimRun &run)> results;
+    // Bytes per second of the frames the test sends from its port while it
+    // runs, by its settings record. A test that has one sends traffic: its
+    // rate shows in the status record, and it does not start on a port
+    // without link.
+    std::function<quint32(const QByteArray &settings)> sendRate;
 };
 
 // A record as the bytes of its block, and a block as a record (all zero
@@ -75,6 +85,11 @@ T simRecordOf(const QByteArray &bytes)
 // for the whole line.
 double simLineShare(quint8 rateUnit, double rate);
 
+// The frame bytes per second that a share (0 to 1) of a 1 Gbit/s line
+// carries in frames of the given length (bounded to 64-9600), each with 20
+// bytes of preamble and gap around it on the wire.
+quint32 simFrameBytesPerSecond(double share, quint32 frameLength);
+
 // How far a run has come: the seconds it has taken (at most its duration)
 // and whether it has reached its end.
 struct SimRunTime
@@ -88,6 +103,9 @@ struct SimRunTime
 SimRunTime simRunTime(const SimRun &run, quint32 duration);
 // A set duration of 0 runs until stopped (never done).
 SimRunTime simOpenRunTime(const SimRun &run, quint32 duration);
+// The status of a run that has started: OK once done, "Stop" after a Stop
+// before its end, running while it runs.
+quint8 simRunStatus(const SimRun &run, bool done);
 
 // The factory addresses of the ports: 192.168.0.1 (Port A), 192.168.0.2
 // (Port B).

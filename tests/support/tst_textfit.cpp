@@ -162,7 +162,7 @@ private slots:
     {
         auto *t = host(new QTableWidget(3, 2));
         t->setObjectName(QStringLiteral("tRes"));
-        t->setHorizontalHeaderLabels({QStringLiteral("Tx"), QStringLiteral("Coef")});
+        t->setHorizontalHeaderLabels({QStringLiteral("Tx"), QStringLiteral("Ratio")});
         t->setItem(0, 0, new QTableWidgetItem(QStringLiteral("1")));
         t->setFixedSize(400, 200);
         QStringList found = textfit::cutTexts(window.get());

@@ -63,6 +63,8 @@ private slots:
     void syncSourcesOutsideTheTable();
     void fixedPoint_data();
     void fixedPoint();
+    void wholeCounts_data();
+    void wholeCounts();
     void decibels_data();
     void decibels();
     void padding_data();
@@ -127,9 +129,9 @@ void TextFunctionsTest::rateText_data()
     QTest::newRow("zero") << 0u << "0bps";
     QTest::newRow("100") << 100u << "800bps";
     QTest::newRow("1 Kbit still bps") << 125u << "1000bps";
-    QTest::newRow("just above") << 126u << "1.01Kbps";
-    QTest::newRow("250") << 250u << "2.00Kbps";
-    QTest::newRow("1 Mbit still Kbps") << 125000u << "1000.00Kbps";
+    QTest::newRow("just above") << 126u << "1.01kbps";
+    QTest::newRow("250") << 250u << "2.00kbps";
+    QTest::newRow("1 Mbit still Kbps") << 125000u << "1000.00kbps";
     QTest::newRow("just above 1 Mbit") << 125001u << "1.00Mbps";
     QTest::newRow("gigabit") << 125000000u << "1000.00Mbps";
     QTest::newRow("max") << 0xFFFFFFFFu << "34359.74Mbps";
@@ -500,6 +502,31 @@ void TextFunctionsTest::fixedPoint()
     QFETCH(uint, value);
     QFETCH(QString, text);
     QCOMPARE(fixedToString(value), text);
+}
+
+void TextFunctionsTest::wholeCounts_data()
+{
+    QTest::addColumn<double>("count");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("zero") << 0.0 << "0";
+    QTest::newRow("small") << 120.0 << "120";
+    // The back-to-back burst that read "2.97619e+06" in the general format.
+    QTest::newRow("millions") << double(2976190.0f) << "2976190";
+    QTest::newRow("a million exactly") << 1e6 << "1000000";
+    QTest::newRow("beyond 32 bits") << 12345678901.0 << "12345678901";
+    QTest::newRow("fraction down") << 1488095.2 << "1488095";
+    QTest::newRow("half up") << 2.5 << "3";
+    QTest::newRow("negative") << -3.6 << "-4";
+    QTest::newRow("tiny negative is zero") << -0.4 << "0";
+    QTest::newRow("nan") << double(NAN) << "nan";
+    QTest::newRow("infinity") << double(INFINITY) << "inf";
+}
+
+void TextFunctionsTest::wholeCounts()
+{
+    QFETCH(double, count);
+    QFETCH(QString, text);
+    QCOMPARE(wholeCountToString(count), text);
 }
 
 void TextFunctionsTest::decibels_data()

@@ -91,10 +91,11 @@ QStringList connectLines(const SimUpdateResponder &r)
 }
 
 const QStringList PackageStates = {
-    "Updating CPU memory.", "CPU updating finished.", "Reset device.", "Reset device finished.",
-    "Cleaning FPGA flash memory.", "Cleaning FPGA flash memory finished.", "Updating FPGA flash memory.",
-    "FPGA updating finished.", "Updating FS.", "FS updating finished.", "Updating GPS module.",
-    "GPS module updating finished.", "Reset device.", "Reset device finished.", "Disonnected from device.",
+    "Updating CPU memory.", "CPU update finished.", "Resetting the device.", "Device reset finished.",
+    "Erasing FPGA flash memory.", "Erasing FPGA flash memory finished.", "Updating FPGA flash memory.",
+    "FPGA update finished.", "Updating FS.", "FS update finished.", "Updating GPS module.",
+    "GPS module update finished.", "Resetting the device.", "Device reset finished.", "Disconnected from the device.",
+    "Firmware update finished.",
 };
 
 } // namespace
@@ -204,7 +205,8 @@ private slots:
     }
 
     // The catalogs are embedded: the window starts in Russian, Qt's own
-    // texts included, and the flag buttons switch and clear the log.
+    // texts included, and the flag buttons switch; the form's hint in the
+    // log follows the language until the window writes to the log.
     void languages()
     {
         MainForm w;
@@ -220,11 +222,12 @@ private slots:
         QCOMPARE(child<QPushButton>(&w, "bUpdate")->text(), QString("Flash ROM"));
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), QString("&Yes"));
         QCOMPARE(menuAction(&w, "About")->text(), QString("About"));
-        QVERIFY(logLines(&w).isEmpty());
+        QCOMPARE(logLines(&w), QStringList{"Connect to device."});
 
         QTest::mouseClick(child<QPushButton>(&w, "bRus"), Qt::LeftButton);
         QCOMPARE(connect->text(), russianConnect);
-        QVERIFY(logLines(&w).isEmpty());
+        QCOMPARE(logLines(&w).size(), 1);
+        QVERIFY(logLines(&w).first() != "Connect to device.");
         QVERIFY(menuAction(&w, "About") == nullptr);
     }
 
@@ -252,7 +255,41 @@ private slots:
             QVERIFY(QMetaObject::invokeMethod(&w, qPrintable(slot)));
         QCOMPARE(child<QPushButton>(&w, "bConnect")->text(), connectText);
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), yesText);
-        QVERIFY(logLines(&w).isEmpty());
+        // Nothing was logged: only the form's hint, in the new language.
+        QCOMPARE(logLines(&w).size(), 1);
+    }
+
+    // Once the window has written to the log, a language switch keeps every
+    // line, in the order and language it was written in.
+    void logKeptAcrossLanguageSwitch_data()
+    {
+        QTest::addColumn<QStringList>("clicks");
+        QTest::newRow("english") << QStringList{"bEngClicked"};
+        QTest::newRow("russian") << QStringList{"bRusClicked"};
+        QTest::newRow("english, then russian") << QStringList{"bEngClicked", "bRusClicked"};
+        QTest::newRow("german, then english") << QStringList{"bDeuClicked", "bEngClicked"};
+    }
+
+    void logKeptAcrossLanguageSwitch()
+    {
+        QFETCH(QStringList, clicks);
+        MainForm w;
+        w.show();
+        QTest::mouseClick(child<QPushButton>(&w, "bEng"), Qt::LeftButton);
+        QVERIFY(QMetaObject::invokeMethod(&w, "updaterConnectionFailed"));
+        for (int s : {0, 1, 9, 11})
+            QVERIFY(QMetaObject::invokeMethod(&w, "updaterStateChanged", Q_ARG(UpdaterState, UpdaterState(s))));
+        const QStringList before = logLines(&w);
+        QCOMPARE(before.mid(before.size() - 5), (QStringList{"Connecting to the device failed.", "Updating CPU memory.",
+                                                            "CPU update finished.", "Resetting the device.",
+                                                            "Device reset failed."}));
+        for (const QString &slot : clicks)
+            QVERIFY(QMetaObject::invokeMethod(&w, qPrintable(slot)));
+        QCOMPARE(logLines(&w), before);
+        // New lines go on below the kept ones.
+        QVERIFY(QMetaObject::invokeMethod(&w, "updaterDisconnected"));
+        QCOMPARE(logLines(&w).mid(0, before.size()), before);
+        QCOMPARE(logLines(&w).size(), before.size() + 1);
     }
 
     void connectLogsIdentity()
@@ -277,7 +314,7 @@ private slots:
         });
 
         QTest::mouseClick(rig.get<QPushButton>("bDisconnect"), Qt::LeftButton);
-        QVERIFY(rig.waitForLog("Disonnected from device."));
+        QVERIFY(rig.waitForLog("Disconnected from the device."));
         checkControls(rig.w(), Phase::Disconnected);
     }
 
@@ -299,8 +336,8 @@ private slots:
             rig.get<QComboBox>("cbCOM")->setEditText("/dev/pts/no-such-port");
         QTest::mouseClick(rig.get<QPushButton>("bConnect"), Qt::LeftButton);
         QVERIFY(!rig.get<QPushButton>("bConnect")->isEnabled());
-        QVERIFY(rig.waitForLog("Connect to device failed."));
-        QCOMPARE(logLines(rig.w()), QStringList{"Connect to device failed."});
+        QVERIFY(rig.waitForLog("Connecting to the device failed."));
+        QCOMPARE(logLines(rig.w()), QStringList{"Connecting to the device failed."});
         checkControls(rig.w(), Phase::Disconnected);
         QVERIFY(!QApplication::activeModalWidget());
     }
@@ -330,27 +367,25 @@ private slots:
         });
         QTest::mouseClick(rig.get<QPushButton>("bConnect"), Qt::LeftButton);
         QVERIFY(QTest::qWaitFor([&] { return answered; }, EventTimeoutMs));
-        QCOMPARE(question, QString("Can not update device in remote control mode.\nGo to the upgrade mode?"));
+        QCOMPARE(question, QString("Cannot update the device in remote control mode.\nSwitch to update mode?"));
         if (yes) {
             QVERIFY2(QTest::qWaitFor([&] { return rig.get<QPushButton>("bDisconnect")->isVisible(); },
                                      EventTimeoutMs),
                      qPrintable(logLines(rig.w()).join('|')));
-            // The switch's own reset lines depend on when the restarted
-            // firmware reports; the frame around them does not.
+            // The attempt that found the normal firmware is answered by the
+            // question, and the switch's restart by the logon that follows:
+            // no failure is logged for steps that then succeed.
             SimUpdateResponder probe;
-            const QStringList lines = logLines(rig.w());
-            QCOMPARE(lines.first(), QString("Connect to device failed."));
-            QCOMPARE(lines.at(1), QString("Reset device."));
-            QCOMPARE(lines.mid(lines.size() - 4), connectLines(probe));
+            QCOMPARE(logLines(rig.w()), QStringList{"Resetting the device."} + connectLines(probe));
             checkControls(rig.w(), Phase::ConnectedIdle);
             rig.responder([](SimUpdateResponder &r) {
                 QCOMPARE(r.resets, QList<quint8>{1});
                 QVERIFY(r.mode == SimUpdateResponder::Mode::Update);
             });
         } else {
-            QVERIFY(rig.waitForLog("Connect to device failed."));
+            QVERIFY(rig.waitForLog("Connecting to the device failed."));
             QTest::qWait(200);
-            QCOMPARE(logLines(rig.w()), QStringList{"Connect to device failed."});
+            QCOMPARE(logLines(rig.w()), QStringList{"Connecting to the device failed."});
             checkControls(rig.w(), Phase::Disconnected);
             rig.responder([](SimUpdateResponder &r) { QVERIFY(r.resets.isEmpty()); });
         }
@@ -394,6 +429,53 @@ private slots:
         });
     }
 
+    // After a package the tester runs its normal firmware: the next Connect
+    // asks, and Yes switches it back into update mode. The log then shows
+    // the switch and the connection, whether the restarted firmware's first
+    // OK comes at once (read as the reset's answer) or only later (the reset
+    // unanswered, the OK awaited after it).
+    void reconnectAfterPackage_data()
+    {
+        QTest::addColumn<int>("restartDelayMs");
+        QTest::newRow("restart answered at once") << 0;
+        QTest::newRow("restart reported later") << 1200;
+    }
+
+    void reconnectAfterPackage()
+    {
+        QFETCH(int, restartDelayMs);
+        Rig rig;
+        rig.english();
+        QVERIFY(rig.connectDevice());
+        const QString path = m_files.filePath("again.vyrup");
+        QVERIFY(writeFile(path, makePackage(6, pattern(300, 1), pattern(300, 2), pattern(300, 3))));
+        pickFile(rig.w(), "bOpenROM", path);
+        QTest::mouseClick(rig.get<QPushButton>("bUpdate"), Qt::LeftButton);
+        QVERIFY(QTest::qWaitFor([&] { return rig.window->operation() == MainForm::NoOperation; }, 60000));
+        const QStringList packageLog = logLines(rig.w());
+        checkControls(rig.w(), Phase::Disconnected);
+        rig.responder([&](SimUpdateResponder &r) {
+            QVERIFY(r.mode == SimUpdateResponder::Mode::Normal);
+            r.restartDelayMs = restartDelayMs;
+        });
+
+        bool asked = false;
+        answerModal<QMessageBox>([&](QMessageBox *box) {
+            asked = true;
+            box->button(QMessageBox::Yes)->click();
+        });
+        QTest::mouseClick(rig.get<QPushButton>("bConnect"), Qt::LeftButton);
+        QVERIFY(QTest::qWaitFor([&] { return rig.get<QPushButton>("bDisconnect")->isVisible(); }, EventTimeoutMs));
+        QVERIFY(asked);
+        SimUpdateResponder probe;
+        QCOMPARE(logLines(rig.w()), QStringList{"Resetting the device."} + connectLines(probe));
+        checkControls(rig.w(), Phase::ConnectedIdle);
+        rig.responder([](SimUpdateResponder &r) { QCOMPARE(r.resets, (QList<quint8>{1, 0, 1})); });
+        // The package run's log had ended with one line for the whole update.
+        QCOMPARE(packageLog.mid(packageLog.size() - 2),
+                 (QStringList{"Disconnected from the device.", "Firmware update finished."}));
+    }
+
     // Each per-part Flash button sends its file alone, locks the controls
     // while it runs and gives them back at its end state.
     void perPartFlash_data()
@@ -405,14 +487,14 @@ private slots:
         QTest::addColumn<QString>("bar");
         QTest::addColumn<QStringList>("log");
         QTest::newRow("CPU") << "bOpenBIN" << "bUpdateBIN" << "cpu.bin" << 0x83 << "progCPU"
-                             << QStringList{"Updating CPU memory.", "CPU updating finished."};
+                             << QStringList{"Updating CPU memory.", "CPU update finished."};
         QTest::newRow("FPGA") << "bOpenRPD" << "bUpdateRPD" << "fpga.rpd" << 0x84 << "progFPGA"
-                              << QStringList{"Cleaning FPGA flash memory.", "Cleaning FPGA flash memory finished.",
-                                             "Updating FPGA flash memory.", "FPGA updating finished."};
+                              << QStringList{"Erasing FPGA flash memory.", "Erasing FPGA flash memory finished.",
+                                             "Updating FPGA flash memory.", "FPGA update finished."};
         QTest::newRow("FS") << "bOpenFS" << "bUpdateFS" << "fs.img" << 0x85 << "progFS"
-                            << QStringList{"Updating FS.", "FS updating finished."};
+                            << QStringList{"Updating FS.", "FS update finished."};
         QTest::newRow("GPS") << "bOpenGPS" << "bUpdateGPS" << "gps.bin" << 0x86 << "progGPS"
-                             << QStringList{"Updating GPS module.", "GPS module updating finished."};
+                             << QStringList{"Updating GPS module.", "GPS module update finished."};
     }
 
     void perPartFlash()
@@ -484,22 +566,23 @@ private slots:
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QStringList>("tail");
         QTest::addColumn<bool>("staysConnected");
-        QTest::newRow("CPU block unanswered") << "cpu" << QStringList{"Updating CPU memory.", "CPU updating failed."} << true;
+        QTest::newRow("CPU block unanswered") << "cpu" << QStringList{"Updating CPU memory.", "CPU update failed."} << true;
         QTest::newRow("package for another type") << "type" << QStringList{"Invalid device type."} << true;
         QTest::newRow("not a package") << "magic" << QStringList{"Wrong file format."} << true;
         QTest::newRow("package, GPS fails") << "gps"
-            << QStringList{"Updating GPS module.", "GPS module updating failed.", "Reset device.",
-                           "Reset device finished.", "Disonnected from device."} << false;
+            << QStringList{"Updating GPS module.", "GPS module update failed.", "Resetting the device.",
+                           "Device reset finished.", "Disconnected from the device.", "Firmware update finished."}
+            << false;
         QTest::newRow("package, final reset fails") << "reset"
-            << QStringList{"FS updating finished.", "Reset device.", "Reset device failed."} << true;
+            << QStringList{"FS update finished.", "Resetting the device.", "Device reset failed."} << true;
         QTest::newRow("package, CPU block unanswered") << "pkg-cpu"
-            << QStringList{"Updating CPU memory.", "CPU updating failed."} << true;
+            << QStringList{"Updating CPU memory.", "CPU update failed."} << true;
         QTest::newRow("package, restarted firmware silent") << "restart"
-            << QStringList{"Reset device.", "Reset device finished.", "Wait after reset failed."} << true;
+            << QStringList{"Resetting the device.", "Device reset finished.", "Wait after reset failed."} << true;
         QTest::newRow("package, FPGA block unanswered") << "pkg-fpga"
-            << QStringList{"Updating FPGA flash memory.", "FPGA updating failed."} << true;
+            << QStringList{"Updating FPGA flash memory.", "FPGA update failed."} << true;
         QTest::newRow("package, FS slice unanswered") << "pkg-fs"
-            << QStringList{"Updating FS.", "FS updating failed."} << true;
+            << QStringList{"Updating FS.", "FS update failed."} << true;
     }
 
     void failures()
@@ -551,7 +634,7 @@ private slots:
         checkControls(rig.w(), Phase::Running);
         if (kind == "gps") {
             // Still locked after the GPS failure: the run goes on to the reset.
-            QVERIFY(rig.waitForLog("GPS module updating failed."));
+            QVERIFY(rig.waitForLog("GPS module update failed."));
             if (rig.window->operation() != MainForm::NoOperation)
                 QVERIFY(!rig.get<QPushButton>("bOpenROM")->isEnabled());
         }
@@ -608,7 +691,7 @@ private slots:
         // Nothing was queued to the tester: a disconnect that follows is
         // handled next, with no request in between.
         QTest::mouseClick(rig.get<QPushButton>("bDisconnect"), Qt::LeftButton);
-        QVERIFY(rig.waitForLog("Disonnected from device."));
+        QVERIFY(rig.waitForLog("Disconnected from the device."));
         QCOMPARE(rig.sim.requests().size(), requestsBefore);
     }
 

@@ -150,7 +150,7 @@ struct Rig
 
     void responder(const std::function<void(SimUpdateResponder &)> &f) { sim.with<SimUpdateResponder>(f); }
 
-    // English texts, empty log.
+    // English texts; a log with nothing written yet shows the English hint.
     void english() { QTest::mouseClick(get<QPushButton>("bEng"), Qt::LeftButton); }
 
     // Waits for the port list asked for at start (it replaces the box's

@@ -108,6 +108,74 @@ constexpr bool reportLayoutsConsistent()
 static_assert(reportLayoutsConsistent(), "report layouts");
 static_assert(reportLayout(TestTraffic)->end == 304 && reportLayout(TestOam) == nullptr, "lookup");
 
+// A report file laid out as the tester writes it: as long as its layout,
+// zero but the test id until records are placed at the layout's offsets. A
+// test id without a layout gets the header alone. Records are cut or padded
+// with zeros to their test's size; a record the layout has no place for is
+// left out. Header-only on purpose: the simulated tester, which links nothing
+// above VyrCommon, writes its reports with it, so the writers and the
+// tester share one set of offsets.
+class ReportImage
+{
+public:
+    explicit ReportImage(unsigned test)
+        : m_layout(reportLayout(test))
+        , m_bytes(m_layout ? m_layout->end : int(sizeof(report_header_t)), '\0')
+    {
+        m_bytes[0] = char(uint8_t(test));
+    }
+
+    const ReportLayout *layout() const { return m_layout; }
+
+    // The whole header; the test id stays the image's.
+    ReportImage &header(report_header_t header)
+    {
+        header.test = uint8_t(m_bytes.at(0));
+        return place(0, int(sizeof header), bytesOf(header));
+    }
+    ReportImage &interfaceSettings(port_t port, const QByteArray &record)
+    {
+        if (!m_layout || !m_layout->interfaceBlock || port > PortB)
+            return *this;
+        const int size = int(sizeof(eth_settings_t));
+        return place(ReportInterfaceBlockAt + int(port) * size, size, record);
+    }
+    ReportImage &settings(const QByteArray &record)
+    {
+        return m_layout ? place(m_layout->settingsAt, testSettingsSize(m_layout->test), record) : *this;
+    }
+    // Port B's record goes to the second place where the layout has one.
+    ReportImage &results(const QByteArray &record, port_t port = PortA)
+    {
+        if (!m_layout || port > PortB)
+            return *this;
+        return place(m_layout->resultsAt[port == PortA ? 0 : 1], testResultsSize(m_layout->test), record);
+    }
+
+    template <class T>
+    static QByteArray bytesOf(const T &record)
+    {
+        static_assert(std::is_trivially_copyable<T>::value, "records are plain bytes");
+        return QByteArray(reinterpret_cast<const char *>(&record), int(sizeof(T)));
+    }
+
+    QByteArray bytes() const { return m_bytes; }
+
+private:
+    ReportImage &place(int offset, int size, const QByteArray &record)
+    {
+        if (offset < 0 || size <= 0 || offset + size > m_bytes.size())
+            return *this;
+        QByteArray field = record.left(size);
+        field.append(QByteArray(size - field.size(), '\0'));
+        m_bytes.replace(offset, size, field);
+        return *this;
+    }
+
+    const ReportLayout *m_layout;
+    QByteArray m_bytes;
+};
+
 // A report file checked against its layout. Records are read only through
 // it, as copies at the layout's offsets, and only when readable(): a file
 // shorter than its layout, or with a port byte other than 0 or 1 where the
