@@ -4095,20 +4095,20 @@ Das Programm wird beendet.</translation>
         <translation>Jabber (Port B)</translation>
     </message>
     <message>
-        <source>Reset statistics</source>
-        <translation>Statistik zurücksetzen</translation>
-    </message>
-    <message>
         <source>Apply</source>
         <translation>Übernehmen</translation>
     </message>
     <message>
-        <source>Reset</source>
-        <translation>Zurücksetzen</translation>
-    </message>
-    <message>
         <source>Save Report</source>
         <translation>Bericht speichern</translation>
+    </message>
+    <message>
+        <source>Reset counters</source>
+        <translation>Zähler zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Reload setting</source>
+        <translation>Einstellung neu laden</translation>
     </message>
 </context>
 <context>

@@ -4095,20 +4095,20 @@ The program will close.</source>
         <translation>Jabber (Порт B)</translation>
     </message>
     <message>
-        <source>Reset statistics</source>
-        <translation>Сбросить статистику</translation>
-    </message>
-    <message>
         <source>Apply</source>
         <translation>Применить</translation>
     </message>
     <message>
-        <source>Reset</source>
-        <translation>Сброс</translation>
-    </message>
-    <message>
         <source>Save Report</source>
         <translation>Сохранить отчёт</translation>
+    </message>
+    <message>
+        <source>Reset counters</source>
+        <translation>Сбросить счётчики</translation>
+    </message>
+    <message>
+        <source>Reload setting</source>
+        <translation>Перечитать настройку</translation>
     </message>
 </context>
 <context>

@@ -6,6 +6,7 @@
 #include "oamrecords.h"
 #include "textfunctions.h"
 
+#include <QEvent>
 #include <QSignalBlocker>
 
 static_assert(sizeof(oam_settings_t) == testSettingsSize(TestOam), "OAM settings size");
@@ -24,6 +25,14 @@ OamForm::OamForm(Device *device, QWidget *parent)
 OamForm::~OamForm()
 {
     delete ui;
+}
+
+void OamForm::changeEvent(QEvent *event)
+{
+    TestForm::changeEvent(event);
+    refitAfterFontChange(this, event, [this] {
+        fitResultFields();
+    });
 }
 
 void OamForm::retranslate()

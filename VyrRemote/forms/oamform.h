@@ -28,6 +28,8 @@ public slots:
     void setButtonsEnabled() override;
 
 protected:
+    // A new font: the fields and tables take the room its texts need.
+    void changeEvent(QEvent *event) override;
     // Without a record Start Loopback runs with the mode the tester holds.
     bool startsWithTesterSettings(uchar topology) const override;
 

@@ -5,6 +5,7 @@
 #include "iptoolsformat.h"
 #include "textfunctions.h"
 
+#include <QEvent>
 #include <QStringList>
 #include <QVector>
 
@@ -31,6 +32,15 @@ PingForm::PingForm(Device *device, QWidget *parent)
 PingForm::~PingForm()
 {
     delete ui;
+}
+
+void PingForm::changeEvent(QEvent *event)
+{
+    ProbeForm::changeEvent(event);
+    refitAfterFontChange(this, event, [this] {
+        fitAddress();
+        fitResults();
+    });
 }
 
 void PingForm::retranslate()

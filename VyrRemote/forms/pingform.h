@@ -24,6 +24,10 @@ public:
 public slots:
     void fillFormFromResults() override;
 
+protected:
+    // A new font: the fields and tables take the room its texts need.
+    void changeEvent(QEvent *event) override;
+
 private:
     // Room for the longest texts of the results in the language in force.
     void fitResults();

@@ -7,6 +7,7 @@
 #include "textfunctions.h"
 #include "trafficformat.h"
 
+#include <QEvent>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QRegExpValidator>
@@ -27,6 +28,7 @@ constexpr int ServerAddressColumn = 1;
 const char *const InitialServerAddress = "0.0.0.0";
 // The designer's sizes; larger where the texts of the language in force
 // need it.
+const QSize ServerBoxMinimum(260, 280);
 const QSize ServerTableMinimum(0, 0);
 const QSize InformationTableMinimum(300, 300);
 const QSize StatisticsTableMinimum(0, 0);
@@ -78,6 +80,12 @@ void PTPForm::retranslate()
     redrawResults();
 }
 
+void PTPForm::changeEvent(QEvent *event)
+{
+    TestForm::changeEvent(event);
+    refitAfterFontChange(this, event, [this] { fitPages(); });
+}
+
 void PTPForm::fitPages()
 {
     QStringList names{QStringLiteral("BMCA")};
@@ -86,6 +94,7 @@ void PTPForm::fitPages()
     fitColumnTo(ui->tSrv, ServerNameColumn, 0, names);
     fitColumnTo(ui->tSrv, ServerAddressColumn, 0, addresses);
     fitTableToContents(ui->tSrv, ServerTableMinimum);
+    reserveRoomFor(ui->groupBox_3, ServerBoxMinimum);
 
     // The widest text of each row: every field at its longest.
     ptp_master_info_t master;

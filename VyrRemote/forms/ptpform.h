@@ -51,6 +51,10 @@ public slots:
     void deviceStatusUpdated() override;
     void bResetClicked() override;
 
+protected:
+    // A new font: the tables and fields take the room its texts need.
+    void changeEvent(QEvent *event) override;
+
 private:
     // Every field from the record, without running the change slots while
     // the values go in; then the states and marks those values give.

@@ -10,6 +10,7 @@
 static_assert(sizeof(sync_settings_t) == testSettingsSize(TestSync), "synchronisation settings size");
 static_assert(sizeof(sync_results_t) == testResultsSize(TestSync), "synchronisation results size");
 
+#include <QEvent>
 #include <QHeaderView>
 #include <QRegExpValidator>
 #include <QStringList>
@@ -126,6 +127,14 @@ ScaleAdjForm::ScaleAdjForm(Device *device, QWidget *parent)
 ScaleAdjForm::~ScaleAdjForm()
 {
     delete ui;
+}
+
+void ScaleAdjForm::changeEvent(QEvent *event)
+{
+    TestForm::changeEvent(event);
+    refitAfterFontChange(this, event, [this] {
+        fitPages();
+    });
 }
 
 void ScaleAdjForm::retranslate()

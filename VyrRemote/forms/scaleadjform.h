@@ -64,6 +64,10 @@ public slots:
     void deviceStatusUpdated() override;
     void bResetClicked() override;
 
+protected:
+    // A new font: the fields and tables take the room its texts need.
+    void changeEvent(QEvent *event) override;
+
 private:
     uint32_t sourceMask() const;
     bool isSourceAvailable(uint8_t source) const;

@@ -11,7 +11,7 @@
 #include <QDebug>
 #include <QSignalBlocker>
 
-#include <limits>
+#include <utility>
 
 static_assert(sizeof(stats_settings_t) == testSettingsSize(TestStatistics), "statistics settings size");
 static_assert(sizeof(stats_results_t) == testResultsSize(TestStatistics), "statistics results size");
@@ -19,6 +19,16 @@ static_assert(sizeof(stats_results_t) == testResultsSize(TestStatistics), "stati
 namespace {
 
 constexpr int RowHeight = 20;   // as designed; more when the font needs it
+// The room a column keeps however small its cells are: what a port of the
+// tester (1 Gbit/s at most) counts in a day at the full line rate, so that
+// the columns stand still through a working day. Bytes: 125 000 000 a
+// second, 14 digits a day; frames: 1 488 096 a second at the least frame
+// size, 12 digits. Errors, which a sound link counts in units, keep no
+// room beyond their header. A larger count widens its column.
+constexpr uint32_t LineRate = 125000000u;   // bytes per second
+constexpr uint64_t SecondsOfADay = 86400u;
+constexpr uint64_t DayOfBytes = LineRate * SecondsOfADay;
+constexpr uint64_t DayOfFrames = 1488096u * SecondsOfADay;
 constexpr int RxColumn = 0;
 constexpr int TxColumn = 1;
 // Rows of one port in each table; Port B's follow Port A's.
@@ -81,8 +91,8 @@ StatsForm::~StatsForm()
 void StatsForm::retranslate()
 {
     ui->retranslateUi(this);
-    // Rates carry translated unit words: redraw what is held.
-    fitTables();
+    // Rates carry translated unit words: redraw what is held (and fit the
+    // tables to the new texts).
     resultsReceived();
 }
 
@@ -94,13 +104,36 @@ void StatsForm::changeEvent(QEvent *event)
 
 void StatsForm::fitTables()
 {
-    const QString counter = statsCounterText(std::numeric_limits<uint64_t>::max());
-    for (QTableWidget *t : {ui->tCommon, ui->tFrameTypes, ui->tFrameSizesA, ui->tFrameSizesB, ui->tFrameErrors}) {
-        stretchColumnsFor(t, {counter});
+    // Every row and column in sight, none scrolled: each column as wide as
+    // the widest text it holds (a counter widens its column as it grows),
+    // never narrower than its room for a day's counts; each table as large
+    // as all of its rows and columns.
+    const QString bytesRoom = statsCounterText(DayOfBytes);
+    const QString framesRoom = statsCounterText(DayOfFrames);
+    const QString rateRoom = rateToString(LineRate);
+    const std::pair<QTableWidget *, QString> tables[] = {
+        {ui->tCommon, bytesRoom},        {ui->tFrameTypes, framesRoom}, {ui->tSpeed, rateRoom},
+        {ui->tFrameSizesA, framesRoom}, {ui->tFrameSizesB, framesRoom}, {ui->tFrameErrors, QString()},
+    };
+    for (const auto &table : tables) {
+        QTableWidget *t = table.first;
+        QVector<QStringList> texts(t->columnCount(), QStringList{table.second});
+        for (int c = 0; c < t->columnCount(); ++c) {
+            for (int r = 0; r < t->rowCount(); ++r) {
+                if (const QTableWidgetItem *item = t->item(r, c))
+                    texts[c] << item->text();
+            }
+        }
         fitRowsTo(t, RowHeight);
+        fitColumnsTo(t, {}, texts, QSize());
+        // No larger than that either: the tables beside take the room left.
+        t->setMaximumSize(t->minimumSize());
     }
-    stretchColumnsFor(ui->tSpeed, {rateToString(std::numeric_limits<uint32_t>::max())});
-    fitRowsTo(ui->tSpeed, RowHeight);
+    // Port B's frame sizes stand beside Port A's and go by its row headers:
+    // row for row at the same height.
+    fitRowsTo(ui->tFrameSizesB, ui->tFrameSizesA->rowHeight(0));
+    fitTableToContents(ui->tFrameSizesB, QSize());
+    ui->tFrameSizesB->setMaximumSize(ui->tFrameSizesB->minimumSize());
 }
 
 // ---- requests ---------------------------------------------------------------
@@ -215,6 +248,7 @@ void StatsForm::resultsReceived()
         if (r)
             drawPort(p, statsPortView(*r));
     }
+    fitTables();
 }
 
 void StatsForm::drawPort(int p, const StatsPortView &v)

@@ -18,7 +18,8 @@ class StatsForm;
 // The port statistics window (test id 1): the counters the tester keeps for
 // each test port, received and transmitted, for Port A and, on two-port
 // models, Port B; the "Auto reset statistics" flag of Port A's settings
-// record; "Reset statistics" and "Save Report". Not a test form: it shows
+// record; "Reset counters" (the tester's), "Reload setting" (the flag as
+// the tester holds it) and "Save Report". Not a test form: it shows
 // both ports whatever port is current, and it asks for the results itself
 // after every status poll while it is shown (the poll never reads them).
 //

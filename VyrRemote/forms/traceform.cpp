@@ -5,6 +5,7 @@
 #include "iptoolsformat.h"
 #include "textfunctions.h"
 
+#include <QEvent>
 #include <QStringList>
 #include <QStyle>
 #include <QVector>
@@ -42,6 +43,15 @@ TraceForm::TraceForm(Device *device, QWidget *parent)
 TraceForm::~TraceForm()
 {
     delete ui;
+}
+
+void TraceForm::changeEvent(QEvent *event)
+{
+    ProbeForm::changeEvent(event);
+    refitAfterFontChange(this, event, [this] {
+        fitAddress();
+        fitResults();
+    });
 }
 
 void TraceForm::retranslate()

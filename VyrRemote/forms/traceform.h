@@ -29,6 +29,10 @@ public slots:
     void fillFormFromResults() override;
     void tracePageChanged(int page);
 
+protected:
+    // A new font: the fields and tables take the room its texts need.
+    void changeEvent(QEvent *event) override;
+
 private:
     const QIcon &icon(TraceIcon icon) const;
     // Room for the longest texts of the hop table in the language in force.

@@ -6,6 +6,7 @@
 #include "textfunctions.h"
 #include "trafficformat.h"
 
+#include <QEvent>
 #include <QSignalBlocker>
 #include <QStringList>
 
@@ -55,6 +56,14 @@ TrafficForm::TrafficForm(Device *device, QWidget *parent)
 TrafficForm::~TrafficForm()
 {
     delete ui;
+}
+
+void TrafficForm::changeEvent(QEvent *event)
+{
+    TestForm::changeEvent(event);
+    refitAfterFontChange(this, event, [this] {
+        fitResultsPage();
+    });
 }
 
 void TrafficForm::retranslate()

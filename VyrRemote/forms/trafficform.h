@@ -43,6 +43,10 @@ public slots:
     void fillFormFromResults() override;
     void fillSettingsFromForm() override;
 
+protected:
+    // A new font: the fields and tables take the room its texts need.
+    void changeEvent(QEvent *event) override;
+
 private:
     // Each colours its field against the record and tells whether it
     // differs.

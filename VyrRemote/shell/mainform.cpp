@@ -33,11 +33,13 @@
 #include "y1564form.h"
 
 #include <QDebug>
+#include <QEvent>
 #include <QLayout>
 #include <QMessageBox>
 #include <QMetaObject>
 #include <QRegExp>
 #include <QRegExpValidator>
+#include <QTableView>
 #include <QTranslator>
 #include <QVariant>
 
@@ -57,6 +59,17 @@ constexpr int SaveErrorMemoryFull = 1;
 constexpr int SaveErrorFileExists = 2;
 
 constexpr int SelectorTestIds = 20;   // buttonsByTest covers test ids 0-19
+
+// The designed sizes of the top strip, its groups, the port cells and the
+// FPGA box, kept while the font leaves the texts room in them.
+constexpr int TopStripHeight = 120;
+constexpr int ConnectionBoxWidth = 320;
+constexpr int PortBoxWidth = 240;
+constexpr int PortCellWidth = 52;
+constexpr int PortRatesWidth = 150;
+constexpr int DebugBoxWidth = 170;
+// Model, serial number, versions and release.
+constexpr int DeviceInfoLines = 4;
 
 // The information labels: the device text on white, and in red on white the
 // end of a link that the operator did not ask for.
@@ -182,12 +195,21 @@ MainForm::MainForm(QWidget *parent)
             button->setEnabled(false);
             continue;
         }
-        ui->fMain->layout()->addWidget(form);
+        // The form area scrolls: a form larger than the room the screen
+        // leaves scrolls inside it, and the window's minimum size does not
+        // follow the form shown, so the window never grows past the screen
+        // and a smaller form after a larger one leaves it as it was.
+        ui->wForms->layout()->addWidget(form);
         connect(button, &QPushButton::clicked, this, &MainForm::bTestClicked);
         // The forms are reached through their common base: by signature.
         connect(button, SIGNAL(clicked()), form, SLOT(activate()));
         connect(this, SIGNAL(disableApply()), form, SLOT(disableApply()));
     }
+
+    // Rows of the result tables grow with a larger font.
+    for (QTableView *table : ui->wForms->findChildren<QTableView *>())
+        keepRowsFitToFont(table);
+    fitPanels();
 
     vyr_disc();
 
@@ -284,7 +306,7 @@ void MainForm::enterUpdateMode()
         b->hide();
     ui->bProcA->hide();
     ui->bProcB->hide();
-    ui->fMain->layout()->addWidget(updateDialog);
+    ui->wForms->layout()->addWidget(updateDialog);
     ui->fMain->setEnabled(false);
     connect(updateDialog, &vyrupDialog::closeUpdate, this, &MainForm::closeUpdate);
     connect(updateDialog, &vyrupDialog::closeRemote, this, &MainForm::closeRemote);
@@ -908,6 +930,48 @@ void MainForm::retranslateAll()
     // The port panels in the new language now, from the status already held
     // (no request); the next poll would leave the old unit words until then.
     updateDeviceStatus();
+    fitPanels();
+}
+
+void MainForm::fitPanels()
+{
+    QStringList processTexts;
+    for (int bit = 0; bit < 32; ++bit)
+        processTexts << portProcessLook(1u << bit, 0, 0, 4).text;
+    QStringList linkTexts{QStringLiteral("NS")};
+    for (quint8 speed = 0; speed < 3; ++speed) {
+        for (quint8 duplex = 0; duplex < 2; ++duplex)
+            linkTexts << portLinkLook(1, speed, duplex).text;
+    }
+    const QStringList lampTexts{QStringLiteral("Rx"), QStringLiteral("Tx")};
+    const QString rates = portRatesText(0xFFFFFFFFu, 0xFFFFFFFFu);
+    for (int port = 0; port < 2; ++port) {
+        reserveWidthFor(port == 0 ? ui->lAtest : ui->lBtest, processTexts, PortCellWidth);
+        reserveWidthFor(port == 0 ? ui->lArx : ui->lBrx, lampTexts, PortCellWidth);
+        reserveWidthFor(port == 0 ? ui->lAtx : ui->lBtx, lampTexts, PortCellWidth);
+        reserveWidthFor(port == 0 ? ui->lAlink : ui->lBlink, linkTexts, PortCellWidth);
+        reserveWidthFor(port == 0 ? ui->lARxTxSpeed : ui->lBRxTxSpeed, {rates}, PortRatesWidth);
+    }
+    for (QLabel *info : {ui->lSerInfo, ui->lEthInfo})
+        reserveLinesFor(info, DeviceInfoLines);
+    ui->gDebug->setMaximumWidth(qMax(DebugBoxWidth, ui->gDebug->minimumSizeHint().width()));
+    // The strip gives its spare width to its spacer (stretch factors), so
+    // each group stands at its minimum width: never less than its cells
+    // need. Its height is the designed one unless a group needs more.
+    reserveRoomFor(ui->gSerial, QSize(ConnectionBoxWidth, 0));
+    reserveRoomFor(ui->gEthernet, QSize(ConnectionBoxWidth, 0));
+    reserveRoomFor(ui->gPortA, QSize(PortBoxWidth, 0));
+    reserveRoomFor(ui->gPortB, QSize(PortBoxWidth, 0));
+    int stripHeight = TopStripHeight;
+    for (QGroupBox *box : {ui->gSerial, ui->gEthernet, ui->gPortA, ui->gPortB, ui->gDebug})
+        stripHeight = qMax(stripHeight, box->minimumSizeHint().height());
+    ui->widget->setMinimumHeight(stripHeight);
+}
+
+void MainForm::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    refitAfterFontChange(this, event, [this] { fitPanels(); });
 }
 
 QString MainForm::fontStyleSheet(const QFont &f)

@@ -113,7 +113,13 @@ public slots:
     void bRusClicked();
     void bRefreshPortsClicked();
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
+    // Room for the widest text each port cell and the FPGA box show, in the
+    // window's font of the moment (the font dialog may enlarge it).
+    void fitPanels();
     void hideAllForms();
     void uncheckTestButtons();
     void retranslateAll();

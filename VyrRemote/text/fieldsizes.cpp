@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMetaObject>
 #include <QStringList>
@@ -23,6 +24,9 @@ constexpr int ComboTextMargin = 2;
 constexpr int EditableComboTextMargin = 4;
 // Between an entry's icon and its text.
 constexpr int IconSpacing = 4;
+// Beside a label's text, each side, so that it does not touch a coloured
+// cell's edges.
+constexpr int LabelTextPadding = 2;
 // Above and below a line of text in a table cell.
 constexpr int CellPadding = 2;
 
@@ -91,6 +95,38 @@ void reserveWidthFor(QLineEdit *field, const QStringList &texts)
     opt.state |= QStyle::State_Sunken;
     const QSize need = field->style()->sizeFromContents(QStyle::CT_LineEdit, &opt, text, field);
     field->setMinimumWidth(need.width());
+}
+
+void reserveWidthFor(QLabel *label, const QStringList &texts, int atLeast)
+{
+    if (!label)
+        return;
+    QStringList lines;
+    for (const QString &text : texts)
+        lines << text.split(QLatin1Char('\n'));
+    // Frame and contents margins do not depend on the label's width.
+    const int around = label->width() - label->contentsRect().width() + 2 * label->margin();
+    label->setMinimumWidth(qMax(atLeast, widestText(label->font(), lines) + around + 2 * LabelTextPadding));
+}
+
+void reserveLinesFor(QLabel *label, int lines)
+{
+    if (!label || lines < 1)
+        return;
+    // Measured as the label measures its own text.
+    QStringList sample;
+    for (int i = 0; i < lines; ++i)
+        sample << QStringLiteral("X");
+    const QRect text = label->fontMetrics().boundingRect(QRect(0, 0, QWIDGETSIZE_MAX, QWIDGETSIZE_MAX),
+                                                         int(label->alignment()), sample.join(QLatin1Char('\n')));
+    const int around = label->height() - label->contentsRect().height() + 2 * label->margin();
+    label->setMinimumHeight(text.height() + around);
+}
+
+void reserveRoomFor(QWidget *widget, const QSize &designed)
+{
+    if (widget)
+        widget->setMinimumSize(designed.expandedTo(widget->minimumSizeHint()));
 }
 
 void reserveWidthFor(QComboBox *list)
@@ -194,8 +230,67 @@ void fitTableToContents(QTableView *table, const QSize &minimum)
     const int height = frame + (top->isHidden() ? 0 : top->sizeHint().height()) + side->length();
     table->setMinimumSize(minimum.expandedTo(QSize(width, height)));
 }
+namespace {
+
+// Lives as a child of its table and refits the rows when the table takes a
+// new font (the font dialog's style sheet reaches every widget of the
+// window, shown or not, when it is polished).
+class RowFontKeeper : public QObject
+{
+public:
+    static constexpr const char *Name = "vyr_rowFontKeeper";
+
+    RowFontKeeper(QTableView *table, int rowHeight)
+        : QObject(table), m_table(table), m_rowHeight(rowHeight)
+    {
+        setObjectName(QLatin1String(Name));
+        table->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        // Once the headers have the new font too.
+        if (watched == m_table && event->type() == QEvent::FontChange) {
+            QTableView *table = m_table;
+            const int rowHeight = m_rowHeight;
+            QMetaObject::invokeMethod(table, [table, rowHeight] { fitRowsTo(table, rowHeight); }, Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+    void refit() { fitRowsTo(m_table, m_rowHeight); }
+
+    // Rows of every kept table under root fitted now, in the font they have.
+    static void refitUnder(QWidget *root)
+    {
+        for (QObject *keeper : root->findChildren<QObject *>(QLatin1String(Name)))
+            static_cast<RowFontKeeper *>(keeper)->refit();
+    }
+
+private:
+    QTableView *m_table;
+    int m_rowHeight;
+};
+
+} // namespace
+
+void keepRowsFitToFont(QTableView *table)
+{
+    if (!table || table->findChild<QObject *>(QLatin1String(RowFontKeeper::Name), Qt::FindDirectChildrenOnly))
+        return;
+    new RowFontKeeper(table, table->verticalHeader()->defaultSectionSize());
+}
+
 void refitAfterFontChange(QWidget *form, QEvent *event, std::function<void()> fit)
 {
-    if (form && event && event->type() == QEvent::FontChange)
-        QMetaObject::invokeMethod(form, std::move(fit), Qt::QueuedConnection);
+    if (form && event && event->type() == QEvent::FontChange) {
+        // The rows of the form's tables first (whichever queued refit comes
+        // first), since the tables' sizes follow them.
+        QMetaObject::invokeMethod(
+            form, [form, fit = std::move(fit)] {
+                RowFontKeeper::refitUnder(form);
+                fit();
+            },
+            Qt::QueuedConnection);
+    }
 }

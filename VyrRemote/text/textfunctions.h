@@ -13,6 +13,7 @@
 
 class QComboBox;
 class QEvent;
+class QLabel;
 class QLineEdit;
 class QRegExp;
 class QStringList;
@@ -187,6 +188,16 @@ bool markChangedString(QWidget *widget, const QString &value, const QString &sto
 
 // A read-only field at least as wide as the widest of texts needs.
 void reserveWidthFor(QLineEdit *field, const QStringList &texts);
+// A label at least as wide as the widest line of texts needs, and never
+// narrower than atLeast (its designed width).
+void reserveWidthFor(QLabel *label, const QStringList &texts, int atLeast);
+// A label as high as lines lines of text need at least, whatever it shows
+// now.
+void reserveLinesFor(QLabel *label, int lines);
+// A widget never smaller than designed, nor than its layout needs: a minimum
+// size set in the designer overrides what the layout asks for, so a larger
+// font or a longer text would otherwise squeeze its contents.
+void reserveRoomFor(QWidget *widget, const QSize &designed);
 // A list at least as wide as its widest entry needs (the style's own size
 // hint may leave its text field less room than that).
 void reserveWidthFor(QComboBox *list);
@@ -217,6 +228,9 @@ void fitColumnsTo(QTableView *table, const QVector<int> &minimumWidths,
 // less than minimumWidths[column] (the header's default size for a column
 // without an entry). Called after the cells change.
 void fitColumnsToContents(QTableView *table, const QVector<int> &minimumWidths, const QSize &minimum);
+// Rows of the height the table has now, or as high as a line of a new font
+// needs whenever the table takes one (fitRowsTo on every font change).
+void keepRowsFitToFont(QTableView *table);
 // The sizes above depend on the font, and a window's children take a new
 // font after the window does. Called from a form's changeEvent: on a font
 // change runs fit once the children have theirs.

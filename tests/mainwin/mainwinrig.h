@@ -43,6 +43,24 @@ inline textfit::Options mainWindowTextFitOptions()
     return options;
 }
 
+// Both ports busy, with the widest texts the port panels show: a Y.1564
+// test from Port A, a level-4 loopback on Port B, full-rate counters.
+inline void showBusyPorts(SimRemoteResponder &r)
+{
+    get_device_status_resp_t &s = r.status;
+    s.topology[0] = 0;
+    s.topology[1] = 1;
+    s.process[0].tx = 1u << TestY1564;
+    s.process[1].rx = 1u << 1;   // loopback
+    s.loopback[1].level = 4;
+    s.link[0] = port_link_t{1, 0, 2, 1};
+    s.link[1] = port_link_t{1, 0, 2, 0};
+    for (int p = 0; p < 2; ++p) {
+        s.txRate[p] = 0xFFFFFFFFu;
+        s.rxRate[p] = 0xFFFFFFFFu;
+    }
+}
+
 struct MainWindowRig
 {
     QTemporaryDir dir;

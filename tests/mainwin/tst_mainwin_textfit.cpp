@@ -48,23 +48,6 @@ traffic_results_t longestTrafficResults()
     return r;
 }
 
-// Both ports busy, with the widest texts the port panels show.
-void busyPorts(SimRemoteResponder &r)
-{
-    get_device_status_resp_t &s = r.status;
-    s.topology[0] = 0;
-    s.topology[1] = 1;
-    s.process[0].tx = 1u << TestY1564;
-    s.process[1].rx = 1u << 1;   // loopback
-    s.loopback[1].level = 4;
-    s.link[0] = port_link_t{1, 0, 2, 1};
-    s.link[1] = port_link_t{1, 0, 2, 0};
-    for (int p = 0; p < 2; ++p) {
-        s.txRate[p] = 0xFFFFFFFFu;
-        s.rxRate[p] = 0xFFFFFFFFu;
-    }
-}
-
 } // namespace
 
 class TestMainWinTextFit : public QObject
@@ -94,7 +77,7 @@ void TestMainWinTextFit::everyFormOfTheListConnected()
     ModalAnswerer answerer;
     rig.w->showFpgaBox();
     rig.showAtTestSize();
-    rig.tester(busyPorts);
+    rig.tester(showBusyPorts);
     QVERIFY(rig.connectToSim());
     QTRY_COMPARE_WITH_TIMEOUT(rig.get<QLabel>("lAtest")->text(), QStringLiteral("Y1564"), MainWindowDeadlineMs);
     QVERIFY(rig.get<QWidget>("gDebug")->isVisible());
@@ -122,7 +105,7 @@ void TestMainWinTextFit::trafficFormWithLongestResults()
     MainWindowRig rig(8);
     ModalAnswerer answerer;
     rig.showAtTestSize();
-    rig.tester(busyPorts);
+    rig.tester(showBusyPorts);
     rig.tester([](SimRemoteResponder &r) { r.replyOverride[0x13] = resultsReply(longestTrafficResults()); });
     QVERIFY(rig.connectToSim());
     auto *button = rig.get<QPushButton>("bTraffic");

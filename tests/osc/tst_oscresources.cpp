@@ -1,7 +1,8 @@
 // What the settings correction window shows besides its logic: every
 // picture its sources name is compiled into the program, the about box
-// finds its logo, and no text of the window or its about box is cut, in
-// Russian (at start) and English, the two languages the program has.
+// finds its logo, and no text of the window or its about box is cut nor
+// anything of them off a 1366 x 768 laptop screen, in Russian (at start)
+// and English, the two languages the program has.
 // VYR_SCREENSHOT_DIR=/tmp ctest -R tst_oscresources leaves Russian pictures
 // of the window in /tmp.
 
@@ -10,6 +11,7 @@
 
 #include "../vyrup/windowlook.h"
 #include "aboutdialog.h"
+#include "screenfit.h"
 #include "textfit.h"
 
 #include <QAction>
@@ -135,15 +137,18 @@ void TstOscResources::textsFit()
         for (const QString &report : textFitInEachLanguage(useLanguage, cutTextsNow, languages))
             reports << QStringLiteral("%1: %2").arg(what, report);
     };
-    check(QStringLiteral("unconnected"), [&] { return textfit::cutTexts(&w, options); });
+    // Texts whole and the window on a 1366 x 768 laptop screen.
+    screenfit::Options onLaptop;
+    onLaptop.text = options;
+    check(QStringLiteral("unconnected"), [&] { return screenfit::misfits(&w, onLaptop); });
     // The connected look: Disconnect in place of Connect.
     w.updaterConnected(6, QStringLiteral("R3.0.4"), 1234);
     QVERIFY(child<QPushButton>(&w, "bDisconnect")->isVisible());
-    check(QStringLiteral("connected"), [&] { return textfit::cutTexts(&w, options); });
+    check(QStringLiteral("connected"), [&] { return screenfit::misfits(&w, onLaptop); });
     check(QStringLiteral("about box"), [] {
         AboutDialog about(nullptr);
         about.show();
-        return textfit::cutTexts(&about);
+        return screenfit::misfits(&about);
     });
 
     QVERIFY(useLanguage(QStringLiteral("ru")));

@@ -67,21 +67,6 @@ struct Finding
     QSize have;
 };
 
-QString widgetName(const QWidget *w)
-{
-    QString name = w->objectName();
-    if (name.isEmpty()) {
-        // An unnamed widget is told by its nearest named ancestor.
-        for (const QObject *p = w->parent(); p; p = p->parent()) {
-            if (!p->objectName().isEmpty() && !p->objectName().startsWith(QLatin1String("qt_"))) {
-                name = QStringLiteral("(in %1)").arg(p->objectName());
-                break;
-            }
-        }
-    }
-    return QStringLiteral("%1 %2").arg(QLatin1String(w->metaObject()->className()), name);
-}
-
 QString oneLine(QString text)
 {
     text.replace(QLatin1Char('\n'), QLatin1String("\\n"));
@@ -118,6 +103,9 @@ QSize textSize(const QFontMetrics &fm, const QString &text, int flags)
 // pixels of a line's height are leading and descent below the glyphs.
 constexpr int VerticalSlack = 3;
 
+// Rounds of layout requests settle() lets run.
+constexpr int SettleRounds = 16;
+
 bool roomFor(const QSize &need, const QSize &have)
 {
     return need.width() <= have.width() && need.height() <= have.height() + VerticalSlack;
@@ -153,37 +141,15 @@ public:
 
     void run()
     {
-        explore(m_root);
+        if (m_options.visitTabs)
+            forEachTabPage(m_root, [this](QWidget *page) { checkTree(page); });
+        else
+            checkTree(m_root);
     }
 
     QStringList lines() const { return m_lines; }
 
 private:
-    void explore(QWidget *root)
-    {
-        checkTree(root);
-        if (!m_options.visitTabs)
-            return;
-        QList<QTabWidget *> tabs;
-        for (QTabWidget *tw : root->findChildren<QTabWidget *>()) {
-            if (tw->isVisible())
-                tabs << tw;
-        }
-        for (QTabWidget *tw : tabs) {
-            const int current = tw->currentIndex();
-            for (int i = 0; i < tw->count(); ++i) {
-                if (i == current || !tw->isTabEnabled(i) || !tw->isTabVisible(i))
-                    continue;
-                tw->setCurrentIndex(i);
-                settle(m_root);
-                if (QWidget *page = tw->widget(i))
-                    explore(page);
-            }
-            tw->setCurrentIndex(current);
-            settle(m_root);
-        }
-    }
-
     void checkTree(QWidget *root)
     {
         check(root);
@@ -586,9 +552,51 @@ private:
 
 } // namespace
 
+QString widgetName(const QWidget *w)
+{
+    QString name = w->objectName();
+    if (name.isEmpty()) {
+        // An unnamed widget is told by its nearest named ancestor.
+        for (const QObject *p = w->parent(); p; p = p->parent()) {
+            if (!p->objectName().isEmpty() && !p->objectName().startsWith(QLatin1String("qt_"))) {
+                name = QStringLiteral("(in %1)").arg(p->objectName());
+                break;
+            }
+        }
+    }
+    return QStringLiteral("%1 %2").arg(QLatin1String(w->metaObject()->className()), name);
+}
+
+void forEachTabPage(QWidget *root, const std::function<void(QWidget *page)> &visit)
+{
+    visit(root);
+    QList<QTabWidget *> tabs;
+    for (QTabWidget *tw : root->findChildren<QTabWidget *>()) {
+        if (tw->isVisible())
+            tabs << tw;
+    }
+    for (QTabWidget *tw : tabs) {
+        const int current = tw->currentIndex();
+        for (int i = 0; i < tw->count(); ++i) {
+            if (i == current || !tw->isTabEnabled(i) || !tw->isTabVisible(i))
+                continue;
+            tw->setCurrentIndex(i);
+            settle(root);
+            if (QWidget *page = tw->widget(i))
+                forEachTabPage(page, visit);
+        }
+        tw->setCurrentIndex(current);
+        settle(root);
+    }
+}
+
 void settle(QWidget *root)
 {
-    for (int i = 0; i < 3; ++i) {
+    // A layout request raised while the posted ones are sent waits for the
+    // next round, and a new size need climbs one widget level a round: from
+    // a page of a tab widget in a form in the main window's scroll area up
+    // to the window takes about a dozen.
+    for (int i = 0; i < SettleRounds; ++i) {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
         QCoreApplication::processEvents();
     }

@@ -69,8 +69,19 @@ QString report(const QString &language, const QStringList &cut);
 // (a failure message is cut short).
 QString logged(const QStringList &reports);
 
+// "Class objectName" of a widget; an unnamed one is told by its nearest
+// named ancestor: "QLabel (in gPortA)".
+QString widgetName(const QWidget *w);
+
 // Lets pending layout requests and resizes run, so geometry is final.
 void settle(QWidget *root);
+
+// Calls visit(root), then shows in turn every other enabled page of every
+// tab widget visible under root and calls visit for it (and so on for the
+// tab widgets on that page), settling the window before each call; every
+// tab widget is back on its own page afterwards. How the checks reach the
+// widgets of hidden pages.
+void forEachTabPage(QWidget *root, const std::function<void(QWidget *page)> &visit);
 
 // For a look by eye: with VYR_SCREENSHOT_DIR set, a picture of the window
 // (settled first) under that folder; false only when it could not be saved.

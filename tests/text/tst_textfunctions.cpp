@@ -3,16 +3,20 @@
 #include "textfunctions.h"
 
 #include <QComboBox>
+#include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRegExp>
 #include <QTableWidget>
+#include <QVBoxLayout>
 #include <QtTest>
 
 #include <array>
 #include <cmath>
 #include <ctime>
+#include <functional>
 #include <limits>
 
 class TextFunctionsTest : public QObject
@@ -84,6 +88,11 @@ private slots:
     void columnsKeepTheirLeastWidth();
     void stretchedTableDoesNotLockItsSize();
     void rowsFollowTheFont();
+    void labelKeepsRoomForItsLines_data();
+    void labelKeepsRoomForItsLines();
+    void designedSizeGrowsWithItsContents_data();
+    void designedSizeGrowsWithItsContents();
+    void formRefitsAfterItsTablesRows();
 };
 
 void TextFunctionsTest::initTestCase()
@@ -810,6 +819,126 @@ void TextFunctionsTest::rowsFollowTheFont()
     fitRowsTo(&table, 17);
     QVERIFY(table.rowHeight(3) > normal);
     QVERIFY(table.rowHeight(3) >= QFontMetrics(large).height());
+}
+
+// A label keeps the room of its lines whatever it shows now (an empty
+// information label before the tester has answered, a short one).
+void TextFunctionsTest::labelKeepsRoomForItsLines_data()
+{
+    QTest::addColumn<int>("lines");
+    QTest::addColumn<int>("pointSize");
+    QTest::newRow("one line") << 1 << 9;
+    QTest::newRow("four lines") << 4 << 8;
+    QTest::newRow("four lines, 12 points") << 4 << 12;
+    QTest::newRow("four lines, 20 points") << 4 << 20;
+}
+
+void TextFunctionsTest::labelKeepsRoomForItsLines()
+{
+    QFETCH(int, lines);
+    QFETCH(int, pointSize);
+    QLabel label;
+    QFont font = label.font();
+    font.setPointSize(pointSize);
+    label.setFont(font);
+    label.setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label.setStyleSheet(QStringLiteral("background-color: rgb(255, 255, 255);"));
+    reserveLinesFor(&label, lines);
+    QStringList text;
+    for (int i = 0; i < lines; ++i)
+        text << QStringLiteral("Gjy: 2.7.13");
+    label.setText(text.join(QLatin1Char('\n')));
+    label.resize(label.sizeHint().width(), label.minimumHeight());
+    label.show();
+    QVERIFY2(textfit::cutTexts(&label).isEmpty(), qPrintable(textfit::cutTexts(&label).join('\n')));
+
+    // Just the room the label asks for its lines: one line less cuts them.
+    const int least = label.minimumHeight();
+    QCOMPARE(least, label.sizeHint().height());
+    const int lineLess = least - label.fontMetrics().lineSpacing();
+    label.setMinimumHeight(lineLess);
+    label.resize(label.width(), lineLess);
+    QCOMPARE(textfit::cutTexts(&label).size(), 1);
+
+    // The room stays when the text is shorter or gone.
+    label.clear();
+    reserveLinesFor(&label, lines);
+    QCOMPARE(label.minimumHeight(), least);
+}
+
+// A designed least size stays while the contents need less, and gives way
+// to what they need when a larger font or a longer text comes.
+void TextFunctionsTest::designedSizeGrowsWithItsContents_data()
+{
+    QTest::addColumn<QSize>("designed");
+    QTest::addColumn<int>("pointSize");
+    QTest::addColumn<bool>("grows");
+    QTest::newRow("designed room is enough") << QSize(400, 300) << 9 << false;
+    QTest::newRow("a larger font needs more") << QSize(60, 20) << 24 << true;
+    QTest::newRow("no designed height") << QSize(400, 0) << 9 << false;
+}
+
+void TextFunctionsTest::designedSizeGrowsWithItsContents()
+{
+    QFETCH(QSize, designed);
+    QFETCH(int, pointSize);
+    QFETCH(bool, grows);
+    QGroupBox box(QStringLiteral("Servers list"));
+    auto *layout = new QVBoxLayout(&box);
+    auto *button = new QPushButton(QStringLiteral("Refresh status"));
+    layout->addWidget(button);
+    box.setMinimumSize(designed);
+    QFont font = box.font();
+    font.setPointSize(pointSize);
+    box.setFont(font);
+    button->setFont(font);
+    reserveRoomFor(&box, designed);
+    const QSize need = box.minimumSizeHint();
+    QCOMPARE(box.minimumSize(), designed.expandedTo(need));
+    QCOMPARE(box.minimumWidth() > designed.width(), grows);
+    box.resize(box.minimumSize());
+    box.show();
+    QVERIFY2(textfit::cutTexts(&box).isEmpty(), qPrintable(textfit::cutTexts(&box).join('\n')));
+}
+
+// On a font change a form refits its fields and tables once its tables'
+// rows have the new font's height, whichever was told first: a table sized
+// to its rows before they grew would scroll.
+void TextFunctionsTest::formRefitsAfterItsTablesRows()
+{
+    QWidget form;
+    auto *layout = new QVBoxLayout(&form);
+    auto *table = new QTableWidget(6, 1);
+    layout->addWidget(table);
+    fitRowsTo(table, 20);
+    keepRowsFitToFont(table);
+    int rowsSeen = 0;
+    int fits = 0;
+    struct Watcher : QObject
+    {
+        std::function<bool(QObject *, QEvent *)> f;
+        bool eventFilter(QObject *o, QEvent *e) override { return f(o, e); }
+    } watcher;
+    watcher.f = [&](QObject *, QEvent *e) {
+        refitAfterFontChange(&form, e, [&] {
+            ++fits;
+            rowsSeen = table->rowHeight(5);
+        });
+        return false;
+    };
+    form.installEventFilter(&watcher);
+    form.show();
+    // The form told first, as a window's style sheet tells its widgets from
+    // the top down; the table takes the font after it.
+    QEvent change(QEvent::FontChange);
+    QCoreApplication::sendEvent(&form, &change);
+    QFont large = table->font();
+    large.setPointSize(30);
+    table->setFont(large);
+    table->verticalHeader()->setFont(large);
+    QTRY_COMPARE(fits, 1);
+    QVERIFY(rowsSeen >= QFontMetrics(large).height());
+    QCOMPARE(rowsSeen, table->rowHeight(5));
 }
 
 QTEST_MAIN(TextFunctionsTest)

@@ -1,12 +1,14 @@
 // What the vyrup window shows besides its logic: every picture its sources
 // name is compiled into the program, the about box finds its logo, and no
-// text of the window or of its dialogs is cut, in Russian (at start),
+// text of the window or of its dialogs is cut nor anything of them off a
+// 1366 x 768 laptop screen, in Russian (at start),
 // English and German (carried by its catalogues though its button is hidden).
 // VYR_SCREENSHOT_DIR=/tmp ctest -R tst_vyrupresources leaves Russian pictures
 // of the window and its dialogs in /tmp.
 
 #include "vyruptestkit.h"
 #include "windowlook.h"
+#include "screenfit.h"
 #include "textfit.h"
 
 #include "aboutdialog.h"
@@ -109,7 +111,11 @@ private slots:
             for (const QString &report : textFitInEachLanguage(useLanguage, cutTextsNow))
                 reports << QStringLiteral("%1: %2").arg(what, report);
         };
-        const auto checkWindow = [&] { return textfit::cutTexts(&w, options); };
+        // Texts whole, and the window and its dialogs on a 1366 x 768 laptop
+        // screen.
+        screenfit::Options onLaptop;
+        onLaptop.text = options;
+        const auto checkWindow = [&] { return screenfit::misfits(&w, onLaptop); };
 
         check(QStringLiteral("unconnected"), checkWindow);
         // The connected look: Disconnect in place of Connect, in the window
@@ -122,7 +128,7 @@ private slots:
         // The dialogs take their texts when they are built.
         const auto checkDialog = [&](QDialog &d) {
             d.show();
-            return textfit::cutTexts(&d, options);
+            return screenfit::misfits(&d, onLaptop);
         };
         check(QStringLiteral("logon dialog"), [&] {
             logonDialog d(menu);
