@@ -24,13 +24,14 @@ namespace {
 
 const QString PngKey = QStringLiteral("Paths/PNG");
 
-// The picture the tester's screen codes stand for: bits 0-1 red, 2-3
-// green, 4-5 blue, each through the levels 0, 85, 170, 255.
+// A text of the form in the language installed.
 QString tr_(const char *text)
 {
     return QCoreApplication::translate("ScreenshotForm", text);
 }
 
+// The picture the tester's screen codes stand for: bits 0-1 red, 2-3
+// green, 4-5 blue, each through the levels 0, 85, 170, 255.
 QImage expectedPicture(const QVector<quint8> &codes)
 {
     static const int level[4] = {0, 85, 170, 255};

@@ -73,7 +73,7 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::newRow("125 still bps") << 125u << "1000bps";
         QTest::newRow("126 kbps") << 126u << "1.01kbps";
-        QTest::newRow("125000 still Kbps") << 125000u << "1000.00kbps";
+        QTest::newRow("125000 still kbps") << 125000u << "1000.00kbps";
         QTest::newRow("125001 Mbps") << 125001u << "1.00Mbps";
         QTest::newRow("zero") << 0u << "0bps";
     }

@@ -97,7 +97,7 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::newRow("2") << 2 << "Traffic test";
         QTest::newRow("14 untranslated") << 14 << "OAM";
-        QTest::newRow("16 as spelt") << 16 << "Asymmetric traffic test";
+        QTest::newRow("16") << 16 << "Asymmetric traffic test";
         QTest::newRow("21") << 21 << "Loopback";
         QTest::newRow("13 has no form") << 13 << "Unknown Test";
         QTest::newRow("above 21") << 40 << "Unknown Test";
