@@ -1,4 +1,5 @@
 #include "tcpstream.h"
+#include "../support/closedport.h"
 
 #include <QTcpServer>
 #include <QtTest>
@@ -163,13 +164,8 @@ void TestTcpStream::writeOnClosedStreamReturnsZero()
 
 void TestTcpStream::failedOpenLeavesStreamClosed()
 {
-    // A port that was just free: nothing listens there.
-    quint16 freePort = 0;
-    {
-        QTcpServer probe;
-        QVERIFY(probe.listen(QHostAddress::LocalHost));
-        freePort = probe.serverPort();
-    }
+    const quint16 freePort = closedTcpPort();
+    QVERIFY(freePort != 0);
     TCPStream stream;
     QVERIFY(!stream.open(QStringLiteral("127.0.0.1:%1").arg(freePort)));
     QVERIFY(!stream.isOpen());
