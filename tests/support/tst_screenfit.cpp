@@ -56,6 +56,15 @@ private:
         return b;
     }
 
+    // The findings about the window's place and its controls' places, the
+    // text-fit check left out.
+    QStringList placeFindings()
+    {
+        screenfit::Options options;
+        options.checkTexts = false;
+        return screenfit::misfits(window.get(), options);
+    }
+
     // A window whose scroll area holds contents of a fixed size with one
     // button placed by hand in them.
     QScrollArea *scrolledButton(const QSize &windowSize, const QSize &contentsSize, const QRect &button)
@@ -155,9 +164,7 @@ private slots:
         QFETCH(QRect, button);
         QFETCH(QString, finding);
         placedButton(windowSize, button);
-        screenfit::Options options;
-        options.checkTexts = false;
-        const QStringList found = screenfit::misfits(window.get(), options);
+        const QStringList found = placeFindings();
         if (finding.isEmpty()) {
             QVERIFY2(found.isEmpty(), qPrintable(found.join('\n')));
         } else {
@@ -173,9 +180,7 @@ private slots:
     {
         const QSize tall(600, clientOfArea().height() + 100);
         placedButton(tall, QRect(10, tall.height() - 50, 80, 30));
-        screenfit::Options options;
-        options.checkTexts = false;
-        const QStringList found = screenfit::misfits(window.get(), options);
+        const QStringList found = placeFindings();
         QVERIFY2(mentions(found, QStringLiteral("bStart \"Start\": all of its 80 x 30 px out of sight (beyond the edge of the area)")),
                  qPrintable(found.join('\n')));
         QVERIFY2(mentions(found, QStringLiteral("window QWidget wHost")), qPrintable(found.join('\n')));
@@ -192,9 +197,7 @@ private slots:
         b->setObjectName(QStringLiteral("bApply"));
         b->setGeometry(60, 5, 80, 30);
         window->show();
-        screenfit::Options options;
-        options.checkTexts = false;
-        const QStringList found = screenfit::misfits(window.get(), options);
+        const QStringList found = placeFindings();
         QVERIFY2(mentions(found, QStringLiteral("QPushButton bApply \"Apply\": 40 x 0 px of its 80 x 30 px out of sight (beyond the edge of QWidget fButtons)")),
                  qPrintable(found.join('\n')));
     }
@@ -222,9 +225,7 @@ private slots:
         area->setHorizontalScrollBarPolicy(Qt::ScrollBarPolicy(horizontal));
         area->setVerticalScrollBarPolicy(Qt::ScrollBarPolicy(vertical));
         window->show();
-        screenfit::Options options;
-        options.checkTexts = false;
-        const QStringList found = screenfit::misfits(window.get(), options);
+        const QStringList found = placeFindings();
         if (finding.isEmpty()) {
             QVERIFY2(found.isEmpty(), qPrintable(found.join('\n')));
         } else {
@@ -241,9 +242,7 @@ private slots:
     {
         scrolledButton(QSize(200, 150), QSize(300, 200), QRect(250, 10, 80, 30));
         window->show();
-        screenfit::Options options;
-        options.checkTexts = false;
-        const QStringList found = screenfit::misfits(window.get(), options);
+        const QStringList found = placeFindings();
         QVERIFY2(mentions(found, QStringLiteral("saveReportButton \"Save Report\": 30 x 0 px")), qPrintable(found.join('\n')));
     }
 
@@ -261,9 +260,7 @@ private slots:
         tabs->addTab(page, QStringLiteral("Measuring"));
         layout->addWidget(tabs);
         window->show();
-        screenfit::Options options;
-        options.checkTexts = false;
-        const QStringList found = screenfit::misfits(window.get(), options);
+        const QStringList found = placeFindings();
         QVERIFY2(mentions(found, QStringLiteral("QPushButton bRefresh \"Refresh status\"")), qPrintable(found.join('\n')));
         QCOMPARE(tabs->currentIndex(), 0);
     }
@@ -273,9 +270,7 @@ private slots:
     {
         placedButton(QSize(300, 200), QRect(10, 10, 30, 30))->setText(QStringLiteral("Синхронизация"));
         QVERIFY(mentions(screenfit::misfits(window.get()), QStringLiteral("QPushButton bStart text")));
-        screenfit::Options options;
-        options.checkTexts = false;
-        QVERIFY(screenfit::misfits(window.get(), options).isEmpty());
+        QVERIFY(placeFindings().isEmpty());
     }
 
     void placedAsMaximized()
