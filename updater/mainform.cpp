@@ -608,16 +608,8 @@ bool MainForm::isOperationFinished(UpdaterState state) const
 
 void MainForm::updaterStateChanged(UpdaterState state)
 {
-    // A connection that switches the tester into update mode restarts it
-    // first. The normal firmware restarts without acknowledging, and the
-    // update firmware's first OK may or may not be read as the reset's
-    // answer: the reset's outcome says nothing about the switch, and the
-    // logon that follows does. So while a connection is under way only
-    // "Resetting the device." is logged, and the connection's own lines follow.
-    const bool restartOfConnection = m_pendingConnects > 0
-        && (state == UpdaterState::ResetDone || state == UpdaterState::ResetFailed);
     const QString text = stateText(state);
-    if (!text.isEmpty() && !restartOfConnection)
+    if (!text.isEmpty())
         appendLog(text);
     if (isOperationFinished(state)) {
         m_operation = NoOperation;

@@ -245,8 +245,15 @@ void Updater::connect(QString portName, QString logon, QString passw, bool fromR
     if (fromRcMode) {
         // A tester in its normal firmware restarts into the update firmware,
         // which then reports with an OK. Either may be missing (the normal
-        // firmware does not acknowledge); the logon below tells.
-        reset(true);
+        // firmware does not acknowledge, and the update firmware's OK may be
+        // read as the restart's answer or after it); the logon below tells.
+        // So the restart reports only that it began: its acknowledgement, or
+        // the lack of one, is no outcome of its own. A line found gone is
+        // still closed and disconnected() emitted.
+        emitState(UpdaterState::Resetting);
+        if (sendReset(true))
+            awaitAck(0);
+        noticeLinkLoss();
         waitForOkMs(AfterResetOkMs);
     }
 
@@ -365,14 +372,19 @@ bool Updater::updateFS(QByteArray data)
     return true;
 }
 
-bool Updater::reset(bool toUpdate)
+bool Updater::sendReset(bool toUpdate)
 {
-    emitState(UpdaterState::Resetting);
     QByteArray request(2, '\0');
     request[0] = char(CmdReset);
     request[1] = char(toUpdate ? ResetToUpdate : ResetToNormal);
+    return sendRequest(request);
+}
+
+bool Updater::reset(bool toUpdate)
+{
+    emitState(UpdaterState::Resetting);
     // One receive try: the limit 0 ends the wait after the first silence.
-    if (!sendRequest(request) || awaitAck(0) != Ack::Ok) {
+    if (!sendReset(toUpdate) || awaitAck(0) != Ack::Ok) {
         stepFailed(UpdaterState::ResetFailed);
         return false;
     }

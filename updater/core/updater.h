@@ -220,6 +220,8 @@ private:
     // did not arrive in time, a refused frame, a request that awaits no
     // reply), so a late or stray reply is never read as the answer to it.
     bool sendRequest(const QByteArray &payload);
+    // Sends the restart request (into update mode or the normal firmware).
+    bool sendReset(bool toUpdate);
     // Receives one frame of at most capacity (<= MaxShortReplySize) bytes
     // into m_rx; len gets the payload length (-1 unless a frame came).
     // Anything but a whole frame marks the input dirty.
