@@ -153,7 +153,8 @@ void TstOscTranslations::logTextsInRussian()
 
 void TstOscTranslations::missingCatalogsLeaveEnglish()
 {
-    // The test's own working directory holds no catalogs.
+    // Neither the test's working directory nor its own folder holds
+    // catalogs (tst_oscprogramfolder has them beside it).
     MainWindow w;
     QMenu *menu = aboutMenu(w);
     QVERIFY(menu);
