@@ -681,7 +681,7 @@ void Device::createPdfReport(QString reportFileName, QString pdfFileName)
                  << "error" << error;
     }
     emit pdfReportFinished(outcome);
-    emit pdfReportCreated(outcome == PDFCreator::Outcome::Written || outcome == PDFCreator::Outcome::NoReport);
+    emit pdfReportCreated(PDFCreator::succeeded(outcome));
 }
 
 // --- Screen and FPGA registers ---

@@ -245,9 +245,11 @@ signals:
     void screenshotReceived();
     void fpgaValueReaded(uchar value);
     void reportLoaded(port_t port, int test);
+    // A PDF report request ended: PDFCreator::succeeded(outcome).
     void pdfReportCreated(bool result);
     // Emitted with every pdfReportCreated, just before it, with the outcome
-    // the bool cannot tell: a test without a report is no PDF written.
+    // the bool cannot tell: a test without a report is no PDF written, and
+    // a report not read, not readable or not written are three failures.
     void pdfReportFinished(PDFCreator::Outcome outcome);
     void startTestError(error_t error);
     void newFileNameReceived(QString fileName);

@@ -96,13 +96,13 @@ void ScreenshotForm::on_bSave_clicked()
                                              screenshotFileName(QDateTime::currentDateTime()));
     if (fileName.isEmpty())
         return;
-    // Written whole or not at all: a failed write leaves no half picture
-    // and keeps a file that was there.
     // The picture at the time of writing; a read may have broken off while
     // the dialog was open.
     const QImage picture = device->getScreenshot();
     if (refuseWithoutPicture(picture))
         return;
+    // Written whole or not at all: a failed write leaves no half picture
+    // and keeps a file that was there.
     QSaveFile file(fileName);
     const bool saved = file.open(QIODevice::WriteOnly) && picture.save(&file, PngFormat) && file.commit();
     if (!saved)

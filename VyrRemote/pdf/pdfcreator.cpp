@@ -172,7 +172,11 @@ PDFCreator::Outcome PDFCreator::render(const QString &pdfFileName, const QByteAr
 bool PDFCreator::createReport(const QString &pdfFileName, const QByteArray &report,
                               const get_device_info_resp_t *info)
 {
-    const Outcome outcome = render(pdfFileName, report, info);
+    return succeeded(render(pdfFileName, report, info));
+}
+
+bool PDFCreator::succeeded(Outcome outcome)
+{
     return outcome == Outcome::Written || outcome == Outcome::NoReport;
 }
 

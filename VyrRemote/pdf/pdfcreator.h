@@ -54,7 +54,7 @@ class PDFCreator : public QObject
 public:
     // What became of one report. A window tells the operator apart "saved",
     // "this test has no report", "the report cannot be read" and "the PDF
-    // cannot be written"; createReport() folds the first two into true.
+    // cannot be written"; succeeded() folds the first two into true.
     enum class Outcome {
         Written,       // the PDF file holds the report
         NoReport,      // a test id without a report: no file written or touched
@@ -75,9 +75,13 @@ public:
     Outcome render(const QString &pdfFileName, const QByteArray &report,
                    const get_device_info_resp_t *info);
 
-    // render() as a yes/no: true for Written and NoReport.
+    // render() as a yes/no: succeeded(outcome).
     bool createReport(const QString &pdfFileName, const QByteArray &report,
                       const get_device_info_resp_t *info);
+
+    // The yes/no of an outcome: true for Written and NoReport (nothing went
+    // wrong), false for every failure.
+    static bool succeeded(Outcome outcome);
 
     // Whether a writer exists for the test id.
     static bool hasWriter(unsigned testId);

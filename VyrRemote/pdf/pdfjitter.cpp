@@ -37,7 +37,7 @@ void PDFCreator::drawJitterSettings(int x, int &y, const ReportFile &report)
         drawTextRow(x, y, rateLabel, QString::number(s.rate));
     drawTextRow(x, y, tr("Frame size"), QString::number(s.packetLength));
     drawTextRow(x, y, tr("Duration"), secondsToString(s.duration));
-    drawTextRow(x, y, tr("Threshold") + QLatin1Char(',') + tr("ms"), QString::number(s.threshold));
+    drawTextRow(x, y, tr("Threshold") + QStringLiteral(", ") + tr("ms"), QString::number(s.threshold));
     y += RowHeight;
 }
 

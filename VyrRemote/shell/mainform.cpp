@@ -76,10 +76,9 @@ constexpr int DeviceInfoLines = 4;
 const char *const InfoLabelStyle = "background-color: rgb(255, 255, 255);";
 const char *const LinkFailureLabelStyle = "background-color: rgb(255, 255, 255);color: rgb(200, 0, 0);";
 
-// Process-word bits 0-19 name what runs on a port; bit 18 (the recall of a
-// report) is no test of its own.
-constexpr int NamedProcessBits = 20;
-constexpr int ProcessBitRecall = 18;
+// Process-word bits 0-19 (up to TestBert) name what runs on a port; bit 18
+// (TestRcl, the recall of a report) is no test of its own.
+constexpr int NamedProcessBits = TestBert + 1;
 
 const char *const LinkTimeFormat = "yyyy-MM-dd hh:mm:ss";
 
@@ -508,7 +507,7 @@ QString MainForm::runningTestsText(const get_device_status_resp_t &status, int p
         const quint32 words = status.process[port].tx | status.process[port].rx;
         QStringList names;
         for (int bit = 0; bit < NamedProcessBits; ++bit) {
-            if (!((words >> bit) & 1u) || bit == ProcessBitRecall)
+            if (!((words >> bit) & 1u) || bit == TestRcl)
                 continue;
             QString name;
             if (bit == ProcessBitPassThrough)

@@ -107,7 +107,7 @@ void TestPdfCore::testWithoutReport()
 
 void TestPdfCore::everyLayoutRenders_data()
 {
-    // The report titles as the writers word them, typos included.
+    // The report titles as the writers word them.
     const QMap<unsigned, QString> titles{
         {TestStatistics, "Statistics report"},
         {TestTraffic, "Traffic test report"},

@@ -189,7 +189,7 @@ void TestPdfRfc::throughputCells_data()
                                      << QStringList{"OK", "512", "100", "761.900 Mbps", "1000.000 Mbps"};
     QTest::newRow("just below 100") << 3 << 99.87654f << 1.0f << 0.5f
                                     << QStringList{"Running", "512", "99.8765", "1.000 Mbps", "0.500 Mbps"};
-    QTest::newRow("Kbps from layer 1") << 1 << 0.5f << 0.0125f << 0.01f
+    QTest::newRow("kbps from layer 1") << 1 << 0.5f << 0.0125f << 0.01f
                                        << QStringList{"OK", "512", "0.5000", "12.500 kbps", "10.000 kbps"};
     QTest::newRow("bps below 0.001") << 1 << 0.0f << 0.0005f << 0.0004f
                                      << QStringList{"OK", "512", "0.0000", "500.000 bps", "400.000 bps"};
@@ -658,7 +658,7 @@ void TestPdfRfc::noFrameSizeEnabled()
     for (const QStringList &row : Rows{{"Throughput, %"}, {"Latency"}, {"Back-to-back T, s"}, {"100"}, {"90"},
                                        {"80"}, {"70"}, {"OK", "64", "100", "761.900 Mbps", "1000.000 Mbps"}})
         QVERIFY2(hasRow(text, row), qPrintable(row.join(QLatin1Char('|')) + QStringLiteral(" not in:\n") + text));
-    QVERIFY(!text.contains(QLatin1String("Frameloss, frame")));
+    QVERIFY(!text.contains(QLatin1String("Frame loss, frame")));
     QVERIFY(!hasRow(text, {"100", "3.0000"}));
     const QString wrong = pageNumbersWrong(pdfWords(m_pdf));
     QVERIFY2(wrong.isEmpty(), qPrintable(wrong));

@@ -292,7 +292,7 @@ void TestPdfWriters::jitter_data()
     QTest::newRow("fixture") << ReportFixture(TestJitter).settings(jitterSettings()).results(jitterResults()).bytes()
                              << Rows{{"Jitter test report"}, {"Topology", "A >> B"}, {"EF", "( 101110 )"},
                                      {"Rate, kbps", "250"}, {"Frame size", "512"}, {"Duration", "01:00:00"},
-                                     {"Threshold,ms", "10"},
+                                     {"Threshold, ms", "10"},
                                      {"Elapsed time", "01:01:40"}, {"Remaining time", "00:00:00"},
                                      {"Rx frames", "Count", "%"}, {"All", "200"}, {"In order", "150", "75.00"},
                                      {"Not in order", "50", "25.00"},
@@ -308,7 +308,7 @@ void TestPdfWriters::jitter_data()
     empty.passedTime = 100;
     QTest::newRow("no rate row in bps, nothing received")
         << ReportFixture(TestJitter).settings(bps).results(empty).bytes()
-        << Rows{{"Remaining time", "00:58:20"}, {"Threshold,ms", "1"}, {"0.000-0.125", "---"}, {">=1.000", "---"},
+        << Rows{{"Remaining time", "00:58:20"}, {"Threshold, ms", "1"}, {"0.000-0.125", "---"}, {">=1.000", "---"},
                 {"In order", "0"}, {"Not in order", "0"}}
         << Rows{{"Rate,"}, {"In order", "0", "0.00"}};
 

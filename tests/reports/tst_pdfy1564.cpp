@@ -24,7 +24,7 @@ y1564_stream_settings_t streamSettings(int i)
     st.cir = 10.5f;
     st.eir = 2.25f;
     st.m = 1.0f;
-    st.rateUnit = uint8_t(i);   // %, Bps, Kbps, Mbps
+    st.rateUnit = uint8_t(i);   // %, bps, kbps, Mbps
     st.flr = 0.001f;
     st.ftd = 1500000;
     st.avail = 0.9999f;

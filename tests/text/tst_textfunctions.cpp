@@ -131,7 +131,7 @@ void TextFunctionsTest::rateText_data()
     QTest::newRow("1 Kbit still bps") << 125u << "1000bps";
     QTest::newRow("just above") << 126u << "1.01kbps";
     QTest::newRow("250") << 250u << "2.00kbps";
-    QTest::newRow("1 Mbit still Kbps") << 125000u << "1000.00kbps";
+    QTest::newRow("1 Mbit still kbps") << 125000u << "1000.00kbps";
     QTest::newRow("just above 1 Mbit") << 125001u << "1.00Mbps";
     QTest::newRow("gigabit") << 125000000u << "1000.00Mbps";
     QTest::newRow("max") << 0xFFFFFFFFu << "34359.74Mbps";
