@@ -132,7 +132,8 @@ PDFCreator::Outcome PDFCreator::render(const QString &pdfFileName, const QByteAr
     const ReportFile file(report);
     // Byte 0 naming a test without a report is a report with nothing to
     // draw; one naming no test at all is a file of a format not known here.
-    if (!file.layout() && file.testId() < unsigned(TestIdCount))
+    // An empty file has no byte 0: it is damaged, not a report of test 0.
+    if (!report.isEmpty() && !file.layout() && file.testId() < unsigned(TestIdCount))
         return Outcome::NoReport;
     const Frame *frame = frameFor(file.testId());
     if (!frame || !file.readable()) {

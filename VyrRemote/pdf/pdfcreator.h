@@ -58,9 +58,9 @@ public:
     enum class Outcome {
         Written,       // the PDF file holds the report
         NoReport,      // a test id without a report: no file written or touched
-        Unreadable,    // the report does not match its layout (shorter than it,
-                       // a port other than A or B, a byte 0 that names no test,
-                       // no writer for it): no file written or touched
+        Unreadable,    // the report does not match its layout (empty, shorter
+                       // than it, a port other than A or B, a byte 0 that names
+                       // no test, no writer for it): no file written or touched
         NotRead,       // the report could not be read from the tester (Device)
         WriteFailed,   // the PDF could not be created or finished: no file left
     };
@@ -70,7 +70,7 @@ public:
     ~PDFCreator() override;
 
     // report: the whole file as stored by the tester (byte 0 is the test id;
-    // an empty array reads as test id 0). info: the connected tester.
+    // an empty file is Unreadable). info: the connected tester.
     // What became of the report (never NotRead: the bytes are given).
     Outcome render(const QString &pdfFileName, const QByteArray &report,
                    const get_device_info_resp_t *info);

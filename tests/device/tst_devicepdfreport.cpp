@@ -28,7 +28,7 @@ private slots:
             report[0] = char(id);
             QTest::addRow("test %d has no report", id) << report << QByteArray() << noReport << true;
         }
-        QTest::newRow("file of no bytes") << QByteArray("") << QByteArray() << noReport << true;
+        QTest::newRow("file of no bytes") << QByteArray("") << QByteArray() << unreadable << false;
         QByteArray traffic(600, '\x11');
         traffic[0] = char(TestTraffic);
         // Long enough for its layout, but the header's port byte is 0x11.

@@ -284,9 +284,9 @@ private slots:
             QTest::addRow("test %d without a report", id) << reportOf(id) << QByteArray() << "Error" << noReport
                                                           << warning << QString();
         }
-        // A file of no bytes reads whole and holds no test.
-        QTest::newRow("empty report file") << QByteArray(1, '\0').left(0) << QByteArray() << "Error" << noReport
-                                           << warning << QString();
+        // A file of no bytes reads whole but holds no test: damaged.
+        QTest::newRow("empty report file") << QByteArray(1, '\0').left(0) << QByteArray() << "Error" << damaged
+                                           << critical << QString();
         // Long enough for its layout, but the header's port byte is 0x5A.
         QTest::newRow("traffic report, port byte 90") << reportOf(TestTraffic) << QByteArray() << "Error" << damaged
                                                       << critical << QString();
