@@ -331,9 +331,7 @@ bool TestForm::applySettings()
         // into; the edits stay marked so that the operator can try again.
         qDebug() << __FILE__ << __LINE__ << Q_FUNC_INFO << "no settings record of port" << p
                  << "for test" << getTestId() << ": nothing applied";
-        if (bApply && edited)
-            bApply->setEnabled(true);
-        tellSettingsNotRead(this, false);
+        refuseWithoutRecord(false);
         return false;
     }
     if (!canWriteSettings())
@@ -362,9 +360,14 @@ void TestForm::startWithoutRecord(uchar topology)
     }
     qDebug() << __FILE__ << __LINE__ << Q_FUNC_INFO << "no settings record of port" << p << "for test"
              << getTestId() << ": not started";
+    refuseWithoutRecord(true);
+}
+
+void TestForm::refuseWithoutRecord(bool startRefused)
+{
     if (bApply && edited)
         bApply->setEnabled(true);
-    tellSettingsNotRead(this, true);
+    tellSettingsNotRead(this, startRefused);
 }
 
 void TestForm::bApplyClicked()

@@ -181,6 +181,9 @@ private:
     // where the form allows it and the link is up, else refused with a
     // message.
     void startWithoutRecord(uchar topology);
+    // Nothing sent: Apply stays on for edits made, and the operator is told
+    // why (tellSettingsNotRead).
+    void refuseWithoutRecord(bool startRefused);
     void takeSettingsFromTestInfo();
     void dropSettings();
     const QByteArray *heldSettings() const;
