@@ -1,11 +1,16 @@
 # Libraries precompile the Qt headers; a test is one source file, for which
 # a precompiled header would cost more than it saves.
 
-# vyr_library(NAME [QT Core Network ...] [LINKS other libs])
+# vyr_library(NAME [NO_WIDGETS] [QT Core Network ...] [LINKS other libs])
 # A static library made of every .cpp/.h/.ui in the current folder
-# (and the sub-folders given with DIRS).
+# (and the sub-folders given with DIRS). NO_WIDGETS marks a library that
+# must reach no Qt Widgets, neither through its own QT list nor through a
+# library it links; the test "layers" fails when it does.
 function(vyr_library name)
-  cmake_parse_arguments(A "" "" "QT;LINKS;DIRS" ${ARGN})
+  cmake_parse_arguments(A "NO_WIDGETS" "" "QT;LINKS;DIRS" ${ARGN})
+  if(A_NO_WIDGETS)
+    set_property(GLOBAL APPEND PROPERTY VYR_NO_WIDGETS ${name})
+  endif()
   if(NOT A_DIRS)
     set(A_DIRS .)
   endif()
@@ -48,6 +53,13 @@ function(vyr_tests)
     set(A_TIMEOUT 300)
   endif()
   file(GLOB tests CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tst_*.cpp)
+  # The group's folder is on the layer map with what its tests link, unless
+  # a test library of the same folder (TestSupport, FuzzTargets) holds it.
+  file(RELATIVE_PATH here ${PROJECT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR})
+  get_property(known GLOBAL PROPERTY VYR_LAYER_FOLDERS)
+  if(NOT known MATCHES "(^|;)[^;=]+=${here}(;|$)")
+    vyr_register_layer(${here} . "Qt5::Test;${A_LINKS}")
+  endif()
   foreach(src ${tests})
     get_filename_component(t ${src} NAME_WE)
     add_executable(${t} ${src})
@@ -116,10 +128,17 @@ endfunction()
 
 # Every library folder belongs to one library, and a file includes headers
 # only of its own library and of the libraries it links (directly or through
-# them). vyr_library records each library's folders and links here;
-# vyr_layer_check(), called once at the end of the top-level CMakeLists,
-# writes them to <build>/layers.cmake and registers the test "layers"
-# (cmake/CheckLayers.cmake), which reads every source of those folders.
+# them). vyr_library, vyr_tests and the test libraries record each folder and
+# its owner here; vyr_layer_check(), called once at the end of the top-level
+# CMakeLists, writes the map and the link graph (as the targets really link,
+# Qt's modules included) to <build>/layers.cmake and registers the test
+# "layers" (cmake/CheckLayers.cmake), which reads every source of those
+# folders.
+#
+# vyr_register_layer(NAME DIRS LINKS): NAME owns the folders DIRS (relative
+# to the current source folder, "." for itself). LINKS are what it links
+# when NAME is no target (a group of tests); a target's own links are read
+# from the target.
 function(vyr_register_layer name dirs links)
   file(RELATIVE_PATH here ${PROJECT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR})
   get_property(known GLOBAL PROPERTY VYR_LAYER_FOLDERS)
@@ -142,15 +161,81 @@ function(vyr_register_layer name dirs links)
     endforeach()
     set_property(GLOBAL APPEND PROPERTY VYR_LAYER_FOLDERS "${name}=${f}")
   endforeach()
+  set_property(GLOBAL APPEND PROPERTY VYR_LAYERS ${name})
   string(REPLACE ";" "," l "${links}")
-  set_property(GLOBAL APPEND PROPERTY VYR_LAYER_LINKS "${name}=${l}")
+  set_property(GLOBAL PROPERTY VYR_LAYER_LINKS_OF_${name} "${l}")
+endfunction()
+
+# The direct links of a target, as a comma list of target names (plain
+# flags and link-only wrappers of private links stripped).
+function(_vyr_target_links target out)
+  get_target_property(type ${target} TYPE)
+  set(items)
+  if(NOT type STREQUAL "INTERFACE_LIBRARY")
+    get_target_property(own ${target} LINK_LIBRARIES)
+    if(own)
+      list(APPEND items ${own})
+    endif()
+  endif()
+  get_target_property(iface ${target} INTERFACE_LINK_LIBRARIES)
+  if(iface)
+    list(APPEND items ${iface})
+  endif()
+  set(links)
+  foreach(item ${items})
+    string(REGEX REPLACE "^\\$<LINK_ONLY:(.*)>$" "\\1" item "${item}")
+    if(TARGET ${item} AND NOT item IN_LIST links)
+      list(APPEND links ${item})
+    endif()
+  endforeach()
+  string(REPLACE ";" "," l "${links}")
+  set(${out} "${l}" PARENT_SCOPE)
 endfunction()
 
 function(vyr_layer_check)
   get_property(folders GLOBAL PROPERTY VYR_LAYER_FOLDERS)
-  get_property(links GLOBAL PROPERTY VYR_LAYER_LINKS)
+  get_property(layers GLOBAL PROPERTY VYR_LAYERS)
+  get_property(no_widgets GLOBAL PROPERTY VYR_NO_WIDGETS)
+  # The link graph: every layer, then every target reached from one.
+  set(graph)
+  set(todo)
+  set(done)
+  foreach(layer ${layers})
+    if(TARGET ${layer})
+      list(APPEND todo ${layer})
+    else()
+      get_property(l GLOBAL PROPERTY VYR_LAYER_LINKS_OF_${layer})
+      list(APPEND graph "${layer}=${l}")
+      string(REPLACE "," ";" l "${l}")
+      list(APPEND todo ${l})
+    endif()
+  endforeach()
+  while(todo)
+    list(POP_FRONT todo t)
+    if(t IN_LIST done OR NOT TARGET ${t})
+      continue()
+    endif()
+    list(APPEND done ${t})
+    _vyr_target_links(${t} l)
+    list(APPEND graph "${t}=${l}")
+    string(REPLACE "," ";" l "${l}")
+    list(APPEND todo ${l})
+  endwhile()
+  # Where Qt's headers live: one folder per module (QtCore, QtWidgets, ...).
+  set(qt_root)
+  get_target_property(dirs Qt5::Core INTERFACE_INCLUDE_DIRECTORIES)
+  foreach(d ${dirs})
+    if(IS_DIRECTORY ${d}/QtCore)
+      set(qt_root ${d})
+      break()
+    endif()
+  endforeach()
   set(out ${CMAKE_BINARY_DIR}/layers.cmake)
-  file(WRITE ${out} "set(VYR_LAYER_FOLDERS \"${folders}\")\nset(VYR_LAYER_LINKS \"${links}\")\n")
+  file(WRITE ${out}
+    "set(VYR_LAYER_FOLDERS \"${folders}\")\n"
+    "set(VYR_LAYER_GRAPH \"${graph}\")\n"
+    "set(VYR_NO_WIDGETS \"${no_widgets}\")\n"
+    "set(VYR_QT_INCLUDE_ROOT \"${qt_root}\")\n")
   if(VYR_BUILD_TESTS)
     add_test(NAME layers COMMAND ${CMAKE_COMMAND}
       -DLAYERS=${out} -DSOURCE_DIR=${PROJECT_SOURCE_DIR}

@@ -3,8 +3,8 @@
 
 #include "asymformat.h"
 #include "device.h"
-#include "textfunctions.h"
 #include "trafficformat.h"
+#include "widgethelpers.h"
 
 #include <QSignalBlocker>
 

@@ -6,6 +6,7 @@
 #include "rateunits.h"
 #include "textfunctions.h"
 #include "trafficformat.h"
+#include "widgethelpers.h"
 
 #include <QRegExp>
 #include <QRegExpValidator>
@@ -74,10 +75,9 @@ void BertForm::retranslate()
         fillFormFromResults();
 }
 
-void BertForm::changeEvent(QEvent *event)
+void BertForm::refitToFont()
 {
-    TestForm::changeEvent(event);
-    refitAfterFontChange(this, event, [this] { fitFields(); });
+    fitFields();
 }
 
 bool BertForm::startsWithTesterSettings(uchar) const

@@ -45,7 +45,8 @@ public slots:
     void fillSettingsFromForm() override;
 
 protected:
-    void changeEvent(QEvent *event) override;
+    // A new font: the fields and tables take the room its texts need.
+    void refitToFont() override;
     // Without a record both starts run with the tester's own settings.
     bool startsWithTesterSettings(uchar topology) const override;
 

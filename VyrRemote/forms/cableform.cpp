@@ -3,7 +3,7 @@
 
 #include "cableformat.h"
 #include "device.h"
-#include "textfunctions.h"
+#include "widgethelpers.h"
 
 #include <QHeaderView>
 

@@ -3,7 +3,7 @@
 
 #include "device.h"
 #include "iptoolsformat.h"
-#include "textfunctions.h"
+#include "widgethelpers.h"
 
 #include <QMessageBox>
 #include <QStringList>

@@ -1,7 +1,7 @@
 #include "filenamedialog.h"
 #include "ui_filenamedialog.h"
 
-#include "textfunctions.h"
+#include "widgethelpers.h"
 
 #include <QFontMetricsF>
 #include <QPushButton>

@@ -4,6 +4,7 @@
 #include "device.h"
 #include "interfaceinfo.h"
 #include "textfunctions.h"
+#include "widgethelpers.h"
 
 #include <QComboBox>
 #include <QRegExp>

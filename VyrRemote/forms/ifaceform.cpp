@@ -6,6 +6,7 @@
 #include "interfaceinfo.h"
 #include "keptvalues.h"
 #include "textfunctions.h"
+#include "widgethelpers.h"
 
 #include <QRegExp>
 #include <QRegExpValidator>

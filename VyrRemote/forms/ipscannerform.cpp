@@ -4,6 +4,7 @@
 #include "device.h"
 #include "iptoolsformat.h"
 #include "textfunctions.h"
+#include "widgethelpers.h"
 
 #include <QHeaderView>
 #include <QScrollBar>

@@ -6,6 +6,7 @@
 #include "rateunits.h"
 #include "textfunctions.h"
 #include "trafficformat.h"
+#include "widgethelpers.h"
 
 #include <QSignalBlocker>
 

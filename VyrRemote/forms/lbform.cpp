@@ -5,6 +5,7 @@
 #include "headersettings.h"
 #include "lbformat.h"
 #include "textfunctions.h"
+#include "widgethelpers.h"
 
 #include <QRegExp>
 #include <QRegExpValidator>

@@ -5,6 +5,7 @@
 #include "mdiformat.h"
 #include "textfunctions.h"
 #include "trafficformat.h"
+#include "widgethelpers.h"
 
 #include <QHeaderView>
 #include <QSignalBlocker>

@@ -4,8 +4,8 @@
 #include "device.h"
 #include "multiformat.h"
 #include "rateunits.h"
-#include "textfunctions.h"
 #include "trafficformat.h"
+#include "widgethelpers.h"
 
 #include <QSignalBlocker>
 

@@ -4,9 +4,8 @@
 #include "device.h"
 #include "oamformat.h"
 #include "oamrecords.h"
-#include "textfunctions.h"
+#include "widgethelpers.h"
 
-#include <QEvent>
 #include <QSignalBlocker>
 
 static_assert(sizeof(oam_settings_t) == testSettingsSize(TestOam), "OAM settings size");
@@ -27,12 +26,9 @@ OamForm::~OamForm()
     delete ui;
 }
 
-void OamForm::changeEvent(QEvent *event)
+void OamForm::refitToFont()
 {
-    TestForm::changeEvent(event);
-    refitAfterFontChange(this, event, [this] {
-        fitResultFields();
-    });
+    fitResultFields();
 }
 
 void OamForm::retranslate()

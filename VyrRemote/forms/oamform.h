@@ -29,7 +29,7 @@ public slots:
 
 protected:
     // A new font: the fields and tables take the room its texts need.
-    void changeEvent(QEvent *event) override;
+    void refitToFont() override;
     // Without a record Start Loopback runs with the mode the tester holds.
     bool startsWithTesterSettings(uchar topology) const override;
 

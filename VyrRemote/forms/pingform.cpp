@@ -3,9 +3,8 @@
 
 #include "device.h"
 #include "iptoolsformat.h"
-#include "textfunctions.h"
+#include "widgethelpers.h"
 
-#include <QEvent>
 #include <QStringList>
 #include <QVector>
 
@@ -34,13 +33,10 @@ PingForm::~PingForm()
     delete ui;
 }
 
-void PingForm::changeEvent(QEvent *event)
+void PingForm::refitToFont()
 {
-    ProbeForm::changeEvent(event);
-    refitAfterFontChange(this, event, [this] {
-        fitAddress();
-        fitResults();
-    });
+    ProbeForm::refitToFont();
+    fitResults();
 }
 
 void PingForm::retranslate()

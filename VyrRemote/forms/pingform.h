@@ -26,7 +26,7 @@ public slots:
 
 protected:
     // A new font: the fields and tables take the room its texts need.
-    void changeEvent(QEvent *event) override;
+    void refitToFont() override;
 
 private:
     // Room for the longest texts of the results in the language in force.

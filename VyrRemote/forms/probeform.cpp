@@ -2,6 +2,7 @@
 
 #include "iptoolsformat.h"
 #include "textfunctions.h"
+#include "widgethelpers.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -31,6 +32,11 @@ void ProbeForm::initProbeGui(QLineEdit *address, QSpinBox *frame, QSpinBox *wait
     connect(wait, qOverload<int>(&QSpinBox::valueChanged), this, &ProbeForm::sPauseChanged);
 
     apply->setEnabled(false);
+    fitAddress();
+}
+
+void ProbeForm::refitToFont()
+{
     fitAddress();
 }
 

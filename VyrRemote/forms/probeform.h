@@ -32,6 +32,8 @@ protected:
                       QPushButton *stop, QPushButton *apply, QPushButton *reset, QPushButton *saveReport);
     // For retranslate(): room for the widest address.
     void fitAddress();
+    // A new font: room for the widest address in it.
+    void refitToFont() override;
     // Without a record Start runs with the destination the tester holds.
     bool startsWithTesterSettings(uchar topology) const override;
 

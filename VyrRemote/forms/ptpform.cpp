@@ -6,8 +6,8 @@
 #include "ptpformat.h"
 #include "textfunctions.h"
 #include "trafficformat.h"
+#include "widgethelpers.h"
 
-#include <QEvent>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QRegExpValidator>
@@ -80,10 +80,9 @@ void PTPForm::retranslate()
     redrawResults();
 }
 
-void PTPForm::changeEvent(QEvent *event)
+void PTPForm::refitToFont()
 {
-    TestForm::changeEvent(event);
-    refitAfterFontChange(this, event, [this] { fitPages(); });
+    fitPages();
 }
 
 void PTPForm::fitPages()

@@ -52,8 +52,8 @@ public slots:
     void bResetClicked() override;
 
 protected:
-    // A new font: the tables and fields take the room its texts need.
-    void changeEvent(QEvent *event) override;
+    // A new font: the fields and tables take the room its texts need.
+    void refitToFont() override;
 
 private:
     // Every field from the record, without running the change slots while

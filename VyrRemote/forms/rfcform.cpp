@@ -6,8 +6,8 @@
 #include "rfcformat.h"
 #include "textfunctions.h"
 #include "trafficformat.h"
+#include "widgethelpers.h"
 
-#include <QEvent>
 #include <QGraphicsScene>
 #include <QGraphicsTextItem>
 #include <QHeaderView>
@@ -198,10 +198,9 @@ void RfcForm::fitTableRows()
         fitRowsTo(table, TableRowHeight);
 }
 
-void RfcForm::changeEvent(QEvent *event)
+void RfcForm::refitToFont()
 {
-    TestForm::changeEvent(event);
-    refitAfterFontChange(this, event, [this] { fitTableRows(); });
+    fitTableRows();
 }
 
 void RfcForm::retranslate()

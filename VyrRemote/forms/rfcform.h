@@ -109,7 +109,8 @@ public slots:
     void fillSettingsFromForm() override;
 
 protected:
-    void changeEvent(QEvent *event) override;
+    // A new font: the fields and tables take the room its texts need.
+    void refitToFont() override;
 
 private:
     // The eleven plain settings compared by compareSetting (throughput,

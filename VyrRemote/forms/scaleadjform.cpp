@@ -6,11 +6,11 @@
 #include "syncformat.h"
 #include "textfunctions.h"
 #include "trafficformat.h"
+#include "widgethelpers.h"
 
 static_assert(sizeof(sync_settings_t) == testSettingsSize(TestSync), "synchronisation settings size");
 static_assert(sizeof(sync_results_t) == testResultsSize(TestSync), "synchronisation results size");
 
-#include <QEvent>
 #include <QHeaderView>
 #include <QRegExpValidator>
 #include <QStringList>
@@ -129,12 +129,9 @@ ScaleAdjForm::~ScaleAdjForm()
     delete ui;
 }
 
-void ScaleAdjForm::changeEvent(QEvent *event)
+void ScaleAdjForm::refitToFont()
 {
-    TestForm::changeEvent(event);
-    refitAfterFontChange(this, event, [this] {
-        fitPages();
-    });
+    fitPages();
 }
 
 void ScaleAdjForm::retranslate()

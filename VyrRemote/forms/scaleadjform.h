@@ -66,7 +66,7 @@ public slots:
 
 protected:
     // A new font: the fields and tables take the room its texts need.
-    void changeEvent(QEvent *event) override;
+    void refitToFont() override;
 
 private:
     uint32_t sourceMask() const;

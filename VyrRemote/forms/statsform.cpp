@@ -7,6 +7,7 @@
 #include "testform.h"
 #include "testinfo.h"
 #include "textfunctions.h"
+#include "widgethelpers.h"
 
 #include <QDebug>
 #include <QSignalBlocker>

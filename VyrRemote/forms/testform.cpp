@@ -3,8 +3,10 @@
 #include "device.h"
 #include "filenamedialog.h"
 #include "headerwidget.h"
+#include "widgethelpers.h"
 
 #include <QDebug>
+#include <QEvent>
 #include <QGroupBox>
 #include <QMessageBox>
 #include <QPushButton>
@@ -206,6 +208,16 @@ void TestForm::resultsReceived()
         return;
     fillFormFromResults();
     m_resultsDrawn = true;
+}
+
+void TestForm::changeEvent(QEvent *event)
+{
+    IRetranslatable::changeEvent(event);
+    refitAfterFontChange(this, event, [this] { refitToFont(); });
+}
+
+void TestForm::refitToFont()
+{
 }
 
 void TestForm::redrawResults()

@@ -112,6 +112,13 @@ protected:
     // returns its fields to black.
     void connectHeader(HeaderWidget *header);
 
+    // A font change reaches the form: once its children have the new font
+    // (and its kept tables their new row height), refitToFont() runs.
+    void changeEvent(QEvent *event) override;
+    // The sizes the form gave its fields, columns and tables for their
+    // texts, taken again in the new font. The base has none to take.
+    virtual void refitToFont();
+
     // For retranslate(): draws the results on show again, in the language
     // just installed, from the record already held (no request goes to the
     // tester). Nothing when the form has drawn no results yet.

@@ -3,9 +3,8 @@
 
 #include "device.h"
 #include "iptoolsformat.h"
-#include "textfunctions.h"
+#include "widgethelpers.h"
 
-#include <QEvent>
 #include <QStringList>
 #include <QStyle>
 #include <QVector>
@@ -45,13 +44,10 @@ TraceForm::~TraceForm()
     delete ui;
 }
 
-void TraceForm::changeEvent(QEvent *event)
+void TraceForm::refitToFont()
 {
-    ProbeForm::changeEvent(event);
-    refitAfterFontChange(this, event, [this] {
-        fitAddress();
-        fitResults();
-    });
+    ProbeForm::refitToFont();
+    fitResults();
 }
 
 void TraceForm::retranslate()

@@ -31,7 +31,7 @@ public slots:
 
 protected:
     // A new font: the fields and tables take the room its texts need.
-    void changeEvent(QEvent *event) override;
+    void refitToFont() override;
 
 private:
     const QIcon &icon(TraceIcon icon) const;

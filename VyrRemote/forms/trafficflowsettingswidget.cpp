@@ -2,7 +2,7 @@
 #include "ui_trafficflowsettingswidget.h"
 
 #include "rateunits.h"
-#include "textfunctions.h"
+#include "widgethelpers.h"
 
 #include <QSignalBlocker>
 

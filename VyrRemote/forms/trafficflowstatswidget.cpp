@@ -1,7 +1,7 @@
 #include "trafficflowstatswidget.h"
 #include "ui_trafficflowstatswidget.h"
 
-#include "textfunctions.h"
+#include "widgethelpers.h"
 
 #include <QHeaderView>
 

@@ -3,10 +3,9 @@
 
 #include "device.h"
 #include "rateunits.h"
-#include "textfunctions.h"
 #include "trafficformat.h"
+#include "widgethelpers.h"
 
-#include <QEvent>
 #include <QSignalBlocker>
 #include <QStringList>
 
@@ -58,12 +57,9 @@ TrafficForm::~TrafficForm()
     delete ui;
 }
 
-void TrafficForm::changeEvent(QEvent *event)
+void TrafficForm::refitToFont()
 {
-    TestForm::changeEvent(event);
-    refitAfterFontChange(this, event, [this] {
-        fitResultsPage();
-    });
+    fitResultsPage();
 }
 
 void TrafficForm::retranslate()

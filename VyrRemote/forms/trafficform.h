@@ -45,7 +45,7 @@ public slots:
 
 protected:
     // A new font: the fields and tables take the room its texts need.
-    void changeEvent(QEvent *event) override;
+    void refitToFont() override;
 
 private:
     // Each colours its field against the record and tells whether it

@@ -4,8 +4,8 @@
 #include "device.h"
 #include "devicetexts.h"
 #include "keptvalues.h"
-#include "textfunctions.h"
 #include "trafficformat.h"
+#include "widgethelpers.h"
 
 #include <QSignalBlocker>
 #include <QStringList>

@@ -15,8 +15,8 @@
 #include "trafficform.h"
 
 #include "deviceidentity.h"
-#include "ifsetform.h"
 #include "ftransferform.h"
+#include "ifsetform.h"
 #include "iretranslatable.h"
 #include "jitterform.h"
 #include "mainmenu.h"
@@ -30,6 +30,7 @@
 #include "testform.h"
 #include "textfunctions.h"
 #include "vyrupdialog.h"
+#include "widgethelpers.h"
 #include "y1564form.h"
 
 #include <QDebug>

@@ -2,7 +2,7 @@
 #include "ivyrstream.h"
 #include "packetlink.h"
 #include "ptypair.h"
-#include "../support/memorystream.h"
+#include "../streams/memorystream.h"
 #include "serialport.h"
 
 #include <QElapsedTimer>

@@ -1,5 +1,5 @@
 #include "tcpstream.h"
-#include "../support/closedport.h"
+#include "../streams/closedport.h"
 
 #include <QTcpServer>
 #include <QtTest>

@@ -4,7 +4,7 @@
 // operator's Disconnect is not.
 
 #include "devicerig.h"
-#include "../support/closedport.h"
+#include "../streams/closedport.h"
 
 #include <QDateTime>
 #include <QtTest>

@@ -323,15 +323,21 @@ inline QStringList boxTextsWhile(const std::function<void()> &f)
     return texts;
 }
 
-// The ends of the two boxes of a form that holds no settings record of the
-// tester: an Apply refused, a start refused.
+// The two boxes of a window that holds no settings record of the tester:
+// an Apply refused, a start refused.
+const QString NotReadApply = QStringLiteral(
+    "The settings of this test have not been read from the tester, so nothing was sent.\n"
+    "Press Reset to read them again.");
+const QString NotReadStart = QStringLiteral(
+    "The settings of this test have not been read from the tester, so nothing was sent and the test "
+    "was not started.\nPress Reset to read them again.");
 inline bool saysNothingApplied(const QString &text)
 {
-    return text.endsWith(QLatin1String("so nothing was sent.\nPress Reset to read them again."));
+    return text == NotReadApply;
 }
 inline bool saysNotStarted(const QString &text)
 {
-    return text.endsWith(QLatin1String("the test was not started.\nPress Reset to read them again."));
+    return text == NotReadStart;
 }
 
 // A shown window holding the form in a layout, as the main window's form

@@ -17,7 +17,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTimeEdit>
-#include "../mainwin/modalanswerer.h"
+#include "../support/modalanswerer.h"
 #include <QtTest>
 
 namespace {

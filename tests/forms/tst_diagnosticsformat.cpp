@@ -9,6 +9,7 @@
 #include "oamformat.h"
 #include "records.h"
 #include "textfunctions.h"
+#include "widgethelpers.h"
 
 #include <QDoubleSpinBox>
 #include <QtTest>

@@ -41,13 +41,6 @@
 
 namespace {
 
-const QString NotReadApply = QStringLiteral(
-    "The settings of this test have not been read from the tester, so nothing was sent.\n"
-    "Press Reset to read them again.");
-const QString NotReadStart = QStringLiteral(
-    "The settings of this test have not been read from the tester, so nothing was sent and the test "
-    "was not started.\nPress Reset to read them again.");
-
 // What a press does without a record.
 enum Outcome {
     Refused,            // a box, and no request at all

@@ -3,7 +3,7 @@
 // real Device in a worker thread.
 
 #include "formrig.h"
-#include "../mainwin/modalanswerer.h"
+#include "../support/modalanswerer.h"
 #include "../support/widgetlookup.h"
 #include "ifaceform.h"
 #include "ifsetform.h"
@@ -19,6 +19,9 @@
 #include <QtTest>
 
 namespace {
+
+// The box of an Apply while Port A's interface settings were never read.
+const QString PortANotRead = QStringLiteral("The settings of Port A have not been read. Settings were not sent.");
 
 constexpr int TabA = 0;
 constexpr int TabB = 1;
@@ -734,7 +737,7 @@ private slots:
         QVERIFY(rig->drain());
         QVERIFY(rig->requestsOf(0x12).isEmpty());
         QCOMPARE(answerer.seen.size(), 1);
-        QCOMPARE(answerer.seen.at(0).text, QString("The settings of Port A have not been read. Settings were not sent."));
+        QCOMPARE(answerer.seen.at(0).text, PortANotRead);
     }
 
     void retranslateSetsTheTexts()
@@ -838,7 +841,7 @@ private slots:
         QVERIFY(rig->drain());
         QVERIFY(rig->requestsOf(0x12).isEmpty());
         QCOMPARE(answerer.seen.size(), 1);
-        QCOMPARE(answerer.seen.at(0).text, QString("The settings of Port A have not been read. Settings were not sent."));
+        QCOMPARE(answerer.seen.at(0).text, PortANotRead);
     }
 };
 

@@ -2,7 +2,7 @@
 // the folder their save dialogs start in.
 
 #include "localfiles.h"
-#include "modalscript.h"
+#include "../support/modalscript.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -3,8 +3,8 @@
 // delete, and the road of a PDF report with the outcome shown.
 
 #include "filesrig.h"
-#include "modalscript.h"
-#include "../reports/reportfixture.h"
+#include "../support/modalscript.h"
+#include "../support/reportfixture.h"
 #include "../support/widgetlookup.h"
 #include "reportfilesform.h"
 

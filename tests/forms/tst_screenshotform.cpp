@@ -3,7 +3,7 @@
 
 #include "filesrig.h"
 #include "formtexts.h"
-#include "modalscript.h"
+#include "../support/modalscript.h"
 #include "../support/widgetlookup.h"
 #include "localfiles.h"
 #include "screenshotform.h"

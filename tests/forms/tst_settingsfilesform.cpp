@@ -2,7 +2,7 @@
 // against the simulated tester with a real Device in a worker thread.
 
 #include "filesrig.h"
-#include "modalscript.h"
+#include "../support/modalscript.h"
 #include "../support/widgetlookup.h"
 #include "filenamedialog.h"
 #include "settingsfilesform.h"

@@ -2,7 +2,7 @@
 // fits the buffer, carries the right CRC and survives a round trip; a frame
 // it refuses never writes past the buffer.
 
-#include "../support/memorystream.h"
+#include "../streams/memorystream.h"
 #include "crc8.h"
 #include "fuzztarget.h"
 #include "packetlink.h"

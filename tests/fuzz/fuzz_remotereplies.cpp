@@ -4,7 +4,7 @@
 // out), never write past its buffers, and hand out only what fits its
 // record.
 
-#include "../support/memorystream.h"
+#include "../streams/memorystream.h"
 #include "fuzztarget.h"
 #include "remotecontrol.h"
 

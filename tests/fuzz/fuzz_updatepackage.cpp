@@ -2,7 +2,7 @@
 // written through the update client to a tester in memory that acknowledges
 // everything: the images the tester receives are the package's images.
 
-#include "../support/memorystream.h"
+#include "../streams/memorystream.h"
 #include "fuzztarget.h"
 #include "updatepackage.h"
 #include "updater.h"

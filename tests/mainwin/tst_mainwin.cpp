@@ -3,7 +3,7 @@
 // save messages, update mode, and shut-down while the worker is busy.
 #include "mainwinrig.h"
 #include "trafficform.h"
-#include "modalanswerer.h"
+#include "../support/modalanswerer.h"
 #include "simremote.h"
 #include "startremote.h"
 #include "vyrupdialog.h"

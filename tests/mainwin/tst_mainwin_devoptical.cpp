@@ -9,7 +9,7 @@
 #include "../support/widgetlookup.h"
 #include "devsettingsform.h"
 #include "mainform.h"
-#include "modalanswerer.h"
+#include "../support/modalanswerer.h"
 #include "opttestform.h"
 #include "sfpinfowidget.h"
 #include "simremote.h"

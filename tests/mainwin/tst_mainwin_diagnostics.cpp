@@ -7,7 +7,7 @@
 #include "mainwinrig.h"
 #include "mdiform.h"
 #include "mdirecords.h"
-#include "modalanswerer.h"
+#include "../support/modalanswerer.h"
 #include "oamform.h"
 #include "oamrecords.h"
 

@@ -4,7 +4,7 @@
 // shows it, once connected.
 
 #include "mainwinrig.h"
-#include "modalanswerer.h"
+#include "../support/modalanswerer.h"
 #include "simdefaults.h"
 
 #include <QtTest>

@@ -3,8 +3,8 @@
 // for a refused save, a loaded report, the tabs of a one-port model, and
 // every text of the window with each tab shown, in three languages.
 #include "mainwinrig.h"
-#include "../forms/filesrig.h"
-#include "../forms/modalscript.h"
+#include "../support/filerequests.h"
+#include "../support/modalscript.h"
 #include "ftransferform.h"
 #include "reportfilesform.h"
 #include "settingsfilesform.h"

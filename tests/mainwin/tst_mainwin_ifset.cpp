@@ -4,7 +4,7 @@
 #include "ifaceform.h"
 #include "ifsetform.h"
 #include "mainwinrig.h"
-#include "modalanswerer.h"
+#include "../support/modalanswerer.h"
 #include "textfit.h"
 
 #include <QCheckBox>

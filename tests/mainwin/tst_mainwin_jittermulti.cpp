@@ -5,7 +5,7 @@
 #include "jitterform.h"
 #include "jitterformat.h"
 #include "mainwinrig.h"
-#include "modalanswerer.h"
+#include "../support/modalanswerer.h"
 #include "multiform.h"
 #include "multiformat.h"
 

@@ -6,8 +6,8 @@
 // Disconnect says nothing, and takes effect after one request at most even
 // behind a long file listing.
 #include "mainwinrig.h"
-#include "../support/closedport.h"
-#include "modalanswerer.h"
+#include "../streams/closedport.h"
+#include "../support/modalanswerer.h"
 #include "testform.h"
 #include "trafficform.h"
 

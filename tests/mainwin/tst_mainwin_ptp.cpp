@@ -7,7 +7,7 @@
 // the PTP form there.
 
 #include "mainwinrig.h"
-#include "modalanswerer.h"
+#include "../support/modalanswerer.h"
 #include "ptpform.h"
 #include "ptpformat.h"
 

@@ -6,9 +6,9 @@
 // report writer; a test without one, and reports the writer cannot read,
 // end in their own messages and leave no file.
 #include "mainwinrig.h"
-#include "../forms/filesrig.h"
-#include "../forms/modalscript.h"
-#include "../reports/reportfixture.h"
+#include "../support/filerequests.h"
+#include "../support/modalscript.h"
+#include "../support/reportfixture.h"
 #include "ftransferform.h"
 #include "pdfcreator.h"
 #include "reportcodes.h"

@@ -1,7 +1,7 @@
 // The RFC 2544 form in the main window: its selector button, a loaded RFC
 // report, the port switch, a one-port tester and the language switch.
 #include "mainwinrig.h"
-#include "modalanswerer.h"
+#include "../support/modalanswerer.h"
 #include "rfcform.h"
 
 #include <QGroupBox>

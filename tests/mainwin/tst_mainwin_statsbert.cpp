@@ -5,7 +5,7 @@
 #include "../support/deviceworker.h"
 #include "bertform.h"
 #include "bertrecords.h"
-#include "modalanswerer.h"
+#include "../support/modalanswerer.h"
 #include "passform.h"
 #include "statsform.h"
 #include "statsrecords.h"

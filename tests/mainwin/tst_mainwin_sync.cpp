@@ -2,7 +2,7 @@
 // a loaded report, the language switch, and a whole run against the
 // simulated tester's synchronisation model.
 #include "mainwinfixture.h"
-#include "modalanswerer.h"
+#include "../support/modalanswerer.h"
 #include "scaleadjform.h"
 #include "syncformat.h"
 #include "textfit.h"

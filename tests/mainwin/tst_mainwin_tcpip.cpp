@@ -7,7 +7,7 @@
 #include "dnsform.h"
 #include "ipscannerform.h"
 #include "mainwinrig.h"
-#include "modalanswerer.h"
+#include "../support/modalanswerer.h"
 #include "pingform.h"
 #include "tcpipform.h"
 #include "traceform.h"

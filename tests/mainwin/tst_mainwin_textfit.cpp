@@ -10,7 +10,7 @@
 // with the traffic form's two pages there.
 
 #include "mainwinrig.h"
-#include "modalanswerer.h"
+#include "../support/modalanswerer.h"
 #include "trafficform.h"
 #include "trafficrecords.h"
 

@@ -5,7 +5,7 @@
 
 #include "asymtrafficform.h"
 #include "mainwinrig.h"
-#include "modalanswerer.h"
+#include "../support/modalanswerer.h"
 #include "testtabform.h"
 #include "trafficform.h"
 

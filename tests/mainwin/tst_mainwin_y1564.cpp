@@ -2,7 +2,7 @@
 // language switch, a one-port model, and a whole run against the simulated
 // tester's Y.1564 model.
 #include "mainwinrig.h"
-#include "modalanswerer.h"
+#include "../support/modalanswerer.h"
 #include "textfit.h"
 #include "y1564form.h"
 

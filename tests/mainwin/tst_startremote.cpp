@@ -1,7 +1,7 @@
 // Program start: the command line, the database check and the login loop;
 // and the texts the window builds from the device information.
 #include "mainform.h"
-#include "modalanswerer.h"
+#include "../support/modalanswerer.h"
 #include "startremote.h"
 
 #include <QGroupBox>

@@ -9,7 +9,7 @@
 #include "mainwindow.h"
 #include "../support/widgetlookup.h"
 
-#include "../vyrup/windowlook.h"
+#include "../support/windowlook.h"
 #include "aboutdialog.h"
 #include "screenfit.h"
 #include "textfit.h"

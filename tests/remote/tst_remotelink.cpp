@@ -2,7 +2,7 @@
 // the disconnect after three failed attempts, and the serial path over a
 // pseudo-terminal.
 
-#include "../support/memorystream.h"
+#include "../streams/memorystream.h"
 #include "remoterig.h"
 
 #include <QElapsedTimer>

@@ -4,7 +4,7 @@
 // real writer and read back with pdftotext.
 
 #include "headersettings.h"
-#include "reportfixture.h"
+#include "../support/reportfixture.h"
 #include "trafficrecords.h"
 
 #include <QtTest>

@@ -4,7 +4,7 @@
 // pdfReportCreated; the PDF is read back with pdftotext.
 
 #include "deviceworker.h"
-#include "reportfixture.h"
+#include "../support/reportfixture.h"
 #include "statsrecords.h"
 #include "trafficrecords.h"
 

@@ -4,7 +4,7 @@
 // a scanner list longer than a page carried over numbered pages.
 
 #include "iptoolsrecords.h"
-#include "reportfixture.h"
+#include "../support/reportfixture.h"
 
 #include <QtTest>
 

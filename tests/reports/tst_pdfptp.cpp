@@ -4,7 +4,7 @@
 // both seen in a picture of the page.
 
 #include "ptprecords.h"
-#include "reportfixture.h"
+#include "../support/reportfixture.h"
 
 #include <QImage>
 #include <QtTest>

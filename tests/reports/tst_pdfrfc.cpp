@@ -2,7 +2,7 @@
 // charts (tables of cases), and fixture reports rendered through the real
 // writer and read back with pdftotext.
 
-#include "reportfixture.h"
+#include "../support/reportfixture.h"
 #include "rfcrecords.h"
 #include "rfcreport.h"
 

@@ -5,7 +5,7 @@
 
 #include "asymrecords.h"
 #include "multirecords.h"
-#include "reportfixture.h"
+#include "../support/reportfixture.h"
 
 #include <QtTest>
 

@@ -3,7 +3,7 @@
 // kept inside the record, the two NTP columns level on one page wherever the
 // page breaks, and the phase rows as the report words them.
 
-#include "reportfixture.h"
+#include "../support/reportfixture.h"
 #include "syncrecords.h"
 
 #include <QtTest>

@@ -11,7 +11,7 @@
 #include "multirecords.h"
 #include "ptprecords.h"
 #include "rateunits.h"
-#include "reportfixture.h"
+#include "../support/reportfixture.h"
 #include "reportformat.h"
 #include "rfcrecords.h"
 #include "sfprecords.h"

@@ -8,7 +8,7 @@
 #include "jitterrecords.h"
 #include "mdirecords.h"
 #include "rateunits.h"
-#include "reportfixture.h"
+#include "../support/reportfixture.h"
 #include "sfprecords.h"
 #include "statsrecords.h"
 #include "trafficrecords.h"

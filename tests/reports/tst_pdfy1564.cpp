@@ -1,7 +1,7 @@
 // The Y.1564 report: the texts of its tables (tables of cases), and fixture
 // reports rendered through the real writer and read back with pdftotext.
 
-#include "reportfixture.h"
+#include "../support/reportfixture.h"
 #include "y1564records.h"
 #include "y1564report.h"
 

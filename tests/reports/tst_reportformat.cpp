@@ -1,7 +1,7 @@
 // The report file layout and the pure texts the report writers share.
 
 #include "pdfcreator.h"
-#include "reportfixture.h"
+#include "../support/reportfixture.h"
 #include "reportformat.h"
 #include "reportlayout.h"
 #include "y1564records.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 // The field colours of the editing forms as their style sheets read (see
-// setFieldColour and the change markers of VyrRemote/text).
+// setFieldColour and the change markers of VyrRemote/widgets).
 
 #include <QString>
 

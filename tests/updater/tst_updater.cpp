@@ -1,4 +1,4 @@
-#include "../support/memorystream.h"
+#include "../streams/memorystream.h"
 #include "crc8.h"
 #include "simtester.h"
 #include "simupdate.h"

@@ -7,7 +7,7 @@
 // of the window and its dialogs in /tmp.
 
 #include "vyruptestkit.h"
-#include "windowlook.h"
+#include "../support/windowlook.h"
 #include "screenfit.h"
 #include "textfit.h"
 

@@ -1,3 +1,5 @@
+#include "widgethelpers.h"
+
 #include "textfunctions.h"
 
 #include <QDebug>

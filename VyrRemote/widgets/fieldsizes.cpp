@@ -1,4 +1,4 @@
-#include "textfunctions.h"
+#include "widgethelpers.h"
 
 #include <QComboBox>
 #include <QEvent>

@@ -11,7 +11,7 @@
 // inside itself, so choose() queues the accept, and the box goes to the
 // next action.
 
-#include "../mainwin/modalanswerer.h"
+#include "modalanswerer.h"
 
 #include <QAbstractButton>
 #include <QApplication>
