@@ -78,8 +78,8 @@ private slots:
     void init()
     {
         rig->device->setCurrentProcess(PortA);
-        storeOnTester(PortA, sfpModuleWithDdm("FINISAR CORP.", 0.3981f));
-        storeOnTester(PortB, sfpModuleWithDdm("AVAGO", 0.25f));
+        storeOnTester(PortA, sfpModuleWithDdm("KORVEL OPTICS", 0.3981f));
+        storeOnTester(PortB, sfpModuleWithDdm("TARNO", 0.25f));
         rig->tester([](SimRemoteResponder &r) { r.resultsValid = 1; });
         QVERIFY(rig->drain());
         form = new OptTestForm(rig->device);
@@ -114,15 +114,15 @@ private slots:
         QCOMPARE(asked.at(0), qMakePair(0, int(TestOptical)));
         QCOMPARE(asked.at(1), qMakePair(1, int(TestOptical)));
 
-        QCOMPARE(field("sfp0", "vendor"), QString("FINISAR CORP."));
-        QCOMPARE(field("sfp0", "partNumber"), QString("FTLF1318P3BTL"));
+        QCOMPARE(field("sfp0", "vendor"), QString("KORVEL OPTICS"));
+        QCOMPARE(field("sfp0", "partNumber"), QString("KOP-1310-LX20"));
         QCOMPARE(field("sfp0", "date"), QString("05.04.2023"));
         QCOMPARE(field("sfp0", "wavelength"), QString("1310 nm"));
         QCOMPARE(field("sfp0", "rxPower"), QString("0.3981 mW"));
         QCOMPARE(field("sfp0", "rxPowerDBm"), QString("-4.00 dBm"));
         QCOMPARE(field("sfp0", "txPower"), QString("0.5012 mW"));
         QCOMPARE(field("sfp0", "txPowerDBm"), QString("-3.00 dBm"));
-        QCOMPARE(field("sfp1", "vendor"), QString("AVAGO"));
+        QCOMPARE(field("sfp1", "vendor"), QString("TARNO"));
         QCOMPARE(field("sfp1", "rxPowerDBm"), QString("-6.02 dBm"));
     }
 
@@ -133,7 +133,7 @@ private slots:
         form->activate();
         QVERIFY(rig->drain());
         storeOnTester(PortA, sfpNoModule());
-        storeOnTester(PortB, sfpModuleWithDdm("AVAGO", 0.0f));
+        storeOnTester(PortB, sfpModuleWithDdm("TARNO", 0.0f));
         rig->sim.clearRequests();
         QVERIFY(rig->waitForPolls(2));
         QVERIFY(rig->drain());
@@ -162,15 +162,15 @@ private slots:
     {
         form->activate();
         QVERIFY(rig->drain());
-        QCOMPARE(field("sfp0", "vendor"), QString("FINISAR CORP."));
+        QCOMPARE(field("sfp0", "vendor"), QString("KORVEL OPTICS"));
         rig->tester([](SimRemoteResponder &r) { r.resultsValid = 0; });
         storeOnTester(PortA, sfpNoModule());
         rig->sim.clearRequests();
         QVERIFY(rig->waitForPolls(2));
         QVERIFY(rig->drain());
         QVERIFY(!resultsRequests().isEmpty());
-        QCOMPARE(field("sfp0", "vendor"), QString("FINISAR CORP."));
-        QCOMPARE(field("sfp1", "vendor"), QString("AVAGO"));
+        QCOMPARE(field("sfp0", "vendor"), QString("KORVEL OPTICS"));
+        QCOMPARE(field("sfp1", "vendor"), QString("TARNO"));
     }
 
     void saveReport_data()
@@ -211,7 +211,7 @@ private slots:
     {
         FormRig single(1);
         single.tester([](SimRemoteResponder &r) {
-            r.resultsRecord(PortA, TestOptical) = recordBytes(sfpModuleWithDdm("FINISAR CORP.", 0.5f));
+            r.resultsRecord(PortA, TestOptical) = recordBytes(sfpModuleWithDdm("KORVEL OPTICS", 0.5f));
             r.resultsRecord(PortB, TestOptical) = recordBytes(sfpModuleWithDdm("PORT B", 0.5f));
         });
         QVERIFY(single.connectDevice());
@@ -226,7 +226,7 @@ private slots:
         QVERIFY(single.drain());
         QVERIFY(findWidget<SFPInfoWidget>(f, "sfp1")->isHidden());
         QCOMPARE(findWidget<QLineEdit>(findWidget<SFPInfoWidget>(f, "sfp0"), "vendor")->text(),
-                 QString("FINISAR CORP."));
+                 QString("KORVEL OPTICS"));
         QVERIFY(findWidget<QLineEdit>(findWidget<SFPInfoWidget>(f, "sfp1"), "vendor")->text().isEmpty());
         // The form asked for Port A only; the one Port B request is the above.
         int portAAsked = 0;

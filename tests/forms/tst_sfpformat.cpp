@@ -130,11 +130,11 @@ private slots:
         const SfpInfoView v = sfpInfoView(module(), Units);
         QVERIFY(v.present);
         QVERIFY(v.ddm);
-        QCOMPARE(v.vendor, QString("FINISAR CORP."));
+        QCOMPARE(v.vendor, QString("KORVEL OPTICS"));
         QCOMPARE(v.serialNumber, QString("PVD4Q2N"));
         QCOMPARE(v.revision, QString("A"));
         QCOMPARE(v.date, QString("05.04.2023"));
-        QCOMPARE(v.partNumber, QString("FTLF1318P3BTL"));
+        QCOMPARE(v.partNumber, QString("KOP-1310-LX20"));
         QCOMPARE(v.wavelength, QString("1310 nm"));
         QCOMPARE(v.temperature, QString::fromUtf8("36.5 °C"));
         QCOMPARE(v.rxPower, QString("0.5000 mW"));
@@ -150,7 +150,7 @@ private slots:
         const SfpInfoView v = sfpInfoView(m, Units);
         QVERIFY(v.present);
         QVERIFY(!v.ddm);
-        QCOMPARE(v.vendor, QString("FINISAR CORP."));
+        QCOMPARE(v.vendor, QString("KORVEL OPTICS"));
         for (const QString &s : {v.temperature, v.rxPower, v.rxPowerDBm, v.txPower, v.txPowerDBm})
             QVERIFY(s.isEmpty());
     }

@@ -78,11 +78,11 @@ private slots:
     {
         const sfp_info_t m = sfpModuleWithDdm();
         panel->setInfo(&m);
-        QCOMPARE(field("vendor"), QString("FINISAR CORP."));
+        QCOMPARE(field("vendor"), QString("KORVEL OPTICS"));
         QCOMPARE(field("serialNumber"), QString("PVD4Q2N"));
         QCOMPARE(field("revision"), QString("A"));
         QCOMPARE(field("date"), QString("05.04.2023"));
-        QCOMPARE(field("partNumber"), QString("FTLF1318P3BTL"));
+        QCOMPARE(field("partNumber"), QString("KOP-1310-LX20"));
         QCOMPARE(field("wavelength"), QString("1310 nm"));
         QCOMPARE(field("temperature"), QString::fromUtf8("36.5 °C"));
         QCOMPARE(field("rxPower"), QString("0.3981 mW"));
@@ -173,7 +173,7 @@ private slots:
         m.ddmAvailable = 0;
         m.rxPower = 1.0f;
         panel->setInfo(&m);
-        QCOMPARE(field("vendor"), QString("FINISAR CORP."));
+        QCOMPARE(field("vendor"), QString("KORVEL OPTICS"));
         QCOMPARE(field("temperature"), QString("not available"));
         for (const char *name : {"rxPower", "rxPowerDBm", "txPower", "txPowerDBm"})
             QVERIFY2(field(name).isEmpty(), name);
@@ -184,7 +184,7 @@ private slots:
         const sfp_info_t m = sfpModuleWithDdm();
         panel->setInfo(&m);
         panel->setInfo(nullptr);
-        QCOMPARE(field("vendor"), QString("FINISAR CORP."));
+        QCOMPARE(field("vendor"), QString("KORVEL OPTICS"));
     }
 
     void title_data()

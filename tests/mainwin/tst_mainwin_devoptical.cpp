@@ -103,7 +103,7 @@ private slots:
         widget<QPushButton>("bOptTest")->click();
         QVERIFY(widget<QPushButton>("bOptTest")->isChecked());
         QVERIFY(optical()->isVisible());
-        QTRY_COMPARE_WITH_TIMEOUT(panelField("sfp0", "vendor"), QString("FINISAR CORP."), DeadlineMs);
+        QTRY_COMPARE_WITH_TIMEOUT(panelField("sfp0", "vendor"), QString("KORVEL OPTICS"), DeadlineMs);
         QTRY_COMPARE_WITH_TIMEOUT(panelField("sfp1", "vendor"), QString("OEM"), DeadlineMs);
         QCOMPARE(panelField("sfp0", "date"), QString("05.04.2023"));
         QVERIFY(panelField("sfp0", "rxPowerDBm").endsWith(QCoreApplication::translate("SFPInfoWidget", "dBm")));
@@ -128,7 +128,7 @@ private slots:
         widget<QPushButton>("bOptTest")->click();
         QVERIFY(optical()->isVisible());
         QVERIFY(findWidget<SFPInfoWidget>(optical(), "sfp1")->isHidden());
-        QTRY_COMPARE_WITH_TIMEOUT(panelField("sfp0", "vendor"), QString("FINISAR CORP."), DeadlineMs);
+        QTRY_COMPARE_WITH_TIMEOUT(panelField("sfp0", "vendor"), QString("KORVEL OPTICS"), DeadlineMs);
     }
 
     void deviceSettingsButtonShowsTheTestersMode()

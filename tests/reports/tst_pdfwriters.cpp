@@ -503,14 +503,14 @@ void TestPdfWriters::optical_data()
     QTest::addColumn<Rows>("rows");
     QTest::addColumn<Rows>("absent");
     QTest::newRow("two ports") << 8
-                               << Rows{{"SFP module A"}, {"Vendor", "FINISAR CORP"}, {"Serial number", "ABC123"},
-                                       {"Revision", "A"}, {"Date", "05.03.2015"}, {"Part number", "FTLF8519P2BNL"},
+                               << Rows{{"SFP module A"}, {"Vendor", "KORVEL OPTICS"}, {"Serial number", "ABC123"},
+                                       {"Revision", "A"}, {"Date", "05.03.2015"}, {"Part number", "KOP-0850-SX05"},
                                        {"Wavelength", "850 nm"}, {"Monitoring (DDM)"}, {"Temperature", "40.0 °C"},
                                        {"RX power", "0.5000 mW", "-3.01 dBm"}, {"TX power", "1.0000 mW", "0.00 dBm"},
                                        {"SFP module B"}, {"no SFP module"}}
                                << Rows{{"NOT SHOWN"}};
     // A one-port model: Port B's bytes are in the file but not shown.
-    QTest::newRow("one port") << 1 << Rows{{"SFP module A"}, {"Vendor", "FINISAR CORP"}}
+    QTest::newRow("one port") << 1 << Rows{{"SFP module A"}, {"Vendor", "KORVEL OPTICS"}}
                               << Rows{{"SFP module B"}, {"no SFP module"}};
 }
 
@@ -520,8 +520,8 @@ void TestPdfWriters::optical()
     QFETCH(Rows, rows);
     QFETCH(Rows, absent);
     sfp_info_t a{};
-    std::strcpy(a.vendorName, "FINISAR CORP");
-    std::strcpy(a.partNumber, "FTLF8519P2BNL");
+    std::strcpy(a.vendorName, "KORVEL OPTICS");
+    std::strcpy(a.partNumber, "KOP-0850-SX05");
     std::strcpy(a.revision, "A");
     std::strcpy(a.serialNumber, "ABC123");
     a.wavelength = 850;

@@ -20,12 +20,12 @@ void setSfpText(char (&field)[N], const char *text)
 
 // A 1310 nm module with monitoring, made 5 April 2023: 36.5 °C, TX 0.5012 mW
 // (-3.00 dBm), RX as given (0.3981 mW is -4.00 dBm).
-inline sfp_info_t sfpModuleWithDdm(const char *vendor = "FINISAR CORP.", float rxPower = 0.3981f)
+inline sfp_info_t sfpModuleWithDdm(const char *vendor = "KORVEL OPTICS", float rxPower = 0.3981f)
 {
     sfp_info_t m;
     std::memset(&m, 0, sizeof m);
     setSfpText(m.vendorName, vendor);
-    setSfpText(m.partNumber, "FTLF1318P3BTL");
+    setSfpText(m.partNumber, "KOP-1310-LX20");
     setSfpText(m.revision, "A");
     m.wavelength = 1310;
     setSfpText(m.serialNumber, "PVD4Q2N");

@@ -22,7 +22,7 @@ SimResultsAnswer opticalResults(const SimRun &run)
     // -4.00 dBm give or take 0.05 dB, one step a second.
     static const float rxPower[] = {0.3981f, 0.4027f, 0.3936f, 0.4001f};
     SimResultsAnswer answer;
-    answer.record = bytesOf(run.port == 0 ? sfpModuleWithDdm("FINISAR CORP.", rxPower[run.clock % 4])
+    answer.record = bytesOf(run.port == 0 ? sfpModuleWithDdm("KORVEL OPTICS", rxPower[run.clock % 4])
                                           : sfpModuleWithoutDdm());
     return answer;
 }
