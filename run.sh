@@ -9,11 +9,13 @@
 #
 # Further arguments go to VyrRemote (for example -dev or -update).
 # VyrRemote runs in ./data/, which holds its user database "db.sqlite" and
-# its settings store, away from the source tree.
+# its settings store, away from the source tree; the home folder stays the
+# user's own (scripts/runenv.sh).
 set -euo pipefail
 cd "$(dirname "$0")"
 root=$(pwd)
 source scripts/deps.sh
+source scripts/runenv.sh
 vyr_install_deps
 
 ip=""
@@ -30,11 +32,6 @@ done
 build=build
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVYR_SANITIZE=OFF
 cmake --build "$build" -j "$(vyr_jobs)"
-
-data="$root/data"
-mkdir -p "$data"
-export HOME="$data"
-export XDG_CONFIG_HOME="$data/.config"
 
 sim_pid=""
 stop_sim() {
@@ -58,7 +55,7 @@ if [ -z "$ip" ]; then
   echo "Simulated tester on $ip"
 fi
 
-cd "$data"
+vyr_remote_env "$root"
 status=0
 "$root/$build/VyrRemote/VyrRemote" -ip "$ip" ${args[@]+"${args[@]}"} || status=$?
 exit $status

@@ -116,6 +116,7 @@ MainWindow::MainWindow(QWidget *parent)
             Qt::QueuedConnection);
     connect(&updater, &Updater::disconnected, this, &MainWindow::updaterDisconnected, Qt::QueuedConnection);
     connect(&updater, &Updater::portsNamesReceived, this, &MainWindow::portsReceived, Qt::QueuedConnection);
+    connect(&updater, &Updater::ipSettingsSent, this, &MainWindow::ipSettingsSent, Qt::QueuedConnection);
 
     ui->grUpdate->setEnabled(false);
     // The port controls wait for the first list like after a refresh, so no
@@ -246,6 +247,12 @@ void MainWindow::updaterDisconnected()
     ui->bConnect->setEnabled(true);
     ui->bConnect->show();
     setConnectedState(false);
+}
+
+void MainWindow::ipSettingsSent(bool sent)
+{
+    // The tester does not answer the request: written is all there is to tell.
+    appendLog(sent ? tr("IP settings sent.") : tr("Sending the IP settings failed."));
 }
 
 void MainWindow::setIPtoOstrel()

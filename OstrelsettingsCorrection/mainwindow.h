@@ -38,6 +38,8 @@ public slots:
     void updaterConnected(uchar deviceType, QString releaseName, ushort deviceSerial);
     void updaterConnectionFailed();
     void updaterDisconnected();
+    // Logs whether the IP settings request of Apply went out.
+    void ipSettingsSent(bool sent);
 
 private slots:
     void bEngClicked();

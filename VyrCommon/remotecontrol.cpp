@@ -323,10 +323,23 @@ bool RemoteControl::getFile(bool first, QString &fileName, int file_type, bool &
     const QByteArray request =
         Request(RemoteCommand::GetFile).u8(first ? 1 : 0).u32(quint32(file_type)).data();
     char reply[1 + RemoteCommand::FileNameSize] = {};
-    if (!sendReceiveBytes(request.constData(), request.size(), reply, sizeof reply))
+    int received = 0;
+    if (!exchange(request.constData(), request.size(), reply, sizeof reply, false, &received))
         return false;
-    notLast = reply[0] != 0;
-    fileName = QString::fromLatin1(reply + 1, nameLength(reply + 1, RemoteCommand::FileNameSize));
+    if (received < 1) {
+        qDebug() << "getFile: empty reply";
+        return false;
+    }
+    const bool more = reply[0] != 0;
+    const QString name = QString::fromLatin1(reply + 1, nameLength(reply + 1, RemoteCommand::FileNameSize));
+    if (more && name.isEmpty()) {
+        // A reply that names no file cannot be listed: taken as is it would
+        // stand as an empty name among the files. The link stays up.
+        qDebug() << "getFile: reply of" << received << "bytes names no file";
+        return false;
+    }
+    notLast = more;
+    fileName = name;
     return true;
 }
 

@@ -221,6 +221,9 @@ public:
     // fewer when the tester sent a shorter reply (never invented bytes). A
     // reply without even its error byte fails without a disconnect.
     bool readFile(QByteArray &buffer, ushort byteCount, unsigned char &error);
+    // One name of the tester's file list. A reply that says more names
+    // follow but carries none (no name bytes, or an empty name) fails
+    // without a disconnect, as does an empty reply.
     bool getFile(bool first, QString &fileName, int file_type, bool &notLast);
     bool deleteFile(const QString &fileName, unsigned char &error);
     bool setTest(bool start, port_t port, uchar test, error_t &error);

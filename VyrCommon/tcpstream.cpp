@@ -3,38 +3,56 @@
 #include <QHostAddress>
 #include <QRegularExpression>
 
-bool TCPStream::parseTarget(const QString &target, quint32 &address, quint16 &port)
+TCPStream::TargetFault TCPStream::parseTarget(const QString &target, quint32 &address, quint16 &port)
 {
-    QString host = target;
-    port = DefaultPort;
-    const int colon = target.lastIndexOf(QLatin1Char(':'));
-    if (colon > 0) {
-        host = target.left(colon);
-        // toInt gives 0 for text that is not a decimal number; the cast
-        // keeps the low 16 bits.
-        port = quint16(target.mid(colon + 1).toInt());
+    address = 0;
+    port = 0;
+    const QString text = target.trimmed();
+    if (text.isEmpty())
+        return TargetFault::Empty;
+
+    const int colon = text.indexOf(QLatin1Char(':'));
+    const QString host = colon < 0 ? text : text.left(colon);
+    // [0-9], not \d: other scripts' digits are no address.
+    static const QRegularExpression ipv4(QRegularExpression::anchoredPattern(
+        QStringLiteral("([0-9]{1,3})\\.([0-9]{1,3})\\.([0-9]{1,3})\\.([0-9]{1,3})")));
+    const QRegularExpressionMatch m = ipv4.match(host);
+    if (!m.hasMatch())
+        return TargetFault::NotAnAddress;
+    quint32 value = 0;
+    for (int i = 1; i <= 4; ++i) {
+        const uint octet = m.captured(i).toUInt();
+        if (octet > 255)
+            return TargetFault::NotAnAddress;
+        value = (value << 8) | octet;
     }
 
-    static const QRegularExpression ipv4(QStringLiteral(
-        "\\b(25[0-5]|2[0-4][0-9]|[01]?[0-9][0-9]?)\\.(25[0-5]|2[0-4][0-9]|[01]?[0-9][0-9]?)\\."
-        "(25[0-5]|2[0-4][0-9]|[01]?[0-9][0-9]?)\\.(25[0-5]|2[0-4][0-9]|[01]?[0-9][0-9]?)\\b"));
-    const QRegularExpressionMatch m = ipv4.match(host);
-    address = 0;
-    if (!m.hasMatch())
-        return false;
-    for (int i = 1; i <= 4; ++i)
-        address = (address << 8) | (m.captured(i).toUInt() & 0xFF);
-    return true;
+    quint16 portValue = DefaultPort;
+    if (colon >= 0) {
+        const QString portText = text.mid(colon + 1);
+        if (portText.isEmpty())
+            return TargetFault::NoPort;
+        static const QRegularExpression digits(QRegularExpression::anchoredPattern(QStringLiteral("[0-9]{1,5}")));
+        const uint number = digits.match(portText).hasMatch() ? portText.toUInt() : 0;
+        if (number < 1 || number > 65535)
+            return TargetFault::BadPort;
+        portValue = quint16(number);
+    }
+    address = value;
+    port = portValue;
+    return TargetFault::None;
 }
 
 bool TCPStream::open(const QString &target)
 {
     close();
-    m_socket.setSocketOption(QAbstractSocket::LowDelayOption, 1);
-
     quint32 address = 0;
-    quint16 port = DefaultPort;
-    parseTarget(target, address, port);
+    quint16 port = 0;
+    // An address that does not read as one reaches nothing: taken as
+    // 0.0.0.0 it would reach whatever listens on this PC.
+    if (parseTarget(target, address, port) != TargetFault::None)
+        return false;
+    m_socket.setSocketOption(QAbstractSocket::LowDelayOption, 1);
 
     m_socket.connectToHost(QHostAddress(address), port, QIODevice::ReadWrite);
     if (!m_socket.waitForConnected(ConnectTimeoutMs)) {

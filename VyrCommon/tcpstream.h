@@ -22,14 +22,25 @@ public:
     TCPStream(const TCPStream &) = delete;
     TCPStream &operator=(const TCPStream &) = delete;
 
-    // Splits a target "a.b.c.d[:port]". The port is the text after the last
-    // ":" (unless that ":" is the first character), as a decimal number
-    // truncated to 16 bits, 0 when it is not a number; without it 55555. The
-    // address is the first dotted IPv4 pattern found anywhere in the host
-    // text, first octet in the most significant byte; 0.0.0.0 when there is
-    // none. Host names are never resolved. Returns whether an address matched.
-    static bool parseTarget(const QString &target, quint32 &address, quint16 &port);
+    // What is wrong with a target text, if anything.
+    enum class TargetFault {
+        None,          // a dotted IPv4 address, with a port 1-65535 if a colon follows
+        Empty,         // nothing but blanks
+        NotAnAddress,  // the text before the colon is not four numbers 0-255 joined by dots
+        NoPort,        // a colon with nothing after it
+        BadPort,       // after the colon, no number from 1 to 65535
+    };
 
+    // The one reading of a target text "a.b.c.d[:port]": four decimal
+    // numbers 0-255 of one to three digits each (leading zeros allowed,
+    // still decimal) joined by dots, optionally a colon and a port of one to
+    // five digits from 1 to 65535; blanks around the whole text are ignored,
+    // any other character refuses it. Without a port, 55555. The address
+    // has its first number in the most significant byte. Host names are
+    // never resolved. On a fault address and port are 0.
+    static TargetFault parseTarget(const QString &target, quint32 &address, quint16 &port);
+
+    // Refuses a target that parseTarget faults, before any socket is opened.
     bool open(const QString &target) override;
     void close() override;
     // Returns the count the socket accepted when all of it was written within

@@ -1262,12 +1262,6 @@ einstellungen</translation>
         <translation>%1 Fernsteuerung</translation>
     </message>
     <message>
-        <source>The address &quot;%1&quot; is not a valid IP address.
-Enter four numbers from 0 to 255 separated by dots.</source>
-        <translation>Die Adresse „%1“ ist keine gültige IP-Adresse.
-Geben Sie vier Zahlen von 0 bis 255 ein, durch Punkte getrennt.</translation>
-    </message>
-    <message>
         <source>Device</source>
         <translation>Gerät</translation>
     </message>
@@ -1362,6 +1356,34 @@ Geben Sie vier Zahlen von 0 bis 255 ein, durch Punkte getrennt.</translation>
     <message>
         <source>The tester did not answer.</source>
         <translation>Der Tester hat nicht geantwortet.</translation>
+    </message>
+    <message>
+        <source>no address was given.</source>
+        <translation>es wurde keine Adresse angegeben.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not four numbers from 0 to 255 separated by dots.</source>
+        <translation>„%1“ sind nicht vier durch Punkte getrennte Zahlen von 0 bis 255.</translation>
+    </message>
+    <message>
+        <source>no port number follows the colon.</source>
+        <translation>nach dem Doppelpunkt folgt keine Portnummer.</translation>
+    </message>
+    <message>
+        <source>the port &quot;%1&quot; is not a number from 1 to 65535.</source>
+        <translation>der Port „%1“ ist keine Zahl von 1 bis 65535.</translation>
+    </message>
+    <message>
+        <source>Not a valid address: %1</source>
+        <translation>Keine gültige Adresse: %1</translation>
+    </message>
+    <message>
+        <source>Nothing was connected. Enter an address such as 192.168.1.202, or 192.168.1.202:55555 with a port.</source>
+        <translation>Es wurde keine Verbindung aufgebaut. Geben Sie eine Adresse wie 192.168.1.202 ein, mit Port wie 192.168.1.202:55555.</translation>
+    </message>
+    <message>
+        <source>Not a valid address.</source>
+        <translation>Keine gültige Adresse.</translation>
     </message>
 </context>
 <context>

@@ -1262,12 +1262,6 @@ settings</source>
         <translation>%1 Дистанционное управление</translation>
     </message>
     <message>
-        <source>The address &quot;%1&quot; is not a valid IP address.
-Enter four numbers from 0 to 255 separated by dots.</source>
-        <translation>Адрес «%1» не является допустимым IP-адресом.
-Введите четыре числа от 0 до 255, разделённые точками.</translation>
-    </message>
-    <message>
         <source>Device</source>
         <translation>Прибор</translation>
     </message>
@@ -1362,6 +1356,34 @@ Enter four numbers from 0 to 255 separated by dots.</source>
     <message>
         <source>The tester did not answer.</source>
         <translation>Тестер не ответил.</translation>
+    </message>
+    <message>
+        <source>no address was given.</source>
+        <translation>адрес не указан.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not four numbers from 0 to 255 separated by dots.</source>
+        <translation>«%1» — не четыре числа от 0 до 255, разделённые точками.</translation>
+    </message>
+    <message>
+        <source>no port number follows the colon.</source>
+        <translation>после двоеточия нет номера порта.</translation>
+    </message>
+    <message>
+        <source>the port &quot;%1&quot; is not a number from 1 to 65535.</source>
+        <translation>порт «%1» не является числом от 1 до 65535.</translation>
+    </message>
+    <message>
+        <source>Not a valid address: %1</source>
+        <translation>Недопустимый адрес: %1</translation>
+    </message>
+    <message>
+        <source>Nothing was connected. Enter an address such as 192.168.1.202, or 192.168.1.202:55555 with a port.</source>
+        <translation>Подключение не выполнялось. Введите адрес вида 192.168.1.202 или, с портом, 192.168.1.202:55555.</translation>
+    </message>
+    <message>
+        <source>Not a valid address.</source>
+        <translation>Недопустимый адрес.</translation>
     </message>
 </context>
 <context>

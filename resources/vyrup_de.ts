@@ -437,6 +437,14 @@ In den Aktualisierungsmodus wechseln?</translation>
         <source>%1 &quot;%2&quot; is not complete. The IP settings were not sent.</source>
         <translation>%1 &quot;%2&quot; ist unvollständig. Die IP-Einstellungen wurden nicht gesendet.</translation>
     </message>
+    <message>
+        <source>IP settings sent.</source>
+        <translation>IP-Einstellungen gesendet.</translation>
+    </message>
+    <message>
+        <source>Sending the IP settings failed.</source>
+        <translation>Senden der IP-Einstellungen fehlgeschlagen.</translation>
+    </message>
 </context>
 <context>
     <name>logonDialog</name>

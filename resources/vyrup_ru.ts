@@ -437,6 +437,14 @@ Switch to update mode?</source>
         <source>%1 &quot;%2&quot; is not complete. The IP settings were not sent.</source>
         <translation>%1: значение &quot;%2&quot; неполное. Настройки IP не отправлены.</translation>
     </message>
+    <message>
+        <source>IP settings sent.</source>
+        <translation>Настройки IP отправлены.</translation>
+    </message>
+    <message>
+        <source>Sending the IP settings failed.</source>
+        <translation>Не удалось отправить настройки IP.</translation>
+    </message>
 </context>
 <context>
     <name>logonDialog</name>

@@ -236,6 +236,15 @@ void Device::connectBySerial(QString portName)
 void Device::connectByTcpIp(QString portName)
 {
     beginConnect(portName, RemoteControl::TcpIpConnection);
+    quint32 address = 0;
+    quint16 port = 0;
+    const TCPStream::TargetFault fault = TCPStream::parseTarget(portName, address, port);
+    if (fault != TCPStream::TargetFault::None) {
+        // Nothing is tried: a text that is no address would otherwise reach
+        // this PC or another port than the one typed.
+        failConnect(LinkFailure::BadAddress, fault);
+        return;
+    }
     finishConnect(m_remote.connectByTcpIp(portName));
 }
 
@@ -252,10 +261,7 @@ void Device::finishConnect(bool opened)
 {
     publishConnectionType();
     if (!opened) {
-        m_connectionType.store(RemoteControl::NoConnection);
-        m_linkPhase = LinkPhase::Down;
-        emit disconnected();
-        reportLinkFailure(LinkFailure::NotOpened);
+        failConnect(LinkFailure::NotOpened);
         return;
     }
     // A device information request that fails ends in remoteDisconnected,
@@ -264,10 +270,19 @@ void Device::finishConnect(bool opened)
         onConnectSteps();
 }
 
-void Device::reportLinkFailure(LinkFailure::Kind kind)
+void Device::failConnect(LinkFailure::Kind kind, TCPStream::TargetFault fault)
+{
+    m_connectionType.store(RemoteControl::NoConnection);
+    m_linkPhase = LinkPhase::Down;
+    emit disconnected();
+    reportLinkFailure(kind, fault);
+}
+
+void Device::reportLinkFailure(LinkFailure::Kind kind, TCPStream::TargetFault fault)
 {
     LinkFailure failure;
     failure.kind = kind;
+    failure.addressFault = fault;
     failure.target = m_target;
     failure.connectionType = m_targetType;
     failure.at = QDateTime::currentDateTime();

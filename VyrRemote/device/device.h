@@ -3,6 +3,7 @@
 #include "pdfcreator.h"
 #include "records.h"
 #include "remotecontrol.h"
+#include "tcpstream.h"
 
 #include <QDateTime>
 #include <QImage>
@@ -27,8 +28,11 @@ struct LinkFailure
         Lost,        // the connected tester stopped answering or went away
         NotOpened,   // a connect found no tester: the link did not open
         NoAnswer,    // a connect opened the link, but the device information never came
+        BadAddress,  // a TCP connect refused before any socket opened: the target is no address
     };
     Kind kind = Lost;
+    // BadAddress only: what is wrong with the target (TCPStream::parseTarget).
+    TCPStream::TargetFault addressFault = TCPStream::TargetFault::None;
     // The address or port name given to the connect, and how it was reached.
     QString target;
     int connectionType = 0;   // RemoteControl::ConnectionType of the attempt
@@ -175,6 +179,8 @@ public:
 public slots:
     // --- Connection (worker thread) ---
     void connectBySerial(QString portName);
+    // A target that TCPStream::parseTarget faults opens no socket: the
+    // connect ends at once in disconnected() and linkFailed(BadAddress).
     void connectByTcpIp(QString portName);
     void disconnect();
     void resetAndConnect();
@@ -265,8 +271,10 @@ private:
     // Common start and end of a connect by serial port or TCP.
     void beginConnect(const QString &target, RemoteControl::ConnectionType type);
     void finishConnect(bool opened);
+    // A connect that did not open the link: disconnected(), then linkFailed.
+    void failConnect(LinkFailure::Kind kind, TCPStream::TargetFault fault = TCPStream::TargetFault::None);
     // Emits linkFailed(kind) for the current target.
-    void reportLinkFailure(LinkFailure::Kind kind);
+    void reportLinkFailure(LinkFailure::Kind kind, TCPStream::TargetFault fault = TCPStream::TargetFault::None);
     TestInfo *findTestInfo(unsigned testId) const;
     static bool processBit(const get_device_status_resp_t &status, port_t port, uchar testId);
 

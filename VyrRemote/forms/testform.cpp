@@ -360,7 +360,10 @@ void TestForm::startWithoutRecord(uchar topology)
 {
     const port_t p = currentPort();
     const bool linkUp = device->getConnectionType() != RemoteControl::NoConnection;
-    if (linkUp && startsWithTesterSettings(topology)) {
+    // Not over the operator's edits: the record read back after such a start
+    // would overwrite them without a word. Refused as an Apply is, the edits
+    // stay for the operator to decide.
+    if (linkUp && startsWithTesterSettings(topology) && !edited) {
         // Nothing of the form goes out: its fields were never compared with
         // a record. TestInfo reads the record before the results when it
         // holds none, so the form then shows what the test runs with.

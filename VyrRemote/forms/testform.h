@@ -159,9 +159,9 @@ protected:
     // into. A start with this topology (TopologySamePort or
     // TopologyToOtherPort) then still goes out, and the test runs with the
     // settings the tester holds, which are read back and shown; a form says
-    // so where its test can run that way. Every other start, and every
-    // Apply, is refused with a message, and the edits stay marked. The base
-    // refuses.
+    // so where its test can run that way. Such a start while a field is
+    // edited, every other start, and every Apply, are refused with a
+    // message, and the edits stay marked. The base refuses.
     virtual bool startsWithTesterSettings(uchar topology) const;
 
     // Some field differs from the held record and has not been applied.
@@ -185,8 +185,8 @@ private:
     // there (always true for a test without a settings record).
     bool holdsSettingsRecord() const;
     // A start while no record is held: out with the tester's own settings
-    // where the form allows it and the link is up, else refused with a
-    // message.
+    // where the form allows it, the link is up and nothing is edited, else
+    // refused with a message.
     void startWithoutRecord(uchar topology);
     // Nothing sent: Apply stays on for edits made, and the operator is told
     // why (tellSettingsNotRead).

@@ -27,6 +27,7 @@
 #include "scaleadjform.h"
 #include "serialport.h"
 #include "tcpipform.h"
+#include "tcpstream.h"
 #include "testform.h"
 #include "textfunctions.h"
 #include "vyrupdialog.h"
@@ -333,10 +334,25 @@ void MainForm::closeRemote()
 
 void MainForm::setIpFromCommandLine(const QString &address)
 {
+    forgetLinkFailure();
     ipFromCommandLine = true;
     ui->iIP->setValidator(nullptr);
     ui->iIP->setMaxLength(CommandLineAddressMaxLength);
     ui->iIP->setText(address);
+    quint32 ip = 0;
+    quint16 port = 0;
+    const TCPStream::TargetFault fault = TCPStream::parseTarget(address, ip, port);
+    if (fault == TCPStream::TargetFault::None)
+        return;
+    // Told before anything is tried, as Connect would refuse it.
+    LinkFailure failure;
+    failure.kind = LinkFailure::BadAddress;
+    failure.addressFault = fault;
+    failure.target = address;
+    failure.connectionType = RemoteControl::TcpIpConnection;
+    failure.at = QDateTime::currentDateTime();
+    lastLinkFailure = failure;
+    showLinkState();
 }
 
 // ---- connection panel -------------------------------------------------------
@@ -365,18 +381,13 @@ void MainForm::bEthConnectClicked()
 {
     if (updateMode)
         ui->fMain->setEnabled(true);
-    if (!ipFromCommandLine) {
-        const QString text = ui->iIP->text();
-        if (!isIpText(text)) {
-            // The operator's text stays in the field to be corrected.
-            QMessageBox::warning(this, windowTitle(),
-                                 tr("The address \"%1\" is not a valid IP address.\n"
-                                    "Enter four numbers from 0 to 255 separated by dots.").arg(text),
-                                 QMessageBox::Ok);
-            return;
-        }
-        ui->iIP->setText(ipToString(stringToIp(text), false));
-    }
+    // The device refuses a text that is no address before any socket opens,
+    // and says why as for any failed connect; the text stays in the field
+    // to be corrected. A typed address loses its leading zeros.
+    quint32 address = 0;
+    quint16 port = 0;
+    if (!ipFromCommandLine && TCPStream::parseTarget(ui->iIP->text(), address, port) == TCPStream::TargetFault::None)
+        ui->iIP->setText(ipToString(address, false));
     forgetLinkFailure();
     emit connectByTCPIP(ui->iIP->text());
     // One attempt at a time: vyr_conn or vyr_disc ends it.
@@ -553,8 +564,37 @@ QString MainForm::linkNoticeText(const LinkFailure &failure)
     case LinkFailure::NoAnswer:
         text += tr("A device took the connection but did not answer as a tester does.");
         break;
+    case LinkFailure::BadAddress:
+        text += addressFaultText(failure.addressFault, failure.target);
+        break;
     }
     return text;
+}
+
+QString MainForm::addressFaultText(TCPStream::TargetFault fault, const QString &target)
+{
+    QString why;
+    switch (fault) {
+    case TCPStream::TargetFault::None:
+        return QString();
+    case TCPStream::TargetFault::Empty:
+        why = tr("no address was given.");
+        break;
+    case TCPStream::TargetFault::NotAnAddress:
+        why = tr("\"%1\" is not four numbers from 0 to 255 separated by dots.")
+                  .arg(target.trimmed().section(QLatin1Char(':'), 0, 0));
+        break;
+    case TCPStream::TargetFault::NoPort:
+        why = tr("no port number follows the colon.");
+        break;
+    case TCPStream::TargetFault::BadPort:
+        why = tr("the port \"%1\" is not a number from 1 to 65535.")
+                  .arg(target.trimmed().section(QLatin1Char(':'), 1));
+        break;
+    }
+    return tr("Not a valid address: %1").arg(why) + QLatin1Char('\n')
+        + tr("Nothing was connected. Enter an address such as 192.168.1.202, or 192.168.1.202:55555 "
+             "with a port.");
 }
 
 QString MainForm::linkStateText(const LinkFailure &failure)
@@ -570,9 +610,13 @@ QString MainForm::linkStateText(const LinkFailure &failure)
     case LinkFailure::NoAnswer:
         first = tr("The tester did not answer.");
         break;
+    case LinkFailure::BadAddress:
+        first = tr("Not a valid address.");
+        break;
     }
+    const QString at = failure.at.toString(QLatin1String(LinkTimeFormat));
     return first + QLatin1Char('\n')
-        + QStringLiteral("%1, %2").arg(failure.target, failure.at.toString(QLatin1String(LinkTimeFormat)));
+        + (failure.target.isEmpty() ? at : QStringLiteral("%1, %2").arg(failure.target, at));
 }
 
 void MainForm::updateDeviceInfo()

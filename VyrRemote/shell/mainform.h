@@ -47,6 +47,9 @@ public:
     // Command-line operations, called by the start-up before the window shows.
     void showFpgaBox();
     void enterUpdateMode();
+    // Puts the address (with an optional ":port") into the field as given;
+    // one that is no address is told in the connection panel at once, and
+    // Connect refuses it.
     void setIpFromCommandLine(const QString &address);
     bool checkUser(const QString &login, const QString &password);
     bool databaseIsOpen() const;
@@ -65,6 +68,9 @@ public:
     // the connection panel keeps until the next connect.
     static QString linkNoticeText(const LinkFailure &failure);
     static QString linkStateText(const LinkFailure &failure);
+    // Why a target text is no address to connect to ("Not a valid address:
+    // ..."); empty for a target without fault.
+    static QString addressFaultText(TCPStream::TargetFault fault, const QString &target);
     // "Port A: Traffic test; Port B: Traffic test" from the process words
     // of a status record (Port B only on a two-port tester); empty when no
     // test runs.

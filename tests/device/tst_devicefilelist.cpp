@@ -37,6 +37,8 @@ class TestDeviceFileList : public QObject
 private slots:
     void endlessListIsBounded_data();
     void endlessListIsBounded();
+    void replyWithoutANameEndsTheList_data();
+    void replyWithoutANameEndsTheList();
     void closingEndsTheListAfterItsCurrentRequest();
     void disconnectEndsTheListAfterItsCurrentRequest_data();
     void disconnectEndsTheListAfterItsCurrentRequest();
@@ -111,6 +113,50 @@ void TestDeviceFileList::endlessListIsBounded()
     rig.inWorker([&] { rig.device->updateDeviceStatus(); });
     QVERIFY(rig.drain());
     QVERIFY(rig.log.count("deviceStatusUpdated") > polls);
+    QCOMPARE(rig.device->getConnectionType(), RemoteControl::TcpIpConnection);
+}
+
+// A reply that says more names follow but names none ends the list as a
+// failed read: the names before it stay, no empty name is listed, and the
+// link stays up.
+void TestDeviceFileList::replyWithoutANameEndsTheList_data()
+{
+    QTest::addColumn<QStringList>("stored");   // the tester's report files, in order
+    QTest::addColumn<QByteArray>("reply");     // else: every reply of the listing
+    QTest::addColumn<QStringList>("listed");
+    QTest::addColumn<int>("requests");
+
+    QTest::newRow("one byte, at once") << QStringList{"R1"} << QByteArray(1, '\1') << QStringList() << 1;
+    QTest::newRow("empty name after two") << QStringList{"R1", "R2", "", "R3"} << QByteArray()
+                                          << QStringList{"R1", "R2"} << 3;
+    QTest::newRow("empty name first") << QStringList{"", "R1"} << QByteArray() << QStringList() << 1;
+}
+
+void TestDeviceFileList::replyWithoutANameEndsTheList()
+{
+    QFETCH(QStringList, stored);
+    QFETCH(QByteArray, reply);
+    QFETCH(QStringList, listed);
+    QFETCH(int, requests);
+
+    DeviceRig rig(0);
+    rig.tester([&](SimRemoteResponder &r) {
+        for (const QString &name : stored)
+            r.files << SimRemoteResponder::File{name, FileTypeReport, "r", 0, TestTraffic};
+    });
+    QVERIFY(rig.connectDevice());
+    rig.tester([&](SimRemoteResponder &r) {
+        if (!reply.isEmpty())
+            r.replyOverride[GetFile] = reply;
+    });
+    rig.sim.clearRequests();
+
+    rig.inWorker([&] { rig.device->receiveReportsFilesNames(); });
+    QVERIFY(rig.drain());
+    QCOMPARE(rig.log.count("reportsFilesNamesReceived"), 1);
+    QCOMPARE(rig.device->getReportsFilesNames(), listed);
+    QCOMPARE(rig.requestsOf(GetFile).size(), requests);
+    QCOMPARE(rig.log.count("disconnected"), 0);
     QCOMPARE(rig.device->getConnectionType(), RemoteControl::TcpIpConnection);
 }
 

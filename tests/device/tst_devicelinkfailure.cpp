@@ -37,6 +37,11 @@ void TestDeviceLinkFailure::howTheLinkEnds_data()
     QTest::newRow("operator disconnects") << "disconnect" << None << true;
     QTest::newRow("connect, nothing listens") << "closedPort" << int(LinkFailure::NotOpened) << false;
     QTest::newRow("connect, no answer") << "silentConnect" << int(LinkFailure::NoAnswer) << false;
+    // Refused before any socket opens: the tester listening on this PC
+    // hears nothing, though "abc" taken as 0.0.0.0 would reach it, and a
+    // port past 65535 would wrap round to its port.
+    QTest::newRow("connect, letters for an address") << "letters" << int(LinkFailure::BadAddress) << false;
+    QTest::newRow("connect, port past 65535") << "wrappingPort" << int(LinkFailure::BadAddress) << false;
 }
 
 void TestDeviceLinkFailure::howTheLinkEnds()
@@ -68,6 +73,10 @@ void TestDeviceLinkFailure::howTheLinkEnds()
     } else {
         if (ending == QLatin1String("closedPort"))
             target = QStringLiteral("127.0.0.1:%1").arg(closedTcpPort());
+        else if (ending == QLatin1String("letters"))
+            target = QStringLiteral("abc:%1").arg(rig.sim.tcpPort());
+        else if (ending == QLatin1String("wrappingPort"))
+            target = QStringLiteral("127.0.0.1:%1").arg(int(rig.sim.tcpPort()) + 65536);
         else
             rig.sim.setSilent(true);
         rig.inWorker([&] { rig.device->connectByTcpIp(target); });
@@ -91,6 +100,11 @@ void TestDeviceLinkFailure::howTheLinkEnds()
     QVERIFY(failure.at >= before);
     QVERIFY(failure.at <= QDateTime::currentDateTime());
     QCOMPARE(failure.statusKnown, connects);
+    QCOMPARE(failure.addressFault == TCPStream::TargetFault::None, kind != LinkFailure::BadAddress);
+    if (kind == LinkFailure::BadAddress) {
+        QCOMPARE(rig.sim.tcpClients(), 0);
+        QVERIFY(rig.sim.requests().isEmpty());
+    }
     if (connects) {
         QCOMPARE(failure.ports, 2);
         QCOMPARE(failure.lastStatus.process[PortA].tx, 1u << TestTraffic);

@@ -3,8 +3,10 @@
 // while the form stayed on screen, so it has nothing to write its fields
 // into. One rule for all of them: a start either goes out with the tester's
 // own settings (which the form then reads back) or is refused with a
-// message, and an Apply is always refused with a message. Nothing is
-// dropped without a word, and a refusal sends nothing.
+// message, and an Apply is always refused with a message. A start that
+// would run with the tester's settings is refused too while the operator
+// has edited a field: the record read back would overwrite the edit. Nothing
+// is dropped without a word, a refusal sends nothing, and edits stay.
 
 #include "formrig.h"
 #include "../support/widgetlookup.h"
@@ -30,7 +32,11 @@
 #include "trafficform.h"
 #include "y1564form.h"
 
+#include <QAbstractSpinBox>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSet>
 #include <QTemporaryDir>
@@ -88,12 +94,13 @@ struct FormKind
 {
     std::function<QWidget *(Device *)> make;
     quint8 test;
+    bool hasFields;   // fields the operator edits (and an Apply for them)
 };
 
 template <class Form>
-FormKind kind(quint8 test)
+FormKind kind(quint8 test, bool hasFields = true)
 {
-    return {[](Device *device) -> QWidget * { return new Form(device); }, test};
+    return {[](Device *device) -> QWidget * { return new Form(device); }, test, hasFields};
 }
 
 // The forms by class name, with the test id of the record they write.
@@ -107,7 +114,7 @@ const std::map<QString, FormKind> &formKinds()
         {"Y1564Form", kind<Y1564Form>(TestY1564)},
         {"RfcForm", kind<RfcForm>(TestRfc2544)},
         {"BertForm", kind<BertForm>(TestBert)},
-        {"CableForm", kind<CableForm>(TestCable)},
+        {"CableForm", kind<CableForm>(TestCable, false)},
         {"LbForm", kind<LbForm>(TestLoopback)},
         {"OamForm", kind<OamForm>(TestOam)},
         {"MdiForm", kind<MdiForm>(TestMdi)},
@@ -129,6 +136,60 @@ bool isApply(const QString &button)
 
 // Buttons that send or start what the form holds.
 const QStringList PressedButtons = {"bStart", "bStartXX", "bStartXY", "bApply"};
+
+// A field the operator changed, and what it shows.
+struct Edit
+{
+    QString field;
+    std::function<QString()> shown;
+};
+
+// Changes one field of a form as an operator does (an arrow key on a spin,
+// time or combo box, a click on a check box, a digit typed at the end of a
+// line edit), trying the fields in sight in turn until one turns Apply on.
+Edit editAField(QWidget *form, QPushButton *apply)
+{
+    auto inSight = [](QWidget *w) { return w->isVisible() && w->isEnabled(); };
+    for (QAbstractSpinBox *box : form->findChildren<QAbstractSpinBox *>()) {
+        if (!inSight(box) || box->isReadOnly())
+            continue;
+        const QString before = box->text();
+        QTest::keyClick(box, Qt::Key_Up);
+        if (box->text() == before)
+            QTest::keyClick(box, Qt::Key_Down);
+        if (apply->isEnabled())
+            return {box->objectName(), [box] { return box->text(); }};
+    }
+    for (QCheckBox *box : form->findChildren<QCheckBox *>()) {
+        if (!inSight(box))
+            continue;
+        box->click();
+        if (apply->isEnabled())
+            return {box->objectName(), [box] { return QString::number(box->isChecked()); }};
+    }
+    for (QComboBox *box : form->findChildren<QComboBox *>()) {
+        if (!inSight(box) || box->count() < 2)
+            continue;
+        const int before = box->currentIndex();
+        QTest::keyClick(box, Qt::Key_Down);
+        if (box->currentIndex() == before)
+            QTest::keyClick(box, Qt::Key_Up);
+        if (apply->isEnabled())
+            return {box->objectName(), [box] { return box->currentText(); }};
+    }
+    for (QLineEdit *edit : form->findChildren<QLineEdit *>()) {
+        if (!inSight(edit) || edit->isReadOnly() || qobject_cast<QAbstractSpinBox *>(edit->parentWidget()))
+            continue;
+        const QString before = edit->text();
+        QTest::keyClick(edit, Qt::Key_End);
+        QTest::keyClicks(edit, QStringLiteral("1"));
+        if (edit->text() == before)   // full: one character less instead
+            QTest::keyClick(edit, Qt::Key_Backspace);
+        if (apply->isEnabled())
+            return {edit->objectName(), [edit] { return edit->text(); }};
+    }
+    return {};
+}
 
 // The nearest hosted window a widget belongs to.
 QWidget *ownerForm(QWidget *w)
@@ -153,6 +214,9 @@ private slots:
     void initTestCase()
     {
         rig.reset(new FormRig(0));
+        // Records a tester holds: every value is one the form can show, so
+        // a form that has just been filled holds no edit.
+        rig->tester([](SimRemoteResponder &r) { r.realistic = true; });
         QVERIFY(rig->connectDevice());
     }
 
@@ -162,19 +226,30 @@ private slots:
     {
         QTest::addColumn<QString>("form");
         QTest::addColumn<QString>("button");
+        QTest::addColumn<bool>("edited");       // a field was changed before the link went
         QTest::addColumn<int>("outcome");
         QTest::addColumn<QString>("message");   // empty: no box
 
         for (const Press &p : presses()) {
-            const QString text = p.outcome != Refused ? QString() : isApply(p.button) ? NotReadApply : NotReadStart;
-            QTest::newRow(qPrintable(QStringLiteral("%1 %2").arg(p.form, p.button)))
-                << QString(p.form) << QString(p.button) << int(p.outcome) << text;
+            const QString name = QStringLiteral("%1 %2").arg(p.form, p.button);
+            // Apply is on only after an edit; a start is pressed both on an
+            // untouched form and after an edit, where the form has fields.
+            if (!isApply(p.button)) {
+                QTest::newRow(qPrintable(name)) << QString(p.form) << QString(p.button) << false << int(p.outcome)
+                                                << (p.outcome == Refused ? NotReadStart : QString());
+            }
+            if (formKinds().at(p.form).hasFields) {
+                QTest::newRow(qPrintable(name + QStringLiteral(" edited")))
+                    << QString(p.form) << QString(p.button) << true << int(Refused)
+                    << (isApply(p.button) ? NotReadApply : NotReadStart);
+            }
         }
     }
     void pressedWithoutRecord()
     {
         QFETCH(QString, form);
         QFETCH(QString, button);
+        QFETCH(bool, edited);
         QFETCH(int, outcome);
         QFETCH(QString, message);
 
@@ -198,6 +273,16 @@ private slots:
         QVERIFY(pressed);
         if (!isApply(button))
             QTRY_VERIFY_WITH_TIMEOUT(pressed->isEnabled(), EventuallyMs);
+        QPushButton *apply = k.hasFields ? findWidget<QPushButton>(w.get(), "bApply") : nullptr;
+        Edit edit;
+        QString editedValue;
+        if (edited) {
+            // Made while the form holds the tester's record, so it is an edit.
+            QVERIFY(apply && !apply->isEnabled());
+            edit = editAField(w.get(), apply);
+            QVERIFY2(edit.shown, "no field of the form turns Apply on");
+            editedValue = edit.shown();
+        }
 
         // The link goes and comes back. While the form is away no poll can
         // have it read its record again (the PTP and synchronisation forms
@@ -209,8 +294,6 @@ private slots:
         QVERIFY(rig->drain());
         QVERIFY(!info->getSettings(PortA));
         w->show();
-        if (isApply(button))
-            pressed->setEnabled(true);   // an edit made before the link was lost
         QVERIFY(pressed->isEnabled());
         rig->sim.clearRequests();
 
@@ -224,9 +307,11 @@ private slots:
             QCOMPARE(closer.seen.at(0).text, message);
             for (const quint8 code : {0x12, 0x0A, 0x09, 0x13})
                 QVERIFY2(rig->requestsOf(code).isEmpty(), qPrintable(QString::number(code, 16)));
-            // As it was: the edit can still be applied.
-            if (isApply(button))
-                QVERIFY(pressed->isEnabled());
+            // As it was: the edit stands and can still be applied.
+            if (edited) {
+                QCOMPARE(edit.shown(), editedValue);
+                QVERIFY2(apply->isEnabled(), qPrintable(edit.field));
+            }
             return;
         }
 
@@ -249,11 +334,14 @@ private slots:
         QCOMPARE(quint8(starts.at(0).at(6)), k.test);
         if (info->settingsSize() > 0) {
             QVERIFY2(seq.indexOf("11") >= 0 && seq.indexOf("11") < seq.indexOf("13"), qPrintable(seq.join(' ')));
-            // The form holds the record now: an Apply sends it, without a box.
+            // The form holds the record now: once the test is over, an edit
+            // turns Apply on, and Apply sends the record without a box.
             QTRY_VERIFY_WITH_TIMEOUT(info->getSettings(PortA).has_value(), EventuallyMs);
+            rig->clearProcesses();
+            QVERIFY(rig->waitForPolls(1));
+            QVERIFY(!apply->isEnabled());
+            QVERIFY2(editAField(w.get(), apply).shown, "no field of the form turns Apply on");
             rig->sim.clearRequests();
-            QPushButton *apply = findWidget<QPushButton>(w.get(), "bApply");
-            apply->setEnabled(true);
             apply->click();
             QVERIFY(rig->waitForSettingsSent(PortA, k.test));
             QCOMPARE(closer.seen.size(), 0);

@@ -215,13 +215,22 @@ private slots:
 
     // After the link came back the form holds no record until it is
     // activated or reset: Start runs the ping with the settings the tester
-    // holds, sends nothing of the form's, and then shows that record.
+    // holds, sends nothing of the form's, and then shows that record. An
+    // address typed before the link went is not dropped silently: that
+    // Start is refused with a message, and the typed address stays.
     void startWithoutRecordRunsWithTheTestersSettings()
     {
+        // Nothing edited: the tester's record shown and applied as it is.
+        store(recordBytes(fixture()));
+        reload();
+        if (child<QPushButton>("bApply")->isEnabled()) {
+            child<QPushButton>("bApply")->click();
+            QVERIFY(rig->drain());
+        }
+        QVERIFY(!child<QPushButton>("bApply")->isEnabled());
         rig->disconnectDevice();
         QVERIFY(rig->connectDevice());
         QVERIFY(rig->drain());
-        typeInto(child<QLineEdit>("lIP"), "10.0.0.7");
         QSignalSpy sent(form, &TestForm::sendSettings);
         QSignalSpy started(form, &TestForm::startTest);
         rig->sim.clearRequests();
@@ -240,6 +249,25 @@ private slots:
         rig->expectStop(child<QPushButton>("bStop"), PortA, TestPing);
         // The record is held again: Start sends it as usual.
         startAndStop(recordBytes(fixture()));
+
+        typeInto(child<QLineEdit>("lIP"), "10.0.0.7");
+        QVERIFY(child<QPushButton>("bApply")->isEnabled());
+        rig->disconnectDevice();
+        QVERIFY(rig->connectDevice());
+        QVERIFY(rig->drain());
+        rig->sim.clearRequests();
+        {
+            MessageBoxCloser closer;
+            child<QPushButton>("bStart")->click();
+            QVERIFY(rig->drain());
+            QCOMPARE(closer.seen.size(), 1);
+            QVERIFY(closer.seen.at(0).text.contains(QStringLiteral("the test was not started")));
+        }
+        QCOMPARE(sent.count(), 1);   // the one of startAndStop
+        QCOMPARE(started.count(), 2);
+        QVERIFY(rig->requestsOf(0x09).isEmpty());
+        QCOMPARE(child<QLineEdit>("lIP")->text(), QString("10.0.0.7"));
+        QVERIFY(child<QPushButton>("bApply")->isEnabled());
     }
 
     void textsFitWithLongestValues_data()

@@ -12,6 +12,7 @@
 #include "trafficform.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QtTest>
@@ -67,6 +68,8 @@ private slots:
     void lostTesterIsTold();
     void connectThatFailsSaysWhy_data();
     void connectThatFailsSaysWhy();
+    void addressThatIsNoneConnectsNowhere_data();
+    void addressThatIsNoneConnectsNowhere();
     void disconnectIsNoFailure();
     void disconnectEndsALongListing();
 };
@@ -249,6 +252,81 @@ void TestMainWinLinkLoss::connectThatFailsSaysWhy()
     QVERIFY(!noticeShown(rig));   // a new attempt: the old word is over
     QTRY_VERIFY_WITH_TIMEOUT(noticeShown(rig), LinkDeadlineMs);
     QCOMPARE(rig.w->findChildren<QMessageBox *>(QStringLiteral("linkNotice")).size(), 1);
+}
+
+// Started with "-ip", the field takes any text. What is no address is
+// refused before any socket opens, whether it was typed after a Disconnect
+// or given at start-up: the simulated tester listening on this PC hears
+// nothing (a text that does not read as an address would reach it as
+// 0.0.0.0, a port past 65535 would wrap round to its port).
+void TestMainWinLinkLoss::addressThatIsNoneConnectsNowhere_data()
+{
+    QTest::addColumn<QString>("typed");   // %1: the tester's port, %2: it plus 65536
+    QTest::addColumn<int>("fault");
+    QTest::newRow("letters") << "abc" << int(TCPStream::TargetFault::NotAnAddress);
+    QTest::newRow("letters and the tester's port") << "abc:%1" << int(TCPStream::TargetFault::NotAnAddress);
+    QTest::newRow("letter O for a zero") << "127.0.0.1O:%1" << int(TCPStream::TargetFault::NotAnAddress);
+    QTest::newRow("octet above 255") << "127.0.0.300:%1" << int(TCPStream::TargetFault::NotAnAddress);
+    QTest::newRow("port that wraps round") << "127.0.0.1:%2" << int(TCPStream::TargetFault::BadPort);
+    QTest::newRow("empty port") << "127.0.0.1:" << int(TCPStream::TargetFault::NoPort);
+}
+
+void TestMainWinLinkLoss::addressThatIsNoneConnectsNowhere()
+{
+    QFETCH(QString, typed);
+    QFETCH(int, fault);
+    MainWindowRig rig(8, false);
+    ModalAnswerer answerer;
+    const QString text = QString(typed)
+                             .replace(QLatin1String("%1"), QString::number(rig.port))
+                             .replace(QLatin1String("%2"), QString::number(int(rig.port) + 65536));
+    auto *info = rig.get<QLabel>("lEthInfo");
+    auto *ip = rig.get<QLineEdit>("iIP");
+
+    // Given at start-up: the panel says so before anything is tried.
+    rig.w->setIpFromCommandLine(text);
+    QVERIFY2(info->text().startsWith(mw("Not a valid address.") + '\n'), qPrintable(info->text()));
+    QVERIFY(!noticeShown(rig));
+
+    // The road of ./run.sh: connected to the tester, Disconnect, the text
+    // typed into the field, Connect.
+    rig.w->setIpFromCommandLine(rig.address());
+    rig.showAtTestSize();
+    rig.get<QPushButton>("bEthConnect")->click();
+    QVERIFY(rig.waitConnected());
+    rig.get<QPushButton>("bEthDisc")->click();
+    QVERIFY(waitUnconnected(rig));
+    QVERIFY(rig.drain());
+    rig.sim->clearRequests();
+    const int clients = rig.sim->tcpClients();
+
+    ip->clear();
+    QTest::keyClicks(ip, text);
+    QCOMPARE(ip->text(), text);
+    rig.get<QPushButton>("bEthConnect")->click();
+    QTRY_VERIFY_WITH_TIMEOUT(noticeShown(rig), LinkDeadlineMs);
+    QVERIFY(waitUnconnected(rig));
+    QVERIFY(rig.drain());
+
+    QCOMPARE(rig.sim->tcpClients(), clients);
+    QVERIFY(rig.sim->requests().isEmpty());
+    QCOMPARE(rig.w->getDevice()->getConnectionType(), RemoteControl::NoConnection);
+    QCOMPARE(ip->text(), text);
+    QCOMPARE(answerer.seen.size(), 0);
+    const QString notice = TestMainWinLinkLoss::notice(rig)->text();
+    QVERIFY2(notice.startsWith(mw("Could not connect to the tester.")), qPrintable(notice));
+    QVERIFY2(notice.endsWith(MainForm::addressFaultText(TCPStream::TargetFault(fault), text)), qPrintable(notice));
+    QVERIFY2(notice.contains(mw("Not a valid address: %1").section(QStringLiteral("%1"), 0, 0)),
+             qPrintable(notice));
+    QVERIFY2(info->text().startsWith(mw("Not a valid address.") + '\n' + text + ", "), qPrintable(info->text()));
+    const QStringList cut = rig.cutTexts();
+    QVERIFY2(cut.isEmpty(), qPrintable(textfit::logged(cut)));
+
+    // Corrected, the same field connects.
+    ip->setText(rig.address());
+    rig.get<QPushButton>("bEthConnect")->click();
+    QVERIFY(rig.waitConnected());
+    QVERIFY(!noticeShown(rig));
 }
 
 void TestMainWinLinkLoss::disconnectIsNoFailure()

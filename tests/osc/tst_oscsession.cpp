@@ -59,6 +59,8 @@ private slots:
     void connectFailures_data();
     void connectFailures();
     void applySendsIpSettings();
+    void applyTellsWhetherTheSettingsWentOut_data();
+    void applyTellsWhetherTheSettingsWentOut();
     void applyRefusesIncompleteAddress();
     void applyUntouchedSendsStoredValues();
     void resetRestartsIntoNormalFirmware();
@@ -231,9 +233,44 @@ void TstOscSession::applySendsIpSettings()
     QCOMPARE(s.value("IPaddr").toString(), QStringLiteral("10.0.0.5"));
     QCOMPARE(s.value("Gateway").toString(), QStringLiteral("10.0.0.1"));
     QCOMPARE(s.value("Submasc").toString(), QStringLiteral("255.255.255.0"));
-    // Nothing is awaited and nothing is logged.
-    QCOMPARE(logText(w), logBefore);
+    // No reply is awaited; the log says the request went out.
+    QTRY_COMPARE_WITH_TIMEOUT(logText(w), logBefore + QStringLiteral("\nIP settings sent."), kWaitMs);
     QVERIFY(child<QGroupBox>(w, "grUpdate")->isEnabled());
+}
+
+// Apply says whether request 0x89 went out: written to a tester that is
+// there, or not written because the line is gone.
+void TstOscSession::applyTellsWhetherTheSettingsWentOut_data()
+{
+    QTest::addColumn<bool>("testerGone");
+    QTest::addColumn<QString>("line");
+    QTest::newRow("tester there") << false << "IP settings sent.";
+    QTest::newRow("line gone") << true << "Sending the IP settings failed.";
+}
+
+void TstOscSession::applyTellsWhetherTheSettingsWentOut()
+{
+    QFETCH(bool, testerGone);
+    QFETCH(QString, line);
+    QVERIFY(start());
+    QVERIFY(connectAndWait());
+    MainWindow &w = *window;
+    const int before = sim->requests().size();
+    if (testerGone)
+        sim->goAway();
+    // Apply as the button does; once the window has seen the line go, the
+    // button is greyed out, and the request is refused all the same.
+    QVERIFY(QMetaObject::invokeMethod(&w, "setIPtoOstrel"));
+    QTRY_VERIFY_WITH_TIMEOUT(logText(w).contains(line), kWaitMs);
+    QCOMPARE(logText(w).count(QStringLiteral("IP settings")), 1);
+    if (testerGone) {
+        QCOMPARE(sim->requests().size(), before);
+        QTRY_VERIFY_WITH_TIMEOUT(!child<QGroupBox>(w, "grUpdate")->isEnabled(), kWaitMs);
+    } else {
+        QCOMPARE(sim->requests().size(), before + 1);
+        QCOMPARE(quint8(sim->requests().last().at(0)), SimUpdateResponder::CmdIpSettings);
+    }
+
 }
 
 void TstOscSession::applyRefusesIncompleteAddress()
@@ -319,7 +356,8 @@ void TstOscSession::resetNotAcknowledgedStaysConnected()
     QCOMPARE(quint8(sim->requests().at(before + 1).at(0)), SimUpdateResponder::CmdIpSettings);
     QCoreApplication::processEvents();
 
-    QCOMPARE(logText(w), logBefore);
+    // Only the Apply is told: the unanswered reset says nothing.
+    QTRY_COMPARE_WITH_TIMEOUT(logText(w), logBefore + QStringLiteral("\nIP settings sent."), kWaitMs);
     QVERIFY(child<QGroupBox>(w, "grUpdate")->isEnabled());
     QVERIFY(child<QPushButton>(w, "bDisconnect")->isVisible());
 }

@@ -137,6 +137,8 @@ void TstOscTranslations::logTextsInRussian()
     // A half-typed address is refused with a message naming the field.
     w.findChild<QLineEdit *>(QStringLiteral("lIP"))->setText(QStringLiteral("192.168"));
     QTest::mouseClick(w.findChild<QPushButton *>(QStringLiteral("bApply")), Qt::LeftButton);
+    w.ipSettingsSent(true);
+    w.ipSettingsSent(false);
     w.updaterDisconnected();
     w.updaterConnectionFailed();
 
@@ -145,6 +147,8 @@ void TstOscTranslations::logTextsInRussian()
         QStringLiteral("Серийный номер: 1234"),
         QStringLiteral("Версия: R3.0.4"),
         QStringLiteral("IP-адрес: значение \"192.168\" неполное. Настройки IP не отправлены."),
+        QStringLiteral("Настройки IP отправлены."),
+        QStringLiteral("Не удалось отправить настройки IP."),
         QStringLiteral("Отключено от прибора."),
         QStringLiteral("Не удалось подключиться к прибору."),
     };

@@ -50,6 +50,8 @@ private slots:
     void shortSettingsReplyFillsOnlyTheFront();
     void resultsValidAndInvalid();
     void filesListedSavedLoadedDeleted();
+    void fileListReplies_data();
+    void fileListReplies();
     void reportSavedAndLoaded();
     void smallCommandsDecode();
     void refusedClockIsFalseWithoutDisconnect();
@@ -411,6 +413,49 @@ void TestRemoteCommands::filesListedSavedLoadedDeleted()
 
     QVERIFY(rc.getNewFileName(TestTraffic, name));
     QCOMPARE(name, QString::fromUtf8("Zw\u00f6lf"));
+}
+
+// What one reply of the file list (0x07) gives: a name to list, the end of
+// the list, or a failed read that names nothing. None of them closes the link.
+void TestRemoteCommands::fileListReplies_data()
+{
+    QTest::addColumn<QByteArray>("reply");
+    QTest::addColumn<bool>("result");
+    QTest::addColumn<bool>("more");
+    QTest::addColumn<QString>("name");
+
+    QTest::newRow("a name, more follow") << QByteArray("\x01" "CFG1", 5) + QByteArray(17, '\0') << true << true
+                                         << "CFG1";
+    QTest::newRow("a name cut short") << QByteArray("\x01" "AB", 3) << true << true << "AB";
+    QTest::newRow("the last reply") << QByteArray(22, '\0') << true << false << "";
+    QTest::newRow("the last reply, one byte") << QByteArray(1, '\0') << true << false << "";
+    QTest::newRow("more follow, one byte, no name") << QByteArray(1, '\1') << false << false << "";
+    QTest::newRow("more follow, empty name field") << QByteArray(1, '\1') + QByteArray(21, '\0') << false << false
+                                                   << "";
+    QTest::newRow("more follow, name starts with NUL") << QByteArray("\x01\0X", 3) << false << false << "";
+    QTest::newRow("empty reply") << QByteArray() << false << false << "";
+}
+
+void TestRemoteCommands::fileListReplies()
+{
+    QFETCH(QByteArray, reply);
+    QFETCH(bool, result);
+    QFETCH(bool, more);
+    QFETCH(QString, name);
+
+    rig->with([&](SimRemoteResponder &r) { r.replyOverride[0x07] = reply; });
+    QSignalSpy lost(&rig->rc, &RemoteControl::disconnected);
+    QString got = QStringLiteral("untouched");
+    bool notLast = !more;
+    QCOMPARE(rig->rc.getFile(true, got, FileTypeConfig, notLast), result);
+    if (result) {
+        QCOMPARE(notLast, more);
+        if (more)
+            QCOMPARE(got, name);
+    }
+    QCOMPARE(rig->requestsWith(0x07).size(), 1);
+    QCOMPARE(lost.count(), 0);
+    QCOMPARE(rig->rc.getConnectionType(), RemoteControl::TcpIpConnection);
 }
 
 void TestRemoteCommands::reportSavedAndLoaded()

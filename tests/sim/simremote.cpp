@@ -151,25 +151,12 @@ QByteArray SimRemoteResponder::resultsReply(quint32 port, quint8 test, quint32 p
     const SimTestModel &model = realistic ? simTestModel(test) : SimTestModel();
     if (!model.results)
         return resultsRecord(port, test);
-    SimRun run;
-    run.port = port;
-    run.test = test;
-    run.param = param;
-    run.running = port < 2 && test < 32 && (status.process[port].tx & (1u << test));
     // A run whose bits went without a Stop (cleared by hand) ends here.
-    if (!run.running)
+    if (!(port < 2 && test < 32 && (status.process[port].tx & (1u << test))))
         endRun(port, test, true);
-    const auto it = runs.constFind(key(port, test));
-    run.started = it != runs.constEnd();
-    if (run.started) {
-        run.elapsedMs = it->endedAfterMs >= 0 ? it->endedAfterMs : it->since.elapsed();
-        run.stopped = it->stopped;
-        run.topology = it->topology;
-        run.startClock = it->startClock;
-    }
-    run.clock = status.clock;
-    run.settings = settingsBlock(port, test);
-    run.tester = this;
+    settingsBlock(port, test);   // held from now on, as a tester holds it
+    SimRun run = runOf(port, test);
+    run.param = param;
     SimResultsAnswer answer = model.results(run);
     if (answer.record.isEmpty())
         return resultsRecord(port, test);
@@ -186,6 +173,140 @@ QByteArray SimRemoteResponder::resultsReply(quint32 port, quint8 test, quint32 p
         setProcess(port, test, false);
     }
     return answer.record;
+}
+
+SimRun SimRemoteResponder::runOf(quint32 port, quint8 test) const
+{
+    SimRun run;
+    run.port = port;
+    run.test = test;
+    run.running = port < 2 && test < 32 && (status.process[port].tx & (1u << test));
+    const auto it = runs.constFind(key(port, test));
+    run.started = it != runs.constEnd();
+    if (run.started) {
+        run.elapsedMs = it->endedAfterMs >= 0 ? it->endedAfterMs : it->since.elapsed();
+        run.stopped = it->stopped;
+        run.topology = it->topology;
+        run.startClock = it->startClock;
+    }
+    run.clock = status.clock;
+    run.settings = heldSettings(port, test);
+    run.tester = this;
+    return run;
+}
+
+QByteArray SimRemoteResponder::heldSettings(quint32 port, quint8 id) const
+{
+    const auto it = settings.constFind(key(port, id));
+    if (it != settings.constEnd())
+        return *it;
+    const QByteArray block = modelSettings(port, id);
+    return block.isEmpty() ? patternBlock(port, id, testSettingsSize(id), false) : block;
+}
+
+SimRemoteResponder::RunFrames SimRemoteResponder::runFrames(quint32 runKey) const
+{
+    RunFrames frames;
+    const quint32 port = runKey >> 8;
+    const quint8 test = quint8(runKey & 0xFF);
+    const auto it = runs.constFind(runKey);
+    if (!realistic || port > 1 || it == runs.constEnd())
+        return frames;
+    const SimTestModel &model = simTestModel(test);
+    if (!model.traffic)
+        return frames;
+    const quint32 receiver = it->topology == TopologyToOtherPort ? 1 - port : port;
+    for (const SimStream &stream : model.traffic(runOf(port, test))) {
+        if (stream.fromFarEnd) {
+            frames[port].rx[stream.length] += qint64(stream.received);
+            continue;
+        }
+        frames[port].tx[stream.length] += qint64(stream.sent);
+        frames[receiver].rx[stream.length] += qint64(stream.received);
+    }
+    return frames;
+}
+
+void SimRemoteResponder::resetStatistics()
+{
+    ++statisticsResets;
+    m_settledFrames = RunFrames();
+    m_framesAtReset.clear();
+    for (auto it = runs.cbegin(); it != runs.cend(); ++it)
+        m_framesAtReset.insert(it.key(), runFrames(it.key()));
+}
+
+void SimRemoteResponder::PortFrames::add(const PortFrames &now, const PortFrames &before)
+{
+    for (auto it = now.tx.cbegin(); it != now.tx.cend(); ++it)
+        tx[it.key()] += it.value() - before.tx.value(it.key());
+    for (auto it = now.rx.cbegin(); it != now.rx.cend(); ++it)
+        rx[it.key()] += it.value() - before.rx.value(it.key());
+}
+
+void SimRemoteResponder::settleRun(quint32 runKey)
+{
+    if (!runs.contains(runKey))
+        return;
+    const RunFrames now = runFrames(runKey);
+    const RunFrames before = m_framesAtReset.take(runKey);
+    for (int p = 0; p < 2; ++p)
+        m_settledFrames[p].add(now[p], before[p]);
+}
+
+SimRemoteResponder::PortTraffic SimRemoteResponder::portTraffic(quint32 port) const
+{
+    PortTraffic traffic;
+    if (!realistic || port > 1)
+        return traffic;
+
+    // Counts: the runs replaced since the reset, and each run less what it
+    // had counted at the reset.
+    PortFrames counted = m_settledFrames[port];
+    for (auto it = runs.cbegin(); it != runs.cend(); ++it)
+        counted.add(runFrames(it.key())[port], m_framesAtReset.value(it.key())[port]);
+    for (auto f = counted.tx.cbegin(); f != counted.tx.cend(); ++f) {
+        if (f.value() > 0)
+            traffic.txFrames[f.key()] = quint64(f.value());
+    }
+    for (auto f = counted.rx.cbegin(); f != counted.rx.cend(); ++f) {
+        if (f.value() > 0)
+            traffic.rxFrames[f.key()] = quint64(f.value());
+    }
+
+    // Rates: the tests running now.
+    for (auto it = runs.cbegin(); it != runs.cend(); ++it) {
+        const quint32 from = it.key() >> 8;
+        const quint8 test = quint8(it.key() & 0xFF);
+        if (from > 1 || test >= 32 || !(status.process[from].tx & (1u << test)))
+            continue;
+        const SimTestModel &model = simTestModel(test);
+        if (!model.traffic)
+            continue;
+        const quint32 receiver = it->topology == TopologyToOtherPort ? 1 - from : from;
+        for (const SimStream &stream : model.traffic(runOf(from, test))) {
+            const double frames = stream.length ? stream.bytesPerSecond / stream.length : 0.0;
+            if (!stream.fromFarEnd && from == port) {
+                traffic.txBytesPerSecond += stream.bytesPerSecond;
+                traffic.txFramesPerSecond += frames;
+            }
+            if ((stream.fromFarEnd ? from : receiver) == port) {
+                traffic.rxBytesPerSecond += stream.bytesPerSecond;
+                traffic.rxFramesPerSecond += frames;
+            }
+        }
+    }
+    // A line carries no more than its 1 Gbit/s each way.
+    constexpr double LineBytesPerSecond = 125000000.0;
+    const auto cap = [](double &bytes, double &frames) {
+        if (bytes > LineBytesPerSecond) {
+            frames *= LineBytesPerSecond / bytes;
+            bytes = LineBytesPerSecond;
+        }
+    };
+    cap(traffic.txBytesPerSecond, traffic.txFramesPerSecond);
+    cap(traffic.rxBytesPerSecond, traffic.rxFramesPerSecond);
+    return traffic;
 }
 
 QByteArray SimRemoteResponder::reportFile(quint32 port, quint8 test)
@@ -257,23 +378,10 @@ void SimRemoteResponder::updateRates()
 {
     if (!realistic)
         return;
-    quint64 tx[2] = {0, 0};
-    quint64 rx[2] = {0, 0};
-    for (auto it = runs.cbegin(); it != runs.cend(); ++it) {
-        const quint32 port = it.key() >> 8;
-        const quint8 test = quint8(it.key() & 0xFF);
-        if (port > 1 || test >= 32 || !(status.process[port].tx & (1u << test)))
-            continue;
-        const SimTestModel &model = simTestModel(test);
-        if (!model.sendRate)
-            continue;
-        const quint32 rate = model.sendRate(settingsBlock(port, test));
-        tx[port] += rate;
-        rx[it->topology == TopologyToOtherPort ? 1 - port : port] += rate;
-    }
-    for (int p = 0; p < 2; ++p) {
-        status.txRate[p] = quint32(qMin<quint64>(tx[p], 0xFFFFFFFFu));
-        status.rxRate[p] = quint32(qMin<quint64>(rx[p], 0xFFFFFFFFu));
+    for (quint32 p = 0; p < 2; ++p) {
+        const PortTraffic traffic = portTraffic(p);
+        status.txRate[p] = quint32(qMin(traffic.txBytesPerSecond, 4294967295.0));
+        status.rxRate[p] = quint32(qMin(traffic.rxBytesPerSecond, 4294967295.0));
     }
 }
 
@@ -342,6 +450,7 @@ void SimRemoteResponder::setProcess(quint32 port, quint8 test, bool start)
         return;
     const quint32 bit = 1u << test;
     if (start) {
+        settleRun(key(port, test));
         Run &run = runs[key(port, test)];
         run.since.start();
         run.endedAfterMs = -1;
@@ -480,7 +589,7 @@ QList<SimReply> SimRemoteResponder::handle(const QByteArray &request)
             break;
         }
         // Traffic needs a line to go out on.
-        if (start && realistic && port < 2 && simTestModel(test).sendRate && !status.link[port].up) {
+        if (start && realistic && port < 2 && simTestModel(test).traffic && !status.link[port].up) {
             error_t refused{};
             refused.type = StartErrorNotConnected;
             out = reply(recordBytes(refused));
@@ -513,7 +622,7 @@ QList<SimReply> SimRemoteResponder::handle(const QByteArray &request)
         break;
     }
     case 0x0B:
-        ++statisticsResets;
+        resetStatistics();
         out = byteReply(1);
         break;
     case 0x0C: {

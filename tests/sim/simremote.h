@@ -11,14 +11,18 @@
 #include "simtester.h"
 
 #include "records.h"
+#include "simtests.h"
 
 #include <QByteArray>
 #include <QElapsedTimer>
 #include <QHash>
 #include <QList>
+#include <QMap>
 #include <QSet>
 #include <QString>
 #include <QVector>
+
+#include <array>
 
 class SimRemoteResponder : public SimResponder
 {
@@ -63,6 +67,7 @@ public:
     // wrote them and results that follow a running test (and may end it, and
     // stay as they were once it is stopped), the status clock runs in real
     // time, a test that sends traffic shows its rates in the status record
+    // and its frames in the port statistics (nothing else passes the ports)
     // and does not start on a port without link.
     bool realistic = false;
 
@@ -104,6 +109,25 @@ public:
     };
     QHash<quint32, Run> runs;          // key(port, test) of every test started
     int statisticsResets = 0;
+    // The run of a test on a port as the test models see it (also one that
+    // was never started).
+    SimRun runOf(quint32 port, quint8 test) const;
+
+    // --- what the tests put through the test ports (realistic) ----------------
+    // The frames by length a test port sent and received since its counters
+    // were last reset (0x0B), counted as the tests' own results count them,
+    // and the rates of the tests running now, in frame bytes and frames a
+    // second (at most a full line each way). Nothing else passes the ports:
+    // an idle tester has no traffic.
+    struct PortTraffic {
+        QMap<quint32, quint64> txFrames;
+        QMap<quint32, quint64> rxFrames;
+        double txBytesPerSecond = 0;
+        double rxBytesPerSecond = 0;
+        double txFramesPerSecond = 0;
+        double rxFramesPerSecond = 0;
+    };
+    PortTraffic portTraffic(quint32 port) const;
 
     // --- files -----------------------------------------------------------------
     QList<File> files;
@@ -156,6 +180,24 @@ private:
     void endRun(quint32 port, quint8 test, bool stopped);
     // realistic: the status rates of the traffic the running tests send.
     void updateRates();
+    // Frames by length that one run has put through each test port (tx and
+    // rx of Port A, of Port B).
+    struct PortFrames {
+        QMap<quint32, qint64> tx;
+        QMap<quint32, qint64> rx;
+        // Adds what was counted from `before` to `now`.
+        void add(const PortFrames &now, const PortFrames &before);
+    };
+    using RunFrames = std::array<PortFrames, 2>;
+    RunFrames runFrames(quint32 runKey) const;
+    // 0x0B: the counters of both ports start again from zero.
+    void resetStatistics();
+    // A run about to be replaced by a new start of its test: what it put
+    // through the ports stays counted.
+    void settleRun(quint32 runKey);
+    // The settings record held for a port and id, or the one settingsBlock
+    // would create for it.
+    QByteArray heldSettings(quint32 port, quint8 id) const;
     // What a save (0x0C, 0x15) under the name answers before it stores.
     quint8 saveError(const QString &name) const;
     QByteArray modelSettings(quint32 port, quint8 id) const;
@@ -164,4 +206,6 @@ private:
     QByteArray resultsReply(quint32 port, quint8 test, quint32 param, bool *valid = nullptr);
     QElapsedTimer m_up;
     quint32 m_clockBase = 0;
+    RunFrames m_settledFrames;                    // of runs replaced since the last reset
+    QHash<quint32, RunFrames> m_framesAtReset;    // of each run, at the last reset
 };

@@ -98,11 +98,6 @@ double mdiBytesPerSecond(const mdi_settings_t &s)
     return qMin(bitsPerSecond, 1e9) / 8;
 }
 
-quint32 mdiRate(const QByteArray &settings)
-{
-    return quint32(mdiBytesPerSecond(simRecordOf<mdi_settings_t>(settings)));
-}
-
 SimResultsAnswer mdiResults(const SimRun &run)
 {
     const mdi_settings_t s = simRecordOf<mdi_settings_t>(run.settings);
@@ -124,6 +119,15 @@ SimResultsAnswer mdiResults(const SimRun &run)
     r.lostFrames = r.expectedFrames / 200000;
     r.rxRate = quint32(bytesPerSecond * (r.expectedFrames ? 1.0 - double(r.lostFrames) / r.expectedFrames : 1.0));
     return {simBytesOf(r), t.done};
+}
+
+// The transport stream as the results count it.
+QVector<SimStream> mdiStreams(const SimRun &run)
+{
+    const mdi_settings_t s = simRecordOf<mdi_settings_t>(run.settings);
+    const mdi_results_t r = simRecordOf<mdi_results_t>(mdiResults(run).record);
+    return {{qBound<quint32>(64, s.packetLength, 9600), mdiBytesPerSecond(s), r.expectedFrames,
+             quint64(r.expectedFrames) - r.lostFrames, false}};
 }
 
 // ---- loopback -----------------------------------------------------------------
@@ -152,6 +156,6 @@ void simRegisterDiagnostics(SimTestModels &models)
     models[TestOam].results = oamResults;
     models[TestMdi].defaultSettings = mdiDefaults;
     models[TestMdi].results = mdiResults;
-    models[TestMdi].sendRate = mdiRate;
+    models[TestMdi].traffic = mdiStreams;
     models[TestLoopback].defaultSettings = loopbackDefaults;
 }

@@ -122,30 +122,39 @@ SimResultsAnswer multiResults(const SimRun &run)
     return {simBytesOf(r), t.done};
 }
 
-quint32 jitterRate(const QByteArray &settings)
+// Every frame sent is counted where it arrives.
+QVector<SimStream> jitterStreams(const SimRun &run)
 {
-    const jitter_settings_t s = simRecordOf<jitter_settings_t>(settings);
-    return simFrameBytesPerSecond(lineShare(s.rateUnit, s.rate), s.packetLength);
+    const jitter_settings_t s = simRecordOf<jitter_settings_t>(run.settings);
+    const jitter_results_t r = simRecordOf<jitter_results_t>(jitterResults(run).record);
+    const quint32 length = qBound<quint32>(64, s.packetLength, 9600);
+    const quint64 frames = quint64(r.rxAll);
+    return {{length, double(simFrameBytesPerSecond(lineShare(s.rateUnit, s.rate), length)), frames, frames, false}};
 }
 
-// The active streams together.
-quint32 multiRate(const QByteArray &settings)
+// The active streams, each as its results count it.
+QVector<SimStream> multiStreams(const SimRun &run)
 {
-    const multi_settings_t s = simRecordOf<multi_settings_t>(settings);
-    quint64 sum = 0;
-    for (const stream_settings_t &st : s.streams) {
-        if (st.active)
-            sum += simFrameBytesPerSecond(lineShare(st.rateUnit, st.rate), st.packetLength);
+    const multi_settings_t s = simRecordOf<multi_settings_t>(run.settings);
+    const multi_results_t r = simRecordOf<multi_results_t>(multiResults(run).record);
+    QVector<SimStream> streams;
+    for (int i = 0; i < MultiStreamCount; ++i) {
+        const stream_settings_t &st = s.streams[i];
+        if (!st.active)
+            continue;
+        const quint32 length = qBound<quint32>(64, st.packetLength, 9600);
+        streams << SimStream{length, double(simFrameBytesPerSecond(lineShare(st.rateUnit, st.rate), length)),
+                             r.streams[i].txFrames, r.streams[i].rxFrames, false};
     }
-    return quint32(qMin<quint64>(sum, simFrameBytesPerSecond(1.0, 9600)));
+    return streams;
 }
 
 } // namespace
 
 void simRegisterJitterMulti(SimTestModels &models)
 {
-    models[TestJitter].sendRate = jitterRate;
-    models[TestMultistream].sendRate = multiRate;
+    models[TestJitter].traffic = jitterStreams;
+    models[TestMultistream].traffic = multiStreams;
     models[TestJitter].defaultSettings = jitterDefaults;
     models[TestJitter].results = jitterResults;
     models[TestMultistream].defaultSettings = multiDefaults;

@@ -158,10 +158,11 @@ SimResultsAnswer rfcResults(const SimRun &run)
 }
 
 // The throughput search starts at its highest load, in the first frame
-// size that is on.
-quint32 rfcRate(const QByteArray &settings)
+// size that is on: the simulator sends at that rate throughout, and every
+// frame arrives.
+QVector<SimStream> rfcStreams(const SimRun &run)
 {
-    const rfc_settings_t s = simRecordOf<rfc_settings_t>(settings);
+    const rfc_settings_t s = simRecordOf<rfc_settings_t>(run.settings);
     quint32 length = 64;
     for (const rfc_frame_size_t &f : s.frame) {
         if (f.enabled) {
@@ -169,14 +170,26 @@ quint32 rfcRate(const QByteArray &settings)
             break;
         }
     }
-    return simFrameBytesPerSecond(simLineShare(0, s.throughputMax), length);
+    const double share = simLineShare(0, s.throughputMax);
+    const quint32 bytesPerSecond = simFrameBytesPerSecond(share, length);
+    const quint32 bounded = qBound<quint32>(64, length, 9600);
+    // The test takes one trial time per sub-test and frame size that are on.
+    const uint8_t on[4] = {s.throughputOn, s.latencyOn, s.frameLossOn, s.backToBackOn};
+    qint64 trials = 0;
+    for (int block = 0; block < 4; ++block) {
+        for (int i = 0; i < RfcFrameRows; ++i)
+            trials += on[block] && s.frame[i].enabled ? 1 : 0;
+    }
+    const qint64 ranMs = run.started ? qMin(run.elapsedMs, trials * TrialMs) : 0;
+    const quint64 frames = quint64(double(bytesPerSecond) / bounded * double(ranMs) / 1000.0);
+    return {{bounded, double(bytesPerSecond), frames, frames, false}};
 }
 
 } // namespace
 
 void simRegisterRfc(SimTestModels &models)
 {
-    models[TestRfc2544].sendRate = rfcRate;
+    models[TestRfc2544].traffic = rfcStreams;
     models[TestRfc2544].defaultSettings = rfcDefaults;
     models[TestRfc2544].results = rfcResults;
 }

@@ -7,10 +7,7 @@
 #include "simremote.h"
 #include "statsrecords.h"
 
-#include <QElapsedTimer>
-#include <QHash>
-#include <QMutex>
-#include <QMutexLocker>
+#include <QMap>
 
 #include <cstring>
 
@@ -19,100 +16,41 @@ namespace {
 // ---- port statistics ----------------------------------------------------------
 
 constexpr double LineBytesPerSecond = 125000000.0;   // 1 Gbit/s
-constexpr double TestShare = 0.9;                    // a running test fills 90 % of the line
-constexpr double TestFrame = 1518;
 constexpr double PreambleAndGap = 20;                // layer 1 bytes around each frame
 constexpr double EthernetOverhead = 18;              // header and FCS: layer 2 less layer 3
-constexpr double CrcErrorsPerFrame = 2e-7;
 
-// Traffic of one direction, in frames per second, by kind and size bin.
-struct Flow
+// The frame-size bin of a length: <64, 64, 65-127, 128-255, 256-511,
+// 512-1023, 1024-1518, >1518.
+int sizeBin(quint32 length)
 {
-    double broadcast = 0;   // 64-byte frames
-    double multicast = 0;   // 110-byte frames
-    double unicast = 0;     // 590-byte frames
-    double test = 0;        // frames of a running test
-    double bytesPerSecond() const
-    {
-        return broadcast * 64 + multicast * 110 + unicast * 590 + test * TestFrame;
+    if (length < 64)
+        return 0;
+    if (length == 64)
+        return 1;
+    if (length <= 127)
+        return 2;
+    if (length <= 255)
+        return 3;
+    if (length <= 511)
+        return 4;
+    if (length <= 1023)
+        return 5;
+    return length <= 1518 ? 6 : 7;
+}
+
+// One direction of a port: the test frames counted (all unicast, no
+// errors) and the rates of the tests running now.
+void fill(stats_counters_t &c, const QMap<quint32, quint64> &frames, double bytesPerSecond, double framesPerSecond)
+{
+    for (auto it = frames.cbegin(); it != frames.cend(); ++it) {
+        c.frames += it.value();
+        c.unicast += it.value();
+        c.bytes += it.value() * it.key();
+        c.sizes[sizeBin(it.key())] += it.value();
     }
-    double framesPerSecond() const { return broadcast + multicast + unicast + test; }
-};
-
-// What the port sees now: a little management traffic while the link is up,
-// and a test's frames while one runs on the port in that direction.
-Flow flow(const get_device_status_resp_t &status, quint32 port, bool transmit)
-{
-    Flow f;
-    if (port > 1 || !status.link[port].up)
-        return f;
-    f.broadcast = 4;
-    f.multicast = 2;
-    f.unicast = 30;
-    const quint32 words = transmit ? status.process[port].tx : status.process[port].rx;
-    const bool passThrough = status.process[port].tx & (1u << ProcessBitPassThrough);
-    if ((words & ~(1u << ProcessBitPassThrough)) != 0 || passThrough)
-        f.test = TestShare * LineBytesPerSecond / (TestFrame + PreambleAndGap);
-    return f;
-}
-
-// Counters of one direction as the tester accumulates them.
-struct Accumulated
-{
-    double broadcast = 0, multicast = 0, unicast = 0, test = 0, crc = 0;
-};
-
-struct PortCounters
-{
-    int resets = -1;            // the tester's reset count these counters follow
-    qint64 lastMs = 0;
-    Accumulated rx, tx;
-    QByteArray last;            // the record last answered
-};
-
-// Counters per tester and port. The tester's own state holds only the reset
-// count and the last record; the accumulation lives here, under its own lock
-// (testers run in threads of their own). A tester whose last record is not
-// the one answered here (a new tester at a freed address, a record stored by
-// a test) starts from zero.
-QMutex countersLock;
-QHash<QPair<const void *, quint32>, PortCounters> counters;
-
-qint64 nowMs()
-{
-    static QElapsedTimer clock;
-    static const bool started = (clock.start(), true);
-    Q_UNUSED(started);
-    return clock.elapsed();
-}
-
-void accumulate(Accumulated &a, const Flow &f, double seconds, bool receiving)
-{
-    a.broadcast += f.broadcast * seconds;
-    a.multicast += f.multicast * seconds;
-    a.unicast += f.unicast * seconds;
-    a.test += f.test * seconds;
-    if (receiving)
-        a.crc += f.framesPerSecond() * seconds * CrcErrorsPerFrame;
-}
-
-void fill(stats_counters_t &c, const Accumulated &a, const Flow &now)
-{
-    const auto n = [](double v) { return quint64(v); };
-    c.broadcast = n(a.broadcast);
-    c.multicast = n(a.multicast);
-    c.unicast = n(a.unicast + a.test);
-    c.frames = c.broadcast + c.multicast + c.unicast;
-    c.bytes = n(a.broadcast * 64 + a.multicast * 110 + a.unicast * 590 + a.test * TestFrame);
-    c.crcErrors = n(a.crc);
-    c.sizes[1] = c.broadcast;              // 64
-    c.sizes[2] = c.multicast;              // 65-127
-    c.sizes[5] = n(a.unicast);             // 512-1023
-    c.sizes[6] = n(a.test);                // 1024-1518
-    const double l2 = now.bytesPerSecond();
-    c.rateL2.bytesPerSecond = quint32(l2);
-    c.rateL1.bytesPerSecond = quint32(l2 + now.framesPerSecond() * PreambleAndGap);
-    c.rateL3.bytesPerSecond = quint32(qMax(0.0, l2 - now.framesPerSecond() * EthernetOverhead));
+    c.rateL2.bytesPerSecond = quint32(bytesPerSecond);
+    c.rateL1.bytesPerSecond = quint32(bytesPerSecond + framesPerSecond * PreambleAndGap);
+    c.rateL3.bytesPerSecond = quint32(qMax(0.0, bytesPerSecond - framesPerSecond * EthernetOverhead));
 }
 
 QByteArray statsDefaults(quint32)
@@ -122,31 +60,15 @@ QByteArray statsDefaults(quint32)
     return simBytesOf(s);
 }
 
+// What the tests have sent and received through the port since its
+// counters were last reset, and what runs through it now.
 SimResultsAnswer statsResults(const SimRun &run)
 {
-    const SimRemoteResponder &tester = *run.tester;
-    const Flow rxNow = flow(tester.status, run.port, false);
-    const Flow txNow = flow(tester.status, run.port, true);
+    const SimRemoteResponder::PortTraffic t = run.tester->portTraffic(run.port);
     stats_results_t r;
     std::memset(&r, 0, sizeof r);
-    {
-        QMutexLocker lock(&countersLock);
-        PortCounters &c = counters[qMakePair(static_cast<const void *>(&tester), run.port)];
-        const qint64 now = nowMs();
-        const QByteArray answered = tester.results.value(SimRemoteResponder::key(run.port, TestStatistics));
-        if (c.resets != tester.statisticsResets || c.last.isEmpty() || answered != c.last) {
-            c = PortCounters();
-            c.resets = tester.statisticsResets;
-            c.lastMs = now;
-        }
-        const double seconds = double(now - c.lastMs) / 1000.0;
-        c.lastMs = now;
-        accumulate(c.rx, rxNow, seconds, true);
-        accumulate(c.tx, txNow, seconds, false);
-        fill(r.rx, c.rx, rxNow);
-        fill(r.tx, c.tx, txNow);
-        c.last = simBytesOf(r);
-    }
+    fill(r.rx, t.rxFrames, t.rxBytesPerSecond, t.rxFramesPerSecond);
+    fill(r.tx, t.txFrames, t.txBytesPerSecond, t.txFramesPerSecond);
     return {simBytesOf(r), false};
 }
 
@@ -194,17 +116,23 @@ SimResultsAnswer bertResults(const SimRun &run)
     return {simBytesOf(r), t.done};
 }
 
-quint32 bertRate(const QByteArray &settings)
+// The pattern's frames at the set rate; every frame arrives (the errors are
+// bit errors inside them).
+QVector<SimStream> bertStreams(const SimRun &run)
 {
-    const bert_settings_t s = simRecordOf<bert_settings_t>(settings);
-    return simFrameBytesPerSecond(simLineShare(s.rateUnit, s.rate), s.frameSize);
+    const bert_settings_t s = simRecordOf<bert_settings_t>(run.settings);
+    const double share = simLineShare(s.rateUnit, s.rate);
+    const quint32 length = qBound<quint32>(64, s.frameSize, 9600);
+    const qint64 seconds = run.started ? simOpenRunTime(run, s.duration).seconds : 0;
+    const quint64 frames = quint64(share * LineBytesPerSecond / (length + PreambleAndGap) * double(seconds));
+    return {{length, double(simFrameBytesPerSecond(share, length)), frames, frames, false}};
 }
 
 } // namespace
 
 void simRegisterStatsBert(SimTestModels &models)
 {
-    models[TestBert].sendRate = bertRate;
+    models[TestBert].traffic = bertStreams;
     models[TestStatistics].defaultSettings = statsDefaults;
     models[TestStatistics].results = statsResults;
     models[TestBert].defaultSettings = bertDefaults;

@@ -143,27 +143,40 @@ SimResultsAnswer asymResults(const SimRun &run)
         });
 }
 
-quint32 trafficRate(const QByteArray &settings)
+// The frames of a flow as its results count them.
+SimStream streamOf(const flow_settings_t &f, quint32 txFrames, quint32 rxFrames, bool fromFarEnd)
 {
-    const traffic_settings_t s = simRecordOf<traffic_settings_t>(settings);
-    return simFrameBytesPerSecond(simLineShare(s.rateUnit, s.rate), s.packetLength);
+    const FlowCount c = flowCount(f.rateUnit, f.rate, f.packetLength, 0);
+    return {c.length, double(c.bytesPerSecond), txFrames, rxFrames, fromFarEnd};
+}
+
+QVector<SimStream> trafficStreams(const SimRun &run)
+{
+    const traffic_settings_t s = simRecordOf<traffic_settings_t>(run.settings);
+    const traffic_results_t r = simRecordOf<traffic_results_t>(trafficResults(run).record);
+    const FlowCount c = flowCount(s.rateUnit, s.rate, s.packetLength, 0);
+    return {{c.length, double(c.bytesPerSecond), r.txFrames, r.rxFrames, false}};
 }
 
 // The output flow leaves the port; the input flow comes from the far end.
-quint32 asymRate(const QByteArray &settings)
+QVector<SimStream> asymStreams(const SimRun &run)
 {
-    const asym_settings_t s = simRecordOf<asym_settings_t>(settings);
-    if (s.direction == DirectionInput)
-        return 0;
-    return simFrameBytesPerSecond(simLineShare(s.output.rateUnit, s.output.rate), s.output.packetLength);
+    const asym_settings_t s = simRecordOf<asym_settings_t>(run.settings);
+    const asym_results_t r = simRecordOf<asym_results_t>(asymResults(run).record);
+    QVector<SimStream> streams;
+    if (s.direction != DirectionInput)
+        streams << streamOf(s.output, r.output.txFrames, r.output.rxFrames, false);
+    if (s.direction != DirectionOutput)
+        streams << streamOf(s.input, r.input.txFrames, r.input.rxFrames, true);
+    return streams;
 }
 
 } // namespace
 
 void simRegisterTraffic(SimTestModels &models)
 {
-    models[TestTraffic].sendRate = trafficRate;
-    models[TestAsymTraffic].sendRate = asymRate;
+    models[TestTraffic].traffic = trafficStreams;
+    models[TestAsymTraffic].traffic = asymStreams;
     models[TestTraffic].defaultSettings = trafficDefaults;
     models[TestTraffic].results = trafficResults;
     models[TestAsymTraffic].defaultSettings = asymDefaults;

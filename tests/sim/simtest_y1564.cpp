@@ -167,24 +167,37 @@ SimResultsAnswer y1564Results(const SimRun &run)
     return {simBytesOf(r), done};
 }
 
-// The committed rates of the active streams together (frame bytes: the
-// rates count the frames, not the wire).
-quint32 y1564Rate(const QByteArray &settings)
+// Each active stream at its committed rate (frame bytes: the rates count
+// the frames, not the wire), with the frames its configuration steps and
+// performance test have counted.
+QVector<SimStream> y1564Streams(const SimRun &run)
 {
-    const y1564_settings_t s = simRecordOf<y1564_settings_t>(settings);
-    double bps = 0;
-    for (const y1564_stream_settings_t &t : s.streams) {
-        if (t.active)
-            bps += bitsPerSecond(t, t.cir);
+    const y1564_settings_t s = simRecordOf<y1564_settings_t>(run.settings);
+    const y1564_results_t r = simRecordOf<y1564_results_t>(y1564Results(run).record);
+    QVector<SimStream> streams;
+    for (int stream = 0; stream < Y1564Streams; ++stream) {
+        const y1564_stream_settings_t &t = s.streams[stream];
+        if (!t.active)
+            continue;
+        SimStream out;
+        out.length = quint32(qBound<int>(64, t.packetLength, 9600));
+        out.bytesPerSecond = bitsPerSecond(t, t.cir) / 8;
+        for (int step = 0; step < Y1564ConfigSteps; ++step) {
+            out.sent += r.config[step][stream].frames;
+            out.received += r.config[step][stream].frames - r.config[step][stream].frameLoss;
+        }
+        out.sent += r.performance[stream].frames;
+        out.received += r.performance[stream].frames - r.performance[stream].frameLoss;
+        streams << out;
     }
-    return quint32(qMin(bps, LineBitsPerSecond) / 8);
+    return streams;
 }
 
 } // namespace
 
 void simRegisterY1564(SimTestModels &models)
 {
-    models[TestY1564].sendRate = y1564Rate;
+    models[TestY1564].traffic = y1564Streams;
     models[TestY1564].defaultSettings = y1564Defaults;
     models[TestY1564].results = y1564Results;
 }

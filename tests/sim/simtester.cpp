@@ -118,6 +118,7 @@ public:
     mutable QMutex logMutex;
     mutable QWaitCondition logChanged;
     QList<QByteArray> requests;
+    int tcpClients = 0;   // connections accepted on the TCP listener
     QList<QByteArray> badFrames;
 
     QMutex faultMutex;
@@ -328,6 +329,10 @@ void SimTesterPrivate::acceptClient()
             }
         }
         dropClient();
+        {
+            QMutexLocker l(&logMutex);
+            ++tcpClients;
+        }
         client = next;
         client->setSocketOption(QAbstractSocket::LowDelayOption, 1);
         QObject::connect(client, &QTcpSocket::readyRead, ctx, [this, next] {
@@ -711,6 +716,12 @@ QList<QByteArray> SimTester::requests() const
 {
     QMutexLocker l(&d->logMutex);
     return d->requests;
+}
+
+int SimTester::tcpClients() const
+{
+    QMutexLocker l(&d->logMutex);
+    return d->tcpClients;
 }
 
 QList<QByteArray> SimTester::badFrames() const

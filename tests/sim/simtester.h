@@ -93,6 +93,8 @@ public:
 
     // Every request payload received with a good CRC, in order.
     QList<QByteArray> requests() const;
+    // Connections accepted on the TCP listener since the simulator started.
+    int tcpClients() const;
     // Request frames whose CRC was wrong (their payloads), in order.
     QList<QByteArray> badFrames() const;
     void clearRequests();

@@ -12,6 +12,7 @@
 #include "headersettings.h"
 
 #include <QByteArray>
+#include <QVector>
 #include <QtGlobal>
 
 #include <cstring>
@@ -47,17 +48,30 @@ struct SimResultsAnswer
                                  // (byte 0 is 0) and the record stays unsent
 };
 
+// One stream of frames of a run: what its port sends (or, from the far
+// end, receives) while it runs, and what the run has counted so far, as its
+// own results count it.
+struct SimStream
+{
+    quint32 length = 0;          // bytes per frame, within 64-9600
+    double bytesPerSecond = 0;   // frame bytes a second while the run runs
+    quint64 sent = 0;            // frames sent since the run started
+    quint64 received = 0;        // of those, the frames that arrived
+    bool fromFarEnd = false;     // sent by the far end to the run's port, not by a test port
+};
+
 struct SimTestModel
 {
     // Settings record of a port (exactly the test's settings size), or empty.
     std::function<QByteArray(quint32 port)> defaultSettings;
     // Results of one request, or an empty record for the pattern block.
     std::function<SimResultsAnswer(const SimRun &run)> results;
-    // Bytes per second of the frames the test sends from its port while it
-    // runs, by its settings record. A test that has one sends traffic: its
-    // rate shows in the status record, and it does not start on a port
-    // without link.
-    std::function<quint32(const QByteArray &settings)> sendRate;
+    // The streams of frames a run of the test sends from its port (to the
+    // other port or back to its own, by the run's topology) and receives
+    // from the far end. A test that has them sends traffic: their rates
+    // show in the status record while it runs, their frames in the port
+    // statistics, and it does not start on a port without link.
+    std::function<QVector<SimStream>(const SimRun &run)> traffic;
 };
 
 // A record as the bytes of its block, and a block as a record (all zero

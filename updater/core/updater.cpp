@@ -461,6 +461,7 @@ bool Updater::IPsetUpdate(bool dhcp, QString ip, QString mask, QString gateway)
     putLe32(request, 10, parseIpAddress(gateway));
     const bool sent = sendRequest(request);
     m_dirty = true;
+    emit ipSettingsSent(sent);
     if (!sent)
         noticeLinkLoss();
     return sent;

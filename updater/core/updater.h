@@ -181,6 +181,8 @@ public slots:
     // Writes a whole update package (see updatepackage.h for the layout).
     bool fullUpdate(QByteArray data);
     bool logonUpdate(QString logon, QString passw);
+    // Sends request 0x89 and awaits no reply; ipSettingsSent tells whether
+    // the request was written.
     bool IPsetUpdate(bool dhcp, QString ip, QString mask, QString gateway);
 
 signals:
@@ -194,6 +196,9 @@ signals:
     void fsUpdateProgress(float progress);
     void gpsUpdateProgress(float progress);
     void stateChanged(UpdaterState state);
+    // The outcome of IPsetUpdate: the request went out (the tester does not
+    // answer it) or could not be written.
+    void ipSettingsSent(bool sent);
 
 private:
     struct BlockKind {
