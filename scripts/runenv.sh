@@ -7,9 +7,21 @@
 # db.sqlite, XDG_CONFIG_HOME the settings store. HOME stays the user's, so
 # the PDF and screenshot save dialogs start in the user's own Documents or
 # home folder, as for an installed program.
+#
+# The user's own folder names (user-dirs.dirs: a Documents folder named in
+# the user's language) are read from the settings folder, so a copy of them
+# goes with it.
 vyr_remote_env() {
   local data="$1/data"
-  mkdir -p "$data" || return 1
+  local user_config="${XDG_CONFIG_HOME:-$HOME/.config}"
+  mkdir -p "$data/.config" || return 1
+  if [ "$user_config" != "$data/.config" ]; then
+    if [ -f "$user_config/user-dirs.dirs" ]; then
+      cp "$user_config/user-dirs.dirs" "$data/.config/user-dirs.dirs" || return 1
+    else
+      rm -f "$data/.config/user-dirs.dirs"
+    fi
+  fi
   export XDG_CONFIG_HOME="$data/.config"
   cd "$data"
 }

@@ -9,6 +9,8 @@
 #include "../support/modalanswerer.h"
 #include "simdefaults.h"
 
+#include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QtTest>
 
@@ -20,16 +22,34 @@ private slots:
     // run.sh's environment (scripts/runenv.sh), run as run.sh runs it: the
     // working folder and the settings store in ROOT/data/, HOME as the user
     // has it, so a save dialog starts in the user's Documents folder.
+    // The user's Documents, under its English name or under the name the
+    // user's folder list gives it in the user's language.
+    void runScriptLeavesTheUsersHome_data()
+    {
+        QTest::addColumn<QString>("documents");
+        QTest::addColumn<bool>("listed");
+        QTest::newRow("Documents") << QStringLiteral("Documents") << false;
+        QTest::newRow("named in the user's folder list") << QStringLiteral("Документы") << true;
+    }
+
     void runScriptLeavesTheUsersHome()
     {
+        QFETCH(QString, documents);
+        QFETCH(bool, listed);
         const QString source = qEnvironmentVariable("VYR_SOURCE_DIR");
         QVERIFY2(!source.isEmpty(), "run under ctest or set VYR_SOURCE_DIR to the source tree");
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
         const QString home = dir.filePath(QStringLiteral("home"));
         const QString root = dir.filePath(QStringLiteral("root"));
-        QVERIFY(QDir().mkpath(home + QStringLiteral("/Documents")));
+        QVERIFY(QDir().mkpath(home + QLatin1Char('/') + documents));
         QVERIFY(QDir().mkpath(root));
+        if (listed) {
+            QVERIFY(QDir().mkpath(home + QStringLiteral("/.config")));
+            QFile dirs(home + QStringLiteral("/.config/user-dirs.dirs"));
+            QVERIFY(dirs.open(QIODevice::WriteOnly));
+            dirs.write(QStringLiteral("XDG_DOCUMENTS_DIR=\"$HOME/%1\"\n").arg(documents).toUtf8());
+        }
 
         QProcess bash;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -62,7 +82,7 @@ private slots:
             qunsetenv("XDG_CONFIG_HOME");
         else
             qputenv("XDG_CONFIG_HOME", oldConfig);
-        QCOMPARE(start, home + QStringLiteral("/Documents"));
+        QCOMPARE(start, home + QLatin1Char('/') + documents);
     }
 
     void releaseWarning_data()
