@@ -1308,18 +1308,6 @@ Geben Sie vier Zahlen von 0 bis 255 ein, durch Punkte getrennt.</translation>
         <translation>Fehler beim Teststart</translation>
     </message>
     <message>
-        <source>Mbps</source>
-        <translation>Mbit/s</translation>
-    </message>
-    <message>
-        <source>bps</source>
-        <translation>bit/s</translation>
-    </message>
-    <message>
-        <source>kbps</source>
-        <translation>kbit/s</translation>
-    </message>
-    <message>
         <source>Connection to the tester lost.</source>
         <translation>Verbindung zum Tester verloren.</translation>
     </message>
@@ -3484,10 +3472,6 @@ Das Programm wird beendet.</translation>
         <translation>Bericht speichern</translation>
     </message>
     <message>
-        <source>%1 Mbps</source>
-        <translation>%1 Mbit/s</translation>
-    </message>
-    <message>
         <source>Frame, B</source>
         <translation>Frame, B</translation>
     </message>
@@ -4745,10 +4729,6 @@ Drücken Sie „Zurücksetzen“, um sie erneut zu lesen.</translation>
         <translation>Wert</translation>
     </message>
     <message>
-        <source>IR, Mbps</source>
-        <translation>IR, Mbit/s</translation>
-    </message>
-    <message>
         <source>Start A-&gt;A</source>
         <translation>Start A-&gt;A</translation>
     </message>
@@ -4771,10 +4751,6 @@ Drücken Sie „Zurücksetzen“, um sie erneut zu lesen.</translation>
     <message>
         <source>Save Report</source>
         <translation>Bericht speichern</translation>
-    </message>
-    <message>
-        <source>%1 Mbps</source>
-        <translation>%1 Mbit/s</translation>
     </message>
 </context>
 <context>

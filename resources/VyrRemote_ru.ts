@@ -1308,18 +1308,6 @@ Enter four numbers from 0 to 255 separated by dots.</source>
         <translation>Ошибка запуска теста</translation>
     </message>
     <message>
-        <source>Mbps</source>
-        <translation>Мбит/с</translation>
-    </message>
-    <message>
-        <source>bps</source>
-        <translation>бит/с</translation>
-    </message>
-    <message>
-        <source>kbps</source>
-        <translation>кбит/с</translation>
-    </message>
-    <message>
         <source>Connection to the tester lost.</source>
         <translation>Связь с тестером потеряна.</translation>
     </message>
@@ -3484,10 +3472,6 @@ The program will close.</source>
         <translation>Сохранить отчёт</translation>
     </message>
     <message>
-        <source>%1 Mbps</source>
-        <translation>%1 Мбит/с</translation>
-    </message>
-    <message>
         <source>Frame, B</source>
         <translation>Кадр, Б</translation>
     </message>
@@ -4745,10 +4729,6 @@ Press Reset to read them again.</source>
         <translation>Значение</translation>
     </message>
     <message>
-        <source>IR, Mbps</source>
-        <translation>IR, Мбит/с</translation>
-    </message>
-    <message>
         <source>Start A-&gt;A</source>
         <translation>Старт A-&gt;A</translation>
     </message>
@@ -4771,10 +4751,6 @@ Press Reset to read them again.</source>
     <message>
         <source>Save Report</source>
         <translation>Сохранить отчёт</translation>
-    </message>
-    <message>
-        <source>%1 Mbps</source>
-        <translation>%1 Мбит/с</translation>
     </message>
 </context>
 <context>

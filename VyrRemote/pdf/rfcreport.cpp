@@ -141,23 +141,10 @@ QStringList rfcReportThroughputCells(const rfc_settings_t &settings, const rfc_r
     else
         cells << (load < 99.99999 ? QString::number(load, 'f', 4) : QStringLiteral("100"));
 
-    // Both throughputs in the unit that suits layer 1.
-    float l1 = t.throughputL1;
-    float l2 = t.throughputL2;
-    const char *unit = QT_TRANSLATE_NOOP("PDFCreator", "Mbps");
-    if (!(l1 >= 1)) {
-        if (l1 * 1000.0f >= 1) {
-            l1 *= 1000.0f;
-            l2 *= 1000.0f;
-            unit = QT_TRANSLATE_NOOP("PDFCreator", "kbps");
-        } else {
-            l1 *= 1000000.0f;
-            l2 *= 1000000.0f;
-            unit = QT_TRANSLATE_NOOP("PDFCreator", "bps");
-        }
-    }
-    const QString u = QCoreApplication::translate("PDFCreator", unit);
-    cells << QStringLiteral("%1 ").arg(double(l1), 0, 'f', 3) + u << QStringLiteral("%1 ").arg(double(l2), 0, 'f', 3) + u;
+    // Megabits per second, written as every rate is.
+    constexpr double BitsPerMegabit = 1e6;
+    cells << bitRateToString(double(t.throughputL1) * BitsPerMegabit)
+          << bitRateToString(double(t.throughputL2) * BitsPerMegabit);
     return cells;
 }
 
@@ -170,7 +157,7 @@ QStringList rfcReportLatencyCells(const rfc_settings_t &settings, const rfc_resu
     if (l.status == StatusOff)
         return cells << QLatin1String(NoValue) << QLatin1String(NoValue);
     const double load = settings.userLoading ? double(settings.userLoad[row]) : double(results.throughput[row].load);
-    return cells << QString::number(load, 'g', 3) << nanosecondsToReportText(float(l.latency));
+    return cells << QString::number(load, 'g', 3) << nanosecondsToString(float(l.latency));
 }
 
 QStringList rfcReportBackToBackCells(const rfc_settings_t &settings, const rfc_results_t &results, int row)

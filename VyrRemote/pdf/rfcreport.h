@@ -29,9 +29,9 @@ QList<int> rfcReportEnabledRows(const rfc_settings_t &settings);
 
 // The cells of row 0-7 of the throughput table: status, frame size, load,
 // "Thr L1", "Thr L2". Status "Off" shows "-" in the last three. The load has
-// four decimals below 99.99999, else "100"; both throughputs take the unit of
-// "Thr L1" (Mbps from 1, Kbps from 0.001, else bps) with three decimals. A
-// value that is no finite number is written as QString writes it ("nan").
+// four decimals below 99.99999, else "100" (a load that is no finite number
+// is written as QString writes it, "nan"); the throughputs, which the tester
+// gives in Mbps, as bitRateToString writes every rate ("-" for no number).
 QStringList rfcReportThroughputCells(const rfc_settings_t &settings, const rfc_results_t &results, int row);
 
 // Status, frame size, load (the user load with user loading on, else the

@@ -14,6 +14,7 @@ namespace {
 const char *const NoValue = "-";
 constexpr int LossDecimals = 4;
 constexpr int GeneralDigits = 6;
+constexpr double BitsPerMegabit = 1e6;   // the tester gives throughputs in Mbps
 
 // Bar charts and their labels (view of w x h; origin of the bar axes).
 constexpr int BarOriginX = -100;
@@ -242,9 +243,7 @@ RfcResultsView rfcResultsView(const rfc_settings_t *settings, const rfc_results_
             v.throughput[i][ThrLoad] = rfcNumberText(thr.load);
             for (int column : {int(ThrL1), int(ThrL2)}) {
                 const float mbps = column == ThrL1 ? thr.throughputL1 : thr.throughputL2;
-                v.throughput[i][column] = std::isfinite(mbps)
-                                              ? QCoreApplication::translate("RfcForm", "%1 Mbps").arg(rfcNumberText(mbps))
-                                              : dash();
+                v.throughput[i][column] = bitRateToString(double(mbps) * BitsPerMegabit);
             }
         } else {
             v.throughput[i][ThrLoad] = v.throughput[i][ThrL1] = v.throughput[i][ThrL2] = dash();

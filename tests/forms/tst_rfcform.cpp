@@ -485,11 +485,11 @@ private slots:
         QCOMPARE(cell("tThrRes", 0, 4), QString("761.905 Mbps"));
         // Latency: the throughput load of the row; a waiting row shows dashes.
         QCOMPARE(cell("tLatRes", 0, 2), QString("99.8765"));
-        QCOMPARE(cell("tLatRes", 0, 3), QString("500ns"));
+        QCOMPARE(cell("tLatRes", 0, 3), QString("500 ns"));
         QCOMPARE(cell("tLatRes", 3, 0), QString("Wait"));
         QCOMPARE(cell("tLatRes", 3, 2), QString("-"));
         QCOMPARE(cell("tLatRes", 3, 3), QString("-"));
-        QCOMPARE(cell("tLatRes", 7, 3), QString("5ms"));
+        QCOMPARE(cell("tLatRes", 7, 3), QString("5.000 ms"));
         QCOMPARE(cell("tBtbRes", 0, 2), QString("1000000"));
         QCOMPARE(cell("tBtbRes", 0, 3), QString("2"));
         QCOMPARE(cell("tBtbRes", 7, 0), QString("Off"));
@@ -933,7 +933,7 @@ private slots:
         // (999999.9 ns is 1e6 as a float: 1 ms.)
         const QString milliseconds = QCoreApplication::translate("QApplication", "ms");
         QVERIFY(milliseconds != QLatin1String("ms"));
-        QCOMPARE(cell("tLatRes", 0, 3), QString("1") + milliseconds);
+        QCOMPARE(cell("tLatRes", 0, 3), QString("1.000 ") + milliseconds);
         QVERIFY(textsOf(scene("grapThr")).contains(QCoreApplication::translate("RfcForm", "Throughput")));
         QVERIFY(QCoreApplication::translate("RfcForm", "Throughput") != QLatin1String("Throughput"));
         QCOMPARE(child<QLabel>("label_20")->text(), QString("9600"));

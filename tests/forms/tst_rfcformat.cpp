@@ -182,13 +182,13 @@ private slots:
         QTest::addColumn<QStringList>("cells");
         QTest::newRow("running, six digits") << 3 << 99.87654f << 998.7654f
                                              << QStringList{"Running", "99.8765", "998.765 Mbps"};
-        QTest::newRow("finished, whole") << 1 << 100.0f << 1000.0f << QStringList{"OK", "100", "1000 Mbps"};
-        QTest::newRow("a million") << 1 << 1e6f << 1e6f << QStringList{"OK", "1e+06", "1e+06 Mbps"};
+        QTest::newRow("finished, whole") << 1 << 100.0f << 1000.0f << QStringList{"OK", "100", "1000.000 Mbps"};
+        QTest::newRow("a million") << 1 << 1e6f << 1e6f << QStringList{"OK", "1e+06", "1000000.000 Mbps"};
         QTest::newRow("wait shows no values") << 0 << 50.0f << 500.0f << QStringList{"Wait", "-", "-"};
         QTest::newRow("off shows no values") << 8 << 50.0f << 500.0f << QStringList{"Off", "-", "-"};
-        QTest::newRow("error shows its values") << 2 << 12.5f << 125.0f << QStringList{"Error", "12.5", "125 Mbps"};
+        QTest::newRow("error shows its values") << 2 << 12.5f << 125.0f << QStringList{"Error", "12.5", "125.000 Mbps"};
         QTest::newRow("unknown status shows values") << 200 << 1.0f << 10.0f
-                                                     << QStringList{"Unknown status", "1", "10 Mbps"};
+                                                     << QStringList{"Unknown status", "1", "10.000 Mbps"};
         QTest::newRow("no numbers") << 1 << NaN << Inf << QStringList{"OK", "-", "-"};
     }
     void throughputRow()
@@ -217,9 +217,9 @@ private slots:
         QTest::addColumn<double>("latency");
         QTest::addColumn<QString>("load");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("throughput load") << 0 << 1500.0 << "99.5" << "1.5us";
-        QTest::newRow("user loading") << 1 << 500.0 << "75" << "500ns";
-        QTest::newRow("flag other than 1 is not user loading") << 2 << 2.5e6 << "99.5" << "2.5ms";
+        QTest::newRow("throughput load") << 0 << 1500.0 << "99.5" << "1.500 us";
+        QTest::newRow("user loading") << 1 << 500.0 << "75" << "500 ns";
+        QTest::newRow("flag other than 1 is not user loading") << 2 << 2.5e6 << "99.5" << "2.500 ms";
         QTest::newRow("zero") << 0 << 0.0 << "99.5" << "0";
         QTest::newRow("NaN") << 0 << double(NAN) << "99.5" << "-";
         QTest::newRow("infinite") << 0 << double(INFINITY) << "99.5" << "-";

@@ -188,17 +188,17 @@ void TestPdfRfc::throughputCells_data()
     QTest::newRow("full load, Mbps") << 1 << 100.0f << 761.9f << 1000.0f
                                      << QStringList{"OK", "512", "100", "761.900 Mbps", "1000.000 Mbps"};
     QTest::newRow("just below 100") << 3 << 99.87654f << 1.0f << 0.5f
-                                    << QStringList{"Running", "512", "99.8765", "1.000 Mbps", "0.500 Mbps"};
-    QTest::newRow("kbps from layer 1") << 1 << 0.5f << 0.0125f << 0.01f
+                                    << QStringList{"Running", "512", "99.8765", "1000.000 kbps", "500.000 kbps"};
+    QTest::newRow("kbps") << 1 << 0.5f << 0.0125f << 0.01f
                                        << QStringList{"OK", "512", "0.5000", "12.500 kbps", "10.000 kbps"};
-    QTest::newRow("bps below 0.001") << 1 << 0.0f << 0.0005f << 0.0004f
-                                     << QStringList{"OK", "512", "0.0000", "500.000 bps", "400.000 bps"};
+    QTest::newRow("bps up to 1000") << 1 << 0.0f << 0.0005f << 0.0004f
+                                     << QStringList{"OK", "512", "0.0000", "500 bps", "400 bps"};
     QTest::newRow("wait shows its values") << 0 << 10.0f << 2.0f << 2.0f
                                            << QStringList{"Wait", "512", "10.0000", "2.000 Mbps", "2.000 Mbps"};
     QTest::newRow("load no number") << 1 << float(Nan) << 1.0f << 1.0f
-                                    << QStringList{"OK", "512", "nan", "1.000 Mbps", "1.000 Mbps"};
+                                    << QStringList{"OK", "512", "nan", "1000.000 kbps", "1000.000 kbps"};
     QTest::newRow("infinite load is not 100") << 1 << float(Inf) << 1.0f << 1.0f
-                                              << QStringList{"OK", "512", "inf", "1.000 Mbps", "1.000 Mbps"};
+                                              << QStringList{"OK", "512", "inf", "1000.000 kbps", "1000.000 kbps"};
 }
 
 void TestPdfRfc::throughputCells()
@@ -224,12 +224,12 @@ void TestPdfRfc::latencyCells_data()
     QTest::addColumn<double>("latency");
     QTest::addColumn<QStringList>("cells");
     QTest::newRow("throughput load, three digits") << 1 << false << 12.345f << 1500.0
-                                                   << QStringList{"OK", "128", "12.3", "1.5000 us"};
-    QTest::newRow("full load") << 1 << false << 100.0f << 999.0 << QStringList{"OK", "128", "100", "999.0000 ns"};
-    QTest::newRow("user load") << 1 << true << 12.345f << 2.5e6 << QStringList{"OK", "128", "51", "2.5000 ms"};
+                                                   << QStringList{"OK", "128", "12.3", "1.500 us"};
+    QTest::newRow("full load") << 1 << false << 100.0f << 999.0 << QStringList{"OK", "128", "100", "999 ns"};
+    QTest::newRow("user load") << 1 << true << 12.345f << 2.5e6 << QStringList{"OK", "128", "51", "2.500 ms"};
     QTest::newRow("off") << 8 << false << 12.0f << 1.0 << QStringList{"Off", "128", "-", "-"};
-    QTest::newRow("below a nanosecond") << 2 << false << 1.0f << 0.5 << QStringList{"Error", "128", "1", "0"};
-    QTest::newRow("beyond a float") << 1 << false << 1.0f << 1e300 << QStringList{"OK", "128", "1", "inf"};
+    QTest::newRow("below half a nanosecond") << 2 << false << 1.0f << 0.4 << QStringList{"Error", "128", "1", "0"};
+    QTest::newRow("beyond a float") << 1 << false << 1.0f << 1e300 << QStringList{"OK", "128", "1", "-"};
 }
 
 void TestPdfRfc::latencyCells()
@@ -541,13 +541,13 @@ void TestPdfRfc::report()
         {"Throughput"}, {"Max load, %", "100"}, {"Min load, %", "10"}, {"Interval, s", "60"},
         {"Status", "Frame, B", "Load, %", "Thr L1", "Thr L2"},
         {"OK", "64", "100", "761.900 Mbps", "1000.000 Mbps"}, {"Off", "128", "-", "-", "-"},
-        {"Wait", "256", "0.0000", "0.000 bps", "0.000 bps"},
+        {"Wait", "256", "0.0000", "0 bps", "0 bps"},
         {"OK", "512", "99.5000", "12.500 kbps", "10.000 kbps"},
-        {"Error", "1518", "12.3450", "500.000 bps", "400.000 bps"}, {"Throughput, %"},
+        {"Error", "1518", "12.3450", "500 bps", "400 bps"}, {"Throughput, %"},
         // Latency
         {"Iterations", "20"}, {"Interval, s", "120"}, {"User load"}, {"64", "50"}, {"9600", "57"},
-        {"Status", "Frame, B", "Load, %", "Latency"}, {"OK", "64", "100", "500.0000 ns"},
-        {"Off", "128", "-", "-"}, {"OK", "512", "99.5", "5.0000 us"}, {"Running", "1518", "12.3", "2.5000 ms"},
+        {"Status", "Frame, B", "Load, %", "Latency"}, {"OK", "64", "100", "500 ns"},
+        {"Off", "128", "-", "-"}, {"OK", "512", "99.5", "5.000 us"}, {"Running", "1518", "12.3", "2.500 ms"},
         // The chart in the unit of its largest latency, 2.5 ms.
         {"Latency, ms"},
         // Back to back
