@@ -467,10 +467,6 @@ Es wurde nichts gesendet.</translation>
         <translation>Läuft</translation>
     </message>
     <message>
-        <source>Stop</source>
-        <translation>Gestoppt</translation>
-    </message>
-    <message>
         <source>No sync</source>
         <translation>Keine Sync.</translation>
     </message>
@@ -577,6 +573,10 @@ Rate &gt; 100% nicht möglich</translation>
     <message>
         <source>Unknown error</source>
         <translation>Unbekannter Fehler</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Gestoppt</translation>
     </message>
 </context>
 <context>
@@ -2066,32 +2066,12 @@ Geben Sie vier Zahlen von 0 bis 255 ein, durch Punkte getrennt.</translation>
         <translation>Allgemeine Daten</translation>
     </message>
     <message>
-        <source>Frame count</source>
-        <translation>Anz. Frames</translation>
-    </message>
-    <message>
-        <source>Byte count</source>
-        <translation>Anz. Bytes</translation>
-    </message>
-    <message>
         <source>Frame types</source>
-        <translation>Frame-Typen</translation>
-    </message>
-    <message>
-        <source>Layer 1</source>
-        <translation>Schicht 1</translation>
-    </message>
-    <message>
-        <source>Layer 2</source>
-        <translation>Schicht 2</translation>
-    </message>
-    <message>
-        <source>Layer 3</source>
-        <translation>Schicht 3</translation>
+        <translation>Frametypen</translation>
     </message>
     <message>
         <source>Frame errors</source>
-        <translation>Frame-Fehler</translation>
+        <translation>Framefehler</translation>
     </message>
     <message>
         <source>Quantity</source>
@@ -2136,18 +2116,6 @@ Geben Sie vier Zahlen von 0 bis 255 ein, durch Punkte getrennt.</translation>
     <message>
         <source>Lost frames</source>
         <translation>Verlorene Frames</translation>
-    </message>
-    <message>
-        <source>Runts</source>
-        <translation>Runts</translation>
-    </message>
-    <message>
-        <source>Jabber</source>
-        <translation>Jabber</translation>
-    </message>
-    <message>
-        <source>CRC</source>
-        <translation>CRC</translation>
     </message>
     <message>
         <source>Error frames</source>
@@ -2852,6 +2820,41 @@ Geben Sie vier Zahlen von 0 bis 255 ein, durch Punkte getrennt.</translation>
     <message>
         <source>Fail</source>
         <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>MAC address</source>
+        <translation>MAC-Adresse</translation>
+    </message>
+    <message>
+        <source>Frames</source>
+        <translation>Frames</translation>
+    </message>
+    <message>
+        <source>Bytes</source>
+        <translation>Bytes</translation>
+    </message>
+    <message>
+        <source>Broadcast</source>
+        <comment>frames</comment>
+        <translation>Broadcast</translation>
+    </message>
+    <message>
+        <source>Multicast</source>
+        <comment>frames</comment>
+        <translation>Multicast</translation>
+    </message>
+    <message>
+        <source>Unicast</source>
+        <comment>frames</comment>
+        <translation>Unicast</translation>
+    </message>
+    <message>
+        <source>Frame sizes</source>
+        <translation>Framegrößen</translation>
+    </message>
+    <message>
+        <source>Rate units</source>
+        <translation>Rateneinheit</translation>
     </message>
 </context>
 <context>
@@ -3955,10 +3958,6 @@ Das Programm wird beendet.</translation>
         <translation>Statistik automatisch zurücksetzen</translation>
     </message>
     <message>
-        <source>Common</source>
-        <translation>Allgemein</translation>
-    </message>
-    <message>
         <source>Frames (Port A)</source>
         <translation>Frames (Port A)</translation>
     </message>
@@ -4015,30 +4014,6 @@ Das Programm wird beendet.</translation>
         <translation>Geschwindigkeit</translation>
     </message>
     <message>
-        <source>L1 (Port A)</source>
-        <translation>L1 (Port A)</translation>
-    </message>
-    <message>
-        <source>L2 (Port A)</source>
-        <translation>L2 (Port A)</translation>
-    </message>
-    <message>
-        <source>L3 (Port A)</source>
-        <translation>L3 (Port A)</translation>
-    </message>
-    <message>
-        <source>L1 (Port B)</source>
-        <translation>L1 (Port B)</translation>
-    </message>
-    <message>
-        <source>L2 (Port B)</source>
-        <translation>L2 (Port B)</translation>
-    </message>
-    <message>
-        <source>L3 (Port B)</source>
-        <translation>L3 (Port B)</translation>
-    </message>
-    <message>
         <source>Frame sizes</source>
         <translation>Framegrößen</translation>
     </message>
@@ -4059,20 +4034,12 @@ Das Programm wird beendet.</translation>
         <translation>CRC (Port A)</translation>
     </message>
     <message>
-        <source>Runt (Port A)</source>
-        <translation>Runt (Port A)</translation>
-    </message>
-    <message>
         <source>Jabber (Port A)</source>
         <translation>Jabber (Port A)</translation>
     </message>
     <message>
         <source>CRC (Port B)</source>
         <translation>CRC (Port B)</translation>
-    </message>
-    <message>
-        <source>Runt (Port B)</source>
-        <translation>Runt (Port B)</translation>
     </message>
     <message>
         <source>Jabber (Port B)</source>
@@ -4108,6 +4075,42 @@ Das Programm wird beendet.</translation>
     <message>
         <source>IP scanner</source>
         <translation>IP-Scanner</translation>
+    </message>
+    <message>
+        <source>Common data</source>
+        <translation>Allgemeine Daten</translation>
+    </message>
+    <message>
+        <source>L1 (Port A)</source>
+        <translation>L1 (Port A)</translation>
+    </message>
+    <message>
+        <source>L2 (Port A)</source>
+        <translation>L2 (Port A)</translation>
+    </message>
+    <message>
+        <source>L3 (Port A)</source>
+        <translation>L3 (Port A)</translation>
+    </message>
+    <message>
+        <source>L1 (Port B)</source>
+        <translation>L1 (Port B)</translation>
+    </message>
+    <message>
+        <source>L2 (Port B)</source>
+        <translation>L2 (Port B)</translation>
+    </message>
+    <message>
+        <source>L3 (Port B)</source>
+        <translation>L3 (Port B)</translation>
+    </message>
+    <message>
+        <source>Runts (Port A)</source>
+        <translation>Runts (Port A)</translation>
+    </message>
+    <message>
+        <source>Runts (Port B)</source>
+        <translation>Runts (Port B)</translation>
     </message>
 </context>
 <context>

@@ -467,10 +467,6 @@ Nothing was sent.</source>
         <translation>Выполняется</translation>
     </message>
     <message>
-        <source>Stop</source>
-        <translation>Остановлен</translation>
-    </message>
-    <message>
         <source>No sync</source>
         <translation>Нет синхр.</translation>
     </message>
@@ -577,6 +573,10 @@ rate &gt; 100%</source>
     <message>
         <source>Unknown error</source>
         <translation>Неизвестная ошибка</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Остановлен</translation>
     </message>
 </context>
 <context>
@@ -2066,28 +2066,8 @@ Enter four numbers from 0 to 255 separated by dots.</source>
         <translation>Общие данные</translation>
     </message>
     <message>
-        <source>Frame count</source>
-        <translation>Кол-во кадров</translation>
-    </message>
-    <message>
-        <source>Byte count</source>
-        <translation>Кол-во байт</translation>
-    </message>
-    <message>
         <source>Frame types</source>
         <translation>Типы кадров</translation>
-    </message>
-    <message>
-        <source>Layer 1</source>
-        <translation>Уровень 1</translation>
-    </message>
-    <message>
-        <source>Layer 2</source>
-        <translation>Уровень 2</translation>
-    </message>
-    <message>
-        <source>Layer 3</source>
-        <translation>Уровень 3</translation>
     </message>
     <message>
         <source>Frame errors</source>
@@ -2136,18 +2116,6 @@ Enter four numbers from 0 to 255 separated by dots.</source>
     <message>
         <source>Lost frames</source>
         <translation>Потер. кадры</translation>
-    </message>
-    <message>
-        <source>Runts</source>
-        <translation>Короткие</translation>
-    </message>
-    <message>
-        <source>Jabber</source>
-        <translation>Длинные</translation>
-    </message>
-    <message>
-        <source>CRC</source>
-        <translation>CRC</translation>
     </message>
     <message>
         <source>Error frames</source>
@@ -2852,6 +2820,41 @@ Enter four numbers from 0 to 255 separated by dots.</source>
     <message>
         <source>Fail</source>
         <translation>Отказ</translation>
+    </message>
+    <message>
+        <source>MAC address</source>
+        <translation>MAC-адрес</translation>
+    </message>
+    <message>
+        <source>Frames</source>
+        <translation>Кадры</translation>
+    </message>
+    <message>
+        <source>Bytes</source>
+        <translation>Байты</translation>
+    </message>
+    <message>
+        <source>Broadcast</source>
+        <comment>frames</comment>
+        <translation>Широковещательные</translation>
+    </message>
+    <message>
+        <source>Multicast</source>
+        <comment>frames</comment>
+        <translation>Групповые</translation>
+    </message>
+    <message>
+        <source>Unicast</source>
+        <comment>frames</comment>
+        <translation>Индивидуальные</translation>
+    </message>
+    <message>
+        <source>Frame sizes</source>
+        <translation>Размеры кадров</translation>
+    </message>
+    <message>
+        <source>Rate units</source>
+        <translation>Единицы скорости</translation>
     </message>
 </context>
 <context>
@@ -3955,10 +3958,6 @@ The program will close.</source>
         <translation>Автосброс статистики</translation>
     </message>
     <message>
-        <source>Common</source>
-        <translation>Общие</translation>
-    </message>
-    <message>
         <source>Frames (Port A)</source>
         <translation>Кадры (Порт A)</translation>
     </message>
@@ -4015,30 +4014,6 @@ The program will close.</source>
         <translation>Скорость</translation>
     </message>
     <message>
-        <source>L1 (Port A)</source>
-        <translation>L1 (Порт A)</translation>
-    </message>
-    <message>
-        <source>L2 (Port A)</source>
-        <translation>L2 (Порт A)</translation>
-    </message>
-    <message>
-        <source>L3 (Port A)</source>
-        <translation>L3 (Порт A)</translation>
-    </message>
-    <message>
-        <source>L1 (Port B)</source>
-        <translation>L1 (Порт B)</translation>
-    </message>
-    <message>
-        <source>L2 (Port B)</source>
-        <translation>L2 (Порт B)</translation>
-    </message>
-    <message>
-        <source>L3 (Port B)</source>
-        <translation>L3 (Порт B)</translation>
-    </message>
-    <message>
         <source>Frame sizes</source>
         <translation>Размеры кадров</translation>
     </message>
@@ -4059,20 +4034,12 @@ The program will close.</source>
         <translation>CRC (Порт A)</translation>
     </message>
     <message>
-        <source>Runt (Port A)</source>
-        <translation>Короткие (Порт A)</translation>
-    </message>
-    <message>
         <source>Jabber (Port A)</source>
         <translation>Jabber (Порт A)</translation>
     </message>
     <message>
         <source>CRC (Port B)</source>
         <translation>CRC (Порт B)</translation>
-    </message>
-    <message>
-        <source>Runt (Port B)</source>
-        <translation>Короткие (Порт B)</translation>
     </message>
     <message>
         <source>Jabber (Port B)</source>
@@ -4108,6 +4075,42 @@ The program will close.</source>
     <message>
         <source>IP scanner</source>
         <translation>IP-сканер</translation>
+    </message>
+    <message>
+        <source>Common data</source>
+        <translation>Общие данные</translation>
+    </message>
+    <message>
+        <source>L1 (Port A)</source>
+        <translation>L1 (Порт A)</translation>
+    </message>
+    <message>
+        <source>L2 (Port A)</source>
+        <translation>L2 (Порт A)</translation>
+    </message>
+    <message>
+        <source>L3 (Port A)</source>
+        <translation>L3 (Порт A)</translation>
+    </message>
+    <message>
+        <source>L1 (Port B)</source>
+        <translation>L1 (Порт B)</translation>
+    </message>
+    <message>
+        <source>L2 (Port B)</source>
+        <translation>L2 (Порт B)</translation>
+    </message>
+    <message>
+        <source>L3 (Port B)</source>
+        <translation>L3 (Порт B)</translation>
+    </message>
+    <message>
+        <source>Runts (Port A)</source>
+        <translation>Runts (Порт A)</translation>
+    </message>
+    <message>
+        <source>Runts (Port B)</source>
+        <translation>Runts (Порт B)</translation>
     </message>
 </context>
 <context>

@@ -347,7 +347,7 @@ void TestPdfCore::interfaceSettingsValues()
     QVERIFY(renderReport(bytes, m_pdf));
     const QList<PdfWord> words = pdfWords(m_pdf);
     auto count = [&](const QString &phrase) { return findPhrase(words, phrase).size(); };
-    QCOMPARE(count(QStringLiteral("MAC 00:1a:2b:3c:4d:5e")), 1);
+    QCOMPARE(count(QStringLiteral("MAC address 00:1a:2b:3c:4d:5e")), 1);
     QCOMPARE(count(QStringLiteral("IP address 192.168.1.10")), 1);
     QCOMPARE(count(QStringLiteral("Subnet mask 255.255.255.0")), 1);
     QCOMPARE(count(QStringLiteral("Gateway 192.168.1.1")), 1);
@@ -360,6 +360,9 @@ void TestPdfCore::interfaceSettingsValues()
     QCOMPARE(count(QStringLiteral("1 9100 0 4095")), 1);
     QCOMPARE(count(QStringLiteral("MPLS labels 1")), 1);
     QCOMPARE(count(QStringLiteral("0 abcde 6 64")), 1);
+    // Labels in five digits, TPIDs in four, as the interface window shows them.
+    QCOMPARE(count(QStringLiteral("1 00010 3 32")), 1);
+    QCOMPARE(count(QStringLiteral("2 0000 0 0")), 2);   // the third tag of either port
     QCOMPARE(count(QStringLiteral("Speed 1000 Mbps")), 1);
     QCOMPARE(count(QStringLiteral("Type Fiber")), 1);
     QCOMPARE(count(QStringLiteral("Duplex FDX")), 1);
