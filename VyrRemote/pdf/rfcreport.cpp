@@ -2,6 +2,7 @@
 
 #include "devicetexts.h"
 #include "reportformat.h"
+#include "rfcformat.h"
 #include "textfunctions.h"
 
 #include <QCoreApplication>
@@ -73,6 +74,8 @@ constexpr int TitleAbovePlot = 201;    // title baseline above the plot
 constexpr int AxisOverhang = 100;      // axes reach past the plot
 constexpr int GridOverhang = 40;       // grid lines reach past the plot towards their labels
 constexpr int TextGap = 40;            // least room between the texts of two categories
+constexpr int LossLabelGap = 140;      // loss labels end this far left of the plot
+constexpr int LabelInset = 30;         // and begin no nearer the box's edge
 
 // The box, the title and the two axes every chart has.
 Plot chartFrame(ReportChart &chart, int x, int top, int w, int h, const QString &title)
@@ -273,16 +276,32 @@ ReportChart rfcReportFrameLossChart(int x, int top, int width, int height, const
 {
     ReportChart chart;
     const Plot p = chartFrame(chart, x, top, width, height, title);
-    const float xs = float(p.width) / 100.0f;   // units per per cent of load
-    const float ys = float(p.rise) / 100.0f;    // units per per cent of loss, negative
+    // The loss axis holds the largest loss, as on the form: a full scale of
+    // 1, 2 or 5 times a power of ten, labelled in fifths.
+    double largest = 0;
+    for (const QPointF &point : points)
+        largest = qMax(largest, point.y());
+    const double fullScale = rfcLossFullScale(largest);
+    constexpr int LossLabels = 5;
+    const float xs = float(p.width) / 100.0f;            // units per per cent of load
+    const float ys = float(p.rise / fullScale);          // units per per cent of loss, negative
     const QColor grey(Qt::gray);
 
-    for (float v : {0.0f, 25.0f, 50.0f, 75.0f, 100.0f}) {
-        const int yv = unit(p.bottom + ys * v);
-        if (v != 0)
+    QStringList labels;
+    int longest = 0;
+    for (int k = 0; k <= LossLabels; ++k) {
+        labels << QString::number(fullScale * k / LossLabels, 'g', 6);
+        longest = qMax(longest, int(labels.last().size()));
+    }
+    // The labels end 140 left of the plot, or nearer where the longest
+    // ("0.016") would otherwise begin outside the box.
+    const int gap = qMin(LossLabelGap, PlotMargin - LabelInset - longest * ReportChartCharWidth);
+    for (int k = 0; k <= LossLabels; ++k) {
+        const int yv = unit(p.bottom + ys * float(fullScale * k / LossLabels));
+        if (k != 0)
             chart.items << line(p.left - GridOverhang, yv, p.right, yv, grey);
-        const QString label = QString::number(double(v), 'g', 6);
-        chart.items << text(unit(p.left - label.size() * ReportChartCharWidth - 140), unit(yv + 20), label,
+        const QString &label = labels.at(k);
+        chart.items << text(p.left - label.size() * ReportChartCharWidth - gap, unit(yv + 20), label,
                             ReportChartPointSize, 0, false);
     }
     for (int percent = 0; percent <= 100; percent += 10) {

@@ -105,8 +105,9 @@ enum class RfcReportBars {
 ReportChart rfcReportBarChart(int x, int top, int width, int height, const QString &title,
                               const QStringList &labels, const QList<double> &values, RfcReportBars kind);
 
-// A line chart of frame loss (0-100 %) against load (0-100 %): title, axes,
-// grid and labels, and the curve through the points in list order when
-// there are two or more.
+// A line chart of frame loss against load (0-100 %): title, axes, grid and
+// labels, and the curve through the points in list order when there are two
+// or more. The loss axis runs to rfcLossFullScale of the largest loss (to
+// 100 % when a loss reaches it), labelled in fifths.
 ReportChart rfcReportFrameLossChart(int x, int top, int width, int height, const QString &title,
                                     const QList<QPointF> &points);

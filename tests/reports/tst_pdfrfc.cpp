@@ -500,21 +500,22 @@ void TestPdfRfc::frameLossChart()
 {
     const ReportChart chart = rfcReportFrameLossChart(X, Y, 4000, 2000, QStringLiteral("Frameloss, frame 64b"),
                                                       {{100, 100}, {90, 50}, {0, 0}});
-    // Loss axis 0-100 by 25 (grey lines but at 0), load axis 0-100 by 10.
+    // A loss of 100 %: loss axis 0-100 by 20 (grey lines but at 0), load
+    // axis 0-100 by 10.
     const QVector<QLine> grey = linesIn(chart, Qt::gray);
-    QCOMPARE(grey.size(), 4 + 10);
-    QCOMPARE(grey.first(), QLine(PlotLeft - 40, PlotBottom - 300, X + 3599, PlotBottom - 300));
-    QCOMPARE(grey.at(3), QLine(PlotLeft - 40, PlotTop, X + 3599, PlotTop));
-    QCOMPARE(grey.at(4), QLine(PlotLeft + 320, PlotBottom + 40, PlotLeft + 320, PlotTop - 1));
+    QCOMPARE(grey.size(), 5 + 10);
+    QCOMPARE(grey.first(), QLine(PlotLeft - 40, PlotBottom - 240, X + 3599, PlotBottom - 240));
+    QCOMPARE(grey.at(4), QLine(PlotLeft - 40, PlotTop, X + 3599, PlotTop));
+    QCOMPARE(grey.at(5), QLine(PlotLeft + 320, PlotBottom + 40, PlotLeft + 320, PlotTop - 1));
     QCOMPARE(grey.last(), QLine(PlotLeft + 3200, PlotBottom + 40, PlotLeft + 3200, PlotTop - 1));
-    QCOMPARE(textsOf(chart), (QStringList{"Frameloss, frame 64b", "0", "25", "50", "75", "100", "0", "10", "20",
+    QCOMPARE(textsOf(chart), (QStringList{"Frameloss, frame 64b", "0", "20", "40", "60", "80", "100", "0", "10", "20",
                                           "30", "40", "50", "60", "70", "80", "90", "100"}));
     // "100" on the loss axis ends 140 left of the plot; "50" of the load
     // axis is centred on its line, under the plot.
-    QCOMPARE(chart.items.at(12).text, QStringLiteral("100"));
-    QCOMPARE(chart.items.at(12).at, QPoint(PlotLeft - 180 - 140, PlotTop + 20));
     const QVector<ReportChartItem> texts = chart.ofKind(ReportChartItem::Text);
-    QCOMPARE(texts.at(11).at, QPoint(PlotLeft + 1600 - 60, PlotBottom + 200));
+    QCOMPARE(texts.at(6).text, QStringLiteral("100"));
+    QCOMPARE(texts.at(6).at, QPoint(PlotLeft - 180 - 140, PlotTop + 20));
+    QCOMPARE(texts.at(12).at, QPoint(PlotLeft + 1600 - 60, PlotBottom + 200));
 
     // The curve in list order; load 100 and loss 100 land on the plot's top right.
     QCOMPARE(linesIn(chart, Qt::red),
@@ -524,8 +525,21 @@ void TestPdfRfc::frameLossChart()
     // One point draws no curve; the axes, grid and labels are complete.
     const ReportChart single = rfcReportFrameLossChart(X, Y, 4000, 2000, QStringLiteral("F"), {{50, 50}});
     QVERIFY(linesIn(single, Qt::red).isEmpty());
-    QCOMPARE(linesIn(single, Qt::gray).size(), 14);
-    QCOMPARE(textsOf(single).size(), 17);
+    QCOMPARE(linesIn(single, Qt::gray).size(), 15);
+    QCOMPARE(textsOf(single).size(), 18);
+
+    // Losses of a few tenths of a per cent fill an axis of 0.5 %.
+    const ReportChart small = rfcReportFrameLossChart(X, Y, 4000, 2000, QStringLiteral("F"),
+                                                      {{100, 0.5}, {90, 0.2}, {80, 0}});
+    QCOMPARE(textsOf(small).mid(1, 6), (QStringList{"0", "0.1", "0.2", "0.3", "0.4", "0.5"}));
+    QCOMPARE(linesIn(small, Qt::red),
+             (QVector<QLine>{QLine(PlotLeft + 3200, PlotTop, PlotLeft + 2880, PlotBottom - 480),
+                             QLine(PlotLeft + 2880, PlotBottom - 480, PlotLeft + 2560, PlotBottom)}));
+    // Hundredths: labels of five characters still begin inside the box.
+    const ReportChart tiny = rfcReportFrameLossChart(X, Y, 4000, 2000, QStringLiteral("F"), {{100, 0.02}, {90, 0}});
+    QCOMPARE(textsOf(tiny).mid(1, 6), (QStringList{"0", "0.004", "0.008", "0.012", "0.016", "0.02"}));
+    for (const ReportChartItem &t : tiny.ofKind(ReportChartItem::Text))
+        QVERIFY2(t.at.x() >= X + 30, qPrintable(t.text));
 }
 
 // ---- rendered ------------------------------------------------------------------
