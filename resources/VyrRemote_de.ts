@@ -3311,6 +3311,10 @@ Das Programm wird beendet.</translation>
         <source>The report could not be read from the tester.</source>
         <translation>Der Bericht konnte nicht vom Tester gelesen werden.</translation>
     </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
 </context>
 <context>
     <name>RfcForm</name>
@@ -3903,6 +3907,10 @@ Das Programm wird beendet.</translation>
         <source>There is no screenshot to save: the last one did not arrive.</source>
         <translation>Kein Bildschirmfoto zum Speichern: Das letzte ist nicht angekommen.</translation>
     </message>
+    <message>
+        <source>PNG images (*.png)</source>
+        <translation>PNG-Bilder (*.png)</translation>
+    </message>
 </context>
 <context>
     <name>SettingsFilesForm</name>
@@ -4061,21 +4069,6 @@ Das Programm wird beendet.</translation>
         <source>Reload setting</source>
         <translation>Einstellung neu laden</translation>
     </message>
-</context>
-<context>
-    <name>TCPIPForm</name>
-    <message>
-        <source>Ping</source>
-        <translation>Ping</translation>
-    </message>
-    <message>
-        <source>Trace</source>
-        <translation>Trace</translation>
-    </message>
-    <message>
-        <source>IP scanner</source>
-        <translation>IP-Scanner</translation>
-    </message>
     <message>
         <source>Common data</source>
         <translation>Allgemeine Daten</translation>
@@ -4111,6 +4104,21 @@ Das Programm wird beendet.</translation>
     <message>
         <source>Runts (Port B)</source>
         <translation>Runts (Port B)</translation>
+    </message>
+</context>
+<context>
+    <name>TCPIPForm</name>
+    <message>
+        <source>Ping</source>
+        <translation>Ping</translation>
+    </message>
+    <message>
+        <source>Trace</source>
+        <translation>Trace</translation>
+    </message>
+    <message>
+        <source>IP scanner</source>
+        <translation>IP-Scanner</translation>
     </message>
 </context>
 <context>

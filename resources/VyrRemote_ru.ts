@@ -3311,6 +3311,10 @@ The program will close.</source>
         <source>The report could not be read from the tester.</source>
         <translation>Не удалось прочитать отчёт с тестера.</translation>
     </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Файлы PDF (*.pdf)</translation>
+    </message>
 </context>
 <context>
     <name>RfcForm</name>
@@ -3903,6 +3907,10 @@ The program will close.</source>
         <source>There is no screenshot to save: the last one did not arrive.</source>
         <translation>Нет снимка экрана для сохранения: последний снимок не был получен.</translation>
     </message>
+    <message>
+        <source>PNG images (*.png)</source>
+        <translation>Изображения PNG (*.png)</translation>
+    </message>
 </context>
 <context>
     <name>SettingsFilesForm</name>
@@ -4061,21 +4069,6 @@ The program will close.</source>
         <source>Reload setting</source>
         <translation>Перечитать настройку</translation>
     </message>
-</context>
-<context>
-    <name>TCPIPForm</name>
-    <message>
-        <source>Ping</source>
-        <translation>Пинг</translation>
-    </message>
-    <message>
-        <source>Trace</source>
-        <translation>Трассировка</translation>
-    </message>
-    <message>
-        <source>IP scanner</source>
-        <translation>IP-сканер</translation>
-    </message>
     <message>
         <source>Common data</source>
         <translation>Общие данные</translation>
@@ -4111,6 +4104,21 @@ The program will close.</source>
     <message>
         <source>Runts (Port B)</source>
         <translation>Runts (Порт B)</translation>
+    </message>
+</context>
+<context>
+    <name>TCPIPForm</name>
+    <message>
+        <source>Ping</source>
+        <translation>Пинг</translation>
+    </message>
+    <message>
+        <source>Trace</source>
+        <translation>Трассировка</translation>
+    </message>
+    <message>
+        <source>IP scanner</source>
+        <translation>IP-сканер</translation>
     </message>
 </context>
 <context>
