@@ -25,7 +25,7 @@ QString testStatusText(unsigned status)
     case StatusOk: return QCoreApplication::translate("Device", "OK");
     case StatusError: return QCoreApplication::translate("Device", "Error");
     case StatusRunning: return QCoreApplication::translate("Device", "Running");
-    case StatusStop: return QCoreApplication::translate("Device", "Stop");
+    case StatusStop: return QCoreApplication::translate("Device", "Stopped");
     case StatusNoSync: return QCoreApplication::translate("Device", "No sync");
     case StatusNoTx: return QCoreApplication::translate("Device", "No Tx");
     case StatusNoRx: return QCoreApplication::translate("Device", "No Rx");

@@ -467,10 +467,6 @@ Es wurde nichts gesendet.</translation>
         <translation>Läuft</translation>
     </message>
     <message>
-        <source>Stop</source>
-        <translation>Gestoppt</translation>
-    </message>
-    <message>
         <source>No sync</source>
         <translation>Keine Sync.</translation>
     </message>
@@ -577,6 +573,10 @@ Rate &gt; 100% nicht möglich</translation>
     <message>
         <source>Unknown error</source>
         <translation>Unbekannter Fehler</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Gestoppt</translation>
     </message>
 </context>
 <context>
@@ -1300,18 +1300,6 @@ einstellungen</translation>
     <message>
         <source>Test start error</source>
         <translation>Fehler beim Teststart</translation>
-    </message>
-    <message>
-        <source>Mbps</source>
-        <translation>Mbit/s</translation>
-    </message>
-    <message>
-        <source>bps</source>
-        <translation>bit/s</translation>
-    </message>
-    <message>
-        <source>kbps</source>
-        <translation>kbit/s</translation>
     </message>
     <message>
         <source>Connection to the tester lost.</source>
@@ -2100,32 +2088,12 @@ einstellungen</translation>
         <translation>Allgemeine Daten</translation>
     </message>
     <message>
-        <source>Frame count</source>
-        <translation>Anz. Frames</translation>
-    </message>
-    <message>
-        <source>Byte count</source>
-        <translation>Anz. Bytes</translation>
-    </message>
-    <message>
         <source>Frame types</source>
-        <translation>Frame-Typen</translation>
-    </message>
-    <message>
-        <source>Layer 1</source>
-        <translation>Schicht 1</translation>
-    </message>
-    <message>
-        <source>Layer 2</source>
-        <translation>Schicht 2</translation>
-    </message>
-    <message>
-        <source>Layer 3</source>
-        <translation>Schicht 3</translation>
+        <translation>Frametypen</translation>
     </message>
     <message>
         <source>Frame errors</source>
-        <translation>Frame-Fehler</translation>
+        <translation>Framefehler</translation>
     </message>
     <message>
         <source>Quantity</source>
@@ -2170,18 +2138,6 @@ einstellungen</translation>
     <message>
         <source>Lost frames</source>
         <translation>Verlorene Frames</translation>
-    </message>
-    <message>
-        <source>Runts</source>
-        <translation>Runts</translation>
-    </message>
-    <message>
-        <source>Jabber</source>
-        <translation>Jabber</translation>
-    </message>
-    <message>
-        <source>CRC</source>
-        <translation>CRC</translation>
     </message>
     <message>
         <source>Error frames</source>
@@ -2887,6 +2843,41 @@ einstellungen</translation>
         <source>Fail</source>
         <translation>Fehler</translation>
     </message>
+    <message>
+        <source>MAC address</source>
+        <translation>MAC-Adresse</translation>
+    </message>
+    <message>
+        <source>Frames</source>
+        <translation>Frames</translation>
+    </message>
+    <message>
+        <source>Bytes</source>
+        <translation>Bytes</translation>
+    </message>
+    <message>
+        <source>Broadcast</source>
+        <comment>frames</comment>
+        <translation>Broadcast</translation>
+    </message>
+    <message>
+        <source>Multicast</source>
+        <comment>frames</comment>
+        <translation>Multicast</translation>
+    </message>
+    <message>
+        <source>Unicast</source>
+        <comment>frames</comment>
+        <translation>Unicast</translation>
+    </message>
+    <message>
+        <source>Frame sizes</source>
+        <translation>Framegrößen</translation>
+    </message>
+    <message>
+        <source>Rate units</source>
+        <translation>Rateneinheit</translation>
+    </message>
 </context>
 <context>
     <name>PTPForm</name>
@@ -3342,6 +3333,10 @@ Das Programm wird beendet.</translation>
         <source>The report could not be read from the tester.</source>
         <translation>Der Bericht konnte nicht vom Tester gelesen werden.</translation>
     </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
 </context>
 <context>
     <name>RfcForm</name>
@@ -3504,10 +3499,6 @@ Das Programm wird beendet.</translation>
     <message>
         <source>Save Report</source>
         <translation>Bericht speichern</translation>
-    </message>
-    <message>
-        <source>%1 Mbps</source>
-        <translation>%1 Mbit/s</translation>
     </message>
     <message>
         <source>Frame, B</source>
@@ -3938,6 +3929,10 @@ Das Programm wird beendet.</translation>
         <source>There is no screenshot to save: the last one did not arrive.</source>
         <translation>Kein Bildschirmfoto zum Speichern: Das letzte ist nicht angekommen.</translation>
     </message>
+    <message>
+        <source>PNG images (*.png)</source>
+        <translation>PNG-Bilder (*.png)</translation>
+    </message>
 </context>
 <context>
     <name>SettingsFilesForm</name>
@@ -3991,10 +3986,6 @@ Das Programm wird beendet.</translation>
     <message>
         <source>Auto reset statistics</source>
         <translation>Statistik automatisch zurücksetzen</translation>
-    </message>
-    <message>
-        <source>Common</source>
-        <translation>Allgemein</translation>
     </message>
     <message>
         <source>Frames (Port A)</source>
@@ -4053,6 +4044,58 @@ Das Programm wird beendet.</translation>
         <translation>Geschwindigkeit</translation>
     </message>
     <message>
+        <source>Frame sizes</source>
+        <translation>Framegrößen</translation>
+    </message>
+    <message>
+        <source>Port A</source>
+        <translation>Port A</translation>
+    </message>
+    <message>
+        <source>Port B</source>
+        <translation>Port B</translation>
+    </message>
+    <message>
+        <source>Frame errors</source>
+        <translation>Framefehler</translation>
+    </message>
+    <message>
+        <source>CRC (Port A)</source>
+        <translation>CRC (Port A)</translation>
+    </message>
+    <message>
+        <source>Jabber (Port A)</source>
+        <translation>Jabber (Port A)</translation>
+    </message>
+    <message>
+        <source>CRC (Port B)</source>
+        <translation>CRC (Port B)</translation>
+    </message>
+    <message>
+        <source>Jabber (Port B)</source>
+        <translation>Jabber (Port B)</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation>Bericht speichern</translation>
+    </message>
+    <message>
+        <source>Reset counters</source>
+        <translation>Zähler zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Reload setting</source>
+        <translation>Einstellung neu laden</translation>
+    </message>
+    <message>
+        <source>Common data</source>
+        <translation>Allgemeine Daten</translation>
+    </message>
+    <message>
         <source>L1 (Port A)</source>
         <translation>L1 (Port A)</translation>
     </message>
@@ -4077,60 +4120,12 @@ Das Programm wird beendet.</translation>
         <translation>L3 (Port B)</translation>
     </message>
     <message>
-        <source>Frame sizes</source>
-        <translation>Framegrößen</translation>
+        <source>Runts (Port A)</source>
+        <translation>Runts (Port A)</translation>
     </message>
     <message>
-        <source>Port A</source>
-        <translation>Port A</translation>
-    </message>
-    <message>
-        <source>Port B</source>
-        <translation>Port B</translation>
-    </message>
-    <message>
-        <source>Frame errors</source>
-        <translation>Framefehler</translation>
-    </message>
-    <message>
-        <source>CRC (Port A)</source>
-        <translation>CRC (Port A)</translation>
-    </message>
-    <message>
-        <source>Runt (Port A)</source>
-        <translation>Runt (Port A)</translation>
-    </message>
-    <message>
-        <source>Jabber (Port A)</source>
-        <translation>Jabber (Port A)</translation>
-    </message>
-    <message>
-        <source>CRC (Port B)</source>
-        <translation>CRC (Port B)</translation>
-    </message>
-    <message>
-        <source>Runt (Port B)</source>
-        <translation>Runt (Port B)</translation>
-    </message>
-    <message>
-        <source>Jabber (Port B)</source>
-        <translation>Jabber (Port B)</translation>
-    </message>
-    <message>
-        <source>Apply</source>
-        <translation>Übernehmen</translation>
-    </message>
-    <message>
-        <source>Save Report</source>
-        <translation>Bericht speichern</translation>
-    </message>
-    <message>
-        <source>Reset counters</source>
-        <translation>Zähler zurücksetzen</translation>
-    </message>
-    <message>
-        <source>Reload setting</source>
-        <translation>Einstellung neu laden</translation>
+        <source>Runts (Port B)</source>
+        <translation>Runts (Port B)</translation>
     </message>
 </context>
 <context>
@@ -4767,10 +4762,6 @@ Drücken Sie „Zurücksetzen“, um sie erneut zu lesen.</translation>
         <translation>Wert</translation>
     </message>
     <message>
-        <source>IR, Mbps</source>
-        <translation>IR, Mbit/s</translation>
-    </message>
-    <message>
         <source>Start A-&gt;A</source>
         <translation>Start A-&gt;A</translation>
     </message>
@@ -4793,10 +4784,6 @@ Drücken Sie „Zurücksetzen“, um sie erneut zu lesen.</translation>
     <message>
         <source>Save Report</source>
         <translation>Bericht speichern</translation>
-    </message>
-    <message>
-        <source>%1 Mbps</source>
-        <translation>%1 Mbit/s</translation>
     </message>
 </context>
 <context>

@@ -467,10 +467,6 @@ Nothing was sent.</source>
         <translation>Выполняется</translation>
     </message>
     <message>
-        <source>Stop</source>
-        <translation>Остановлен</translation>
-    </message>
-    <message>
         <source>No sync</source>
         <translation>Нет синхр.</translation>
     </message>
@@ -577,6 +573,10 @@ rate &gt; 100%</source>
     <message>
         <source>Unknown error</source>
         <translation>Неизвестная ошибка</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Остановлен</translation>
     </message>
 </context>
 <context>
@@ -1300,18 +1300,6 @@ settings</source>
     <message>
         <source>Test start error</source>
         <translation>Ошибка запуска теста</translation>
-    </message>
-    <message>
-        <source>Mbps</source>
-        <translation>Мбит/с</translation>
-    </message>
-    <message>
-        <source>bps</source>
-        <translation>бит/с</translation>
-    </message>
-    <message>
-        <source>kbps</source>
-        <translation>кбит/с</translation>
     </message>
     <message>
         <source>Connection to the tester lost.</source>
@@ -2100,28 +2088,8 @@ settings</source>
         <translation>Общие данные</translation>
     </message>
     <message>
-        <source>Frame count</source>
-        <translation>Кол-во кадров</translation>
-    </message>
-    <message>
-        <source>Byte count</source>
-        <translation>Кол-во байт</translation>
-    </message>
-    <message>
         <source>Frame types</source>
         <translation>Типы кадров</translation>
-    </message>
-    <message>
-        <source>Layer 1</source>
-        <translation>Уровень 1</translation>
-    </message>
-    <message>
-        <source>Layer 2</source>
-        <translation>Уровень 2</translation>
-    </message>
-    <message>
-        <source>Layer 3</source>
-        <translation>Уровень 3</translation>
     </message>
     <message>
         <source>Frame errors</source>
@@ -2170,18 +2138,6 @@ settings</source>
     <message>
         <source>Lost frames</source>
         <translation>Потер. кадры</translation>
-    </message>
-    <message>
-        <source>Runts</source>
-        <translation>Короткие</translation>
-    </message>
-    <message>
-        <source>Jabber</source>
-        <translation>Длинные</translation>
-    </message>
-    <message>
-        <source>CRC</source>
-        <translation>CRC</translation>
     </message>
     <message>
         <source>Error frames</source>
@@ -2887,6 +2843,41 @@ settings</source>
         <source>Fail</source>
         <translation>Отказ</translation>
     </message>
+    <message>
+        <source>MAC address</source>
+        <translation>MAC-адрес</translation>
+    </message>
+    <message>
+        <source>Frames</source>
+        <translation>Кадры</translation>
+    </message>
+    <message>
+        <source>Bytes</source>
+        <translation>Байты</translation>
+    </message>
+    <message>
+        <source>Broadcast</source>
+        <comment>frames</comment>
+        <translation>Широковещательные</translation>
+    </message>
+    <message>
+        <source>Multicast</source>
+        <comment>frames</comment>
+        <translation>Групповые</translation>
+    </message>
+    <message>
+        <source>Unicast</source>
+        <comment>frames</comment>
+        <translation>Индивидуальные</translation>
+    </message>
+    <message>
+        <source>Frame sizes</source>
+        <translation>Размеры кадров</translation>
+    </message>
+    <message>
+        <source>Rate units</source>
+        <translation>Единицы скорости</translation>
+    </message>
 </context>
 <context>
     <name>PTPForm</name>
@@ -3342,6 +3333,10 @@ The program will close.</source>
         <source>The report could not be read from the tester.</source>
         <translation>Не удалось прочитать отчёт с тестера.</translation>
     </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Файлы PDF (*.pdf)</translation>
+    </message>
 </context>
 <context>
     <name>RfcForm</name>
@@ -3504,10 +3499,6 @@ The program will close.</source>
     <message>
         <source>Save Report</source>
         <translation>Сохранить отчёт</translation>
-    </message>
-    <message>
-        <source>%1 Mbps</source>
-        <translation>%1 Мбит/с</translation>
     </message>
     <message>
         <source>Frame, B</source>
@@ -3938,6 +3929,10 @@ The program will close.</source>
         <source>There is no screenshot to save: the last one did not arrive.</source>
         <translation>Нет снимка экрана для сохранения: последний снимок не был получен.</translation>
     </message>
+    <message>
+        <source>PNG images (*.png)</source>
+        <translation>Изображения PNG (*.png)</translation>
+    </message>
 </context>
 <context>
     <name>SettingsFilesForm</name>
@@ -3991,10 +3986,6 @@ The program will close.</source>
     <message>
         <source>Auto reset statistics</source>
         <translation>Автосброс статистики</translation>
-    </message>
-    <message>
-        <source>Common</source>
-        <translation>Общие</translation>
     </message>
     <message>
         <source>Frames (Port A)</source>
@@ -4053,6 +4044,58 @@ The program will close.</source>
         <translation>Скорость</translation>
     </message>
     <message>
+        <source>Frame sizes</source>
+        <translation>Размеры кадров</translation>
+    </message>
+    <message>
+        <source>Port A</source>
+        <translation>Порт A</translation>
+    </message>
+    <message>
+        <source>Port B</source>
+        <translation>Порт B</translation>
+    </message>
+    <message>
+        <source>Frame errors</source>
+        <translation>Ошибки кадров</translation>
+    </message>
+    <message>
+        <source>CRC (Port A)</source>
+        <translation>CRC (Порт A)</translation>
+    </message>
+    <message>
+        <source>Jabber (Port A)</source>
+        <translation>Jabber (Порт A)</translation>
+    </message>
+    <message>
+        <source>CRC (Port B)</source>
+        <translation>CRC (Порт B)</translation>
+    </message>
+    <message>
+        <source>Jabber (Port B)</source>
+        <translation>Jabber (Порт B)</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Применить</translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation>Сохранить отчёт</translation>
+    </message>
+    <message>
+        <source>Reset counters</source>
+        <translation>Сбросить счётчики</translation>
+    </message>
+    <message>
+        <source>Reload setting</source>
+        <translation>Перечитать настройку</translation>
+    </message>
+    <message>
+        <source>Common data</source>
+        <translation>Общие данные</translation>
+    </message>
+    <message>
         <source>L1 (Port A)</source>
         <translation>L1 (Порт A)</translation>
     </message>
@@ -4077,60 +4120,12 @@ The program will close.</source>
         <translation>L3 (Порт B)</translation>
     </message>
     <message>
-        <source>Frame sizes</source>
-        <translation>Размеры кадров</translation>
+        <source>Runts (Port A)</source>
+        <translation>Runts (Порт A)</translation>
     </message>
     <message>
-        <source>Port A</source>
-        <translation>Порт A</translation>
-    </message>
-    <message>
-        <source>Port B</source>
-        <translation>Порт B</translation>
-    </message>
-    <message>
-        <source>Frame errors</source>
-        <translation>Ошибки кадров</translation>
-    </message>
-    <message>
-        <source>CRC (Port A)</source>
-        <translation>CRC (Порт A)</translation>
-    </message>
-    <message>
-        <source>Runt (Port A)</source>
-        <translation>Короткие (Порт A)</translation>
-    </message>
-    <message>
-        <source>Jabber (Port A)</source>
-        <translation>Jabber (Порт A)</translation>
-    </message>
-    <message>
-        <source>CRC (Port B)</source>
-        <translation>CRC (Порт B)</translation>
-    </message>
-    <message>
-        <source>Runt (Port B)</source>
-        <translation>Короткие (Порт B)</translation>
-    </message>
-    <message>
-        <source>Jabber (Port B)</source>
-        <translation>Jabber (Порт B)</translation>
-    </message>
-    <message>
-        <source>Apply</source>
-        <translation>Применить</translation>
-    </message>
-    <message>
-        <source>Save Report</source>
-        <translation>Сохранить отчёт</translation>
-    </message>
-    <message>
-        <source>Reset counters</source>
-        <translation>Сбросить счётчики</translation>
-    </message>
-    <message>
-        <source>Reload setting</source>
-        <translation>Перечитать настройку</translation>
+        <source>Runts (Port B)</source>
+        <translation>Runts (Порт B)</translation>
     </message>
 </context>
 <context>
@@ -4767,10 +4762,6 @@ Press Reset to read them again.</source>
         <translation>Значение</translation>
     </message>
     <message>
-        <source>IR, Mbps</source>
-        <translation>IR, Мбит/с</translation>
-    </message>
-    <message>
         <source>Start A-&gt;A</source>
         <translation>Старт A-&gt;A</translation>
     </message>
@@ -4793,10 +4784,6 @@ Press Reset to read them again.</source>
     <message>
         <source>Save Report</source>
         <translation>Сохранить отчёт</translation>
-    </message>
-    <message>
-        <source>%1 Mbps</source>
-        <translation>%1 Мбит/с</translation>
     </message>
 </context>
 <context>

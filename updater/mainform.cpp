@@ -10,6 +10,8 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QTextCursor>
+#include <QTextDocument>
+#include <QtMath>
 #include <QTranslator>
 
 namespace {
@@ -34,6 +36,11 @@ const char DefaultGateway[] = "192.168.001.001";
 const char DefaultSubnetMask[] = "255.255.255.000";
 
 const char TranslationDir[] = ":/";
+
+// The lines a connection and a full update from a package write to the log:
+// four of the connection, sixteen of the update (CPU, FPGA, file system, GPS
+// module, the resets and the end).
+constexpr int WholeUpdateLines = 20;
 
 } // namespace
 
@@ -104,7 +111,7 @@ MainForm::MainForm(QWidget *parent)
     QObject::connect(this, &MainForm::logonUpdate, &m_updater, &Updater::logonUpdate, Qt::QueuedConnection);
     QObject::connect(this, &MainForm::IPsetUpdate, &m_updater, &Updater::IPsetUpdate, Qt::QueuedConnection);
 
-    fixSizeToLayout();
+    sizeForAWholeUpdate();
 
     m_updater.moveToThread(&m_worker);
     m_worker.start(QThread::InheritPriority);
@@ -169,12 +176,29 @@ QString MainForm::readSetting(const char *key, const QString &fallback, bool sto
 void MainForm::enableDevMode()
 {
     ui->grAUpdate->show();
-    fixSizeToLayout();
+    // The developer group takes its room from the log: the window keeps the
+    // height it starts with as far as its layout allows, so that it stays
+    // on the screen a whole update is sized for; made taller, it gives the
+    // log the room back.
+    resize(width(), qMax(height(), minimumSizeHint().height()));
 }
 
-void MainForm::fixSizeToLayout()
+void MainForm::sizeForAWholeUpdate()
 {
-    setFixedSize(sizeHint());
+    // The log as high as the lines of a whole update need, so that they are
+    // read without scrolling, and the rest of the window as its layout asks.
+    // The log keeps its smaller least height, so that the window can still
+    // be made smaller, and it takes whatever room is added.
+    QTextDocument lines;
+    lines.setDefaultFont(ui->teStatus->font());
+    lines.setDocumentMargin(ui->teStatus->document()->documentMargin());
+    QString text = QStringLiteral("X\n").repeated(WholeUpdateLines);
+    text.chop(1);
+    lines.setPlainText(text);
+    const int logHeight = qCeil(lines.size().height()) + 2 * ui->teStatus->frameWidth();
+    const int logShare = qMax(ui->teStatus->sizeHint().height(), ui->teStatus->minimumHeight());
+    const QSize hint = sizeHint().expandedTo(minimumSizeHint());
+    resize(hint.width(), qMax(minimumSizeHint().height(), hint.height() - logShare + logHeight));
 }
 
 QString MainForm::logonId() const
@@ -250,9 +274,6 @@ void MainForm::retranslate()
         ui->teStatus->moveCursor(QTextCursor::End);
     }
     m_menu->retranslate();
-    // A language whose texts are longer than the ones the size was fixed
-    // for would cut them.
-    fixSizeToLayout();
 }
 
 // ---- connection ----

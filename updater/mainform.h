@@ -40,7 +40,7 @@ public:
     explicit MainForm(QWidget *parent = nullptr);
     ~MainForm() override;
 
-    // Shows the per-part update group and refits the window.
+    // Shows the per-part update group, in the room of the log.
     void enableDevMode();
 
     // Read and written by the menu bar and its dialogs (GUI thread).
@@ -114,9 +114,10 @@ private:
     void setUpdateControlsEnabled(bool enabled);
     bool isOperationFinished(UpdaterState state) const;
     void retranslate();
-    // The window is not resizable: it is fixed at the size its layout needs,
-    // which changes with the developer group and with the texts' language.
-    void fixSizeToLayout();
+    // Starts the window at the size its layout needs with the log showing a
+    // whole update; it can be resized, never below its layout's minimum (a
+    // language with longer texts widens it), and the log takes the room.
+    void sizeForAWholeUpdate();
     void appendLog(const QString &text);
     void pickFile(const char *key, const QString &caption, const QString &filter,
                   QLineEdit *pathField, QPushButton *flashButton);

@@ -43,7 +43,7 @@ QString saveDialogStartFolder(const QString &remembered)
     return QDir::homePath();
 }
 
-QString askSaveFileName(QWidget *parent, QSettings &settings, const QString &pathKey,
+QString askSaveFileName(QWidget *parent, QSettings &settings, const QString &pathKey, const QString &nameFilter,
                         const QString &defaultSuffix, const QString &proposedName)
 {
     QFileDialog dialog(parent);
@@ -51,6 +51,7 @@ QString askSaveFileName(QWidget *parent, QSettings &settings, const QString &pat
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFilter(QDir::Files);
     dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter(nameFilter);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
     dialog.setDefaultSuffix(defaultSuffix);
     dialog.selectFile(proposedName);

@@ -28,10 +28,11 @@ QString saveDialogStartFolder(const QString &remembered);
 
 // Runs the save dialog of the file forms modally: parent as parent, no
 // caption, starting in saveDialogStartFolder() of the folder stored under
-// pathKey, files only, any file name, confirmation before an existing file is
-// overwritten, defaultSuffix appended to a name typed without one, and
-// proposedName filled in. Afterwards, accepted or not, the folder the dialog
+// pathKey, files only, listing those nameFilter names ("PDF files (*.pdf)"),
+// any file name, confirmation before an existing file is overwritten,
+// defaultSuffix appended to a name typed without one, and proposedName
+// filled in. Afterwards, accepted or not, the folder the dialog
 // ended in is stored under pathKey. Returns the absolute path of the first
 // chosen file; empty when the operator cancelled.
-QString askSaveFileName(QWidget *parent, QSettings &settings, const QString &pathKey,
+QString askSaveFileName(QWidget *parent, QSettings &settings, const QString &pathKey, const QString &nameFilter,
                         const QString &defaultSuffix, const QString &proposedName);

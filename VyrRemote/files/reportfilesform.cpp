@@ -142,7 +142,8 @@ void ReportFilesForm::on_bDown_clicked()
     const QStringList names = selectedNames();
     for (const QString &name : names) {
         const QString pdfFileName =
-            askSaveFileName(this, settings, QLatin1String(PdfPathKey), PdfSuffix, proposedPdfFileName(name));
+            askSaveFileName(this, settings, QLatin1String(PdfPathKey), tr("PDF files (*.pdf)"), PdfSuffix,
+                            proposedPdfFileName(name));
         if (!pdfFileName.isEmpty())
             emit createPdfReport(name, pdfFileName);
     }

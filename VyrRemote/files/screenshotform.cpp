@@ -92,8 +92,8 @@ void ScreenshotForm::on_bSave_clicked()
 {
     if (refuseWithoutPicture(device->getScreenshot()))
         return;
-    const QString fileName = askSaveFileName(this, settings, QLatin1String(PngPathKey), PngSuffix,
-                                             screenshotFileName(QDateTime::currentDateTime()));
+    const QString fileName = askSaveFileName(this, settings, QLatin1String(PngPathKey), tr("PNG images (*.png)"),
+                                             PngSuffix, screenshotFileName(QDateTime::currentDateTime()));
     if (fileName.isEmpty())
         return;
     // The picture at the time of writing; a read may have broken off while

@@ -10,6 +10,7 @@
 #include "reportcodes.h"
 #include "reportformat.h"
 #include "textfunctions.h"
+#include "trafficformat.h"
 
 static_assert(sizeof(asym_settings_t) == testSettingsSize(TestAsymTraffic), "asymmetric settings in a report");
 static_assert(sizeof(asym_results_t) == testResultsSize(TestAsymTraffic), "asymmetric results in a report");
@@ -83,16 +84,18 @@ void PDFCreator::drawFlowStatistics(int x, int &y, const flow_stats_t &stats, ui
     auto row = [&](const QString &label, FlowStatsRow r, const QString &coefficient) {
         drawThreeColumnRow(x, y, label, v.count[r], coefficient);
     };
+    // "Runts", "Jabber" and "CRC" are the same words in every language, as
+    // on the form; ratios in five decimals as in the traffic report.
     drawThreeColumnRow(x, y, QString(), tr("Count"), tr("Ratio"));
     row(tr("Tx frames"), FlowRowTxFrames, QString());
     row(tr("Rx frames"), FlowRowRxFrames, QString());
     row(tr("Tx bytes"), FlowRowTxBytes, QString());
-    row(tr("Lost frames"), FlowRowLossFrames, flowReportCoefficient(lost, tx));
+    row(tr("Lost frames"), FlowRowLossFrames, trafficCoefficient(lost, tx));
     row(tr("Vrt"), FlowRowRate, QString());
     row(tr("PDV"), FlowRowPdv, QString());
-    row(tr("Runts"), FlowRowRunts, flowReportCoefficient(stats.runts, tx));
-    row(tr("Jabber"), FlowRowJabber, flowReportCoefficient(stats.jabber, tx));
-    row(tr("CRC"), FlowRowCrc, flowReportCoefficient(stats.crcErrors, tx));
-    row(tr("Error frames"), FlowRowErrorFrames, flowReportCoefficient(errors, tx));
+    row(QStringLiteral("Runts"), FlowRowRunts, trafficCoefficient(stats.runts, tx));
+    row(QStringLiteral("Jabber"), FlowRowJabber, trafficCoefficient(stats.jabber, tx));
+    row(QStringLiteral("CRC"), FlowRowCrc, trafficCoefficient(stats.crcErrors, tx));
+    row(tr("Error frames"), FlowRowErrorFrames, trafficCoefficient(errors, tx));
     row(tr("Pause"), FlowRowPause, QString());
 }

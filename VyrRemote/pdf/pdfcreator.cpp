@@ -144,12 +144,13 @@ PDFCreator::Outcome PDFCreator::render(const QString &pdfFileName, const QByteAr
         return Outcome::Unreadable;
     }
     m_device = info ? *info : get_device_info_resp_t{};
-    if (!beginDocument(pdfFileName))
+    const QString title = reportTitle(file.testId());
+    if (!beginDocument(pdfFileName, title))
         return Outcome::WriteFailed;
 
     const int x = pageWidth() * 2 / 21;
     int y = pageHeight() / 15;
-    drawReportHeader(x, y, reportTitle(file.testId()), file);
+    drawReportHeader(x, y, title, file);
     m_pageNumber = 1;
     switch (frame->firstPage) {
     case FirstPage::Shared:
@@ -183,7 +184,7 @@ bool PDFCreator::succeeded(Outcome outcome)
 
 // ---- document --------------------------------------------------------------
 
-bool PDFCreator::beginDocument(const QString &pdfFileName)
+bool PDFCreator::beginDocument(const QString &pdfFileName, const QString &title)
 {
     // Written beside the target and renamed over it only when complete: a
     // report that fails half-way leaves no file, and an older one stays.
@@ -194,6 +195,8 @@ bool PDFCreator::beginDocument(const QString &pdfFileName)
         return false;
     }
     m_writer.reset(new QPdfWriter(m_file.get()));
+    // A viewer lists and titles the document by the report it is.
+    m_writer->setTitle(title);
     m_writer->setResolution(Resolution);
     m_writer->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
     m_painter.reset(new QPainter);

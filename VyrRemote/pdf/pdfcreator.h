@@ -115,7 +115,7 @@ private:
     static const Frame *frameFor(unsigned testId);
 
     // ---- document ----------------------------------------------------------
-    bool beginDocument(const QString &pdfFileName);
+    bool beginDocument(const QString &pdfFileName, const QString &title);
     // Numbers the last page and closes the document; false when the file could
     // not be finished, and then no file is left.
     bool endDocument();

@@ -71,10 +71,12 @@ void PDFCreator::drawInterfaceSettings(int x, int &y, const ReportFile &report, 
 {
     const eth_settings_t eth = report.interfaceSettings(port);
     drawSectionTitle(x, y, tr("Interface settings") + QLatin1Char(' ') + portName(port), 0, SectionFill);
+    // Names and values read as in the interface settings window: TPIDs in
+    // four hexadecimal digits, MPLS labels in five.
     drawCheckRow(x, y, QStringLiteral("10"), eth.linkModes & LinkModes10);
     drawCheckRow(x, y, QStringLiteral("100"), eth.linkModes & LinkModes100);
     drawCheckRow(x, y, QStringLiteral("1000"), eth.linkModes & LinkModes1000);
-    drawTextRow(x, y, QStringLiteral("MAC"), macToString(eth.mac));
+    drawTextRow(x, y, tr("MAC address"), macToString(eth.mac));
     drawCheckRow(x, y, QStringLiteral("DHCP"), eth.dhcp);
     // With DHCP on the port used the addresses it obtained, kept in the header.
     const port_addresses_t dhcp = report.header().dhcp[port == PortB ? 1 : 0];
@@ -88,7 +90,7 @@ void PDFCreator::drawInterfaceSettings(int x, int &y, const ReportFile &report, 
     // Always every row the record holds, whatever the count.
     for (int i = 0; i < MaxVlanTags; ++i) {
         const uint16_t tag = eth.tagControl[i];
-        drawFourColumnRow(x, y, number(i), QString::number(eth.tpid[i], 16), number(tagPcp(tag)), number(tagVid(tag)));
+        drawFourColumnRow(x, y, number(i), tpidText(eth.tpid[i]), number(tagPcp(tag)), number(tagVid(tag)));
     }
     y += RowHeight;
 
@@ -96,7 +98,7 @@ void PDFCreator::drawInterfaceSettings(int x, int &y, const ReportFile &report, 
     drawFourColumnRow(x, y, QStringLiteral("#"), tr("Value"), QStringLiteral("QoS"), QStringLiteral("TTL"));
     for (int i = 0; i < MaxMplsEntries; ++i) {
         const uint32_t entry = eth.mpls[i];
-        drawFourColumnRow(x, y, number(i), QString::number(mplsLabel(entry), 16), number(mplsTrafficClass(entry)),
+        drawFourColumnRow(x, y, number(i), mplsLabelText(mplsLabel(entry)), number(mplsTrafficClass(entry)),
                           number(mplsTtl(entry)));
     }
     y += RowHeight;

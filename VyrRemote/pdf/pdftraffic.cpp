@@ -16,7 +16,7 @@ void PDFCreator::drawTrafficSettings(int x, int &y, const ReportFile &report)
 {
     const traffic_settings_t s = report.settings<traffic_settings_t>();
     drawSettingsWithHeader(x, y, report, 22, s.header);
-    drawTextRow(x, y, tr("Units"), reportUnitText(s.rateUnit));
+    drawTextRow(x, y, tr("Rate units"), reportUnitText(s.rateUnit));
     drawTextRow(x, y, tr("Rate"), QString::number(s.rate));
     drawTextRow(x, y, tr("Threshold FLR"), QString::number(double(s.flrThreshold), 'f', 5));
     drawTextRow(x, y, tr("Packet length, B"), QString::number(s.packetLength));
@@ -35,7 +35,7 @@ void PDFCreator::drawTrafficResults(int x, int &y, const ReportFile &report)
     elapsedAndRemaining(r.startTime, r.currentTime, r.estimatedTime, elapsed, remaining);
     drawTextRow(x, y, tr("Elapsed time"), secondsToString(elapsed));
     drawTextRow(x, y, tr("Remaining time"), secondsToString(remaining));
-    drawTextRow(x, y, tr("Status"), testStatusText(r.status));
+    drawTextRow(x, y, tr("Status"), trafficStatusText(r.status));
 
     const uint32_t tx = r.txFrames;
     // More frames received than sent (duplicates, a loop) is no loss.
@@ -44,6 +44,8 @@ void PDFCreator::drawTrafficResults(int x, int &y, const ReportFile &report)
     auto row = [&](const QString &label, const QString &count, const QString &coefficient) {
         drawThreeColumnRow(x, y, label, count, coefficient);
     };
+    // Rows named as on the form; "Runts", "Jabber" and "CRC" in every
+    // language.
     row(QString(), tr("Count"), tr("Ratio"));
     row(tr("Tx frames"), QString::number(tx), QString());
     row(tr("Rx frames"), QString::number(r.rxFrames), QString());
@@ -52,9 +54,9 @@ void PDFCreator::drawTrafficResults(int x, int &y, const ReportFile &report)
     row(tr("PDV"), nanosecondsToString(float(r.pdv)), QString());
     row(tr("Latency"), nanosecondsToString(float(r.latency)), QString());
     row(tr("Lost frames"), QString::number(lost), trafficCoefficient(lost, tx));
-    row(tr("Runts"), QString::number(r.runts), trafficCoefficient(r.runts, tx));
-    row(tr("Jabber"), QString::number(r.jabber), trafficCoefficient(r.jabber, tx));
-    row(tr("CRC"), QString::number(r.crcErrors), trafficCoefficient(r.crcErrors, tx));
+    row(QStringLiteral("Runts"), QString::number(r.runts), trafficCoefficient(r.runts, tx));
+    row(QStringLiteral("Jabber"), QString::number(r.jabber), trafficCoefficient(r.jabber, tx));
+    row(QStringLiteral("CRC"), QString::number(r.crcErrors), trafficCoefficient(r.crcErrors, tx));
     row(tr("Error frames"), QString::number(quint64(errors)), trafficCoefficient(errors, tx));
     row(tr("Pause"), QString::number(r.pause), QString());
     y += RowHeight;

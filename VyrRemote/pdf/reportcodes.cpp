@@ -27,13 +27,6 @@ QString asymDirectionReportText(uint8_t direction)
     }
 }
 
-QString flowReportCoefficient(uint64_t part, uint32_t txFrames)
-{
-    if (txFrames == 0)
-        return QStringLiteral("0");
-    return QString::number(double(part) / double(txFrames));
-}
-
 QString pingReportStatusText(uint8_t status)
 {
     switch (status) {

@@ -15,10 +15,6 @@
 // code the test does not have reads "Unknown".
 QString asymDirectionReportText(uint8_t direction);
 
-// part / txFrames in general format with six significant digits ("0.01",
-// "0.333333", "1e-05"); "0" when nothing was sent.
-QString flowReportCoefficient(uint64_t part, uint32_t txFrames);
-
 // Status of a ping request: "Request", "OK", "Timeout", "Interrupted",
 // "No conn."; "---" for 0 and every code without a name.
 QString pingReportStatusText(uint8_t status);

@@ -83,16 +83,6 @@ QString dscpReportName(uint8_t code)
     return QString::fromLatin1(names[dscpToIndex(code)]);
 }
 
-QString nanosecondsToReportText(float nanoseconds)
-{
-    if (!std::isfinite(nanoseconds))
-        return QString::number(double(nanoseconds));
-    const Scaled s = scaleNanoseconds(nanoseconds);
-    if (!s.unit)
-        return QStringLiteral("0");
-    return QStringLiteral("%1 %2").arg(double(float(s.value)), 0, 'f', 4).arg(word(s.unit));
-}
-
 QString nanosecondsToAxisText(float nanoseconds, float scale)
 {
     if (!std::isfinite(nanoseconds))
@@ -118,22 +108,6 @@ QString latencyUnitSuffix(const QList<double> &nanoseconds)
     }
     const Scaled s = scaleNanoseconds(largest);
     return s.unit ? QStringLiteral(", ") + word(s.unit) : QString();
-}
-
-QString rateToReportText(uint32_t bitsPerSecond)
-{
-    if (bitsPerSecond == 0)
-        return QStringLiteral("0");
-    double value = bitsPerSecond;
-    const char *unit = QT_TRANSLATE_NOOP("PDFCreator", "bps");
-    if (bitsPerSecond > 1000000) {
-        value /= 1e6;
-        unit = QT_TRANSLATE_NOOP("PDFCreator", "Mbps");
-    } else if (bitsPerSecond > 1000) {
-        value /= 1e3;
-        unit = QT_TRANSLATE_NOOP("PDFCreator", "kbps");
-    }
-    return QStringLiteral("%1 %2").arg(double(float(value)), 0, 'f', 5).arg(word(unit));
 }
 
 QString y1564StepStatusText(const ReportFile &report, int step, int stream)

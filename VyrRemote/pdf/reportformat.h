@@ -24,9 +24,6 @@ QString tosToBinaryText(int tos);
 // table is shown as "default ( 000000 )".
 QString dscpReportName(uint8_t code);
 
-// Nanoseconds scaled to s, ms, us or ns with four decimals ("1.5000 us");
-// below 1 ns in magnitude "0"; nanoseconds are whole ("999.0000 ns").
-QString nanosecondsToReportText(float nanoseconds);
 // Nanoseconds in the unit the scale is shown in (the unit of a chart whose
 // largest value is the scale), without the unit, for chart axes and bars:
 // no decimals above 1000, else two ("1.50"), or two significant digits
@@ -37,12 +34,6 @@ QString nanosecondsToAxisText(float nanoseconds, float scale);
 // nanosecond values, the one unit of a latency chart; empty below 1 ns and
 // for an empty list.
 QString latencyUnitSuffix(const QList<double> &nanoseconds);
-
-// A rate scaled by thousands with five decimals and a blank before the
-// unit: "1000.00000 Bps", "1.00100 Kbps", "1.00000 Mbps"; 0 gives "0". The
-// Y.1564 report shows its information rates (bit/s) with it: the unit words
-// are the report's and are translated as bit rates.
-QString rateToReportText(uint32_t bitsPerSecond);
 
 // The state (as Device::testStatusText) of configuration step 0-5 of
 // stream 0-3 in a Y.1564 report: 8 "Off" for a step not in the test or an

@@ -2,6 +2,7 @@
 
 #include "devicetexts.h"
 #include "reportformat.h"
+#include "rfcformat.h"
 #include "textfunctions.h"
 
 #include <QCoreApplication>
@@ -73,6 +74,8 @@ constexpr int TitleAbovePlot = 201;    // title baseline above the plot
 constexpr int AxisOverhang = 100;      // axes reach past the plot
 constexpr int GridOverhang = 40;       // grid lines reach past the plot towards their labels
 constexpr int TextGap = 40;            // least room between the texts of two categories
+constexpr int LossLabelGap = 140;      // loss labels end this far left of the plot
+constexpr int LabelInset = 30;         // and begin no nearer the box's edge
 
 // The box, the title and the two axes every chart has.
 Plot chartFrame(ReportChart &chart, int x, int top, int w, int h, const QString &title)
@@ -141,23 +144,10 @@ QStringList rfcReportThroughputCells(const rfc_settings_t &settings, const rfc_r
     else
         cells << (load < 99.99999 ? QString::number(load, 'f', 4) : QStringLiteral("100"));
 
-    // Both throughputs in the unit that suits layer 1.
-    float l1 = t.throughputL1;
-    float l2 = t.throughputL2;
-    const char *unit = QT_TRANSLATE_NOOP("PDFCreator", "Mbps");
-    if (!(l1 >= 1)) {
-        if (l1 * 1000.0f >= 1) {
-            l1 *= 1000.0f;
-            l2 *= 1000.0f;
-            unit = QT_TRANSLATE_NOOP("PDFCreator", "kbps");
-        } else {
-            l1 *= 1000000.0f;
-            l2 *= 1000000.0f;
-            unit = QT_TRANSLATE_NOOP("PDFCreator", "bps");
-        }
-    }
-    const QString u = QCoreApplication::translate("PDFCreator", unit);
-    cells << QStringLiteral("%1 ").arg(double(l1), 0, 'f', 3) + u << QStringLiteral("%1 ").arg(double(l2), 0, 'f', 3) + u;
+    // Megabits per second, written as every rate is.
+    constexpr double BitsPerMegabit = 1e6;
+    cells << bitRateToString(double(t.throughputL1) * BitsPerMegabit)
+          << bitRateToString(double(t.throughputL2) * BitsPerMegabit);
     return cells;
 }
 
@@ -170,7 +160,7 @@ QStringList rfcReportLatencyCells(const rfc_settings_t &settings, const rfc_resu
     if (l.status == StatusOff)
         return cells << QLatin1String(NoValue) << QLatin1String(NoValue);
     const double load = settings.userLoading ? double(settings.userLoad[row]) : double(results.throughput[row].load);
-    return cells << QString::number(load, 'g', 3) << nanosecondsToReportText(float(l.latency));
+    return cells << QString::number(load, 'g', 3) << nanosecondsToString(float(l.latency));
 }
 
 QStringList rfcReportBackToBackCells(const rfc_settings_t &settings, const rfc_results_t &results, int row)
@@ -286,16 +276,32 @@ ReportChart rfcReportFrameLossChart(int x, int top, int width, int height, const
 {
     ReportChart chart;
     const Plot p = chartFrame(chart, x, top, width, height, title);
-    const float xs = float(p.width) / 100.0f;   // units per per cent of load
-    const float ys = float(p.rise) / 100.0f;    // units per per cent of loss, negative
+    // The loss axis holds the largest loss, as on the form: a full scale of
+    // 1, 2 or 5 times a power of ten, labelled in fifths.
+    double largest = 0;
+    for (const QPointF &point : points)
+        largest = qMax(largest, point.y());
+    const double fullScale = rfcLossFullScale(largest);
+    constexpr int LossLabels = 5;
+    const float xs = float(p.width) / 100.0f;            // units per per cent of load
+    const float ys = float(p.rise / fullScale);          // units per per cent of loss, negative
     const QColor grey(Qt::gray);
 
-    for (float v : {0.0f, 25.0f, 50.0f, 75.0f, 100.0f}) {
-        const int yv = unit(p.bottom + ys * v);
-        if (v != 0)
+    QStringList labels;
+    int longest = 0;
+    for (int k = 0; k <= LossLabels; ++k) {
+        labels << QString::number(fullScale * k / LossLabels, 'g', 6);
+        longest = qMax(longest, int(labels.last().size()));
+    }
+    // The labels end 140 left of the plot, or nearer where the longest
+    // ("0.016") would otherwise begin outside the box.
+    const int gap = qMin(LossLabelGap, PlotMargin - LabelInset - longest * ReportChartCharWidth);
+    for (int k = 0; k <= LossLabels; ++k) {
+        const int yv = unit(p.bottom + ys * float(fullScale * k / LossLabels));
+        if (k != 0)
             chart.items << line(p.left - GridOverhang, yv, p.right, yv, grey);
-        const QString label = QString::number(double(v), 'g', 6);
-        chart.items << text(unit(p.left - label.size() * ReportChartCharWidth - 140), unit(yv + 20), label,
+        const QString &label = labels.at(k);
+        chart.items << text(p.left - label.size() * ReportChartCharWidth - gap, unit(yv + 20), label,
                             ReportChartPointSize, 0, false);
     }
     for (int percent = 0; percent <= 100; percent += 10) {

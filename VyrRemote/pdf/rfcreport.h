@@ -29,9 +29,9 @@ QList<int> rfcReportEnabledRows(const rfc_settings_t &settings);
 
 // The cells of row 0-7 of the throughput table: status, frame size, load,
 // "Thr L1", "Thr L2". Status "Off" shows "-" in the last three. The load has
-// four decimals below 99.99999, else "100"; both throughputs take the unit of
-// "Thr L1" (Mbps from 1, Kbps from 0.001, else bps) with three decimals. A
-// value that is no finite number is written as QString writes it ("nan").
+// four decimals below 99.99999, else "100" (a load that is no finite number
+// is written as QString writes it, "nan"); the throughputs, which the tester
+// gives in Mbps, as bitRateToString writes every rate ("-" for no number).
 QStringList rfcReportThroughputCells(const rfc_settings_t &settings, const rfc_results_t &results, int row);
 
 // Status, frame size, load (the user load with user loading on, else the
@@ -105,8 +105,9 @@ enum class RfcReportBars {
 ReportChart rfcReportBarChart(int x, int top, int width, int height, const QString &title,
                               const QStringList &labels, const QList<double> &values, RfcReportBars kind);
 
-// A line chart of frame loss (0-100 %) against load (0-100 %): title, axes,
-// grid and labels, and the curve through the points in list order when
-// there are two or more.
+// A line chart of frame loss against load (0-100 %): title, axes, grid and
+// labels, and the curve through the points in list order when there are two
+// or more. The loss axis runs to rfcLossFullScale of the largest loss (to
+// 100 % when a loss reaches it), labelled in fifths.
 ReportChart rfcReportFrameLossChart(int x, int top, int width, int height, const QString &title,
                                     const QList<QPointF> &points);

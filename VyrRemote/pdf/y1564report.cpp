@@ -2,6 +2,7 @@
 
 #include "devicetexts.h"
 #include "reportformat.h"
+#include "textfunctions.h"
 #include "y1564format.h"
 
 #include <QCoreApplication>
@@ -15,13 +16,13 @@ QStringList measureTexts(const y1564_result_entry_t &e, Y1564ReportMeasure measu
 {
     switch (measure) {
     case Y1564ReportIr:
-        return {rateToReportText(e.irMin), rateToReportText(e.irAvg), rateToReportText(e.irMax)};
+        return {bitRateToString(e.irMin), bitRateToString(e.irAvg), bitRateToString(e.irMax)};
     case Y1564ReportFtd:
-        return {nanosecondsToReportText(float(e.ftdMin)), nanosecondsToReportText(float(e.ftdAvg)),
-                nanosecondsToReportText(float(e.ftdMax))};
+        return {nanosecondsToString(float(e.ftdMin)), nanosecondsToString(float(e.ftdAvg)),
+                nanosecondsToString(float(e.ftdMax))};
     default:
-        return {nanosecondsToReportText(float(e.fdvMin)), nanosecondsToReportText(float(e.fdvAvg)),
-                nanosecondsToReportText(float(e.fdvMax))};
+        return {nanosecondsToString(float(e.fdvMin)), nanosecondsToString(float(e.fdvAvg)),
+                nanosecondsToString(float(e.fdvMax))};
     }
 }
 

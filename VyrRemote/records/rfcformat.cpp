@@ -14,6 +14,7 @@ namespace {
 const char *const NoValue = "-";
 constexpr int LossDecimals = 4;
 constexpr int GeneralDigits = 6;
+constexpr double BitsPerMegabit = 1e6;   // the tester gives throughputs in Mbps
 
 // Bar charts and their labels (view of w x h; origin of the bar axes).
 constexpr int BarOriginX = -100;
@@ -31,10 +32,12 @@ constexpr int YAxisTextAbove = 242;        // above the origin, over the 100 % t
 constexpr int Ticks = 10;
 constexpr float LatencyMinimumScale = 0.1f;
 constexpr float LatencyLabelThreshold = 0.001f;
-// Frame-loss curve: 2.3 pixels per per cent of load, 2 per per cent of loss.
+// Frame-loss curve: 2.3 pixels per per cent of load; the loss axis runs to
+// a full scale of 1, 2 or 5 times a power of ten, at most 100 % and at
+// least 0.01 % (whose tenths still read in five characters).
 constexpr int LoadPixelsTenths = 23;
-constexpr int LossPixels = 2;
-constexpr float LossFullScale = 100.0f;
+constexpr double LossFullScale = 100;
+constexpr double LeastLossFullScale = 0.01;
 // Texts: the graphs' font is at most 11 pixels high (the form caps it), so a
 // character is estimated at 7 pixels and a line at 13. Labels that would run
 // into their neighbour move to a second line one line lower.
@@ -149,14 +152,10 @@ QString shortNumber(double v)
     return text;
 }
 
-// The full scale of a y axis in its unit: the smallest of 1, 2 and 5 times
-// a power of ten that holds the largest value, at least 1. Its tenths, the
-// tick labels, then read in at most three characters (0.1, 0.2, 0.5, 1, 2,
-// 5, 10 ... 500) for every full scale below 1000.
-double niceScale(double largest)
+// The smallest of 1, 2 and 5 times a power of ten that holds a positive,
+// finite value.
+double oneTwoFive(double largest)
 {
-    if (!(largest > 1) || !std::isfinite(largest))
-        return 1;
     const double power = std::pow(10.0, std::floor(std::log10(largest)));
     for (double factor : {1.0, 2.0, 5.0}) {
         // A hair of tolerance: 5 must stay 5 after the logarithm's rounding.
@@ -164,6 +163,17 @@ double niceScale(double largest)
             return factor * power;
     }
     return 10 * power;
+}
+
+// The full scale of a y axis in its unit: oneTwoFive of the largest value,
+// at least 1. Its tenths, the tick labels, then read in at most three
+// characters (0.1, 0.2, 0.5, 1, 2, 5, 10 ... 500) for every full scale
+// below 1000.
+double niceScale(double largest)
+{
+    if (!(largest > 1) || !std::isfinite(largest))
+        return 1;
+    return oneTwoFive(largest);
 }
 
 // The y axis of the latency graph: the unit (as the divisor of a latency in
@@ -242,9 +252,7 @@ RfcResultsView rfcResultsView(const rfc_settings_t *settings, const rfc_results_
             v.throughput[i][ThrLoad] = rfcNumberText(thr.load);
             for (int column : {int(ThrL1), int(ThrL2)}) {
                 const float mbps = column == ThrL1 ? thr.throughputL1 : thr.throughputL2;
-                v.throughput[i][column] = std::isfinite(mbps)
-                                              ? QCoreApplication::translate("RfcForm", "%1 Mbps").arg(rfcNumberText(mbps))
-                                              : dash();
+                v.throughput[i][column] = bitRateToString(double(mbps) * BitsPerMegabit);
             }
         } else {
             v.throughput[i][ThrLoad] = v.throughput[i][ThrL1] = v.throughput[i][ThrL2] = dash();
@@ -461,12 +469,36 @@ RfcChart rfcBackToBackChart(const rfc_settings_t &s, const rfc_results_t &r, int
     return c;
 }
 
+double rfcLossFullScale(double largestLoss)
+{
+    if (!(largestLoss > 0))
+        return LossFullScale;
+    if (!std::isfinite(largestLoss) || largestLoss >= LossFullScale)
+        return LossFullScale;
+    return qMin(LossFullScale, oneTwoFive(qMax(largestLoss, LeastLossFullScale)));
+}
+
+double rfcFrameLossScale(const rfc_frame_loss_row_t &row)
+{
+    double largest = 0;
+    for (int j = 0; j < RfcLossSteps && row.load[j] != 0; ++j) {
+        const double loss = row.loss[j];
+        if (loss > largest)   // NaN and no value (negative) never are
+            largest = loss;
+    }
+    return rfcLossFullScale(largest);
+}
+
 RfcChart rfcFrameLossChart(const rfc_settings_t &s, const rfc_results_t &r, int w, int h, int frameRow)
 {
     RfcChart c;
     addText(c, 0, 30 - h, QCoreApplication::translate("RfcForm", "Frame loss"));
-    rfcChartAxes(c, w, h, LossOriginX, OriginY, LossTickStep, s, r, QStringLiteral("%"), QString());
-    if (frameRow < 0 || frameRow >= RfcFrameRows || !rowOn(s, frameRow))
+    const bool drawn = frameRow >= 0 && frameRow < RfcFrameRows && rowOn(s, frameRow);
+    // The loss axis holds the largest loss of the curve it shows, so that
+    // losses of a few hundredths of a per cent do not lie flat on the axis.
+    const double fullScale = drawn ? rfcFrameLossScale(r.frameLoss[frameRow]) : LossFullScale;
+    rfcChartAxes(c, w, h, LossOriginX, OriginY, LossTickStep, s, r, QStringLiteral("%"), QString(), fullScale);
+    if (!drawn)
         return c;
 
     const rfc_frame_loss_row_t &row = r.frameLoss[frameRow];
@@ -488,7 +520,7 @@ RfcChart rfcFrameLossChart(const rfc_settings_t &s, const rfc_results_t &r, int 
             if (!zeroSeen)
                 break;
         } else {
-            y = std::trunc(OriginY - LossPixels * double(qMin(loss, LossFullScale)));
+            y = std::trunc(OriginY - YTickPitch * Ticks * qMin(double(loss), fullScale) / fullScale);
         }
         const QPointF point(x, y);
         if (j >= 1)

@@ -102,10 +102,20 @@ void rfcChartAxes(RfcChart &chart, int w, int h, int x0, int y0, int barStep,
 RfcChart rfcThroughputChart(const rfc_settings_t &settings, const rfc_results_t &results, int w, int h);
 RfcChart rfcLatencyChart(const rfc_settings_t &settings, const rfc_results_t &results, int w, int h);
 RfcChart rfcBackToBackChart(const rfc_settings_t &settings, const rfc_results_t &results, int w, int h);
-// The frame-loss curve of one frame-size row over its load steps; only the
-// axes when the row is off or outside 0..7.
+// The frame-loss curve of one frame-size row over its load steps, on a loss
+// axis of rfcFrameLossScale of that row (the curve's full scale at the top
+// tick); only the axes (0-100 %) when the row is off or outside 0..7.
 RfcChart rfcFrameLossChart(const rfc_settings_t &settings, const rfc_results_t &results, int w, int h,
                            int frameRow);
+
+// The full scale in per cent of a frame-loss axis whose largest loss is
+// given: 1, 2 or 5 times a power of ten that holds it, from 0.01 up to 100;
+// 100 when there is no loss above 0 (or it is no number) and when a loss
+// reaches 100 %. The form's graph and the report's charts scale by it.
+double rfcLossFullScale(double largestLoss);
+// rfcLossFullScale of the largest loss of the load steps of a row (those
+// before the first load of 0).
+double rfcFrameLossScale(const rfc_frame_loss_row_t &row);
 
 // The largest finite latency of all eight rows as a 32-bit float, at least
 // 0.1 ns; and the unit of the latency graph's y axis for it: the one in

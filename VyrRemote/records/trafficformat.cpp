@@ -28,6 +28,12 @@ QString trafficCoefficient(uint64_t part, uint32_t txFrames)
     return QStringLiteral("%1").arg(double(part) / double(txFrames), 0, 'F', CoefficientDecimals);
 }
 
+QString trafficStatusText(uint8_t status)
+{
+    return status == TrafficStatusLossExceeded ? QCoreApplication::translate("TrafficForm", "Loss exceeded")
+                                               : testStatusText(status);
+}
+
 QTime durationToTime(uint32_t seconds)
 {
     if (seconds >= uint32_t(SecondsPerDay))
@@ -55,9 +61,7 @@ TrafficResultsView trafficResultsView(const traffic_settings_t *settings,
     }
     const traffic_results_t &r = *results;
 
-    v.status = r.status == TrafficStatusLossExceeded
-                   ? QCoreApplication::translate("TrafficForm", "Loss exceeded")
-                   : testStatusText(r.status);
+    v.status = trafficStatusText(r.status);
 
     // Unsigned on purpose: a clock that went backwards shows as a huge count
     // rather than hiding the fault.

@@ -39,6 +39,10 @@ struct TrafficResultsView
 TrafficResultsView trafficResultsView(const traffic_settings_t *settings,
                                       const traffic_results_t *results);
 
+// The state of a run in words, as the form and the report show it: the
+// general error code means the loss threshold was exceeded.
+QString trafficStatusText(uint8_t status);
+
 // part / txFrames with five decimals ("0.00200"); "0" when nothing was sent.
 // The part is 64-bit so that a sum of 32-bit counters never wraps.
 QString trafficCoefficient(uint64_t part, uint32_t txFrames);

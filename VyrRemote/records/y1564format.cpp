@@ -13,10 +13,9 @@
 namespace {
 
 const char *const NoValue = "-";
-constexpr int ResultDecimals = 5;        // IR in Mbps, FLR
+constexpr int ResultDecimals = 5;        // FLR
 constexpr int AvailPercentDecimals = 3;
 constexpr double NanosecondsPerMs = 1000000.0;
-constexpr double BitsPerMegabit = 1000000.0;
 
 QString dash()
 {
@@ -31,17 +30,6 @@ QString count(uint32_t value)
 QString fixed(double value, int decimals)
 {
     return QStringLiteral("%1").arg(value, 0, 'f', decimals);
-}
-
-QString megabitsWithUnit(uint32_t bitsPerSecond)
-{
-    return QCoreApplication::translate("Y1564Form", "%1 Mbps")
-        .arg(fixed(double(bitsPerSecond) / BitsPerMegabit, ResultDecimals));
-}
-
-QString megabits(uint32_t bitsPerSecond)
-{
-    return fixed(double(float(double(bitsPerSecond) / BitsPerMegabit)), ResultDecimals);
 }
 
 QString delay(int32_t nanoseconds)
@@ -367,9 +355,9 @@ Y1564ResultsView y1564ResultsView(const y1564_settings_t *settings, const y1564_
         if (ir == StatusOff) {
             v.rate[c][1] = v.rate[c][2] = v.rate[c][3] = dash();
         } else {
-            v.rate[c][1] = megabitsWithUnit(e.irMin);
-            v.rate[c][2] = megabitsWithUnit(e.irAvg);
-            v.rate[c][3] = megabitsWithUnit(e.irMax);
+            v.rate[c][1] = bitRateToString(e.irMin);
+            v.rate[c][2] = bitRateToString(e.irAvg);
+            v.rate[c][3] = bitRateToString(e.irMax);
         }
 
         v.loss[c][0] = testStatusText(fl);
@@ -446,9 +434,9 @@ Y1564ResultsView y1564ResultsView(const y1564_settings_t *settings, const y1564_
     if (ir == StatusOff) {
         v.perf2[PerfRowIr][1] = v.perf2[PerfRowIr][2] = v.perf2[PerfRowIr][3] = dash();
     } else {
-        v.perf2[PerfRowIr][1] = megabits(p.irMin);
-        v.perf2[PerfRowIr][2] = megabits(p.irAvg);
-        v.perf2[PerfRowIr][3] = megabits(p.irMax);
+        v.perf2[PerfRowIr][1] = bitRateToString(p.irMin);
+        v.perf2[PerfRowIr][2] = bitRateToString(p.irAvg);
+        v.perf2[PerfRowIr][3] = bitRateToString(p.irMax);
     }
     if (ftd == StatusOff) {
         v.perf2[PerfRowFtd][1] = v.perf2[PerfRowFtd][2] = v.perf2[PerfRowFtd][3] = dash();

@@ -129,7 +129,7 @@ struct Y1564ResultsView
     QString elapsed;                                // "Elapsed time"
     QString remaining;                              // "Remaining time"
     // Configuration test: row = step, column 0 the state, then the values.
-    QString rate[Y1564ConfigSteps][4];              // state, min., avr., max. ("%1 Mbps")
+    QString rate[Y1564ConfigSteps][4];              // state, min., avr., max. (bitRateToString)
     QString loss[Y1564ConfigSteps][3];              // state, count, FLR
     QString delay[Y1564ConfigSteps][4];             // state, min., avr., max.
     QString jitter[Y1564ConfigSteps][4];

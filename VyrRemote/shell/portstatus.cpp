@@ -1,6 +1,6 @@
 #include "portstatus.h"
 
-#include <QCoreApplication>
+#include "textfunctions.h"
 
 namespace {
 
@@ -115,25 +115,7 @@ QString topologyText(int port, quint8 topology)
     }
 }
 
-QString portRateText(quint32 r)
-{
-    // 125000 bytes/s is one megabit per second, 125 bytes/s one kilobit.
-    double v;
-    QString unit;
-    if (r > 124999) {
-        v = r / 125000.0;
-        unit = QCoreApplication::translate("MainForm", "Mbps");
-    } else if (r < 125) {
-        v = r * 8.0;
-        unit = QCoreApplication::translate("MainForm", "bps");
-    } else {
-        v = r / 125.0;
-        unit = QCoreApplication::translate("MainForm", "kbps");
-    }
-    return QStringLiteral("%1 ").arg(v, 0, 'f', 3) + unit;
-}
-
 QString portRatesText(quint32 tx, quint32 rx)
 {
-    return QStringLiteral("Tx: ") + portRateText(tx) + QStringLiteral("\nRx: ") + portRateText(rx);
+    return QStringLiteral("Tx: ") + rateToString(tx) + QStringLiteral("\nRx: ") + rateToString(rx);
 }

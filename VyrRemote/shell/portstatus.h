@@ -40,9 +40,6 @@ PortCellLook portProcessLook(quint32 txProcess, quint32 rxProcess, quint8 alarm,
 // "---" for any code that is neither 0 nor 1.
 QString topologyText(int port, quint8 topology);
 
-// A rate given in bytes per second, as "8.000 Kbps"; unit words are
-// translated in the context of the main window.
-QString portRateText(quint32 bytesPerSecond);
-
-// The two-line rate cell: "Tx: <rate>\nRx: <rate>".
+// The two-line rate cell: "Tx: <rate>\nRx: <rate>", each rate in bytes per
+// second as rateToString writes it everywhere else.
 QString portRatesText(quint32 txBytesPerSecond, quint32 rxBytesPerSecond);

@@ -22,6 +22,14 @@ QString unitText(const char *unit)
     return QCoreApplication::translate("QApplication", unit);
 }
 
+const char *const NoValue = "-";
+
+// A number and its unit word, a blank between them.
+QString withUnit(const QString &number, const char *unit)
+{
+    return number + QLatin1Char(' ') + unitText(unit);
+}
+
 QString twoDigits(qint64 value)
 {
     return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0'));
@@ -62,36 +70,43 @@ QString secondsToString(uint32_t seconds)
         .arg(twoDigits(seconds / 3600), twoDigits(seconds / 60 % 60), twoDigits(seconds % 60));
 }
 
-QString rateToString(uint32_t v)
+QString rateToString(uint32_t bytesPerSecond)
 {
-    constexpr uint32_t BytesPerMbit = 125000;
-    constexpr uint32_t BytesPerKbit = 125;
-    if (v > BytesPerMbit)
-        return QString::number(double(v) / BytesPerMbit, 'f', 2) + unitText(QT_TRANSLATE_NOOP("QApplication", "Mbps"));
-    if (v <= BytesPerKbit)
-        return QString::number(quint64(v) * 8) + unitText(QT_TRANSLATE_NOOP("QApplication", "bps"));
-    return QString::number(double(v) / BytesPerKbit, 'f', 2) + unitText(QT_TRANSLATE_NOOP("QApplication", "kbps"));
+    return bitRateToString(8.0 * double(bytesPerSecond));
+}
+
+QString bitRateToString(double bits)
+{
+    if (!std::isfinite(bits))
+        return QLatin1String(NoValue);
+    constexpr double BitsPerMbit = 1e6;
+    constexpr double BitsPerKbit = 1e3;
+    constexpr int Decimals = 3;
+    const double a = std::fabs(bits);
+    if (a > BitsPerMbit)
+        return withUnit(QString::number(bits / BitsPerMbit, 'f', Decimals), QT_TRANSLATE_NOOP("QApplication", "Mbps"));
+    if (a > BitsPerKbit)
+        return withUnit(QString::number(bits / BitsPerKbit, 'f', Decimals), QT_TRANSLATE_NOOP("QApplication", "kbps"));
+    // Adding 0.0 turns the negative zero of a rounded -0.4 into "0".
+    return withUnit(QString::number(std::round(bits) + 0.0, 'f', 0), QT_TRANSLATE_NOOP("QApplication", "bps"));
 }
 
 QString nanosecondsToString(float x)
 {
-    const double a = std::fabs(double(x));
-    double divisor = 1;
-    const char *unit = nullptr;
-    if (a > 1e9) {
-        divisor = 1e9;
-        unit = QT_TRANSLATE_NOOP("QApplication", "s");
-    } else if (a > 999999) {
-        divisor = 1e6;
-        unit = QT_TRANSLATE_NOOP("QApplication", "ms");
-    } else if (a > 999) {
-        divisor = 1e3;
-        unit = QT_TRANSLATE_NOOP("QApplication", "us");
-    } else if (a != 0) {
-        unit = QT_TRANSLATE_NOOP("QApplication", "ns");
-    }
-    const float value = unit ? float(double(x) / divisor) : 0.0f;
-    return QString::number(double(value), 'g', 6) + (unit ? unitText(unit) : QString());
+    if (!std::isfinite(x))
+        return QLatin1String(NoValue);
+    constexpr int Decimals = 3;
+    const double v = x;
+    const double a = std::fabs(v);
+    if (a > 1e9)
+        return withUnit(QString::number(v / 1e9, 'f', Decimals), QT_TRANSLATE_NOOP("QApplication", "s"));
+    if (a > 999999)
+        return withUnit(QString::number(v / 1e6, 'f', Decimals), QT_TRANSLATE_NOOP("QApplication", "ms"));
+    if (a > 999)
+        return withUnit(QString::number(v / 1e3, 'f', Decimals), QT_TRANSLATE_NOOP("QApplication", "us"));
+    if (a >= 0.5)
+        return withUnit(QString::number(std::round(v), 'f', 0), QT_TRANSLATE_NOOP("QApplication", "ns"));
+    return QStringLiteral("0");
 }
 
 QString durationToString(double d)

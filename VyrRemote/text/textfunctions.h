@@ -17,12 +17,23 @@
 // "HH:MM:SS"; hours are not wrapped (360000 s gives "100:00:00").
 QString secondsToString(uint32_t seconds);
 
-// Bytes per second as "1000bps", "1.01Kbps", "1.00Mbps" (no blank before the
-// unit). 125 is still bps, 125000 still Kbps.
+// The one way a rate reads in the forms, the port panels and the reports: a
+// blank between number and unit, whole bits per second up to 1000 bps,
+// three decimals in kbps above that and in Mbps above 1 Mbps ("1000 bps",
+// "1.008 kbps", "1000.000 kbps", "986.996 Mbps"). The unit words are
+// translated in the context "QApplication".
+// Bytes per second, as the tester counts them (125 is still bps, 125000
+// still kbps).
 QString rateToString(uint32_t bytesPerSecond);
+// Bits per second, for rates the tester reports as bit rates or as Mbps;
+// a value that is no finite number gives "-".
+QString bitRateToString(double bitsPerSecond);
 
-// A time offset in nanoseconds scaled to s/ms/us/ns, up to six significant
-// digits ("1.5us", "-2.5ms"); zero gives "0" without a unit.
+// The one way a time offset or delay reads: nanoseconds scaled to s, ms or
+// us with three decimals, or whole nanoseconds, a blank before the unit
+// ("850 ns", "12.500 us", "-2.500 ms", "1000.000 ms", "1.500 s"); below
+// half a nanosecond "0" without a unit, and "-" for a value that is no
+// finite number. 999 ns stay ns, 1 000 000 000 ns stay ms.
 QString nanosecondsToString(float nanoseconds);
 
 // A long duration as "hh:mm:ss DD.MM.YY" made of day, month (30 days) and

@@ -93,7 +93,7 @@ private slots:
         s.crcErrors = 3;
         s.pause = 4;
         const FlowStatsView v = flowStatsView(StatusOk, &s, false, 1518);
-        const QStringList counts = {"1000", "990", "1518000", "10", "1000.00kbps", "1.5us",
+        const QStringList counts = {"1000", "990", "1518000", "10", "1000.000 kbps", "1.500 us",
                                     "2", "1", "3", "6", "4"};
         for (int row = 0; row < FlowStatsRows; ++row)
             QCOMPARE(v.count[row], counts.at(row));

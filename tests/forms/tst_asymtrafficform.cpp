@@ -260,7 +260,7 @@ private slots:
         QCOMPARE(cell("outputStatsWidget", FlowRowRxFrames, 0), QString("990"));
         QCOMPARE(cell("outputStatsWidget", FlowRowTxBytes, 0), QString("1518000"));   // flow 1's length
         QCOMPARE(cell("outputStatsWidget", FlowRowLossFrames, 0), QString("0"));      // running
-        QCOMPARE(cell("outputStatsWidget", FlowRowRate, 0), QString("1000.00kbps"));
+        QCOMPARE(cell("outputStatsWidget", FlowRowRate, 0), QString("1000.000 kbps"));
         QCOMPARE(cell("outputStatsWidget", FlowRowRunts, 1), QString("0.00200"));
         QCOMPARE(cell("inputStatsWidget", FlowRowTxFrames, 0), QString("400"));
         QCOMPARE(cell("inputStatsWidget", FlowRowTxBytes, 0), QString("204800"));     // flow 2's length

@@ -232,10 +232,10 @@ private slots:
     {
         QTest::addColumn<float>("seconds");
         QTest::addColumn<QString>("text");
-        QTest::newRow("2.5 ms") << 0.0025f << "2.5ms";
+        QTest::newRow("2.5 ms") << 0.0025f << "2.500 ms";
         QTest::newRow("zero") << 0.0f << "0";
-        QTest::newRow("1.5 s") << 1.5f << "1.5s";
-        QTest::newRow("40 us") << 0.00004f << "40us";
+        QTest::newRow("1.5 s") << 1.5f << "1.500 s";
+        QTest::newRow("40 us") << 0.00004f << "40.000 us";
         QTest::newRow("NaN") << std::numeric_limits<float>::quiet_NaN() << "-";
         QTest::newRow("infinite") << std::numeric_limits<float>::infinity() << "-";
         QTest::newRow("beyond float once scaled") << 1e30f << "-";
@@ -301,8 +301,8 @@ private slots:
         QTEST(v.passTime, "remaining");
         QTEST(v.value[MdiRowRxFrames], "rxFrames");
         QCOMPARE(v.status, QString("Running"));
-        QCOMPARE(v.value[MdiRowDf], QString("2.5ms"));
-        QCOMPARE(v.value[MdiRowVrx], QString("1.00Mbps"));
+        QCOMPARE(v.value[MdiRowDf], QString("2.500 ms"));
+        QCOMPARE(v.value[MdiRowVrx], QString("1.000 Mbps"));
     }
 
     void mdiWithoutResults()

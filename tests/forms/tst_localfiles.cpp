@@ -170,7 +170,8 @@ private slots:
         ModalScript script;
         script.then(ModalScript::cancel());
         QWidget parent;
-        const QString chosen = askSaveFileName(&parent, settings, key, QStringLiteral("pdf"), QStringLiteral("R1.pdf"));
+        const QString chosen = askSaveFileName(&parent, settings, key, QStringLiteral("PDF files (*.pdf)"),
+                                               QStringLiteral("pdf"), QStringLiteral("R1.pdf"));
         QVERIFY(chosen.isEmpty());
         QCOMPARE(script.seen.size(), 1);
         QCOMPARE(script.seen.first().className, QString("QFileDialog"));

@@ -272,10 +272,10 @@ private slots:
         QCOMPARE(child<QLineEdit>("statuslineEdit")->text(), QString("Running"));
         QCOMPARE(child<QLineEdit>("lTestTime")->text(), QString("00:01:00"));
         QCOMPARE(child<QLineEdit>("lPassTime")->text(), QString("00:00:00"));
-        QCOMPARE(cell(MdiRowDf), QString("2.5ms"));
+        QCOMPARE(cell(MdiRowDf), QString("2.500 ms"));
         QCOMPARE(cell(MdiRowMlr), QString("0.125"));
         QCOMPARE(cell(MdiRowRxFrames), QString("7"));
-        QCOMPARE(cell(MdiRowVrx), QString("20.00Mbps"));
+        QCOMPARE(cell(MdiRowVrx), QString("20.000 Mbps"));
 
         rig->tester([](SimRemoteResponder &r) { r.resultsValid = 0; });
         form->activate();

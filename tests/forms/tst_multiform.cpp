@@ -233,7 +233,7 @@ private slots:
         QCOMPARE(cell(MultiRowTxFrames, 0), QString("1000"));
         QCOMPARE(cell(MultiRowRxFrames, 0), QString("875"));
         QCOMPARE(cell(MultiRowTxBytes, 0), QString("64000"));
-        QCOMPARE(cell(MultiRowLatency, 0), QString("12.5us"));
+        QCOMPARE(cell(MultiRowLatency, 0), QString("12.500 us"));
         QCOMPARE(child<QLineEdit>("lElapsedTime")->text(), QString("00:00:30"));
         // 3661 s and two waits of 2 s, 30 s of them gone.
         QCOMPARE(child<QLineEdit>("lEstimateTime")->text(), QString("01:00:35"));

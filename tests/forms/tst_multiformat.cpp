@@ -134,7 +134,7 @@ private slots:
         const MultiStreamView v = multiStreamView(&r, &s);
         QCOMPARE(v.count[MultiRowLoad], QString("12.5%"));
         QCOMPARE(v.count[MultiRowTxBytes], QString("3036000"));
-        QCOMPARE(v.count[MultiRowLatency], QString("12.5us"));
+        QCOMPARE(v.count[MultiRowLatency], QString("12.500 us"));
     }
 
     // 9600-byte frames, half a million of them: 4.8 GB, more than 32 bits

@@ -658,7 +658,7 @@ private slots:
         QCOMPARE(cell("tTxFrames", PtpRowTxDelayReq), QStringLiteral("9"));
         QCOMPARE(child<QLineEdit>("lElapsed")->text(), QStringLiteral("00:01:15"));
         QCOMPARE(child<QLineEdit>("lEstimate")->text(), QStringLiteral("00:00:00"));
-        const QStringList measure{"1.5us", "-250ns", "1000ms", "2s", "0"};
+        const QStringList measure{"1.500 us", "-250 ns", "1000.000 ms", "2.000 s", "0"};
         for (int row = 0; row < PtpMeasureRows; ++row)
             QCOMPARE(cell("tMeasure", row), measure.at(row));
         // Save Report follows at the next status update.
@@ -773,7 +773,7 @@ private slots:
         QCOMPARE(cell("tSrv", 2, 0), server);
         QCOMPARE(cell("tSrv", 2, 1), QStringLiteral("10.0.0.6"));
         QCOMPARE(cell("tInformation", PtpRowUtcOffset), QStringLiteral("37 ") + seconds);
-        QCOMPARE(cell("tMeasure", PtpRowTms), QStringLiteral("1.5") + microseconds);
+        QCOMPARE(cell("tMeasure", PtpRowTms), QStringLiteral("1.500 ") + microseconds);
         QCOMPARE(child<QTabWidget>("tabWidget")->tabText(0), QCoreApplication::translate("PTPForm", "Information"));
         QVERIFY(child<QTabWidget>("tabWidget")->tabText(0) != QLatin1String("Information"));
         QVERIFY(rig->drain());
@@ -800,7 +800,7 @@ private slots:
         QVERIFY(rig->drain());
         QVERIFY(rig->drain());
         QCOMPARE(cell("tRxFrames", PtpRowRxAnnounce), QStringLiteral("4294967295"));
-        QCOMPARE(cell("tMeasure", PtpRowTms), QStringLiteral("-2.14748s"));
+        QCOMPARE(cell("tMeasure", PtpRowTms), QStringLiteral("-2.147 s"));
         QStringList reports;
         auto *tabs = child<QTabWidget>("tabWidget");
         {

@@ -221,15 +221,15 @@ private slots:
     {
         QTest::addColumn<int>("ns");
         QTest::addColumn<QString>("text");
-        QTest::newRow("1500") << 1500 << "1.5us";
-        QTest::newRow("-250") << -250 << "-250ns";
+        QTest::newRow("1500") << 1500 << "1.500 us";
+        QTest::newRow("-250") << -250 << "-250 ns";
         QTest::newRow("0") << 0 << "0";
-        QTest::newRow("999") << 999 << "999ns";
-        QTest::newRow("1000") << 1000 << "1us";
-        QTest::newRow("1 000 000") << 1000000 << "1ms";
-        QTest::newRow("1 000 000 000") << 1000000000 << "1000ms";
-        QTest::newRow("2 000 000 000") << 2000000000 << "2s";
-        QTest::newRow("most negative") << int(INT32_MIN) << "-2.14748s";
+        QTest::newRow("999") << 999 << "999 ns";
+        QTest::newRow("1000") << 1000 << "1.000 us";
+        QTest::newRow("1 000 000") << 1000000 << "1.000 ms";
+        QTest::newRow("1 000 000 000") << 1000000000 << "1000.000 ms";
+        QTest::newRow("2 000 000 000") << 2000000000 << "2.000 s";
+        QTest::newRow("most negative") << int(INT32_MIN) << "-2.147 s";
     }
     void measuringPage()
     {
@@ -255,10 +255,10 @@ private slots:
         r.sync_pdv = 0;
         const ptp_settings_t s = settings(60);
         const PtpResultsView v = ptpResultsView(&s, &r);
-        QCOMPARE(v.measure[PtpRowTms], QStringLiteral("1.5us"));
-        QCOMPARE(v.measure[PtpRowTsm], QStringLiteral("-250ns"));
-        QCOMPARE(v.measure[PtpRowTAverage], QStringLiteral("1000ms"));
-        QCOMPARE(v.measure[PtpRowOffset], QStringLiteral("2s"));
+        QCOMPARE(v.measure[PtpRowTms], QStringLiteral("1.500 us"));
+        QCOMPARE(v.measure[PtpRowTsm], QStringLiteral("-250 ns"));
+        QCOMPARE(v.measure[PtpRowTAverage], QStringLiteral("1000.000 ms"));
+        QCOMPARE(v.measure[PtpRowOffset], QStringLiteral("2.000 s"));
         QCOMPARE(v.measure[PtpRowSyncPdv], QStringLiteral("0"));
 
         // Not valid: dashes whatever the values hold; any non-zero flag is valid.
@@ -266,7 +266,7 @@ private slots:
         for (const QString &shown : ptpResultsView(&s, &r).measure)
             QCOMPARE(shown, QStringLiteral("-"));
         r.measure_valid = 0x80;
-        QCOMPARE(ptpResultsView(&s, &r).measure[PtpRowTms], QStringLiteral("1.5us"));
+        QCOMPARE(ptpResultsView(&s, &r).measure[PtpRowTms], QStringLiteral("1.500 us"));
     }
 
     // Either record missing: every line of every page reads "-".

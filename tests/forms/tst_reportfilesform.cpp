@@ -245,6 +245,9 @@ private slots:
         QCOMPARE(script.seen.at(0).className, QString("QFileDialog"));
         QCOMPARE(script.seen.at(0).directory, QDir(folder.path()).absolutePath());
         QCOMPARE(script.seen.at(0).proposedName, QString("OAM 1.pdf"));
+        // It lists the documents it writes and appends their suffix.
+        QCOMPARE(script.seen.at(0).nameFilters, QStringList{"PDF files (*.pdf)"});
+        QCOMPARE(script.seen.at(0).defaultSuffix, QString("pdf"));
         // The tester's report was read, the suffix appended to the name typed.
         QCOMPARE(sent(), QStringList{"open OAM 1"});
         QVERIFY(!buttonsEnabled());

@@ -485,11 +485,11 @@ private slots:
         QCOMPARE(cell("tThrRes", 0, 4), QString("761.905 Mbps"));
         // Latency: the throughput load of the row; a waiting row shows dashes.
         QCOMPARE(cell("tLatRes", 0, 2), QString("99.8765"));
-        QCOMPARE(cell("tLatRes", 0, 3), QString("500ns"));
+        QCOMPARE(cell("tLatRes", 0, 3), QString("500 ns"));
         QCOMPARE(cell("tLatRes", 3, 0), QString("Wait"));
         QCOMPARE(cell("tLatRes", 3, 2), QString("-"));
         QCOMPARE(cell("tLatRes", 3, 3), QString("-"));
-        QCOMPARE(cell("tLatRes", 7, 3), QString("5ms"));
+        QCOMPARE(cell("tLatRes", 7, 3), QString("5.000 ms"));
         QCOMPARE(cell("tBtbRes", 0, 2), QString("1000000"));
         QCOMPARE(cell("tBtbRes", 0, 3), QString("2"));
         QCOMPARE(cell("tBtbRes", 7, 0), QString("Off"));
@@ -566,10 +566,12 @@ private slots:
         }
 
         // Frame loss of the first frame size on: a red polyline through the
-        // steps, resting on the axis after the zero loss.
+        // steps, resting on the axis after the zero loss, on an axis of 5 %
+        // for its largest loss of 3 %.
         QColor colour;
         QCOMPARE(colouredLines(scene("grapFrl"), &colour),
-                 (QList<QLineF>{QLineF(140, -26, 117, -22), QLineF(117, -22, 94, -20), QLineF(94, -20, 71, -20)}));
+                 (QList<QLineF>{QLineF(140, -152, 117, -64), QLineF(117, -64, 94, -20), QLineF(94, -20, 71, -20)}));
+        QVERIFY(textsOf(scene("grapFrl")).contains("5"));
         QCOMPARE(colour, QColor(255, 0, 0));
         QVERIFY(barsOf(scene("grapFrl")).isEmpty());
 
@@ -577,8 +579,11 @@ private slots:
         child<QRadioButton>("fr3")->click();
         QCOMPARE(form->selectedLossFrame(), 0);
         QTRY_COMPARE(form->selectedLossFrame(), 3);
+        // Losses of half a per cent and less fill an axis of 0.5 %.
         QCOMPARE(colouredLines(scene("grapFrl"), &colour),
-                 (QList<QLineF>{QLineF(140, -21, 117, -20), QLineF(117, -20, 94, -20), QLineF(94, -20, 71, -20)}));
+                 (QList<QLineF>{QLineF(140, -240, 117, -130), QLineF(117, -130, 94, -20), QLineF(94, -20, 71, -20)}));
+        QVERIFY(textsOf(scene("grapFrl")).contains("0.5"));
+        QVERIFY(textsOf(scene("grapFrl")).contains("0.05"));
         QCOMPARE(colour, QColor(0, 255, 255));
         QVERIFY(!child<QRadioButton>("fr1")->isEnabled());
 
@@ -914,13 +919,29 @@ private slots:
         TextFitLanguages languages({":/VyrRemote", ":/qt"});
         const QStringList cut = textFitInAllLanguages(form, languages, [this] { form->retranslate(); });
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join('\n')));
-        for (const QString &language : TextFitLanguages::all()) {
-            QVERIFY(languages.use(language));
-            form->retranslate();
-            verifyChartsFit(language);
-            if (QTest::currentTestFailed())
-                return;
+        const auto chartsFitInEveryLanguage = [&] {
+            for (const QString &language : TextFitLanguages::all()) {
+                if (!languages.use(language))
+                    return false;
+                form->retranslate();
+                verifyChartsFit(language);
+                if (QTest::currentTestFailed())
+                    return false;
+            }
+            return true;
+        };
+        QVERIFY(chartsFitInEveryLanguage());
+        // Losses of thousandths of a per cent: the loss axis at its finest,
+        // ticks of five characters, and still no text runs into another.
+        for (rfc_frame_loss_row_t &row : r.frameLoss) {
+            row.loss[0] = 0.003f;
+            row.loss[1] = 0.0014f;
         }
+        storeResults(r);
+        refreshResults();
+        QVERIFY(textsOf(scene("grapFrl")).contains("0.001"));
+        QVERIFY(textsOf(scene("grapFrl")).contains("0.01"));
+        QVERIFY(chartsFitInEveryLanguage());
 
         // In Russian: the results were redrawn in the new language, the
         // user-load labels keep their frame sizes.
@@ -933,7 +954,7 @@ private slots:
         // (999999.9 ns is 1e6 as a float: 1 ms.)
         const QString milliseconds = QCoreApplication::translate("QApplication", "ms");
         QVERIFY(milliseconds != QLatin1String("ms"));
-        QCOMPARE(cell("tLatRes", 0, 3), QString("1") + milliseconds);
+        QCOMPARE(cell("tLatRes", 0, 3), QString("1.000 ") + milliseconds);
         QVERIFY(textsOf(scene("grapThr")).contains(QCoreApplication::translate("RfcForm", "Throughput")));
         QVERIFY(QCoreApplication::translate("RfcForm", "Throughput") != QLatin1String("Throughput"));
         QCOMPARE(child<QLabel>("label_20")->text(), QString("9600"));

@@ -182,13 +182,13 @@ private slots:
         QTest::addColumn<QStringList>("cells");
         QTest::newRow("running, six digits") << 3 << 99.87654f << 998.7654f
                                              << QStringList{"Running", "99.8765", "998.765 Mbps"};
-        QTest::newRow("finished, whole") << 1 << 100.0f << 1000.0f << QStringList{"OK", "100", "1000 Mbps"};
-        QTest::newRow("a million") << 1 << 1e6f << 1e6f << QStringList{"OK", "1e+06", "1e+06 Mbps"};
+        QTest::newRow("finished, whole") << 1 << 100.0f << 1000.0f << QStringList{"OK", "100", "1000.000 Mbps"};
+        QTest::newRow("a million") << 1 << 1e6f << 1e6f << QStringList{"OK", "1e+06", "1000000.000 Mbps"};
         QTest::newRow("wait shows no values") << 0 << 50.0f << 500.0f << QStringList{"Wait", "-", "-"};
         QTest::newRow("off shows no values") << 8 << 50.0f << 500.0f << QStringList{"Off", "-", "-"};
-        QTest::newRow("error shows its values") << 2 << 12.5f << 125.0f << QStringList{"Error", "12.5", "125 Mbps"};
+        QTest::newRow("error shows its values") << 2 << 12.5f << 125.0f << QStringList{"Error", "12.5", "125.000 Mbps"};
         QTest::newRow("unknown status shows values") << 200 << 1.0f << 10.0f
-                                                     << QStringList{"Unknown status", "1", "10 Mbps"};
+                                                     << QStringList{"Unknown status", "1", "10.000 Mbps"};
         QTest::newRow("no numbers") << 1 << NaN << Inf << QStringList{"OK", "-", "-"};
     }
     void throughputRow()
@@ -217,9 +217,9 @@ private slots:
         QTest::addColumn<double>("latency");
         QTest::addColumn<QString>("load");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("throughput load") << 0 << 1500.0 << "99.5" << "1.5us";
-        QTest::newRow("user loading") << 1 << 500.0 << "75" << "500ns";
-        QTest::newRow("flag other than 1 is not user loading") << 2 << 2.5e6 << "99.5" << "2.5ms";
+        QTest::newRow("throughput load") << 0 << 1500.0 << "99.5" << "1.500 us";
+        QTest::newRow("user loading") << 1 << 500.0 << "75" << "500 ns";
+        QTest::newRow("flag other than 1 is not user loading") << 2 << 2.5e6 << "99.5" << "2.500 ms";
         QTest::newRow("zero") << 0 << 0.0 << "99.5" << "0";
         QTest::newRow("NaN") << 0 << double(NAN) << "99.5" << "-";
         QTest::newRow("infinite") << 0 << double(INFINITY) << "99.5" << "-";
@@ -615,6 +615,8 @@ private slots:
 
     // ---- frame-loss curve ----------------------------------------------------------
 
+    // The loss axis runs to the full scale of the row's largest loss (5 %
+    // for 3 %, 100 % for anything that reaches it), 220 pixels for it.
     void frameLossCurve_data()
     {
         QTest::addColumn<QList<int>>("loads");
@@ -622,18 +624,23 @@ private slots:
         QTest::addColumn<QList<QPointF>>("points");
         QTest::newRow("zero, then no value on the axis")
             << QList<int>{100, 90, 80, 70, 0} << QList<float>{3, 1, 0, -1}
-            << QList<QPointF>{{140, -26}, {117, -22}, {94, -20}, {71, -20}};
+            << QList<QPointF>{{140, -152}, {117, -64}, {94, -20}, {71, -20}};
         QTest::newRow("first steps without value draw nothing")
             << QList<int>{100, 90, 80} << QList<float>{-1, 2, 0} << QList<QPointF>{};
         QTest::newRow("no value before any zero ends the curve")
             << QList<int>{100, 90, 80, 70} << QList<float>{5, 2, -1, 0}
-            << QList<QPointF>{{140, -30}, {117, -24}};
+            << QList<QPointF>{{140, -240}, {117, -108}};
         QTest::newRow("NaN counts as no value") << QList<int>{50, 40, 30} << QList<float>{0, NaN, 1.5f}
-                                                << QList<QPointF>{{25, -20}, {2, -20}, {-21, -23}};
+                                                << QList<QPointF>{{25, -20}, {2, -20}, {-21, -185}};
         QTest::newRow("infinite loss at the top of the graph")
-            << QList<int>{20, 10} << QList<float>{Inf, 250} << QList<QPointF>{{-44, -220}, {-67, -220}};
+            << QList<int>{20, 10} << QList<float>{Inf, 250} << QList<QPointF>{{-44, -240}, {-67, -240}};
         QTest::newRow("a single step has no segment") << QList<int>{100, 0} << QList<float>{4, 0}
                                                       << QList<QPointF>{};
+        QTest::newRow("hundredths of a per cent fill the axis")
+            << QList<int>{100, 90, 80} << QList<float>{0.5f, 0.2f, 0.02f}
+            << QList<QPointF>{{140, -240}, {117, -108}, {94, -28}};
+        QTest::newRow("a loss of 100 % keeps the whole axis")
+            << QList<int>{100, 50} << QList<float>{100, 10} << QList<QPointF>{{140, -240}, {25, -42}};
     }
     void frameLossCurve()
     {
@@ -657,6 +664,51 @@ private slots:
             if (line.colour != RfcAxisColour)
                 QCOMPARE(line.colour, uint32_t(0x0000FF));   // row 2: blue
         }
+    }
+
+    // The loss axis reads in the steps the latency axis takes: its top tick
+    // at 1, 2 or 5 times a power of ten at or above the largest loss, from
+    // 0.01 % to 100 %, and no tick label longer than five characters.
+    void frameLossAxisReads_data()
+    {
+        QTest::addColumn<float>("largest");
+        QTest::addColumn<QString>("top");      // label of the top tick
+        QTest::addColumn<QString>("first");    // of the tick above the origin
+        QTest::newRow("0.5 %") << 0.5f << "0.5" << "0.05";
+        QTest::newRow("0.02 %") << 0.02f << "0.02" << "0.002";
+        QTest::newRow("0.003 %: no finer than 0.01") << 0.003f << "0.01" << "0.001";
+        QTest::newRow("1.2 %") << 1.2f << "2" << "0.2";
+        QTest::newRow("30 %") << 30.0f << "50" << "5";
+        QTest::newRow("60 %") << 60.0f << "100" << "10";
+        QTest::newRow("100 %") << 100.0f << "100" << "10";
+        QTest::newRow("no loss") << 0.0f << "100" << "10";
+        QTest::newRow("no number") << NaN << "100" << "10";
+    }
+    void frameLossAxisReads()
+    {
+        QFETCH(float, largest);
+        QFETCH(QString, top);
+        QFETCH(QString, first);
+        const rfc_settings_t s = settingsWithRows({1});
+        rfc_results_t r = resultsWithLengths();
+        rfc_frame_loss_row_t &row = r.frameLoss[1];
+        row.load[0] = 100;
+        row.load[1] = 90;
+        row.loss[0] = 0;
+        row.loss[1] = largest;
+        const RfcChart c = rfcFrameLossChart(s, r, W, H, 1);
+        // Tick labels end 6 pixels left of the axis at x = -90.
+        QVERIFY2(hasTextAt(c, top, QPointF(-96 - 7 * top.size(), -250)), qPrintable(top));
+        QVERIFY2(hasTextAt(c, first, QPointF(-96 - 7 * first.size(), -52)), qPrintable(first));
+        for (const RfcChartItem &t : c.ofKind(RfcChartItem::Text)) {
+            if (t.pos.x() < -90 && t.pos.y() < -20)
+                QVERIFY2(t.text.size() <= 5, qPrintable(t.text));
+        }
+        // The curve is drawn to the same scale: the top tick is 220 pixels
+        // above the axis.
+        const double y = std::isfinite(largest) && largest > 0 ? std::trunc(-20 - 220.0 * largest / top.toDouble()) : -20;
+        QCOMPARE(curve(c).size(), 1);
+        QCOMPARE(curve(c).first().p2().y(), y);
     }
 
     void frameLossCurveOfRowsThatAreNotDrawn_data()

@@ -821,10 +821,10 @@ private slots:
         QVERIFY(rig->drain());
         QCOMPARE(child<QLineEdit>("lElapsed")->text(), QString("00:20:00"));
         QCOMPARE(child<QLineEdit>("lEstimated")->text(), QString("00:41:01"));   // 3661 - 1200 s
-        QCOMPARE(cell("tScalRes", SyncRowPhaseInstant), QString("1.5us"));
-        QCOMPARE(cell("tScalRes", SyncRowPhaseMin), QString("999ns"));
-        QCOMPARE(cell("tScalRes", SyncRowPhaseAverage), QString("-2.5ms"));
-        QCOMPARE(cell("tScalRes", SyncRowPhaseMax), QString("1us"));
+        QCOMPARE(cell("tScalRes", SyncRowPhaseInstant), QString("1.500 us"));
+        QCOMPARE(cell("tScalRes", SyncRowPhaseMin), QString("999 ns"));
+        QCOMPARE(cell("tScalRes", SyncRowPhaseAverage), QString("-2.500 ms"));
+        QCOMPARE(cell("tScalRes", SyncRowPhaseMax), QString("1.000 us"));
         QCOMPARE(cell("tScalRes", SyncRowTimeDiff), QString("00:00:10 00.00.00"));
         QCOMPARE(cell("tScalRes", SyncRowReferenceTime), QString("22:13:20 14.11.23"));
         QCOMPARE(cell("tScalRes", SyncRowMeasuredTime), QString("22:13:30 14.11.23"));
@@ -941,7 +941,7 @@ private slots:
         QCOMPARE(cell("tSrv", 0, 0), QString("BMCA"));
         QCOMPARE(cell("tGpsInf", GpsRowGpsSync), yes);
         QCOMPARE(cell("tPTPInfo", SyncPtpRowUtcOffset), QString("37 ") + seconds);
-        QCOMPARE(cell("tScalRes", SyncRowPhaseInstant), QString("1.5") + micro);
+        QCOMPARE(cell("tScalRes", SyncRowPhaseInstant), QString("1.500 ") + micro);
         QCOMPARE(child<QComboBox>("cbBase")->currentText(), QString("GPS"));
         QCOMPARE(child<QComboBox>("cbMeas")->currentText(), QString("NTP 1"));
         QCOMPARE(child<QComboBox>("cbMeas")->styleSheet(), Blue);

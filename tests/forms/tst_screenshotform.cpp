@@ -241,6 +241,9 @@ private slots:
         const QString proposed = script.seen.first().proposedName;
         QVERIFY2(proposed == screenshotFileName(before) || proposed == screenshotFileName(after),
                  qPrintable(proposed));
+        // It lists the pictures it writes and appends their suffix.
+        QCOMPARE(script.seen.first().nameFilters, QStringList{"PNG images (*.png)"});
+        QCOMPARE(script.seen.first().defaultSuffix, QString("png"));
         const QString file = QDir(folder.path()).filePath(QStringLiteral("shot.png"));
         QImageReader reader(file);
         QCOMPARE(reader.format(), QByteArray("png"));

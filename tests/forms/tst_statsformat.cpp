@@ -71,11 +71,11 @@ private slots:
     {
         QTest::addColumn<quint32>("bytesPerSecond");
         QTest::addColumn<QString>("text");
-        QTest::newRow("125 still bps") << 125u << "1000bps";
-        QTest::newRow("126 kbps") << 126u << "1.01kbps";
-        QTest::newRow("125000 still kbps") << 125000u << "1000.00kbps";
-        QTest::newRow("125001 Mbps") << 125001u << "1.00Mbps";
-        QTest::newRow("zero") << 0u << "0bps";
+        QTest::newRow("125 still bps") << 125u << "1000 bps";
+        QTest::newRow("126 kbps") << 126u << "1.008 kbps";
+        QTest::newRow("125000 still kbps") << 125000u << "1000.000 kbps";
+        QTest::newRow("125001 Mbps") << 125001u << "1.000 Mbps";
+        QTest::newRow("zero") << 0u << "0 bps";
     }
     void rates()
     {
@@ -115,8 +115,8 @@ private slots:
         QCOMPARE(v.tx.pause, QString("38"));
         QCOMPARE(v.tx.sizes[7], QString("37"));
         // Rates are the low 32 bits of their slots (little-endian).
-        QCOMPARE(v.rx.rateL1, QString::number(19 * 8) + "bps");
-        QCOMPARE(v.tx.rateL3, QString::number(42 * 8) + "bps");
+        QCOMPARE(v.rx.rateL1, QString::number(19 * 8) + " bps");
+        QCOMPARE(v.tx.rateL3, QString::number(42 * 8) + " bps");
     }
 };
 

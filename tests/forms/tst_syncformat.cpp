@@ -301,12 +301,12 @@ private slots:
     {
         QTest::addColumn<int>("phase");
         QTest::addColumn<QString>("text");
-        QTest::newRow("1500") << 1500 << "1.5us";
-        QTest::newRow("999") << 999 << "999ns";
-        QTest::newRow("1000") << 1000 << "1us";
-        QTest::newRow("-2.5 million") << -2500000 << "-2.5ms";
+        QTest::newRow("1500") << 1500 << "1.500 us";
+        QTest::newRow("999") << 999 << "999 ns";
+        QTest::newRow("1000") << 1000 << "1.000 us";
+        QTest::newRow("-2.5 million") << -2500000 << "-2.500 ms";
         QTest::newRow("0") << 0 << "0";
-        QTest::newRow("largest") << std::numeric_limits<int32_t>::max() << "2.14748s";
+        QTest::newRow("largest") << std::numeric_limits<int32_t>::max() << "2.147 s";
     }
     void phaseRows()
     {
@@ -337,10 +337,10 @@ private slots:
         r.phase_min = 3;
         r.phase_max = 4;
         const SyncResultsView v = syncResultsView(&s, &r);
-        QCOMPARE(v.result[SyncRowPhaseInstant], QString("1ns"));
-        QCOMPARE(v.result[SyncRowPhaseMin], QString("3ns"));
-        QCOMPARE(v.result[SyncRowPhaseAverage], QString("2ns"));
-        QCOMPARE(v.result[SyncRowPhaseMax], QString("4ns"));
+        QCOMPARE(v.result[SyncRowPhaseInstant], QString("1 ns"));
+        QCOMPARE(v.result[SyncRowPhaseMin], QString("3 ns"));
+        QCOMPARE(v.result[SyncRowPhaseAverage], QString("2 ns"));
+        QCOMPARE(v.result[SyncRowPhaseMax], QString("4 ns"));
     }
 
     void noSecondCountedYet()

@@ -92,18 +92,20 @@ private slots:
 
     void coefficient_data()
     {
-        QTest::addColumn<uint>("part");
+        QTest::addColumn<quint64>("part");
         QTest::addColumn<uint>("tx");
         QTest::addColumn<QString>("text");
-        QTest::newRow("loss 10 of 1000") << 10u << 1000u << "0.01000";
-        QTest::newRow("runts 2 of 1000") << 2u << 1000u << "0.00200";
-        QTest::newRow("nothing sent") << 5u << 0u << "0";
-        QTest::newRow("all lost") << 7u << 7u << "1.00000";
-        QTest::newRow("below five decimals") << 1u << 1000000u << "0.00000";
+        QTest::newRow("loss 10 of 1000") << quint64(10) << 1000u << "0.01000";
+        QTest::newRow("runts 2 of 1000") << quint64(2) << 1000u << "0.00200";
+        QTest::newRow("nothing sent") << quint64(5) << 0u << "0";
+        QTest::newRow("all lost") << quint64(7) << 7u << "1.00000";
+        QTest::newRow("a third") << quint64(1) << 3u << "0.33333";
+        QTest::newRow("below five decimals") << quint64(1) << 1000000u << "0.00000";
+        QTest::newRow("sum beyond 32 bits") << quint64(0x100000000ull) << 0x80000000u << "2.00000";
     }
     void coefficient()
     {
-        QFETCH(uint, part);
+        QFETCH(quint64, part);
         QFETCH(uint, tx);
         QFETCH(QString, text);
         QCOMPARE(trafficCoefficient(part, tx), text);
@@ -160,9 +162,9 @@ private slots:
         QCOMPARE(v.count[RowTxFrames], QString("1000"));
         QCOMPARE(v.count[RowRxFrames], QString("990"));
         QCOMPARE(v.count[RowTxBytes], QString("4294967301"));
-        QCOMPARE(v.count[RowRate], QString("2.00Mbps"));
-        QCOMPARE(v.count[RowPdv], QString("1.5us"));
-        QCOMPARE(v.count[RowLatency], QString("2.5ms"));
+        QCOMPARE(v.count[RowRate], QString("2.000 Mbps"));
+        QCOMPARE(v.count[RowPdv], QString("1.500 us"));
+        QCOMPARE(v.count[RowLatency], QString("2.500 ms"));
         QCOMPARE(v.count[RowLossFrames], QString("11"));
         QCOMPARE(v.count[RowRunts], QString("2"));
         QCOMPARE(v.count[RowJabber], QString("3"));

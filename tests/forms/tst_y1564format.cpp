@@ -453,15 +453,15 @@ private slots:
 
         const Y1564ResultsView v = y1564ResultsView(&s, &r, 1);
         QCOMPARE(v.rate[3][0], QString("OK"));
-        QCOMPARE(v.rate[3][1], QString("123.45679 Mbps"));
-        QCOMPARE(v.rate[3][2], QString("0.50000 Mbps"));    // average in the middle
-        QCOMPARE(v.rate[3][3], QString("1000.00000 Mbps"));
-        QCOMPARE(v.delay[3][1], QString("1.5us"));
-        QCOMPARE(v.delay[3][2], QString("-2.5ms"));
-        QCOMPARE(v.delay[3][3], QString("999ns"));
+        QCOMPARE(v.rate[3][1], QString("123.457 Mbps"));
+        QCOMPARE(v.rate[3][2], QString("500.000 kbps"));    // average in the middle
+        QCOMPARE(v.rate[3][3], QString("1000.000 Mbps"));
+        QCOMPARE(v.delay[3][1], QString("1.500 us"));
+        QCOMPARE(v.delay[3][2], QString("-2.500 ms"));
+        QCOMPARE(v.delay[3][3], QString("999 ns"));
         QCOMPARE(v.jitter[3][1], QString("0"));
-        QCOMPARE(v.jitter[3][2], QString("1us"));
-        QCOMPARE(v.jitter[3][3], QString("1.5s"));
+        QCOMPARE(v.jitter[3][2], QString("1.000 us"));
+        QCOMPARE(v.jitter[3][3], QString("1.500 s"));
         QCOMPARE(v.loss[3][1], QString("5"));
         QCOMPARE(v.loss[3][2], QString("0.05000"));
         QCOMPARE(v.loss[4][1], QString("3"));
@@ -488,7 +488,7 @@ private slots:
             QCOMPARE(v.loss[c][2], QString("-"));
         }
         QCOMPARE(v.rate[3][0], QString("Wait"));
-        QCOMPARE(v.rate[3][1], QString("0.00000 Mbps"));
+        QCOMPARE(v.rate[3][1], QString("0 bps"));
         // An inactive stream: every row off.
         const Y1564ResultsView off = y1564ResultsView(&s, &r, 3);
         for (int c = 0; c < Y1564ConfigSteps; ++c)
@@ -554,12 +554,12 @@ private slots:
         QCOMPARE(v.perf1[PerfRowAvail][1], QString("3599"));
         QCOMPARE(v.perf1[PerfRowAvailPercent][1], QString("99.972"));
         QCOMPARE(v.perf2[PerfRowIr][0], QString("OK"));
-        QCOMPARE(v.perf2[PerfRowIr][1], QString("123.45679"));
-        QCOMPARE(v.perf2[PerfRowIr][2], QString("100.00000"));
-        QCOMPARE(v.perf2[PerfRowIr][3], QString("4294.96729"));
-        QCOMPARE(v.perf2[PerfRowFtd][1], QString("1us"));
+        QCOMPARE(v.perf2[PerfRowIr][1], QString("123.457 Mbps"));
+        QCOMPARE(v.perf2[PerfRowIr][2], QString("100.000 Mbps"));
+        QCOMPARE(v.perf2[PerfRowIr][3], QString("4294.967 Mbps"));
+        QCOMPARE(v.perf2[PerfRowFtd][1], QString("1.000 us"));
         QCOMPARE(v.perf2[PerfRowFdv][0], QString("Error"));
-        QCOMPARE(v.perf2[PerfRowFdv][3], QString("2ms"));
+        QCOMPARE(v.perf2[PerfRowFdv][3], QString("2.000 ms"));
 
         // Running: every state is the common one, with the record's values.
         r.performanceStatus = StatusRunning;

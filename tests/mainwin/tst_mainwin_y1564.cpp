@@ -71,7 +71,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(start->isEnabled(), MainWindowDeadlineMs);
         start->click();
         // The first step of the configuration test sends a quarter of CIR.
-        QTRY_COMPARE_WITH_TIMEOUT(cell(form, "tRate", 0, 2), y1564("%1 Mbps").arg(QStringLiteral("25.00000")),
+        QTRY_COMPARE_WITH_TIMEOUT(cell(form, "tRate", 0, 2), QStringLiteral("25.000 ") + QCoreApplication::translate("QApplication", "Mbps"),
                                   MainWindowDeadlineMs);
         QTRY_VERIFY_WITH_TIMEOUT(findWidget<QPushButton>(form, "bStop")->isEnabled(), MainWindowDeadlineMs);
         QCOMPARE(findWidget<QLineEdit>(form, "lPerfStatus")->text(), QCoreApplication::translate("Device", "Wait"));

@@ -187,7 +187,7 @@ void TestRecords::testStatusTexts_data()
 {
     QTest::addColumn<uint>("code");
     QTest::addColumn<QString>("text");
-    const char *texts[] = {"Wait", "OK", "Error", "Running", "Stop", "No sync", "No Tx",
+    const char *texts[] = {"Wait", "OK", "Error", "Running", "Stopped", "No sync", "No Tx",
                            "No Rx", "Off", "RxTx", "Loss exceeded", "Remote device error",
                            "Incompatible FW version"};
     for (uint i = 0; i < 13; ++i)

@@ -7,6 +7,7 @@
 #include "../support/reportfixture.h"
 #include "trafficrecords.h"
 
+#include <QTranslator>
 #include <QtTest>
 
 #include <csignal>
@@ -63,6 +64,7 @@ private slots:
     void testWithoutReport();
     void everyLayoutRenders_data();
     void everyLayoutRenders();
+    void documentTitleInTheReportsLanguage();
     void refused_data();
     void refused();
     void outcomeTellsReadingFromWriting_data();
@@ -145,6 +147,22 @@ void TestPdfCore::everyLayoutRenders()
     QCOMPARE(creator.render(m_pdf, ReportFixture(test_id_t(test)).bytes(), &info), PDFCreator::Outcome::Written);
     const QString text = pdfText(m_pdf);
     QVERIFY2(text.contains(title), qPrintable(text));
+    // The document says what it is: its title is the report's.
+    QCOMPARE(pdfDocumentTitle(m_pdf), title);
+}
+
+void TestPdfCore::documentTitleInTheReportsLanguage()
+{
+    Q_INIT_RESOURCE(vyrremote_translations);
+    QTranslator translator;
+    QVERIFY(translator.load(QStringLiteral("VyrRemote_ru"), QStringLiteral(":/")));
+    QCoreApplication::installTranslator(&translator);
+    PDFCreator creator;
+    const get_device_info_resp_t info = testerInfo();
+    const PDFCreator::Outcome outcome = creator.render(m_pdf, ReportFixture(TestTraffic).bytes(), &info);
+    QCoreApplication::removeTranslator(&translator);
+    QCOMPARE(outcome, PDFCreator::Outcome::Written);
+    QCOMPARE(pdfDocumentTitle(m_pdf), QString::fromUtf8("Отчёт о тесте трафика"));
 }
 
 void TestPdfCore::outcomeTellsReadingFromWriting_data()
@@ -333,6 +351,7 @@ void TestPdfCore::interfaceSettingsValues()
     a.tagControl[1] = 4095;
     a.mplsCount = 1;
     a.mpls[0] = (0xABCDEu << 12) | (6u << 9) | (1u << 8) | 64u;
+    a.mpls[1] = (0x10u << 12) | (3u << 9) | 32u;
     eth_settings_t b{};
     b.dhcp = 1;
     b.ip = 0x01020304;        // configured, but DHCP is on
@@ -347,7 +366,7 @@ void TestPdfCore::interfaceSettingsValues()
     QVERIFY(renderReport(bytes, m_pdf));
     const QList<PdfWord> words = pdfWords(m_pdf);
     auto count = [&](const QString &phrase) { return findPhrase(words, phrase).size(); };
-    QCOMPARE(count(QStringLiteral("MAC 00:1a:2b:3c:4d:5e")), 1);
+    QCOMPARE(count(QStringLiteral("MAC address 00:1a:2b:3c:4d:5e")), 1);
     QCOMPARE(count(QStringLiteral("IP address 192.168.1.10")), 1);
     QCOMPARE(count(QStringLiteral("Subnet mask 255.255.255.0")), 1);
     QCOMPARE(count(QStringLiteral("Gateway 192.168.1.1")), 1);
@@ -360,6 +379,9 @@ void TestPdfCore::interfaceSettingsValues()
     QCOMPARE(count(QStringLiteral("1 9100 0 4095")), 1);
     QCOMPARE(count(QStringLiteral("MPLS labels 1")), 1);
     QCOMPARE(count(QStringLiteral("0 abcde 6 64")), 1);
+    // Labels in five digits, TPIDs in four, as the interface window shows them.
+    QCOMPARE(count(QStringLiteral("1 00010 3 32")), 1);
+    QCOMPARE(count(QStringLiteral("2 0000 0 0")), 2);   // the third tag of either port
     QCOMPARE(count(QStringLiteral("Speed 1000 Mbps")), 1);
     QCOMPARE(count(QStringLiteral("Type Fiber")), 1);
     QCOMPARE(count(QStringLiteral("Duplex FDX")), 1);

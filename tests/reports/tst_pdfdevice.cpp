@@ -95,7 +95,7 @@ void TestPdfDevice::savedReportIsReadableAsPdf()
     QVERIFY(rig.save(QStringLiteral("STATS1"), ReportFixture(TestStatistics).results(b, PortB).bytes(), stats));
     const QString statsText = pdfText(stats);
     QVERIFY(statsText.contains(QLatin1String("Statistics report")));
-    QVERIFY(QRegularExpression(QStringLiteral("Byte count\\s+0\\s+5000000000")).match(statsText).hasMatch());
+    QVERIFY(QRegularExpression(QStringLiteral("Bytes\\s+0\\s+5000000000")).match(statsText).hasMatch());
 }
 
 void TestPdfDevice::reportThatDoesNotMatchItsLayoutGivesNoPdf()

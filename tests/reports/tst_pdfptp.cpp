@@ -174,7 +174,7 @@ void TestPdfPtp::report_data()
                                      {"Statistics", "Rx frames", "55", "Announce", "10", "Sync", "20", "Follow Up",
                                       "20", "Delay Response", "5", "Tx frames", "7", "Delay Request", "7"},
                                      {"Measuring", "Elapsed time", "00:10:00", "Remaining time", "00:05:00", "Tms",
-                                      "1.5us", "Tsm", "-2.5us", "T average", "0", "Offset", "1ms", "Sync PDV", "250ns"}}
+                                      "1.500 us", "Tsm", "-2.500 us", "T average", "0", "Offset", "1.000 ms", "Sync PDV", "250 ns"}}
                              << Rows{{"Convert PTP time to UTC"}, {"Topology"}};
 
     ptp_settings_t lost = ptpSettings();
@@ -195,7 +195,7 @@ void TestPdfPtp::report_data()
                 {"Rx frames", "26"}, {"Announce", "4294967295"},
                 {"Elapsed time", "00:33:20", "Remaining time", "00:00:00", "Tms", "-", "Tsm", "-", "T average", "-",
                  "Offset", "-", "Sync PDV", "-"}}
-        << Rows{{"BMCA"}, {"00-1A-2B-FF-FE-3C-4D-5E"}, {"1.5us"}};
+        << Rows{{"BMCA"}, {"00-1A-2B-FF-FE-3C-4D-5E"}, {"1.500 us"}};
 
     ptp_results_t behind = ptpResults();
     behind.current_time = 10;   // the tester's clock behind the start

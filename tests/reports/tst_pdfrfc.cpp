@@ -188,17 +188,17 @@ void TestPdfRfc::throughputCells_data()
     QTest::newRow("full load, Mbps") << 1 << 100.0f << 761.9f << 1000.0f
                                      << QStringList{"OK", "512", "100", "761.900 Mbps", "1000.000 Mbps"};
     QTest::newRow("just below 100") << 3 << 99.87654f << 1.0f << 0.5f
-                                    << QStringList{"Running", "512", "99.8765", "1.000 Mbps", "0.500 Mbps"};
-    QTest::newRow("kbps from layer 1") << 1 << 0.5f << 0.0125f << 0.01f
+                                    << QStringList{"Running", "512", "99.8765", "1000.000 kbps", "500.000 kbps"};
+    QTest::newRow("kbps") << 1 << 0.5f << 0.0125f << 0.01f
                                        << QStringList{"OK", "512", "0.5000", "12.500 kbps", "10.000 kbps"};
-    QTest::newRow("bps below 0.001") << 1 << 0.0f << 0.0005f << 0.0004f
-                                     << QStringList{"OK", "512", "0.0000", "500.000 bps", "400.000 bps"};
+    QTest::newRow("bps up to 1000") << 1 << 0.0f << 0.0005f << 0.0004f
+                                     << QStringList{"OK", "512", "0.0000", "500 bps", "400 bps"};
     QTest::newRow("wait shows its values") << 0 << 10.0f << 2.0f << 2.0f
                                            << QStringList{"Wait", "512", "10.0000", "2.000 Mbps", "2.000 Mbps"};
     QTest::newRow("load no number") << 1 << float(Nan) << 1.0f << 1.0f
-                                    << QStringList{"OK", "512", "nan", "1.000 Mbps", "1.000 Mbps"};
+                                    << QStringList{"OK", "512", "nan", "1000.000 kbps", "1000.000 kbps"};
     QTest::newRow("infinite load is not 100") << 1 << float(Inf) << 1.0f << 1.0f
-                                              << QStringList{"OK", "512", "inf", "1.000 Mbps", "1.000 Mbps"};
+                                              << QStringList{"OK", "512", "inf", "1000.000 kbps", "1000.000 kbps"};
 }
 
 void TestPdfRfc::throughputCells()
@@ -224,12 +224,12 @@ void TestPdfRfc::latencyCells_data()
     QTest::addColumn<double>("latency");
     QTest::addColumn<QStringList>("cells");
     QTest::newRow("throughput load, three digits") << 1 << false << 12.345f << 1500.0
-                                                   << QStringList{"OK", "128", "12.3", "1.5000 us"};
-    QTest::newRow("full load") << 1 << false << 100.0f << 999.0 << QStringList{"OK", "128", "100", "999.0000 ns"};
-    QTest::newRow("user load") << 1 << true << 12.345f << 2.5e6 << QStringList{"OK", "128", "51", "2.5000 ms"};
+                                                   << QStringList{"OK", "128", "12.3", "1.500 us"};
+    QTest::newRow("full load") << 1 << false << 100.0f << 999.0 << QStringList{"OK", "128", "100", "999 ns"};
+    QTest::newRow("user load") << 1 << true << 12.345f << 2.5e6 << QStringList{"OK", "128", "51", "2.500 ms"};
     QTest::newRow("off") << 8 << false << 12.0f << 1.0 << QStringList{"Off", "128", "-", "-"};
-    QTest::newRow("below a nanosecond") << 2 << false << 1.0f << 0.5 << QStringList{"Error", "128", "1", "0"};
-    QTest::newRow("beyond a float") << 1 << false << 1.0f << 1e300 << QStringList{"OK", "128", "1", "inf"};
+    QTest::newRow("below half a nanosecond") << 2 << false << 1.0f << 0.4 << QStringList{"Error", "128", "1", "0"};
+    QTest::newRow("beyond a float") << 1 << false << 1.0f << 1e300 << QStringList{"OK", "128", "1", "-"};
 }
 
 void TestPdfRfc::latencyCells()
@@ -500,21 +500,22 @@ void TestPdfRfc::frameLossChart()
 {
     const ReportChart chart = rfcReportFrameLossChart(X, Y, 4000, 2000, QStringLiteral("Frameloss, frame 64b"),
                                                       {{100, 100}, {90, 50}, {0, 0}});
-    // Loss axis 0-100 by 25 (grey lines but at 0), load axis 0-100 by 10.
+    // A loss of 100 %: loss axis 0-100 by 20 (grey lines but at 0), load
+    // axis 0-100 by 10.
     const QVector<QLine> grey = linesIn(chart, Qt::gray);
-    QCOMPARE(grey.size(), 4 + 10);
-    QCOMPARE(grey.first(), QLine(PlotLeft - 40, PlotBottom - 300, X + 3599, PlotBottom - 300));
-    QCOMPARE(grey.at(3), QLine(PlotLeft - 40, PlotTop, X + 3599, PlotTop));
-    QCOMPARE(grey.at(4), QLine(PlotLeft + 320, PlotBottom + 40, PlotLeft + 320, PlotTop - 1));
+    QCOMPARE(grey.size(), 5 + 10);
+    QCOMPARE(grey.first(), QLine(PlotLeft - 40, PlotBottom - 240, X + 3599, PlotBottom - 240));
+    QCOMPARE(grey.at(4), QLine(PlotLeft - 40, PlotTop, X + 3599, PlotTop));
+    QCOMPARE(grey.at(5), QLine(PlotLeft + 320, PlotBottom + 40, PlotLeft + 320, PlotTop - 1));
     QCOMPARE(grey.last(), QLine(PlotLeft + 3200, PlotBottom + 40, PlotLeft + 3200, PlotTop - 1));
-    QCOMPARE(textsOf(chart), (QStringList{"Frameloss, frame 64b", "0", "25", "50", "75", "100", "0", "10", "20",
+    QCOMPARE(textsOf(chart), (QStringList{"Frameloss, frame 64b", "0", "20", "40", "60", "80", "100", "0", "10", "20",
                                           "30", "40", "50", "60", "70", "80", "90", "100"}));
     // "100" on the loss axis ends 140 left of the plot; "50" of the load
     // axis is centred on its line, under the plot.
-    QCOMPARE(chart.items.at(12).text, QStringLiteral("100"));
-    QCOMPARE(chart.items.at(12).at, QPoint(PlotLeft - 180 - 140, PlotTop + 20));
     const QVector<ReportChartItem> texts = chart.ofKind(ReportChartItem::Text);
-    QCOMPARE(texts.at(11).at, QPoint(PlotLeft + 1600 - 60, PlotBottom + 200));
+    QCOMPARE(texts.at(6).text, QStringLiteral("100"));
+    QCOMPARE(texts.at(6).at, QPoint(PlotLeft - 180 - 140, PlotTop + 20));
+    QCOMPARE(texts.at(12).at, QPoint(PlotLeft + 1600 - 60, PlotBottom + 200));
 
     // The curve in list order; load 100 and loss 100 land on the plot's top right.
     QCOMPARE(linesIn(chart, Qt::red),
@@ -524,8 +525,21 @@ void TestPdfRfc::frameLossChart()
     // One point draws no curve; the axes, grid and labels are complete.
     const ReportChart single = rfcReportFrameLossChart(X, Y, 4000, 2000, QStringLiteral("F"), {{50, 50}});
     QVERIFY(linesIn(single, Qt::red).isEmpty());
-    QCOMPARE(linesIn(single, Qt::gray).size(), 14);
-    QCOMPARE(textsOf(single).size(), 17);
+    QCOMPARE(linesIn(single, Qt::gray).size(), 15);
+    QCOMPARE(textsOf(single).size(), 18);
+
+    // Losses of a few tenths of a per cent fill an axis of 0.5 %.
+    const ReportChart small = rfcReportFrameLossChart(X, Y, 4000, 2000, QStringLiteral("F"),
+                                                      {{100, 0.5}, {90, 0.2}, {80, 0}});
+    QCOMPARE(textsOf(small).mid(1, 6), (QStringList{"0", "0.1", "0.2", "0.3", "0.4", "0.5"}));
+    QCOMPARE(linesIn(small, Qt::red),
+             (QVector<QLine>{QLine(PlotLeft + 3200, PlotTop, PlotLeft + 2880, PlotBottom - 480),
+                             QLine(PlotLeft + 2880, PlotBottom - 480, PlotLeft + 2560, PlotBottom)}));
+    // Hundredths: labels of five characters still begin inside the box.
+    const ReportChart tiny = rfcReportFrameLossChart(X, Y, 4000, 2000, QStringLiteral("F"), {{100, 0.02}, {90, 0}});
+    QCOMPARE(textsOf(tiny).mid(1, 6), (QStringList{"0", "0.004", "0.008", "0.012", "0.016", "0.02"}));
+    for (const ReportChartItem &t : tiny.ofKind(ReportChartItem::Text))
+        QVERIFY2(t.at.x() >= X + 30, qPrintable(t.text));
 }
 
 // ---- rendered ------------------------------------------------------------------
@@ -541,13 +555,13 @@ void TestPdfRfc::report()
         {"Throughput"}, {"Max load, %", "100"}, {"Min load, %", "10"}, {"Interval, s", "60"},
         {"Status", "Frame, B", "Load, %", "Thr L1", "Thr L2"},
         {"OK", "64", "100", "761.900 Mbps", "1000.000 Mbps"}, {"Off", "128", "-", "-", "-"},
-        {"Wait", "256", "0.0000", "0.000 bps", "0.000 bps"},
+        {"Wait", "256", "0.0000", "0 bps", "0 bps"},
         {"OK", "512", "99.5000", "12.500 kbps", "10.000 kbps"},
-        {"Error", "1518", "12.3450", "500.000 bps", "400.000 bps"}, {"Throughput, %"},
+        {"Error", "1518", "12.3450", "500 bps", "400 bps"}, {"Throughput, %"},
         // Latency
         {"Iterations", "20"}, {"Interval, s", "120"}, {"User load"}, {"64", "50"}, {"9600", "57"},
-        {"Status", "Frame, B", "Load, %", "Latency"}, {"OK", "64", "100", "500.0000 ns"},
-        {"Off", "128", "-", "-"}, {"OK", "512", "99.5", "5.0000 us"}, {"Running", "1518", "12.3", "2.5000 ms"},
+        {"Status", "Frame, B", "Load, %", "Latency"}, {"OK", "64", "100", "500 ns"},
+        {"Off", "128", "-", "-"}, {"OK", "512", "99.5", "5.000 us"}, {"Running", "1518", "12.3", "2.500 ms"},
         // The chart in the unit of its largest latency, 2.5 ms.
         {"Latency, ms"},
         // Back to back

@@ -172,7 +172,7 @@ void TestPdfStreams::reports_data()
                                          {"Rx frames", "1990", "Rx frames", "0"},
                                          {"Tx bytes", "1024000", "Tx bytes", "0"},
                                          {"Lost frames", "10", "0.005", "Lost frames", "0", "0"},
-                                         {"Latency", "1.5us", "Latency", "2.5ms"}}
+                                         {"Latency", "1.500 us", "Latency", "2.500 ms"}}
                                  << Rows{{"Stream #2"}, {"Stream #3"}, {"Stream #5"}, {"4201"}, {"9000"},
                                          {"11.0.0.1"}, {"7001"}};
 
@@ -205,10 +205,10 @@ void TestPdfStreams::reports_data()
                 {"Wait interval, ms", "2500"}, {"Direction", "Both"},
                 {"Results", "Elapsed time", "00:01:00", "Remaining time", "00:00:00", "Output stream statistics",
                  "Status", "OK", "Count", "Ratio", "Tx frames", "1000", "Rx frames", "999", "Tx bytes", "1518000",
-                 "Lost frames", "1", "0.001", "Vrt", "1.00Mbps", "PDV", "1.5us", "Runts", "1", "0.001",
-                 "Jabber", "1", "0.001", "CRC", "1", "0.001", "Error frames", "3", "0.003", "Pause", "4"},
+                 "Lost frames", "1", "0.00100", "Vrt", "1.000 Mbps", "PDV", "1.500 us", "Runts", "1", "0.00100",
+                 "Jabber", "1", "0.00100", "CRC", "1", "0.00100", "Error frames", "3", "0.00300", "Pause", "4"},
                 {"Input stream statistics", "Status", "OK", "Count", "Ratio", "Tx frames", "0", "Rx frames", "5",
-                 "Tx bytes", "0", "Lost frames", "0", "0", "Vrt", "0bps", "PDV", "0", "Runts", "2", "0",
+                 "Tx bytes", "0", "Lost frames", "0", "0", "Vrt", "0 bps", "PDV", "0", "Runts", "2", "0",
                  "Jabber", "0", "0", "CRC", "0", "0", "Error frames", "2", "0", "Pause", "0"}}
         << Rows{{"MAC destination"}, {"Topology", "A >> B"}, {"No Tx"}, {"4294967291"}};
 
@@ -216,11 +216,11 @@ void TestPdfStreams::reports_data()
     third.output = flow_stats_t{3, 2, 0, 0, 0, 0, 0, 0};
     third.input = flow_stats_t{100000, 100000, 0, 0, 1, 0xFFFFFFFFu, 1, 0};
     third.status = 77;
-    QTest::newRow("asymmetric on Port B: unknown direction and status, six digits, no 32-bit wrap")
+    QTest::newRow("asymmetric on Port B: unknown direction and status, five decimals, no 32-bit wrap")
         << ReportFixture(TestAsymTraffic).topology(PortB, true).settings(asymSettings(7)).results(third).bytes()
         << Rows{{"Topology", "B >> R"}, {"Direction", "Unknown"}, {"Status", "Unknown status"},
-                {"Lost frames", "1", "0.333333"}, {"Runts", "1", "1e-05"},
-                {"Error frames", "4294967297", "42949.7"}, {"Tx bytes", "6400000"}}
+                {"Lost frames", "1", "0.33333"}, {"Runts", "1", "0.00001"},
+                {"Error frames", "4294967297", "42949.67297"}, {"Tx bytes", "6400000"}}
         << Rows{{"B >> B"}};
 }
 

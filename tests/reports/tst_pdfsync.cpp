@@ -163,8 +163,8 @@ void TestPdfSync::report_data()
                 {"Precision", "-20", "Precision", "-"}, {"Root delay", "1.5000 s", "Root delay", "-"},
                 {"Root dispersion", "-1.0000 s", "Root dispersion", "-"},
                 {"Ref. identifier", "GPS", "Ref. identifier", "-"},
-                {"Results", "Elapsed time", "00:01:40", "Remaining time", "00:58:20", delta + "Ph inst.", "1.5us",
-                 delta + "Ph min", "-", delta + "Ph avg.", "-2.5us", delta + "Ph max", "-", "Time/Date diff.",
+                {"Results", "Elapsed time", "00:01:40", "Remaining time", "00:58:20", delta + "Ph inst.", "1.500 us",
+                 delta + "Ph min", "-", delta + "Ph avg.", "-2.500 us", delta + "Ph max", "-", "Time/Date diff.",
                  "00:01:30 00.00.00", "Base T/D", "00:16:40 01.01.70", "Meas. T/D", "00:18:10 01.01.70"}}
         << Rows{{"103"}, {"XXXX"}, {QString(QChar(0x2206))}};
 
@@ -192,7 +192,7 @@ void TestPdfSync::report_data()
                  "Clock accuracy", "-", "Time source", "-", "Priority 1", "-", "Priority 2", "-"},
                 {"IP address", "10.0.0.5", "IP address", "-"}, {"Ref. identifier", "10.0.0.1"},
                 {"Elapsed time", "01:01:40", "Remaining time", "00:00:00", delta + "Ph inst.", "0", delta + "Ph min",
-                 "-1.5us", delta + "Ph avg.", "-2.5us", delta + "Ph max", "2.5us", "Time/Date diff.",
+                 "-1.500 us", delta + "Ph avg.", "-2.500 us", delta + "Ph max", "2.500 us", "Time/Date diff.",
                  "00:01:30 00.00.00"}}
         << Rows{{"GPS satellites"}, {"1234.50000"}, {"00-1A-2B-FF-FE-3C-4D-5E"}};
 
@@ -206,7 +206,7 @@ void TestPdfSync::report_data()
         << syncReport(north, oneClock)
         << Rows{{"Latitude", "1234.50000 N"}, {"Longitude", "2345.25000 E"}, {"PDOP", "-"},
                 {"Time/Date diff.", "-", "Base T/D", "00:16:40 01.01.70", "Meas. T/D", "-"},
-                {delta + "Ph inst.", "1.5us"}, {"Remaining time", "01:00:00"}}
+                {delta + "Ph inst.", "1.500 us"}, {"Remaining time", "01:00:00"}}
         << Rows{{"101"}};
 }
 

@@ -15,6 +15,7 @@
 #include "reportformat.h"
 #include "rfcrecords.h"
 #include "sfprecords.h"
+#include "textfunctions.h"
 #include "statsrecords.h"
 #include "syncrecords.h"
 #include "trafficrecords.h"
@@ -500,7 +501,7 @@ void TestPdfTexts::rateUnitsAreBitRates_data()
     // throughput are bit rates: a translation as bytes would misstate them
     // eightfold.
     QTest::addColumn<QString>("language");
-    QTest::addColumn<bool>("unitCode");  // y1564ReportUnitText, else rateToReportText
+    QTest::addColumn<bool>("unitCode");  // y1564ReportUnitText, else bitRateToString
     QTest::addColumn<uint>("value");
     QTest::addColumn<QString>("unit");
     const struct {
@@ -528,7 +529,7 @@ void TestPdfTexts::rateUnitsAreBitRates()
     QTranslator translator;
     QVERIFY(translator.load(QStringLiteral("VyrRemote_") + language, QStringLiteral(":/")));
     QCoreApplication::installTranslator(&translator);
-    const QString shown = unitCode ? y1564ReportUnitText(uint8_t(value)) : rateToReportText(value);
+    const QString shown = unitCode ? y1564ReportUnitText(uint8_t(value)) : bitRateToString(value);
     QCoreApplication::removeTranslator(&translator);
     if (unitCode)
         QCOMPARE(shown, unit);

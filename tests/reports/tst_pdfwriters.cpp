@@ -222,13 +222,13 @@ void TestPdfWriters::traffic_data()
                              << Rows{{"Traffic test report"}, {"Topology", "A >> B"},
                                      {"IP destination", "10.0.0.2"}, {"TTL", "128"}, {"UDP source", "7"},
                                      {"EF", "( 101110 )"},
-                                     {"Units", "kbps"}, {"Rate", "750"}, {"Threshold FLR", "0.00100"},
+                                     {"Rate units", "kbps"}, {"Rate", "750"}, {"Threshold FLR", "0.00100"},
                                      {"Packet length, B", "1518"}, {"Duration", "25:01:01"},
                                      {"Learning int., ms", "150"}, {"Wait interval, ms", "2500"},
                                      {"Elapsed time", "00:01:40"}, {"Remaining time", "00:00:00"},
                                      {"Status", "OK"}, {"Count", "Ratio"},
                                      {"Tx frames", "1000"}, {"Rx frames", "990"}, {"Tx bytes", "5000000000"},
-                                     {"Vrt", "1.00Mbps"}, {"PDV", "1.5us"}, {"Latency", "2.5ms"},
+                                     {"Vrt", "1.000 Mbps"}, {"PDV", "1.500 us"}, {"Latency", "2.500 ms"},
                                      {"Lost frames", "10", "0.01000"}, {"Runts", "5", "0.00500"},
                                      {"Jabber", "0", "0.00000"}, {"CRC", "2", "0.00200"},
                                      {"Error frames", "7", "0.00700"}, {"Pause", "3"}}
@@ -266,9 +266,22 @@ void TestPdfWriters::traffic_data()
     late.currentTime = 4000;   // the tester's clock behind the start
     QTest::newRow("NaN threshold, unknown status, clock behind the start")
         << ReportFixture(TestTraffic).topology(PortB, true).settings(odd).results(late).bytes()
-        << Rows{{"Threshold FLR", "nan"}, {"Units", "Mbps"}, {"Status", "Unknown status"},
+        << Rows{{"Threshold FLR", "nan"}, {"Rate units", "Mbps"}, {"Status", "Unknown status"},
                 {"Elapsed time", "00:00:00"}, {"Remaining time", "00:01:00"}, {"Topology", "B >> B"}}
         << Rows{};
+
+    // The state in the words the form uses: the general error code of a
+    // traffic test is its loss threshold exceeded.
+    traffic_results_t lossy = trafficResults();
+    lossy.status = StatusError;
+    QTest::newRow("loss exceeded")
+        << ReportFixture(TestTraffic).settings(trafficSettings()).results(lossy).bytes()
+        << Rows{{"Status", "Loss exceeded"}} << Rows{{"Status", "Error"}};
+    traffic_results_t stopped = trafficResults();
+    stopped.status = StatusStop;
+    QTest::newRow("stopped")
+        << ReportFixture(TestTraffic).settings(trafficSettings()).results(stopped).bytes()
+        << Rows{{"Status", "Stopped"}} << Rows{{"Status", "Stop"}};
 }
 
 void TestPdfWriters::traffic()
@@ -345,17 +358,17 @@ void TestPdfWriters::statistics()
     check(report.bytes(),
           Rows{{"Statistics report"}, {"Common data"}, {"Frame types"},
                {"Port A", "Rx", "Tx"}, {"Port B", "Rx", "Tx"},
-               {"Frame count", "5000000001", "5000001001"}, {"Byte count", "5000000000", "5000001000"},
-               {"Frame count", "102", "1102"}, {"Byte count", "101", "1101"},
+               {"Frames", "5000000001", "5000001001"}, {"Bytes", "5000000000", "5000001000"},
+               {"Frames", "102", "1102"}, {"Bytes", "101", "1101"},
                {"Broadcast", "5000000002", "5000001002"}, {"Multicast", "104", "1104"},
                {"Unicast", "105", "1105"}, {"Pause", "108", "1108"},
-               {"Layer 1", "0bps", "0bps"}, {"Layer 1", "1.00Mbps", "0bps"}, {"Layer 2", "1000bps", "0bps"},
-               {"Layer 3", "0bps", "1.01kbps"},
+               {"L1", "0 bps", "0 bps"}, {"L1", "1.000 Mbps", "0 bps"}, {"L2", "1000 bps", "0 bps"},
+               {"L3", "0 bps", "1.008 kbps"}, {"Frame sizes"},
                {"<64", "110", "1110"}, {"64", "111", "1111"}, {"1024-1518", "116", "1116"}, {">1518", "117", "1117"},
-               {"Frame errors"}, {"Port A", "Quantity"}, {"CRC", "5000000005"}, {"Jabber", "5000000006"},
+               {"Frame errors"}, {"Port A", "Rx"}, {"CRC", "5000000005"}, {"Jabber", "5000000006"},
                // Runts: CRC errors plus frames below 64 bytes, both received.
                {"Runts", "10000000014"}, {"Runts", "216"}},
-          Rows{{"Interface"}, {"999999"}, {"Topology"}});
+          Rows{{"Interface"}, {"999999"}, {"Topology"}, {"Quantity"}, {"Frame count"}});
 
     // Fits on one page, numbered 1 in the last page's place.
     const QList<PdfWord> words = pdfWords(m_pdf);
@@ -463,7 +476,7 @@ void TestPdfWriters::mdi_data()
                                      {"Units", "Mbps"}, {"Load L4", "80"}, {"Threshold MLR", "0.00001"},
                                      {"Frame size", "1316"}, {"Learning interval, ms", "500"},
                                      {"Status", "OK"}, {"Elapsed time", "00:01:15"}, {"Remaining time", "00:00:00"},
-                                     {"DF", "1e-05"}, {"MLR", "0.01"}, {"Rx frames", "990"}, {"Vrx", "12.50Mbps"}}
+                                     {"DF", "1e-05"}, {"MLR", "0.01"}, {"Rx frames", "990"}, {"Vrx", "12.500 Mbps"}}
                              << Rows{{"4242"}, {"01:10:42"}};
 
     mdi_settings_t half = mdiSettings();

@@ -299,9 +299,9 @@ void TestPdfY1564::configTableValues()
     r.config[4][2].frameLoss = 3;
     const Y1564ReportConfigTable t = y1564ReportConfigTable(s, r, 2);
     QCOMPARE(t.measure[Y1564ReportIr][3],
-             (QStringList{"CIR 4", "OK", "123.45679 Mbps", "123.45779 Mbps", "123.45879 Mbps"}));
-    QCOMPARE(t.measure[Y1564ReportFtd][3], (QStringList{"CIR 4", "OK", "-1.5000 us", "-3.0000 us", "1.0000 ms"}));
-    QCOMPARE(t.measure[Y1564ReportFdv][3], (QStringList{"CIR 4", "OK", "-1.5000 us", "0", "999.0000 ns"}));
+             (QStringList{"CIR 4", "OK", "123.457 Mbps", "123.458 Mbps", "123.459 Mbps"}));
+    QCOMPARE(t.measure[Y1564ReportFtd][3], (QStringList{"CIR 4", "OK", "-1.500 us", "-3.000 us", "1.000 ms"}));
+    QCOMPARE(t.measure[Y1564ReportFdv][3], (QStringList{"CIR 4", "OK", "-1.500 us", "0", "999 ns"}));
     QCOMPARE(t.loss[3], (QStringList{"CIR 4", "OK", "3", "0"}));
     QCOMPARE(t.loss[4], (QStringList{"CIR+EIR", "Wait", "3", "0.00300"}));
     // A stream outside the four is held to them.
@@ -330,28 +330,28 @@ void TestPdfY1564::performanceTable_data()
                                                   {"FLR", "OK", "0.05000"},
                                                   {"AVAIL", "OK", "3599"},
                                                   {"AVAIL, %", "OK", "99.9722"},
-                                                  {"Rate IR", "OK", "1000.00000 kbps", "1.00100 Mbps", "1.00200 Mbps"},
-                                                  {"Frame Delay FTD", "OK", "20.0000 us", "40.0000 us", "1.0000 ms"},
-                                                  {"Jitter FDV", "OK", "-1.5000 us", "0", "999.0000 ns"}};
+                                                  {"Rate IR", "OK", "1000.000 kbps", "1.001 Mbps", "1.002 Mbps"},
+                                                  {"Frame Delay FTD", "OK", "20.000 us", "40.000 us", "1.000 ms"},
+                                                  {"Jitter FDV", "OK", "-1.500 us", "0", "999 ns"}};
     QTest::newRow("loss and availability failed, state running")
         << true << 3 << int(Y1564FailFl | Y1564FailAvail) << "Wait"
         << QList<QStringList>{{"FL", "Fail", "5"},
                               {"FLR", "Fail", "0.05000"},
                               {"AVAIL", "Fail", "3599"},
                               {"AVAIL, %", "Fail", "99.9722"},
-                              {"Rate IR", "OK", "1000.00000 kbps", "1.00100 Mbps", "1.00200 Mbps"},
-                              {"Frame Delay FTD", "OK", "20.0000 us", "40.0000 us", "1.0000 ms"},
-                              {"Jitter FDV", "OK", "-1.5000 us", "0", "999.0000 ns"}};
+                              {"Rate IR", "OK", "1000.000 kbps", "1.001 Mbps", "1.002 Mbps"},
+                              {"Frame Delay FTD", "OK", "20.000 us", "40.000 us", "1.000 ms"},
+                              {"Jitter FDV", "OK", "-1.500 us", "0", "999 ns"}};
     QTest::newRow("delays failed") << true << 1 << int(Y1564FailIr | Y1564FailFtd | Y1564FailFdv) << "Wait"
                                    << QList<QStringList>{{"FL", "OK", "5"},
                                                          {"FLR", "OK", "0.05000"},
                                                          {"AVAIL", "OK", "3599"},
                                                          {"AVAIL, %", "OK", "99.9722"},
-                                                         {"Rate IR", "Fail", "1000.00000 kbps", "1.00100 Mbps",
-                                                          "1.00200 Mbps"},
-                                                         {"Frame Delay FTD", "Fail", "20.0000 us", "40.0000 us",
-                                                          "1.0000 ms"},
-                                                         {"Jitter FDV", "Fail", "-1.5000 us", "0", "999.0000 ns"}};
+                                                         {"Rate IR", "Fail", "1000.000 kbps", "1.001 Mbps",
+                                                          "1.002 Mbps"},
+                                                         {"Frame Delay FTD", "Fail", "20.000 us", "40.000 us",
+                                                          "1.000 ms"},
+                                                         {"Jitter FDV", "Fail", "-1.500 us", "0", "999 ns"}};
 }
 
 void TestPdfY1564::performanceTable()
@@ -398,18 +398,18 @@ void TestPdfY1564::report()
         // Results
         {"Results"}, {"Elapsed time", "00:01:15"}, {"Remaining time", "00:00:00"},
         {"Configuration test. Stream #1"}, {"Subtest", "Status", "Parameter"}, {"Rate IR"}, {"Min.", "Avg.", "Max."},
-        {"CIR 1", "OK", "123.45679 Mbps", "123.45779 Mbps", "123.45879 Mbps"},
-        {"CIR 2", "Running", "123.45679 Mbps", "123.45779 Mbps", "123.45879 Mbps"},
-        {"CIR+EIR", "Wait", "123.45679 Mbps", "123.45779 Mbps", "123.45879 Mbps"}, {"Frame Delay FTD"},
-        {"CIR 4", "Error", "1.5000 us", "3.0000 us", "1.0000 ms"}, {"CIR 4", "OK", "1.5000 us", "3.0000 us", "1.0000 ms"},
-        {"Jitter FDV"}, {"Policy", "Wait", "-1.5000 us", "0", "999.0000 ns"}, {"Frame Loss FL"},
+        {"CIR 1", "OK", "123.457 Mbps", "123.458 Mbps", "123.459 Mbps"},
+        {"CIR 2", "Running", "123.457 Mbps", "123.458 Mbps", "123.459 Mbps"},
+        {"CIR+EIR", "Wait", "123.457 Mbps", "123.458 Mbps", "123.459 Mbps"}, {"Frame Delay FTD"},
+        {"CIR 4", "Error", "1.500 us", "3.000 us", "1.000 ms"}, {"CIR 4", "OK", "1.500 us", "3.000 us", "1.000 ms"},
+        {"Jitter FDV"}, {"Policy", "Wait", "-1.500 us", "0", "999 ns"}, {"Frame Loss FL"},
         {"Count, frames", "FLR"}, {"CIR 3", "OK", "3", "0.00300"}, {"Overall status"}, {"CIR 4", "OK"},
         {"Performance test. Stream #1"}, {"Status", "Wait"}, {"Parameter", "Status", "Value"}, {"FL", "Fail", "5"},
         {"FLR", "Fail", "0.05000"}, {"AVAIL", "Fail", "3599"}, {"AVAIL, %", "Fail", "99.9722"},
         {"Parameter", "Status", "Min.", "Avg.", "Max."},
-        {"Rate IR", "OK", "1000.00000 kbps", "1.00100 Mbps", "1.00200 Mbps"},
-        {"Frame Delay FTD", "OK", "20.0000 us", "40.0000 us", "1.0000 ms"},
-        {"Jitter FDV", "OK", "-1.5000 us", "0", "999.0000 ns"}, {"Performance test. Stream #4"}};
+        {"Rate IR", "OK", "1000.000 kbps", "1.001 Mbps", "1.002 Mbps"},
+        {"Frame Delay FTD", "OK", "20.000 us", "40.000 us", "1.000 ms"},
+        {"Jitter FDV", "OK", "-1.500 us", "0", "999 ns"}, {"Performance test. Stream #4"}};
     for (const QStringList &row : rows)
         QVERIFY2(hasRow(text, row), qPrintable(row.join(QLatin1Char('|')) + QStringLiteral(" not in:\n") + text));
 

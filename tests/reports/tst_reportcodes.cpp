@@ -14,8 +14,6 @@ class TestReportCodes : public QObject
 private slots:
     void asymDirection_data();
     void asymDirection();
-    void flowCoefficient_data();
-    void flowCoefficient();
     void pingStatus_data();
     void pingStatus();
     void pingOrder_data();
@@ -46,28 +44,6 @@ void TestReportCodes::asymDirection()
     QFETCH(int, code);
     QFETCH(QString, text);
     QCOMPARE(asymDirectionReportText(uint8_t(code)), text);
-}
-
-void TestReportCodes::flowCoefficient_data()
-{
-    QTest::addColumn<quint64>("part");
-    QTest::addColumn<uint>("tx");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("a hundredth") << quint64(10) << 1000u << "0.01";
-    QTest::newRow("a thousandth") << quint64(1) << 1000u << "0.001";
-    QTest::newRow("a third: six digits") << quint64(1) << 3u << "0.333333";
-    QTest::newRow("small: exponent") << quint64(1) << 100000u << "1e-05";
-    QTest::newRow("none of them") << quint64(0) << 1000u << "0";
-    QTest::newRow("nothing sent") << quint64(5) << 0u << "0";
-    QTest::newRow("sum beyond 32 bits") << quint64(0x100000000ull) << 0x80000000u << "2";
-}
-
-void TestReportCodes::flowCoefficient()
-{
-    QFETCH(quint64, part);
-    QFETCH(uint, tx);
-    QFETCH(QString, text);
-    QCOMPARE(flowReportCoefficient(part, tx), text);
 }
 
 void TestReportCodes::pingStatus_data()

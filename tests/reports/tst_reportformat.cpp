@@ -32,14 +32,10 @@ private slots:
     void tosToBinaryText();
     void dscpReportName_data();
     void dscpReportName();
-    void nanosecondsToReportText_data();
-    void nanosecondsToReportText();
     void nanosecondsToAxisText_data();
     void nanosecondsToAxisText();
     void latencyUnitSuffix_data();
     void latencyUnitSuffix();
-    void rateToReportText_data();
-    void rateToReportText();
     void interfaceStatusTexts_data();
     void interfaceStatusTexts();
     void y1564StepStatusText_data();
@@ -255,34 +251,6 @@ void TestReportFormat::dscpReportName()
     QCOMPARE(::dscpReportName(uint8_t(code)), name);
 }
 
-void TestReportFormat::nanosecondsToReportText_data()
-{
-    QTest::addColumn<float>("ns");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("1500") << 1500.0f << "1.5000 us";
-    QTest::newRow("999") << 999.0f << "999.0000 ns";
-    QTest::newRow("998.6 is cut to whole ns") << 998.6f << "998.0000 ns";
-    QTest::newRow("999.9 is us") << 999.9f << "0.9999 us";
-    QTest::newRow("-12.7") << -12.7f << "-12.0000 ns";
-    QTest::newRow("1") << 1.0f << "1.0000 ns";
-    QTest::newRow("0.5") << 0.5f << "0";
-    QTest::newRow("0") << 0.0f << "0";
-    QTest::newRow("1000000") << 1e6f << "1.0000 ms";
-    QTest::newRow("-2500000") << -2.5e6f << "-2.5000 ms";
-    QTest::newRow("1e9 is still ms") << 1e9f << "1000.0000 ms";
-    QTest::newRow("1.5e9") << 1.5e9f << "1.5000 s";
-    QTest::newRow("NaN") << std::numeric_limits<float>::quiet_NaN() << "nan";
-    QTest::newRow("infinity") << std::numeric_limits<float>::infinity() << "inf";
-    QTest::newRow("-infinity") << -std::numeric_limits<float>::infinity() << "-inf";
-}
-
-void TestReportFormat::nanosecondsToReportText()
-{
-    QFETCH(float, ns);
-    QFETCH(QString, text);
-    QCOMPARE(::nanosecondsToReportText(ns), text);
-}
-
 void TestReportFormat::nanosecondsToAxisText_data()
 {
     QTest::addColumn<float>("ns");
@@ -332,26 +300,6 @@ void TestReportFormat::latencyUnitSuffix()
     QFETCH(QList<double>, values);
     QFETCH(QString, suffix);
     QCOMPARE(::latencyUnitSuffix(values), suffix);
-}
-
-void TestReportFormat::rateToReportText_data()
-{
-    QTest::addColumn<uint>("rate");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("0") << 0u << "0";
-    QTest::newRow("1") << 1u << "1.00000 bps";
-    QTest::newRow("1000") << 1000u << "1000.00000 bps";
-    QTest::newRow("1001") << 1001u << "1.00100 kbps";
-    QTest::newRow("1000000") << 1000000u << "1000.00000 kbps";
-    QTest::newRow("1000001") << 1000001u << "1.00000 Mbps";
-    QTest::newRow("largest") << 4294967295u << "4294.96729 Mbps";
-}
-
-void TestReportFormat::rateToReportText()
-{
-    QFETCH(uint, rate);
-    QFETCH(QString, text);
-    QCOMPARE(::rateToReportText(rate), text);
 }
 
 void TestReportFormat::interfaceStatusTexts_data()

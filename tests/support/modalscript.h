@@ -48,6 +48,8 @@ public:
         QString text;           // a message box's text
         QString directory;      // a file dialog's folder when it came up
         QString proposedName;   // a file dialog's file name when it came up
+        QStringList nameFilters;   // a file dialog's filters
+        QString defaultSuffix;     // a file dialog's suffix for a name typed without one
         int icon = 0;           // a message box's QMessageBox::Icon
     };
 
@@ -174,6 +176,8 @@ private:
         }
         if (auto *d = qobject_cast<QFileDialog *>(w)) {
             s.directory = d->directory().absolutePath();
+            s.nameFilters = d->nameFilters();
+            s.defaultSuffix = d->defaultSuffix();
             if (auto *edit = d->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
                 s.proposedName = edit->text();
         }

@@ -98,6 +98,21 @@ inline QString pdfText(const QString &pdf)
     return runPoppler({QStringLiteral("-layout"), pdf, QStringLiteral("-")});
 }
 
+// The title a PDF carries in its document information (what a viewer shows
+// as the document's name); empty when it has none.
+inline QString pdfDocumentTitle(const QString &pdf)
+{
+    QProcess p;
+    p.start(QStringLiteral("pdfinfo"), {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf});
+    if (!p.waitForFinished(30000) || p.exitCode() != 0)
+        return QString();
+    for (const QString &line : QString::fromUtf8(p.readAllStandardOutput()).split(QLatin1Char('\n'))) {
+        if (line.startsWith(QLatin1String("Title:")))
+            return line.mid(int(qstrlen("Title:"))).trimmed();
+    }
+    return QString();
+}
+
 // One word on a page, its box in device units of the report (1200 dpi).
 struct PdfWord
 {

@@ -141,6 +141,10 @@ private:
             return;
         if (auto *area = qobject_cast<QScrollArea *>(w))
             checkReach(area);
+        if (auto *view = qobject_cast<QAbstractScrollArea *>(w)) {
+            if (m_options.wholeContents.contains(view->objectName()))
+                checkWhole(view);
+        }
         if (w != m_window && isControl(w))
             checkInSight(w);
     }
@@ -168,6 +172,24 @@ private:
                     .arg(need.height() - qMax(0, lackH))
                     .arg(qMax(0, lackW))
                     .arg(qMax(0, lackH)));
+    }
+
+    // A view that scrolls holds more than it shows; its scroll bars' ranges
+    // are what it lacks (pixels for a text edit).
+    void checkWhole(QAbstractScrollArea *view)
+    {
+        const QSize have = view->viewport()->size();
+        const int lackW = view->horizontalScrollBar()->maximum() - view->horizontalScrollBar()->minimum();
+        const int lackH = view->verticalScrollBar()->maximum() - view->verticalScrollBar()->minimum();
+        if (lackW > 0 || lackH > 0)
+            add(QStringLiteral("%1: shows %2 x %3 px of its %4 x %5 px of contents without scrolling (%6 x %7 px more needed)")
+                    .arg(described(view))
+                    .arg(have.width())
+                    .arg(have.height())
+                    .arg(have.width() + lackW)
+                    .arg(have.height() + lackH)
+                    .arg(lackW)
+                    .arg(lackH));
     }
 
     // The part of w that its ancestors and the area let be seen, in the

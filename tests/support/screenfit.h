@@ -14,7 +14,9 @@
 //     inside a scroll area counts as reachable when the scroll area can
 //     scroll to all of its contents (a direction whose scroll bar is always
 //     off cannot) and the scroll area itself is in sight;
-//   - every cut text the text-fit check finds (textfit.h).
+//   - every cut text the text-fit check finds (textfit.h);
+//   - a view named in Options::wholeContents that has to be scrolled to
+//     show all it holds (a log that must show a whole update at once).
 // Tab widgets are visited page by page, as the text-fit check does.
 //
 // A finding names the widget (class, object name, text) and how much room
@@ -64,6 +66,9 @@ struct Options
     textfit::Options text;
     // Off for a test that runs the text-fit check itself in another way.
     bool checkTexts = true;
+    // Object names of views (text edits, lists, tables) that must show
+    // everything they hold without scrolling, at the size they have.
+    QStringList wholeContents;
 };
 
 // Shows the window as a maximized one stands in the area: its frame fills

@@ -9,7 +9,9 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QTabWidget>
+#include <QTextEdit>
 #include <QVBoxLayout>
 #include <QtTest>
 
@@ -288,6 +290,50 @@ private slots:
         const QFont large = screenfit::largeFormFont();
         QCOMPARE(large.pointSize(), 12);
         QCOMPARE(large.family(), QApplication::font().family());
+    }
+
+    // A view named as one that must show all it holds: its lines out of
+    // sight are a finding, with the pixels it lacks; another view may scroll.
+    void wholeContentsWithoutScrolling_data()
+    {
+        QTest::addColumn<int>("lines");
+        QTest::addColumn<bool>("named");
+        QTest::addColumn<bool>("finding");
+        QTest::newRow("all lines shown") << 3 << true << false;
+        QTest::newRow("lines out of sight") << 25 << true << true;
+        QTest::newRow("a view that may scroll") << 25 << false << false;
+    }
+    void wholeContentsWithoutScrolling()
+    {
+        QFETCH(int, lines);
+        QFETCH(bool, named);
+        QFETCH(bool, finding);
+        window.reset(new QWidget);
+        auto *layout = new QVBoxLayout(window.get());
+        auto *log = new QTextEdit;
+        log->setObjectName(QStringLiteral("teStatus"));
+        log->setReadOnly(true);
+        for (int i = 0; i < lines; ++i)
+            log->append(QStringLiteral("Line %1").arg(i + 1));
+        layout->addWidget(log);
+        window->resize(300, 200);
+        window->show();
+        screenfit::Options options;
+        options.checkTexts = false;
+        if (named)
+            options.wholeContents = QStringList{QStringLiteral("teStatus")};
+        const QStringList found = screenfit::misfits(window.get(), options);
+        if (!finding) {
+            QVERIFY2(found.isEmpty(), qPrintable(found.join('\n')));
+            return;
+        }
+        QCOMPARE(found.size(), 1);
+        QVERIFY2(found.first().startsWith(QLatin1String("QTextEdit teStatus: shows ")), qPrintable(found.first()));
+        QVERIFY2(found.first().contains(QLatin1String(" px more needed)")), qPrintable(found.first()));
+        // Room for every line: nothing more to say.
+        window->resize(300, 200 + log->verticalScrollBar()->maximum() + 50);
+        const QStringList after = screenfit::misfits(window.get(), options);
+        QVERIFY2(after.isEmpty(), qPrintable(after.join('\n')));
     }
 
     void notShownIsAFinding()

@@ -20,6 +20,8 @@ private slots:
     void secondsText();
     void rateText_data();
     void rateText();
+    void bitRateText_data();
+    void bitRateText();
     void nanosecondsText_data();
     void nanosecondsText();
     void durationText_data();
@@ -93,19 +95,25 @@ void TextFunctionsTest::secondsText()
     QCOMPARE(secondsToString(seconds), text);
 }
 
+// One rule for every rate on screen and paper: a blank before the unit,
+// whole bits per second, three decimals in kbps and Mbps.
 void TextFunctionsTest::rateText_data()
 {
     QTest::addColumn<uint>("bytesPerSecond");
     QTest::addColumn<QString>("text");
-    QTest::newRow("zero") << 0u << "0bps";
-    QTest::newRow("100") << 100u << "800bps";
-    QTest::newRow("1 Kbit still bps") << 125u << "1000bps";
-    QTest::newRow("just above") << 126u << "1.01kbps";
-    QTest::newRow("250") << 250u << "2.00kbps";
-    QTest::newRow("1 Mbit still kbps") << 125000u << "1000.00kbps";
-    QTest::newRow("just above 1 Mbit") << 125001u << "1.00Mbps";
-    QTest::newRow("gigabit") << 125000000u << "1000.00Mbps";
-    QTest::newRow("max") << 0xFFFFFFFFu << "34359.74Mbps";
+    QTest::newRow("zero") << 0u << "0 bps";
+    QTest::newRow("100") << 100u << "800 bps";
+    QTest::newRow("124") << 124u << "992 bps";
+    QTest::newRow("1 Kbit still bps") << 125u << "1000 bps";
+    QTest::newRow("just above") << 126u << "1.008 kbps";
+    QTest::newRow("250") << 250u << "2.000 kbps";
+    QTest::newRow("1000") << 1000u << "8.000 kbps";
+    QTest::newRow("124999") << 124999u << "999.992 kbps";
+    QTest::newRow("1 Mbit still kbps") << 125000u << "1000.000 kbps";
+    QTest::newRow("just above 1 Mbit") << 125001u << "1.000 Mbps";
+    QTest::newRow("a port panel's reading") << 123374500u << "986.996 Mbps";
+    QTest::newRow("gigabit") << 125000000u << "1000.000 Mbps";
+    QTest::newRow("max") << 0xFFFFFFFFu << "34359.738 Mbps";
 }
 
 void TextFunctionsTest::rateText()
@@ -115,21 +123,55 @@ void TextFunctionsTest::rateText()
     QCOMPARE(rateToString(bytesPerSecond), text);
 }
 
+void TextFunctionsTest::bitRateText_data()
+{
+    QTest::addColumn<double>("bitsPerSecond");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("zero") << 0.0 << "0 bps";
+    QTest::newRow("whole bits") << 999.6 << "1000 bps";
+    QTest::newRow("1000 still bps") << 1000.0 << "1000 bps";
+    QTest::newRow("kbps") << 1001.0 << "1.001 kbps";
+    QTest::newRow("1 Mbit still kbps") << 1e6 << "1000.000 kbps";
+    QTest::newRow("Y.1564 information rate") << 123456789.0 << "123.457 Mbps";
+    QTest::newRow("RFC 2544 throughput in Mbps") << 987.0 * 1e6 << "987.000 Mbps";
+    QTest::newRow("as bytes") << 8.0 * 125001 << "1.000 Mbps";
+    QTest::newRow("negative zero") << -0.4 << "0 bps";
+    QTest::newRow("nan") << std::nan("") << "-";
+    QTest::newRow("infinity") << std::numeric_limits<double>::infinity() << "-";
+}
+
+void TextFunctionsTest::bitRateText()
+{
+    QFETCH(double, bitsPerSecond);
+    QFETCH(QString, text);
+    QCOMPARE(bitRateToString(bitsPerSecond), text);
+}
+
+// One rule for every time offset and delay: a blank before the unit, whole
+// nanoseconds, three decimals in us, ms and s.
 void TextFunctionsTest::nanosecondsText_data()
 {
     QTest::addColumn<float>("ns");
     QTest::addColumn<QString>("text");
     QTest::newRow("zero") << 0.0f << "0";
     QTest::newRow("negative zero") << -0.0f << "0";
-    QTest::newRow("999") << 999.0f << "999ns";
-    QTest::newRow("-999") << -999.0f << "-999ns";
-    QTest::newRow("fraction") << 0.25f << "0.25ns";
-    QTest::newRow("1000") << 1000.0f << "1us";
-    QTest::newRow("1500") << 1500.0f << "1.5us";
-    QTest::newRow("-2.5 ms") << -2500000.0f << "-2.5ms";
-    QTest::newRow("six digits") << 1234567.0f << "1.23457ms";
-    QTest::newRow("one second stays ms") << 1e9f << "1000ms";
-    QTest::newRow("1.5 s") << 1.5e9f << "1.5s";
+    QTest::newRow("below half a nanosecond") << 0.25f << "0";
+    QTest::newRow("half a nanosecond") << -0.5f << "-1 ns";
+    QTest::newRow("850") << 850.0f << "850 ns";
+    QTest::newRow("998.6 rounds to whole ns") << 998.6f << "999 ns";
+    QTest::newRow("-12.7") << -12.7f << "-13 ns";
+    QTest::newRow("999") << 999.0f << "999 ns";
+    QTest::newRow("999.9 is us") << 999.9f << "1.000 us";
+    QTest::newRow("-999") << -999.0f << "-999 ns";
+    QTest::newRow("1000") << 1000.0f << "1.000 us";
+    QTest::newRow("12.5 us") << 12500.0f << "12.500 us";
+    QTest::newRow("1 ms") << 1e6f << "1.000 ms";
+    QTest::newRow("-2.5 ms") << -2500000.0f << "-2.500 ms";
+    QTest::newRow("ms to the microsecond") << 1234567.0f << "1.235 ms";
+    QTest::newRow("one second stays ms") << 1e9f << "1000.000 ms";
+    QTest::newRow("1.5 s") << 1.5e9f << "1.500 s";
+    QTest::newRow("nan") << std::numeric_limits<float>::quiet_NaN() << "-";
+    QTest::newRow("infinity") << -std::numeric_limits<float>::infinity() << "-";
 }
 
 void TextFunctionsTest::nanosecondsText()

@@ -21,6 +21,7 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QSettings>
+#include <QTextEdit>
 #include <QtTest>
 
 using namespace vyruptest;
@@ -84,6 +85,92 @@ private slots:
             ++withIcon;
         }
         QVERIFY(withIcon >= 3); // About, About Qt, Logon
+    }
+
+    // The log shows a whole update at the size the window starts with, in
+    // each language, and the window fits a 1366 x 768 screen; with the
+    // developer group the window starts as high, and the group takes the
+    // log's room.
+    void wholeUpdateInSightAtStart_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<bool>("dev");
+        for (const QString &language : TextFitLanguages::all()) {
+            QTest::addRow("%s", qPrintable(language)) << language << false;
+            QTest::addRow("%s, -dev", qPrintable(language)) << language << true;
+        }
+    }
+    void wholeUpdateInSightAtStart()
+    {
+        QFETCH(QString, language);
+        QFETCH(bool, dev);
+        MainForm w;
+        if (dev)
+            applyCommandLine(w, {"vyrup", "-dev"});
+        const char *slot = language == QLatin1String("ru")   ? "bRusClicked"
+                           : language == QLatin1String("de") ? "bDeuClicked"
+                                                              : "bEngClicked";
+        QVERIFY(QMetaObject::invokeMethod(&w, slot));
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        // What a connection and an update from a package with all four
+        // parts write, as the window writes it.
+        child<QTextEdit>(&w, "teStatus")->clear();
+        QVERIFY(QMetaObject::invokeMethod(&w, "updaterConnected", Qt::DirectConnection, Q_ARG(uchar, 6),
+                                          Q_ARG(QString, QStringLiteral("R3.0.4")), Q_ARG(ushort, 1234)));
+        using S = UpdaterState;
+        const auto state = [&](S s) {
+            return QMetaObject::invokeMethod(&w, "updaterStateChanged", Qt::DirectConnection, Q_ARG(UpdaterState, s));
+        };
+        for (S s : {S::CpuUpdating, S::CpuUpdated, S::Resetting, S::ResetDone, S::FpgaErasing, S::FpgaErased,
+                    S::FpgaUpdating, S::FpgaUpdated, S::FsUpdating, S::FsUpdated, S::GpsUpdating, S::GpsUpdated,
+                    S::Resetting, S::ResetDone})
+            QVERIFY(state(s));
+        QVERIFY(QMetaObject::invokeMethod(&w, "updaterDisconnected", Qt::DirectConnection));
+        QVERIFY(state(S::FullUpdateFinished));
+        QCOMPARE(logLines(&w).size(), 20);
+
+        screenfit::Options options;
+        options.text.editableLineEdits = true;
+        options.text.scrollingAllowed = {"lROMpath", "lBINpath", "lRPDpath", "lFSpath", "lGPSpath"};
+        if (!dev)
+            options.wholeContents = QStringList{QStringLiteral("teStatus")};
+        const QStringList misfits = screenfit::misfits(&w, options);
+        QVERIFY2(misfits.isEmpty(), qPrintable(screenfit::report(language + (dev ? " -dev" : ""), misfits)));
+        if (language == QLatin1String("ru"))
+            QVERIFY(textfit::savePicture(&w, dev ? QStringLiteral("vyrup-update-dev-ru.png")
+                                                 : QStringLiteral("vyrup-update-ru.png")));
+    }
+
+    // The window can be resized; the log takes the room added and gives it
+    // back, the other groups keep their height.
+    void logTakesTheRoom()
+    {
+        MainForm w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        textfit::settle(&w);
+        const QSize start = w.size();
+        QVERIFY2(w.minimumHeight() < start.height(), "the window cannot be made smaller");
+        QVERIFY2(w.maximumHeight() > start.height() && w.maximumWidth() > start.width(), "the window cannot be made larger");
+        auto *log = child<QTextEdit>(&w, "teStatus");
+        const QStringList others = {"groupBox", "grUpdate"};
+        QMap<QString, int> heights;
+        for (const QString &name : others)
+            heights[name] = child<QWidget>(&w, qPrintable(name))->height();
+        const int logHeight = log->height();
+
+        w.resize(start + QSize(120, 150));
+        textfit::settle(&w);
+        QCOMPARE(log->height(), logHeight + 150);
+        for (const QString &name : others)
+            QCOMPARE(child<QWidget>(&w, qPrintable(name))->height(), heights.value(name));
+
+        w.resize(start.width(), w.minimumHeight());
+        textfit::settle(&w);
+        QVERIFY(log->height() < logHeight);
+        for (const QString &name : others)
+            QCOMPARE(child<QWidget>(&w, qPrintable(name))->height(), heights.value(name));
     }
 
     void textsFit()
