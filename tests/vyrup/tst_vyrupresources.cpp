@@ -159,12 +159,23 @@ private slots:
         for (const QString &name : others)
             heights[name] = child<QWidget>(&w, qPrintable(name))->height();
         const int logHeight = log->height();
+        // The connection row keeps each field beside its label's text (which
+        // starts at the label's left edge).
+        const QList<QPair<QString, QString>> pairs = {{"label", "cbCOM"}, {"label_11", "lLogonId"}, {"label_12", "lPsw"}};
+        QMap<QString, int> gaps;
+        for (const auto &p : pairs)
+            gaps[p.first] = child<QWidget>(&w, qPrintable(p.second))->x() - child<QWidget>(&w, qPrintable(p.first))->x();
 
         w.resize(start + QSize(120, 150));
         textfit::settle(&w);
         QCOMPARE(log->height(), logHeight + 150);
         for (const QString &name : others)
             QCOMPARE(child<QWidget>(&w, qPrintable(name))->height(), heights.value(name));
+        for (const auto &p : pairs) {
+            const int gap = child<QWidget>(&w, qPrintable(p.second))->x() - child<QWidget>(&w, qPrintable(p.first))->x();
+            QVERIFY2(gap == gaps.value(p.first), qPrintable(QStringLiteral("%1 moved %2 px away from %3")
+                                                                 .arg(p.second).arg(gap - gaps.value(p.first)).arg(p.first)));
+        }
 
         w.resize(start.width(), w.minimumHeight());
         textfit::settle(&w);
