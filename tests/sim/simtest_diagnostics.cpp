@@ -109,7 +109,7 @@ SimResultsAnswer mdiResults(const SimRun &run)
     }
     const SimRunTime t = simRunTime(run, s.duration);
     const double bytesPerSecond = mdiBytesPerSecond(s);
-    const quint32 length = qBound<quint32>(64, s.packetLength, 9600);
+    const quint32 length = simFrameLength(s.packetLength);
     r.status = simRunStatus(run, t.done);
     r.startTime = run.startClock;
     r.currentTime = run.startClock + quint32(t.seconds);
@@ -126,7 +126,7 @@ QVector<SimStream> mdiStreams(const SimRun &run)
 {
     const mdi_settings_t s = simRecordOf<mdi_settings_t>(run.settings);
     const mdi_results_t r = simRecordOf<mdi_results_t>(mdiResults(run).record);
-    return {{qBound<quint32>(64, s.packetLength, 9600), mdiBytesPerSecond(s), r.expectedFrames,
+    return {{simFrameLength(s.packetLength), mdiBytesPerSecond(s), r.expectedFrames,
              quint64(r.expectedFrames) - r.lostFrames, false}};
 }
 

@@ -23,7 +23,7 @@ double lineShare(quint8 unit, quint32 rate)
 
 double framesPerSecond(quint8 unit, quint32 rate, quint32 packetLength)
 {
-    const quint32 length = qBound<quint32>(64, packetLength, 9600);
+    const quint32 length = simFrameLength(packetLength);
     return lineShare(unit, rate) * LineBytesPerSecond / (length + FrameOverhead);
 }
 
@@ -127,7 +127,7 @@ QVector<SimStream> jitterStreams(const SimRun &run)
 {
     const jitter_settings_t s = simRecordOf<jitter_settings_t>(run.settings);
     const jitter_results_t r = simRecordOf<jitter_results_t>(jitterResults(run).record);
-    const quint32 length = qBound<quint32>(64, s.packetLength, 9600);
+    const quint32 length = simFrameLength(s.packetLength);
     const quint64 frames = quint64(r.rxAll);
     return {{length, double(simFrameBytesPerSecond(lineShare(s.rateUnit, s.rate), length)), frames, frames, false}};
 }
@@ -142,7 +142,7 @@ QVector<SimStream> multiStreams(const SimRun &run)
         const stream_settings_t &st = s.streams[i];
         if (!st.active)
             continue;
-        const quint32 length = qBound<quint32>(64, st.packetLength, 9600);
+        const quint32 length = simFrameLength(st.packetLength);
         streams << SimStream{length, double(simFrameBytesPerSecond(lineShare(st.rateUnit, st.rate), length)),
                              r.streams[i].txFrames, r.streams[i].rxFrames, false};
     }

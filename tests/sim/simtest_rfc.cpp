@@ -172,7 +172,7 @@ QVector<SimStream> rfcStreams(const SimRun &run)
     }
     const double share = simLineShare(0, s.throughputMax);
     const quint32 bytesPerSecond = simFrameBytesPerSecond(share, length);
-    const quint32 bounded = qBound<quint32>(64, length, 9600);
+    const quint32 bounded = simFrameLength(length);
     // The test takes one trial time per sub-test and frame size that are on.
     const uint8_t on[4] = {s.throughputOn, s.latencyOn, s.frameLossOn, s.backToBackOn};
     qint64 trials = 0;

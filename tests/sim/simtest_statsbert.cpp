@@ -106,7 +106,7 @@ SimResultsAnswer bertResults(const SimRun &run)
     const double share = simLineShare(s.rateUnit, s.rate);
     const SimRunTime t = simOpenRunTime(run, s.duration);
     const quint32 seconds = quint32(t.seconds);
-    const double size = qBound(64, int(s.frameSize), 9600);
+    const double size = simFrameLength(s.frameSize);
     const double payloadShare = (size - s.patternOffset) / (size + PreambleAndGap);
     r.bits = quint64(share * 8 * LineBytesPerSecond * payloadShare * seconds);
     r.errorBits = quint64(double(r.bits) * BitErrorRatio);
@@ -122,7 +122,7 @@ QVector<SimStream> bertStreams(const SimRun &run)
 {
     const bert_settings_t s = simRecordOf<bert_settings_t>(run.settings);
     const double share = simLineShare(s.rateUnit, s.rate);
-    const quint32 length = qBound<quint32>(64, s.frameSize, 9600);
+    const quint32 length = simFrameLength(s.frameSize);
     const qint64 seconds = run.started ? simOpenRunTime(run, s.duration).seconds : 0;
     const quint64 frames = quint64(share * LineBytesPerSecond / (length + PreambleAndGap) * double(seconds));
     return {{length, double(simFrameBytesPerSecond(share, length)), frames, frames, false}};

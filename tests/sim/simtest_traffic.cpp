@@ -45,7 +45,7 @@ FlowCount flowCount(quint8 unit, quint16 rate, quint16 packetLength, qint64 seco
 {
     const double share = simLineShare(unit, rate);
     FlowCount c;
-    c.length = qBound<quint32>(64, packetLength, 9600);
+    c.length = simFrameLength(packetLength);
     c.txFrames = quint32(share * LineBytesPerSecond / (c.length + WireOverhead) * seconds);
     c.rxFrames = c.txFrames - c.txFrames / 100000;
     c.bytesPerSecond = simFrameBytesPerSecond(share, c.length);

@@ -81,7 +81,7 @@ y1564_result_entry_t measure(const y1564_stream_settings_t &t, double rate, qint
 {
     y1564_result_entry_t e;
     std::memset(&e, 0, sizeof e);
-    const double frameBits = (qBound<int>(64, t.packetLength, 9600) + FrameOverheadBytes) * 8.0;
+    const double frameBits = (simFrameLength(t.packetLength) + FrameOverheadBytes) * 8.0;
     e.irAvg = quint32(rate);
     e.irMin = quint32(rate * 0.998);
     e.irMax = quint32(qMin(LineBitsPerSecond, rate * 1.001));
@@ -180,7 +180,7 @@ QVector<SimStream> y1564Streams(const SimRun &run)
         if (!t.active)
             continue;
         SimStream out;
-        out.length = quint32(qBound<int>(64, t.packetLength, 9600));
+        out.length = simFrameLength(t.packetLength);
         out.bytesPerSecond = bitsPerSecond(t, t.cir) / 8;
         for (int step = 0; step < Y1564ConfigSteps; ++step) {
             out.sent += r.config[step][stream].frames;

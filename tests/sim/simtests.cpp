@@ -53,7 +53,7 @@ quint32 simFrameBytesPerSecond(double share, quint32 frameLength)
 {
     constexpr double LineBytesPerSecond = 125000000.0;   // 1 Gbit/s
     constexpr double PreambleAndGap = 20;
-    const double length = qBound<quint32>(64, frameLength, 9600);
+    const double length = simFrameLength(frameLength);
     return quint32(qBound(0.0, share, 1.0) * LineBytesPerSecond * length / (length + PreambleAndGap));
 }
 

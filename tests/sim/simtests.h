@@ -99,6 +99,12 @@ T simRecordOf(const QByteArray &bytes)
 // for the whole line.
 double simLineShare(quint8 rateUnit, double rate);
 
+// A frame length as the simulated tester sends it: 64 to 9600 bytes.
+constexpr quint32 simFrameLength(quint32 length)
+{
+    return length < 64 ? 64 : length > 9600 ? 9600 : length;
+}
+
 // The frame bytes per second that a share (0 to 1) of a 1 Gbit/s line
 // carries in frames of the given length (bounded to 64-9600), each with 20
 // bytes of preamble and gap around it on the wire.
