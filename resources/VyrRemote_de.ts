@@ -668,6 +668,37 @@ Es wurde nichts gesendet.</translation>
     </message>
 </context>
 <context>
+    <name>FileList</name>
+    <message>
+        <source>The list is incomplete: the link to the tester was lost while it was read.</source>
+        <translation>Die Liste ist unvollständig: Die Verbindung zum Tester brach beim Lesen ab.</translation>
+    </message>
+    <message>
+        <source>The list is incomplete: the tester sent a reply that could not be read.</source>
+        <translation>Die Liste ist unvollständig: Der Tester sandte eine Antwort, die nicht gelesen werden konnte.</translation>
+    </message>
+    <message>
+        <source>The list is incomplete: the tester named a file twice, so reading stopped.</source>
+        <translation>Die Liste ist unvollständig: Der Tester nannte eine Datei zweimal, das Lesen wurde beendet.</translation>
+    </message>
+    <message>
+        <source>The list shows the first %1 files only; the tester may hold more.</source>
+        <translation>Die Liste zeigt nur die ersten %1 Dateien; der Tester kann mehr enthalten.</translation>
+    </message>
+    <message>
+        <source>The list is incomplete: the tester took longer than %1 s to list its files.</source>
+        <translation>Die Liste ist unvollständig: Der Tester brauchte länger als %1 s, um seine Dateien aufzulisten.</translation>
+    </message>
+    <message>
+        <source>The list is incomplete: reading it stopped for the disconnect.</source>
+        <translation>Die Liste ist unvollständig: Das Lesen wurde beendet, weil die Verbindung getrennt wird.</translation>
+    </message>
+    <message>
+        <source>The list is incomplete: reading it stopped as the program closed.</source>
+        <translation>Die Liste ist unvollständig: Das Lesen wurde beim Schließen des Programms beendet.</translation>
+    </message>
+</context>
+<context>
     <name>FileNameDialog</name>
     <message>
         <source>Enter file name</source>
@@ -4253,15 +4284,15 @@ weil &quot;Auto-IP-Ziel&quot; gesetzt ist.</translation>
     </message>
     <message>
         <source>The settings of this test have not been read from the tester, so nothing was sent.
-Press Reset to read them again.</source>
+Press Reset to read them again; this replaces the values you changed with the tester&apos;s.</source>
         <translation>Die Einstellungen dieses Tests wurden nicht vom Tester gelesen, daher wurde nichts gesendet.
-Drücken Sie „Zurücksetzen“, um sie erneut zu lesen.</translation>
+Drücken Sie „Zurücksetzen“, um sie erneut zu lesen; dabei werden Ihre geänderten Werte durch die des Testers ersetzt.</translation>
     </message>
     <message>
         <source>The settings of this test have not been read from the tester, so nothing was sent and the test was not started.
-Press Reset to read them again.</source>
+Press Reset to read them again; this replaces the values you changed with the tester&apos;s.</source>
         <translation>Die Einstellungen dieses Tests wurden nicht vom Tester gelesen, daher wurde nichts gesendet und der Test nicht gestartet.
-Drücken Sie „Zurücksetzen“, um sie erneut zu lesen.</translation>
+Drücken Sie „Zurücksetzen“, um sie erneut zu lesen; dabei werden Ihre geänderten Werte durch die des Testers ersetzt.</translation>
     </message>
 </context>
 <context>

@@ -668,6 +668,37 @@ Nothing was sent.</source>
     </message>
 </context>
 <context>
+    <name>FileList</name>
+    <message>
+        <source>The list is incomplete: the link to the tester was lost while it was read.</source>
+        <translation>Список неполон: связь с тестером прервалась во время чтения.</translation>
+    </message>
+    <message>
+        <source>The list is incomplete: the tester sent a reply that could not be read.</source>
+        <translation>Список неполон: тестер прислал ответ, который не удалось прочитать.</translation>
+    </message>
+    <message>
+        <source>The list is incomplete: the tester named a file twice, so reading stopped.</source>
+        <translation>Список неполон: тестер назвал файл дважды, чтение остановлено.</translation>
+    </message>
+    <message>
+        <source>The list shows the first %1 files only; the tester may hold more.</source>
+        <translation>Показаны только первые %1 файлов; на тестере их может быть больше.</translation>
+    </message>
+    <message>
+        <source>The list is incomplete: the tester took longer than %1 s to list its files.</source>
+        <translation>Список неполон: тестер перечислял файлы дольше %1 с.</translation>
+    </message>
+    <message>
+        <source>The list is incomplete: reading it stopped for the disconnect.</source>
+        <translation>Список неполон: чтение остановлено из-за отключения.</translation>
+    </message>
+    <message>
+        <source>The list is incomplete: reading it stopped as the program closed.</source>
+        <translation>Список неполон: чтение остановлено при закрытии программы.</translation>
+    </message>
+</context>
+<context>
     <name>FileNameDialog</name>
     <message>
         <source>Enter file name</source>
@@ -4253,15 +4284,15 @@ because &quot;Auto IP destination&quot; is set.</source>
     </message>
     <message>
         <source>The settings of this test have not been read from the tester, so nothing was sent.
-Press Reset to read them again.</source>
+Press Reset to read them again; this replaces the values you changed with the tester&apos;s.</source>
         <translation>Настройки этого теста не прочитаны из тестера, поэтому ничего не отправлено.
-Нажмите «Сброс», чтобы прочитать их снова.</translation>
+Нажмите «Сброс», чтобы прочитать их снова; изменённые вами значения будут заменены значениями тестера.</translation>
     </message>
     <message>
         <source>The settings of this test have not been read from the tester, so nothing was sent and the test was not started.
-Press Reset to read them again.</source>
+Press Reset to read them again; this replaces the values you changed with the tester&apos;s.</source>
         <translation>Настройки этого теста не прочитаны из тестера, поэтому ничего не отправлено и тест не запущен.
-Нажмите «Сброс», чтобы прочитать их снова.</translation>
+Нажмите «Сброс», чтобы прочитать их снова; изменённые вами значения будут заменены значениями тестера.</translation>
     </message>
 </context>
 <context>

@@ -188,14 +188,24 @@ QImage Device::getScreenshot() const
 
 QStringList Device::getSettingsFilesNames() const
 {
-    QMutexLocker lock(&m_lock);
-    return m_settingsFilesNames;
+    return getSettingsFilesListing().names;
 }
 
 QStringList Device::getReportsFilesNames() const
 {
+    return getReportsFilesListing().names;
+}
+
+FileListing Device::getSettingsFilesListing() const
+{
     QMutexLocker lock(&m_lock);
-    return m_reportsFilesNames;
+    return m_settingsFiles;
+}
+
+FileListing Device::getReportsFilesListing() const
+{
+    QMutexLocker lock(&m_lock);
+    return m_reportsFiles;
 }
 
 QString Device::testStatusText(unsigned status)
@@ -533,7 +543,7 @@ void Device::resetStatistics()
 
 // --- Configuration and report files ---
 
-void Device::receiveFilesNames(int file_type, QStringList &list)
+FileListEnd Device::receiveFilesNames(int file_type, QStringList &list)
 {
     // The tester ends its list with a reply whose "more" flag is clear. A
     // tester that never does (or repeats itself) must not hold the worker:
@@ -550,63 +560,63 @@ void Device::receiveFilesNames(int file_type, QStringList &list)
     for (;;) {
         if (QThread::currentThread()->isInterruptionRequested()) {
             qDebug() << "file list: stopped after" << listed << "names, the program is closing";
-            return;
+            return FileListEnd::Closing;
         }
         if (m_disconnectAnnounced.load()) {
             qDebug() << "file list: stopped after" << listed << "names for a disconnect";
-            return;
+            return FileListEnd::Disconnect;
         }
         QString name;
         bool notLast = false;
-        if (!m_remote.getFile(first, name, file_type, notLast))
-            return;
+        if (!m_remote.getFile(first, name, file_type, notLast)) {
+            // A failed request that closed the link got no answer (or lost
+            // the link); one that left it up got a reply it could not read.
+            const bool lost = m_remote.getConnectionType() == RemoteControl::NoConnection;
+            qDebug() << "file list: a request failed after" << listed << "names"
+                     << (lost ? "and the link is closed" : "on a reply that could not be read");
+            return lost ? FileListEnd::LinkLost : FileListEnd::BadReply;
+        }
         first = false;
         if (!notLast)
-            return;   // the closing reply carries no name
+            return FileListEnd::Complete;   // the closing reply carries no name
         if (seen.contains(name)) {
             qDebug() << "file list: the tester repeats" << name << "after" << listed << "names; list ended";
-            return;
+            return FileListEnd::Repeated;
         }
         seen.insert(name);
         list.append(name);
         if (++listed >= MaxListedFiles) {
             qDebug() << "file list: ended after" << listed << "names, the most a tester holds";
-            return;
+            return FileListEnd::TooMany;
         }
         if (deadline.hasExpired()) {
             qDebug() << "file list: ended after" << listed << "names and" << m_listingLimitMs.load() << "ms";
-            return;
+            return FileListEnd::TimeLimit;
         }
     }
 }
 
-void Device::receiveSettingsFilesNames()
+void Device::listFiles(int fileType, FileListing Device::*listing)
 {
     {
         QMutexLocker lock(&m_lock);
-        m_settingsFilesNames.clear();
+        this->*listing = FileListing{};
     }
-    QStringList names;
-    receiveFilesNames(int(FileTypeConfig), names);
-    {
-        QMutexLocker lock(&m_lock);
-        m_settingsFilesNames = names;
-    }
+    FileListing read;
+    read.end = receiveFilesNames(fileType, read.names);
+    QMutexLocker lock(&m_lock);
+    this->*listing = read;
+}
+
+void Device::receiveSettingsFilesNames()
+{
+    listFiles(int(FileTypeConfig), &Device::m_settingsFiles);
     emit settingsFilesNamesReceived();
 }
 
 void Device::receiveReportsFilesNames()
 {
-    {
-        QMutexLocker lock(&m_lock);
-        m_reportsFilesNames.clear();
-    }
-    QStringList names;
-    receiveFilesNames(int(FileTypeReport), names);
-    {
-        QMutexLocker lock(&m_lock);
-        m_reportsFilesNames = names;
-    }
+    listFiles(int(FileTypeReport), &Device::m_reportsFiles);
     emit reportsFilesNamesReceived();
 }
 

@@ -46,6 +46,28 @@ struct LinkFailure
     int ports = 0;
 };
 
+// How a listing of the tester's files ended. Only Complete means the list
+// holds every file of the type; every other end keeps the names read until
+// then, and the file windows say why the list is incomplete.
+enum class FileListEnd {
+    Complete,     // the tester's closing reply came
+    LinkLost,     // a request got no answer (or the link dropped): the link is closed
+    BadReply,     // a reply could not be read (empty, or "more" without a name); the link stays
+    Repeated,     // the tester named a file the list already held
+    TooMany,      // Device::MaxListedFiles names came; none further was asked for
+    TimeLimit,    // the listing took longer than its time limit
+    Disconnect,   // the operator asked for a disconnect
+    Closing,      // the program is closing
+};
+
+// A list of the tester's files of one type and how its listing ended. A copy
+// travels to the GUI thread (Device::getSettingsFilesListing ...).
+struct FileListing
+{
+    QStringList names;
+    FileListEnd end = FileListEnd::Complete;
+};
+
 // The tester's clock: 32-bit seconds holding local wall-clock time (shown as
 // UTC). Registered as a metatype under this name and as "time_t".
 typedef quint32 device_time_t;
@@ -162,6 +184,9 @@ public:
     QImage getScreenshot() const;
     QStringList getSettingsFilesNames() const;
     QStringList getReportsFilesNames() const;
+    // The names with how their listing ended (Complete before any listing).
+    FileListing getSettingsFilesListing() const;
+    FileListing getReportsFilesListing() const;
 
     static QString testStatusText(unsigned status);
     // Reads the interface settings of the error's port (a copy) for the
@@ -173,8 +198,8 @@ public:
     // list already holds, after MaxListedFiles names or MaxListingMs, when
     // a disconnect has been announced, or when the worker thread has been
     // asked to stop (QThread::requestInterruption: the program is closing);
-    // list keeps what came until then.
-    void receiveFilesNames(int file_type, QStringList &list);
+    // list keeps what came until then, and the result says which end it was.
+    FileListEnd receiveFilesNames(int file_type, QStringList &list);
 
 public slots:
     // --- Connection (worker thread) ---
@@ -275,6 +300,8 @@ private:
     void failConnect(LinkFailure::Kind kind, TCPStream::TargetFault fault = TCPStream::TargetFault::None);
     // Emits linkFailed(kind) for the current target.
     void reportLinkFailure(LinkFailure::Kind kind, TCPStream::TargetFault fault = TCPStream::TargetFault::None);
+    // Empties the stored listing, lists the files of the type into it.
+    void listFiles(int fileType, FileListing Device::*listing);
     TestInfo *findTestInfo(unsigned testId) const;
     static bool processBit(const get_device_status_resp_t &status, port_t port, uchar testId);
 
@@ -314,8 +341,8 @@ private:
     QList<TestInfo *> m_testInfos;
     InterfaceInfo *m_interfaceInfo[InterfaceCount];
 
-    QStringList m_settingsFilesNames;
-    QStringList m_reportsFilesNames;
+    FileListing m_settingsFiles;
+    FileListing m_reportsFiles;
     QImage m_screenshot;
     QSize m_screenSize{ScreenWidth, ScreenHeight};
 

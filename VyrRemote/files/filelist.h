@@ -1,8 +1,11 @@
 #pragma once
 
+#include "device.h"
+
 #include <QString>
 #include <QStringList>
 
+class QLabel;
 class QListWidget;
 class QPushButton;
 class QWidget;
@@ -12,8 +15,16 @@ class QWidget;
 
 // A name list has arrived: Refresh enabled again, the list refilled with
 // the names in the tester's order (which leaves no current item), Delete
-// All enabled only while there is a name to delete.
-void showFileNames(QListWidget *list, const QStringList &names, QPushButton *refresh, QPushButton *deleteAll);
+// All enabled only while there is a name to delete, and the note under the
+// list saying why the list is incomplete (hidden for a complete one).
+void showFileNames(QListWidget *list, const FileListing &listing, QLabel *note, QPushButton *refresh,
+                   QPushButton *deleteAll);
+
+// The note for a listing that ended so, in the current language; empty for
+// a complete list.
+QString fileListNote(FileListEnd end);
+// Shows that note in the label (hidden when it is empty).
+void showFileListNote(QLabel *note, FileListEnd end);
 
 // The question before every file of a type goes: Yes or No, No the default.
 // The caller words it in its own translation context.

@@ -20,6 +20,7 @@ ReportFilesForm::ReportFilesForm(Device *device, QWidget *parent)
     , device(device)
 {
     ui->setupUi(this);
+    showFileListNote(ui->lListNote, listEnd);
 
     connect(this, &ReportFilesForm::receiveReportsFilesNames, device,
             &Device::receiveReportsFilesNames, Qt::QueuedConnection);
@@ -49,6 +50,7 @@ ReportFilesForm::~ReportFilesForm()
 void ReportFilesForm::retranslate()
 {
     ui->retranslateUi(this);
+    showFileListNote(ui->lListNote, listEnd);
 }
 
 void ReportFilesForm::activate()
@@ -74,7 +76,9 @@ void ReportFilesForm::reportsFilesNamesReceived()
 {
     // No current item after the refill: Load, Delete and "Save PDF report"
     // end disabled.
-    showFileNames(ui->listWidget, device->getReportsFilesNames(), ui->bRefresh, ui->bDeleteAll);
+    const FileListing listing = device->getReportsFilesListing();
+    listEnd = listing.end;
+    showFileNames(ui->listWidget, listing, ui->lListNote, ui->bRefresh, ui->bDeleteAll);
 }
 
 void ReportFilesForm::on_listWidget_currentRowChanged(int)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "device.h"
 #include "iretranslatable.h"
 #include "pdfcreator.h"
 
@@ -66,5 +67,7 @@ private:
 
     Ui::ReportFilesForm *ui;
     Device *device;   // not owned
+    // How the list on show ended, for its note after a language switch.
+    FileListEnd listEnd = FileListEnd::Complete;
     QSettings settings;
 };

@@ -14,6 +14,7 @@ SettingsFilesForm::SettingsFilesForm(Device *device, QWidget *parent)
     , device(device)
 {
     ui->setupUi(this);
+    showFileListNote(ui->lListNote, listEnd);
 
     connect(this, &SettingsFilesForm::receiveSettingsFilesNames, device,
             &Device::receiveSettingsFilesNames, Qt::QueuedConnection);
@@ -41,6 +42,7 @@ SettingsFilesForm::~SettingsFilesForm()
 void SettingsFilesForm::retranslate()
 {
     ui->retranslateUi(this);
+    showFileListNote(ui->lListNote, listEnd);
 }
 
 void SettingsFilesForm::activate()
@@ -58,7 +60,9 @@ std::optional<QString> SettingsFilesForm::currentName() const
 void SettingsFilesForm::settingsFilesNamesReceived()
 {
     // No current item after the refill: Load and Delete end disabled.
-    showFileNames(ui->listWidget, device->getSettingsFilesNames(), ui->bRefresh, ui->bDeleteAll);
+    const FileListing listing = device->getSettingsFilesListing();
+    listEnd = listing.end;
+    showFileNames(ui->listWidget, listing, ui->lListNote, ui->bRefresh, ui->bDeleteAll);
     ui->bSave->setEnabled(true);
 }
 

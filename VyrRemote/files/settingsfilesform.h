@@ -1,5 +1,6 @@
 #pragma once
 
+#include "device.h"
 #include "iretranslatable.h"
 
 #include <QString>
@@ -57,4 +58,6 @@ private:
 
     Ui::SettingsFilesForm *ui;
     Device *device;   // not owned
+    // How the list on show ended, for its note after a language switch.
+    FileListEnd listEnd = FileListEnd::Complete;
 };

@@ -322,9 +322,11 @@ void TestForm::tellSettingsNotRead(QWidget *parent, bool startRefused)
 {
     const QString text = startRefused
                              ? tr("The settings of this test have not been read from the tester, "
-                                  "so nothing was sent and the test was not started.\nPress Reset to read them again.")
+                                  "so nothing was sent and the test was not started.\nPress Reset to read them again; "
+                                  "this replaces the values you changed with the tester's.")
                              : tr("The settings of this test have not been read from the tester, "
-                                  "so nothing was sent.\nPress Reset to read them again.");
+                                  "so nothing was sent.\nPress Reset to read them again; "
+                                  "this replaces the values you changed with the tester's.");
     QMessageBox::warning(parent, tr("Error"), text, QMessageBox::Ok);
 }
 

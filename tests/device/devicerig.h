@@ -104,11 +104,14 @@ private:
         plain(&Device::configSaved, "configSaved");
         plain(&Device::reportSaved, "reportSaved");
         plain(&Device::screenshotReceived, "screenshotReceived");
+        // The names, then how their listing ended (int of FileListEnd).
         QObject::connect(device, &Device::settingsFilesNamesReceived, &log, [this] {
-            log.record("settingsFilesNamesReceived", {device->getSettingsFilesNames()});
+            const FileListing l = device->getSettingsFilesListing();
+            log.record("settingsFilesNamesReceived", {l.names, int(l.end)});
         }, q);
         QObject::connect(device, &Device::reportsFilesNamesReceived, &log, [this] {
-            log.record("reportsFilesNamesReceived", {device->getReportsFilesNames()});
+            const FileListing l = device->getReportsFilesListing();
+            log.record("reportsFilesNamesReceived", {l.names, int(l.end)});
         }, q);
         QObject::connect(device, &Device::currentprocessChanged, &log,
                          [this](port_t p) { log.record("currentprocessChanged", {p}); }, q);

@@ -1,6 +1,7 @@
 // The tester's file list against a tester that never ends it: the list is
 // bounded, the worker comes free again, and closing the program does not
-// wait for the list.
+// wait for the list. However a listing ends, the names read so far stay and
+// the listing says how it ended.
 
 #include "devicerig.h"
 
@@ -20,6 +21,14 @@ QByteArray moreReply(const QByteArray &name)
     return reply;
 }
 
+QStringList reportNames(int count)
+{
+    QStringList names;
+    for (int i = 0; i < count; ++i)
+        names << QStringLiteral("R%1").arg(i, 4, 10, QLatin1Char('0'));
+    return names;
+}
+
 QStringList configNames(int count)
 {
     QStringList names;
@@ -28,13 +37,28 @@ QStringList configNames(int count)
     return names;
 }
 
+// What goes wrong with a listing in listingTellsHowItEnded.
+enum class ListFault {
+    None,
+    Reply,          // every reply of the listing is `reply`
+    Silent,         // the tester answers no file request
+    DropAfter,      // the link closes after `count` answered requests
+    SlowReplies,    // every reply comes late, past a short listing time limit
+    Disconnect,     // the operator's Disconnect is announced before the listing
+};
+
 } // namespace
+
+Q_DECLARE_METATYPE(ListFault)
+Q_DECLARE_METATYPE(FileListEnd)
 
 class TestDeviceFileList : public QObject
 {
     Q_OBJECT
 
 private slots:
+    void listingTellsHowItEnded_data();
+    void listingTellsHowItEnded();
     void endlessListIsBounded_data();
     void endlessListIsBounded();
     void replyWithoutANameEndsTheList_data();
@@ -43,6 +67,91 @@ private slots:
     void disconnectEndsTheListAfterItsCurrentRequest_data();
     void disconnectEndsTheListAfterItsCurrentRequest();
 };
+
+void TestDeviceFileList::listingTellsHowItEnded_data()
+{
+    QTest::addColumn<int>("files");           // report files the tester holds (reportNames)
+    QTest::addColumn<ListFault>("fault");
+    QTest::addColumn<QByteArray>("reply");    // ListFault::Reply: every reply of the listing
+    QTest::addColumn<int>("count");           // ListFault::DropAfter: requests answered
+    QTest::addColumn<QStringList>("listed");  // the names kept (SlowReplies: some of the first, not all)
+    QTest::addColumn<FileListEnd>("end");
+    QTest::addColumn<bool>("linkUp");         // after the listing
+
+    const QByteArray none;
+    QTest::newRow("whole list") << 3 << ListFault::None << none << 0 << reportNames(3) << FileListEnd::Complete
+                                << true;
+    QTest::newRow("no files") << 0 << ListFault::None << none << 0 << QStringList() << FileListEnd::Complete
+                              << true;
+    QTest::newRow("empty reply") << 3 << ListFault::Reply << QByteArray("") << 0 << QStringList()
+                                 << FileListEnd::BadReply << true;
+    // What a stray acknowledgement taken for the first reply looks like.
+    QTest::newRow("\"more\" without a name") << 3 << ListFault::Reply << QByteArray(1, '\1') << 0 << QStringList()
+                                              << FileListEnd::BadReply << true;
+    QTest::newRow("a name repeated") << 3 << ListFault::Reply << moreReply("LOOP") << 0 << QStringList{"LOOP"}
+                                     << FileListEnd::Repeated << true;
+    QTest::newRow("no answer") << 3 << ListFault::Silent << none << 0 << QStringList() << FileListEnd::LinkLost
+                               << false;
+    QTest::newRow("link drops after two names") << 5 << ListFault::DropAfter << none << 2 << reportNames(2)
+                                                << FileListEnd::LinkLost << false;
+    QTest::newRow("more names than a tester holds")
+        << Device::MaxListedFiles + 1 << ListFault::None << none << 0 << reportNames(Device::MaxListedFiles)
+        << FileListEnd::TooMany << true;
+    QTest::newRow("past the time limit") << 100 << ListFault::SlowReplies << none << 0 << reportNames(100)
+                                         << FileListEnd::TimeLimit << true;
+    QTest::newRow("disconnect asked for") << 3 << ListFault::Disconnect << none << 0 << QStringList()
+                                          << FileListEnd::Disconnect << true;
+}
+
+void TestDeviceFileList::listingTellsHowItEnded()
+{
+    QFETCH(int, files);
+    QFETCH(ListFault, fault);
+    QFETCH(QByteArray, reply);
+    QFETCH(int, count);
+    QFETCH(QStringList, listed);
+    QFETCH(FileListEnd, end);
+    QFETCH(bool, linkUp);
+
+    DeviceRig rig(0);
+    rig.tester([&](SimRemoteResponder &r) {
+        for (const QString &name : reportNames(files))
+            r.files << SimRemoteResponder::File{name, FileTypeReport, "r", 0, TestTraffic};
+    });
+    QVERIFY(rig.connectDevice());
+    rig.tester([&](SimRemoteResponder &r) {
+        if (fault == ListFault::Reply)
+            r.replyOverride[GetFile] = reply;
+        if (fault == ListFault::Silent)
+            r.unanswered.insert(GetFile);
+    });
+    if (fault == ListFault::DropAfter)
+        rig.sim.dropAfter(count);
+    if (fault == ListFault::SlowReplies) {
+        rig.device->setListingTimeLimit(300);
+        rig.sim.setReplyDelay(50);
+    }
+    if (fault == ListFault::Disconnect)
+        rig.device->announceDisconnect();
+
+    rig.inWorker([&] { rig.device->receiveReportsFilesNames(); });
+    QVERIFY(rig.drain());
+    rig.sim.setReplyDelay(0);
+
+    QCOMPARE(rig.log.count("reportsFilesNamesReceived"), 1);
+    const QVariantList args = rig.log.lastArgs("reportsFilesNamesReceived");
+    const QStringList got = args.value(0).toStringList();
+    if (fault == ListFault::SlowReplies) {
+        QVERIFY2(!got.isEmpty() && got.size() < listed.size(), qPrintable(QString::number(got.size())));
+        listed = listed.mid(0, got.size());
+    }
+    QCOMPARE(got, listed);
+    QCOMPARE(FileListEnd(args.value(1).toInt()), end);
+    const FileListing held = rig.device->getReportsFilesListing();
+    QCOMPARE(held.names, listed);
+    QCOMPARE(held.end, end);
+    QCOMPARE(rig.device->getConnectionType() != RemoteControl::NoConnection, linkUp);
+}
 
 void TestDeviceFileList::endlessListIsBounded_data()
 {
@@ -190,6 +299,7 @@ void TestDeviceFileList::closingEndsTheListAfterItsCurrentRequest()
     const QStringList got = rig.log.lastArgs("settingsFilesNamesReceived").value(0).toStringList();
     QVERIFY(got.size() >= 2 && got.size() < 100);
     QCOMPARE(got, names.mid(0, got.size()));
+    QCOMPARE(FileListEnd(rig.log.lastArgs("settingsFilesNamesReceived").value(1).toInt()), FileListEnd::Closing);
 }
 
 // The operator's Disconnect waits in the worker's queue behind a listing
@@ -247,6 +357,7 @@ void TestDeviceFileList::disconnectEndsTheListAfterItsCurrentRequest()
     QCOMPARE(got, names.mid(0, got.size()));
     QCOMPARE(rig.device->getConnectionType(), RemoteControl::NoConnection);
     QCOMPARE(rig.log.count("linkFailed"), 0);
+    QCOMPARE(FileListEnd(rig.log.lastArgs(listed).value(1).toInt()), FileListEnd::Disconnect);
 
     // The mark went with the disconnect: the next link lists in full.
     rig.tester([&](SimRemoteResponder &r) { r.files = r.files.mid(0, 5); });

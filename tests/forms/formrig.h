@@ -327,10 +327,10 @@ inline QStringList boxTextsWhile(const std::function<void()> &f)
 // an Apply refused, a start refused.
 const QString NotReadApply = QStringLiteral(
     "The settings of this test have not been read from the tester, so nothing was sent.\n"
-    "Press Reset to read them again.");
+    "Press Reset to read them again; this replaces the values you changed with the tester's.");
 const QString NotReadStart = QStringLiteral(
     "The settings of this test have not been read from the tester, so nothing was sent and the test "
-    "was not started.\nPress Reset to read them again.");
+    "was not started.\nPress Reset to read them again; this replaces the values you changed with the tester's.");
 inline bool saysNothingApplied(const QString &text)
 {
     return text == NotReadApply;

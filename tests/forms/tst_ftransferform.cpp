@@ -245,6 +245,9 @@ private slots:
             files << simFile(QStringLiteral("WWWWWWWWWWWWWWWWWW%1").arg(i, 3, 10, QLatin1Char('0')),
                              i % 2 ? FileTypeConfig : FileTypeReport);
         }
+        // Both lists end on a reply that names no file: the note under each
+        // list has to fit too.
+        files << simFile(QString(), FileTypeConfig) << simFile(QString(), FileTypeReport);
         rig->tester([&](SimRemoteResponder &r) {
             r.files = files;
             simDrawScreen(r);

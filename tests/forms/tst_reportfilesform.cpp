@@ -6,6 +6,8 @@
 #include "../support/modalscript.h"
 #include "../support/reportfixture.h"
 #include "../support/widgetlookup.h"
+#include "../support/textfit.h"
+#include "filelist.h"
 #include "reportfilesform.h"
 
 #include <QDir>
@@ -134,6 +136,41 @@ private slots:
         QCOMPARE(sent(), QStringList{"list 6"});
         QCOMPARE(list()->count(), 0);
         QVERIFY(!child<QPushButton>("bDeleteAll")->isEnabled());
+    }
+
+    // A list that broke off keeps the names read and says why under them,
+    // in the language on show; a whole list shows no such line.
+    void anIncompleteListSaysWhy()
+    {
+        auto *note = child<QLabel>("lListNote");
+        QVERIFY(note->isHidden());
+
+        // A reply that says more names follow but names none.
+        setFiles({simFile("OAM 1", FileTypeReport), simFile("TRAF 2", FileTypeReport),
+                  simFile("", FileTypeReport), simFile("LB 3", FileTypeReport)});
+        QVERIFY(refreshed());
+        QCOMPARE(shownNames(), (QStringList{"OAM 1", "TRAF 2"}));
+        QVERIFY(!note->isHidden());
+        const QString english = QStringLiteral("The list is incomplete: the tester sent a reply that could not be read.");
+        QCOMPARE(note->text(), english);
+        QVERIFY(child<QPushButton>("bRefresh")->isEnabled());
+
+        {
+            TextFitLanguages languages({QStringLiteral(":/VyrRemote")});
+            QVERIFY(languages.use(QStringLiteral("ru")));
+            form->retranslate();
+            QVERIFY(!note->isHidden());
+            QCOMPARE(note->text(), fileListNote(FileListEnd::BadReply));
+            QVERIFY(note->text() != english);
+        }
+        form->retranslate();
+        QCOMPARE(note->text(), english);
+
+        setFiles({simFile("OAM 1", FileTypeReport)});
+        child<QPushButton>("bRefresh")->click();
+        QVERIFY(rig->drain());
+        QCOMPARE(shownNames(), QStringList{"OAM 1"});
+        QVERIFY(note->isHidden());
     }
 
     void clickingTheOnlySelectedItemAgainLeavesNothingToActOn()
