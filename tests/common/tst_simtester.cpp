@@ -3,6 +3,7 @@
 #include "simtester.h"
 #include "tcpstream.h"
 
+#include <QSemaphore>
 #include <QtTest>
 
 namespace {
@@ -33,6 +34,21 @@ public:
         return {SimReply{request, 0}};
     }
     SimTester *sim = nullptr;
+};
+
+// Holds each request in handle() until the test lets it go, then marks it
+// done: a responder slower than the request log.
+class GatedResponder : public SimResponder
+{
+public:
+    QList<SimReply> handle(const QByteArray &request) override
+    {
+        gate.acquire();
+        done << request;
+        return {SimReply{request, 0}};
+    }
+    QSemaphore gate;
+    QList<QByteArray> done;
 };
 
 // The program's side: a packet link over the transport the row names.
@@ -112,6 +128,7 @@ private slots:
     void largeFrames();
     void newTcpClientReplacesOld();
     void waitForRequestsTimesOut();
+    void waitForHandledWaitsForTheResponder();
     void responderMakesTesterGoAway();
 
 private:
@@ -402,6 +419,46 @@ void TestSimTester::waitForRequestsTimesOut()
 {
     QVERIFY(!sim->waitForRequests(1, 100));
     QVERIFY(sim->waitForRequests(0, 0));
+}
+
+// A request is logged before the responder has handled it: waitForRequests
+// can return while the responder's state is still the old one;
+// waitForHandled returns only once the responder is done with it, also for
+// requests logged after a clearRequests and for a silent simulator.
+void TestSimTester::waitForHandledWaitsForTheResponder()
+{
+    auto *responder = new GatedResponder;
+    SimTester gated(responder);
+    QVERIFY(gated.listenTcp() != 0);
+    Client c;
+    QVERIFY(c.connectTo(QStringLiteral("tcp"), gated));
+
+    QVERIFY(c.send("first"));
+    QVERIFY(gated.waitForRequests(1, 5000));
+    QVERIFY(!gated.waitForHandled(1, 100));   // held in handle()
+    responder->gate.release();
+    QVERIFY(gated.waitForHandled(1, 5000));
+    QList<QByteArray> done;
+    gated.with<GatedResponder>([&](GatedResponder &r) { done = r.done; });
+    QCOMPARE(done, QList<QByteArray>{"first"});
+    QVERIFY(c.receive());
+
+    // Counted again from a clear: the request before it is not this one.
+    gated.clearRequests();
+    QVERIFY(c.send("second"));
+    QVERIFY(gated.waitForRequests(1, 5000));
+    QVERIFY(!gated.waitForHandled(1, 100));
+    responder->gate.release();
+    QVERIFY(gated.waitForHandled(1, 5000));
+    gated.with<GatedResponder>([&](GatedResponder &r) { done = r.done; });
+    QCOMPARE(done, (QList<QByteArray>{"first", "second"}));
+    QVERIFY(c.receive());
+
+    // A silent simulator is done with a request once it is logged.
+    gated.setSilent(true);
+    QVERIFY(c.send("quiet"));
+    QVERIFY(gated.waitForHandled(2, 5000));
+    QVERIFY(!gated.waitForHandled(3, 100));
 }
 
 void TestSimTester::responderMakesTesterGoAway()

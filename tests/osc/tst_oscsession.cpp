@@ -305,7 +305,9 @@ void TstOscSession::applyUntouchedSendsStoredValues()
     QCOMPARE(child<QLineEdit>(w, "lIP")->text(), QStringLiteral("192.168.1.202"));
     const int before = sim->requests().size();
     QTest::mouseClick(child<QPushButton>(w, "bApply"), Qt::LeftButton);
-    QVERIFY(sim->waitForRequests(before + 1, kWaitMs));
+    // The responder's record of the settings is read below: wait until it
+    // has handled the request, not only until the request was logged.
+    QVERIFY(sim->waitForHandled(before + 1, kWaitMs));
     QCOMPARE(sim->requests().last().toHex(' '), QByteArray("89 00 ca 01 a8 c0 00 ff ff ff 01 01 a8 c0"));
     sim->with<SimUpdateResponder>([](SimUpdateResponder &r) {
         QCOMPARE(r.ipSettings.size(), 1);

@@ -118,6 +118,12 @@ public:
     mutable QMutex logMutex;
     mutable QWaitCondition logChanged;
     QList<QByteArray> requests;
+    // Requests logged and requests done with since the simulator started;
+    // `logged` when requests was last cleared (its first entry is request
+    // clearedAt + 1).
+    qint64 logged = 0;
+    qint64 handled = 0;
+    qint64 clearedAt = 0;
     int tcpClients = 0;   // connections accepted on the TCP listener
     QList<QByteArray> badFrames;
 
@@ -507,8 +513,20 @@ void SimTesterPrivate::handleFrame(Link link, const QByteArray &payload)
     {
         QMutexLocker l(&logMutex);
         requests << payload;
+        ++logged;
         logChanged.wakeAll();
     }
+    // However the request ends below, it counts as handled once its replies
+    // (if any) are queued.
+    struct Handled {
+        SimTesterPrivate *d;
+        ~Handled()
+        {
+            QMutexLocker l(&d->logMutex);
+            ++d->handled;
+            d->logChanged.wakeAll();
+        }
+    } handledOnReturn{this};
 
     bool drop = false;
     bool mute = false;
@@ -735,6 +753,7 @@ void SimTester::clearRequests()
     QMutexLocker l(&d->logMutex);
     d->requests.clear();
     d->badFrames.clear();
+    d->clearedAt = d->logged;
 }
 
 bool SimTester::waitForRequests(int count, int timeoutMs) const
@@ -744,6 +763,18 @@ bool SimTester::waitForRequests(int count, int timeoutMs) const
     while (d->requests.size() < count) {
         if (!d->logChanged.wait(&d->logMutex, deadline))
             return d->requests.size() >= count;
+    }
+    return true;
+}
+
+bool SimTester::waitForHandled(int count, int timeoutMs) const
+{
+    QDeadlineTimer deadline(timeoutMs);
+    QMutexLocker l(&d->logMutex);
+    const auto done = [&] { return d->requests.size() >= count && d->handled >= d->clearedAt + count; };
+    while (!done()) {
+        if (!d->logChanged.wait(&d->logMutex, deadline))
+            return done();
     }
     return true;
 }

@@ -99,8 +99,15 @@ public:
     QList<QByteArray> badFrames() const;
     void clearRequests();
     // Waits (processing no events of the caller's thread) until at least
-    // count requests were logged or timeoutMs passed.
+    // count requests were logged or timeoutMs passed. A request is logged
+    // before the responder handles it: what the responder does with it may
+    // not have happened yet.
     bool waitForRequests(int count, int timeoutMs) const;
+    // Waits as waitForRequests, and further until the responder has handled
+    // the first count requests logged since the last clearRequests() (or
+    // the simulator dropped them: silent, link dropped). After it, the
+    // responder's state (withResponder) holds what those requests did.
+    bool waitForHandled(int count, int timeoutMs) const;
 
     // Runs f with the responder lock held.
     void withResponder(const std::function<void(SimResponder &)> &f);
