@@ -14,7 +14,10 @@
 #   generated (ui_*.h, *.moc) and not ours;
 # - an angle-bracket include of a Qt header whose module the library does
 #   not reach through its links (<QLabel> in a library without Widgets);
-# - a library marked NO_WIDGETS that reaches Qt Widgets through any link.
+# - a library marked NO_WIDGETS that reaches Qt Widgets through any link;
+# - a source or form under a top folder of the map (VyrRemote/, tests/ ...)
+#   that lies in no folder on the map, so that nothing of the product goes
+#   unread.
 cmake_minimum_required(VERSION 3.16)
 include(${LAYERS})
 
@@ -219,6 +222,24 @@ foreach(lib ${layers})
         endif()
       endforeach()
     endforeach()
+  endforeach()
+endforeach()
+
+# Every source under the map's top folders lies in a folder on the map.
+set(roots)
+foreach(folder ${all_folders})
+  string(REGEX REPLACE "/.*" "" root "${folder}")
+  list(APPEND roots ${root})
+endforeach()
+list(REMOVE_DUPLICATES roots)
+foreach(root ${roots})
+  file(GLOB_RECURSE under ${SOURCE_DIR}/${root}/*.h ${SOURCE_DIR}/${root}/*.cpp ${SOURCE_DIR}/${root}/*.ui)
+  foreach(src ${under})
+    folder_of(${src} owner_folder)
+    if(owner_folder STREQUAL "")
+      file(RELATIVE_PATH rel_src ${SOURCE_DIR} ${src})
+      problem("${rel_src} lies in no library on the map: the check cannot read it")
+    endif()
   endforeach()
 endforeach()
 

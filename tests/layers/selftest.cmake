@@ -2,7 +2,8 @@
 #
 # A tree of three libraries: Low (folder low, Qt Core only, marked
 # NO_WIDGETS), Side (folder low/side, beside Low, not linked by it) and Up
-# (folder up, links Low and Qt Widgets); elsewhere/ is on no map. Each case plants one file or one
+# (folder up, links Low and Qt Widgets); elsewhere/ is on no map, nor below
+# any folder of it. Each case plants one file or one
 # link in a fresh copy and runs the check; the sound tree passes, every
 # planted fault fails it with its own words.
 cmake_minimum_required(VERSION 3.16)
@@ -83,6 +84,8 @@ run_case(form_custom_widget "${sound}" low/bad.ui
   "low/bad.ui (library Low) includes up.h, which is up/up.h of Up, which Low does not link")
 run_case(outside_the_map "${sound}" low/bad.cpp "#include \"../elsewhere/other.h\"\n"
   "includes ../elsewhere/other.h, which is elsewhere/other.h, in no library on the map")
+run_case(source_off_the_map "${sound}" up/entry/main.cpp "#include \"up.h\"\n"
+  "up/entry/main.cpp lies in no library on the map")
 run_case(widgets_through_a_link
   "Low=Qt5::Core,Side;Side=Qt5::Widgets;Up=Low,Qt5::Widgets;Qt5::Core=;Qt5::Gui=Qt5::Core;Qt5::Widgets=Qt5::Gui,Qt5::Core"
   "" "" "Low links Qt Widgets (Low -> Side -> Qt5::Widgets), but no widget may reach it")
