@@ -1733,7 +1733,7 @@ einstellungen</translation>
     </message>
     <message>
         <source>Offset, bytes</source>
-        <translation>Offset, Bytes</translation>
+        <translation>Versatz, Bytes</translation>
     </message>
     <message>
         <source>Sync wait, ms</source>
@@ -1753,7 +1753,7 @@ einstellungen</translation>
     </message>
     <message>
         <source>Rx bits</source>
-        <translation>Rx-Bits</translation>
+        <translation>Empfangene Bits</translation>
     </message>
     <message>
         <source>Port A</source>
@@ -2877,6 +2877,10 @@ einstellungen</translation>
     <message>
         <source>Rate units</source>
         <translation>Rateneinheit</translation>
+    </message>
+    <message>
+        <source>Test settings</source>
+        <translation>Testeinstellungen</translation>
     </message>
 </context>
 <context>

@@ -2878,6 +2878,10 @@ settings</source>
         <source>Rate units</source>
         <translation>Единицы скорости</translation>
     </message>
+    <message>
+        <source>Test settings</source>
+        <translation>Настройки теста</translation>
+    </message>
 </context>
 <context>
     <name>PTPForm</name>

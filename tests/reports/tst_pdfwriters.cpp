@@ -390,14 +390,15 @@ void TestPdfWriters::bert_data()
     QTest::addColumn<Rows>("absent");
 
     QTest::newRow("fixture") << ReportFixture(TestBert).settings(bertSettings()).results(bertResults()).bytes()
-                             << Rows{{"BERT report"}, {"Topology", "A >> B"}, {"Pattern type", "2e15-1"},
-                                     {"User pattern", "00001a2b"}, {"Frame size", "1024"}, {"Units", "kbps"},
-                                     {"Rate", "500"}, {"Duration", "01:00:00"}, {"Offset, bytes", "12"},
-                                     {"Sync wait, ms", "250"}, {"Elapsed time", "00:01:00"},
+                             << Rows{{"BERT report"}, {"Test settings"}, {"Topology", "A >> B"},
+                                     {"Pattern type", "2e15-1"}, {"User pattern", "00001a2b"}, {"Frame size", "1024"},
+                                     {"Rate units", "kbps"}, {"Rate", "500"}, {"Duration", "01:00:00"},
+                                     {"Offset, bytes", "12"}, {"Sync wait, ms", "250"}, {"Measuring"},
+                                     {"Elapsed time", "00:01:00"},
                                      {"Remaining time", "00:59:00"}, {"Rx bits", "5000000000"}, {"Rx Ebit", "5"},
                                      {"BER", "1.00000e-09"}, {"LSS", "3"}, {"LOS", "6"}, {"LSS, %", "0.050"},
                                      {"LOS, %", "0.100"}}
-                             << Rows{{"Pattern type", "User"}};
+                             << Rows{{"Pattern type", "User"}, {"Settings"}, {"Results"}};
 
     bert_settings_t user = bertSettings();
     user.pattern = BertPatternUser;
