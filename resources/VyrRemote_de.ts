@@ -1948,22 +1948,6 @@ einstellungen</translation>
         <translation>Port</translation>
     </message>
     <message>
-        <source>Rate, %</source>
-        <translation>Rate, %</translation>
-    </message>
-    <message>
-        <source>Rate, kbps</source>
-        <translation>Rate, kbit/s</translation>
-    </message>
-    <message>
-        <source>Rate, Mbps</source>
-        <translation>Rate, Mbit/s</translation>
-    </message>
-    <message>
-        <source>Threshold</source>
-        <translation>Schwelle</translation>
-    </message>
-    <message>
         <source>ms</source>
         <translation>ms</translation>
     </message>
@@ -1988,20 +1972,8 @@ einstellungen</translation>
         <translation>Nicht in Reihenfolge</translation>
     </message>
     <message>
-        <source>Jitter</source>
-        <translation>Jitter</translation>
-    </message>
-    <message>
-        <source>distribution</source>
-        <translation>Verteilung</translation>
-    </message>
-    <message>
         <source>Jitter, ms</source>
         <translation>Jitter, ms</translation>
-    </message>
-    <message>
-        <source> % </source>
-        <translation> % </translation>
     </message>
     <message>
         <source>Load L4</source>
@@ -2881,6 +2853,18 @@ einstellungen</translation>
     <message>
         <source>Test settings</source>
         <translation>Testeinstellungen</translation>
+    </message>
+    <message>
+        <source>Threshold, ms</source>
+        <translation>Schwelle, ms</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Distribution</source>
+        <translation>Verteilung</translation>
     </message>
 </context>
 <context>
