@@ -1764,7 +1764,7 @@ einstellungen</translation>
     </message>
     <message>
         <source>Offset, bytes</source>
-        <translation>Offset, Bytes</translation>
+        <translation>Versatz, Bytes</translation>
     </message>
     <message>
         <source>Sync wait, ms</source>
@@ -1784,7 +1784,7 @@ einstellungen</translation>
     </message>
     <message>
         <source>Rx bits</source>
-        <translation>Rx-Bits</translation>
+        <translation>Empfangene Bits</translation>
     </message>
     <message>
         <source>Port A</source>
@@ -1979,22 +1979,6 @@ einstellungen</translation>
         <translation>Port</translation>
     </message>
     <message>
-        <source>Rate, %</source>
-        <translation>Rate, %</translation>
-    </message>
-    <message>
-        <source>Rate, kbps</source>
-        <translation>Rate, kbit/s</translation>
-    </message>
-    <message>
-        <source>Rate, Mbps</source>
-        <translation>Rate, Mbit/s</translation>
-    </message>
-    <message>
-        <source>Threshold</source>
-        <translation>Schwelle</translation>
-    </message>
-    <message>
         <source>ms</source>
         <translation>ms</translation>
     </message>
@@ -2019,20 +2003,8 @@ einstellungen</translation>
         <translation>Nicht in Reihenfolge</translation>
     </message>
     <message>
-        <source>Jitter</source>
-        <translation>Jitter</translation>
-    </message>
-    <message>
-        <source>distribution</source>
-        <translation>Verteilung</translation>
-    </message>
-    <message>
         <source>Jitter, ms</source>
         <translation>Jitter, ms</translation>
-    </message>
-    <message>
-        <source> % </source>
-        <translation> % </translation>
     </message>
     <message>
         <source>Load L4</source>
@@ -2908,6 +2880,22 @@ einstellungen</translation>
     <message>
         <source>Rate units</source>
         <translation>Rateneinheit</translation>
+    </message>
+    <message>
+        <source>Test settings</source>
+        <translation>Testeinstellungen</translation>
+    </message>
+    <message>
+        <source>Threshold, ms</source>
+        <translation>Schwelle, ms</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Distribution</source>
+        <translation>Verteilung</translation>
     </message>
 </context>
 <context>

@@ -1979,22 +1979,6 @@ settings</source>
         <translation>Порт</translation>
     </message>
     <message>
-        <source>Rate, %</source>
-        <translation>Скорость, %</translation>
-    </message>
-    <message>
-        <source>Rate, kbps</source>
-        <translation>Скорость, кбит/с</translation>
-    </message>
-    <message>
-        <source>Rate, Mbps</source>
-        <translation>Скорость, Мбит/с</translation>
-    </message>
-    <message>
-        <source>Threshold</source>
-        <translation>Порог</translation>
-    </message>
-    <message>
         <source>ms</source>
         <translation>мс</translation>
     </message>
@@ -2019,20 +2003,8 @@ settings</source>
         <translation>Не по порядку</translation>
     </message>
     <message>
-        <source>Jitter</source>
-        <translation>Распределение</translation>
-    </message>
-    <message>
-        <source>distribution</source>
-        <translation>джиттера</translation>
-    </message>
-    <message>
         <source>Jitter, ms</source>
         <translation>Джиттер, мс</translation>
-    </message>
-    <message>
-        <source> % </source>
-        <translation> % </translation>
     </message>
     <message>
         <source>Load L4</source>
@@ -2908,6 +2880,22 @@ settings</source>
     <message>
         <source>Rate units</source>
         <translation>Единицы скорости</translation>
+    </message>
+    <message>
+        <source>Test settings</source>
+        <translation>Настройки теста</translation>
+    </message>
+    <message>
+        <source>Threshold, ms</source>
+        <translation>Порог, мс</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Результат</translation>
+    </message>
+    <message>
+        <source>Distribution</source>
+        <translation>Распределение</translation>
     </message>
 </context>
 <context>

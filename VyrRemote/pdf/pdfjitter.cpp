@@ -6,6 +6,7 @@
 #include "jitterformat.h"
 #include "jitterrecords.h"
 #include "rateunits.h"
+#include "reportformat.h"
 #include "textfunctions.h"
 
 static_assert(sizeof(jitter_settings_t) == testSettingsSize(TestJitter), "jitter settings in a report");
@@ -24,20 +25,15 @@ QString percentOf(uint64_t part, uint64_t all)
 void PDFCreator::drawJitterSettings(int x, int &y, const ReportFile &report)
 {
     const jitter_settings_t s = report.settings<jitter_settings_t>();
-    drawSettingsWithHeader(x, y, report, 19, s.header);
-    // The jitter test offers no bps: a rate in any other unit has no row.
-    QString rateLabel;
-    switch (s.rateUnit) {
-    case RateUnitPercent: rateLabel = tr("Rate, %"); break;
-    case RateUnitKbps: rateLabel = tr("Rate, kbps"); break;
-    case RateUnitMbps: rateLabel = tr("Rate, Mbps"); break;
-    default: break;
+    drawSettingsWithHeader(x, y, report, 20, s.header);
+    // The jitter test offers no bps: a rate in any other unit has no rows.
+    if (s.rateUnit == RateUnitPercent || s.rateUnit == RateUnitKbps || s.rateUnit == RateUnitMbps) {
+        drawTextRow(x, y, tr("Rate units"), reportUnitText(s.rateUnit));
+        drawTextRow(x, y, tr("Rate"), QString::number(s.rate));
     }
-    if (!rateLabel.isEmpty())
-        drawTextRow(x, y, rateLabel, QString::number(s.rate));
-    drawTextRow(x, y, tr("Frame size"), QString::number(s.packetLength));
+    drawTextRow(x, y, tr("Packet length, B"), QString::number(s.packetLength));
     drawTextRow(x, y, tr("Duration"), secondsToString(s.duration));
-    drawTextRow(x, y, tr("Threshold") + QStringLiteral(", ") + tr("ms"), QString::number(s.threshold));
+    drawTextRow(x, y, tr("Threshold, ms"), QString::number(s.threshold));
     y += RowHeight;
 }
 
@@ -45,7 +41,7 @@ void PDFCreator::drawJitterResults(int x, int &y, const ReportFile &report)
 {
     const jitter_settings_t s = report.settings<jitter_settings_t>();
     const jitter_results_t r = report.results<jitter_results_t>();
-    drawSectionTitle(x, y, tr("Results"), 7, SectionFill);
+    drawSectionTitle(x, y, tr("Result"), 7, SectionFill);
     drawTextRow(x, y, tr("Elapsed time"), secondsToString(r.passedTime));
     drawTextRow(x, y, tr("Remaining time"),
                 secondsToString(r.passedTime < s.duration ? s.duration - r.passedTime : 0));
@@ -60,8 +56,8 @@ void PDFCreator::drawJitterResults(int x, int &y, const ReportFile &report)
     drawThreeColumnRow(x, y, tr("Not in order"), QString::number(quint64(outOfOrder)), share(outOfOrder));
     y += RowHeight;
 
-    drawSectionTitle(x, y, tr("Jitter") + QLatin1Char(' ') + tr("distribution"), 11, SectionFill);
-    drawTextRow(x, y, tr("Jitter, ms"), tr(" % "));
+    drawSectionTitle(x, y, tr("Distribution"), 11, SectionFill);
+    drawTextRow(x, y, tr("Jitter, ms"), QStringLiteral("%"));
     for (int i = 0; i < JitterBins; ++i)
         drawTextRow(x, y, jitterBinLabel(s.threshold, i), all ? percentOf(r.bins[i], all) : QStringLiteral("---"));
     y += RowHeight;

@@ -60,9 +60,9 @@ void PDFCreator::drawMultistreamSettings(int x, int &y, const ReportFile &report
         drawCheckRow(column, row, tr("Active"), stream.active);
         drawTextRow(column, row, tr("Learning int., ms"), QString::number(s.learningTime));
         drawTextRow(column, row, tr("Interval, ms"), QString::number(s.waitInterval));
-        drawTextRow(column, row, tr("Units"), reportUnitText(stream.rateUnit));
+        drawTextRow(column, row, tr("Rate units"), reportUnitText(stream.rateUnit));
         drawTextRow(column, row, tr("Rate"), QString::number(stream.rate));
-        drawTextRow(column, row, tr("Packet size, B"), QString::number(stream.packetLength));
+        drawTextRow(column, row, tr("Packet length, B"), QString::number(stream.packetLength));
         drawTextRow(column, row, tr("Duration"), secondsToString(s.duration));
     });
 }

@@ -1,8 +1,8 @@
 // One name for one counter or value, wherever it is shown: a row of the
 // traffic form, of the asymmetric traffic form's flow statistics, of the
-// statistics window and a field of the interface settings window reads in
-// the PDF report of the same records with the same name and the same value,
-// in Russian, English and German. The windows are filled from the simulated
+// statistics window, of the BERT, multistream and jitter forms and a field of
+// the interface settings window reads in the PDF report of the same records
+// with the same name and the same value, in Russian, English and German. The windows are filled from the simulated
 // tester; the reports are rendered from those records through the real
 // writer and read back with pdftotext.
 
@@ -13,24 +13,36 @@
 
 #include "asymrecords.h"
 #include "asymtrafficform.h"
+#include "bertform.h"
+#include "bertrecords.h"
 #include "ifaceform.h"
 #include "ifsetform.h"
+#include "jitterform.h"
+#include "jitterrecords.h"
+#include "multiform.h"
+#include "multirecords.h"
 #include "statsform.h"
 #include "statsrecords.h"
 #include "trafficform.h"
 #include "trafficrecords.h"
 
 #include <QAbstractSpinBox>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpression>
+#include <QSpinBox>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <algorithm>
 #include <cstring>
+#include <functional>
+#include <iterator>
 
 namespace {
 
@@ -148,6 +160,99 @@ asym_results_t asymResults()
     return r;
 }
 
+bert_settings_t bertSettings()
+{
+    bert_settings_t s{};
+    s.pattern = BertPatternUser;
+    // Digits only: the report writes the user pattern's hexadecimal digits
+    // in lower case, the form in upper case.
+    s.userPattern = 0x20240917;
+    s.frameSize = 1024;
+    s.rateUnit = RateUnitKbps;
+    s.rate = 500;
+    s.duration = 3600;
+    s.syncWait = 250;
+    s.patternOffset = 12;
+    return s;
+}
+
+// Every value different, so that a value names its row.
+bert_results_t bertResults()
+{
+    bert_results_t r{};
+    r.bits = 7000000000ull;
+    r.errorBits = 21;
+    r.lss = 4;
+    r.los = 9;
+    r.elapsed = 90;
+    return r;
+}
+
+jitter_settings_t jitterSettings()
+{
+    jitter_settings_t s{};
+    s.header = headerFixture();
+    s.rateUnit = RateUnitKbps;
+    s.rate = 250;
+    s.packetLength = 512;
+    s.duration = 3600;
+    // Not 10: until another threshold is shown the form keeps the bin labels
+    // of its design ("0.000 - 1.250"), spaced unlike the ones it computes.
+    s.threshold = 20;
+    return s;
+}
+
+// Every bin a share of its own.
+jitter_results_t jitterResults()
+{
+    jitter_results_t r{};
+    r.passedTime = 100;
+    r.rxAll = 2000;
+    r.rxInOrder = 1500;
+    const uint64_t bins[JitterBins] = {30, 250, 400, 120, 60, 20, 10, 5, 1105};
+    std::copy(std::begin(bins), std::end(bins), std::begin(r.bins));
+    return r;
+}
+
+// Streams 1, 4 and 5 active (a pair side by side and one below it), each
+// with a unit, rate and length of its own.
+multi_settings_t multiSettings()
+{
+    multi_settings_t s{};
+    s.duration = 3600;
+    s.learningTime = 150;
+    // Under a second: the form counts the wait before and after the run
+    // into the remaining time in whole seconds, the report does not.
+    s.waitInterval = 500;
+    const struct
+    {
+        int stream;
+        uint8_t unit;
+        uint16_t rate;
+        uint16_t length;
+    } active[] = {{0, RateUnitPercent, 50, 512}, {3, RateUnitMbps, 100, 1518}, {4, RateUnitKbps, 2500, 9600}};
+    for (const auto &a : active) {
+        stream_settings_t &stream = s.streams[a.stream];
+        stream.active = 1;
+        stream.rateUnit = a.unit;
+        stream.rate = a.rate;
+        stream.packetLength = a.length;
+        stream.header = headerFixture();
+    }
+    s.streams[1].rate = 77;   // inactive: in no report
+    return s;
+}
+
+multi_results_t multiResults()
+{
+    multi_results_t r{};
+    r.elapsed = 600;
+    r.streams[0] = stream_result_t{50.0f, 2000, 1990, 1500};
+    r.streams[3] = stream_result_t{7.5f, 4000, 3996, 2500000};
+    r.streams[4] = stream_result_t{12.5f, 6000, 6000, 3100};
+    return r;
+}
+
 // A row of a report as pdftotext lays it out: the name as a whole cell (at
 // the start of a line or of a column), then its values in order.
 bool hasNamedRow(const QString &text, const QString &name, const QStringList &values)
@@ -183,6 +288,33 @@ QString itemText(const QTableWidgetItem *item)
     return item ? item->text() : QString();
 }
 
+// The labels of the fields in these containers, each with its field.
+QList<QLabel *> fieldLabels(const QList<QWidget *> &containers)
+{
+    QList<QLabel *> labels;
+    for (QWidget *container : containers) {
+        for (QLabel *label : container->findChildren<QLabel *>()) {
+            if (label->buddy())
+                labels << label;
+        }
+    }
+    return labels;
+}
+
+// What a form and its report must name alike: the labelled fields of some
+// of the form's containers, its result tables and the titles of its groups;
+// once for each page a selector shows (the multistream form's streams).
+struct FormComparison
+{
+    QString report;                        // the report's text
+    QList<QWidget *> labelled;
+    int fields = 0;                        // how many labelled fields they hold
+    QList<QTableWidget *> tables;
+    std::function<QStringList()> titles;   // as on show
+    QSpinBox *pages = nullptr;
+    QList<int> pageValues;
+};
+
 } // namespace
 
 class TestSameNames : public QObject
@@ -195,6 +327,9 @@ private:
     AsymTrafficForm *asym = nullptr;
     StatsForm *stats = nullptr;
     IfsetForm *interfaces = nullptr;
+    BertForm *bert = nullptr;
+    MultiForm *multi = nullptr;
+    JitterForm *jitter = nullptr;
     QTemporaryDir dir;
     QStringList faults;
     std::unique_ptr<TextFitLanguages> languages;
@@ -235,6 +370,11 @@ private:
         stats->activate();
         interfaces->retranslate();
         interfaces->activate();
+        for (TestForm *form : {static_cast<TestForm *>(bert), static_cast<TestForm *>(multi),
+                               static_cast<TestForm *>(jitter)}) {
+            form->retranslate();
+            form->activate();
+        }
         QVERIFY(rig->drain());
         QVERIFY(rig->drain());
     }
@@ -242,12 +382,20 @@ private:
     // Labelled fields: the label's text and the field's value make a row.
     void compareLabels(QWidget *form, const QStringList &labels, const QString &text, const QString &where)
     {
+        QList<QLabel *> found;
         for (const QString &name : labels) {
             auto *label = findWidget<QLabel>(form, qPrintable(name));
-            if (!label || !label->buddy()) {
+            if (!label || !label->buddy())
                 faults << QStringLiteral("%1: label %2 without its field").arg(where, name);
-                continue;
-            }
+            else
+                found << label;
+        }
+        compareFields(found, text, where);
+    }
+
+    void compareFields(const QList<QLabel *> &labels, const QString &text, const QString &where)
+    {
+        for (QLabel *label : labels) {
             const QString value = shown(label->buddy());
             if (!hasNamedRow(text, label->text(), {value}))
                 faults << QStringLiteral("%1: \"%2\" \"%3\" not in the report").arg(where, label->text(), value);
@@ -279,6 +427,83 @@ private:
             if (!hasNamedRow(text, name, values))
                 faults << QStringLiteral("%1: row \"%2\" %3 not in the report").arg(where, name, values.join(QLatin1Char(' ')));
         }
+    }
+
+    // A result table with or without row headers. With them, each row is
+    // named by its header and the column headers stand over the values as
+    // titles; without them, each row is named by its first cell, and the
+    // column headers make a row of their own, as the report draws them.
+    void compareTable(QTableWidget *table, const QString &text, const QString &where)
+    {
+        if (!table->verticalHeader()->isHidden()) {
+            compareRows(table, QString(), text, where);
+            QStringList headers;
+            for (int column = 0; column < table->columnCount(); ++column)
+                headers << tableColumnHeader(table, column);
+            compareTitles(headers, text, where);
+            return;
+        }
+        QTableWidget named;
+        named.setColumnCount(table->columnCount() - 1);
+        named.setRowCount(table->rowCount() + 1);
+        for (int row = -1; row < table->rowCount(); ++row) {
+            const auto cell = [&](int column) {
+                return row < 0 ? tableColumnHeader(table, column) : itemText(table->item(row, column));
+            };
+            named.setVerticalHeaderItem(row + 1, new QTableWidgetItem(cell(0)));
+            for (int column = 1; column < table->columnCount(); ++column)
+                named.setItem(row + 1, column - 1, new QTableWidgetItem(cell(column)));
+        }
+        compareRows(&named, QString(), text, where);
+    }
+
+    // The comparison of a test's form with the report of the records it
+    // shows, in the language on show.
+    FormComparison comparison(int test)
+    {
+        FormComparison c;
+        const auto group = [](QWidget *form, const char *name) { return findWidget<QGroupBox>(form, name); };
+        switch (test) {
+        case TestBert: {
+            c.report = report(ReportFixture(TestBert).settings(bertSettings()).results(bertResults()).bytes(),
+                              QStringLiteral("bert"));
+            QGroupBox *settings = group(bert, "groupBox");
+            QGroupBox *measuring = group(bert, "groupBox_2");
+            c.labelled = {settings, measuring};
+            c.fields = 17;
+            c.titles = [=] { return QStringList{settings->title(), measuring->title()}; };
+            break;
+        }
+        case TestMultistream: {
+            c.report = report(ReportFixture(TestMultistream).settings(multiSettings()).results(multiResults()).bytes(),
+                              QStringLiteral("multistream"));
+            QGroupBox *advanced = group(multi, "groupBox");
+            auto *active = findWidget<QCheckBox>(multi, "cActive");
+            auto *stream = findWidget<QSpinBox>(multi, "sStreamSettings");
+            c.labelled = {advanced, findWidget<QWidget>(multi, "tab_2")};
+            c.fields = 8;
+            c.tables = {findWidget<QTableWidget>(multi, "tRes")};
+            c.titles = [=] { return QStringList{stream->text(), advanced->title(), active->text()}; };
+            c.pages = stream;
+            c.pageValues = {1, 4, 5};
+            break;
+        }
+        case TestJitter: {
+            c.report = report(ReportFixture(TestJitter).settings(jitterSettings()).results(jitterResults()).bytes(),
+                              QStringLiteral("jitter"));
+            QGroupBox *advanced = group(jitter, "groupBox_2");
+            QGroupBox *result = group(jitter, "groupBox");
+            QGroupBox *distribution = group(jitter, "groupBox_3");
+            c.labelled = {advanced, result};
+            c.fields = 7;
+            c.tables = {findWidget<QTableWidget>(jitter, "tRes"), findWidget<QTableWidget>(jitter, "tDist")};
+            c.titles = [=] { return QStringList{advanced->title(), result->title(), distribution->title()}; };
+            break;
+        }
+        default:
+            qFatal("no comparison for test %d", test);
+        }
+        return c;
     }
 
     void compareTitles(const QStringList &titles, const QString &text, const QString &where)
@@ -325,6 +550,12 @@ private slots:
         rig->storeResults(PortA, TestAsymTraffic, recordBytes(asymResults()));
         rig->storeResults(PortA, TestStatistics, recordBytes(statsResults(1000)));
         rig->storeResults(PortB, TestStatistics, recordBytes(statsResults(7000)));
+        rig->storeSettings(PortA, TestBert, recordBytes(bertSettings()));
+        rig->storeResults(PortA, TestBert, recordBytes(bertResults()));
+        rig->storeSettings(PortA, TestMultistream, recordBytes(multiSettings()));
+        rig->storeResults(PortA, TestMultistream, recordBytes(multiResults()));
+        rig->storeSettings(PortA, TestJitter, recordBytes(jitterSettings()));
+        rig->storeResults(PortA, TestJitter, recordBytes(jitterResults()));
         QVERIFY(rig->connectDevice());
         rig->device->setCurrentProcess(PortA);
         QVERIFY(rig->drain());
@@ -332,8 +563,12 @@ private slots:
         asym = new AsymTrafficForm(rig->device);
         stats = new StatsForm(rig->device);
         interfaces = new IfsetForm(rig->device);
+        bert = new BertForm(rig->device);
+        multi = new MultiForm(rig->device);
+        jitter = new JitterForm(rig->device);
         for (QWidget *w : {static_cast<QWidget *>(traffic), static_cast<QWidget *>(asym), static_cast<QWidget *>(stats),
-                           static_cast<QWidget *>(interfaces)}) {
+                           static_cast<QWidget *>(interfaces), static_cast<QWidget *>(bert),
+                           static_cast<QWidget *>(multi), static_cast<QWidget *>(jitter)}) {
             w->resize(1300, 700);
             w->show();
         }
@@ -345,6 +580,9 @@ private slots:
         delete asym;
         delete stats;
         delete interfaces;
+        delete bert;
+        delete multi;
+        delete jitter;
         rig.reset();
     }
 
@@ -354,7 +592,8 @@ private slots:
     {
         faults.clear();
         languages.reset(new TextFitLanguages({QStringLiteral(":/VyrRemote"), QStringLiteral(":/qt")}));
-        QVERIFY(languages->use(QString::fromLatin1(QTest::currentDataTag())));
+        // The language is the data tag's last word.
+        QVERIFY(languages->use(QString::fromLatin1(QTest::currentDataTag()).section(QLatin1Char(' '), -1)));
         refill();
     }
 
@@ -502,6 +741,43 @@ private slots:
         verifyNoFaults(language, text);
     }
     void interfaceWindowAndReport_data() { languageRows(); }
+
+    // The BERT, multistream (each active stream in turn) and jitter forms
+    // and their reports: every labelled field, the rows and column headers
+    // of the result tables and the titles of the groups.
+    void formAndReport()
+    {
+        QFETCH(QString, language);
+        QFETCH(int, test);
+        const FormComparison c = comparison(test);
+        QVERIFY(!c.report.isEmpty());
+        const QList<QLabel *> labels = fieldLabels(c.labelled);
+        QCOMPARE(labels.size(), c.fields);
+        const QList<int> pages = c.pages ? c.pageValues : QList<int>{0};
+        for (int page : pages) {
+            QString where = QString::fromLatin1(QTest::currentDataTag());
+            if (c.pages) {
+                c.pages->setValue(page);
+                where += QStringLiteral(", page %1").arg(page);
+            }
+            compareFields(labels, c.report, where);
+            for (QTableWidget *table : c.tables)
+                compareTable(table, c.report, where);
+            compareTitles(c.titles(), c.report, where);
+        }
+        verifyNoFaults(language, c.report);
+    }
+    void formAndReport_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<int>("test");
+        const QList<QPair<const char *, int>> forms = {
+            {"BERT", TestBert}, {"multistream", TestMultistream}, {"jitter", TestJitter}};
+        for (const auto &form : forms) {
+            for (const QString &language : TextFitLanguages::all())
+                QTest::addRow("%s %s", form.first, qPrintable(language)) << language << form.second;
+        }
+    }
 };
 
 QTEST_MAIN(TestSameNames)

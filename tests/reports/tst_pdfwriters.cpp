@@ -304,15 +304,15 @@ void TestPdfWriters::jitter_data()
 
     QTest::newRow("fixture") << ReportFixture(TestJitter).settings(jitterSettings()).results(jitterResults()).bytes()
                              << Rows{{"Jitter test report"}, {"Topology", "A >> B"}, {"EF", "( 101110 )"},
-                                     {"Rate, kbps", "250"}, {"Frame size", "512"}, {"Duration", "01:00:00"},
-                                     {"Threshold, ms", "10"},
+                                     {"Rate units", "kbps"}, {"Rate", "250"}, {"Packet length, B", "512"},
+                                     {"Duration", "01:00:00"}, {"Threshold, ms", "10"}, {"Result"},
                                      {"Elapsed time", "01:01:40"}, {"Remaining time", "00:00:00"},
                                      {"Rx frames", "Count", "%"}, {"All", "200"}, {"In order", "150", "75.00"},
                                      {"Not in order", "50", "25.00"},
-                                     {"Jitter distribution"}, {"Jitter, ms", "%"},
+                                     {"Distribution"}, {"Jitter, ms", "%"},
                                      {"0.000-1.250", "1.50"}, {"1.250-2.500", "0.00"}, {"8.750-10.000", "0.00"},
                                      {">=10.000", "98.50"}}
-                             << Rows{{"---"}};
+                             << Rows{{"---"}, {"Results"}, {"Jitter distribution"}};
 
     jitter_settings_t bps = jitterSettings();
     bps.rateUnit = RateUnitBps;
@@ -323,7 +323,7 @@ void TestPdfWriters::jitter_data()
         << ReportFixture(TestJitter).settings(bps).results(empty).bytes()
         << Rows{{"Remaining time", "00:58:20"}, {"Threshold, ms", "1"}, {"0.000-0.125", "---"}, {">=1.000", "---"},
                 {"In order", "0"}, {"Not in order", "0"}}
-        << Rows{{"Rate,"}, {"In order", "0", "0.00"}};
+        << Rows{{"Rate units"}, {"Rate"}, {"In order", "0", "0.00"}};
 
     jitter_settings_t percent = jitterSettings();
     percent.rateUnit = RateUnitPercent;
@@ -331,7 +331,7 @@ void TestPdfWriters::jitter_data()
     odd.rxInOrder = 250;   // more in order than received at all
     QTest::newRow("more in order than received")
         << ReportFixture(TestJitter).settings(percent).results(odd).bytes()
-        << Rows{{"Rate, %", "250"}, {"Not in order", "0", "0.00"}, {"In order", "250", "125.00"}}
+        << Rows{{"Rate units", "%"}, {"Rate", "250"}, {"Not in order", "0", "0.00"}, {"In order", "250", "125.00"}}
         << Rows{{"18446744073709551566"}};
 }
 
@@ -390,14 +390,15 @@ void TestPdfWriters::bert_data()
     QTest::addColumn<Rows>("absent");
 
     QTest::newRow("fixture") << ReportFixture(TestBert).settings(bertSettings()).results(bertResults()).bytes()
-                             << Rows{{"BERT report"}, {"Topology", "A >> B"}, {"Pattern type", "2e15-1"},
-                                     {"User pattern", "00001a2b"}, {"Frame size", "1024"}, {"Units", "kbps"},
-                                     {"Rate", "500"}, {"Duration", "01:00:00"}, {"Offset, bytes", "12"},
-                                     {"Sync wait, ms", "250"}, {"Elapsed time", "00:01:00"},
+                             << Rows{{"BERT report"}, {"Test settings"}, {"Topology", "A >> B"},
+                                     {"Pattern type", "2e15-1"}, {"User pattern", "00001a2b"}, {"Frame size", "1024"},
+                                     {"Rate units", "kbps"}, {"Rate", "500"}, {"Duration", "01:00:00"},
+                                     {"Offset, bytes", "12"}, {"Sync wait, ms", "250"}, {"Measuring"},
+                                     {"Elapsed time", "00:01:00"},
                                      {"Remaining time", "00:59:00"}, {"Rx bits", "5000000000"}, {"Rx Ebit", "5"},
                                      {"BER", "1.00000e-09"}, {"LSS", "3"}, {"LOS", "6"}, {"LSS, %", "0.050"},
                                      {"LOS, %", "0.100"}}
-                             << Rows{{"Pattern type", "User"}};
+                             << Rows{{"Pattern type", "User"}, {"Settings"}, {"Results"}};
 
     bert_settings_t user = bertSettings();
     user.pattern = BertPatternUser;
