@@ -385,7 +385,7 @@ void MainForm::notInUpdateMode()
     // new attempt): it is not logged as a failure of its own.
     m_normalFirmwareFound = true;
     const auto answer = QMessageBox::question(
-        nullptr, QString(), tr("Cannot update the device in remote control mode.\nSwitch to update mode?"),
+        this, QString(), tr("Cannot update the device in remote control mode.\nSwitch to update mode?"),
         QMessageBox::Yes | QMessageBox::No);
     if (answer == QMessageBox::Yes) {
         ui->bConnect->setEnabled(false);
