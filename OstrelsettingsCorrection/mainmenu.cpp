@@ -3,9 +3,9 @@
 #include "aboutdialog.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QIcon>
 #include <QMenu>
+#include <QMessageBox>
 
 MainMenu::MainMenu(QWidget *parent)
     : QMenuBar(parent)
@@ -18,7 +18,8 @@ MainMenu::MainMenu(QWidget *parent)
     menuAbout->addAction(actionAboutQt);
 
     connect(actionAbout, &QAction::triggered, this, &MainMenu::aboutClicked);
-    connect(actionAboutQt, &QAction::triggered, qApp, &QApplication::aboutQt);
+    // Over the window, not wherever the active window happens to be.
+    connect(actionAboutQt, &QAction::triggered, this, [this] { QMessageBox::aboutQt(window()); });
 
     retranslate();
 }
@@ -32,6 +33,7 @@ void MainMenu::retranslate()
 
 void MainMenu::aboutClicked()
 {
-    AboutDialog dialog(nullptr);
+    // Parented, so it opens centred over the window.
+    AboutDialog dialog(this);
     dialog.exec();
 }

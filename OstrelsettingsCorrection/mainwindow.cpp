@@ -3,6 +3,7 @@
 
 #include "addressfields.h"
 #include "mainmenu.h"
+#include "sharedwidth.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -61,6 +62,9 @@ MainWindow::MainWindow(QWidget *parent)
     // The program's name, as main sets it; not translated.
     setWindowTitle(QGuiApplication::applicationDisplayName());
     ui->bDisconnect->hide();
+    // Connect and Disconnect take turns in the connection row; sharing one
+    // width, the window starts as wide as the connected one.
+    giveSharedWidth({ui->bConnect, ui->bDisconnect});
 
     // The logon is never written: an absent one stays absent.
     ui->lLogonId->setText(readSetting(QLatin1String(kKeyLogonId), QLatin1String(kDefaultLogonId), false));
@@ -167,6 +171,7 @@ void MainWindow::retranslate()
     menu->retranslate();
     placeMenu();
     ui->retranslateUi(this);
+    giveSharedWidth({ui->bConnect, ui->bDisconnect});
 }
 
 void MainWindow::bEngClicked()
@@ -225,8 +230,11 @@ void MainWindow::portsReceived(QStringList portNames)
 void MainWindow::updaterConnected(uchar deviceType, QString releaseName, ushort deviceSerial)
 {
     Q_UNUSED(deviceType)
-    ui->bDisconnect->show();
+    // Hidden first: a child shown in a shown window lays the window out at
+    // once, and with both buttons in the row for that moment the window
+    // would widen and stay wider.
     ui->bConnect->hide();
+    ui->bDisconnect->show();
     appendLog(tr("Connected to device."));
     appendLog(tr("Device serial:") + QLatin1Char(' ') + QString::number(deviceSerial));
     appendLog(tr("Release:") + QLatin1Char(' ') + releaseName);

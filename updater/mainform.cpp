@@ -3,6 +3,7 @@
 
 #include "deviceidentity.h"
 #include "mainmenu.h"
+#include "sharedwidth.h"
 
 #include <QApplication>
 #include <QDebug>
@@ -74,6 +75,10 @@ MainForm::MainForm(QWidget *parent)
     ui->setupUi(this);
     ui->bDisconnect->hide();
     ui->grAUpdate->hide();
+    // Connect and Disconnect take turns in the connection row; sharing one
+    // width, the window the start size is taken from is already as wide as
+    // the connected one.
+    giveSharedWidth({ui->bConnect, ui->bDisconnect});
 
     m_menu = new MainMenu(this);
     ui->verticalLayout->setMenuBar(m_menu);
@@ -269,6 +274,7 @@ void MainForm::retranslate()
     // happened and stays as it is, in the language each line was written in.
     const QString log = ui->teStatus->toHtml();
     ui->retranslateUi(this);
+    giveSharedWidth({ui->bConnect, ui->bDisconnect});
     if (m_logWritten) {
         ui->teStatus->setHtml(log);
         ui->teStatus->moveCursor(QTextCursor::End);
@@ -333,8 +339,11 @@ void MainForm::bDisconnectClicked()
 void MainForm::updaterConnected(uchar deviceType, QString releaseName, ushort deviceSerial)
 {
     connectionAnswered();
-    ui->bDisconnect->show();
+    // Hidden first: a child shown in a shown window lays the window out at
+    // once, and with both buttons in the row for that moment the window
+    // would widen and stay wider.
     ui->bConnect->hide();
+    ui->bDisconnect->show();
     resetProgressBars();
     appendLog(tr("Connected to device."));
     appendLog(tr("Device type:") + QLatin1Char(' ') + deviceModelName(deviceType));
@@ -376,7 +385,7 @@ void MainForm::notInUpdateMode()
     // new attempt): it is not logged as a failure of its own.
     m_normalFirmwareFound = true;
     const auto answer = QMessageBox::question(
-        nullptr, QString(), tr("Cannot update the device in remote control mode.\nSwitch to update mode?"),
+        this, QString(), tr("Cannot update the device in remote control mode.\nSwitch to update mode?"),
         QMessageBox::Yes | QMessageBox::No);
     if (answer == QMessageBox::Yes) {
         ui->bConnect->setEnabled(false);

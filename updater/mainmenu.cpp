@@ -6,9 +6,9 @@
 #include "mainform.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QIcon>
 #include <QMenu>
+#include <QMessageBox>
 
 MainMenu::MainMenu(MainForm *parent)
     : QMenuBar(parent)
@@ -25,7 +25,8 @@ MainMenu::MainMenu(MainForm *parent)
     m_settingsMenu->setEnabled(false);
 
     connect(m_about, &QAction::triggered, this, &MainMenu::aboutClicked);
-    connect(m_aboutQt, &QAction::triggered, qApp, &QApplication::aboutQt);
+    // Over the window, not wherever the active window happens to be.
+    connect(m_aboutQt, &QAction::triggered, this, [this] { QMessageBox::aboutQt(window()); });
     connect(m_logon, &QAction::triggered, this, &MainMenu::logonClicked);
 
     retranslate();

@@ -1,9 +1,11 @@
 // The settings correction window without a tester: its title and port box,
 // the stored settings it starts from and how it shows them, the port list,
-// the connected/disconnected states and the Apply request it emits (or
-// refuses to emit).
+// the connected/disconnected states, the Apply request it emits (or
+// refuses to emit) and the About boxes, which open over the window.
 
 #include "mainwindow.h"
+#include "osclanguage.h"
+#include "../support/modalanswerer.h"
 #include "../support/widgetlookup.h"
 
 #include <QCheckBox>
@@ -51,6 +53,8 @@ private slots:
     void applyRefusesIncompleteField();
     void applySendsStoredDefaultMask();
     void aboutBoxShowsProgramTextAndVersion();
+    void menuBoxesOverTheWindow_data();
+    void menuBoxesOverTheWindow();
 
 private:
     // Waits until the port list that the window asks for at start has
@@ -404,6 +408,31 @@ void TstOscWindow::aboutBoxShowsProgramTextAndVersion()
     QVERIFY(shown);
     QCOMPARE(description, QStringLiteral("Firmware update software for\nEthernet tester Tarnek-Vyr."));
     QCOMPARE(version, QStringLiteral("3.0.3"));
+}
+
+// The About menu's boxes open over the window, not in the middle of the
+// screen or over whichever window happens to be active.
+void TstOscWindow::menuBoxesOverTheWindow_data()
+{
+    QTest::addColumn<int>("entry");
+    QTest::newRow("about") << 0;
+    QTest::newRow("about Qt") << 1;
+}
+
+void TstOscWindow::menuBoxesOverTheWindow()
+{
+    QFETCH(int, entry);
+    MainWindow w;
+    w.show();
+    waitForFirstPortList(w);
+    QMenu *about = osclanguage::aboutMenu(w);
+    QVERIFY(about);
+    ModalAnswerer answerer;
+    QWidget *over = nullptr;
+    answerer.then([&](QWidget *box) { over = box->parentWidget() ? box->parentWidget()->window() : nullptr; });
+    about->actions().at(entry)->trigger(); // returns once the answerer has closed the box
+    QCOMPARE(answerer.seen.size(), 1);
+    QCOMPARE(over, &w);
 }
 
 QTEST_MAIN(TstOscWindow)

@@ -628,6 +628,16 @@ QStringList cutTexts(QWidget *root, const Options &options)
     return checker.lines();
 }
 
+QStringList cutTextsAtLeastSize(QWidget *root, const Options &options)
+{
+    if (root && root->isVisible()) {
+        QWidget *window = root->window();
+        settle(window); // the least size of the texts it has now
+        window->resize(window->minimumSize().expandedTo(window->minimumSizeHint()));
+    }
+    return cutTexts(root, options);
+}
+
 QString report(const QString &language, const QStringList &cut)
 {
     return QStringLiteral("cut texts in \"%1\" (%2):\n  %3").arg(language).arg(cut.size()).arg(cut.join(QLatin1String("\n  ")));

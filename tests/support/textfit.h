@@ -62,6 +62,12 @@ struct Options
 // layouts are settled before measuring.
 QStringList cutTexts(QWidget *root, const Options &options = Options());
 
+// cutTexts() with the window made as small as it can be made for the texts
+// it has now (its least size); it stays at that size. There the layout gives
+// each widget only its least width, and one whose least width is set below
+// what its text needs is squeezed.
+QStringList cutTextsAtLeastSize(QWidget *root, const Options &options = Options());
+
 // A message for QVERIFY2: the language and the cut texts.
 QString report(const QString &language, const QStringList &cut);
 

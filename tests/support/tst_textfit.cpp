@@ -244,6 +244,38 @@ private slots:
         QVERIFY2(mentions(found, QStringLiteral("lOutside clipped")), qPrintable(found.join('\n')));
     }
 
+    // At its least size a window gives a button only its least width: one
+    // set below what the text needs cuts the text there, though the window
+    // shows it whole at the size it starts with.
+    void leastSize_data()
+    {
+        QTest::addColumn<int>("leastWidth"); // 0: the button's own
+        QTest::addColumn<bool>("cut");
+        QTest::newRow("own least width") << 0 << false;
+        QTest::newRow("least width below the text") << 40 << true;
+    }
+    void leastSize()
+    {
+        QFETCH(int, leastWidth);
+        QFETCH(bool, cut);
+        window.reset(new QWidget);
+        auto *row = new QHBoxLayout(window.get());
+        auto *b = new QPushButton(LongText);
+        b->setObjectName(QStringLiteral("bConnect"));
+        if (leastWidth > 0)
+            b->setMinimumWidth(leastWidth);
+        row->addWidget(b);
+        row->addWidget(new QLineEdit); // gives up its room first
+        window->show();
+        textfit::settle(window.get());
+        window->resize(window->sizeHint());
+        QVERIFY(!mentions(textfit::cutTexts(window.get()), QStringLiteral("bConnect")));
+
+        const QStringList found = textfit::cutTextsAtLeastSize(window.get());
+        QCOMPARE(window->size(), window->minimumSize());
+        QVERIFY2(mentions(found, QStringLiteral("QPushButton bConnect")) == cut, qPrintable(found.join('\n')));
+    }
+
     // One report per language with cut texts, naming the language; a
     // language that cannot be installed is a report of its own.
     void eachLanguageReported()

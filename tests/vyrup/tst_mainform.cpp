@@ -1,7 +1,8 @@
 // The vyrup window through its widgets: settings defaults, "-dev", language
-// switching, connecting, the question for a tester in normal firmware, the
-// package and per-part updates against the simulated tester, unreadable
-// files, the logon and IP settings dialogs, and the control states.
+// switching, connecting, the question for a tester in normal firmware (over
+// the window, as the menu's boxes), the package and per-part updates
+// against the simulated tester, unreadable files, the logon and IP settings
+// dialogs, and the control states.
 
 #include "vyruptestkit.h"
 
@@ -361,15 +362,19 @@ private slots:
         rig.responder([](SimUpdateResponder &r) { r.mode = SimUpdateResponder::Mode::Normal; });
         QVERIFY(rig.selectPty());
         QString question;
+        QWidget *over = nullptr;
         bool answered = false;
         answerModal<QMessageBox>([&](QMessageBox *box) {
             question = box->text();
+            over = box->parentWidget() ? box->parentWidget()->window() : nullptr;
             box->button(yes ? QMessageBox::Yes : QMessageBox::No)->click();
             answered = true;
         });
         QTest::mouseClick(rig.get<QPushButton>("bConnect"), Qt::LeftButton);
         QVERIFY(QTest::qWaitFor([&] { return answered; }, EventTimeoutMs));
         QCOMPARE(question, QString("Cannot update the device in remote control mode.\nSwitch to update mode?"));
+        // Opened over the window (and centred on it), not on its own.
+        QCOMPARE(over, rig.w());
         if (yes) {
             QVERIFY2(QTest::qWaitFor([&] { return rig.get<QPushButton>("bDisconnect")->isVisible(); },
                                      EventTimeoutMs),
@@ -850,6 +855,35 @@ private slots:
         } else {
             QCOMPARE(description, english);
         }
+    }
+
+    // The menu's boxes open over the window, not wherever the screen's
+    // centre or the active window happens to be.
+    void menuBoxesOverTheWindow_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::newRow("about") << "About";
+        QTest::newRow("about Qt") << "About Qt";
+    }
+
+    void menuBoxesOverTheWindow()
+    {
+        QFETCH(QString, entry);
+        MainForm w;
+        w.show();
+        QTest::mouseClick(child<QPushButton>(&w, "bEng"), Qt::LeftButton);
+        QAction *action = menuAction(&w, entry);
+        QVERIFY(action);
+        QWidget *over = nullptr;
+        bool shown = false;
+        answerModal<QDialog>([&](QDialog *d) {
+            over = d->parentWidget() ? d->parentWidget()->window() : nullptr;
+            shown = true;
+            d->reject();
+        });
+        action->trigger();
+        QVERIFY(QTest::qWaitFor([&] { return shown; }, EventTimeoutMs));
+        QCOMPARE(over, &w);
     }
 
     void portList()

@@ -1,8 +1,9 @@
 // What the vyrup window shows besides its logic: every picture its sources
-// name is compiled into the program, the about box finds its logo, and no
-// text of the window or of its dialogs is cut nor anything of them off a
-// 1366 x 768 laptop screen, in Russian (at start),
-// English and German (carried by its catalogues though its button is hidden).
+// name is compiled into the program, the about box finds its logo, no text
+// of the window or of its dialogs is cut (also at the window's least size)
+// nor anything of them off a 1366 x 768 laptop screen, and the window keeps
+// its size when it connects, in Russian (at start), English and German
+// (carried by its catalogues though its button is hidden).
 // VYR_SCREENSHOT_DIR=/tmp ctest -R tst_vyrupresources leaves Russian pictures
 // of the window and its dialogs in /tmp.
 
@@ -26,6 +27,42 @@
 
 using namespace vyruptest;
 using namespace windowlook;
+
+namespace {
+
+// Switches the window to a language through its own slots (German's button
+// is hidden, its slot works).
+bool useLanguage(MainForm &w, const QString &language)
+{
+    const char *slot = language == QLatin1String("ru")   ? "bRusClicked"
+                       : language == QLatin1String("de") ? "bDeuClicked"
+                                                          : "bEngClicked";
+    return QMetaObject::invokeMethod(&w, slot);
+}
+
+// The window as it connects: Disconnect in place of Connect and the
+// connection's lines in the log, without a tester.
+bool showConnected(MainForm &w)
+{
+    return QMetaObject::invokeMethod(&w, "updaterConnected", Qt::DirectConnection, Q_ARG(uchar, 6),
+                                     Q_ARG(QString, QStringLiteral("R3.0.4")), Q_ARG(ushort, 1234));
+}
+
+const QSet<QString> PathFields = {"lROMpath", "lBINpath", "lRPDpath", "lFSpath", "lGPSpath"};
+
+// The rows of a test that runs in each language, with and without the
+// per-part group.
+void languageAndDevRows()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<bool>("dev");
+    for (const QString &language : TextFitLanguages::all()) {
+        QTest::addRow("%s", qPrintable(language)) << language << false;
+        QTest::addRow("%s, -dev", qPrintable(language)) << language << true;
+    }
+}
+
+} // namespace
 
 class TestVyrupResources : public QObject
 {
@@ -91,15 +128,7 @@ private slots:
     // each language, and the window fits a 1366 x 768 screen; with the
     // developer group the window starts as high, and the group takes the
     // log's room.
-    void wholeUpdateInSightAtStart_data()
-    {
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<bool>("dev");
-        for (const QString &language : TextFitLanguages::all()) {
-            QTest::addRow("%s", qPrintable(language)) << language << false;
-            QTest::addRow("%s, -dev", qPrintable(language)) << language << true;
-        }
-    }
+    void wholeUpdateInSightAtStart_data() { languageAndDevRows(); }
     void wholeUpdateInSightAtStart()
     {
         QFETCH(QString, language);
@@ -107,17 +136,13 @@ private slots:
         MainForm w;
         if (dev)
             applyCommandLine(w, {"vyrup", "-dev"});
-        const char *slot = language == QLatin1String("ru")   ? "bRusClicked"
-                           : language == QLatin1String("de") ? "bDeuClicked"
-                                                              : "bEngClicked";
-        QVERIFY(QMetaObject::invokeMethod(&w, slot));
+        QVERIFY(useLanguage(w, language));
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         // What a connection and an update from a package with all four
         // parts write, as the window writes it.
         child<QTextEdit>(&w, "teStatus")->clear();
-        QVERIFY(QMetaObject::invokeMethod(&w, "updaterConnected", Qt::DirectConnection, Q_ARG(uchar, 6),
-                                          Q_ARG(QString, QStringLiteral("R3.0.4")), Q_ARG(ushort, 1234)));
+        QVERIFY(showConnected(w));
         using S = UpdaterState;
         const auto state = [&](S s) {
             return QMetaObject::invokeMethod(&w, "updaterStateChanged", Qt::DirectConnection, Q_ARG(UpdaterState, s));
@@ -132,7 +157,7 @@ private slots:
 
         screenfit::Options options;
         options.text.editableLineEdits = true;
-        options.text.scrollingAllowed = {"lROMpath", "lBINpath", "lRPDpath", "lFSpath", "lGPSpath"};
+        options.text.scrollingAllowed = PathFields;
         if (!dev)
             options.wholeContents = QStringList{QStringLiteral("teStatus")};
         const QStringList misfits = screenfit::misfits(&w, options);
@@ -184,6 +209,71 @@ private slots:
             QCOMPARE(child<QWidget>(&w, qPrintable(name))->height(), heights.value(name));
     }
 
+    // Connect and Disconnect take turns in one place of the connection row:
+    // connecting to the tester, and the connection's lines in the log, leave
+    // the window at the size it had, in each language and with the per-part
+    // group; nor does a change of language while connected move it (Russian,
+    // the start, is the widest).
+    void sizeHoldsOnConnect_data() { languageAndDevRows(); }
+    void sizeHoldsOnConnect()
+    {
+        QFETCH(QString, language);
+        QFETCH(bool, dev);
+        Rig rig(6, dev ? QStringList{"vyrup", "-dev"} : QStringList());
+        QVERIFY(QTest::qWaitForWindowExposed(rig.w()));
+        QVERIFY(useLanguage(*rig.window, language));
+        textfit::settle(rig.w());
+        const QSize start = rig.w()->size();
+
+        QVERIFY(rig.connectDevice());
+        QCOMPARE(logLines(rig.w()).size(), 4); // connected, type, serial, release
+        textfit::settle(rig.w());
+        QCOMPARE(rig.w()->size(), start);
+
+        const QStringList switches = TextFitLanguages::all() << language;
+        for (const QString &next : switches) {
+            QVERIFY(useLanguage(*rig.window, next));
+            textfit::settle(rig.w());
+            QVERIFY2(rig.w()->size() == start,
+                     qPrintable(QStringLiteral("connected, in %1: %2 x %3 px, started %4 x %5 px")
+                                    .arg(next).arg(rig.w()->width()).arg(rig.w()->height())
+                                    .arg(start.width()).arg(start.height())));
+        }
+    }
+
+    // Made as small as it can be made, the window still shows every text
+    // whole: no button is given less room than its text needs. In each
+    // language, before and after connecting, with and without the per-part
+    // group.
+    void textsWholeAtLeastSize_data()
+    {
+        QTest::addColumn<bool>("connected");
+        QTest::addColumn<bool>("dev");
+        QTest::newRow("unconnected") << false << false;
+        QTest::newRow("connected") << true << false;
+        QTest::newRow("unconnected, -dev") << false << true;
+        QTest::newRow("connected, -dev") << true << true;
+    }
+    void textsWholeAtLeastSize()
+    {
+        QFETCH(bool, connected);
+        QFETCH(bool, dev);
+        MainForm w;
+        if (dev)
+            applyCommandLine(w, {"vyrup", "-dev"});
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        if (connected)
+            QVERIFY(showConnected(w));
+        textfit::Options options;
+        options.editableLineEdits = true;
+        options.scrollingAllowed = PathFields;
+        const QStringList reports = textFitInEachLanguage(
+            [&w](const QString &language) { return useLanguage(w, language); },
+            [&] { return textfit::cutTextsAtLeastSize(&w, options); });
+        QVERIFY2(reports.isEmpty(), qPrintable(textfit::logged(reports)));
+    }
+
     void textsFit()
     {
         MainForm w;
@@ -197,16 +287,11 @@ private slots:
         // file path is the operator's own and scrolls in its fixed field.
         textfit::Options options;
         options.editableLineEdits = true;
-        options.scrollingAllowed = {"lROMpath", "lBINpath", "lRPDpath", "lFSpath", "lGPSpath"};
-        const auto useLanguage = [&w](const QString &language) {
-            const char *slot = language == QLatin1String("ru")   ? "bRusClicked"
-                               : language == QLatin1String("de") ? "bDeuClicked"
-                                                                  : "bEngClicked";
-            return QMetaObject::invokeMethod(&w, slot);
-        };
+        options.scrollingAllowed = PathFields;
+        const auto inLanguage = [&w](const QString &language) { return useLanguage(w, language); };
         QStringList reports;
         const auto check = [&](const QString &what, const std::function<QStringList()> &cutTextsNow) {
-            for (const QString &report : textFitInEachLanguage(useLanguage, cutTextsNow))
+            for (const QString &report : textFitInEachLanguage(inLanguage, cutTextsNow))
                 reports << QStringLiteral("%1: %2").arg(what, report);
         };
         // Texts whole, and the window and its dialogs on a 1366 x 768 laptop
@@ -218,8 +303,7 @@ private slots:
         check(QStringLiteral("unconnected"), checkWindow);
         // The connected look: Disconnect in place of Connect, in the window
         // whose size was fixed before.
-        QVERIFY(QMetaObject::invokeMethod(&w, "updaterConnected", Qt::DirectConnection, Q_ARG(uchar, 6),
-                                          Q_ARG(QString, QStringLiteral("R3.0.4")), Q_ARG(ushort, 1234)));
+        QVERIFY(showConnected(w));
         QVERIFY(child<QPushButton>(&w, "bDisconnect")->isVisible());
         check(QStringLiteral("connected"), checkWindow);
 
@@ -244,7 +328,7 @@ private slots:
             return checkDialog(d);
         });
 
-        QVERIFY(useLanguage(QStringLiteral("ru")));
+        QVERIFY(useLanguage(w, QStringLiteral("ru")));
         QVERIFY(textfit::savePicture(&w, QStringLiteral("vyrup-ru.png")));
         {
             logonDialog d(menu);

@@ -4,6 +4,7 @@
 // simulated tester on a pseudo-terminal, answering modal dialogs, building
 // update packages.
 
+#include "commandline.h"
 #include "mainform.h"
 #include "../support/widgetlookup.h"
 #include "simtester.h"
@@ -124,14 +125,16 @@ public:
     }
 };
 
-// A shown window talking to a simulated tester in update mode.
+// A shown window talking to a simulated tester in update mode; arguments
+// are the program's command line ("-dev"), applied before the window shows.
 struct Rig
 {
-    explicit Rig(quint8 deviceType = 6)
+    explicit Rig(quint8 deviceType = 6, const QStringList &arguments = QStringList())
         : sim(new SimUpdateResponder(deviceType))
     {
         ptyPath = sim.openPty();
         window.reset(new MainForm);
+        applyCommandLine(*window, arguments);
         // Installed before any event is processed: the first report is the
         // answer to the port list the window asks for at once.
         window->installEventFilter(&reports);
