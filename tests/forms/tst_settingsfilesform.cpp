@@ -63,6 +63,9 @@ private slots:
         form = new SettingsFilesForm(rig->device);
         form->resize(700, 400);
         form->show();
+        // Active before any list arrives: the list view takes the focus on
+        // activation, and focus on a filled list makes its first row current.
+        QVERIFY(QTest::qWaitForWindowActive(form));
         rig->sim.clearRequests();
     }
 
