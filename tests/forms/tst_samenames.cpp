@@ -1,10 +1,11 @@
 // One name for one counter or value, wherever it is shown: a row of the
 // traffic form, of the asymmetric traffic form's flow statistics, of the
-// statistics window, of the BERT, multistream and jitter forms and a field of
-// the interface settings window reads in the PDF report of the same records
-// with the same name and the same value, in Russian, English and German. The windows are filled from the simulated
-// tester; the reports are rendered from those records through the real
-// writer and read back with pdftotext.
+// statistics window, of the BERT, multistream and jitter forms and a field
+// of the interface settings window reads in the PDF report of the same
+// records with the same name and the same value, in Russian, English and
+// German. The windows are filled from the simulated tester; the reports are
+// rendered from those records through the real writer and read back with
+// pdftotext.
 
 #include "formrig.h"
 #include "formtexts.h"
